@@ -223,7 +223,7 @@ void NvThrowError(int code, const std::string& message) { throw Exception(messag
 
 namespace {
 
-bool IsBlankOrControl(unsigned char c) { return c <= ' ' || c == 0x7f; }
+bool IsBlankOrControl(unsigned char c) { return c <= ' '; }
 
 bool IsBlankLine(const std::string& piece) {
   for (unsigned char c : piece)

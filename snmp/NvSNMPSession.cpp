@@ -1,0 +1,128 @@
+#include "NvSNMPSession.h"
+
+#include <algorithm>
+
+#include "ExtCtrls.h"
+#include "NvSNMPError.h"
+#include "Snmp.h"
+
+namespace NvSNMPDevice {
+std::string Address;
+uint16_t Port = 0;
+}  // namespace NvSNMPDevice
+
+namespace NvSNMPScope {
+std::string ContextEngineID;
+std::string ContextName;
+}  // namespace NvSNMPScope
+
+namespace NvSNMPSecurity {
+uint8_t Version = 0;
+std::string ReadCommunity;
+std::string WriteCommunity;
+int32_t SecurityModel = 0;
+int32_t SecurityLevel = 0;
+std::string SecurityName;
+std::string AuthPassword;
+std::string PrivPassword;
+int32_t AuthProtocol = 0;
+int32_t PrivProtocol = 0;
+}  // namespace NvSNMPSecurity
+
+int32_t NvSNMPDefaultTimeout = 0;
+Snmp* NvSNMPGlobalSession = nullptr;
+
+const char* const NvSNMPBootCounterFile = "NvSNMP_PP_BootCounter";
+const char* const NvSNMPLocalEngineID = "NvSNMP_PP_Application";
+
+namespace {
+
+bool sessionOpened = false;  // NvSNMPGlobalSession opened its socket
+
+void SetDefaultSettings() {
+  NvSNMPDevice::Address = "127.0.0.1";
+  NvSNMPDevice::Port = 161;
+  NvSNMPScope::ContextEngineID.clear();
+  NvSNMPScope::ContextName.clear();
+  NvSNMPSecurity::Version = 0;
+  NvSNMPSecurity::ReadCommunity = "quorra";
+  NvSNMPSecurity::WriteCommunity = "venthal";
+  NvSNMPSecurity::SecurityModel = 1;
+  NvSNMPSecurity::SecurityLevel = 1;
+  NvSNMPSecurity::SecurityName.clear();
+  NvSNMPSecurity::AuthPassword.clear();
+  NvSNMPSecurity::PrivPassword.clear();
+  NvSNMPSecurity::AuthProtocol = 1;
+  NvSNMPSecurity::PrivProtocol = 1;
+  NvSNMPDefaultTimeout = 100;
+}
+
+}  // namespace
+
+void NvSNMPInitSession(const std::string& directory) {
+  // A session that opened its socket stays the one session; a failed one is replaced.
+  if (!sessionOpened) {
+    delete NvSNMPGlobalSession;
+    int status = 0;
+    NvSNMPGlobalSession = new Snmp(status, 0);
+    if (status != 0) NvThrowError(NvErr::SessionCreate);
+    sessionOpened = true;
+  }
+
+  const std::string file = NvJoinPath(directory, NvSNMPBootCounterFile);
+  const OctetStr engineId(NvSNMPLocalEngineID);
+  unsigned int boot = 0;
+  int rc = getBootCounter(file.c_str(), engineId, boot);
+  if (rc != 0 && rc < -2) NvThrowError(NvErr::BootCounterLoad);  // -1 no line, -2 no file: start at 0
+  if (rc != 0) boot = 0;
+  ++boot;
+  if (saveBootCounter(file.c_str(), engineId, boot) != 0) NvThrowError(NvErr::BootCounterSave);
+
+  mpInit(NvSNMPGlobalSession, engineId, boot);
+  SetDefaultSettings();
+  NvSNMPEventProcessor().Enable();
+}
+
+std::string NvJoinPath(const std::string& directory, const std::string& name) {
+  std::string path = directory;
+  if (!path.empty() && path.back() != '/' && path.back() != '\\') path += '/';
+  path += name;
+  std::replace(path.begin(), path.end(), '\\', '/');
+  return path;
+}
+
+// ---- The event pump -----------------------------------------------------------------------
+
+_SnmpEventProcessor::_SnmpEventProcessor() {
+  Timer = new TTimer(nullptr);
+  Timer->Enabled = false;
+  Timer->Interval = 20;
+  Timer->OnTimer = [this](TObject* sender) { OnTimer(sender); };
+}
+
+_SnmpEventProcessor::~_SnmpEventProcessor() {
+  Disable();
+  delete Timer;
+}
+
+void _SnmpEventProcessor::Enable() { Timer->Enabled = true; }
+
+void _SnmpEventProcessor::Disable() { Timer->Enabled = false; }
+
+// The timer is off while the library runs, so a reply handler that opens a modal window
+// never starts a second delivery. It comes back on even when a handler throws: one bad
+// reply must not stop all later traffic. The exception goes on to the window layer's
+// event guard, which shows it.
+void _SnmpEventProcessor::OnTimer(TObject* /*Sender*/) {
+  struct Reenable {
+    TTimer* timer;
+    ~Reenable() { timer->Enabled = true; }
+  } reenable{Timer};
+  Timer->Enabled = false;
+  if (NvSNMPGlobalSession) SNMPProcessPendingEvents();
+}
+
+_SnmpEventProcessor& NvSNMPEventProcessor() {
+  static _SnmpEventProcessor processor;
+  return processor;
+}
