@@ -1,0 +1,82 @@
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QCoreApplication>
+
+#include "Forms.h"
+#include "GuiInternal.h"
+
+namespace {
+int qtArgc = 1;
+char defaultProgramName[] = "nvs7000d";
+char* defaultArgv[] = {defaultProgramName, nullptr};
+char** qtArgv = defaultArgv;
+}  // namespace
+
+namespace gui_internal {
+
+void EnsureQtApplication() {
+  if (QCoreApplication::instance()) return;
+  new QApplication(qtArgc, qtArgv);
+  QApplication::setQuitOnLastWindowClosed(false);
+}
+
+void WakeEventLoop() {
+  if (auto* dispatcher = QAbstractEventDispatcher::instance()) dispatcher->wakeUp();
+}
+
+}  // namespace gui_internal
+
+void GuardedCall(const std::function<void()>& handler) {
+  try {
+    handler();
+  } catch (...) {
+    Application->HandleException(nullptr);
+  }
+}
+
+static TApplication theApplication;
+TApplication* Application = &theApplication;
+
+TApplication::TApplication() : TComponent(nullptr) {}
+
+TApplication::~TApplication() {
+  // Forms go while the Qt application object still exists; it is left to the process end.
+  DestroyComponents();
+}
+
+void TApplication::SetCommandLine(int argc, char** argv) {
+  if (QCoreApplication::instance() || argc < 1) return;
+  qtArgc = argc;
+  qtArgv = argv;
+}
+
+void TApplication::Initialize() { gui_internal::EnsureQtApplication(); }
+
+std::string TApplication::GetExeName() const {
+  gui_internal::EnsureQtApplication();
+  return gui_internal::FromQt(QCoreApplication::applicationFilePath());
+}
+
+void TApplication::Terminate() {
+  terminated_ = true;
+  if (QCoreApplication::instance()) {
+    QCoreApplication::quit();
+    gui_internal::WakeEventLoop();
+  }
+}
+
+void TApplication::ProcessMessages() {
+  gui_internal::EnsureQtApplication();
+  QCoreApplication::sendPostedEvents();
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void TApplication::HandleException(TObject* Sender) {
+  try {
+    throw;
+  } catch (const std::exception& e) {
+    ShowException(e);
+  } catch (...) {
+    ShowException(Exception("Unknown exception"));
+  }
+}

@@ -1,0 +1,75 @@
+// What tests use to drive the window layer without a person at the screen.
+//
+// Every message box of the program goes through one service: it records the box and asks
+// the answerer, which shows a real box unless a test has installed a scripted one.
+// Every ShowModal calls the modal hook once the form is shown, inside its modal loop.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+class TForm;
+class TWinControl;
+
+namespace GuiTesting {
+
+enum class BoxKind { ShowMessage, MessageDlg, MessageBox, Exception };
+
+struct MessageBoxCall {
+  BoxKind kind;
+  std::string title;
+  std::string text;
+  std::vector<int> buttons;  // IDOK, IDCANCEL, IDYES, IDNO, ... in display order
+  TWinControl* owner = nullptr;
+};
+
+// Returns the ID of the pressed button.
+using Answerer = std::function<int(const MessageBoxCall&)>;
+
+// Installs the answerer; nullptr gives back the real message boxes.
+void SetAnswerer(Answerer answerer);
+// The boxes shown since the last ClearMessageBoxes.
+const std::vector<MessageBoxCall>& MessageBoxes();
+void ClearMessageBoxes();
+
+// Answers message boxes from a script for its lifetime and remembers them. A box without
+// a scripted answer gets its first button.
+class ScriptedAnswerer {
+ public:
+  ScriptedAnswerer();
+  ~ScriptedAnswerer();
+  ScriptedAnswerer(const ScriptedAnswerer&) = delete;
+  ScriptedAnswerer& operator=(const ScriptedAnswerer&) = delete;
+
+  void Answer(int buttonId) { answers_.push_back(buttonId); }
+  const std::vector<MessageBoxCall>& Calls() const { return calls_; }
+
+ private:
+  std::deque<int> answers_;
+  std::vector<MessageBoxCall> calls_;
+};
+
+// Called with each form that ShowModal has shown, inside its modal loop.
+using ModalHook = std::function<void(TForm& form)>;
+void SetModalHook(ModalHook hook);
+
+// Installs a modal hook for its lifetime; counts the modal runs it saw.
+class ModalDriver {
+ public:
+  explicit ModalDriver(ModalHook onShown);
+  ~ModalDriver();
+  ModalDriver(const ModalDriver&) = delete;
+  ModalDriver& operator=(const ModalDriver&) = delete;
+
+  int Runs() const { return runs_; }
+
+ private:
+  int runs_ = 0;
+};
+
+// Handles window messages until the condition holds or the time is up; true when it held.
+bool ProcessUntil(const std::function<bool()>& condition, int timeoutMs = 5000);
+
+}  // namespace GuiTesting
