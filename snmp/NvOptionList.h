@@ -33,17 +33,27 @@ class NvOptionList {
   NvOptionList(const NvOptionList&) = delete;
   NvOptionList& operator=(const NvOptionList&) = delete;
 
+  // Replaces the entries by the pairs of source, in order; a null source leaves the list empty.
+  // Integer pairs make kind 1 (kinds 2 and 3 take their values as decimal texts); text pairs
+  // make kind 2 or 3. Any other kind throws std::invalid_argument.
   void Build(const NvOptionPair* source, int kind = IntValues, bool caseSensitive = false);
   void Build(const NvOptionTextPair* source, int kind = TextValues, bool caseSensitive = false);
   void Clear();
 
+  int GetKind() const { return kind_; }
+  bool IsCaseSensitive() const { return caseSensitive_; }
   int GetCount() const;
+  // 0 <= i < GetCount(); out of range throws std::out_of_range.
   const NvOption& GetOption(int i) const;
+  // Index of the first matching entry, -1 when none. Kinds 1 and 2 match whole texts, kind 3
+  // prefixes; kind 1 values are integers, so "(NULL)" and non-numbers find nothing.
   int FindName(const std::string& text) const;
   int FindValue(const std::string& text) const;
+  // Unknown values and names pass through unchanged; kind 3 keeps the text's tail.
   std::string ValueToName(const std::string& text) const;
   std::string NameToValue(const std::string& text) const;
 
+  // Item k of the control is entry k; selecting tries the names first, then the values.
   void FillComboBox(TComboBox* combo) const;
   void SelectInComboBox(TComboBox* combo, const std::string& text) const;
   void FillRadioGroup(TRadioGroup* group) const;
