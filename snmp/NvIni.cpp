@@ -4,6 +4,7 @@
 #include <strings.h>
 
 #include "NvUtils.h"
+#include "Paths.h"
 
 namespace {
 
@@ -30,7 +31,7 @@ std::string ProfileString(const std::string& fileName, const std::string& sectio
                           const std::string& key, const std::string& defaultValue) {
   std::string result = defaultValue;
   while (!result.empty() && result.back() == ' ') result.pop_back();
-  std::ifstream in(fileName, std::ios::binary);
+  std::ifstream in(PlatformPath(fileName), std::ios::binary);
   bool inSection = false;
   for (std::string line; in && std::getline(in, line);) {
     line = TrimSpaces(line);

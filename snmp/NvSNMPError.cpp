@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <utility>
 
+#include "Paths.h"
+
 // ---- Built-in texts -----------------------------------------------------------------------
 
 NvMessageTable NvCommonErrors("common.err", {
@@ -236,7 +238,7 @@ bool IsBlankLine(const std::string& piece) {
 // The file is read once; a line longer than 1023 characters continues as further entries.
 void NvReadTextLines(NvMessageTable& table, const std::string& fileName) {
   constexpr size_t kMaxPiece = 1023;
-  FILE* f = std::fopen(fileName.c_str(), "rb");
+  FILE* f = std::fopen(PlatformPath(fileName).c_str(), "rb");
   if (!f) return;
   std::vector<std::string> lines;
   std::string piece;

@@ -1,0 +1,5 @@
+# Error codes and message tables, number lists, DateAndTime, INI reading and text helpers.
+nv_add_test(nvsnmp_core_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/NvSNMPErrorTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/NvUtilsTest.cpp
+  LIBS nvsnmp)
