@@ -1,0 +1,21 @@
+// Data module Oid_acl: 1.3.6.1.4.1.32473.12.9 access control lists: Ethernet, IP, packet-content
+// and IPv6 profiles and rules, CPU interface filtering, flow metering, counters, delete-all
+// actions.
+#pragma once
+
+#include "Catalogue.h"
+#include "NvSNMPVar.h"
+
+extern const NvSNMPVar AclInformationTable[];  // ACL > ACL Information
+extern const NvSNMPVar AclFlowMeterTable[];  // ACL > Flow Meter Table
+extern const NvSNMPVar AclMeteringInformationTable[];  // ACL > Metering Information
+extern const NvSNMPVar AclCounterTable[];  // ACL > Counter Table
+extern const NvSNMPVar AclMaskDeleteAllStateTable[];  // ACL > ACL Mask Delete All State
+extern const NvSNMPVar PacketContentMaskTable[];  // ACL > Packet Content Mask (page Packet Content Mask)
+extern const NvSNMPVar PacketContentOffsetsTable[];  // ACL > Packet Content Mask (page Packet Content Offsets)
+extern const NvSNMPVar PacketContentRuleOffsetsTable[];  // ACL > Packet Content Rule > Offsets Table
+extern const NvSNMPVar CpuFilterGlobalSettingsTable[];  // CPU Interface Filtering > Global Settings
+extern const NvSNMPVar CpuFilterIPv6MaskTable[];  // CPU Interface Filtering > IPv6 Mask(CPU Interface Filtering)
+
+// The module: its tables for listings, and its option lists, built at start-up and freed at exit.
+extern NvCatalogueModule Oid_acl;
