@@ -1,0 +1,113 @@
+#include "Oid_qbridge.h"
+
+#include "NvOptionList.h"
+#include "ValueSets.h"
+
+// Priority Information > Default User Priorities of Each Port
+const NvSNMPVar DefaultUserPrioritiesOfEachPortTable[] = {
+    {" ", "Port", NvSyntax::integer, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.2.1.17.6.1.2.1.1.1", "Default User Priority", NvSyntax::integer, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.2.1.17.6.1.2.1.1.2", "Number Traffic Classes", NvSyntax::integer, NvAccess::readonly, nullptr},
+    {}};
+
+// Priority Information > Regenerated User Priorities
+const NvSNMPVar RegeneratedUserPrioritiesTable[] = {
+    {" ", "Port", NvSyntax::integer, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.2.1.17.6.1.2.2.1.1", "User Priority", NvSyntax::integer, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.2.1.17.6.1.2.2.1.2", "Regenerated User Priority", NvSyntax::integer, NvAccess::readwrite, nullptr},
+    {}};
+
+// Priority Information > User Priorities To Traffic Class
+const NvSNMPVar UserPrioritiesToTrafficClassTable[] = {
+    {" ", "Port", NvSyntax::integer, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.2.1.17.6.1.2.3.1.1", "Traffic Class Priority", NvSyntax::integer, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.2.1.17.6.1.2.3.1.2", "Traffic Class", NvSyntax::integer, NvAccess::readwrite, nullptr},
+    {}};
+
+// Priority Information > Port Outbound Access Priorities
+const NvSNMPVar PortOutboundAccessPrioritiesTable[] = {
+    {" ", "Port", NvSyntax::integer, NvAccess::notaccess, nullptr},
+    {" ", "Regenerated User Priority", NvSyntax::integer, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.2.1.17.6.1.2.4.1.1", "Outbound Access Priority", NvSyntax::integer, NvAccess::readonly, nullptr},
+    {}};
+
+// 802.1Q Bridge > Basic Configure
+static NvOptionList GvrpStatusList;
+const NvSNMPVar Dot1QBridgeBasicConfigureTable[] = {
+    {"1.3.6.1.2.1.17.7.1.1.1", "VLAN Version Number", NvSyntax::integer, NvAccess::readonly, nullptr},
+    {"1.3.6.1.2.1.17.7.1.1.2", "Max VLAN ID", NvSyntax::integer, NvAccess::readonly, nullptr},
+    {"1.3.6.1.2.1.17.7.1.1.3", "Max Supported VLANs", NvSyntax::guage, NvAccess::readonly, nullptr},
+    {"1.3.6.1.2.1.17.7.1.1.4", "Number VLANs", NvSyntax::guage, NvAccess::readonly, nullptr},
+    {"1.3.6.1.2.1.17.7.1.1.5", "GVRP Status", NvSyntax::integer, NvAccess::readwrite, &GvrpStatusList},
+    {}};
+
+// Forwarding/Filtering > Unicast Forwarding Information
+static const NvOptionPair StatusValues[] = {
+    {1, "other"}, {2, "invalid"}, {3, "learned"}, {4, "self"}, {5, "mgmt"}, {}};
+static NvOptionList StatusList;
+const NvSNMPVar UnicastForwardingInformationTable[] = {
+    {" ", "FDB ID", NvSyntax::guage, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.2.1.17.7.1.2.2.1.1", "Address", NvSyntax::macaddress, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.2.1.17.7.1.2.2.1.2", "Port", NvSyntax::integer, NvAccess::readonly, nullptr},
+    {"1.3.6.1.2.1.17.7.1.2.2.1.3", "Status", NvSyntax::integer, NvAccess::readonly, &StatusList},
+    {}};
+
+// Forwarding/Filtering > Filtering Database
+const NvSNMPVar FilteringDatabaseTable[] = {
+    {"1.3.6.1.2.1.17.7.1.2.1.1.1", "FDB ID", NvSyntax::guage, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.2.1.17.7.1.2.1.1.2", "FDB Dynamic Count", NvSyntax::counter, NvAccess::readonly, nullptr},
+    {}};
+
+// Q-in-Q > Global State Settings
+static NvOptionList QinQStateList;
+const NvSNMPVar QinQGlobalStateTable[] = {
+    {"1.3.6.1.4.1.32473.12.57.1.1", "Q-in-Q State", NvSyntax::integer, NvAccess::readwrite, &QinQStateList},
+    {}};
+
+// Q-in-Q > Port Table
+static const NvOptionPair PortRoleValues[] = {{1, "nni"}, {2, "uni"}, {}};
+static NvOptionList PortRoleList, TrustCvidList, VlanTranslationList;
+const NvSNMPVar QinQPortTable[] = {
+    {"1.3.6.1.4.1.32473.12.57.3.1.1.1", "Port Index", NvSyntax::integer, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.57.3.1.1.2", "Port Role", NvSyntax::integer, NvAccess::readwrite, &PortRoleList},
+    {"1.3.6.1.4.1.32473.12.57.3.1.1.4", "Tpid", NvSyntax::octetstr, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.57.3.1.1.8", "Trust CVID", NvSyntax::integer, NvAccess::readwrite, &TrustCvidList},
+    {"1.3.6.1.4.1.32473.12.57.3.1.1.9", "VLAN Translation", NvSyntax::integer, NvAccess::readwrite, &VlanTranslationList},
+    {}};
+
+// Q-in-Q > VLAN Translation CVID Table
+static const NvOptionPair SvidOperationValues[] = {{1, "add"}, {2, "replace"}, {}};
+static NvOptionList SvidOperationList, CvidRowStatusList;
+const NvSNMPVar VlanTranslationCvidTable[] = {
+    {"1.3.6.1.4.1.32473.12.57.4.3.1.1", "CVID", NvSyntax::integer, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.57.4.3.1.2", "SVID", NvSyntax::integer, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.57.4.3.1.3", "SVID Operation", NvSyntax::integer, NvAccess::readwrite, &SvidOperationList},
+    {"1.3.6.1.4.1.32473.12.57.4.3.1.4", "CVID Row Status", NvSyntax::integer, NvAccess::readwrite, &CvidRowStatusList},
+    {}};
+
+// Built in this order at start-up, freed in reverse at exit.
+static const NvCatalogueList Lists[] = {
+    {&GvrpStatusList, ValueSet::Enabled1Disabled2},
+    {&StatusList, StatusValues},
+    {&QinQStateList, ValueSet::Enabled1Disabled2},
+    {&PortRoleList, PortRoleValues},
+    {&TrustCvidList, ValueSet::Enabled1Disabled2},
+    {&VlanTranslationList, ValueSet::Enabled1Disabled2},
+    {&SvidOperationList, SvidOperationValues},
+    {&CvidRowStatusList, ValueSet::RowStatusShort},
+};
+
+static const NvCatalogueTable Tables[] = {
+    {"DefaultUserPrioritiesOfEachPortTable", "1.3.6.1.2.1.17.6.1.2.1.1", DefaultUserPrioritiesOfEachPortTable},
+    {"RegeneratedUserPrioritiesTable", "1.3.6.1.2.1.17.6.1.2.2.1", RegeneratedUserPrioritiesTable},
+    {"UserPrioritiesToTrafficClassTable", "1.3.6.1.2.1.17.6.1.2.3.1", UserPrioritiesToTrafficClassTable},
+    {"PortOutboundAccessPrioritiesTable", "1.3.6.1.2.1.17.6.1.2.4.1", PortOutboundAccessPrioritiesTable},
+    {"Dot1QBridgeBasicConfigureTable", "1.3.6.1.2.1.17.7.1.1", Dot1QBridgeBasicConfigureTable},
+    {"UnicastForwardingInformationTable", "1.3.6.1.2.1.17.7.1.2.2.1", UnicastForwardingInformationTable},
+    {"FilteringDatabaseTable", "1.3.6.1.2.1.17.7.1.2.1.1", FilteringDatabaseTable},
+    {"QinQGlobalStateTable", "1.3.6.1.4.1.32473.12.57.1", QinQGlobalStateTable},
+    {"QinQPortTable", "1.3.6.1.4.1.32473.12.57.3.1.1", QinQPortTable},
+    {"VlanTranslationCvidTable", "1.3.6.1.4.1.32473.12.57.4.3.1", VlanTranslationCvidTable},
+};
+
+NvCatalogueModule Oid_qbridge = {"Oid_qbridge", Tables, Lists};
