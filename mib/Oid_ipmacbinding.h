@@ -1,0 +1,15 @@
+// Data module Oid_ipmacbinding: 1.3.6.1.4.1.32473.12.23 IP-MAC binding and DHCP snooping,
+// 1.3.6.1.4.1.32473.12.30 guest VLAN, 1.3.6.1.4.1.32473.12.19 safeguard engine.
+#pragma once
+
+#include "Catalogue.h"
+#include "NvSNMPVar.h"
+
+extern const NvSNMPVar SafeguardGlobalTable[];  // Security > Safeguard_Engine > Global Management
+extern const NvSNMPVar IpMacBindingGlobalSettingsTable[];  // Security > IP-MAC Binding > Global Settings
+extern const NvSNMPVar IpMacBindingPortStateTable[];  // Security > IP-MAC Binding > Port State Control
+extern const NvSNMPVar IpMacBindingDhcpSnoopTable[];  // Security > IP-MAC Binding > DHCP Snoop Table
+extern const NvSNMPVar IpMacBindingBlockedTable[];  // Security > IP-MAC Binding > Blocked Table
+
+// The module: its tables for listings, and its option lists, built at start-up and freed at exit.
+extern NvCatalogueModule Oid_ipmacbinding;
