@@ -1,0 +1,3 @@
+#include "Oid_ssl.h"
+
+NvCatalogueModule Oid_ssl = {"Oid_ssl", {}, {}};
