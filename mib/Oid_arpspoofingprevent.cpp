@@ -1,0 +1,3 @@
+#include "Oid_arpspoofingprevent.h"
+
+NvCatalogueModule Oid_arpspoofingprevent = {"Oid_arpspoofingprevent", {}, {}};
