@@ -1,0 +1,631 @@
+#include "NvSNMPConvert.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+
+#include "NvDateTime.h"
+#include "NvEvaluator.h"
+#include "NvOptionList.h"
+#include "NvSNMPError.h"
+
+namespace {
+
+using Ids = std::vector<uint32_t>;
+
+// Sign and magnitude of a decimal text; false when the magnitude exceeds limit.
+bool ReadDecimal(const std::string& text, bool& negative, uint64_t& magnitude, uint64_t limit) {
+  size_t p = 0;
+  while (p < text.size() && (text[p] == ' ' || text[p] == '\t')) ++p;
+  negative = false;
+  if (p < text.size() && (text[p] == '+' || text[p] == '-')) negative = text[p++] == '-';
+  magnitude = 0;
+  for (; p < text.size() && text[p] >= '0' && text[p] <= '9'; ++p) {
+    const uint64_t digit = uint64_t(text[p] - '0');
+    if (magnitude > (limit - digit) / 10) return false;
+    magnitude = magnitude * 10 + digit;
+  }
+  return true;
+}
+
+[[noreturn]] void RefuseValue() { NvThrowError(NvErr::BadPartialValue); }
+[[noreturn]] void IncompleteIndex() { NvThrowError(NvErr::BadKeyCount); }
+
+bool IsOctetSyntax(int s) {
+  return s == NvSyntax::bitstr || s == NvSyntax::octetstr || s == NvSyntax::opaque || s == NvSyntax::bitlist;
+}
+
+// Dotted IPv4 of exactly four numbers 0..255.
+bool ParseIPv4(const std::string& text, unsigned char out[4]) {
+  Ids ids;
+  if (text.empty() || text.find_first_not_of("0123456789.") != std::string::npos) return false;
+  if (!NvSplitIds(text, ids) || ids.size() != 4) return false;
+  for (int i = 0; i < 4; ++i) {
+    if (ids[i] > 255) return false;
+    out[i] = static_cast<unsigned char>(ids[i]);
+  }
+  return true;
+}
+
+std::string DottedBytes(const unsigned char* b) {
+  return std::to_string(b[0]) + "." + std::to_string(b[1]) + "." + std::to_string(b[2]) + "." + std::to_string(b[3]);
+}
+
+std::string HexOfBytes(const std::string& bytes) { return OctetStr(bytes).get_printable_hex(); }
+
+std::string BytesOfIds(const Ids& ids, size_t from, size_t count) {
+  std::string out;
+  for (size_t i = 0; i < count; ++i) out += char(ids[from + i] & 0xFF);
+  return out;
+}
+
+void AppendBytes(Ids& out, const std::string& bytes) {
+  for (unsigned char b : bytes) out.push_back(b);
+}
+
+// The eight bytes of an IEEE double, byte 0 least significant.
+std::string DoubleBytes(double v) {
+  uint64_t bits;
+  std::memcpy(&bits, &v, 8);
+  std::string out;
+  for (int i = 0; i < 8; ++i) out += char((bits >> (8 * i)) & 0xFF);
+  return out;
+}
+
+double DoubleOfBytes(const std::string& bytes) {
+  uint64_t bits = 0;
+  for (int i = 0; i < 8; ++i) bits |= uint64_t(static_cast<unsigned char>(bytes[i])) << (8 * i);
+  double v;
+  std::memcpy(&v, &bits, 8);
+  return v;
+}
+
+double ReadReal(const std::string& text) { return std::strtod(text.c_str(), nullptr); }
+
+uint64_t BitsOf(double v) {
+  uint64_t bits;
+  std::memcpy(&bits, &v, 8);
+  return bits;
+}
+
+double DoubleOfBits(uint64_t bits) {
+  double v;
+  std::memcpy(&v, &bits, 8);
+  return v;
+}
+
+std::string DateTimeText(const std::string& octets) {
+  NvDateTime t;
+  std::memset(t.Octets(), 0, sizeof t);
+  t.Direction = '+';
+  std::memcpy(t.Octets(), octets.data(), std::min<size_t>(octets.size(), sizeof t));
+  t.SwapYearBytes();
+  return t.ToString();
+}
+
+std::string DateTimeOctets(const std::string& text) {
+  NvDateTime t(text);
+  t.SwapYearBytes();
+  return std::string(reinterpret_cast<const char*>(t.Octets()), sizeof t);
+}
+
+// True when the binding carries no value: NULL, an exception, or an empty octet string.
+bool HasEmptyValue(const Vb& vb) {
+  if (vb.get_syntax() == sNMP_SYNTAX_NULL || vb.is_exception()) return true;
+  OctetStr s;
+  return vb.get_value(s) == 0 && s.len() == 0;
+}
+
+std::string RawText(const NvSNMPVar& var, const Vb& vb) {
+  const int syntax = var.Syntax;
+  switch (syntax) {
+    case NvSyntax::boolean: {
+      int32_t v;
+      if (vb.get_value(v) != 0) break;
+      return v != 0 ? "true" : "false";
+    }
+    case NvSyntax::integer: {
+      int32_t v;
+      if (vb.get_value(v) != 0) break;
+      return std::to_string(v);
+    }
+    case NvSyntax::bitstr: case NvSyntax::octetstr: case NvSyntax::opaque: case NvSyntax::bitlist:
+    case NvSyntax::macaddress: case NvSyntax::ipv6address: {
+      OctetStr s;
+      if (vb.get_value(s) != 0) return "";
+      return s.get_printable_hex();
+    }
+    case NvSyntax::null:
+      return "(NULL)";
+    case NvSyntax::objectid: {
+      Oid o;
+      if (vb.get_value(o) != 0) break;
+      return o.get_printable();
+    }
+    case NvSyntax::ipaddress: case NvSyntax::nsapaddr: {
+      IpAddress a;
+      if (vb.get_value(a) != 0) break;
+      return a.get_printable();
+    }
+    case NvSyntax::counter: case NvSyntax::guage: case NvSyntax::uinteger: {
+      uint32_t v;
+      if (vb.get_value(v) != 0) break;
+      return std::to_string(v);
+    }
+    case NvSyntax::timeticks: {
+      uint32_t v;
+      if (vb.get_value(v) != 0) break;
+      return TimeTicks(v).get_printable();
+    }
+    case NvSyntax::counter64: {
+      Counter64 v;
+      if (vb.get_value(v) != 0) break;
+      return std::to_string(uint64_t(v));
+    }
+    case NvSyntax::double_: case NvSyntax::bcdatetime: {
+      OctetStr s;
+      if (vb.get_value(s) != 0) break;
+      if (s.len() < 8) NvThrowError(NvErr::BadSyntax);
+      const double v = DoubleOfBytes(s.bytes());
+      return syntax == NvSyntax::double_ ? NvFloatToStr(v) : NvDateTimeRealToText(v);
+    }
+    case NvSyntax::datetime: {
+      OctetStr s;
+      if (vb.get_value(s) != 0) break;
+      if (s.len() < 8) NvThrowError(NvErr::BadSyntax);  // 8 octets: a DateAndTime without zone
+      return DateTimeText(s.bytes());
+    }
+    case NvSyntax::displaystr: {
+      OctetStr s;
+      if (vb.get_value(s) != 0) break;
+      return s.get_printable();
+    }
+    case NvSyntax::inetaddress: {
+      OctetStr s;
+      if (vb.get_value(s) != 0) return "";
+      if (s.len() >= 16) return s.get_printable_hex();
+      if (s.len() == 0) return "";
+      std::string four = s.bytes();
+      if (four.size() < 4) four.insert(0, 4 - four.size(), '\0');  // zero bytes dropped by an old sender
+      return DottedBytes(reinterpret_cast<const unsigned char*>(four.data()));
+    }
+    default:
+      NvThrowError(NvErr::BadSyntax);
+  }
+  // A value of another SNMP type than the syntax expects: the library's own text of it.
+  return vb.get_printable_value();
+}
+
+}  // namespace
+
+int32_t NvReadInt32(const std::string& text) {
+  bool negative;
+  uint64_t m;
+  if (!ReadDecimal(text, negative, m, uint64_t(1) << 32)) RefuseValue();
+  if (negative ? m > (uint64_t(1) << 31) : m > uint64_t(std::numeric_limits<int32_t>::max())) RefuseValue();
+  return negative ? int32_t(-int64_t(m)) : int32_t(m);
+}
+
+uint32_t NvReadUInt32(const std::string& text) {
+  bool negative;
+  uint64_t m;
+  if (!ReadDecimal(text, negative, m, std::numeric_limits<uint32_t>::max()) || (negative && m != 0)) RefuseValue();
+  return uint32_t(m);
+}
+
+uint64_t NvReadUInt64(const std::string& text) {
+  bool negative;
+  uint64_t m;
+  if (!ReadDecimal(text, negative, m, std::numeric_limits<uint64_t>::max()) || (negative && m != 0)) RefuseValue();
+  return m;
+}
+
+std::string NvVbToText(const NvSNMPVar& var, const Vb& vb) {
+  const int s = var.Syntax;
+  const bool keepsEmpty = IsOctetSyntax(s) || s == NvSyntax::macaddress || s == NvSyntax::ipv6address ||
+                          s == NvSyntax::inetaddress;
+  std::string text;
+  if (!keepsEmpty && s != NvSyntax::null && HasEmptyValue(vb)) {
+    // Unknown syntaxes are refused even without a value.
+    if (s != NvSyntax::displaystr) RawText(var, Vb());
+    text = s == NvSyntax::displaystr ? "" : "(NULL)";
+  } else {
+    text = RawText(var, vb);
+  }
+  if (var.Options) text = var.Options->ValueToName(text);
+  return text;
+}
+
+void NvTextToVb(const NvSNMPVar& var, Vb& vb) {
+  std::string text = var.Value ? *var.Value : std::string();
+  if (var.Options) text = var.Options->NameToValue(text);
+  const int s = var.Syntax;
+  const bool known = s == NvSyntax::boolean || s == NvSyntax::integer || IsOctetSyntax(s) || s == NvSyntax::null ||
+                     s == NvSyntax::objectid || s == NvSyntax::ipaddress || s == NvSyntax::nsapaddr ||
+                     s == NvSyntax::counter || s == NvSyntax::guage || s == NvSyntax::uinteger ||
+                     s == NvSyntax::timeticks || s == NvSyntax::counter64 || s == NvSyntax::double_ ||
+                     s == NvSyntax::macaddress || s == NvSyntax::datetime || s == NvSyntax::bcdatetime ||
+                     s == NvSyntax::displaystr || s == NvSyntax::ipv6address || s == NvSyntax::inetaddress;
+  if (!known) NvThrowError(NvErr::BadSyntax);
+  if (s == NvSyntax::null || text == "(NULL)") {
+    vb.set_null();
+    return;
+  }
+  switch (s) {
+    case NvSyntax::boolean:
+      vb.set_value(int32_t(text == "true" ? 1 : 0));
+      break;
+    case NvSyntax::integer:
+      vb.set_value(NvReadInt32(text));
+      break;
+    case NvSyntax::bitstr: case NvSyntax::octetstr: case NvSyntax::opaque: case NvSyntax::bitlist:
+    case NvSyntax::macaddress: case NvSyntax::ipv6address:
+      vb.set_value(OctetStr::from_hex_string(OctetStr(text)));
+      break;
+    case NvSyntax::objectid: {
+      Oid o(text.c_str());
+      if (!o.valid()) RefuseValue();
+      vb.set_value(o);
+      break;
+    }
+    case NvSyntax::ipaddress: case NvSyntax::nsapaddr: {
+      unsigned char b[4];
+      if (!ParseIPv4(text, b)) RefuseValue();
+      vb.set_value(IpAddress(text.c_str()));
+      break;
+    }
+    case NvSyntax::counter: case NvSyntax::guage: case NvSyntax::uinteger:
+      vb.set_value(NvReadUInt32(text));
+      break;
+    case NvSyntax::timeticks:
+      vb.set_value(TimeTicks(text.c_str()));
+      break;
+    case NvSyntax::counter64:
+      vb.set_value(Counter64(NvReadUInt64(text)));
+      break;
+    case NvSyntax::double_:
+      vb.set_value(OctetStr(DoubleBytes(ReadReal(text))));
+      break;
+    case NvSyntax::datetime:
+      vb.set_value(OctetStr(DateTimeOctets(text)));
+      break;
+    case NvSyntax::bcdatetime:
+      vb.set_value(OctetStr(DoubleBytes(NvTextToDateTimeReal(text))));
+      break;
+    case NvSyntax::displaystr:
+      vb.set_value(OctetStr(text));
+      break;
+    case NvSyntax::inetaddress: {
+      if (text.size() >= 32) {
+        vb.set_value(OctetStr::from_hex_string(OctetStr(text)));
+      } else if (text.empty()) {
+        vb.set_value(OctetStr());  // an address of unknown type
+      } else {
+        unsigned char b[4];
+        if (!ParseIPv4(text, b)) RefuseValue();
+        vb.set_value(OctetStr(b, 4));
+      }
+      break;
+    }
+  }
+}
+
+std::string NvDecodeIndexValue(const NvSNMPVar& var, bool last, const Ids& ids, size_t& pos) {
+  const size_t n = pos <= ids.size() ? ids.size() - pos : 0;
+  const bool implied = (var.Access & NvAccess::implied) != 0;
+  auto need = [&](size_t count) {
+    if (n < count) IncompleteIndex();
+  };
+  auto take = [&](size_t count) {
+    need(count);
+    const size_t at = pos;
+    pos += count;
+    return at;
+  };
+  // A length sub-identifier followed by that many; the last column takes the rest when wanted.
+  auto lengthPrefixed = [&](bool restAfterLength, size_t& from, size_t& count) {
+    need(1);
+    const uint32_t len = ids[pos];
+    from = pos + 1;
+    count = restAfterLength ? n - 1 : size_t(len);
+    if (count > n - 1) IncompleteIndex();
+    pos = from + count;
+  };
+
+  std::string text;
+  switch (var.Syntax) {
+    case NvSyntax::boolean:
+      text = ids[take(1)] != 0 ? "true" : "false";
+      break;
+    case NvSyntax::integer:
+      text = std::to_string(int32_t(ids[take(1)]));
+      break;
+    case NvSyntax::counter: case NvSyntax::guage: case NvSyntax::uinteger:
+      text = std::to_string(ids[take(1)]);
+      break;
+    case NvSyntax::timeticks:
+      text = TimeTicks(ids[take(1)]).get_printable();
+      break;
+    case NvSyntax::bitstr: case NvSyntax::octetstr: case NvSyntax::opaque: case NvSyntax::bitlist: {
+      size_t from, count;
+      if (implied) {
+        from = pos;
+        count = n;
+        pos += n;
+      } else {
+        lengthPrefixed(last, from, count);
+      }
+      text = HexOfBytes(BytesOfIds(ids, from, count));
+      break;
+    }
+    case NvSyntax::displaystr: {
+      size_t from, count;
+      if (last && implied) {
+        from = pos;
+        count = n;
+        pos += n;
+      } else {
+        lengthPrefixed(false, from, count);
+      }
+      text = OctetStr(BytesOfIds(ids, from, count)).get_printable();
+      break;
+    }
+    case NvSyntax::objectid: {
+      size_t from, count;
+      if (last && implied) {
+        from = pos;
+        count = n;
+        pos += n;
+      } else {
+        lengthPrefixed(false, from, count);
+      }
+      text = NvJoinIds(Ids(ids.begin() + from, ids.begin() + from + count));
+      break;
+    }
+    case NvSyntax::ipaddress: case NvSyntax::nsapaddr: {
+      const size_t at = take(4);
+      text = NvJoinIds(Ids(ids.begin() + at, ids.begin() + at + 4));
+      break;
+    }
+    case NvSyntax::macaddress:
+      text = HexOfBytes(BytesOfIds(ids, take(6), 6));
+      break;
+    case NvSyntax::ipv6address:
+      if (last && implied)
+        text = HexOfBytes(BytesOfIds(ids, take(n), n));
+      else
+        text = HexOfBytes(BytesOfIds(ids, take(16), 16));
+      break;
+    case NvSyntax::counter64: {
+      const size_t at = take(2);
+      text = std::to_string(uint64_t(Counter64(ids[at], ids[at + 1])));
+      break;
+    }
+    case NvSyntax::double_: case NvSyntax::bcdatetime: {
+      const size_t at = take(2);
+      const double v = DoubleOfBits(uint64_t(ids[at]) | (uint64_t(ids[at + 1]) << 32));
+      text = var.Syntax == NvSyntax::double_ ? NvFloatToStr(v) : NvDateTimeRealToText(v);
+      break;
+    }
+    case NvSyntax::datetime:
+      text = DateTimeText(BytesOfIds(ids, take(11), 11));
+      break;
+    case NvSyntax::null:
+      text = "(NULL)";
+      break;
+    case NvSyntax::inetaddress: {
+      if (last || implied) {
+        if (n <= 5) {
+          need(4);
+          text = NvJoinIds(Ids(ids.end() - 4, ids.end()));
+        } else if (n <= 17) {
+          text = HexOfBytes(BytesOfIds(ids, pos + 1, n - 1));
+        } else {
+          // 16 address bytes, then the zone index.
+          char zone[16];
+          std::snprintf(zone, sizeof zone, "%04u", ids[pos + 17]);
+          text = HexOfBytes(BytesOfIds(ids, pos + 1, 16)) + "%" + zone;
+        }
+        pos += n;
+      } else if (n >= 17) {
+        text = HexOfBytes(BytesOfIds(ids, pos + 1, 16));
+        pos += 17;
+      } else if (n >= 5 && n <= 15) {
+        text = NvJoinIds(Ids(ids.begin() + pos + 1, ids.begin() + pos + 5));
+        pos += 5;
+      } else {
+        const size_t at = take(4);
+        text = NvJoinIds(Ids(ids.begin() + at, ids.begin() + at + 4));
+      }
+      break;
+    }
+    default:
+      NvThrowError(NvErr::BadSyntax);
+  }
+  if (var.Options) text = var.Options->ValueToName(text);
+  return text;
+}
+
+Ids NvEncodeIndexValue(const NvSNMPVar& var, bool last) {
+  std::string t = var.Value ? *var.Value : std::string();
+  if (var.Options) t = var.Options->NameToValue(t);
+  const bool implied = (var.Access & NvAccess::implied) != 0;
+  Ids out;
+  auto bytesOf = [&](bool withLength, const std::string& bytes) {
+    if (withLength) out.push_back(uint32_t(bytes.size()));
+    AppendBytes(out, bytes);
+  };
+  switch (var.Syntax) {
+    case NvSyntax::boolean:
+      out.push_back(t == "true" ? 1 : 0);
+      break;
+    case NvSyntax::integer:
+      out.push_back(uint32_t(NvReadInt32(t)));
+      break;
+    case NvSyntax::counter: case NvSyntax::guage: case NvSyntax::uinteger:
+      out.push_back(NvReadUInt32(t));
+      break;
+    case NvSyntax::timeticks:
+      out.push_back(uint32_t(TimeTicks(t.c_str())));
+      break;
+    case NvSyntax::bitstr: case NvSyntax::octetstr: case NvSyntax::opaque: case NvSyntax::bitlist:
+      bytesOf(!implied, OctetStr::from_hex_string(OctetStr(t)).bytes());
+      break;
+    case NvSyntax::displaystr:
+      bytesOf(!(last && implied), t.substr(0, t.find('\0')));
+      break;
+    case NvSyntax::objectid: {
+      Ids ids;
+      if (!NvSplitIds(t, ids)) RefuseValue();
+      if (!(last && implied)) out.push_back(uint32_t(ids.size()));
+      out.insert(out.end(), ids.begin(), ids.end());
+      break;
+    }
+    case NvSyntax::ipaddress: case NvSyntax::nsapaddr: {
+      unsigned char b[4];
+      if (!ParseIPv4(t, b)) IncompleteIndex();
+      out.assign(b, b + 4);
+      break;
+    }
+    case NvSyntax::macaddress: {
+      const std::string bytes = OctetStr::from_hex_string(OctetStr(t)).bytes();
+      if (bytes.size() < 6) IncompleteIndex();
+      AppendBytes(out, bytes.substr(0, 6));
+      break;
+    }
+    case NvSyntax::ipv6address: {
+      const std::string bytes = OctetStr::from_hex_string(OctetStr(t)).bytes();
+      if (last && implied) {
+        AppendBytes(out, bytes);
+      } else {
+        if (bytes.size() < 16) IncompleteIndex();
+        AppendBytes(out, bytes.substr(0, 16));
+      }
+      break;
+    }
+    case NvSyntax::counter64: {
+      const Counter64 v(NvReadUInt64(t));
+      out = {v.high(), v.low()};
+      break;
+    }
+    case NvSyntax::double_: case NvSyntax::bcdatetime: {
+      const double v = var.Syntax == NvSyntax::double_ ? ReadReal(t) : NvTextToDateTimeReal(t);
+      const uint64_t bits = BitsOf(v);
+      out = {uint32_t(bits), uint32_t(bits >> 32)};
+      break;
+    }
+    case NvSyntax::datetime:
+      AppendBytes(out, DateTimeOctets(t));
+      break;
+    case NvSyntax::null:
+      break;
+    case NvSyntax::inetaddress: {
+      const size_t len = t.size();
+      if (len <= 15) {
+        unsigned char b[4];
+        if (!ParseIPv4(t, b)) IncompleteIndex();
+        out = {4, b[0], b[1], b[2], b[3]};
+      } else if (len <= 32 || len > 69) {
+        const std::string bytes = OctetStr::from_hex_string(OctetStr("10" + t)).bytes();
+        if (bytes.size() < 17) IncompleteIndex();
+        AppendBytes(out, bytes.substr(0, 17));
+      } else {
+        // 32 digits of an IPv6 address, then a zone of four digits after an optional "%".
+        const std::string bytes = OctetStr::from_hex_string(OctetStr(t.substr(0, 32))).bytes();
+        if (bytes.size() < 16) IncompleteIndex();
+        bytesOf(true, bytes.substr(0, 16));
+        if (len > 34) {
+          const std::string zone = t.substr(t.find('%') != std::string::npos ? 33 : 32, 4);
+          if (zone.empty() || zone.find_first_not_of("0123456789") != std::string::npos) IncompleteIndex();
+          out.push_back(NvReadUInt32(zone));
+        }
+      }
+      break;
+    }
+    default:
+      NvThrowError(NvErr::BadSyntax);
+  }
+  return out;
+}
+
+// Days since 1899-12-30 from a civil date, and back (proleptic Gregorian calendar).
+namespace {
+int64_t DaysFromCivil(int64_t y, unsigned m, unsigned d) {
+  y -= m <= 2;
+  const int64_t era = (y >= 0 ? y : y - 399) / 400;
+  const unsigned yoe = unsigned(y - era * 400);
+  const unsigned doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+  const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+  return era * 146097 + int64_t(doe) - 719468;  // days since 1970-01-01
+}
+
+void CivilFromDays(int64_t z, int64_t& y, unsigned& m, unsigned& d) {
+  z += 719468;
+  const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+  const unsigned doe = unsigned(z - era * 146097);
+  const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+  y = int64_t(yoe) + era * 400;
+  const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+  const unsigned mp = (5 * doy + 2) / 153;
+  d = doy - (153 * mp + 2) / 5 + 1;
+  m = mp + (mp < 10 ? 3 : -9);
+  y += m <= 2;
+}
+
+const int64_t kEpochOffset = 25569;  // 1970-01-01 as days since 1899-12-30
+}  // namespace
+
+std::string NvDateTimeRealToText(double value) {
+  if (!std::isfinite(value) || std::fabs(value) > 3e6) NvThrowError(NvErr::BadPartialValue);
+  const double days = std::floor(value);
+  int64_t seconds = std::llround((value - days) * 86400.0);
+  int64_t day = int64_t(days);
+  if (seconds >= 86400) {
+    seconds -= 86400;
+    ++day;
+  }
+  int64_t y;
+  unsigned m, d;
+  CivilFromDays(day - kEpochOffset, y, m, d);
+  char buf[48];
+  std::snprintf(buf, sizeof buf, "%04lld/%02u/%02u %02lld:%02lld:%02lld", static_cast<long long>(y), m, d,
+                static_cast<long long>(seconds / 3600), static_cast<long long>(seconds / 60 % 60),
+                static_cast<long long>(seconds % 60));
+  return buf;
+}
+
+double NvTextToDateTimeReal(const std::string& text) {
+  int y = 0, mo = 0, d = 0, h = 0, mi = 0, s = 0;
+  const int n = std::sscanf(text.c_str(), "%d/%d/%d %d:%d:%d", &y, &mo, &d, &h, &mi, &s);
+  if (n < 3 || n == 4 || mo < 1 || mo > 12 || d < 1 || d > 31 || h < 0 || h > 23 || mi < 0 || mi > 59 || s < 0 ||
+      s > 59)
+    RefuseValue();
+  const int64_t day = DaysFromCivil(y, unsigned(mo), unsigned(d)) + kEpochOffset;
+  return double(day) + (h * 3600 + mi * 60 + s) / 86400.0;
+}
+
+std::string NvJoinIds(const Ids& ids, size_t from) {
+  std::string out;
+  for (size_t i = from; i < ids.size(); ++i) {
+    if (i > from) out += '.';
+    out += std::to_string(ids[i]);
+  }
+  return out;
+}
+
+bool NvSplitIds(const std::string& dotted, Ids& ids) {
+  ids.clear();
+  if (dotted.empty()) return true;
+  size_t p = dotted[0] == '.' ? 1 : 0;
+  while (true) {
+    const size_t dot = dotted.find('.', p);
+    const std::string part = dotted.substr(p, dot == std::string::npos ? std::string::npos : dot - p);
+    if (part.empty() || part.size() > 10 || part.find_first_not_of("0123456789") != std::string::npos) return false;
+    const uint64_t v = std::strtoull(part.c_str(), nullptr, 10);
+    if (v > 0xFFFFFFFFull) return false;
+    ids.push_back(uint32_t(v));
+    if (dot == std::string::npos) return true;
+    p = dot + 1;
+  }
+}

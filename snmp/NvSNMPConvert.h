@@ -1,0 +1,45 @@
+// Value texts by syntax: a received binding to text, text to a binding to send, and the
+// table-index encodings of the row suffix. NvSNMPRequest's virtual operations call these.
+//
+//   std::string text = NvVbToText(var, vb);     // "00E0FC0A0B0C", "1 day 0:00:01.00", ...
+//   NvTextToVb(var, vb);                         // vb's OID and syntax already set
+//   size_t pos = 0;
+//   std::string v = NvDecodeIndexValue(var, last, ids, pos);   // consumes ids from pos
+//
+// Failures throw Exception: -511 for a syntax without conversion, -514 for an index that
+// is incomplete (too few sub-identifiers, a value too short to address a row), -518 for a
+// text that does not fit its syntax (a number out of range, an address that is not one).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "NvSNMPVar.h"
+#include "Snmp.h"
+
+// Decimal input: leading blanks, an optional sign, the digits up to the first other
+// character; an empty text gives 0. A number outside the type's range is refused (-518).
+int32_t NvReadInt32(const std::string& text);
+uint32_t NvReadUInt32(const std::string& text);
+uint64_t NvReadUInt64(const std::string& text);
+
+// The value text of a binding for the variable's syntax, option names applied.
+std::string NvVbToText(const NvSNMPVar& var, const Vb& vb);
+// Sets vb's value from the variable's Value (option names turned into values first).
+void NvTextToVb(const NvSNMPVar& var, Vb& vb);
+
+// Decodes one index column from ids starting at pos and advances pos past what it used.
+// last: the variable is the last index column.
+std::string NvDecodeIndexValue(const NvSNMPVar& var, bool last, const std::vector<uint32_t>& ids, size_t& pos);
+// The sub-identifiers that encode the variable's Value as one index column.
+std::vector<uint32_t> NvEncodeIndexValue(const NvSNMPVar& var, bool last);
+
+// Date-time real (days since 1899-12-30, fraction = time of day) and its text
+// "yyyy/mm/dd hh:nn:ss".
+std::string NvDateTimeRealToText(double value);
+double NvTextToDateTimeReal(const std::string& text);
+
+// The dotted text of sub-identifiers, and back (an invalid text gives false).
+std::string NvJoinIds(const std::vector<uint32_t>& ids, size_t from = 0);
+bool NvSplitIds(const std::string& dotted, std::vector<uint32_t>& ids);
