@@ -36,8 +36,18 @@ double ReadLeadingNumber(const std::string& text) {
   return strtod_l(text.c_str(), nullptr, cLocale);
 }
 
-double LeftOperand(const std::string& text) {
-  if (SameTextNoCase(Trim(text), "NOW")) return NvNowAsDateTime();
+// A negative result of a parenthesised part cannot go back into the text as a number: its
+// "-" would split the text again (2*(1-3) would become 2*-2). It goes in as a mark that
+// refers to the value instead.
+const char HeldMark = '\x7f';
+
+double LeftOperand(const std::string& text, const std::vector<double>& held) {
+  const std::string t = Trim(text);
+  if (SameTextNoCase(t, "NOW")) return NvNowAsDateTime();
+  if (!t.empty() && t[0] == HeldMark) {
+    const size_t k = std::strtoul(t.c_str() + 1, nullptr, 10);
+    return k < held.size() ? held[k] : 0;
+  }
   return ReadLeadingNumber(text);
 }
 
@@ -84,9 +94,7 @@ size_t MatchingParen(const std::string& t, size_t open, size_t skipFrom = npos, 
 
 [[noreturn]] void ThrowBadLogicOperand() { NvThrowError(NvErr::BadLogicOperand); }
 
-}  // namespace
-
-double NvExprEvalNumber(const std::string& text) {
+double EvalNumber(const std::string& text, std::vector<double>& held) {
   // The right operand of every split is evaluated in place; its left operands wait here, so
   // a long chain of operators needs no deep recursion. a-b-c is a-(b-c), as the rules say.
   struct Pending {
@@ -100,9 +108,14 @@ double NvExprEvalNumber(const std::string& text) {
     const size_t open = t.find('(');
     const size_t close = open == npos ? npos : MatchingParen(t, open);
     if (close != npos) {
-      const double inner = NvExprEvalNumber(t.substr(open + 1, close - open - 1));
+      const double inner = EvalNumber(t.substr(open + 1, close - open - 1), held);
       // Positional form, so that an exponent's sign is never taken for an operator.
-      t = t.substr(0, open) + FormatFloat(inner, false) + t.substr(close + 1);
+      std::string replacement = FormatFloat(inner, false);
+      if (replacement[0] == '-') {
+        replacement = HeldMark + std::to_string(held.size());
+        held.push_back(inner);
+      }
+      t = t.substr(0, open) + replacement + t.substr(close + 1);
       continue;
     }
     size_t p = npos;
@@ -113,11 +126,11 @@ double NvExprEvalNumber(const std::string& text) {
         break;
       }
     if (!op) {
-      value = LeftOperand(t);
+      value = LeftOperand(t, held);
       break;
     }
     const std::string left = t.substr(0, p);
-    pending.push_back({op, op == '+' || op == '-' ? NvExprEvalNumber(left) : LeftOperand(left)});
+    pending.push_back({op, op == '+' || op == '-' ? EvalNumber(left, held) : LeftOperand(left, held)});
     t = t.substr(p + 1);
   }
   for (auto it = pending.rbegin(); it != pending.rend(); ++it) {
@@ -129,6 +142,13 @@ double NvExprEvalNumber(const std::string& text) {
     }
   }
   return value;
+}
+
+}  // namespace
+
+double NvExprEvalNumber(const std::string& text) {
+  std::vector<double> held;
+  return EvalNumber(text, held);
 }
 
 bool NvExprEvalBool(const std::string& text) {

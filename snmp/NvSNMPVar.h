@@ -33,9 +33,10 @@ struct NvSNMPVar {
   int Syntax;
   int Access;
   NvOptionList* Options;  // shared, never owned
-  const char* ReadExpr;
-  const char* WriteExpr;
-  const char* Text3;
-  std::string* Value;     // in a list always present
-  std::string* LastOid;   // in a list always present
+  // Null in static tables; the initializers let tables give the first five fields only.
+  const char* ReadExpr = nullptr;
+  const char* WriteExpr = nullptr;
+  const char* Text3 = nullptr;
+  std::string* Value = nullptr;    // in a list always present
+  std::string* LastOid = nullptr;  // in a list always present
 };

@@ -1,0 +1,6 @@
+# Variable lists, option lists and the expression evaluator.
+nv_add_test(varmodel_tests
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/NvSNMPVarListTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/NvOptionListTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/NvEvaluatorTest.cpp
+  LIBS nvsnmp)
