@@ -38,11 +38,23 @@ enum SnmpStatus : int {
   SNMP_CLASS_ASYNC_RESPONSE = -6,
   SNMP_CLASS_NOTIFICATION = -7,
   SNMP_CLASS_SESSION_DESTROYED = -8,
+  SNMP_CLASS_INVALID_PDU = -11,
+  SNMP_CLASS_INVALID_TARGET = -12,
+  SNMP_CLASS_INVALID_CALLBACK = -13,
+  SNMP_CLASS_INVALID_OID = -17,
   SNMP_CLASS_INVALID_ADDRESS = -18,
+  SNMP_CLASS_TL_IN_USE = -21,
+  SNMP_CLASS_TL_FAILED = -22,
 };
 
 // SNMPv3 results handed to the caller where a request fails in message processing or USM.
 enum SnmpV3Status : int {
+  SNMPv3_MP_UNSUPPORTED_SECURITY_MODEL = -1402,
+  SNMPv3_MP_INVALID_MESSAGE = -1405,
+  SNMPv3_MP_PARSE_ERROR = -1408,
+  SNMPv3_MP_UNKNOWN_PDU_HANDLERS = -1415,
+  SNMPv3_MP_UNKNOWN_CONTEXT = -1417,
+  SNMPv3_USM_ERROR = 1401,
   SNMPv3_USM_UNSUPPORTED_SECURITY_LEVEL = 1403,
   SNMPv3_USM_UNKNOWN_SECURITY_NAME = 1404,
   SNMPv3_USM_ENCRYPTION_ERROR = 1405,
@@ -52,6 +64,8 @@ enum SnmpV3Status : int {
   SNMPv3_USM_PARSE_ERROR = 1409,
   SNMPv3_USM_UNKNOWN_ENGINEID = 1410,
   SNMPv3_USM_NOT_IN_TIME_WINDOW = 1411,
+  SNMPv3_USM_UNSUPPORTED_AUTHPROTOCOL = 1412,
+  SNMPv3_USM_UNSUPPORTED_PRIVPROTOCOL = 1413,
 };
 
 enum SnmpAuthProtocol : long { SNMP_AUTHPROTOCOL_NONE = 1, SNMP_AUTHPROTOCOL_HMACMD5 = 2, SNMP_AUTHPROTOCOL_HMACSHA = 3 };
@@ -158,7 +172,7 @@ class Vb {
   void set_value(uint32_t v);                // unsigned 32-bit: keeps a Counter32/Gauge32/UInteger32/TimeTicks syntax, else Gauge32
   void set_value(const Counter64& v);
   void set_value(const TimeTicks& v);
-  void set_value(const OctetStr& v);         // keeps an Opaque syntax, else OCTET STRING
+  void set_value(const OctetStr& v);         // keeps an Opaque or NsapAddress syntax, else OCTET STRING
   void set_value(const Oid& v);
   void set_value(const IpAddress& v);
 

@@ -1,0 +1,804 @@
+// The Snmp session object on Net-SNMP's single-session API.
+//
+// A Net-SNMP session is bound to one peer, one version and one v3 user, while our Snmp
+// object serves whatever target each request names. So every Snmp object keeps a set
+// of library sessions, opened lazily and keyed by peer, version and user with its keys.
+// Blocking requests use sessions of their own: waiting on one of them never reads the
+// sockets of the asynchronous ones, so no other reply is handled during a blocking call.
+//
+// Asynchronous completions are never run from inside the library: its callback only
+// records the outcome, and SNMPProcessPendingEvents hands the outcomes to the callers
+// once the library is done reading and timing out.
+// Net-SNMP has a type of the same name as our completion callback; keep it apart.
+#define snmp_callback netsnmp_snmp_callback
+#include <net-snmp/net-snmp-config.h>
+#include <net-snmp/net-snmp-includes.h>
+#undef snmp_callback
+
+#include "Snmp.h"
+
+#include <netinet/in.h>
+#include <sys/select.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <deque>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+// ----------------------------------------------------------------------------------------
+// Library set-up: no configuration files, no persistent state, no MIB files.
+
+void ensureLibrary() {
+  static bool ready = false;
+  if (ready) return;
+  ready = true;
+  netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DONT_PERSIST_STATE, 1);
+  netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DISABLE_PERSISTENT_LOAD, 1);
+  netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DISABLE_PERSISTENT_SAVE, 1);
+  netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DISABLE_CONFIG_LOAD, 1);
+  // The library's timers must not raise SIGALRM inside the window program.
+  netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_ALARM_DONT_USE_SIG, 1);
+  netsnmp_set_mib_directory("");
+  // The library still keeps a few index files of its own; without a folder chosen for it
+  // they go to a private temporary one rather than the system's.
+  if (!std::getenv("SNMP_PERSISTENT_DIR")) {
+    static std::string dir =
+        (std::filesystem::temp_directory_path() / ("nvs7000d-snmp-" + std::to_string(getuid()))).string();
+    netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_PERSISTENT_DIR, dir.c_str());
+  }
+  // An empty MIBS list loads no module; the caller's own setting is put back afterwards
+  // so that programs started from here still see it.
+  const char* old = std::getenv("MIBS");
+  const bool hadMibs = old != nullptr;
+  const std::string savedMibs = hadMibs ? old : "";
+  setenv("MIBS", "", 1);
+  init_snmp("nvs7000d");
+  if (hadMibs)
+    setenv("MIBS", savedMibs.c_str(), 1);
+  else
+    unsetenv("MIBS");
+}
+
+// ----------------------------------------------------------------------------------------
+// Net-SNMP error codes in the numbering the rest of the program maps.
+
+int translate(int err) {
+  switch (err) {
+    case SNMPERR_SUCCESS:
+      return SNMP_CLASS_SUCCESS;
+    case SNMPERR_TIMEOUT:
+      return SNMP_CLASS_TIMEOUT;
+    case SNMPERR_BAD_ADDRESS:
+      return SNMP_CLASS_INVALID_ADDRESS;
+    case SNMPERR_UNKNOWN_USER_NAME:
+    case SNMPERR_USM_UNKNOWNSECURITYNAME:
+    case SNMPERR_BAD_SEC_NAME:
+      return SNMPv3_USM_UNKNOWN_SECURITY_NAME;
+    case SNMPERR_UNSUPPORTED_SEC_LEVEL:
+    case SNMPERR_USM_UNSUPPORTEDSECURITYLEVEL:
+    case SNMPERR_BAD_SEC_LEVEL:
+      return SNMPv3_USM_UNSUPPORTED_SECURITY_LEVEL;
+    case SNMPERR_AUTHENTICATION_FAILURE:
+    case SNMPERR_USM_AUTHENTICATIONFAILURE:
+      return SNMPv3_USM_AUTHENTICATION_FAILURE;
+    case SNMPERR_NOT_IN_TIME_WINDOW:
+    case SNMPERR_USM_NOTINTIMEWINDOW:
+      return SNMPv3_USM_NOT_IN_TIME_WINDOW;
+    case SNMPERR_UNKNOWN_ENG_ID:
+    case SNMPERR_USM_UNKNOWNENGINEID:
+    case SNMPERR_BAD_ENG_ID:
+      return SNMPv3_USM_UNKNOWN_ENGINEID;
+    case SNMPERR_DECRYPTION_ERR:
+    case SNMPERR_USM_DECRYPTIONERROR:
+      return SNMPv3_USM_DECRYPTION_ERROR;
+    case SNMPERR_USM_ENCRYPTIONERROR:
+      return SNMPv3_USM_ENCRYPTION_ERROR;
+    case SNMPERR_USM_PARSEERROR:
+      return SNMPv3_USM_PARSE_ERROR;
+    case SNMPERR_USM_GENERICERROR:
+    case SNMPERR_SC_GENERAL_FAILURE:
+    case SNMPERR_SC_NOT_CONFIGURED:
+    case SNMPERR_KT_NOT_AVAILABLE:
+      return SNMPv3_USM_ERROR;
+    case SNMPERR_UNKNOWN_SEC_MODEL:
+      return SNMPv3_MP_UNSUPPORTED_SECURITY_MODEL;
+    case SNMPERR_INVALID_MSG:
+      return SNMPv3_MP_INVALID_MESSAGE;
+    case SNMPERR_ASN_PARSE_ERR:
+      return SNMPv3_MP_PARSE_ERROR;
+    case SNMPERR_UNKNOWN_PDU:
+      return SNMPv3_MP_UNKNOWN_PDU_HANDLERS;
+    case SNMPERR_BAD_CONTEXT:
+      return SNMPv3_MP_UNKNOWN_CONTEXT;
+    case SNMPERR_BAD_SENDTO:
+    case SNMPERR_BAD_RECVFROM:
+    case SNMPERR_NO_SOCKET:
+    case SNMPERR_BAD_LOCPORT:
+      return SNMP_CLASS_TL_FAILED;
+    case SNMPERR_MALLOC:
+      return SNMP_CLASS_RESOURCE_UNAVAIL;
+    case SNMPERR_TOO_LONG:
+    case SNMPERR_BAD_ASN1_BUILD:
+    case SNMPERR_V2_IN_V1:
+    case SNMPERR_V1_IN_V2:
+    case SNMPERR_BAD_VERSION:
+    case SNMPERR_NULL_PDU:
+    case SNMPERR_VAR_TYPE:
+      return SNMP_CLASS_INVALID_PDU;
+    case SNMPERR_BAD_SUBID:
+    case SNMPERR_LONG_OID:
+    case SNMPERR_BAD_NAME:
+      return SNMP_CLASS_INVALID_OID;
+    default:
+      return SNMP_CLASS_ERROR;
+  }
+}
+
+// ----------------------------------------------------------------------------------------
+// SNMPv3 users as registered by usmAddUserName.
+
+struct UsmUserEntry {
+  long auth = SNMP_AUTHPROTOCOL_NONE;
+  long priv = SNMP_PRIVPROTOCOL_NONE;
+  std::string authPassword;
+  std::string privPassword;
+};
+
+std::map<std::string, UsmUserEntry>& users() {
+  static std::map<std::string, UsmUserEntry> table;
+  return table;
+}
+
+// Net-SNMP keys require pass phrases of at least 8 characters.
+int userStatus(const UsmUserEntry& u) {
+  if (u.auth != SNMP_AUTHPROTOCOL_NONE && u.auth != SNMP_AUTHPROTOCOL_HMACMD5 && u.auth != SNMP_AUTHPROTOCOL_HMACSHA)
+    return SNMPv3_USM_UNSUPPORTED_AUTHPROTOCOL;
+  if (u.priv != SNMP_PRIVPROTOCOL_NONE && u.priv != SNMP_PRIVPROTOCOL_DES) return SNMPv3_USM_UNSUPPORTED_PRIVPROTOCOL;
+  if (u.auth == SNMP_AUTHPROTOCOL_NONE) return 0;
+  if (u.authPassword.size() < USM_LENGTH_P_MIN) return SNMPv3_USM_AUTHENTICATION_ERROR;
+  if (u.priv != SNMP_PRIVPROTOCOL_NONE && u.privPassword.size() < USM_LENGTH_P_MIN) return SNMPv3_USM_ENCRYPTION_ERROR;
+  return 0;
+}
+
+// The highest security level the user's settings allow.
+int userLevel(const UsmUserEntry& u) {
+  if (u.auth == SNMP_AUTHPROTOCOL_NONE) return SNMP_SEC_LEVEL_NOAUTH;
+  return u.priv == SNMP_PRIVPROTOCOL_NONE ? SNMP_SEC_LEVEL_AUTHNOPRIV : SNMP_SEC_LEVEL_AUTHPRIV;
+}
+
+std::string piece(const std::string& s) { return std::to_string(s.size()) + ":" + s; }
+
+std::string userKeys(const UsmUserEntry& u) {
+  return std::to_string(u.auth) + "/" + std::to_string(u.priv) + "/" + piece(u.authPassword) + piece(u.privPassword);
+}
+
+// Net-SNMP keeps one set of localized keys per (engine, user) for the whole process; the
+// keys of the last session opened for a user name are remembered here.
+std::map<std::string, std::string>& lastKeys() {
+  static std::map<std::string, std::string> table;
+  return table;
+}
+
+void forgetLibraryUser(const std::string& name) {
+  struct usmUser* u = usm_get_userList();
+  while (u) {
+    struct usmUser* next = u->next;
+    if (u->name && name == u->name) {
+      usm_remove_user(u);
+      usm_free_user(u);
+    }
+    u = next;
+  }
+}
+
+// ----------------------------------------------------------------------------------------
+// Sessions, outstanding requests and their outcomes.
+
+struct LibSession {
+  void* handle = nullptr;
+  bool blocking = false;
+  std::string userName;  // v3
+  std::string keys;      // v3
+};
+
+struct Pending {
+  Snmp* owner = nullptr;
+  LibSession* session = nullptr;
+  snmp_callback callback = nullptr;
+  void* context = nullptr;
+  Pdu pdu;  // the request as sent; the reply once it arrived
+  std::unique_ptr<SnmpTarget> target;
+  int reason = 0;
+  bool done = false;  // outcome recorded; later library calls for it are ignored
+};
+
+// Requests are known to the library by a token, never by a pointer: a late second
+// callback for a finished request then finds nothing instead of freed memory.
+std::map<uint64_t, std::unique_ptr<Pending>> pendingRequests;
+std::deque<uint64_t> readyRequests;
+uint64_t nextToken = 1;
+uint64_t sendingToken = 0;
+
+std::vector<Snmp::Impl*>& liveObjects() {
+  static std::vector<Snmp::Impl*> all;
+  return all;
+}
+
+std::unique_ptr<SnmpTarget> copyTarget(const SnmpTarget& t) {
+  if (t.is_user_target()) return std::make_unique<UTarget>(static_cast<const UTarget&>(t));
+  return std::make_unique<CTarget>(static_cast<const CTarget&>(t));
+}
+
+void setTiming(netsnmp_session* ss, const SnmpTarget& target) {
+  ss->timeout = long(target.get_timeout()) * 10000L;  // hundredths of a second -> microseconds
+  ss->retries = std::max(0, target.get_retry());
+}
+
+// ----------------------------------------------------------------------------------------
+// PDU conversion.
+
+void storeReply(const netsnmp_pdu* r, Pdu& pdu) {
+  std::vector<Vb> vbs;
+  for (const netsnmp_variable_list* v = r->variables; v; v = v->next_variable) {
+    Vb vb(Oid(std::vector<uint32_t>(v->name, v->name + v->name_length)));
+    switch (v->type) {
+      case ASN_INTEGER:
+        vb.set_value(int32_t(*v->val.integer));
+        break;
+      case ASN_COUNTER:
+      case ASN_GAUGE:
+      case ASN_TIMETICKS:
+      case ASN_UINTEGER:
+        vb.set_syntax(v->type);
+        vb.set_value(uint32_t(*v->val.integer));
+        break;
+      case ASN_COUNTER64:
+        vb.set_value(Counter64(uint32_t(v->val.counter64->high), uint32_t(v->val.counter64->low)));
+        break;
+      case ASN_OCTET_STR:
+      case ASN_OPAQUE:
+      case ASN_NSAP:
+        vb.set_syntax(v->type);
+        vb.set_value(OctetStr(v->val.string, v->val_len));
+        break;
+      case ASN_IPADDRESS:
+        if (v->val_len == 4)
+          vb.set_value(IpAddress(OctetStr(v->val.string, 4)));
+        else
+          vb.set_null();
+        break;
+      case ASN_OBJECT_ID:
+        vb.set_value(Oid(std::vector<uint32_t>(v->val.objid, v->val.objid + v->val_len / sizeof(oid))));
+        break;
+      case SNMP_NOSUCHOBJECT:
+      case SNMP_NOSUCHINSTANCE:
+      case SNMP_ENDOFMIBVIEW:
+        vb.set_syntax(v->type);
+        break;
+      default:
+        vb.set_null();
+        break;
+    }
+    vbs.push_back(vb);
+  }
+  pdu.set_vblist(vbs);
+  pdu.set_error_status(int(r->errstat));
+  pdu.set_error_index(int(r->errindex));
+}
+
+bool libraryOid(const Oid& o, std::vector<oid>& out) {
+  if (!o.valid() || o.len() == 0 || o.len() > MAX_OID_LEN) return false;
+  out.assign(o.ids().begin(), o.ids().end());
+  return true;
+}
+
+int addBinding(netsnmp_pdu* p, const Vb& vb, bool withValue) {
+  std::vector<oid> name;
+  if (!libraryOid(vb.get_oid(), name)) return SNMP_CLASS_INVALID_OID;
+  const int syntax = withValue ? vb.get_syntax() : sNMP_SYNTAX_NULL;
+  netsnmp_variable_list* added = nullptr;
+  switch (syntax) {
+    case sNMP_SYNTAX_INT: {
+      int32_t i = 0;
+      vb.get_value(i);
+      long v = i;
+      added = snmp_pdu_add_variable(p, name.data(), name.size(), ASN_INTEGER, &v, sizeof v);
+      break;
+    }
+    case sNMP_SYNTAX_CNTR32:
+    case sNMP_SYNTAX_GAUGE32:
+    case sNMP_SYNTAX_TIMETICKS:
+    case sNMP_SYNTAX_UINT32: {
+      uint32_t u = 0;
+      vb.get_value(u);
+      u_long v = u;
+      added = snmp_pdu_add_variable(p, name.data(), name.size(), u_char(syntax), &v, sizeof v);
+      break;
+    }
+    case sNMP_SYNTAX_CNTR64: {
+      Counter64 c;
+      vb.get_value(c);
+      struct counter64 v;
+      v.high = c.high();
+      v.low = c.low();
+      added = snmp_pdu_add_variable(p, name.data(), name.size(), ASN_COUNTER64, &v, sizeof v);
+      break;
+    }
+    case sNMP_SYNTAX_OCTETS:
+    case sNMP_SYNTAX_OPAQUE:
+    case sNMP_SYNTAX_NSAPADDR: {
+      OctetStr s;
+      vb.get_value(s);
+      added = snmp_pdu_add_variable(p, name.data(), name.size(), u_char(syntax), s.data(), s.len());
+      break;
+    }
+    case sNMP_SYNTAX_IPADDR: {
+      IpAddress a;
+      vb.get_value(a);
+      added = snmp_pdu_add_variable(p, name.data(), name.size(), ASN_IPADDRESS, a.bytes(), 4);
+      break;
+    }
+    case sNMP_SYNTAX_OID: {
+      Oid o;
+      vb.get_value(o);
+      std::vector<oid> value(o.ids().begin(), o.ids().end());
+      if (value.size() > MAX_OID_LEN) return SNMP_CLASS_INVALID_OID;
+      if (value.empty()) value = {0, 0};  // zeroDotZero stands for "no OID"
+      added = snmp_pdu_add_variable(p, name.data(), name.size(), ASN_OBJECT_ID, value.data(),
+                                    value.size() * sizeof(oid));
+      break;
+    }
+    default:  // NULL, exceptions and codes without an SNMP type travel as NULL
+      added = snmp_add_null_var(p, name.data(), name.size());
+      break;
+  }
+  return added ? SNMP_CLASS_SUCCESS : SNMP_CLASS_INVALID_PDU;
+}
+
+char* copyBytes(const OctetStr& s) {
+  char* c = static_cast<char*>(std::malloc(std::max<size_t>(1, s.len())));
+  if (c && s.len()) std::memcpy(c, s.data(), s.len());
+  return c;
+}
+
+// What can be refused before anything is opened or sent.
+int checkRequest(const Pdu& pdu, const SnmpTarget& target) {
+  if (!target.address().valid()) return SNMP_CLASS_INVALID_ADDRESS;
+  if (!target.is_user_target()) return SNMP_CLASS_SUCCESS;
+  const std::string name = static_cast<const UTarget&>(target).get_security_name().bytes();
+  auto found = users().find(name);
+  const UsmUserEntry user = found == users().end() ? UsmUserEntry() : found->second;
+  if (const int rc = userStatus(user)) return rc;
+  const int level = pdu.get_security_level();
+  if (level < SNMP_SEC_LEVEL_NOAUTH || level > userLevel(user)) return SNMPv3_USM_UNSUPPORTED_SECURITY_LEVEL;
+  return SNMP_CLASS_SUCCESS;
+}
+
+int buildPdu(int command, const Pdu& pdu, const SnmpTarget& target, netsnmp_pdu*& out) {
+  out = nullptr;
+  netsnmp_pdu* p = snmp_pdu_create(command);
+  if (!p) return SNMP_CLASS_RESOURCE_UNAVAIL;
+  if (target.is_user_target()) {
+    p->securityLevel = pdu.get_security_level();
+    if (pdu.get_context_name().len()) {
+      p->contextName = copyBytes(pdu.get_context_name());
+      p->contextNameLen = pdu.get_context_name().len();
+    }
+    if (pdu.get_context_engine_id().len()) {
+      p->contextEngineID = reinterpret_cast<u_char*>(copyBytes(pdu.get_context_engine_id()));
+      p->contextEngineIDLen = pdu.get_context_engine_id().len();
+    }
+  } else {
+    const CTarget& c = static_cast<const CTarget&>(target);
+    const OctetStr& community = command == SNMP_MSG_SET ? c.get_writecommunity() : c.get_readcommunity();
+    p->community = reinterpret_cast<u_char*>(copyBytes(community));
+    p->community_len = community.len();
+  }
+  for (const Vb& vb : pdu.vbs()) {
+    const int rc = addBinding(p, vb, command == SNMP_MSG_SET);
+    if (rc != SNMP_CLASS_SUCCESS) {
+      snmp_free_pdu(p);
+      return rc;
+    }
+  }
+  out = p;
+  return SNMP_CLASS_SUCCESS;
+}
+
+int libraryEvent(int op, netsnmp_session* ss, int reqid, netsnmp_pdu* pdu, void* magic);
+
+}  // namespace
+
+// ----------------------------------------------------------------------------------------
+
+struct Snmp::Impl {
+  Snmp* self = nullptr;
+  int socket = -1;
+  std::map<std::string, std::unique_ptr<LibSession>> sessions;
+  void (*socketsChanged)(void*) = nullptr;
+  void* socketsChangedData = nullptr;
+
+  void notifySockets() {
+    if (socketsChanged) socketsChanged(socketsChangedData);
+  }
+
+  // Ends a library session; its outstanding requests end as "session destroyed".
+  void close(LibSession* s) {
+    for (auto& [token, p] : pendingRequests) {
+      if (p->session == s && !p->done) {
+        p->done = true;
+        p->reason = SNMP_CLASS_SESSION_DESTROYED;
+        readyRequests.push_back(token);
+      }
+      if (p->session == s) p->session = nullptr;
+    }
+    snmp_sess_close(s->handle);
+  }
+
+  // A user's keys changed: sessions opened with the old keys and the library's localized
+  // copies of them go, so the new keys are used from the next discovery on.
+  static void retireUser(const std::string& name, const std::string& keys) {
+    auto last = lastKeys().find(name);
+    if (last != lastKeys().end() && last->second == keys) return;
+    for (Impl* impl : liveObjects()) {
+      bool changed = false;
+      for (auto it = impl->sessions.begin(); it != impl->sessions.end();) {
+        LibSession* s = it->second.get();
+        if (!s->userName.empty() && s->userName == name && s->keys != keys) {
+          changed |= !s->blocking;
+          impl->close(s);
+          it = impl->sessions.erase(it);
+        } else {
+          ++it;
+        }
+      }
+      if (changed) impl->notifySockets();
+    }
+    forgetLibraryUser(name);
+    lastKeys()[name] = keys;
+  }
+
+  int sessionFor(const SnmpTarget& target, bool blocking, LibSession*& out) {
+    out = nullptr;
+    const UdpAddress& address = target.address();
+    if (!address.valid()) return SNMP_CLASS_INVALID_ADDRESS;
+
+    long version = 0;
+    std::string userName, keys;
+    UsmUserEntry user;
+    if (target.is_user_target()) {
+      // Net-SNMP speaks only the user-based security model for SNMPv3.
+      version = SNMP_VERSION_3;
+      userName = static_cast<const UTarget&>(target).get_security_name().bytes();
+      auto found = users().find(userName);
+      if (found != users().end()) user = found->second;
+      if (const int rc = userStatus(user)) return rc;
+      keys = userKeys(user);
+    } else if (target.get_version() == version1) {
+      version = SNMP_VERSION_1;
+    } else if (target.get_version() == version2c) {
+      version = SNMP_VERSION_2c;
+    } else {
+      return SNMP_CLASS_INVALID_TARGET;
+    }
+
+    const std::string key = std::string(blocking ? "B" : "A") + std::to_string(version) + piece(address.host()) +
+                            std::to_string(address.get_port()) + "|" + piece(userName) + keys;
+    auto found = sessions.find(key);
+    if (found != sessions.end()) {
+      out = found->second.get();
+      return SNMP_CLASS_SUCCESS;
+    }
+    if (version == SNMP_VERSION_3) retireUser(userName, keys);
+
+    netsnmp_session in;
+    snmp_sess_init(&in);
+    std::string peer = "udp:" + address.host() + ":" + std::to_string(address.get_port());
+    in.peername = peer.data();
+    in.version = version;
+    setTiming(&in, target);
+    if (version == SNMP_VERSION_3) {
+      in.securityModel = SNMP_SEC_MODEL_USM;
+      in.securityName = userName.data();
+      in.securityNameLen = userName.size();
+      in.securityLevel = userLevel(user);
+      if (user.auth != SNMP_AUTHPROTOCOL_NONE) {
+        oid* proto = user.auth == SNMP_AUTHPROTOCOL_HMACMD5 ? usmHMACMD5AuthProtocol : usmHMACSHA1AuthProtocol;
+        in.securityAuthProto = proto;
+        in.securityAuthProtoLen = USM_AUTH_PROTO_MD5_LEN;
+        in.securityAuthKeyLen = USM_AUTH_KU_LEN;
+        if (generate_Ku(proto, u_int(in.securityAuthProtoLen),
+                        reinterpret_cast<const u_char*>(user.authPassword.data()), user.authPassword.size(),
+                        in.securityAuthKey, &in.securityAuthKeyLen) != SNMPERR_SUCCESS)
+          return SNMPv3_USM_AUTHENTICATION_ERROR;
+        if (user.priv == SNMP_PRIVPROTOCOL_DES) {
+          in.securityPrivProto = usmDESPrivProtocol;
+          in.securityPrivProtoLen = USM_PRIV_PROTO_DES_LEN;
+          in.securityPrivKeyLen = USM_PRIV_KU_LEN;
+          if (generate_Ku(proto, u_int(in.securityAuthProtoLen),
+                          reinterpret_cast<const u_char*>(user.privPassword.data()), user.privPassword.size(),
+                          in.securityPrivKey, &in.securityPrivKeyLen) != SNMPERR_SUCCESS)
+            return SNMPv3_USM_ENCRYPTION_ERROR;
+        }
+      }
+    }
+    if (!blocking) in.callback = libraryEvent;
+
+    snmp_errno = 0;
+    void* handle = snmp_sess_open(&in);
+    if (!handle) {
+      int err = in.s_snmp_errno ? in.s_snmp_errno : snmp_errno;
+      const int rc = translate(err);
+      return rc == SNMP_CLASS_SUCCESS ? SNMP_CLASS_ERROR : rc;
+    }
+    auto s = std::make_unique<LibSession>();
+    s->handle = handle;
+    s->blocking = blocking;
+    s->userName = userName;
+    s->keys = keys;
+    out = s.get();
+    sessions.emplace(key, std::move(s));
+    if (!blocking) notifySockets();
+    return SNMP_CLASS_SUCCESS;
+  }
+
+  int sendBlocking(int command, Pdu& pdu, const SnmpTarget& target) {
+    int rc = checkRequest(pdu, target);
+    if (rc != SNMP_CLASS_SUCCESS) return rc;
+    LibSession* s = nullptr;
+    rc = sessionFor(target, true, s);
+    if (rc != SNMP_CLASS_SUCCESS) return rc;
+    netsnmp_pdu* request = nullptr;
+    rc = buildPdu(command, pdu, target, request);
+    if (rc != SNMP_CLASS_SUCCESS) return rc;
+    netsnmp_session* ss = snmp_sess_session(s->handle);
+    setTiming(ss, target);
+    ss->s_snmp_errno = 0;
+    netsnmp_pdu* reply = nullptr;
+    const int st = snmp_sess_synch_response(s->handle, request, &reply);
+    if (st == STAT_SUCCESS && reply) {
+      if (reply->command == SNMP_MSG_REPORT) {
+        rc = translate(snmpv3_get_report_type(reply));
+      } else {
+        storeReply(reply, pdu);
+        rc = int(reply->errstat);
+      }
+    } else if (st == STAT_TIMEOUT) {
+      rc = SNMP_CLASS_TIMEOUT;
+    } else {
+      rc = translate(ss->s_snmp_errno);
+      if (rc == SNMP_CLASS_SUCCESS) rc = SNMP_CLASS_ERROR;
+    }
+    if (reply) snmp_free_pdu(reply);
+    return rc;
+  }
+
+  int sendAsync(int command, Pdu& pdu, const SnmpTarget& target, snmp_callback cb, void* context) {
+    if (!cb) return SNMP_CLASS_INVALID_CALLBACK;
+    int rc = checkRequest(pdu, target);
+    if (rc != SNMP_CLASS_SUCCESS) return rc;
+    LibSession* s = nullptr;
+    rc = sessionFor(target, false, s);
+    if (rc != SNMP_CLASS_SUCCESS) return rc;
+    netsnmp_pdu* request = nullptr;
+    rc = buildPdu(command, pdu, target, request);
+    if (rc != SNMP_CLASS_SUCCESS) return rc;
+
+    auto p = std::make_unique<Pending>();
+    p->owner = self;
+    p->session = s;
+    p->callback = cb;
+    p->context = context;
+    p->pdu = pdu;
+    p->target = copyTarget(target);
+    const uint64_t token = nextToken++;
+    pendingRequests.emplace(token, std::move(p));
+
+    netsnmp_session* ss = snmp_sess_session(s->handle);
+    setTiming(ss, target);
+    ss->s_snmp_errno = 0;
+    // A failing send may call back at once; the caller learns of the failure from the
+    // result instead, so that callback is ignored.
+    sendingToken = token;
+    const int reqid = snmp_sess_async_send(s->handle, request, libraryEvent,
+                                           reinterpret_cast<void*>(static_cast<uintptr_t>(token)));
+    sendingToken = 0;
+    if (reqid == 0) {
+      rc = translate(ss->s_snmp_errno);
+      snmp_free_pdu(request);
+      pendingRequests.erase(token);
+      return rc == SNMP_CLASS_SUCCESS ? SNMP_CLASS_ERROR : rc;
+    }
+    return SNMP_CLASS_SUCCESS;
+  }
+};
+
+namespace {
+
+int libraryEvent(int op, netsnmp_session* ss, int /*reqid*/, netsnmp_pdu* pdu, void* magic) {
+  const uint64_t token = static_cast<uint64_t>(reinterpret_cast<uintptr_t>(magic));
+  if (token == 0 || token == sendingToken) return 1;
+  auto it = pendingRequests.find(token);
+  if (it == pendingRequests.end() || it->second->done) return 1;
+  Pending& p = *it->second;
+  switch (op) {
+    case NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE:
+      if (!pdu) return 1;
+      if (pdu->command == SNMP_MSG_REPORT) {
+        // A report answers for the request: its bindings stay as sent.
+        p.pdu.set_error_status(translate(snmpv3_get_report_type(pdu)));
+        p.pdu.set_error_index(0);
+      } else {
+        storeReply(pdu, p.pdu);
+      }
+      p.reason = SNMP_CLASS_ASYNC_RESPONSE;
+      break;
+    case NETSNMP_CALLBACK_OP_TIMED_OUT:
+      p.reason = SNMP_CLASS_TIMEOUT;
+      break;
+    case NETSNMP_CALLBACK_OP_SEC_ERROR: {
+      const int rc = translate(ss ? ss->s_snmp_errno : 0);
+      p.pdu.set_error_status(rc == SNMP_CLASS_SUCCESS || rc == SNMP_CLASS_ERROR ? int(SNMPv3_USM_ERROR) : rc);
+      p.pdu.set_error_index(0);
+      p.reason = SNMP_CLASS_ASYNC_RESPONSE;
+      break;
+    }
+    case NETSNMP_CALLBACK_OP_SEND_FAILED:  // a retransmission could not be sent
+      p.pdu.set_error_status(SNMP_CLASS_TL_FAILED);
+      p.pdu.set_error_index(0);
+      p.reason = SNMP_CLASS_ASYNC_RESPONSE;
+      break;
+    case NETSNMP_CALLBACK_OP_DISCONNECT:
+      p.reason = SNMP_CLASS_SESSION_DESTROYED;
+      break;
+    default:  // resends and connects are no outcome
+      return 1;
+  }
+  p.done = true;
+  readyRequests.push_back(token);
+  return 1;
+}
+
+}  // namespace
+
+// ----------------------------------------------------------------------------------------
+
+Snmp::Snmp(int& status, uint16_t localPort) : impl_(new Impl) {
+  impl_->self = this;
+  ensureLibrary();
+  liveObjects().push_back(impl_);
+  status = SNMP_CLASS_SUCCESS;
+  const int fd = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+  if (fd < 0) {
+    status = SNMP_CLASS_RESOURCE_UNAVAIL;
+    return;
+  }
+  sockaddr_in local{};
+  local.sin_family = AF_INET;
+  local.sin_port = htons(localPort);
+  local.sin_addr.s_addr = htonl(INADDR_ANY);
+  if (::bind(fd, reinterpret_cast<sockaddr*>(&local), sizeof local) != 0) {
+    status = errno == EADDRINUSE ? SNMP_CLASS_TL_IN_USE : SNMP_CLASS_TL_FAILED;
+    ::close(fd);
+    return;
+  }
+  impl_->socket = fd;
+}
+
+Snmp::~Snmp() {
+  auto& all = liveObjects();
+  all.erase(std::remove(all.begin(), all.end(), impl_), all.end());
+  // Whatever is still outstanding ends here, with its callback told so.
+  std::vector<std::unique_ptr<Pending>> ending;
+  for (auto it = pendingRequests.begin(); it != pendingRequests.end();) {
+    if (it->second->owner == this) {
+      ending.push_back(std::move(it->second));
+      it = pendingRequests.erase(it);
+    } else {
+      ++it;
+    }
+  }
+  for (auto& p : ending) {
+    try {
+      p->callback(SNMP_CLASS_SESSION_DESTROYED, this, p->pdu, *p->target, p->context);
+    } catch (...) {
+      // A destructor cannot pass it on.
+    }
+  }
+  for (auto& [key, s] : impl_->sessions) snmp_sess_close(s->handle);
+  if (impl_->socket >= 0) ::close(impl_->socket);
+  delete impl_;
+}
+
+int Snmp::get(Pdu& pdu, const SnmpTarget& target) { return impl_->sendBlocking(SNMP_MSG_GET, pdu, target); }
+int Snmp::get_next(Pdu& pdu, const SnmpTarget& target) { return impl_->sendBlocking(SNMP_MSG_GETNEXT, pdu, target); }
+int Snmp::set(Pdu& pdu, const SnmpTarget& target) { return impl_->sendBlocking(SNMP_MSG_SET, pdu, target); }
+
+int Snmp::get(Pdu& pdu, const SnmpTarget& target, snmp_callback cb, void* context) {
+  return impl_->sendAsync(SNMP_MSG_GET, pdu, target, cb, context);
+}
+int Snmp::get_next(Pdu& pdu, const SnmpTarget& target, snmp_callback cb, void* context) {
+  return impl_->sendAsync(SNMP_MSG_GETNEXT, pdu, target, cb, context);
+}
+int Snmp::set(Pdu& pdu, const SnmpTarget& target, snmp_callback cb, void* context) {
+  return impl_->sendAsync(SNMP_MSG_SET, pdu, target, cb, context);
+}
+
+std::vector<int> Snmp::sockets() const {
+  std::vector<int> out;
+  for (auto& [key, s] : impl_->sessions) {
+    if (s->blocking) continue;
+    if (netsnmp_transport* t = snmp_sess_transport(s->handle)) out.push_back(t->sock);
+  }
+  return out;
+}
+
+void Snmp::set_sockets_changed(void (*fn)(void* data), void* data) {
+  impl_->socketsChanged = fn;
+  impl_->socketsChangedData = data;
+}
+
+int SNMPProcessPendingEvents() {
+  std::vector<void*> handles;
+  for (Snmp::Impl* impl : liveObjects())
+    for (auto& [key, s] : impl->sessions)
+      if (!s->blocking) handles.push_back(s->handle);
+
+  for (void* h : handles) {
+    int numfds = 0, block = 0;
+    fd_set fds;
+    FD_ZERO(&fds);
+    timeval tv{0, 0};
+    snmp_sess_select_info(h, &numfds, &fds, &tv, &block);
+    if (numfds > 0) {
+      timeval zero{0, 0};
+      if (::select(numfds, &fds, nullptr, nullptr, &zero) > 0) snmp_sess_read(h, &fds);
+    }
+    snmp_sess_timeout(h);
+  }
+
+  // Completions run last, outside the library; one that throws leaves the rest queued
+  // for the next call.
+  while (!readyRequests.empty()) {
+    const uint64_t token = readyRequests.front();
+    readyRequests.pop_front();
+    auto it = pendingRequests.find(token);
+    if (it == pendingRequests.end()) continue;
+    std::unique_ptr<Pending> p = std::move(it->second);
+    pendingRequests.erase(it);
+    p->callback(p->reason, p->owner, p->pdu, *p->target, p->context);
+  }
+  return SNMP_CLASS_SUCCESS;
+}
+
+int usmAddUserName(const OctetStr& securityName, long authProtocol, long privProtocol,
+                   const OctetStr& authPassword, const OctetStr& privPassword) {
+  UsmUserEntry& u = users()[securityName.bytes()];
+  u.auth = authProtocol;
+  u.priv = privProtocol;
+  u.authPassword = authPassword.bytes();
+  u.privPassword = privPassword.bytes();
+  return userStatus(u);
+}
+
+int mpInit(Snmp* /*session*/, const OctetStr& engineId, unsigned int boot) {
+  ensureLibrary();
+  if (engineId.len() == 0 || engineId.len() > 32) return SNMP_CLASS_ERROR;
+  if (set_exact_engineID(engineId.data(), engineId.len()) != SNMPERR_SUCCESS) return SNMP_CLASS_ERROR;
+  // The library takes boots only as its stored configuration line, which counts one boot
+  // on top of the stored value.
+  std::string stored = std::to_string(long(boot) - 1);
+  engineBoots_conf("engineBoots", stored.data());
+  return SNMP_CLASS_SUCCESS;
+}

@@ -1,0 +1,7 @@
+# The SNMP library adapter: value types, boot counter file and session behaviour.
+nv_add_test(snmp_adapter_tests
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/snmp/SnmpValuesTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/snmp/SnmpBootCounterTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/snmp/SnmpSessionLocalTest.cpp
+  LIBS platform_snmp netsnmp::snmp)
