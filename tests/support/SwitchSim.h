@@ -13,7 +13,12 @@ class SwitchSim {
     bool defaultSeed = true;              // load sim/seed/ as well
     int delayMs = 0;                      // delay every reply
     bool dropReplies = false;             // answer nothing (a silent agent)
+    std::string usersFile;                // communities and v3 users; empty = the built-in ones
   };
+
+  // Built-in access (see sim/README.md): communities and v3 users with their pass phrases.
+  static constexpr const char* readCommunity = "quorra";
+  static constexpr const char* writeCommunity = "venthal";
 
   SwitchSim();
   explicit SwitchSim(const Options& options);
@@ -35,6 +40,8 @@ class SwitchSim {
   void clearFaults();
 
  private:
+  void stop();
+
   int pid_ = -1;
   uint16_t port_ = 0;
   std::string workDir_;
