@@ -52,6 +52,9 @@ bool Inside(const std::vector<uint32_t>& column, const std::vector<uint32_t>& oi
 
 std::string UnknownMessage() { return NvErrorText(NvErr::Unknown); }
 
+// "(SNMPClass) Invalid Pdu!": a reply that does not answer what was sent.
+const int kInvalidPdu = -411;
+
 // Restores access bits, values and walk positions of a list in place on every way out, so
 // that records keep their identity for whoever points at them.
 class ListRestorer {
@@ -358,12 +361,12 @@ std::vector<int> NvSNMPRequest::BuildPdu(Pdu& pdu, PduMode mode) {
 
 int NvSNMPRequest::CheckReply(const Pdu& pdu, const std::vector<int>& sent, const std::vector<std::string>& sentOids,
                               bool sameOids) const {
-  if (pdu.get_vb_count() < int(sent.size())) return -410;  // "(SNMPClass) Invalid Pdu!"
+  if (pdu.get_vb_count() < int(sent.size())) return kInvalidPdu;
   if (sameOids) {
     for (size_t j = 0; j < sent.size(); ++j) {
       Vb vb;
       pdu.get_vb(vb, int(j));
-      if (j < sentOids.size() && !(vb.get_oid() == Oid(sentOids[j].c_str()))) return -410;
+      if (j < sentOids.size() && !(vb.get_oid() == Oid(sentOids[j].c_str()))) return kInvalidPdu;
     }
   }
   return 0;
