@@ -18,6 +18,13 @@ TComponent::~TComponent() {
   }
 }
 
+void TComponent::operator delete(TComponent* p, std::destroying_delete_t) {
+  GuardedCall([p] { p->BeforeDestruction(); });
+  void* whole = dynamic_cast<void*>(p);
+  p->~TComponent();
+  ::operator delete(whole);
+}
+
 void TComponent::DestroyComponents() {
   // Each owned component takes itself out of the list as it goes.
   while (!components_.empty()) delete components_.back();

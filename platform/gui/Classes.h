@@ -24,6 +24,7 @@
 #pragma once
 
 #include <functional>
+#include <new>
 #include <string>
 #include <type_traits>
 #include <utility>
@@ -184,6 +185,11 @@ class TComponent : public TObject {
 
   TComponent* FindComponent(const std::string& name) const;
 
+  // delete runs BeforeDestruction while the whole object still exists.
+  static void* operator new(std::size_t size) { return ::operator new(size); }
+  static void operator delete(void* p) { ::operator delete(p); }
+  void operator delete(TComponent* p, std::destroying_delete_t);
+
   TComponent* GetOwner() const { return owner_; }
   int GetComponentCount() const { return static_cast<int>(components_.size()); }
   TComponent* GetComponent(int index) const;
@@ -193,6 +199,8 @@ class TComponent : public TObject {
   void SetTag(int tag) { tag_ = tag; }
 
  protected:
+  // Called by delete before any destructor runs (a form raises OnDestroy here).
+  virtual void BeforeDestruction() {}
   // Frees the owned components now, newest first; a derived destructor calls this while
   // its own parts still exist.
   void DestroyComponents();

@@ -4,8 +4,10 @@
 #include <string>
 
 #include "Classes.h"
+#include "Controls.h"
 
 class TForm;
+class TMainMenu;
 
 // The program's run loop, exception display and title. One instance: Application.
 class TApplication : public TComponent {
@@ -27,6 +29,7 @@ class TApplication : public TComponent {
   void CreateForm(F*& reference) {
     Initialize();
     reference = new F(this);
+    reference->DoCreate();
     if (!mainForm_) mainForm_ = reference;
   }
   // Shows the main form and runs the message loop until Terminate; returns at once if
@@ -46,10 +49,132 @@ class TApplication : public TComponent {
   std::string GetExeName() const;
 
  private:
-  friend class TForm;
+  friend class TCustomForm;
   std::string title_;
   TForm* mainForm_ = nullptr;
   bool terminated_ = false;
 };
 
 extern TApplication* Application;
+
+// The screen. PixelsPerInch comes from the display unless NV_PIXELS_PER_INCH gives it.
+class TScreen : public TComponent {
+ public:
+  TScreen() : TComponent(nullptr) {}
+  ReadOnlyProperty<int, TScreen> PixelsPerInch{this, &TScreen::GetPixelsPerInch};
+  ReadOnlyProperty<int, TScreen> Width{this, &TScreen::GetWidth};
+  ReadOnlyProperty<int, TScreen> Height{this, &TScreen::GetHeight};
+
+  int GetPixelsPerInch() const;
+  int GetWidth() const;
+  int GetHeight() const;
+};
+
+extern TScreen* Screen;
+
+enum TPosition {
+  poDesigned,
+  poDefault,
+  poDefaultPosOnly,
+  poDefaultSizeOnly,
+  poScreenCenter,
+  poDesktopCenter,
+  poMainFormCenter,
+  poOwnerFormCenter
+};
+enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+enum TCloseAction { caNone, caHide, caFree, caMinimize };
+
+using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
+using TCloseQueryEvent = std::function<void(TObject* Sender, bool& CanClose)>;
+
+// A window. Width/Height are the outer size, ClientWidth/ClientHeight the inside without
+// border, caption and menu bar. A form given a Parent is shown inside that control.
+//
+// OnCreate runs once, before the form is first shown or embedded. A form class whose
+// creation handler must run before its constructor returns (so that the creator sees
+// its effects) calls DoCreate() as the last statement of its constructor.
+class TCustomForm : public TWinControl {
+ public:
+  explicit TCustomForm(TComponent* AOwner);
+  ~TCustomForm() override;
+
+  Property<TModalResult, TCustomForm> ModalResult{this, &TCustomForm::GetModalResult, &TCustomForm::SetModalResult};
+  Property<TPosition, TCustomForm> Position{this, &TCustomForm::GetPosition, &TCustomForm::SetPosition};
+  Property<TFormBorderStyle, TCustomForm> BorderStyle{this, &TCustomForm::GetBorderStyle, &TCustomForm::SetBorderStyle};
+  Property<TWinControl*, TCustomForm> ActiveControl{this, &TCustomForm::GetActiveControl, &TCustomForm::SetActiveControl};
+  Property<TMainMenu*, TCustomForm> Menu{this, &TCustomForm::GetMenu, &TCustomForm::SetMenu};
+
+  TNotifyEvent OnCreate;
+  TNotifyEvent OnShow;
+  TNotifyEvent OnHide;
+  TNotifyEvent OnActivate;
+  TNotifyEvent OnDeactivate;
+  TCloseEvent OnClose;
+  TCloseQueryEvent OnCloseQuery;
+  TNotifyEvent OnDestroy;
+
+  // Shows the form and runs a message loop until ModalResult is set and the form agrees
+  // to close; returns ModalResult.
+  int ShowModal();
+  // Modal: ModalResult = mrCancel. Otherwise asks OnCloseQuery and OnClose and hides or
+  // frees the form; closing the main form ends the application.
+  void Close();
+  // Frees the form once the current message has been handled.
+  void Release();
+  void DoCreate();
+  bool CloseQuery();
+
+  TModalResult GetModalResult() const { return modalResult_; }
+  void SetModalResult(TModalResult result);
+  TPosition GetPosition() const { return position_; }
+  void SetPosition(TPosition position) { position_ = position; }
+  TFormBorderStyle GetBorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(TFormBorderStyle style);
+  TWinControl* GetActiveControl() const;
+  void SetActiveControl(TWinControl* control);
+  TMainMenu* GetMenu() const { return menu_; }
+  void SetMenu(TMainMenu* menu);
+
+  int GetClientWidth() const override { return GetWidth() - FrameWidth(); }
+  int GetClientHeight() const override { return GetHeight() - FrameHeight() - MenuHeight(); }
+  void SetVisible(bool visible) override;
+  void SetParent(TWinControl* parent) override;
+  QWidget* ChildArea() const override;
+
+ protected:
+  void BeforeDestruction() override;
+  void CaptionChanged() override;
+  void ApplyGeometry() override;
+  void ApplyVisibility() override;
+  void WindowGeometryChanged() override;
+  void ColorChanged() override;
+  void FontChanged() override;
+
+ private:
+  friend class TMainMenu;
+  friend class FormWindow;
+  int FrameWidth() const;
+  int FrameHeight() const;
+  int MenuHeight() const;
+  void PlaceOnShow();
+  void LayoutWindow();
+  void CloseModal();
+  void WindowActivated(bool active);
+
+  QWidget* client_;
+  TModalResult modalResult_ = mrNone;
+  TPosition position_ = poDesigned;
+  TFormBorderStyle borderStyle_ = bsSizeable;
+  TMainMenu* menu_ = nullptr;
+  TWinControl* activeControl_ = nullptr;
+  bool created_ = false;
+  bool modal_ = false;
+  bool shownOnce_ = false;
+  bool syncing_ = false;
+};
+
+class TForm : public TCustomForm {
+ public:
+  explicit TForm(TComponent* AOwner) : TCustomForm(AOwner) {}
+};

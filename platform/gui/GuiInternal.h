@@ -20,3 +20,46 @@ inline std::string FromQt(const QString& s) {
 void WakeEventLoop();
 
 }  // namespace gui_internal
+
+#include <QColor>
+#include <QEvent>
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+
+#include "Controls.h"
+
+namespace gui_internal {
+
+QColor ToQColor(TColor color);
+
+// A message posted to a window, handled by its Dispatch when it arrives.
+class PostedMessageEvent : public QEvent {
+ public:
+  static QEvent::Type EventType();
+  explicit PostedMessageEvent(const TMessage& message) : QEvent(EventType()), message(message) {}
+  TMessage message;
+};
+
+// Connects a control to its widget: watches the widget's events and takes posted messages.
+class ControlBridge : public QObject {
+ public:
+  ControlBridge(TControl* control, QWidget* widget);
+  ~ControlBridge() override;
+
+  TControl* control;
+  QPointer<QWidget> widget;
+  // Mouse clicks on the widget raise OnClick/OnDblClick (labels, panels, pictures).
+  bool forwardMouseClicks = false;
+  // Set while the control is taken apart.
+  bool muted = false;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  bool event(QEvent* event) override;
+};
+
+// The control a widget belongs to, when it is a control's own widget.
+TControl* ControlOf(const QWidget* widget);
+
+}  // namespace gui_internal

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-class TForm;
+class TCustomForm;
 class TWinControl;
 
 namespace GuiTesting {
@@ -52,7 +52,7 @@ class ScriptedAnswerer {
 };
 
 // Called with each form that ShowModal has shown, inside its modal loop.
-using ModalHook = std::function<void(TForm& form)>;
+using ModalHook = std::function<void(TCustomForm& form)>;
 void SetModalHook(ModalHook hook);
 
 // Installs a modal hook for its lifetime; counts the modal runs it saw.
