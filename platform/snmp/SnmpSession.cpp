@@ -648,7 +648,9 @@ int libraryEvent(int op, netsnmp_session* ss, int /*reqid*/, netsnmp_pdu* pdu, v
       p.reason = SNMP_CLASS_TIMEOUT;
       break;
     case NETSNMP_CALLBACK_OP_SEC_ERROR: {
-      const int rc = translate(ss ? ss->s_snmp_errno : 0);
+      // For a report this comes first, with the report; RECEIVED_MESSAGE follows and is ignored.
+      const int err = pdu && pdu->command == SNMP_MSG_REPORT ? snmpv3_get_report_type(pdu) : ss ? ss->s_snmp_errno : 0;
+      const int rc = translate(err);
       p.pdu.set_error_status(rc == SNMP_CLASS_SUCCESS || rc == SNMP_CLASS_ERROR ? int(SNMPv3_USM_ERROR) : rc);
       p.pdu.set_error_index(0);
       p.reason = SNMP_CLASS_ASYNC_RESPONSE;
