@@ -256,7 +256,9 @@ const MibStore::Map::value_type* MibStore::next(const Oid& oid, bool inclusive) 
 
 bool MibStore::hasObjectBeside(const Oid& oid) const {
   if (oid.size() < 2) return false;
-  Oid parent(oid.begin(), oid.end() - 1);
+  // The object type is the table column for declared tables, else the OID less its last arc.
+  const TableSpec* table = tableFor(oid);
+  Oid parent(oid.begin(), table ? oid.begin() + table->entry.size() + 1 : oid.end() - 1);
   auto it = objects_.lower_bound(parent);
   return it != objects_.end() && isPrefix(parent, it->first);
 }

@@ -80,8 +80,8 @@ class MibStore {
   const Object* find(const Oid& oid) const;
   // First object after oid (or at it when inclusive), nullptr at the end.
   const Map::value_type* next(const Oid& oid, bool inclusive = false) const;
-  // True when some object lies in the subtree below oid's parent (for noSuchObject vs
-  // noSuchInstance).
+  // True when another instance of oid's object type exists (noSuchInstance rather than
+  // noSuchObject): a declared table's column, else the OID less its last arc.
   bool hasObjectBeside(const Oid& oid) const;
 
   // Checks a whole SET. On success fills `result` with the state after the SET and returns
