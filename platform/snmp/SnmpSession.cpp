@@ -156,8 +156,8 @@ struct UsmUserEntry {
 };
 
 std::map<std::string, UsmUserEntry>& users() {
-  static std::map<std::string, UsmUserEntry> table;
-  return table;
+  static auto* table = new std::map<std::string, UsmUserEntry>;
+  return *table;
 }
 
 // Net-SNMP keys require pass phrases of at least 8 characters.
@@ -186,8 +186,8 @@ std::string userKeys(const UsmUserEntry& u) {
 // Net-SNMP keeps one set of localized keys per (engine, user) for the whole process; the
 // keys of the last session opened for a user name are remembered here.
 std::map<std::string, std::string>& lastKeys() {
-  static std::map<std::string, std::string> table;
-  return table;
+  static auto* table = new std::map<std::string, std::string>;
+  return *table;
 }
 
 void forgetLibraryUser(const std::string& name) {
@@ -225,14 +225,16 @@ struct Pending {
 
 // Requests are known to the library by a token, never by a pointer: a late second
 // callback for a finished request then finds nothing instead of freed memory.
-std::map<uint64_t, std::unique_ptr<Pending>> pendingRequests;
-std::deque<uint64_t> readyRequests;
+// The process-wide tables below are never destroyed, so an Snmp object that outlives
+// static destruction still finds them.
+std::map<uint64_t, std::unique_ptr<Pending>>& pendingRequests = *new std::map<uint64_t, std::unique_ptr<Pending>>;
+std::deque<uint64_t>& readyRequests = *new std::deque<uint64_t>;
 uint64_t nextToken = 1;
 uint64_t sendingToken = 0;
 
 std::vector<Snmp::Impl*>& liveObjects() {
-  static std::vector<Snmp::Impl*> all;
-  return all;
+  static auto* all = new std::vector<Snmp::Impl*>;
+  return *all;
 }
 
 std::unique_ptr<SnmpTarget> copyTarget(const SnmpTarget& t) {

@@ -124,6 +124,23 @@ TEST(SnmpSessionLocal, InvalidAddressIsRefusedBeforeAnythingIsOpened) {
   EXPECT_EQ(o.calls, 0);
 }
 
+TEST(SnmpSessionLocal, FailedSendIsReportedByTheCallAndNeverByACallback) {
+  // Sending to the broadcast address without permission fails in the socket layer.
+  int status = -1;
+  Snmp session(status, 0);
+  UdpAddress broadcast("255.255.255.255");
+  broadcast.set_port(161);
+  CTarget target(broadcast);
+  target.set_version(version2c);
+  target.set_timeout(10);
+  Pdu pdu = sysDescrGet();
+  EXPECT_EQ(session.get(pdu, target), SNMP_CLASS_TL_FAILED);
+  Outcome o;
+  EXPECT_EQ(session.get(pdu, target, record, &o), SNMP_CLASS_TL_FAILED);
+  for (int i = 0; i < 5; ++i) SNMPProcessPendingEvents();
+  EXPECT_EQ(o.calls, 0);
+}
+
 TEST(SnmpSessionLocal, BlockingGetTimesOutAfterEveryRetry) {
   SilentPort agent;
   int status = -1;
