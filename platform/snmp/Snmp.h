@@ -176,7 +176,9 @@ class Vb {
   void set_value(const Oid& v);
   void set_value(const IpAddress& v);
 
-  // Typed getters: 0 on success, SNMP_CLASS_ERROR when the value is not of that kind.
+  // Typed getters: 0 on success, SNMP_CLASS_ERROR when the value is not of that kind. Both
+  // 32-bit integer getters take any 32-bit integer kind; the IpAddress getter also takes an
+  // octet string of exactly four bytes.
   int get_value(int32_t& v) const;
   int get_value(uint32_t& v) const;
   int get_value(Counter64& v) const;
@@ -301,7 +303,10 @@ class UTarget : public SnmpTarget {
 
 class Snmp;
 // Asynchronous completion: reason is SNMP_CLASS_ASYNC_RESPONSE, SNMP_CLASS_TIMEOUT or
-// SNMP_CLASS_SESSION_DESTROYED; pdu holds the reply (or the request as sent).
+// SNMP_CLASS_SESSION_DESTROYED; pdu holds the reply (or the request as sent). A request that
+// fails in SNMPv3 processing (a report such as unknown user or wrong digest) arrives as a
+// response whose bindings are those sent and whose error status is the SNMPv3 code (1401..,
+// -1402..), so that mapping the error status tells what went wrong.
 using snmp_callback = void (*)(int reason, Snmp* session, Pdu& pdu, SnmpTarget& target, void* context);
 
 class Snmp {
@@ -318,7 +323,9 @@ class Snmp {
   int get_next(Pdu& pdu, const SnmpTarget& target);
   int set(Pdu& pdu, const SnmpTarget& target);
 
-  // Asynchronous: 0 when queued; the callback runs later from SNMPProcessPendingEvents.
+  // Asynchronous: 0 when queued; the callback runs later from SNMPProcessPendingEvents,
+  // exactly once (with SNMP_CLASS_SESSION_DESTROYED from the destructor at the latest).
+  // The first SNMPv3 request to an agent discovers its engine ID before returning.
   int get(Pdu& pdu, const SnmpTarget& target, snmp_callback cb, void* context);
   int get_next(Pdu& pdu, const SnmpTarget& target, snmp_callback cb, void* context);
   int set(Pdu& pdu, const SnmpTarget& target, snmp_callback cb, void* context);
@@ -338,12 +345,17 @@ class Snmp {
 // retransmissions, time-outs and the callbacks they cause.
 int SNMPProcessPendingEvents();
 
-// SNMPv3 user registration; calling it again for the same name replaces the entry.
+// SNMPv3 user registration; calling it again for the same name replaces the entry. SNMPv3
+// is always sent with the user-based security model. Returns 0, or the USM code that every
+// request of this user then fails with: 1412/1413 unknown protocol, 1407 authentication and
+// 1405 privacy pass phrase shorter than 8 characters.
 int usmAddUserName(const OctetStr& securityName, long authProtocol, long privProtocol,
                    const OctetStr& authPassword, const OctetStr& privPassword);
 
 // SNMPv3 engine boots, kept one line per engine ID in a file of the program's own format.
-// getBootCounter: 0 found, -1 no line for the ID, -2 file cannot be opened, other negative: malformed.
+// getBootCounter: 0 found, -1 no line for the ID, -2 file cannot be opened, -3 malformed line,
+// -4 engine ID empty or longer than 32 bytes. saveBootCounter: 0, or -4 as above, -5 cannot
+// write (the file is replaced through a temporary file and a rename).
 int getBootCounter(const char* fileName, const OctetStr& engineId, unsigned int& boot);
 int saveBootCounter(const char* fileName, const OctetStr& engineId, unsigned int boot);
 int mpInit(Snmp* session, const OctetStr& engineId, unsigned int boot);

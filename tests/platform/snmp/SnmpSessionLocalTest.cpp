@@ -95,7 +95,6 @@ TEST(SnmpSessionLocal, ConstructionOpensAUdpSocketAndReportsABusyPort) {
   Snmp first(status, 0);
   EXPECT_EQ(status, 0);
 
-  SilentPort busy;  // bound on loopback only; the session binds every address
   int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
   sockaddr_in a{};
   a.sin_family = AF_INET;
