@@ -4,7 +4,9 @@
 
 #include "ExtCtrls.h"
 #include "NvSNMPError.h"
+#include "NvSNMPRequest.h"
 #include "Snmp.h"
+#include "SocketWatch.h"
 
 namespace NvSNMPDevice {
 std::string Address;
@@ -39,6 +41,18 @@ namespace {
 
 bool sessionOpened = false;  // NvSNMPGlobalSession opened its socket
 
+// Replies are handled as soon as a session's socket is readable; the timer still drives
+// retries and time-outs. Made when the pump is first enabled, never freed.
+TSocketWatch* replyWatch = nullptr;
+
+void WatchSockets(void*) {
+  if (replyWatch && NvSNMPGlobalSession) replyWatch->SetSockets(NvSNMPGlobalSession->sockets());
+}
+
+void SetWatchEnabled(bool enabled) {
+  if (replyWatch) replyWatch->SetEnabled(enabled);
+}
+
 void SetDefaultSettings() {
   NvSNMPDevice::Address = "127.0.0.1";
   NvSNMPDevice::Port = 161;
@@ -67,6 +81,7 @@ void NvSNMPInitSession(const std::string& directory) {
     NvSNMPGlobalSession = new Snmp(status, 0);
     if (status != 0) NvThrowError(NvErr::SessionCreate);
     sessionOpened = true;
+    NvSNMPGlobalSession->set_sockets_changed(&WatchSockets, nullptr);
   }
 
   const std::string file = NvJoinPath(directory, NvSNMPBootCounterFile);
@@ -105,9 +120,19 @@ _SnmpEventProcessor::~_SnmpEventProcessor() {
   delete Timer;
 }
 
-void _SnmpEventProcessor::Enable() { Timer->Enabled = true; }
+void _SnmpEventProcessor::Enable() {
+  if (!replyWatch) {
+    replyWatch = new TSocketWatch([this] { OnTimer(nullptr); });
+    WatchSockets(nullptr);
+  }
+  Timer->Enabled = true;
+  SetWatchEnabled(true);
+}
 
-void _SnmpEventProcessor::Disable() { Timer->Enabled = false; }
+void _SnmpEventProcessor::Disable() {
+  Timer->Enabled = false;
+  SetWatchEnabled(false);
+}
 
 // The timer is off while the library runs, so a reply handler that opens a modal window
 // never starts a second delivery. It comes back on even when a handler throws: one bad
@@ -116,10 +141,16 @@ void _SnmpEventProcessor::Disable() { Timer->Enabled = false; }
 void _SnmpEventProcessor::OnTimer(TObject* /*Sender*/) {
   struct Reenable {
     TTimer* timer;
-    ~Reenable() { timer->Enabled = true; }
+    ~Reenable() {
+      timer->Enabled = true;
+      SetWatchEnabled(true);
+    }
   } reenable{Timer};
   Timer->Enabled = false;
+  SetWatchEnabled(false);
   if (NvSNMPGlobalSession) SNMPProcessPendingEvents();
+  // A completion's exception was kept out of the library; it goes on from here.
+  if (std::exception_ptr e = NvSNMPTakeDeferredException()) std::rethrow_exception(e);
 }
 
 _SnmpEventProcessor& NvSNMPEventProcessor() {
