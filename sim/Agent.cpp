@@ -308,14 +308,14 @@ void Agent::run(volatile std::sig_atomic_t& stop, int wakeFd, const std::functio
     }
     run_alarms();
     netsnmp_check_outstanding_agent_requests();
-    flushDelayed(false);
+    flushDelayed();
   }
 }
 
 void Agent::shutdown() {
   if (!started_) return;
   started_ = false;
-  flushDelayed(true);
+  delayed_.clear();  // replies still held back are never sent
   if (nsapHandle_ > 0) netsnmp_deregister_agent_nsap(nsapHandle_);
   nsapHandle_ = 0;
   snmp_shutdown("switchsim");
@@ -492,9 +492,9 @@ int Agent::send(void* t, const void* buf, int size, void** opaque, int* olength)
   return originalSend_(t, buf, size, opaque, olength);
 }
 
-void Agent::flushDelayed(bool all) {
+void Agent::flushDelayed() {
   auto now = Clock::now();
-  while (!delayed_.empty() && (all || delayed_.front().due <= now)) {
+  while (!delayed_.empty() && delayed_.front().due <= now) {
     Delayed d = std::move(delayed_.front());
     delayed_.erase(delayed_.begin());
     void* op = d.hasOpaque ? d.opaque.data() : nullptr;

@@ -69,7 +69,7 @@ class Agent {
  private:
   bool knows(void* pdu) const;
   void logSet(void* pdu);
-  void flushDelayed(bool all);
+  void flushDelayed();
   int msUntilNextDelayed() const;
 
   struct Delayed;

@@ -45,6 +45,8 @@ const TargetCase targets[] = {
     {"v3_sha_des", SimClient::user("shades", "SHA", "shaauthpass", "DES", "shaprivpass")},
 };
 
+void PrintTo(const TargetCase& c, std::ostream* os) { *os << c.name; }
+
 class EveryVersion : public ::testing::TestWithParam<TargetCase> {
  protected:
   SwitchSim sim;
@@ -136,6 +138,8 @@ struct RefusedSet {
   int errorStatus;
   int errorIndex = 2;
 };
+
+void PrintTo(const RefusedSet& c, std::ostream* os) { *os << c.name; }
 
 class RefusedSets : public ::testing::TestWithParam<RefusedSet> {
  protected:
