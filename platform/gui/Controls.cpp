@@ -197,6 +197,8 @@ TControl::~TControl() {
 
 QWidget* TControl::Widget() const { return bridge_->widget; }
 
+void* TControl::bridge() const { return static_cast<QObject*>(bridge_.get()); }
+
 void TControl::SetParent(TWinControl* parent) {
   if (parent == parent_) return;
   if (parent == this) throw Exception("A control cannot be its own parent");
@@ -216,6 +218,7 @@ void TControl::SetParent(TWinControl* parent) {
   ApplyGeometry();
   ApplyVisibility();
   if (parent_ && align_ != alNone) parent_->Realign();
+  if (parent_) parent_->ChildBoundsChanged();
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {
@@ -229,6 +232,7 @@ void TControl::SetBounds(int left, int top, int width, int height) {
   height_ = height;
   ApplyGeometry();
   if (parent_ && align_ != alNone && visible_) parent_->Realign();
+  if (parent_) parent_->ChildBoundsChanged();
   if (sized) {
     Resized();
     FireEvent(OnResize, this);
@@ -245,6 +249,7 @@ void TControl::SetAlignedBounds(int left, int top, int width, int height) {
   width_ = width;
   height_ = height;
   ApplyGeometry();
+  if (parent_) parent_->ChildBoundsChanged();
   if (sized) {
     Resized();
     FireEvent(OnResize, this);
@@ -266,6 +271,7 @@ void TControl::SetVisible(bool visible) {
   visible_ = visible;
   ApplyVisibility();
   if (parent_ && align_ != alNone) parent_->Realign();
+  if (parent_) parent_->ChildBoundsChanged();
 }
 
 void TControl::SetEnabled(bool enabled) {

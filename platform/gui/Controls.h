@@ -168,8 +168,10 @@ class TControl : public TComponent {
   bool GetShowHint() const { return showHint_; }
   void SetShowHint(bool show) { showHint_ = show; SetHint(hint_); }
 
-  // The Qt widget behind the control; for the layer's own sources.
+  // The Qt widget behind the control, and the object that receives its posted messages;
+  // for the layer's own sources.
   QWidget* Widget() const;
+  void* bridge() const;
 
  protected:
   TControl(TComponent* AOwner, QWidget* widget);
@@ -241,6 +243,8 @@ class TWinControl : public TControl {
 
   // Where child widgets go (a scroll area's contents, a page, a form's client area).
   virtual QWidget* ChildArea() const;
+  // A child moved, changed size, came or went.
+  virtual void ChildBoundsChanged() {}
 
  protected:
   TWinControl(TComponent* AOwner, QWidget* widget);

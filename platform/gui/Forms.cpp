@@ -3,6 +3,8 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTimer>
 
 #include <algorithm>
@@ -375,6 +377,47 @@ void TCustomForm::Release() {
   QTimer::singleShot(0, QCoreApplication::instance(), [form = this] {
     if (LiveForms().count(form)) delete form;
   });
+}
+
+// ---------------------------------------------------------------------------------------
+// TScrollBox
+
+static QScrollArea* NewScrollArea() {
+  gui_internal::EnsureQtApplication();
+  return new QScrollArea();
+}
+
+TScrollBox::TScrollBox(TComponent* AOwner) : TWinControl(AOwner, NewScrollArea()) {
+  auto* area = static_cast<QScrollArea*>(Widget());
+  contents_ = new QWidget();
+  area->setWidget(contents_);
+  area->setWidgetResizable(false);
+  SetBounds(0, 0, 185, 41);
+}
+
+QWidget* TScrollBox::ChildArea() const { return contents_; }
+
+int TScrollBox::GetClientWidth() const { return static_cast<QScrollArea*>(Widget())->maximumViewportSize().width(); }
+int TScrollBox::GetClientHeight() const { return static_cast<QScrollArea*>(Widget())->maximumViewportSize().height(); }
+
+// The scrolled area reaches to the farthest child, and at least fills the view.
+void TScrollBox::ChildBoundsChanged() {
+  auto* area = static_cast<QScrollArea*>(Widget());
+  int right = 0, bottom = 0;
+  for (int i = 0; i < ControlCount; ++i) {
+    TControl* c = Controls[i];
+    if (!c->GetVisible() || c->GetAlign() != alNone) continue;
+    right = std::max(right, c->GetLeft() + c->GetWidth());
+    bottom = std::max(bottom, c->GetTop() + c->GetHeight());
+  }
+  QSize view = area->maximumViewportSize();
+  contents_->resize(std::max(right, view.width() - (bottom > view.height() ? area->verticalScrollBar()->sizeHint().width() : 0)),
+                    std::max(bottom, view.height() - (right > view.width() ? area->horizontalScrollBar()->sizeHint().height() : 0)));
+}
+
+void TScrollBox::Resized() {
+  ChildBoundsChanged();
+  TWinControl::Resized();
 }
 
 // ---------------------------------------------------------------------------------------

@@ -174,6 +174,23 @@ class TCustomForm : public TWinControl {
   bool syncing_ = false;
 };
 
+// A container that scrolls when its children reach past its edges.
+class TScrollBox : public TWinControl {
+ public:
+  explicit TScrollBox(TComponent* AOwner);
+
+  QWidget* ChildArea() const override;
+  void ChildBoundsChanged() override;
+  int GetClientWidth() const override;
+  int GetClientHeight() const override;
+
+ protected:
+  void Resized() override;
+
+ private:
+  QWidget* contents_;
+};
+
 class TForm : public TCustomForm {
  public:
   explicit TForm(TComponent* AOwner) : TCustomForm(AOwner) {}

@@ -10,7 +10,12 @@
 #include <string>
 #include <vector>
 
+class TComboBox;
+class TControl;
 class TCustomForm;
+class TListItem;
+class TListView;
+class TPageControl;
 class TWinControl;
 
 namespace GuiTesting {
@@ -71,5 +76,24 @@ class ModalDriver {
 
 // Handles window messages until the condition holds or the time is up; true when it held.
 bool ProcessUntil(const std::function<bool()>& condition, int timeoutMs = 5000);
+
+// What a person does, as the window system delivers it. The window must be shown.
+// A left click in the middle of the control (buttons, check boxes, radio buttons, ...).
+void UserClick(TControl* control);
+void UserDoubleClick(TControl* control);
+// A click on the row of the item.
+void UserClickItem(TListView* view, TListItem* item);
+// Picking the item from the drop-down list.
+void UserChoose(TComboBox* combo, int index);
+// Typing the text, key by key, into the control with the focus given to it first.
+void UserType(TWinControl* control, const std::string& text);
+// A press of one key (VK_RETURN, VK_BACK, ...) on the control.
+void UserKey(TWinControl* control, unsigned short virtualKey);
+// Moving the focus to the control as the Tab key would.
+void UserFocus(TWinControl* control);
+// The close button of the window's frame.
+void UserCloseWindow(TCustomForm* form);
+// A click on the tab of the page with the given index among the shown tabs.
+void UserSelectTab(TPageControl* pages, int tab);
 
 }  // namespace GuiTesting

@@ -1,10 +1,18 @@
+#include <QApplication>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTabBar>
 #include <QTimer>
+#include <QTreeWidget>
 
+#include "ComCtrls.h"
 #include "Forms.h"
 #include "GuiInternal.h"
 #include "GuiTesting.h"
+#include "StdCtrls.h"
 
 namespace GuiTesting {
 
@@ -18,6 +26,86 @@ bool ProcessUntil(const std::function<bool()>& condition, int timeoutMs) {
     QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
   }
   return true;
+}
+
+static void Mouse(QWidget* w, QEvent::Type type, QPoint at) {
+  QMouseEvent event(type, QPointF(at), QPointF(w->mapToGlobal(at)), Qt::LeftButton,
+                    type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(w, &event);
+}
+
+static void Click(QWidget* w, QPoint at) {
+  Mouse(w, QEvent::MouseButtonPress, at);
+  Mouse(w, QEvent::MouseButtonRelease, at);
+}
+
+void UserClick(TControl* control) {
+  QWidget* w = control->Widget();
+  Click(w, w->rect().center());
+}
+
+void UserDoubleClick(TControl* control) {
+  QWidget* w = control->Widget();
+  if (auto* tree = qobject_cast<QTreeWidget*>(w)) w = tree->viewport();
+  QPoint at = w->rect().center();
+  Click(w, at);
+  Mouse(w, QEvent::MouseButtonDblClick, at);
+  Mouse(w, QEvent::MouseButtonRelease, at);
+}
+
+void UserClickItem(TListView* view, TListItem* item) {
+  auto* tree = static_cast<QTreeWidget*>(view->Widget());
+  QTreeWidgetItem* row = tree->topLevelItem(item->GetIndex());
+  QRect r = tree->visualItemRect(row);
+  Click(tree->viewport(), r.center());
+}
+
+void UserChoose(TComboBox* combo, int index) {
+  auto* box = static_cast<QComboBox*>(combo->Widget());
+  box->setCurrentIndex(index);
+  emit box->activated(index);
+}
+
+static void Key(QWidget* w, int key, const QString& text) {
+  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+  QApplication::sendEvent(w, &press);
+  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+  QApplication::sendEvent(w, &release);
+}
+
+void UserType(TWinControl* control, const std::string& text) {
+  QWidget* w = control->Widget();
+  w->setFocus(Qt::TabFocusReason);
+  for (char c : text) {
+    QChar ch(static_cast<unsigned char>(c));
+    int key = ch.isLetter() ? ch.toUpper().unicode() : ch.unicode();
+    Key(w, key, QString(ch));
+  }
+}
+
+void UserKey(TWinControl* control, unsigned short virtualKey) {
+  int key = virtualKey;
+  QString text;
+  switch (virtualKey) {
+    case VK_BACK: key = Qt::Key_Backspace; text = QString(QChar(8)); break;
+    case VK_RETURN: key = Qt::Key_Return; text = QString(QChar(13)); break;
+    case VK_ESCAPE: key = Qt::Key_Escape; text = QString(QChar(27)); break;
+    case VK_TAB: key = Qt::Key_Tab; break;
+    case VK_DELETE: key = Qt::Key_Delete; break;
+    case VK_LEFT: key = Qt::Key_Left; break;
+    case VK_RIGHT: key = Qt::Key_Right; break;
+    case VK_UP: key = Qt::Key_Up; break;
+    case VK_DOWN: key = Qt::Key_Down; break;
+  }
+  Key(control->Widget(), key, text);
+}
+
+void UserFocus(TWinControl* control) { control->Widget()->setFocus(Qt::TabFocusReason); }
+
+void UserCloseWindow(TCustomForm* form) { form->Widget()->close(); }
+
+void UserSelectTab(TPageControl* pages, int tab) {
+  if (auto* bar = pages->Widget()->findChild<QTabBar*>()) bar->setCurrentIndex(tab);
 }
 
 }  // namespace GuiTesting
