@@ -149,10 +149,6 @@ int main(int argc, char** argv) {
     for (const auto& file : opt.seeds) store.loadSeedFile(file);
     sim::Access access = opt.users.empty() ? sim::Access::defaults() : sim::Access::fromFile(opt.users);
 
-    char templ[] = "/tmp/switchsim.XXXXXX";
-    if (!mkdtemp(templ)) throw std::runtime_error("cannot create a state folder in /tmp");
-    stateDir = templ;
-
     if (pipe(wakePipe) != 0) throw std::runtime_error("pipe failed");
     struct sigaction sa {};
     sa.sa_handler = onStopSignal;
@@ -160,6 +156,10 @@ int main(int argc, char** argv) {
     sigaction(SIGTERM, &sa, nullptr);
     sigaction(SIGINT, &sa, nullptr);
     signal(SIGPIPE, SIG_IGN);
+
+    char templ[] = "/tmp/switchsim.XXXXXX";
+    if (!mkdtemp(templ)) throw std::runtime_error("cannot create a state folder in /tmp");
+    stateDir = templ;
 
     sim::Agent agent(store, std::move(access), opt.faults);
     if (!opt.setLog.empty()) {

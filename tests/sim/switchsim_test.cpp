@@ -36,13 +36,17 @@ struct TargetCase {
   SimClient::Target target;
 };
 
+SimClient::Target user(const SwitchSim::User& u) {
+  return SimClient::user(u.name, u.authProtocol, u.authPassPhrase, u.privProtocol, u.privPassPhrase);
+}
+
 const TargetCase targets[] = {
     {"v1", SimClient::community(1, "venthal")},
     {"v2c", SimClient::community(2, "venthal")},
-    {"v3_md5", SimClient::user("md5user", "MD5", "md5authpass")},
-    {"v3_sha", SimClient::user("shauser", "SHA", "shaauthpass")},
-    {"v3_md5_des", SimClient::user("md5des", "MD5", "md5authpass", "DES", "md5privpass")},
-    {"v3_sha_des", SimClient::user("shades", "SHA", "shaauthpass", "DES", "shaprivpass")},
+    {"v3_md5", user(SwitchSim::md5User)},
+    {"v3_sha", user(SwitchSim::shaUser)},
+    {"v3_md5_des", user(SwitchSim::md5DesUser)},
+    {"v3_sha_des", user(SwitchSim::shaDesUser)},
 };
 
 void PrintTo(const TargetCase& c, std::ostream* os) { *os << c.name; }
@@ -214,7 +218,7 @@ TEST_F(SwitchSimTest, SetLogHoldsEverySetPduInOrder) {
                           }));
   sim.clearSetLog();
   EXPECT_TRUE(sim.setLog().empty());
-  SimClient(sim.port(), SimClient::user("md5des", "MD5", "md5authpass", "DES", "md5privpass")).set({{test + ".1.1.0", "2:3"}});
+  SimClient(sim.port(), user(SwitchSim::md5DesUser)).set({{test + ".1.1.0", "2:3"}});
   EXPECT_EQ(sim.setLog(), std::vector<std::string>{test + ".1.1.0=2:3"});
 }
 

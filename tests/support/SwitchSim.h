@@ -16,9 +16,20 @@ class SwitchSim {
     std::string usersFile;                // communities and v3 users; empty = the built-in ones
   };
 
-  // Built-in access (see sim/README.md): communities and v3 users with their pass phrases.
+  // Built-in access (see sim/README.md). Every v3 user may write and needs authNoPriv at least.
   static constexpr const char* readCommunity = "quorra";
   static constexpr const char* writeCommunity = "venthal";
+  struct User {
+    const char* name;
+    const char* authProtocol;  // "MD5" or "SHA"
+    const char* authPassPhrase;
+    const char* privProtocol;  // "" or "DES"
+    const char* privPassPhrase;
+  };
+  static constexpr User md5User{"md5user", "MD5", "md5authpass", "", ""};
+  static constexpr User shaUser{"shauser", "SHA", "shaauthpass", "", ""};
+  static constexpr User md5DesUser{"md5des", "MD5", "md5authpass", "DES", "md5privpass"};
+  static constexpr User shaDesUser{"shades", "SHA", "shaauthpass", "DES", "shaprivpass"};
 
   SwitchSim();
   explicit SwitchSim(const Options& options);
@@ -29,11 +40,14 @@ class SwitchSim {
   uint16_t port() const { return port_; }
 
   // Every SET PDU received since start (or the last clear), one entry per PDU, varbinds in
-  // order: "<oid>=<type>:<value>" joined by " ; ".
+  // order: "<oid>=<TAG>:<value>" joined by " ; ", TAG as in the seed format ("2:5",
+  // "4:text", "4x:00FF" for octets that are not printable, "64:10.0.0.1", ...).
   std::vector<std::string> setLog() const;
   void clearSetLog();
 
-  // Fault switches, changed while the agent runs.
+  // Fault switches, changed while the agent runs; each holds for every reply sent after the
+  // call returns. A subtree error answers GET/GET-NEXT/SET varbinds in that subtree with
+  // errorStatus (v2 codes; the agent maps them for v1).
   void setDelay(int ms);
   void setDropReplies(bool drop);
   void setSubtreeError(const std::string& oidPrefix, int errorStatus);  // 0 clears
