@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <unistd.h>
 
 #include "SimClient.h"
 #include "SwitchSim.h"
@@ -286,6 +287,17 @@ TEST(SwitchSimOptions, UsersFileAndExtraSeedsReplaceTheDefaults) {
     EXPECT_EQ(client.set({{sysName, "4:x"}}).errorStatus, notWritable);
   }
   std::filesystem::remove_all(dir);
+}
+
+TEST(SwitchSimOptions, BadSeedLineStopsTheStartAtOnce) {
+  auto file = std::filesystem::temp_directory_path() / ("switchsim-bad-" + std::to_string(::getpid()) + ".snmprec");
+  std::ofstream(file) << "1.3.6.1.2.1.1.5.0|4|fine\n1.3.6.1.2.1.1.6.0|99|unknown tag\n";
+  SwitchSim::Options o;
+  o.extraSeeds = {file.string()};
+  auto start = std::chrono::steady_clock::now();
+  EXPECT_THROW(SwitchSim sim(o), std::runtime_error);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+  std::filesystem::remove(file);
 }
 
 }  // namespace
