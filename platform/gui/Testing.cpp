@@ -1,5 +1,7 @@
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QRadioButton>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QKeyEvent>
@@ -41,7 +43,9 @@ static void Click(QWidget* w, QPoint at) {
 
 void UserClick(TControl* control) {
   QWidget* w = control->Widget();
-  Click(w, w->rect().center());
+  // Check boxes and radio buttons take clicks on their mark and their text only.
+  bool markFirst = qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w);
+  Click(w, markFirst ? QPoint(7, w->height() / 2) : w->rect().center());
 }
 
 void UserDoubleClick(TControl* control) {

@@ -1,0 +1,195 @@
+#include <gtest/gtest.h>
+
+#include <QWidget>
+
+#include <string>
+#include <vector>
+
+#include "ComCtrls.h"
+#include "ExtCtrls.h"
+#include "Forms.h"
+#include "GuiTesting.h"
+#include "StdCtrls.h"
+
+namespace {
+
+// A shown window to put controls on.
+struct Window : ::testing::Test {
+  void SetUp() override {
+    Application->Initialize();
+    form = new TForm(nullptr);
+    form->ClientWidth = 400;
+    form->ClientHeight = 300;
+    form->Show();
+  }
+  void TearDown() override { delete form; }
+
+  template <class C>
+  C* Add() {
+    auto* c = new C(form);
+    c->Parent = form;
+    return c;
+  }
+
+  TForm* form = nullptr;
+};
+
+}  // namespace
+
+TEST_F(Window, EditReportsEveryChangeOfItsText) {
+  auto* edit = Add<TEdit>();
+  std::vector<std::string> seen;
+  edit->OnChange = [&](TObject*) { seen.push_back(edit->Text); };
+  edit->Text = "12";
+  edit->Text = "12";  // unchanged: nothing to report
+  GuiTesting::UserType(edit, "3");
+  EXPECT_EQ(seen, (std::vector<std::string>{"12", "123"}));
+}
+
+TEST_F(Window, EditKeyPressCanDropOrReplaceTheKey) {
+  auto* edit = Add<TEdit>();
+  edit->OnKeyPress = [](TObject*, char& key) {
+    if (key == 'x') key = 0;
+    if (key == 'a') key = 'A';
+  };
+  GuiTesting::UserType(edit, "1x2a");
+  EXPECT_EQ(edit->Text(), "12A");
+}
+
+TEST_F(Window, TextsKeepEveryByte) {
+  auto* edit = Add<TEdit>();
+  std::string bytes;
+  for (int c = 1; c < 256; ++c) bytes += static_cast<char>(c == '\n' || c == '\r' ? 'x' : c);
+  edit->Text = bytes;
+  EXPECT_EQ(edit->Text(), bytes);
+}
+
+TEST_F(Window, ComboReportsOnlyTheUsersChoice) {
+  auto* combo = Add<TComboBox>();
+  combo->Style = csDropDownList;
+  combo->Items->Add("enabled");
+  combo->Items->Add("disabled");
+  int changes = 0;
+  combo->OnChange = [&](TObject*) { ++changes; };
+
+  combo->ItemIndex = 1;
+  combo->Text = "enabled";
+  EXPECT_EQ(combo->ItemIndex, 0);
+  EXPECT_EQ(changes, 0);
+
+  GuiTesting::UserChoose(combo, 1);
+  EXPECT_EQ(changes, 1);
+  EXPECT_EQ(combo->Text(), "disabled");
+
+  combo->Text = "";
+  EXPECT_EQ(combo->ItemIndex, -1);
+  combo->Items->Clear();
+  EXPECT_EQ(changes, 1);
+}
+
+TEST_F(Window, ListViewReportsSelectionByUserAndProgram) {
+  auto* list = Add<TListView>();
+  list->ViewStyle = vsReport;
+  list->SetBounds(0, 0, 300, 200);
+  for (const char* caption : {"Index", "Name"}) {
+    TListColumn* column = list->Columns->Add();
+    column->Caption = caption;
+    column->Width = -2;
+  }
+  list->Columns->Items[0]->Width = 0;
+  for (const char* name : {"a", "b", "c"}) {
+    TListItem* item = list->Items->Add();
+    item->Caption = std::string("1") + name;
+    item->SubItems->Add(name);
+  }
+  EXPECT_EQ(list->Columns->Items[0]->Width, 0);
+  EXPECT_GT(list->Columns->Items[1]->Width, 0);
+
+  std::vector<std::string> events;
+  list->OnSelectItem = [&](TObject*, TListItem* item, bool selected) {
+    events.push_back(item->SubItems->Strings[0] + (selected ? "+" : "-"));
+  };
+  int clicks = 0;
+  list->OnClick = [&](TObject*) { ++clicks; };
+
+  list->Selected = list->Items->Item[1];
+  GuiTesting::UserClickItem(list, list->Items->Item[2]);
+  list->Selected = nullptr;
+  EXPECT_EQ(events, (std::vector<std::string>{"b+", "b-", "c+", "c-"}));
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(list->Selected(), nullptr);
+
+  list->Items->Item[0]->Selected = true;
+  EXPECT_EQ(list->ItemIndex, 0);
+  list->Items->Clear();  // items going away report nothing
+  EXPECT_EQ(events.size(), 5u);
+  EXPECT_EQ(list->Items->Count, 0);
+}
+
+TEST_F(Window, ListViewChangeFollowsTexts) {
+  auto* list = Add<TListView>();
+  list->ViewStyle = vsReport;
+  list->Columns->Add()->Caption = "Name";
+  std::vector<int> counts;
+  list->OnChange = [&](TObject*, TListItem*, TItemChange change) {
+    if (change == ctText) counts.push_back(list->Items->Count);
+  };
+  list->Items->Add()->Caption = "one";
+  list->Items->Add()->Caption = "two";
+  EXPECT_EQ(counts, (std::vector<int>{1, 2}));
+}
+
+TEST_F(Window, CheckBoxClickFollowsEveryChange) {
+  auto* box = Add<TCheckBox>();
+  int clicks = 0;
+  box->OnClick = [&](TObject*) { ++clicks; };
+  box->Checked = true;
+  box->Checked = true;
+  GuiTesting::UserClick(box);
+  EXPECT_FALSE(box->Checked);
+  EXPECT_EQ(clicks, 2);
+}
+
+TEST_F(Window, PageWithHiddenTabStillShows) {
+  auto* pages = Add<TPageControl>();
+  auto* first = new TTabSheet(pages);
+  first->PageControl = pages;
+  first->Caption = "Unit1";
+  auto* second = new TTabSheet(pages);
+  second->PageControl = pages;
+  second->TabVisible = false;
+  EXPECT_EQ(pages->ActivePage(), first);
+  int changes = 0;
+  pages->OnChange = [&](TObject*) { ++changes; };
+
+  pages->ActivePage = second;
+  EXPECT_TRUE(second->Widget()->isVisible());
+  EXPECT_FALSE(first->Widget()->isVisible());
+  EXPECT_EQ(changes, 0);
+  EXPECT_EQ(second->Width, first->Width);
+}
+
+TEST_F(Window, StatusBarShowsSimpleTextWithoutPanels) {
+  auto* bar = Add<TStatusBar>();
+  EXPECT_EQ(bar->Align, alBottom);
+  EXPECT_EQ(bar->Top + bar->Height, form->ClientHeight);
+  bar->SimpleText = "Get: Ok!";
+  EXPECT_EQ(bar->SimpleText(), "Get: Ok!");
+  TStatusPanel* panel = bar->Panels->Add();
+  panel->Text = "Set: Ok!";
+  EXPECT_EQ(bar->Panels->Items[0]->Text(), "Set: Ok!");
+}
+
+TEST_F(Window, OwnerFreesWhatItOwnsAndParentsKeepTheirChildren) {
+  auto* panel = Add<TPanel>();
+  auto* label = new TLabel(form);
+  label->Parent = panel;
+  label->Name = "Label1";
+  EXPECT_EQ(panel->ControlCount, 1);
+  EXPECT_EQ(label->Parent(), panel);
+  EXPECT_EQ(form->FindComponent("label1"), label);
+  int owned = form->ComponentCount;
+  delete panel;  // takes its child along, and both leave their owner
+  EXPECT_EQ(form->ComponentCount, owned - 2);
+  EXPECT_EQ(form->FindComponent("Label1"), nullptr);
+}
