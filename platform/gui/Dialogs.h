@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "Controls.h"
+
 enum TMsgDlgType { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom };
 
 enum TMsgDlgBtn : unsigned {

@@ -32,6 +32,14 @@ GuiTesting::ModalHook& CurrentModalHook() {
 
 constexpr int kMenuHeight = 20;
 
+void RaiseWindow(QWidget* w) {
+  // Headless platforms cannot raise windows and say so on every try.
+  static const bool headless = QGuiApplication::platformName() == "offscreen" || QGuiApplication::platformName() == "minimal";
+  if (headless) return;
+  w->raise();
+  w->activateWindow();
+}
+
 }  // namespace
 
 // The top-level (or embedded) widget of a form; the user's close goes through Close().
@@ -45,7 +53,10 @@ class FormWindow : public QWidget {
     if (form_) GuardedCall([this] { form_->Close(); });
   }
   void changeEvent(QEvent* event) override {
-    if (form_ && event->type() == QEvent::ActivationChange) form_->WindowActivated(isActiveWindow());
+    if (form_ && event->type() == QEvent::ActivationChange) {
+      bool active = isActiveWindow();
+      GuardedCall([this, active] { form_->WindowActivated(active); });
+    }
     QWidget::changeEvent(event);
   }
 
@@ -179,7 +190,7 @@ void TCustomForm::SetParent(TWinControl* parent) {
   QWidget* w = Widget();
   bool wasVisible = GetVisible();
   TWinControl::SetParent(parent);
-  if (!parent) w->setWindowFlags(Qt::Window);
+  if (!parent) ApplyWindowFlags();
   ApplyGeometry();
   if (parent && wasVisible) w->show();
 }
@@ -196,19 +207,36 @@ void TCustomForm::FontChanged() {
   TWinControl::FontChanged();
 }
 
+void TCustomForm::ApplyWindowFlags() {
+  QWidget* w = Widget();
+  if (GetParent()) return;
+  Qt::WindowFlags flags = Qt::Window;
+  if (borderStyle_ == bsDialog) flags = Qt::Dialog;
+  if (borderStyle_ == bsToolWindow || borderStyle_ == bsSizeToolWin) flags = Qt::Tool;
+  if (borderStyle_ == bsNone) {
+    flags |= Qt::FramelessWindowHint;
+  } else {
+    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (borderIcons_ & biSystemMenu) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if ((borderIcons_ & biSystemMenu) && (borderIcons_ & biMinimize) && borderStyle_ != bsDialog)
+      flags |= Qt::WindowMinimizeButtonHint;
+    if ((borderIcons_ & biSystemMenu) && (borderIcons_ & biMaximize) && borderStyle_ == bsSizeable)
+      flags |= Qt::WindowMaximizeButtonHint;
+  }
+  bool shown = w->isVisible();
+  w->setWindowFlags(flags);
+  if (shown) w->show();
+}
+
+void TCustomForm::SetBorderIcons(TBorderIcons icons) {
+  borderIcons_ = icons;
+  ApplyWindowFlags();
+}
+
 void TCustomForm::SetBorderStyle(TFormBorderStyle style) {
   int clientW = GetClientWidth(), clientH = GetClientHeight();
   borderStyle_ = style;
-  QWidget* w = Widget();
-  if (!GetParent()) {
-    Qt::WindowFlags flags = Qt::Window;
-    if (style == bsNone) flags |= Qt::FramelessWindowHint;
-    if (style == bsDialog) flags = Qt::Dialog;
-    if (style == bsToolWindow || style == bsSizeToolWin) flags = Qt::Tool;
-    bool shown = w->isVisible();
-    w->setWindowFlags(flags);
-    if (shown) w->show();
-  }
+  ApplyWindowFlags();
   // The outer size follows the new frame; the client area keeps its size.
   SetBounds(GetLeft(), GetTop(), clientW + FrameWidth(), clientH + FrameHeight() + MenuHeight());
   ApplyGeometry();
@@ -262,10 +290,7 @@ void TCustomForm::PlaceOnShow() {
 
 void TCustomForm::SetVisible(bool visible) {
   if (visible == GetVisible()) {
-    if (visible && !GetParent()) {
-      Widget()->raise();
-      Widget()->activateWindow();
-    }
+    if (visible && !GetParent()) RaiseWindow(Widget());
     return;
   }
   if (visible) {
@@ -281,15 +306,20 @@ void TCustomForm::SetVisible(bool visible) {
     QWidget* w = Widget();
     w->show();
     if (!GetParent()) {
-      w->raise();
-      w->activateWindow();
+      RaiseWindow(w);
+      // A shown window becomes the active one at once, whether or not the window system
+      // reports it (headless platforms do not).
+      WindowActivated(true);
     }
     if (activeControl_ && activeControl_->CanFocus()) activeControl_->SetFocus();
+  } else {
+    active_ = false;
   }
 }
 
 void TCustomForm::WindowActivated(bool active) {
-  if (!GetVisible()) return;
+  if (!GetVisible() || GetParent() || active == active_) return;
+  active_ = active;
   FireEvent(active ? OnActivate : OnDeactivate, this);
 }
 
@@ -325,7 +355,7 @@ int TCustomForm::ShowModal() {
   QWidget* w = Widget();
   modalResult_ = mrNone;
   modal_ = true;
-  w->setWindowModality(Qt::ApplicationModal);
+  if (!GetParent()) w->setWindowModality(Qt::ApplicationModal);
   try {
     SetVisible(true);
   } catch (...) {

@@ -18,6 +18,8 @@ class TApplication : public TComponent {
   Property<std::string, TApplication> Title{this, &TApplication::GetTitle, &TApplication::SetTitle};
   ReadOnlyProperty<TForm*, TApplication> MainForm{this, &TApplication::GetMainForm};
   ReadOnlyProperty<bool, TApplication> Terminated{this, &TApplication::GetTerminated};
+  // The application's own window: none here (message boxes with it have no owner).
+  ReadOnlyProperty<HWND, TApplication> Handle{this, &TApplication::GetHandle};
   // Full path of the running program.
   ReadOnlyProperty<std::string, TApplication> ExeName{this, &TApplication::GetExeName};
 
@@ -47,6 +49,7 @@ class TApplication : public TComponent {
   TForm* GetMainForm() const { return mainForm_; }
   bool GetTerminated() const { return terminated_; }
   std::string GetExeName() const;
+  HWND GetHandle() const { return nullptr; }
 
  private:
   friend class TCustomForm;
@@ -84,6 +87,9 @@ enum TPosition {
 };
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
+// Frame buttons; combine with |. Without biSystemMenu the frame has no close button.
+using TBorderIcons = unsigned;
+constexpr TBorderIcons biSystemMenu = 1, biMinimize = 2, biMaximize = 4;
 
 using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
 using TCloseQueryEvent = std::function<void(TObject* Sender, bool& CanClose)>;
@@ -104,6 +110,7 @@ class TCustomForm : public TWinControl {
   Property<TFormBorderStyle, TCustomForm> BorderStyle{this, &TCustomForm::GetBorderStyle, &TCustomForm::SetBorderStyle};
   Property<TWinControl*, TCustomForm> ActiveControl{this, &TCustomForm::GetActiveControl, &TCustomForm::SetActiveControl};
   Property<TMainMenu*, TCustomForm> Menu{this, &TCustomForm::GetMenu, &TCustomForm::SetMenu};
+  Property<TBorderIcons, TCustomForm> BorderIcons{this, &TCustomForm::GetBorderIcons, &TCustomForm::SetBorderIcons};
 
   TNotifyEvent OnCreate;
   TNotifyEvent OnShow;
@@ -133,6 +140,8 @@ class TCustomForm : public TWinControl {
   void SetBorderStyle(TFormBorderStyle style);
   TWinControl* GetActiveControl() const;
   void SetActiveControl(TWinControl* control);
+  TBorderIcons GetBorderIcons() const { return borderIcons_; }
+  void SetBorderIcons(TBorderIcons icons);
   TMainMenu* GetMenu() const { return menu_; }
   void SetMenu(TMainMenu* menu);
 
@@ -161,11 +170,14 @@ class TCustomForm : public TWinControl {
   void LayoutWindow();
   void CloseModal();
   void WindowActivated(bool active);
+  void ApplyWindowFlags();
 
   QWidget* client_;
   TModalResult modalResult_ = mrNone;
   TPosition position_ = poDesigned;
   TFormBorderStyle borderStyle_ = bsSizeable;
+  TBorderIcons borderIcons_ = biSystemMenu | biMinimize | biMaximize;
+  bool active_ = false;
   TMainMenu* menu_ = nullptr;
   TWinControl* activeControl_ = nullptr;
   bool created_ = false;

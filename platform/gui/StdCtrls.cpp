@@ -148,6 +148,7 @@ void TCustomEdit::SelectAll() {
 static QLineEdit* LineOf(const TControl* c) { return static_cast<QLineEdit*>(c->Widget()); }
 
 TEdit::TEdit(TComponent* AOwner) : TCustomEdit(AOwner, Make<QLineEdit>()) {
+  bridge_->forwardMouseClicks = true;
   QObject::connect(LineOf(this), &QLineEdit::textChanged, [this] { FireEvent(OnChange, this); });
   SetBounds(0, 0, 121, 21);
   ColorChanged();
@@ -306,10 +307,12 @@ TComboBox::TComboBox(TComponent* AOwner) : TWinControl(AOwner, Make<QComboBox>()
   QComboBox* box = ComboOf(this);
   box->setEditable(true);
   box->setInsertPolicy(QComboBox::NoInsert);
+  // A choice from the list: OnClick, then OnSelect when set, else OnChange.
   QObject::connect(box, &QComboBox::activated, [this] {
     if (syncing_) return;
-    FireEvent(OnSelect, this);
-    FireEvent(OnChange, this);
+    FireEvent(OnClick, this);
+    if (OnSelect) FireEvent(OnSelect, this);
+    else FireEvent(OnChange, this);
   });
   QObject::connect(box->lineEdit(), &QLineEdit::textEdited, [this] { if (!syncing_) FireEvent(OnChange, this); });
   SetBounds(0, 0, 145, 21);

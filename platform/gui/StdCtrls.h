@@ -157,7 +157,8 @@ class TMemo : public TCustomEdit {
 enum TComboBoxStyle { csDropDown, csSimple, csDropDownList };
 
 // A combo box. OnChange follows the user's choices and typing only; assigning ItemIndex
-// or Text raises nothing.
+// or Text raises nothing. A choice from the list raises OnClick, then OnSelect when it is
+// set, else OnChange.
 class TComboBox : public TWinControl {
  public:
   explicit TComboBox(TComponent* AOwner);

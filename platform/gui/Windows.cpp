@@ -3,6 +3,11 @@
 #include <QRegion>
 
 #include <time.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <string>
 
 #include "Forms.h"
 #include "GuiInternal.h"
@@ -19,6 +24,21 @@ BOOL PostMessage(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
   auto* bridge = static_cast<QObject*>(hWnd->bridge());
   QCoreApplication::postEvent(bridge, new gui_internal::PostedMessageEvent(TMessage{Msg, wParam, lParam, 0}));
   return TRUE;
+}
+
+DWORD GetCurrentDirectoryA(DWORD bufferLength, char* buffer) {
+  std::string dir;
+  for (size_t size = 256;; size *= 2) {
+    std::string probe(size, '\0');
+    if (getcwd(probe.data(), probe.size())) {
+      dir = probe.c_str();
+      break;
+    }
+    if (errno != ERANGE) return 0;
+  }
+  if (!buffer || bufferLength < dir.size() + 1) return static_cast<DWORD>(dir.size() + 1);
+  std::memcpy(buffer, dir.c_str(), dir.size() + 1);
+  return static_cast<DWORD>(dir.size());
 }
 
 DWORD GetTickCount() {

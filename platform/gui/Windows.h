@@ -45,6 +45,10 @@ inline BOOL PostMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
   return PostMessage(hWnd, Msg, wParam, lParam);
 }
 
+// The process's working directory, without a trailing separator; returns its length, or
+// the size needed (with the terminating zero) when the buffer is too small.
+DWORD GetCurrentDirectoryA(DWORD bufferLength, char* buffer);
+
 // Milliseconds since the system started, wrapping at 2^32.
 DWORD GetTickCount();
 

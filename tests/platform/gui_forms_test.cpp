@@ -180,3 +180,40 @@ TEST(Screen, PixelsPerInchCanBeForced) {
   EXPECT_EQ(Screen->PixelsPerInch, 120);
   unsetenv("NV_PIXELS_PER_INCH");
 }
+
+TEST(Form, ShownWindowIsActivatedOnceUntilHidden) {
+  Application->Initialize();
+  TForm form(nullptr);
+  std::vector<std::string> events;
+  form.OnShow = [&](TObject*) { events.push_back("show"); };
+  form.OnActivate = [&](TObject*) { events.push_back("activate"); };
+  form.Show();
+  form.Show();
+  form.Hide();
+  form.Show();
+  form.Hide();
+  EXPECT_EQ(events, (std::vector<std::string>{"show", "activate", "show", "activate"}));
+}
+
+TEST(Form, EmbeddedFormShowsInsideItsParent) {
+  Application->Initialize();
+  TForm host(nullptr);
+  auto* box = new TScrollBox(&host);
+  box->Parent = &host;
+  box->Align = alClient;
+  auto* panel = new TForm(&host);
+  panel->BorderStyle = bsNone;
+  panel->ClientWidth = 795;
+  panel->ClientHeight = 109;
+  panel->Parent = box;
+  panel->Left = 0;
+  panel->Top = 0;
+  panel->Visible = true;
+  host.ClientWidth = panel->ClientWidth + 3;
+  host.ClientHeight = panel->ClientHeight + 3;
+  host.Show();
+  EXPECT_EQ(panel->Parent(), box);
+  EXPECT_EQ(box->Width, 798);
+  EXPECT_EQ(panel->Width, 795);
+  EXPECT_TRUE(GetParentForm(panel) == &host);
+}
