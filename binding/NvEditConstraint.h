@@ -14,6 +14,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -95,4 +96,6 @@ class NvEditConstraint {
   TForm* owner_;
   unsigned char saveAcceptedText_;
   std::vector<_EditConstraint_s*> records_;
+  // What the installed handlers reach this object through; cleared when it goes.
+  std::shared_ptr<NvEditConstraint*> self_;
 };
