@@ -36,6 +36,16 @@ bool IsOctetSyntax(int s) {
   return s == NvSyntax::bitstr || s == NvSyntax::octetstr || s == NvSyntax::opaque || s == NvSyntax::bitlist;
 }
 
+// Syntaxes that have a value conversion (the packed 193..198 do not).
+bool IsKnownSyntax(int s) {
+  return s == NvSyntax::boolean || s == NvSyntax::integer || IsOctetSyntax(s) || s == NvSyntax::null ||
+         s == NvSyntax::objectid || s == NvSyntax::ipaddress || s == NvSyntax::nsapaddr || s == NvSyntax::counter ||
+         s == NvSyntax::guage || s == NvSyntax::uinteger || s == NvSyntax::timeticks || s == NvSyntax::counter64 ||
+         s == NvSyntax::double_ || s == NvSyntax::macaddress || s == NvSyntax::datetime ||
+         s == NvSyntax::bcdatetime || s == NvSyntax::displaystr || s == NvSyntax::ipv6address ||
+         s == NvSyntax::inetaddress;
+}
+
 // Dotted IPv4 of exactly four numbers 0..255.
 bool ParseIPv4(const std::string& text, unsigned char out[4]) {
   Ids ids;
@@ -225,10 +235,9 @@ std::string NvVbToText(const NvSNMPVar& var, const Vb& vb) {
   const int s = var.Syntax;
   const bool keepsEmpty = IsOctetSyntax(s) || s == NvSyntax::macaddress || s == NvSyntax::ipv6address ||
                           s == NvSyntax::inetaddress;
+  if (!IsKnownSyntax(s)) NvThrowError(NvErr::BadSyntax);
   std::string text;
   if (!keepsEmpty && s != NvSyntax::null && HasEmptyValue(vb)) {
-    // Unknown syntaxes are refused even without a value.
-    if (s != NvSyntax::displaystr) RawText(var, Vb());
     text = s == NvSyntax::displaystr ? "" : "(NULL)";
   } else {
     text = RawText(var, vb);
@@ -241,13 +250,7 @@ void NvTextToVb(const NvSNMPVar& var, Vb& vb) {
   std::string text = var.Value ? *var.Value : std::string();
   if (var.Options) text = var.Options->NameToValue(text);
   const int s = var.Syntax;
-  const bool known = s == NvSyntax::boolean || s == NvSyntax::integer || IsOctetSyntax(s) || s == NvSyntax::null ||
-                     s == NvSyntax::objectid || s == NvSyntax::ipaddress || s == NvSyntax::nsapaddr ||
-                     s == NvSyntax::counter || s == NvSyntax::guage || s == NvSyntax::uinteger ||
-                     s == NvSyntax::timeticks || s == NvSyntax::counter64 || s == NvSyntax::double_ ||
-                     s == NvSyntax::macaddress || s == NvSyntax::datetime || s == NvSyntax::bcdatetime ||
-                     s == NvSyntax::displaystr || s == NvSyntax::ipv6address || s == NvSyntax::inetaddress;
-  if (!known) NvThrowError(NvErr::BadSyntax);
+  if (!IsKnownSyntax(s)) NvThrowError(NvErr::BadSyntax);
   if (s == NvSyntax::null || text == "(NULL)") {
     vb.set_null();
     return;

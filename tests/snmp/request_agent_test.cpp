@@ -30,6 +30,19 @@ std::string WriteSeed(const std::string& name, const std::string& text) {
   return path;
 }
 
+SwitchSim::Options Silent() {
+  SwitchSim::Options o;
+  o.dropReplies = true;
+  return o;
+}
+
+SwitchSim::Options OnlySeed(const std::string& seed) {
+  SwitchSim::Options o;
+  o.extraSeeds = {seed};
+  o.defaultSeed = false;
+  return o;
+}
+
 class AgentTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { sim_ = new SwitchSim(); }
@@ -94,7 +107,7 @@ TEST_F(AgentTest, EmptyTableShowsNoRow) {
 }
 
 TEST_F(AgentTest, TimeOutOfAWalkStepReportsCodeAndEndsIt) {
-  SwitchSim silent(SwitchSim::Options{{}, true, 0, true});
+  SwitchSim silent(Silent());
   NvSNMPRequest req;
   req.Port = silent.port();
   req.TimeOut = 10;
@@ -158,7 +171,7 @@ TEST(AgentDifferentColumns, ShortColumnReadsNotDoneWhileTheOthersGoOn) {
                                      "1.3.6.1.4.1.32473.999.90.1.2.2|4|b\n"
                                      "1.3.6.1.4.1.32473.999.90.1.2.3|4|c\n"
                                      "1.3.6.1.4.1.32473.999.90.1.3.1|2|1\n");
-  SwitchSim sim(SwitchSim::Options{{seed}, false, 0, false});
+  SwitchSim sim(OnlySeed(seed));
   NvSNMPRequest req;
   req.Port = sim.port();
   req.Version = 1;  // in SNMPv1 the end of the MIB ends every column at once (noSuchName)
@@ -187,7 +200,7 @@ TEST(AgentVersion1, NoSuchNameEndsTheWalkOrIsAnErrorOnTheFirstStep) {
                                      "1.3.6.1.4.1.32473.999.1.1.0|2|1\n"
                                      "1.3.6.1.4.1.32473.999.90.1.2.1|4|a\n"
                                      "1.3.6.1.4.1.32473.999.90.1.2.2|4|b\n");
-  SwitchSim sim(SwitchSim::Options{{seed}, false, 0, false});
+  SwitchSim sim(OnlySeed(seed));
 
   NvSNMPRequest req;
   req.Port = sim.port();
@@ -278,7 +291,7 @@ TEST(AgentSet, IncludeListSendsOnlyItsVariablesAndRestoresTheList) {
 }
 
 TEST(AgentLifecycle, DestructorReturnsWithinItsBoundAndOrphansTheReply) {
-  SwitchSim silent(SwitchSim::Options{{}, true, 0, true});
+  SwitchSim silent(Silent());
   auto* req = new NvSNMPRequest;
   req->Port = silent.port();
   req->TimeOut = 650;  // the library gives up a little after the destructor has
