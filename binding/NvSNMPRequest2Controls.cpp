@@ -1,0 +1,360 @@
+#include "NvSNMPRequest2Controls.h"
+
+#include <chrono>
+#include <ctime>
+#include <thread>
+
+#include "ComCtrls.h"
+#include "Forms.h"
+#include "StdCtrls.h"
+#include "Windows.h"
+
+namespace {
+
+const char* const kStopText = "Stop, SNMP Request is not active.";
+
+void ReplaceAll(std::string& text, const std::string& what, const std::string& with) {
+  for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + with.size()))
+    text.replace(at, what.size(), with);
+}
+
+std::string NowText() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  char text[16];
+  std::strftime(text, sizeof text, "%H:%M:%S", &local);
+  return text;
+}
+
+}  // namespace
+
+// Counts the binding's own calls on the stack; when the outermost one returns with nothing
+// busy, a close that could not wait beneath it goes ahead.
+class NvSNMPRequest2Controls::CallScope {
+ public:
+  explicit CallScope(NvSNMPRequest2Controls* binding) : binding_(binding), alive_(binding->alive_) {
+    ++binding_->depth_;
+  }
+  ~CallScope() {
+    if (!*alive_) return;
+    if (--binding_->depth_ > 0 || binding_->Busy || !binding_->whenIdle_) return;
+    std::function<void()> whenIdle = std::move(binding_->whenIdle_);
+    binding_->whenIdle_ = nullptr;
+    GuardedCall(whenIdle);  // may free the binding
+  }
+  CallScope(const CallScope&) = delete;
+  CallScope& operator=(const CallScope&) = delete;
+
+ private:
+  NvSNMPRequest2Controls* binding_;
+  std::shared_ptr<bool> alive_;
+};
+
+NvSNMPRequest2Controls::NvSNMPRequest2Controls(TForm* owner)
+    : Owner(owner), alive_(std::make_shared<bool>(true)) {}
+
+NvSNMPRequest2Controls::~NvSNMPRequest2Controls() {
+  Busy = 0;
+  // Replies still delivered while the request waits for them find no window to report to.
+  destroying_ = true;
+  *alive_ = false;
+}
+
+void NvSNMPRequest2Controls::SetStatusPanel(TStatusPanel* panel) { StatusControl = panel; }
+
+bool NvSNMPRequest2Controls::RowWanted() {
+  return Request.CheckRowCondition() && Request.CheckCondition(ShowCondition);
+}
+
+// ---------------------------------------------------------------------------------------
+// Reading
+
+bool NvSNMPRequest2Controls::Get() {
+  CallScope scope(this);
+  MessageIndex = 0;
+  BeforeGet();
+  try {
+    if (!Asynchronous) return GetBlocking();
+    Busy = 1;
+    if (!Request.Active) {
+      Busy = 0;
+      return true;
+    }
+    bool ok = false;
+    Request.GetAsync(ok, &GetReplyTrampoline, this, true);
+    if (!ok) Busy = 0;
+    return ok;
+  } catch (const Exception& e) {
+    Busy = 0;
+    throw Exception(e.Message, e.HelpContext);
+  } catch (...) {
+    Busy = 0;
+    throw;
+  }
+}
+
+bool NvSNMPRequest2Controls::GetBlocking() {
+  Busy = 1;
+  bool ok = false;
+  if (!IsTableList()) {
+    Request.Get(ok, true);
+    if (ok && RowWanted()) ShowRow();
+  } else {
+    bool first = true;
+    for (bool more = true; more;) {
+      more = Request.Get(ok, first);
+      if (ok && more) {
+        first = false;
+        if (RowWanted()) ShowRow();
+      }
+    }
+  }
+  AfterGet();
+  Busy = 0;
+  if (ok && StatusControl) {
+    MessageIndex = 0;
+    ShowStatus(NvErrorText(NvErr::Ok));
+  }
+  return ok;
+}
+
+void NvSNMPRequest2Controls::GetReplyTrampoline(void* data, NvSNMPError* error, NvSNMPVarList*) {
+  auto* self = static_cast<NvSNMPRequest2Controls*>(data);
+  if (!self->destroying_) self->OnAsyncGetReply(error);
+}
+
+void NvSNMPRequest2Controls::OnAsyncGetReply(NvSNMPError* error) {
+  CallScope scope(this);
+  if (error->Code != 0) {
+    FailGet(error);
+    return;
+  }
+  enum class Outcome { Continue, Ended, Stopped, SendFailed, Raised } outcome = Outcome::Ended;
+  NvSNMPError raised = *error;
+  try {
+    if (!IsTableList()) {
+      if (RowWanted()) ShowRow();
+    } else if (!error->Finished) {
+      if (RowWanted()) ShowRow();
+      if (!Request.Active) {
+        outcome = Outcome::Stopped;
+      } else {
+        bool ok = false;
+        Request.GetAsync(ok, &GetReplyTrampoline, this, false);
+        outcome = ok ? Outcome::Continue : Outcome::SendFailed;
+      }
+    }
+  } catch (const Exception& e) {
+    outcome = Outcome::Raised;
+    raised.Code = e.HelpContext != 0 ? e.HelpContext : NvErr::Unknown;
+    raised.Message = e.Message;
+  } catch (const std::exception& e) {
+    outcome = Outcome::Raised;
+    raised.Code = NvErr::Unknown;
+    raised.Message = e.what();
+  }
+  raised.Finished = true;
+
+  switch (outcome) {
+    case Outcome::Continue:
+      return;
+    case Outcome::Ended:
+      EndGet(error, NvErrorText(NvErr::Ok));
+      return;
+    case Outcome::Stopped:
+      EndGet(error, kStopText);
+      return;
+    case Outcome::SendFailed:
+      // The walk cannot go on; the window learns it as it learns of an error reply.
+      raised.Code = NvErr::Unknown;
+      raised.Message = NvErrorText(NvErr::Unknown);
+      FailGet(&raised);
+      return;
+    case Outcome::Raised: {
+      Busy = 0;
+      MessageIndex = 0;
+      if (StatusControl)
+        ShowStatus(raised.Message);
+      else
+        ShowMessageBox(raised.Message);
+      // The walk ends here, so a window waiting for its end must hear of it.
+      if (GetDoneHandler) GetDoneHandler(this, &raised);
+      return;
+    }
+  }
+}
+
+void NvSNMPRequest2Controls::EndGet(NvSNMPError* error, const std::string& statusText) {
+  try {
+    AfterGet();
+  } catch (...) {
+    Busy = 0;
+    throw;
+  }
+  Busy = 0;
+  MessageIndex = 0;
+  ShowStatus(statusText);
+  if (GetDoneHandler) GetDoneHandler(this, error);
+}
+
+void NvSNMPRequest2Controls::FailGet(NvSNMPError* error) {
+  Busy = 0;
+  MessageIndex = 0;
+  if (GetDoneHandler)
+    GetDoneHandler(this, error);
+  else
+    OnGetError(error);
+}
+
+void NvSNMPRequest2Controls::OnGetError(NvSNMPError* error) {
+  MessageIndex = 0;
+  if (StatusControl)
+    ShowStatus(error->Message);
+  else
+    ShowMessageBox(error->Message);
+}
+
+// ---------------------------------------------------------------------------------------
+// Writing
+
+bool NvSNMPRequest2Controls::Set(bool refreshAfter, bool collectFirst, const std::string& includeList,
+                                 TStrings* valueSource) {
+  CallScope scope(this);
+  MessageIndex = 1;
+  RefreshAfterSet = refreshAfter;
+  BeforeSet();
+  if (collectFirst) CollectValues();
+  try {
+    if (!Asynchronous) {
+      Busy = 1;
+      NvSNMPError error;
+      bool ok = false;
+      if (Request.Active) {
+        Request.Set(ok, error, false, includeList, valueSource);
+      } else {
+        error.Message = kStopText;
+      }
+      try {
+        AfterSet();
+      } catch (...) {
+        Busy = 0;
+        throw;
+      }
+      Busy = 0;
+      if (!ok) {
+        ShowSetError(&error);
+      } else if (StatusControl) {
+        MessageIndex = 1;
+        ShowStatus(NvErrorText(NvErr::Ok));
+      }
+      if (IsTableList() && RefreshAfterSet) Get();
+      return ok;
+    }
+    Busy = 1;
+    if (!Request.Active) {
+      Busy = 0;
+      return true;
+    }
+    bool ok = false;
+    Request.SetAsync(ok, &SetReplyTrampoline, this, false, includeList, valueSource);
+    if (!ok) Busy = 0;
+    return ok;
+  } catch (const Exception& e) {
+    Busy = 0;
+    throw Exception(e.Message, e.HelpContext);
+  } catch (...) {
+    Busy = 0;
+    throw;
+  }
+}
+
+void NvSNMPRequest2Controls::SetReplyTrampoline(void* data, NvSNMPError* error, NvSNMPVarList*) {
+  auto* self = static_cast<NvSNMPRequest2Controls*>(data);
+  if (!self->destroying_) self->OnAsyncSetReply(error);
+}
+
+void NvSNMPRequest2Controls::OnAsyncSetReply(NvSNMPError* error) {
+  CallScope scope(this);
+  if (error->Code == 0) {
+    try {
+      AfterSet();
+    } catch (...) {
+      Busy = 0;
+      throw;
+    }
+  }
+  Busy = 0;
+  MessageIndex = 1;
+  const std::shared_ptr<bool> alive = alive_;
+  if (SetDoneHandler)
+    SetDoneHandler(this, error);
+  else
+    OnSetDone(error);
+  if (!*alive) return;
+  if (error->Code == 0 && IsTableList() && RefreshAfterSet) Get();
+}
+
+void NvSNMPRequest2Controls::OnSetDone(NvSNMPError* error) {
+  MessageIndex = 1;
+  if (error->Code != 0 || !StatusControl)
+    ShowMessageBox(error->Message);
+  else
+    ShowStatus(error->Message);
+}
+
+void NvSNMPRequest2Controls::ShowSetError(NvSNMPError* error) { NvSNMPRequest2Controls::OnSetDone(error); }
+
+// ---------------------------------------------------------------------------------------
+// Stopping
+
+bool NvSNMPRequest2Controls::StopAndWait(std::function<void()> whenIdle) {
+  Stop();
+  if (depth_ > 0) {
+    if (whenIdle) whenIdle_ = std::move(whenIdle);
+    return false;
+  }
+  // A reply, at worst the time-out of the last retry, always comes; the bound is a safety net.
+  const auto limit = std::chrono::milliseconds(Request.TimeOut * 10 * (Request.Retries + 1) +
+                                               NvSNMPRequest::kDestroyWaitMs);
+  const auto start = std::chrono::steady_clock::now();
+  const std::shared_ptr<bool> alive = alive_;
+  while (Busy && std::chrono::steady_clock::now() - start < limit) {
+    Application->ProcessMessages();
+    if (!*alive) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  return !Busy;
+}
+
+// ---------------------------------------------------------------------------------------
+// Reporting
+
+void NvSNMPRequest2Controls::ShowStatus(const std::string& text) {
+  if (!StatusControl) return;
+  std::string line = NvSNMPMessages.Text(MessageIndex);
+  const size_t error = line.find("[ERROR]");
+  const size_t varlist = line.find("[VARLIST]");
+  const std::string& caption = Request.Vars.Caption;
+  if (caption.empty()) {
+    // Without a caption the words from after "[ERROR]" through "[VARLIST]" and the
+    // character after it go.
+    if (error != std::string::npos && varlist != std::string::npos && varlist >= error)
+      line.erase(error + 7, varlist - error + 3);
+  } else {
+    ReplaceAll(line, "[VARLIST]", caption);
+  }
+  ReplaceAll(line, "[ERROR]", text);
+  ReplaceAll(line, "[TIME]", NowText());
+
+  if (auto* memo = dynamic_cast<TMemo*>(StatusControl))
+    memo->Lines->Add(line);
+  else if (auto* bar = dynamic_cast<TStatusBar*>(StatusControl))
+    bar->SimpleText = line;
+  else if (auto* panel = dynamic_cast<TStatusPanel*>(StatusControl))
+    panel->Text = line;
+}
+
+void NvSNMPRequest2Controls::ShowMessageBox(const std::string& text) {
+  MessageBoxA(Owner, text, Application ? Application->Title() : std::string(), MB_OK);
+}

@@ -1,0 +1,412 @@
+#include "NvSNMPRequest2Edits.h"
+
+#include <algorithm>
+
+#include "ExtCtrls.h"
+#include "Forms.h"
+#include "NvOptionList.h"
+#include "NvValueOctets.h"
+#include "StdCtrls.h"
+
+namespace {
+
+bool IsBooleanSyntax(int syntax) {
+  return syntax == NvSyntax::boolean || syntax == NvSyntax::bool8 || syntax == NvSyntax::bool16;
+}
+
+bool IsEditConversion(char c) {
+  return c == 's' || c == 'h' || c == 'i' || c == 'u' || c == 'f' || c == 'n';
+}
+
+// The number of edits a value format constrains: one per "%" and conversion letter.
+int CountConversions(const std::string& format) {
+  int count = 0;
+  for (size_t i = 0; i + 1 < format.size(); ++i)
+    if (format[i] == '%' && IsEditConversion(format[i + 1])) ++count;
+  return count;
+}
+
+std::string TextOf(const TControl* control) {
+  if (auto* edit = dynamic_cast<const TCustomEdit*>(control)) return edit->GetText();
+  return control->GetCaption();
+}
+
+}  // namespace
+
+NvSNMPRequest2Edits::NvSNMPRequest2Edits(TForm* owner)
+    : NvSNMPRequest2Controls(owner), Constraint(std::make_unique<NvEditConstraint>(owner, 1)) {}
+
+NvSNMPRequest2Edits::~NvSNMPRequest2Edits() = default;
+
+// ---------------------------------------------------------------------------------------
+// Notifications
+
+void NvSNMPRequest2Edits::BeforeGet() {
+  if (!ListView) return;
+  BuildColumns();
+  ListView->Items->Clear();
+}
+
+void NvSNMPRequest2Edits::ShowRow() {
+  if (ListView) {
+    AddListRow();
+    Application->ProcessMessages();  // the list repaints, and Stop or a close can come through
+  } else {
+    ValuesToControls(-1);
+  }
+}
+
+void NvSNMPRequest2Edits::CollectValues() {
+  for (int i = 0; i < Request.Vars.GetCount(); ++i) Request.Vars.GetVar(i)->Value->clear();
+  if (ListView) ReadSelectedRow();
+  ControlsToValues(-1);
+}
+
+void NvSNMPRequest2Edits::AfterGet() {
+  if (ListView && SelectToEdit && Request.Vars.Kind == MVT_FMV) EnableControls(false);
+}
+
+void NvSNMPRequest2Edits::OnSelectItem(TObject* Sender, TListItem* Item, bool Selected) {
+  if (SavedSelectItem) SavedSelectItem(Sender, Item, Selected);
+  if (!Selected) return;
+  // A row that does not fit its controls (a port list shorter than the bound positions) is
+  // reported; an exception must not leave a selection handler.
+  try {
+    if (SelectToEdit) EnableControls(true);
+    if (ListView) ReadSelectedRow();
+    ValuesToControls(-1);
+  } catch (const Exception& e) {
+    if (StatusControl)
+      ShowStatus(e.Message);
+    else
+      ShowMessageBox(e.Message);
+  }
+}
+
+// ---------------------------------------------------------------------------------------
+// Binding
+
+NvSNMPBinding& NvSNMPRequest2Edits::AddBinding(int index, std::vector<TControl*> controls,
+                                               std::vector<int> positions) {
+  const NvSNMPVar* var = Request.Vars.GetVar(index);  // throws for an index outside the list
+  auto binding = std::make_unique<NvSNMPBinding>();
+  binding->VarIndex = index;
+  binding->Syntax = var->Syntax;
+  binding->ControlCount = static_cast<int32_t>(controls.size());
+  binding->Controls = std::move(controls);
+  binding->BitPositions = std::move(positions);
+  Bindings.push_back(std::move(binding));
+  return *Bindings.back();
+}
+
+void NvSNMPRequest2Edits::BindListView(TListView* listView, bool selectToEdit) {
+  ListView = listView;
+  listView->ReadOnly = true;
+  listView->RowSelect = true;
+  listView->HideSelection = false;
+  listView->GridLines = true;
+  listView->ViewStyle = vsReport;
+  SavedSelectItem = listView->OnSelectItem;
+  listView->OnSelectItem = [this](TObject* sender, TListItem* item, bool selected) {
+    OnSelectItem(sender, item, selected);
+  };
+  SelectToEdit = selectToEdit;
+  BuildColumns();
+}
+
+void NvSNMPRequest2Edits::BindLabel(int index, TLabel* label) { AddBinding(index, {label}); }
+
+void NvSNMPRequest2Edits::BindStaticText(int index, TStaticText* text) { AddBinding(index, {text}); }
+
+void NvSNMPRequest2Edits::BindControl(int index, TComboBox* combo) {
+  const NvOptionList* options = Request.Vars.GetVar(index)->Options;
+  if (!options) NvThrowError(NvErr::NoOptionList);
+  combo->Style = csDropDownList;
+  options->FillComboBox(combo);
+  AddBinding(index, {combo});
+}
+
+void NvSNMPRequest2Edits::BindControl(int index, TRadioGroup* group) {
+  const NvOptionList* options = Request.Vars.GetVar(index)->Options;
+  if (!options) NvThrowError(NvErr::NoOptionList);
+  options->FillRadioGroup(group);
+  AddBinding(index, {group});
+}
+
+void NvSNMPRequest2Edits::BindControl(int index, TCheckBox* box) { AddBinding(index, {box}); }
+
+void NvSNMPRequest2Edits::BindControl(int index, TCustomEdit* edit) { AddBinding(index, {edit}); }
+
+void NvSNMPRequest2Edits::BindEdits(int index, const std::string& format, const std::vector<TCustomEdit*>& edits) {
+  const int wanted = CountConversions(format);
+  if (wanted == 0) {  // no conversion: the edit is bound without constraint
+    if (!edits.empty()) AddBinding(index, {edits.front()});
+    return;
+  }
+  if (static_cast<int>(edits.size()) < wanted) NvThrowError(NvErr::TooFewControls);
+  const std::vector<TCustomEdit*> taken(edits.begin(), edits.begin() + wanted);
+  Constraint->SetFormat(format, taken);
+  AddBinding(index, std::vector<TControl*>(taken.begin(), taken.end()));
+}
+
+void NvSNMPRequest2Edits::BindEditChecked(int index, const std::string& format, TCustomEdit* edit,
+                                          NvEditCheckCallback check) {
+  Constraint->SetFormat(format, std::vector<TCustomEdit*>{edit}, std::move(check));
+  AddBinding(index, {edit});
+}
+
+void NvSNMPRequest2Edits::BindBits(int index, const std::string& positions, const std::vector<TCheckBox*>& boxes) {
+  std::vector<int> bits = NvParsePositions(positions);
+  const size_t count = std::min(bits.size(), boxes.size());
+  bits.resize(count);
+  AddBinding(index, std::vector<TControl*>(boxes.begin(), boxes.begin() + count), std::move(bits));
+}
+
+void NvSNMPRequest2Edits::BindCheckBoxes(int index, const std::string& positions,
+                                         std::initializer_list<TCheckBox*> boxes) {
+  std::vector<TCheckBox*> taken(boxes);
+  if (taken.size() > 8) taken.resize(8);
+  BindBits(index, positions, taken);
+}
+
+void NvSNMPRequest2Edits::BindControlList(int index, const std::string& positions, TList* boxes) {
+  std::vector<TCheckBox*> taken;
+  for (int i = 0; i < boxes->GetCount(); ++i) taken.push_back(static_cast<TCheckBox*>(boxes->Get(i)));
+  BindBits(index, positions, taken);
+}
+
+void NvSNMPRequest2Edits::Unbind(int index) {
+  std::erase_if(Bindings, [&](const std::unique_ptr<NvSNMPBinding>& binding) {
+    if (binding->VarIndex != index) return false;
+    for (TControl* control : binding->Controls)
+      if (auto* edit = dynamic_cast<TCustomEdit*>(control)) Constraint->RemoveConstraint(edit);
+    return true;
+  });
+}
+
+void NvSNMPRequest2Edits::SetConstraintOwner(TForm* owner) { Constraint->SetOwner(owner); }
+
+void NvSNMPRequest2Edits::EnableControls(bool enabled) {
+  for (const auto& binding : Bindings)
+    for (TControl* control : binding->Controls) control->Enabled = enabled;
+}
+
+// ---------------------------------------------------------------------------------------
+// Values to controls
+
+void NvSNMPRequest2Edits::ValuesToControls(int which) {
+  for (const auto& binding : Bindings) {
+    if (which != -1 && binding->VarIndex != which) continue;
+    if (Request.Vars.GetVar(binding->VarIndex)->Access & NvAccess::invalid) continue;
+    ShowBinding(*binding);
+  }
+}
+
+void NvSNMPRequest2Edits::ShowBinding(const NvSNMPBinding& binding) {
+  const NvSNMPVar* var = Request.Vars.GetVar(binding.VarIndex);
+  const std::string mapped = var->Options ? var->Options->NameToValue(*var->Value) : *var->Value;
+  std::string text = mapped;
+  const NvOptionList* options;
+  if (binding.ByteOffset != 0 || binding.Syntax != var->Syntax) {
+    const NvOctets field = NvExtractField(NvValueTextToOctets(text, var->Syntax), binding.ByteOffset, binding.Syntax);
+    text = NvOctetsToValueText(field, binding.Syntax);
+    options = binding.Options;
+  } else {
+    options = binding.Options ? binding.Options : var->Options;
+  }
+  if (options) text = options->ValueToName(text);
+
+  if (binding.Controls.empty()) return;
+  TControl* first = binding.Controls.front();
+  if (dynamic_cast<TLabel*>(first) || dynamic_cast<TStaticText*>(first)) {
+    first->Caption = text;
+  } else if (dynamic_cast<TCheckBox*>(first)) {
+    if (!binding.BitPositions.empty()) {
+      NvOctets bytes = NvValueTextToOctets(mapped, var->Syntax);
+      if (binding.ByteOffset > 0)
+        bytes.erase(bytes.begin(), bytes.begin() + std::min<size_t>(bytes.size(), size_t(binding.ByteOffset)));
+      std::vector<bool> bits;
+      const int status = NvReadBits(bytes, binding.BitPositions, bits);
+      for (size_t k = 0; k < binding.Controls.size() && k < bits.size(); ++k) {
+        auto* box = static_cast<TCheckBox*>(binding.Controls[k]);
+        const bool wasEnabled = box->Enabled;
+        box->Enabled = true;
+        box->Checked = bool(bits[k]);
+        box->Enabled = wasEnabled;
+      }
+      if (status != NvErr::Ok) NvThrowError(status);
+    } else {
+      auto* box = static_cast<TCheckBox*>(first);
+      if (options) {
+        int i = options->FindName(text);
+        if (i < 0) i = options->FindValue(text);
+        box->Checked = i > 0;
+      } else if (IsBooleanSyntax(binding.Syntax)) {
+        box->Checked = text == "true";
+      } else {
+        NvThrowError(NvErr::BadPartialSyntax);
+      }
+    }
+  } else if (auto* combo = dynamic_cast<TComboBox*>(first)) {
+    if (options)
+      options->SelectInComboBox(combo, text);
+    else
+      combo->ItemIndex = combo->Items->IndexOf(text);
+  } else if (auto* group = dynamic_cast<TRadioGroup*>(first)) {
+    if (options)
+      options->SelectInRadioGroup(group, text);
+    else
+      group->ItemIndex = group->Items->IndexOf(text);
+  } else if (auto* edit = dynamic_cast<TCustomEdit*>(first)) {
+    if (binding.Controls.size() == 1) {
+      edit->Text = var->Syntax == NvSyntax::bitlist ? NvPortBitmapToList(*var->Value, false) : text;
+      Constraint->SaveAcceptedText(edit);  // a refused entry goes back to the value shown
+    } else {
+      std::vector<std::string> parts;
+      if (NvValueToParts(text, binding.Syntax, int(binding.Controls.size()), parts)) {
+        for (size_t k = 0; k < parts.size() && k < binding.Controls.size(); ++k) {
+          auto* part = dynamic_cast<TCustomEdit*>(binding.Controls[k]);
+          if (!part) NvThrowError(NvErr::BadControlType);
+          part->Text = parts[k];
+          Constraint->SaveAcceptedText(part);
+        }
+      }
+    }
+  } else {
+    NvThrowError(NvErr::BadControlType);
+  }
+}
+
+// ---------------------------------------------------------------------------------------
+// Controls to values
+
+void NvSNMPRequest2Edits::ControlsToValues(int which) {
+  for (int i = 0; i < Request.Vars.GetCount(); ++i) {
+    if (which != -1 && i != which) continue;
+    if (!Request.Vars.IsWritable(i)) continue;
+    NvSNMPVar* var = Request.Vars.GetVar(i);
+    std::string start = *var->Value;
+    if (var->Options) start = var->Options->NameToValue(start);
+    NvOctets value = NvValueTextToOctets(start, var->Syntax);
+    bool bound = false;
+    for (const auto& binding : Bindings) {
+      if (binding->VarIndex != i) continue;
+      if (!bound && var->Syntax == NvSyntax::displaystr) value.clear();
+      bound = true;
+      NvOctets field;
+      if (CollectBinding(*binding, field)) NvWriteField(value, binding->ByteOffset, field);
+    }
+    if (!bound) continue;
+    std::string text = NvOctetsToValueText(value, var->Syntax);
+    if (var->Options) text = var->Options->ValueToName(text);
+    *var->Value = text;
+  }
+}
+
+bool NvSNMPRequest2Edits::CollectBinding(const NvSNMPBinding& binding, NvOctets& field) {
+  const NvSNMPVar* var = Request.Vars.GetVar(binding.VarIndex);
+  const bool ownField = binding.ByteOffset == 0 && binding.Syntax == var->Syntax;
+  const NvOptionList* options = binding.Options ? binding.Options : (ownField ? var->Options : nullptr);
+  if (binding.Controls.empty()) return false;
+  TControl* first = binding.Controls.front();
+  std::string text;
+  if (dynamic_cast<TLabel*>(first) || dynamic_cast<TStaticText*>(first)) {
+    text = first->Caption;
+  } else if (dynamic_cast<TCheckBox*>(first)) {
+    if (!binding.BitPositions.empty()) {
+      std::vector<bool> bits;
+      for (TControl* control : binding.Controls) bits.push_back(static_cast<TCheckBox*>(control)->Checked);
+      field = NvCollectBits(binding.BitPositions, bits);
+      return true;
+    }
+    const bool checked = static_cast<TCheckBox*>(first)->Checked;
+    if (options && options->GetCount() > 0)
+      text = options->GetOption(checked && options->GetCount() > 1 ? 1 : 0).Name;
+    else if (IsBooleanSyntax(binding.Syntax))
+      text = checked ? "true" : "false";
+    else
+      NvThrowError(NvErr::BadPartialSyntax);
+  } else if (auto* combo = dynamic_cast<TComboBox*>(first)) {
+    const int i = combo->ItemIndex;
+    text = i >= 0 ? combo->Items->Get(i) : combo->Text();
+  } else if (auto* group = dynamic_cast<TRadioGroup*>(first)) {
+    const int i = group->ItemIndex;
+    text = i >= 0 ? group->Items->Get(i) : std::string();
+  } else if (auto* edit = dynamic_cast<TCustomEdit*>(first)) {
+    if (binding.Controls.size() == 1) {
+      text = edit->GetText();
+      if (var->Syntax == NvSyntax::bitlist) {
+        std::string bitmap;
+        if (!NvPortListToBitmap(text, *var->Value, bitmap)) return false;  // a refused list keeps the value
+        text = bitmap;
+      }
+    } else {
+      std::vector<std::string> parts;
+      for (TControl* control : binding.Controls) parts.push_back(TextOf(control));
+      text = NvPartsToValue(parts, binding.Syntax);
+    }
+  } else {
+    return false;
+  }
+  if (options) text = options->NameToValue(text);
+  field = NvValueTextToOctets(text, binding.Syntax);
+  return true;
+}
+
+// ---------------------------------------------------------------------------------------
+// The list view
+
+std::vector<int> NvSNMPRequest2Edits::ColumnOrder() const {
+  std::vector<int> order;
+  for (int i = 0; i < Request.Vars.GetCount(); ++i)
+    if (Request.Vars.IsHidden(i)) order.push_back(i);
+  for (int i = 0; i < Request.Vars.GetCount(); ++i)
+    if (Request.Vars.IsVisible(i)) order.push_back(i);
+  return order;
+}
+
+void NvSNMPRequest2Edits::BuildColumns() {
+  if (!ListView) return;
+  const int hidden = Request.Vars.GetHiddenCount();
+  const std::vector<int> order = ColumnOrder();
+  if (ListView->Columns->Count >= int(order.size())) return;
+  ListView->Columns->Clear();
+  for (size_t k = 0; k < order.size(); ++k) {
+    TListColumn* column = ListView->Columns->Add();
+    column->Caption = std::string(Request.Vars.GetVar(order[k])->Label ? Request.Vars.GetVar(order[k])->Label : "");
+    column->AutoSize = false;
+    column->Width = int(k) < hidden ? 0 : -2;
+  }
+}
+
+void NvSNMPRequest2Edits::AddListRow() {
+  if (!ListView) return;
+  TListItem* item = ListView->Items->Add();
+  bool first = true;
+  for (int i : ColumnOrder()) {
+    const NvSNMPVar* var = Request.Vars.GetVar(i);
+    const std::string cell = var->Syntax == NvSyntax::bitlist ? NvPortBitmapToList(*var->Value, true) : *var->Value;
+    if (first)
+      item->Caption = cell;
+    else
+      item->SubItems->Add(cell);
+    first = false;
+  }
+}
+
+void NvSNMPRequest2Edits::ReadSelectedRow() {
+  if (!ListView) return;
+  TListItem* item = ListView->Selected;
+  if (!item) return;
+  int column = 0;
+  for (int i : ColumnOrder()) {
+    std::string cell;
+    if (column == 0)
+      cell = item->Caption;
+    else if (column - 1 < item->SubItems->Count)
+      cell = item->SubItems->Get(column - 1);
+    ++column;
+    NvSNMPVar* var = Request.Vars.GetVar(i);
+    *var->Value = var->Syntax == NvSyntax::bitlist ? NvBitmapOfPortCell(cell) : cell;
+  }
+}

@@ -1,0 +1,105 @@
+// The request binding that ties its variables to window controls: labels, static texts,
+// edits (under value formats), combo boxes, radio groups, check boxes (whole values or single
+// bits) and one report list view with a row per table row.
+//
+//   Req = new NvSNMPRequest2Edits(this);
+//   Req->Request.Vars = NvSNMPVarList(VlanTable, MVT_FMV, 1);
+//   Req->BindListView(ListView1, true);           // select a row to edit it
+//   Req->BindEdits(0, "%i{n1x4094l4}", EditVid);
+//   Req->BindControl(2, ComboState);
+//   Req->BindControlList(3, MakePortIndexList(), PortPicker->CheckBoxes);
+//   Req->Get();
+//   ...
+//   Req->Set(true, true);                         // collect from the controls, write, re-read
+//
+// Binding calls take the variable's index in the request's list, which must be filled first.
+#pragma once
+
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ComCtrls.h"
+#include "NvEditConstraint.h"
+#include "NvSNMPRequest2Controls.h"
+
+class NvOptionList;
+class TCheckBox;
+class TComboBox;
+class TControl;
+class TCustomEdit;
+class TLabel;
+class TList;
+class TRadioGroup;
+class TStaticText;
+
+// One bind call: a variable (or a field of its bytes) and the controls that show it.
+struct NvSNMPBinding {
+  int32_t VarIndex = 0;
+  int32_t ByteOffset = 0;          // where the field starts in the value bytes
+  int32_t Syntax = 0;              // the field's syntax; the bind calls store the variable's
+  NvOptionList* Options = nullptr; // null: the variable's own list
+  int32_t ControlCount = 0;
+  std::vector<int> BitPositions;   // one per control for check boxes bound to bits
+  std::vector<TControl*> Controls; // not owned
+};
+
+class NvSNMPRequest2Edits : public NvSNMPRequest2Controls {
+ public:
+  explicit NvSNMPRequest2Edits(TForm* owner);
+  ~NvSNMPRequest2Edits() override;
+
+  void BeforeGet() override;
+  void ShowRow() override;
+  void CollectValues() override;
+  void AfterGet() override;
+  virtual void OnSelectItem(TObject* Sender, TListItem* Item, bool Selected);
+
+  // Binding.
+  void BindListView(TListView* listView, bool selectToEdit);
+  void BindLabel(int index, TLabel* label);
+  void BindStaticText(int index, TStaticText* text);
+  // A combo box (made a drop-down list of the option names) or radio group needs the
+  // variable's option list (-520 without one); check boxes and edits are bound as they are.
+  void BindControl(int index, TComboBox* combo);
+  void BindControl(int index, TRadioGroup* group);
+  void BindControl(int index, TCheckBox* box);
+  void BindControl(int index, TCustomEdit* edit);
+  // One edit per "%s", "%h", "%i", "%u", "%f" or "%n" of the value format, in order.
+  void BindEdits(int index, const std::string& format, const std::vector<TCustomEdit*>& edits);
+  template <class... More>
+  void BindEdits(int index, const std::string& format, TCustomEdit* first, More*... more) {
+    BindEdits(index, format, std::vector<TCustomEdit*>{first, more...});
+  }
+  void BindEditChecked(int index, const std::string& format, TCustomEdit* edit, NvEditCheckCallback check);
+  // positions: ","-separated bit positions, the k-th for the k-th box; at most eight boxes.
+  void BindCheckBoxes(int index, const std::string& positions, std::initializer_list<TCheckBox*> boxes);
+  // The same for any number of check boxes taken from the list in order.
+  void BindControlList(int index, const std::string& positions, TList* boxes);
+  void Unbind(int index);
+  void SetConstraintOwner(TForm* owner);
+
+  // Moving values; which is a variable index or -1 for all.
+  void ValuesToControls(int which);
+  void ControlsToValues(int which);
+  void AddListRow();
+  void ReadSelectedRow();
+  void BuildColumns();
+  void EnableControls(bool enabled);
+
+  TLVSelectItemEvent SavedSelectItem;
+  TListView* ListView = nullptr;
+  std::vector<std::unique_ptr<NvSNMPBinding>> Bindings;
+  std::unique_ptr<NvEditConstraint> Constraint;
+  uint8_t SelectToEdit = 1;
+
+ private:
+  NvSNMPBinding& AddBinding(int index, std::vector<TControl*> controls, std::vector<int> positions = {});
+  void BindBits(int index, const std::string& positions, const std::vector<TCheckBox*>& boxes);
+  void ShowBinding(const NvSNMPBinding& binding);
+  // The field's new bytes from the binding's controls; false leaves the value as it is.
+  bool CollectBinding(const NvSNMPBinding& binding, std::vector<unsigned char>& value);
+  // Variable indexes in column order: hidden ones, then visible ones.
+  std::vector<int> ColumnOrder() const;
+};

@@ -1,0 +1,6 @@
+# Controls, edits and LED bindings against the simulated switch.
+if(TARGET switchsim_fixture AND TARGET binding)
+  nv_add_test(binding_tests
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/ControlsBindingTest.cpp
+    LIBS binding switchsim_fixture)
+endif()
