@@ -52,6 +52,7 @@ class Property {
 
   operator T() const { return (host_->*get_)(); }
   T operator()() const { return (host_->*get_)(); }
+  T operator->() const requires std::is_pointer_v<T> { return (host_->*get_)(); }
 
   Property& operator=(gui_detail::ParamOf<T> value) {
     (host_->*set_)(value);
@@ -74,6 +75,9 @@ class Property {
   friend T operator+(const Property& p, const char* v)
     requires std::is_same_v<T, std::string>
   { return p() + v; }
+  friend T operator+(const Property& p, const Property& q)
+    requires std::is_same_v<T, std::string>
+  { return p() + q(); }
   friend T operator+(const char* v, const Property& p)
     requires std::is_same_v<T, std::string>
   { return v + p(); }
@@ -163,6 +167,12 @@ class TComponent;
 // Runs one event handler; an exception it throws is shown by the application's
 // exception display and goes no further.
 void GuardedCall(const std::function<void()>& handler);
+
+// An event handler made of a member function: OnClick = Handler(this, &TMyForm::OkClick).
+template <class C, class... A>
+std::function<void(A...)> Handler(C* object, void (C::*method)(A...)) {
+  return [object, method](A... args) { (object->*method)(args...); };
+}
 
 template <class... A, class... B>
 void FireEvent(const std::function<void(A...)>& event, B&&... args) {

@@ -9,6 +9,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextBlock>
+#include <QValidator>
+
+#include <algorithm>
 
 #include "Forms.h"
 #include "Graphics.h"
@@ -147,8 +150,29 @@ void TCustomEdit::SelectAll() {
 
 static QLineEdit* LineOf(const TControl* c) { return static_cast<QLineEdit*>(c->Widget()); }
 
+namespace {
+// MaxLength limits what the user types or pastes; a longer text set by the program stays
+// whole (a value read from a device must not be cut), and the user may still shorten it.
+class LengthLimit : public QValidator {
+ public:
+  LengthLimit(QLineEdit* edit, const int* maxLength) : QValidator(edit), maxLength_(maxLength) {
+    connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) { length_ = text.size(); });
+  }
+  State validate(QString& input, int&) const override {
+    int max = *maxLength_;
+    if (max > 0 && input.size() > max && input.size() > length_) return Invalid;
+    return Acceptable;
+  }
+
+ private:
+  const int* maxLength_;
+  qsizetype length_ = 0;
+};
+}  // namespace
+
 TEdit::TEdit(TComponent* AOwner) : TCustomEdit(AOwner, Make<QLineEdit>()) {
   bridge_->forwardMouseClicks = true;
+  LineOf(this)->setValidator(new LengthLimit(LineOf(this), &maxLength_));  // sees each change first
   QObject::connect(LineOf(this), &QLineEdit::textChanged, [this] { FireEvent(OnChange, this); });
   SetBounds(0, 0, 121, 21);
   ColorChanged();
@@ -158,7 +182,6 @@ std::string TEdit::GetText() const { return FromQt(LineOf(this)->text()); }
 
 void TEdit::SetText(const std::string& text) {
   QString value = ToQt(text);
-  if (maxLength_ > 0 && value.size() > maxLength_) value.truncate(maxLength_);
   if (value != LineOf(this)->text()) LineOf(this)->setText(value);
 }
 
@@ -167,10 +190,7 @@ void TEdit::SetReadOnly(bool readOnly) {
   LineOf(this)->setReadOnly(readOnly);
 }
 
-void TEdit::SetMaxLength(int length) {
-  maxLength_ = length;
-  LineOf(this)->setMaxLength(length > 0 ? length : 32767);
-}
+void TEdit::SetMaxLength(int length) { maxLength_ = std::max(length, 0); }
 
 int TEdit::GetSelStart() const {
   QLineEdit* e = LineOf(this);

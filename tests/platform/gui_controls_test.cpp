@@ -56,6 +56,17 @@ TEST_F(Window, EditKeyPressCanDropOrReplaceTheKey) {
   EXPECT_EQ(edit->Text(), "12A");
 }
 
+TEST_F(Window, MaxLengthLimitsTypingButNotTheProgram) {
+  auto* edit = Add<TEdit>();
+  edit->MaxLength = 3;
+  GuiTesting::UserType(edit, "12345");
+  EXPECT_EQ(edit->Text(), "123");
+  edit->Text = "abcdef";  // a longer value from elsewhere stays whole
+  EXPECT_EQ(edit->Text(), "abcdef");
+  GuiTesting::UserKey(edit, VK_BACK);
+  EXPECT_EQ(edit->Text(), "abcde");
+}
+
 TEST_F(Window, TextsKeepEveryByte) {
   auto* edit = Add<TEdit>();
   std::string bytes;
