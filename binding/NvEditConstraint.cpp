@@ -114,8 +114,8 @@ Piece ParsePiece(const std::string& text) {
       }
       case 'l': {
         const std::string digits = Run(items, i, kDigits);
-        if (digits.empty()) ThrowBadPiece();
-        p.maxLength = static_cast<int>(ToDouble(digits));
+        if (digits.empty() || digits.size() > 9) ThrowBadPiece();
+        p.maxLength = std::atoi(digits.c_str());
         for (int k = 0; k < 3 && i < items.size(); ++k, ++i) {
           const char flag = items[i];
           if (flag == 'a') p.lengthFlags += NvEditLength::Advance;
@@ -127,8 +127,8 @@ Piece ParsePiece(const std::string& text) {
       }
       case 'w': {
         const std::string digits = Run(items, i, kDigits);
-        if (digits.empty()) ThrowBadPiece();
-        p.width = static_cast<int>(ToDouble(digits));
+        if (digits.empty() || digits.size() > 9) ThrowBadPiece();
+        p.width = std::atoi(digits.c_str());
         break;
       }
       case 'e':

@@ -107,6 +107,7 @@ const KeyCase kKeyCases[] = {
     {"%n,{x100}", "5,,6", "5,6"},
     {"%n,", ",5", "5"},
     {"%s{l8}", "a%b-c.", "a%b-c."},
+    {"%i{}", "1a", "1"},
 };
 
 class KeyFilter : public EditWindow, public ::testing::WithParamInterface<KeyCase> {};
