@@ -12,6 +12,8 @@
 
 #include <unistd.h>
 
+#include "Paths.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -128,7 +130,7 @@ void SetDocumentOpener(TDocumentOpener opener) {
 unsigned WinExec(const std::string& commandLine, unsigned show) {
   std::vector<std::string> args = SplitCommandLine(commandLine);
   if (args.empty()) return ERROR_FILE_NOT_FOUND;
-  std::string program = FindProgram(args.front());
+  std::string program = FindProgram(PlatformPath(args.front()));
   if (program.empty()) return ERROR_FILE_NOT_FOUND;
   args.erase(args.begin());
   return Launcher()(program, args) ? 33 : ERROR_BAD_FORMAT;

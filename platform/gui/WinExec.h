@@ -2,9 +2,9 @@
 //
 //   WinExec("MIB /I10.0.0.5 /Rpublic /TMIB_Info ", SW_SHOW);   // > 31: started
 //
-// The line is split into arguments by the rules of the Windows C runtime, the program is
-// looked for in this program's own folder and then along PATH, and it is started detached,
-// without a shell. Tests replace the launcher to see what would have been started.
+// The line is split into arguments by the rules of the Windows C runtime, the program ("\"
+// separates its folders) is looked for in this program's own folder and then along PATH, and
+// it is started detached, without a shell. Tests replace the launcher to see what would have been started.
 #pragma once
 
 #include <functional>

@@ -91,6 +91,12 @@ TEST_F(WinExecLaunch, StartsTheProgramFoundOnPathWithItsArguments) {
   EXPECT_EQ(launch_.args, (std::vector<std::string>{"/I10.0.0.5", "a b"}));
 }
 
+TEST_F(WinExecLaunch, ProgramWithAFolderIsTakenAsGivenWithBackslashesAsSeparators) {
+  fs::path tool = MakeExecutable(dir_ / "nvtool");
+  EXPECT_GT(WinExec("\"" + dir_.string() + "\\nvtool\" /x", SW_SHOW), 31u);
+  EXPECT_EQ(launch_.program, tool.string());
+}
+
 TEST_F(WinExecLaunch, ProgramFolderComesBeforePath) {
   MakeExecutable(dir_ / "nvtool-own");
   fs::path own = fs::read_symlink("/proc/self/exe").parent_path() / "nvtool-own";
