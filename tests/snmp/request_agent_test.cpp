@@ -165,6 +165,21 @@ TEST_F(AgentTest, AgentErrorCarriesCodeAndErrorIndex) {
   EXPECT_EQ(error.Code, -117);
 }
 
+TEST_F(AgentTest, SetReplyValuesGoToTheVariablesThatWereSent) {
+  NvSNMPRequest req;
+  Point(req);
+  req.Vars.AddVar(Oid(kScalars, "10").c_str(), "ro", NvSyntax::displaystr, NvAccess::readonly, nullptr);
+  req.Vars.AddVar(Oid(kScalars, "1").c_str(), "int", NvSyntax::integer, NvAccess::readwrite, nullptr);
+  *req.Vars.GetVar(0)->Value = "kept";
+  *req.Vars.GetVar(1)->Value = "42";  // what the agent holds already
+  NvSNMPError error;
+  bool ok = false;
+  EXPECT_FALSE(req.Set(ok, error, true, "", nullptr));
+  EXPECT_TRUE(ok);
+  EXPECT_EQ(*req.Vars.GetVar(0)->Value, "kept");
+  EXPECT_EQ(*req.Vars.GetVar(1)->Value, "42");
+}
+
 TEST(AgentDifferentColumns, ShortColumnReadsNotDoneWhileTheOthersGoOn) {
   const std::string seed = WriteSeed("request-columns.snmprec",
                                      "1.3.6.1.4.1.32473.999.90.1.2.1|4|a\n"
