@@ -57,8 +57,17 @@ void NvSNMPRequest2Edits::ShowRow() {
 }
 
 void NvSNMPRequest2Edits::CollectValues() {
-  for (int i = 0; i < Request.Vars.GetCount(); ++i) Request.Vars.GetVar(i)->Value->clear();
+  collectedFrom_.clear();
+  for (int i = 0; i < Request.Vars.GetCount(); ++i) {
+    std::string* value = Request.Vars.GetVar(i)->Value;
+    collectedFrom_.push_back(*value);
+    value->clear();
+  }
   if (ListView) ReadSelectedRow();
+  struct Forget {
+    std::vector<std::string>& values;
+    ~Forget() { values.clear(); }
+  } forget{collectedFrom_};
   ControlsToValues(-1);
 }
 
@@ -336,8 +345,12 @@ bool NvSNMPRequest2Edits::CollectBinding(const NvSNMPBinding& binding, NvOctets&
     if (binding.Controls.size() == 1) {
       text = edit->GetText();
       if (var->Syntax == NvSyntax::bitlist) {
+        // An emptied value would leave no ports to set; the value before emptying gives their number.
+        std::string current = *var->Value;
+        if (current.empty() && size_t(binding.VarIndex) < collectedFrom_.size())
+          current = collectedFrom_[size_t(binding.VarIndex)];
         std::string bitmap;
-        if (!NvPortListToBitmap(text, *var->Value, bitmap)) return false;  // a refused list keeps the value
+        if (!NvPortListToBitmap(text, current, bitmap)) return false;  // a refused list keeps the value
         text = bitmap;
       }
     } else {

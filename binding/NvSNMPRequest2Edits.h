@@ -102,4 +102,8 @@ class NvSNMPRequest2Edits : public NvSNMPRequest2Controls {
   bool CollectBinding(const NvSNMPBinding& binding, std::vector<unsigned char>& value);
   // Variable indexes in column order: hidden ones, then visible ones.
   std::vector<int> ColumnOrder() const;
+
+  // The values from before CollectValues emptied them: a port list typed into an edit takes
+  // its number of ports from there.
+  std::vector<std::string> collectedFrom_;
 };

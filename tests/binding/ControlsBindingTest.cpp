@@ -11,8 +11,6 @@ using namespace bindingtest;
 
 namespace {
 
-const auto* const kEnv = ::testing::AddGlobalTestEnvironment(new Environment);
-
 // Records every notification; onRow runs inside ShowRow.
 class Recorder : public NvSNMPRequest2Controls {
  public:

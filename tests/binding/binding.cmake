@@ -2,5 +2,6 @@
 if(TARGET switchsim_fixture AND TARGET binding)
   nv_add_test(binding_tests
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/ControlsBindingTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/EditsBindingTest.cpp
     LIBS binding switchsim_fixture)
 endif()

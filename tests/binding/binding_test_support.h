@@ -54,6 +54,9 @@ class Environment : public ::testing::Environment {
   }
 };
 
+// One for the whole test program, whichever files it has.
+inline ::testing::Environment* const kEnvironment = ::testing::AddGlobalTestEnvironment(new Environment);
+
 // Points a binding's request at the simulated switch over SNMPv2c.
 inline void Point(NvSNMPRequest2Controls& binding) {
   binding.Request.Port = Sim()->port();

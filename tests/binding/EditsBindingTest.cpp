@@ -1,0 +1,181 @@
+// Variables bound to edits, combo boxes, check boxes and a list view, read from and written
+// to the simulated switch.
+#include <vector>
+
+#include "ComCtrls.h"
+#include "NvSNMPRequest2Edits.h"
+#include "StdCtrls.h"
+#include "binding_test_support.h"
+
+using namespace bindingtest;
+
+namespace {
+
+class EditsBinding : public ::testing::Test {
+ protected:
+  void SetUp() override { Sim()->clearSetLog(); }
+  template <class C>
+  C* Make() { return new C(&form); }
+  std::vector<std::string> SetLog() { return Sim()->setLog(); }
+
+  TForm form{nullptr};
+  TStatusBar* bar = Make<TStatusBar>();
+  GuiTesting::ScriptedAnswerer answers;
+};
+
+TEST_F(EditsBinding, ScalarGroupIsShownInItsControlsAndWrittenBack) {
+  NvSNMPRequest2Edits binding(&form);
+  Point(binding);
+  UseScalars(binding.Request);
+  binding.SetStatusControl(bar);
+  auto* state = Make<TComboBox>();
+  auto* name = Make<TEdit>();
+  auto* interval = Make<TEdit>();
+  auto* ports = Make<TEdit>();
+  binding.BindControl(0, state);
+  binding.BindEdits(1, "%s{l16}", name);
+  binding.BindEdits(2, "%i{n1x65535l5}", interval);
+  binding.BindControl(3, ports);
+  binding.Asynchronous = 0;
+  ASSERT_TRUE(binding.Get());
+  EXPECT_EQ(state->Style(), csDropDownList);
+  EXPECT_EQ(state->Items->Count, 2);
+  EXPECT_EQ(state->Text(), "enabled");
+  EXPECT_EQ(name->Text(), "switch-a");
+  EXPECT_EQ(interval->Text(), "300");
+  EXPECT_EQ(ports->Text(), "1-5,8");
+
+  // Blocking write of what the controls hold.
+  state->ItemIndex = 1;
+  name->Text = "switch-b";
+  interval->Text = "600";
+  ports->Text = "1-2,32";
+  ASSERT_TRUE(binding.Set(false, true));
+  ASSERT_EQ(SetLog().size(), 1u);
+  EXPECT_EQ(SetLog()[0], kScalars + ".1.0=2:2 ; " + kScalars + ".2.0=4:switch-b ; " + kScalars +
+                             ".3.0=2:600 ; " + kScalars + ".4.0=4x:C0000001");
+  EXPECT_TRUE(IsStatusLine(bar->SimpleText, "Set: Ok!")) << bar->SimpleText();
+
+  // Asynchronous write; the window's own handler learns of its end.
+  binding.Asynchronous = 1;
+  name->Text = "switch-c";
+  int done = 0, code = -1;
+  binding.SetDoneHandler = [&](NvSNMPRequest2Controls*, NvSNMPError* e) {
+    ++done;
+    code = e->Code;
+  };
+  ASSERT_TRUE(binding.Set(false, true));
+  ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return done > 0; }));
+  EXPECT_EQ(code, 0);
+  ASSERT_EQ(SetLog().size(), 2u);
+  EXPECT_EQ(SetLog()[1], kScalars + ".1.0=2:2 ; " + kScalars + ".2.0=4:switch-c ; " + kScalars +
+                             ".3.0=2:600 ; " + kScalars + ".4.0=4x:C0000001");
+
+  // Read back what the switch now holds.
+  binding.Asynchronous = 0;
+  name->Text = "";
+  ASSERT_TRUE(binding.Get());
+  EXPECT_EQ(name->Text(), "switch-c");
+  EXPECT_EQ(state->Text(), "disabled");
+  EXPECT_TRUE(answers.Calls().empty());
+
+  // Leave the seed as it was for the other tests.
+  state->ItemIndex = 0;
+  name->Text = "switch-a";
+  interval->Text = "300";
+  ports->Text = "1-5,8";
+  ASSERT_TRUE(binding.Set(false, true));
+}
+
+class TableBinding : public EditsBinding {
+ protected:
+  void SetUp() override {
+    EditsBinding::SetUp();
+    Point(binding);
+    UseTable(binding.Request);
+    binding.SetStatusControl(bar);
+    binding.BindListView(list, true);
+    binding.BindEdits(1, "%s{l16}", name);
+    binding.BindCheckBoxes(2, "0,1,2,3,4,5,6,7", {boxes[0], boxes[1], boxes[2], boxes[3], boxes[4], boxes[5],
+                                                 boxes[6], boxes[7]});
+    binding.BindControl(3, state);
+    binding.GetDoneHandler = [&](NvSNMPRequest2Controls*, NvSNMPError*) { ++walks; };
+    ASSERT_TRUE(binding.Get());
+    ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return walks > 0; }));
+  }
+  std::vector<bool> Checked() const {
+    std::vector<bool> checked;
+    for (TCheckBox* box : boxes) checked.push_back(box->Checked);
+    return checked;
+  }
+
+  NvSNMPRequest2Edits binding{&form};
+  TListView* list = Make<TListView>();
+  TEdit* name = Make<TEdit>();
+  TComboBox* state = Make<TComboBox>();
+  std::vector<TCheckBox*> boxes = {Make<TCheckBox>(), Make<TCheckBox>(), Make<TCheckBox>(), Make<TCheckBox>(),
+                                   Make<TCheckBox>(), Make<TCheckBox>(), Make<TCheckBox>(), Make<TCheckBox>()};
+  int walks = 0;
+};
+
+TEST_F(TableBinding, WalkFillsTheListAndSelectingARowCopiesItIntoTheControls) {
+  ASSERT_EQ(list->Columns->Count, 4);
+  EXPECT_EQ(list->Columns->Items[0]->Caption(), "Index");
+  EXPECT_EQ(list->Columns->Items[2]->Caption(), "Ports");
+  ASSERT_EQ(list->Items->Count, 3);
+  TListItem* second = list->Items->Item[1];
+  EXPECT_EQ(second->Caption(), "2");
+  EXPECT_EQ(second->SubItems->Get(0), "vlan-b");
+  EXPECT_EQ(second->SubItems->Get(1), "1-5,8[F9000000]");
+  EXPECT_EQ(second->SubItems->Get(2), "disabled");
+  // After a walk the controls wait for a row to be chosen.
+  EXPECT_FALSE(name->Enabled);
+  EXPECT_FALSE(boxes[0]->Enabled);
+
+  list->Selected = second;
+  EXPECT_TRUE(name->Enabled);
+  EXPECT_TRUE(state->Enabled);
+  EXPECT_EQ(name->Text(), "vlan-b");
+  EXPECT_EQ(state->Text(), "disabled");
+  EXPECT_EQ(Checked(), (std::vector<bool>{true, true, true, true, true, false, false, true}));
+  EXPECT_EQ(*binding.Request.Vars.GetVar(0)->Value, "2");
+}
+
+TEST_F(TableBinding, EditedRowIsWrittenAsynchronouslyAndTheTableReadAgain) {
+  list->Selected = list->Items->Item[0];
+  name->Text = "vlan-x";
+  boxes[7]->Checked = true;
+  state->ItemIndex = 1;
+  walks = 0;
+  int writes = 0;
+  binding.SetDoneHandler = [&](NvSNMPRequest2Controls*, NvSNMPError*) { ++writes; };
+  ASSERT_TRUE(binding.Set(true, true));
+  ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return writes > 0 && walks > 0; }));
+  ASSERT_EQ(SetLog().size(), 1u);
+  EXPECT_EQ(SetLog()[0], kTable + ".2.1=4:vlan-x ; " + kTable + ".3.1=4x:C1000000 ; " + kTable + ".4.1=2:2");
+  ASSERT_EQ(list->Items->Count, 3);
+  EXPECT_EQ(list->Items->Item[0]->SubItems->Get(1), "1-2,8[C1000000]");
+
+  // Put the row back.
+  list->Selected = list->Items->Item[0];
+  name->Text = "vlan-a";
+  boxes[7]->Checked = false;
+  state->ItemIndex = 0;
+  binding.Asynchronous = 0;
+  ASSERT_TRUE(binding.Set(true, true));
+  EXPECT_EQ(list->Items->Item[0]->SubItems->Get(1), "1-2[C0000000]");
+}
+
+TEST_F(TableBinding, PortListShorterThanTheBoundPositionsIsAStatusMessage) {
+  TList more;
+  std::vector<TCheckBox*> extra = {Make<TCheckBox>(), Make<TCheckBox>()};
+  for (TCheckBox* box : extra) more.Add(box);
+  binding.BindControlList(2, "0,9", &more);  // position 9 lies in the second octet
+  list->Selected = list->Items->Item[2];     // vlan-c: one octet of ports
+  EXPECT_TRUE(answers.Calls().empty());
+  EXPECT_TRUE(IsStatusLine(bar->SimpleText, "Get: " + NvErrorText(-519))) << bar->SimpleText();
+  EXPECT_TRUE(extra[0]->Checked);
+  EXPECT_EQ(name->Text(), "vlan-c");
+}
+
+}  // namespace
