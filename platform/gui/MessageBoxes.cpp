@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QPushButton>
 
+#include "Controls.h"
 #include "Dialogs.h"
 #include "Forms.h"
 #include "GuiInternal.h"
@@ -41,7 +42,8 @@ QMessageBox::ButtonRole RoleOf(int id) {
 
 int AskOnScreen(const MessageBoxCall& call, Icon icon) {
   gui_internal::EnsureQtApplication();
-  QMessageBox box(QApplication::activeWindow());
+  QWidget* parent = call.owner ? call.owner->Widget()->window() : QApplication::activeWindow();
+  QMessageBox box(parent);
   box.setWindowTitle(gui_internal::ToQt(call.title));
   box.setText(gui_internal::ToQt(call.text));
   switch (icon) {

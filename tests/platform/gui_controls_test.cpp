@@ -204,3 +204,16 @@ TEST_F(Window, OwnerFreesWhatItOwnsAndParentsKeepTheirChildren) {
   EXPECT_EQ(form->ComponentCount, owned - 2);
   EXPECT_EQ(form->FindComponent("Label1"), nullptr);
 }
+
+TEST_F(Window, NextControlMessageMovesTheFocusOn) {
+  auto* first = Add<TEdit>();
+  auto* second = Add<TEdit>();
+  second->Top = 30;
+  int exits = 0;
+  first->OnExit = [&](TObject*) { ++exits; };
+  first->SetFocus();
+  ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return first->Focused(); }));
+  PostMessage(form->Handle, WM_NEXTDLGCTL, 0, 0);
+  EXPECT_TRUE(GuiTesting::ProcessUntil([&] { return second->Focused(); }));
+  EXPECT_EQ(exits, 1);
+}
