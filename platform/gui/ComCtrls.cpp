@@ -351,6 +351,28 @@ TListItem* TListItems::GetItem(int index) const {
 // List view
 
 namespace {
+// Draws the grid lines of a report list.
+class ListWidget : public QTreeWidget {
+ public:
+  bool gridLines = false;
+
+ protected:
+  void drawRow(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QTreeWidget::drawRow(painter, option, index);
+    if (!gridLines) return;
+    painter->save();
+    painter->setPen(QColor(208, 208, 208));
+    const QRect& r = option.rect;
+    painter->drawLine(r.left(), r.bottom(), r.right(), r.bottom());
+    for (int column = 0; column < columnCount(); ++column) {
+      if (isColumnHidden(column)) continue;
+      int x = columnViewportPosition(column) + columnWidth(column) - 1;
+      painter->drawLine(x, r.top(), x, r.bottom());
+    }
+    painter->restore();
+  }
+};
+
 // Clicks land on the list's viewport.
 class ViewportClicks : public QObject {
  public:
@@ -371,7 +393,7 @@ class ViewportClicks : public QObject {
 }  // namespace
 
 TListView::TListView(TComponent* AOwner)
-    : TWinControl(AOwner, Make<QTreeWidget>()), Columns(new TListColumns(this)), Items(new TListItems(this)) {
+    : TWinControl(AOwner, Make<ListWidget>()), Columns(new TListColumns(this)), Items(new TListItems(this)) {
   QTreeWidget* tree = TreeOf(this);
   tree->setRootIsDecorated(false);
   tree->setUniformRowHeights(true);
@@ -511,8 +533,8 @@ void TListView::SetRowSelect(bool rowSelect) { rowSelect_ = rowSelect; }
 
 void TListView::SetGridLines(bool gridLines) {
   gridLines_ = gridLines;
-  TreeOf(this)->setStyleSheet(gridLines ? "QTreeView::item { border-right: 1px solid #d0d0d0; border-bottom: 1px solid #d0d0d0; }"
-                                        : "");
+  static_cast<ListWidget*>(TreeOf(this))->gridLines = gridLines;
+  TreeOf(this)->viewport()->update();
 }
 
 void TListView::SetMultiSelect(bool multiSelect) {
