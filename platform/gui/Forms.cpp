@@ -9,7 +9,7 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <set>
+#include <map>
 
 #include "Forms.h"
 #include "GuiInternal.h"
@@ -20,10 +20,13 @@ using gui_internal::ToQt;
 
 namespace {
 
-std::set<TCustomForm*>& LiveForms() {
-  static std::set<TCustomForm*> forms;
+// Every existing form with a serial number, so that a late release never hits a newer
+// form that happens to live at a freed form's address.
+std::map<TCustomForm*, unsigned long long>& LiveForms() {
+  static std::map<TCustomForm*, unsigned long long> forms;
   return forms;
 }
+unsigned long long nextFormSerial = 1;
 
 GuiTesting::ModalHook& CurrentModalHook() {
   static GuiTesting::ModalHook hook;
@@ -103,7 +106,7 @@ static QWidget* NewFormWindow(TCustomForm* form) {
 TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner, NewFormWindow(this)) {
   client_ = new QWidget(Widget());
   client_->setAutoFillBackground(true);
-  LiveForms().insert(this);
+  LiveForms()[this] = nextFormSerial++;
   Visible = false;
   SetBounds(0, 0, 320, 240);
   ColorChanged();
@@ -404,8 +407,9 @@ void TCustomForm::Close() {
 }
 
 void TCustomForm::Release() {
-  QTimer::singleShot(0, QCoreApplication::instance(), [form = this] {
-    if (LiveForms().count(form)) delete form;
+  QTimer::singleShot(0, QCoreApplication::instance(), [form = this, serial = LiveForms()[this]] {
+    auto it = LiveForms().find(form);
+    if (it != LiveForms().end() && it->second == serial) delete form;
   });
 }
 

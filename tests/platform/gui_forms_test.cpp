@@ -3,8 +3,12 @@
 #include <string>
 #include <vector>
 
+#include <QAction>
+#include <QMenu>
+
 #include "ExtCtrls.h"
 #include "Forms.h"
+#include "Menus.h"
 #include "GuiTesting.h"
 #include "StdCtrls.h"
 #include "Windows.h"
@@ -216,4 +220,38 @@ TEST(Form, EmbeddedFormShowsInsideItsParent) {
   EXPECT_EQ(box->Width, 798);
   EXPECT_EQ(panel->Width, 795);
   EXPECT_TRUE(GetParentForm(panel) == &host);
+}
+
+TEST(Form, CloseWithFreeActionDeletesTheFormLater) {
+  Application->Initialize();
+  bool destroyed = false;
+  auto* form = new TForm(nullptr);
+  form->OnClose = [](TObject*, TCloseAction& action) { action = caFree; };
+  form->OnDestroy = [&](TObject*) { destroyed = true; };
+  form->Show();
+  form->Close();
+  EXPECT_FALSE(destroyed);
+  EXPECT_TRUE(GuiTesting::ProcessUntil([&] { return destroyed; }));
+}
+
+TEST(Menu, OpeningATopLevelMenuClicksItsItem) {
+  Application->Initialize();
+  TForm form(nullptr);
+  auto* menu = new TMainMenu(&form);
+  EXPECT_EQ(form.Menu(), menu);
+  auto* rmon = new TMenuItem(&form);
+  rmon->Caption = "RMON";
+  menu->Items->Add(rmon);
+  auto* statistics = new TMenuItem(&form);
+  statistics->Caption = "Statistics";
+  rmon->Add(statistics);
+  std::vector<std::string> clicks;
+  rmon->OnClick = [&](TObject*) { clicks.push_back("RMON"); };
+  statistics->OnClick = [&](TObject*) { clicks.push_back("Statistics"); };
+
+  emit rmon->Action()->menu()->aboutToShow();
+  statistics->Action()->trigger();
+  statistics->Enabled = false;
+  statistics->Action()->trigger();
+  EXPECT_EQ(clicks, (std::vector<std::string>{"RMON", "Statistics"}));
 }
