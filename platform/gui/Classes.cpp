@@ -239,7 +239,7 @@ int TStringList::IndexOf(const std::string& s) const { return TStrings::IndexOf(
 
 void TStringList::Sort() {
   std::stable_sort(lines_.begin(), lines_.end(), [](const Line& a, const Line& b) { return LessText(a.text, b.text); });
-  Changed();
+  Notify();
 }
 
 void TStringList::SetSorted(bool sorted) {

@@ -267,6 +267,8 @@ class TStrings : public TObject {
   // Called after every change that is not inside BeginUpdate/EndUpdate, and once at
   // EndUpdate; controls override it to show the lines.
   virtual void Changed() {}
+  // Changed() now, or at EndUpdate when inside BeginUpdate.
+  void Notify();
   void CheckIndex(int index, bool allowEnd = false) const;
 
   struct Line {
@@ -276,7 +278,6 @@ class TStrings : public TObject {
   std::vector<Line> lines_;
 
  private:
-  void Notify();
   int updating_ = 0;
   bool pending_ = false;
 };

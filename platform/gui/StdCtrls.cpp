@@ -223,15 +223,24 @@ class MemoLines : public TStrings {
     SetText(text);
     loading_ = false;
   }
+  // A status memo grows one line at a time: those lines are appended, not the whole text
+  // set again.
+  int Add(const std::string& s) override {
+    appending_ = true;
+    int index = TStrings::Add(s);
+    appending_ = false;
+    return index;
+  }
 
  protected:
   void Changed() override {
-    if (!loading_) memo_->LinesChanged();
+    if (!loading_) memo_->LinesChanged(appending_);
   }
 
  private:
   TMemo* memo_;
   bool loading_ = false;
+  bool appending_ = false;
 };
 
 static QPlainTextEdit* MemoOf(const TControl* c) { return static_cast<QPlainTextEdit*>(c->Widget()); }
@@ -248,12 +257,18 @@ TMemo::TMemo(TComponent* AOwner) : TCustomEdit(AOwner, Make<QPlainTextEdit>()), 
 
 TMemo::~TMemo() { delete Lines; }
 
-void TMemo::LinesChanged() {
-  std::string text = Lines->GetText();
-  if (!text.empty()) text.pop_back();
+void TMemo::LinesChanged(bool appended) {
   syncing_ = true;
-  MemoOf(this)->setPlainText(ToQt(text));
-  MemoOf(this)->moveCursor(QTextCursor::End);
+  QPlainTextEdit* e = MemoOf(this);
+  int count = Lines->GetCount();
+  if (appended && count > 1) {
+    e->appendPlainText(ToQt(Lines->Get(count - 1)));
+  } else {
+    std::string text = Lines->GetText();
+    if (!text.empty()) text.pop_back();
+    e->setPlainText(ToQt(text));
+  }
+  e->moveCursor(QTextCursor::End);
   syncing_ = false;
 }
 

@@ -148,7 +148,7 @@ class TMemo : public TCustomEdit {
 
  private:
   friend class MemoLines;
-  void LinesChanged();
+  void LinesChanged(bool appended);
   TScrollStyle scrollBars_ = ssNone;
   bool wordWrap_ = true;
   bool syncing_ = false;

@@ -67,6 +67,20 @@ TEST_F(Window, MaxLengthLimitsTypingButNotTheProgram) {
   EXPECT_EQ(edit->Text(), "abcde");
 }
 
+TEST_F(Window, MemoLinesAndTextAgree) {
+  auto* memo = Add<TMemo>();
+  int changes = 0;
+  memo->OnChange = [&](TObject*) { ++changes; };
+  memo->Lines->Add("Get: Ok!");
+  memo->Lines->Add("");
+  memo->Lines->Add("Set: Ok!");
+  EXPECT_EQ(memo->Text(), "Get: Ok!\r\n\r\nSet: Ok!");
+  EXPECT_EQ(changes, 3);
+  memo->Text = "a\r\nb";
+  EXPECT_EQ(memo->Lines->Count, 2);
+  EXPECT_EQ(memo->Lines->Strings[1], "b");
+}
+
 TEST_F(Window, TextsKeepEveryByte) {
   auto* edit = Add<TEdit>();
   std::string bytes;
