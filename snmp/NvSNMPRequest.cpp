@@ -646,7 +646,7 @@ void NvSNMPRequest::OnAsyncReply(int reason, Pdu& pdu, NvSNMPAsyncContext& conte
     code = e.HelpContext != 0 ? e.HelpContext : NvErr::Unknown;
     message = e.Message;
     finished = true;
-  } catch (const std::exception& e) {
+  } catch (...) {
     code = NvErr::Unknown;
     message = UnknownMessage();
     finished = true;
