@@ -45,10 +45,12 @@ void NvCatalogueModule::Startup() {
     else
       source.List->Build(source.TextPairs, NvOptionList::TextValues, false);
   }
+  if (StartupExtra) StartupExtra();
 }
 
 void NvCatalogueModule::Shutdown() {
   if (UseCount == 0 || --UseCount > 0) return;
+  if (ShutdownExtra) ShutdownExtra();
   for (auto source = Lists.rbegin(); source != Lists.rend(); ++source) source->List->Clear();
 }
 

@@ -31,6 +31,10 @@ struct NvCatalogueModule {
   std::span<const NvCatalogueTable> Tables;
   std::span<const NvCatalogueList> Lists;
   int UseCount = 0;
+  // Module objects other than option lists (the LED colour maps of Oid_device): built after
+  // the lists, freed before them.
+  void (*StartupExtra)() = nullptr;
+  void (*ShutdownExtra)() = nullptr;
 
   // Builds the module's lists in source order on the first call; later calls only count.
   void Startup();

@@ -1,5 +1,7 @@
 #include "Oid_device.h"
 
+#include <iterator>
+
 #include "NvOptionList.h"
 #include "ValueSets.h"
 
@@ -841,4 +843,50 @@ static const NvCatalogueTable Tables[] = {
     {"DhcpLocalRelayVlanTable", "1.3.6.1.4.1.32473.11.113.1.3.2.24.2.1", DhcpLocalRelayVlanTable},
 };
 
-NvCatalogueModule Oid_device = {"Oid_device", Tables, Lists};
+// Front-panel LED colours, 0x00BBGGRR, by state value.
+namespace {
+constexpr int32_t kBlack = 0x000000, kGreen = 0x00FF00, kAmber = 0x00BFFF, kBlue = 0xFF0000, kRed = 0x0000FF;
+const NvSNMPLedColorMap LedSystemColors[] = {
+    {0, kBlack}, {1, kBlack}, {2, kGreen}, {3, kGreen}, {4, kBlue}, {5, kRed}, {0, -1}};
+const NvSNMPLedColorMap LedComboPortA1Colors[] = {
+    {0, kBlack}, {1, kAmber}, {2, kAmber}, {3, kGreen}, {4, kGreen}, {5, kRed}, {0, -1}};
+const NvSNMPLedColorMap LedPortA1Colors[] = {
+    {0, kBlack}, {1, kAmber}, {2, kGreen}, {3, kGreen}, {4, kGreen}, {5, kRed}, {0, -1}};
+const NvSNMPLedColorMap LedPortB1Colors[] = {
+    {0, kBlack}, {1, kGreen}, {2, kGreen}, {3, kGreen}, {4, kGreen}, {5, kRed}, {0, -1}};
+const NvSNMPLedColorMap LedComboPortB1Colors[] = {
+    {0, kBlack}, {1, kAmber}, {2, kAmber}, {3, kGreen}, {4, kGreen}, {5, kRed}, {0, -1}};
+
+struct LedMapSource {
+  NvSNMPLedColorMapList** Map;
+  const NvSNMPLedColorMap* Colors;
+  uint8_t BlinkMask;
+};
+const LedMapSource LedMaps[] = {
+    {&LedMapSystem, LedSystemColors, 0x80},
+    {&LedMapComboPortA1, LedComboPortA1Colors, 0x80},
+    {&LedMapPortA1, LedPortA1Colors, 7},
+    {&LedMapPortB1, LedPortB1Colors, 7},
+    {&LedMapComboPortB1, LedComboPortB1Colors, 7},
+};
+
+void BuildLedMaps() {
+  for (const LedMapSource& source : LedMaps)
+    *source.Map = new NvSNMPLedColorMapList(source.Colors, 7, source.BlinkMask, kBlack, kBlack);
+}
+
+void FreeLedMaps() {
+  for (auto source = std::rbegin(LedMaps); source != std::rend(LedMaps); ++source) {
+    delete *source->Map;
+    *source->Map = nullptr;
+  }
+}
+}  // namespace
+
+NvSNMPLedColorMapList* LedMapSystem = nullptr;
+NvSNMPLedColorMapList* LedMapPortA1 = nullptr;
+NvSNMPLedColorMapList* LedMapComboPortA1 = nullptr;
+NvSNMPLedColorMapList* LedMapPortB1 = nullptr;
+NvSNMPLedColorMapList* LedMapComboPortB1 = nullptr;
+
+NvCatalogueModule Oid_device = {"Oid_device", Tables, Lists, 0, BuildLedMaps, FreeLedMaps};

@@ -10,6 +10,7 @@
 #pragma once
 
 #include "Catalogue.h"
+#include "NvSNMPLedColorMap.h"
 #include "NvSNMPVar.h"
 
 extern const NvSNMPVar AlarmLinkSettingsTable[];  // Device Management > Alarm Link Settings
@@ -74,6 +75,13 @@ extern const NvSNMPVar NeighborCacheTable[];  // Layer 3 > IPv6 Management > Nei
 extern const NvSNMPVar DhcpRelayManagementTable[];  // Layer 3 > DHCP Relay > DHCP Relay Management
 extern const NvSNMPVar DhcpLocalRelayStateTable[];  // Layer 3 > DHCP Relay > DHCP Local Relay State
 extern const NvSNMPVar DhcpLocalRelayVlanTable[];  // Layer 3 > DHCP Relay > DHCP Local Relay VLAN Table
+
+// The front panels' LED colour maps: built by the module's start-up, null before and after.
+extern NvSNMPLedColorMapList* LedMapSystem;
+extern NvSNMPLedColorMapList* LedMapPortA1;
+extern NvSNMPLedColorMapList* LedMapComboPortA1;
+extern NvSNMPLedColorMapList* LedMapPortB1;
+extern NvSNMPLedColorMapList* LedMapComboPortB1;
 
 // The module: its tables for listings, and its option lists, built at start-up and freed at exit.
 extern NvCatalogueModule Oid_device;

@@ -3,5 +3,6 @@ if(TARGET switchsim_fixture AND TARGET binding)
   nv_add_test(binding_tests
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/ControlsBindingTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/EditsBindingTest.cpp
-    LIBS binding switchsim_fixture)
+            ${CMAKE_CURRENT_LIST_DIR}/LedsBindingTest.cpp
+    LIBS binding mib switchsim_fixture)
 endif()
