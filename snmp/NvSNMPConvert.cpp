@@ -275,7 +275,7 @@ void NvTextToVb(const NvSNMPVar& var, Vb& vb) {
     case NvSyntax::ipaddress: case NvSyntax::nsapaddr: {
       unsigned char b[4];
       if (!ParseIPv4(text, b)) RefuseValue();
-      vb.set_value(IpAddress(text.c_str()));
+      vb.set_value(IpAddress(OctetStr(b, 4)));
       break;
     }
     case NvSyntax::counter: case NvSyntax::guage: case NvSyntax::uinteger:
