@@ -74,6 +74,26 @@ TEST_F(AgentTest, ScalarGetReadsEveryValueAsText) {
   for (int i = 0; i < 6; ++i) EXPECT_EQ(*req.Vars.GetVar(i)->Value, expected[i]) << i;
 }
 
+TEST_F(AgentTest, Version3ReadsAsTheUserWithoutCommunities) {
+  NvSNMPRequest req;
+  Point(req, 3);
+  req.ReadCommunity = req.WriteCommunity = "not-a-community";
+  req.SecurityModel = 3;
+  req.SecurityLevel = 2;  // authNoPriv
+  req.SecurityName = "md5user";
+  req.AuthProtocol = SNMP_AUTHPROTOCOL_HMACMD5;
+  req.AuthPassword = "md5authpass";
+  req.Vars.AddVar(Oid(kScalars, "1").c_str(), "int", NvSyntax::integer, NvAccess::readwrite, nullptr);
+  bool ok = false;
+  req.Get(ok, true);
+  EXPECT_TRUE(ok);
+  EXPECT_EQ(*req.Vars.GetVar(0)->Value, "42");
+
+  req.AuthPassword = "wrong password";
+  req.Get(ok, true);
+  EXPECT_FALSE(ok);
+}
+
 TEST_F(AgentTest, AsyncWalkOfThreeRowsEndsWithEveryColumnNotDone) {
   NvSNMPRequest req;
   Point(req);
