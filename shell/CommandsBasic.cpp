@@ -1,4 +1,5 @@
-// Basic Configuration menu: device, agent, time, log and mail management, standard MIBs, ping, trace route, save and reboot.
+// Basic Configuration menu: device, agent, time, log and mail management,
+// standard MIBs, ping, trace route, save and reboot.
 #include "Commands.h"
 
 #include "Oid_agent.h"

@@ -1,4 +1,5 @@
-// Security menu: authentication, 802.1X, RADIUS, AAC, SSH, SSL, safeguard, IP-MAC binding, DoS, MBA, DHCP screening.
+// Security menu: authentication, 802.1X, RADIUS, AAC, SSH, SSL, safeguard,
+// IP-MAC binding, DoS, MBA, DHCP screening.
 #include "Commands.h"
 
 #include "Oid_aaa.h"

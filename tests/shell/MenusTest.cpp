@@ -171,6 +171,7 @@ TEST(MenuCommands, KindsCarryWhatTheirRunnerNeeds) {
       case NvCommandKind::Tabs: EXPECT_EQ(command->Pages.size(), 2u) << command->Item; break;
       case NvCommandKind::Dialog: EXPECT_NE(command->DialogClass, nullptr) << command->Item; break;
       case NvCommandKind::Viewer:
+        ASSERT_NE(command->Topic, nullptr) << command->Item;
         EXPECT_EQ(std::string_view(command->Topic).substr(0, 2), "/T") << command->Item;
         EXPECT_EQ(command->Title, nullptr) << command->Item;
         break;
