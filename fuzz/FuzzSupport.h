@@ -39,6 +39,13 @@ class Input {
     pos_ += n;
     return s;
   }
+  // The next n bytes, or fewer at the end.
+  std::string Take(size_t n) {
+    if (n > size_ - pos_) n = size_ - pos_;
+    std::string s(reinterpret_cast<const char*>(data_ + pos_), n);
+    pos_ += n;
+    return s;
+  }
   std::string Rest() {
     std::string s(reinterpret_cast<const char*>(data_ + pos_), size_ - pos_);
     pos_ = size_;
