@@ -160,6 +160,9 @@ class TObject {
   virtual ~TObject() = default;
 };
 
+// What can be handed around as a property value: components, fonts, status panels, ...
+class TPersistent : public TObject {};
+
 using TNotifyEvent = std::function<void(TObject* Sender)>;
 
 class TComponent;
@@ -180,7 +183,7 @@ void FireEvent(const std::function<void(A...)>& event, B&&... args) {
 }
 
 // Owns the components it is given as owner and frees them with itself.
-class TComponent : public TObject {
+class TComponent : public TPersistent {
  public:
   explicit TComponent(TComponent* AOwner);
   ~TComponent() override;
@@ -225,7 +228,7 @@ class TComponent : public TObject {
 // ---------------------------------------------------------------------------------------
 // String lists
 
-class TStrings : public TObject {
+class TStrings : public TPersistent {
  public:
   TStrings() = default;
   TStrings(const TStrings&) = delete;

@@ -68,8 +68,6 @@ constexpr WORD VK_BACK = 0x08, VK_TAB = 0x09, VK_RETURN = 0x0D, VK_ESCAPE = 0x1B
 using TKeyPressEvent = std::function<void(TObject* Sender, char& Key)>;
 using TKeyEvent = std::function<void(TObject* Sender, WORD& Key, TShiftState Shift)>;
 
-class TPersistent : public TObject {};
-
 class TFont : public TPersistent {
  public:
   explicit TFont(std::function<void()> changed = nullptr) : changed_(std::move(changed)) {}
