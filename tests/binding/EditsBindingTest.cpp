@@ -178,4 +178,95 @@ TEST_F(TableBinding, PortListShorterThanTheBoundPositionsIsAStatusMessage) {
   EXPECT_EQ(name->Text(), "vlan-c");
 }
 
+TEST_F(EditsBinding, RowConditionsChooseTheRowsShown) {
+  NvSNMPRequest2Edits binding(&form);
+  Point(binding);
+  UseTable(binding.Request);
+  auto* list = Make<TListView>();
+  binding.BindListView(list, false);
+  binding.Asynchronous = 0;
+  binding.Request.RowCondition = "$1<>\"vlan-b\"";
+  ASSERT_TRUE(binding.Get());
+  ASSERT_EQ(list->Items->Count, 2);
+  EXPECT_EQ(list->Items->Item[1]->Caption(), "3");
+  binding.ShowCondition = "$3=1";  // state enabled
+  binding.Request.RowCondition.clear();
+  ASSERT_TRUE(binding.Get());
+  ASSERT_EQ(list->Items->Count, 2);
+  EXPECT_EQ(list->Items->Item[0]->SubItems->Get(0), "vlan-a");
+  EXPECT_EQ(list->Items->Item[1]->SubItems->Get(0), "vlan-c");
+}
+
+// Bindings without the switch: the variables' values are set by hand.
+class LocalBinding : public EditsBinding {
+ protected:
+  void SetUp() override { UseScalars(binding.Request); }
+  std::string& Value(int i) { return *binding.Request.Vars.GetVar(i)->Value; }
+  NvSNMPRequest2Edits binding{&form};
+};
+
+TEST_F(LocalBinding, CheckBoxFollowsTheOptionListOrABooleanSyntax) {
+  auto* box = Make<TCheckBox>();
+  binding.BindControl(0, box);  // integer with {1 enabled, 2 disabled}
+  Value(0) = "disabled";
+  binding.ValuesToControls(-1);
+  EXPECT_TRUE(box->Checked);
+  Value(0) = "enabled";
+  binding.ValuesToControls(-1);
+  EXPECT_FALSE(box->Checked);
+  Value(0) = "disabled";
+  binding.ControlsToValues(0);
+  EXPECT_EQ(Value(0), "enabled");
+
+  auto* plain = Make<TCheckBox>();
+  binding.BindControl(2, plain);  // integer without option list
+  try {
+    binding.ValuesToControls(2);
+    ADD_FAILURE() << "a check box needs an option list or a boolean syntax";
+  } catch (const Exception& e) {
+    EXPECT_EQ(e.HelpContext, -517);
+  }
+  try {
+    binding.BindControl(1, Make<TComboBox>());
+    ADD_FAILURE() << "a combo box needs an option list";
+  } catch (const Exception& e) {
+    EXPECT_EQ(e.HelpContext, -520);
+  }
+}
+
+TEST_F(LocalBinding, RefusedEntryGoesBackToTheValueShown) {
+  auto* interval = Make<TEdit>();
+  int ownExits = 0;
+  interval->OnExit = [&](TObject*) { ++ownExits; };
+  binding.BindEdits(2, "%i{n1x65535l5}", interval);
+  Value(2) = "300";
+  binding.ValuesToControls(2);
+  interval->Text = "70000";
+  interval->OnExit(interval);
+  ASSERT_EQ(answers.Calls().size(), 1u);
+  EXPECT_EQ(interval->Text(), "300");
+
+  binding.Unbind(2);
+  interval->OnExit(interval);
+  EXPECT_EQ(ownExits, 1);
+  EXPECT_EQ(interval->Text(), "300");
+}
+
+TEST_F(EditsBinding, EditsAndListKeepWorkingAfterTheirBindingIsGone) {
+  auto* name = Make<TEdit>();
+  auto* list = Make<TListView>();
+  {
+    NvSNMPRequest2Edits binding(&form);
+    UseTable(binding.Request);
+    binding.BindEdits(1, "%s{l16}", name);
+    binding.BindListView(list, true);
+  }
+  name->Text = "still typed";
+  FireEvent(name->OnExit, name);
+  list->Items->Add()->Caption = "1";
+  list->Selected = list->Items->Item[0];
+  EXPECT_EQ(name->Text(), "still typed");
+  EXPECT_TRUE(answers.Calls().empty());
+}
+
 }  // namespace
