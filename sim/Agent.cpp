@@ -137,6 +137,28 @@ std::string userOf(const netsnmp_pdu* pdu) {
   return pdu->securityName ? std::string(pdu->securityName, pdu->securityNameLen) : std::string();
 }
 
+// Net-SNMP's own createUser parser trusts its input; check the words first.
+// Form after the name: [-e ENGINEID] [AUTH PASS [PRIV [PASS]]].
+std::string checkCreateUser(const std::string& rest) {
+  static const std::set<std::string> auths = {"MD5", "SHA", "SHA-224", "SHA-256", "SHA-384", "SHA-512"};
+  static const std::set<std::string> privs = {"DES", "AES", "AES-128"};
+  std::istringstream in(rest);
+  std::vector<std::string> w;
+  for (std::string x; in >> x;) w.push_back(x);
+  size_t i = 0;
+  if (i < w.size() && w[i] == "-e") i += 2;
+  if (i > w.size()) return "createUser: -e needs an engine ID";
+  if (i == w.size()) return "";
+  if (!auths.count(w[i])) return "createUser: unknown authentication protocol '" + w[i] + "'";
+  if (i + 1 >= w.size() || w[i + 1].size() < 8) return "createUser: authentication pass phrase of 8 or more characters needed";
+  i += 2;
+  if (i == w.size()) return "";
+  if (!privs.count(w[i])) return "createUser: unknown privacy protocol '" + w[i] + "'";
+  if (i + 1 < w.size() && w[i + 1].size() < 8) return "createUser: privacy pass phrase of 8 or more characters needed";
+  if (i + 2 < w.size()) return "createUser: unexpected '" + w[i + 2] + "'";
+  return "";
+}
+
 }  // namespace
 
 struct Agent::Delayed {
@@ -182,6 +204,8 @@ Access Access::fromFile(const std::string& path) {
     } else if (word == "createUser") {
       std::string rest;
       std::getline(ss, rest);
+      std::string reason = checkCreateUser(rest);
+      if (!reason.empty()) throw std::runtime_error(path + ":" + std::to_string(n) + ": " + reason);
       a.createUserLines.push_back(name + rest);
     } else if (word == "rouser" || word == "rwuser") {
       ss >> level;
