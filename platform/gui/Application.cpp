@@ -1,6 +1,9 @@
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QEventLoop>
+
+#include <vector>
 
 #include "Forms.h"
 #include "GuiInternal.h"
@@ -20,7 +23,22 @@ void EnsureQtApplication() {
   QApplication::setQuitOnLastWindowClosed(false);
 }
 
+static std::vector<QEventLoop*>& RunningLoops() {
+  static std::vector<QEventLoop*> loops;
+  return loops;
+}
+
+// A real event loop (not a polling one), so that objects Qt deletes later do go.
+void RunLoopUntil(const std::function<bool()>& done) {
+  EnsureQtApplication();
+  QEventLoop loop;
+  RunningLoops().push_back(&loop);
+  while (!done()) loop.exec();
+  RunningLoops().pop_back();
+}
+
 void WakeEventLoop() {
+  for (QEventLoop* loop : RunningLoops()) loop->quit();
   if (auto* dispatcher = QAbstractEventDispatcher::instance()) dispatcher->wakeUp();
 }
 
@@ -59,10 +77,7 @@ std::string TApplication::GetExeName() const {
 
 void TApplication::Terminate() {
   terminated_ = true;
-  if (QCoreApplication::instance()) {
-    QCoreApplication::quit();
-    gui_internal::WakeEventLoop();
-  }
+  if (QCoreApplication::instance()) gui_internal::WakeEventLoop();
 }
 
 void TApplication::ProcessMessages() {

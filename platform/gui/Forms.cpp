@@ -371,8 +371,7 @@ int TCustomForm::ShowModal() {
     QTimer::singleShot(0, bridge_.get(), [this] { GuardedCall([this] { CurrentModalHook()(*this); }); });
   }
   for (;;) {
-    while (modalResult_ == mrNone && !Application->Terminated)
-      QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    gui_internal::RunLoopUntil([this] { return modalResult_ != mrNone || Application->Terminated; });
     if (Application->Terminated) {
       if (modalResult_ == mrNone) modalResult_ = mrCancel;
       break;
@@ -461,7 +460,7 @@ void TApplication::Run() {
   if (terminated_) return;
   gui_internal::EnsureQtApplication();
   if (mainForm_) mainForm_->SetVisible(true);
-  while (!terminated_) QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+  gui_internal::RunLoopUntil([this] { return terminated_; });
 }
 
 namespace GuiTesting {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <string>
 
 namespace gui_internal {
@@ -16,7 +17,9 @@ inline std::string FromQt(const QString& s) {
   return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
 }
 
-// Wakes a loop that waits for events so it looks at its exit condition again.
+// Runs a message loop until done() holds. Each loop looks at its condition again when
+// WakeEventLoop is called (after a change that may end one).
+void RunLoopUntil(const std::function<bool()>& done);
 void WakeEventLoop();
 
 }  // namespace gui_internal
