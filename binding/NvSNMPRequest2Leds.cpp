@@ -20,6 +20,10 @@ NvSNMPRequest2Leds::~NvSNMPRequest2Leds() {
   // The timers belong to the window and may outlive this binding.
   PollTimer->OnTimer = nullptr;
   BlinkTimer->OnTimer = nullptr;
+  if (!Owner) {  // nobody else frees them
+    delete PollTimer;
+    delete BlinkTimer;
+  }
 }
 
 void NvSNMPRequest2Leds::SetDecodeMode(int mode, int prefix) {
