@@ -15,6 +15,7 @@ class TControl;
 class TCustomForm;
 class TListItem;
 class TListView;
+class TMenuItem;
 class TPageControl;
 class TWinControl;
 
@@ -95,5 +96,8 @@ void UserFocus(TWinControl* control);
 void UserCloseWindow(TCustomForm* form);
 // A click on the tab of the page with the given index among the shown tabs.
 void UserSelectTab(TPageControl* pages, int tab);
+// Opening the item's menu when it has items, else choosing it; a disabled or hidden item
+// does nothing.
+void UserChooseMenuItem(TMenuItem* item);
 
 }  // namespace GuiTesting

@@ -1,4 +1,6 @@
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QRadioButton>
@@ -14,6 +16,7 @@
 #include "Forms.h"
 #include "GuiInternal.h"
 #include "GuiTesting.h"
+#include "Menus.h"
 #include "StdCtrls.h"
 
 namespace GuiTesting {
@@ -110,6 +113,13 @@ void UserCloseWindow(TCustomForm* form) { form->Widget()->close(); }
 
 void UserSelectTab(TPageControl* pages, int tab) {
   if (auto* bar = pages->Widget()->findChild<QTabBar*>()) bar->setCurrentIndex(tab);
+}
+
+void UserChooseMenuItem(TMenuItem* item) {
+  QAction* action = item->Action();
+  if (!action->isEnabled() || !action->isVisible()) return;
+  if (QMenu* menu = action->menu()) emit menu->aboutToShow();
+  else action->trigger();
 }
 
 }  // namespace GuiTesting

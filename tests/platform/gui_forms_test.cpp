@@ -3,9 +3,6 @@
 #include <string>
 #include <vector>
 
-#include <QAction>
-#include <QMenu>
-
 #include "ExtCtrls.h"
 #include "Forms.h"
 #include "Menus.h"
@@ -249,9 +246,9 @@ TEST(Menu, OpeningATopLevelMenuClicksItsItem) {
   rmon->OnClick = [&](TObject*) { clicks.push_back("RMON"); };
   statistics->OnClick = [&](TObject*) { clicks.push_back("Statistics"); };
 
-  emit rmon->Action()->menu()->aboutToShow();
-  statistics->Action()->trigger();
+  GuiTesting::UserChooseMenuItem(rmon);
+  GuiTesting::UserChooseMenuItem(statistics);
   statistics->Enabled = false;
-  statistics->Action()->trigger();
+  GuiTesting::UserChooseMenuItem(statistics);
   EXPECT_EQ(clicks, (std::vector<std::string>{"RMON", "Statistics"}));
 }
