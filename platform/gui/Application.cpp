@@ -24,8 +24,8 @@ void EnsureQtApplication() {
 }
 
 static std::vector<QEventLoop*>& RunningLoops() {
-  static std::vector<QEventLoop*> loops;
-  return loops;
+  static auto* loops = new std::vector<QEventLoop*>;  // outlives every form at exit
+  return *loops;
 }
 
 // A real event loop (not a polling one), so that objects Qt deletes later do go.
@@ -52,15 +52,13 @@ void GuardedCall(const std::function<void()>& handler) {
   }
 }
 
-static TApplication theApplication;
-TApplication* Application = &theApplication;
+// Never destroyed: at exit Qt's own globals go first, and freeing windows after them would
+// crash. Run frees the forms once its loop has ended.
+TApplication* Application = new TApplication;
 
 TApplication::TApplication() : TComponent(nullptr) {}
 
-TApplication::~TApplication() {
-  // Forms go while the Qt application object still exists; it is left to the process end.
-  DestroyComponents();
-}
+TApplication::~TApplication() { DestroyComponents(); }
 
 void TApplication::SetCommandLine(int argc, char** argv) {
   if (QCoreApplication::instance() || argc < 1) return;

@@ -23,8 +23,9 @@ namespace {
 // Every existing form with a serial number, so that a late release never hits a newer
 // form that happens to live at a freed form's address.
 std::map<TCustomForm*, unsigned long long>& LiveForms() {
-  static std::map<TCustomForm*, unsigned long long> forms;
-  return forms;
+  // Never destroyed: forms the application owns go after the other statics at exit.
+  static auto* forms = new std::map<TCustomForm*, unsigned long long>;
+  return *forms;
 }
 unsigned long long nextFormSerial = 1;
 
@@ -70,8 +71,7 @@ class FormWindow : public QWidget {
 // ---------------------------------------------------------------------------------------
 // TScreen
 
-static TScreen theScreen;
-TScreen* Screen = &theScreen;
+TScreen* Screen = new TScreen;
 
 int TScreen::GetPixelsPerInch() const {
   if (const char* forced = std::getenv("NV_PIXELS_PER_INCH")) {
@@ -115,7 +115,8 @@ TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner, NewFormWindow
 
 TCustomForm::~TCustomForm() {
   LiveForms().erase(this);
-  if (Application->mainForm_ == this) Application->mainForm_ = nullptr;
+  for (TApplication* app : {Application, dynamic_cast<TApplication*>(GetOwner())})
+    if (app && app->mainForm_ == this) app->mainForm_ = nullptr;
   if (auto* window = dynamic_cast<FormWindow*>(Widget())) window->form_ = nullptr;
 }
 
@@ -457,10 +458,13 @@ void TScrollBox::Resized() {
 // Application: the run loop needs the form.
 
 void TApplication::Run() {
-  if (terminated_) return;
-  gui_internal::EnsureQtApplication();
-  if (mainForm_) mainForm_->SetVisible(true);
-  gui_internal::RunLoopUntil([this] { return terminated_; });
+  if (!terminated_) {
+    gui_internal::EnsureQtApplication();
+    if (mainForm_) mainForm_->SetVisible(true);
+    gui_internal::RunLoopUntil([this] { return terminated_; });
+  }
+  // The program ends now: its forms go while Qt still runs, each with its OnDestroy.
+  DestroyComponents();
 }
 
 namespace GuiTesting {

@@ -34,8 +34,8 @@ class TApplication : public TComponent {
     reference->DoCreate();
     if (!mainForm_) mainForm_ = reference;
   }
-  // Shows the main form and runs the message loop until Terminate; returns at once if
-  // Terminate came first.
+  // Shows the main form and runs the message loop until Terminate (at once if Terminate
+  // came first), then frees the forms the application owns.
   void Run();
   void Terminate();
   // Handles the waiting window messages and returns.

@@ -124,11 +124,17 @@ TEST(Form, ExceptionInHandlerIsShownAndTheLoopGoesOn) {
   EXPECT_EQ(answers.Calls()[0].text, "Bad value");
 }
 
-TEST(Form, TerminateBeforeRunReturnsAtOnce) {
+TEST(Form, TerminateBeforeRunReturnsAtOnceAndFreesTheForms) {
   TApplication app;
+  bool destroyed = false;
+  TForm* form = nullptr;
+  app.CreateForm(form);
+  form->OnDestroy = [&](TObject*) { destroyed = true; };
   app.Terminate();
   app.Run();
   EXPECT_TRUE(app.Terminated);
+  EXPECT_TRUE(destroyed);
+  EXPECT_EQ(app.MainForm(), nullptr);
 }
 
 TEST(Form, AlignedChildrenFollowTheirParentsSize) {
