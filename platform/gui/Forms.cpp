@@ -122,10 +122,11 @@ TCustomForm::~TCustomForm() {
 
 void TCustomForm::BeforeDestruction() { FireEvent(OnDestroy, this); }
 
+// Like every event, a failing creation handler is shown and goes no further.
 void TCustomForm::DoCreate() {
   if (created_) return;
   created_ = true;
-  if (OnCreate) OnCreate(this);
+  FireEvent(OnCreate, this);
 }
 
 QWidget* TCustomForm::ChildArea() const { return client_; }

@@ -99,7 +99,8 @@ using TCloseQueryEvent = std::function<void(TObject* Sender, bool& CanClose)>;
 //
 // OnCreate runs once, before the form is first shown or embedded. A form class whose
 // creation handler must run before its constructor returns (so that the creator sees
-// its effects) calls DoCreate() as the last statement of its constructor.
+// its effects) calls DoCreate() as the last statement of its constructor. An exception
+// from OnCreate is shown like that of any other event; the construction goes on.
 class TCustomForm : public TWinControl {
  public:
   explicit TCustomForm(TComponent* AOwner);
