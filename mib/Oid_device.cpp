@@ -19,6 +19,16 @@ const NvSNMPVar RmonStateTable[] = {
     {"1.3.6.1.4.1.32473.11.113.1.3.2.1.2.16", "RMON State", NvSyntax::integer, NvAccess::readwrite, &RmonStateRmonStateList},
     {}};
 
+// Main window: the device's hardware revision, which picks the front panel
+const NvSNMPVar ProbeHardwareRevTable[] = {
+    {"1.3.6.1.2.1.16.19.3", "probeHardwareRev", NvSyntax::displaystr, NvAccess::readonly, nullptr},
+    {}};
+
+// Front panel: power, console and port LED states, two bytes a port slot after the first two
+const NvSNMPVar FrontPanelLedStatusTable[] = {
+    {"1.3.6.1.4.1.32473.11.113.1.3.2.1.1.5", "swL2DevInfoFrontPanelLedStatus", NvSyntax::octetstr, NvAccess::readonly, nullptr},
+    {}};
+
 // PVID Auto Assignment
 static NvOptionList PvidAutoAssignmentStateList;
 const NvSNMPVar PvidAutoAssignmentTable[] = {
@@ -781,6 +791,8 @@ static const NvCatalogueList Lists[] = {
 static const NvCatalogueTable Tables[] = {
     {"AlarmLinkSettingsTable", "1.3.6.1.4.1.32473.11.113.1.3.2.1.3", AlarmLinkSettingsTable},
     {"RmonStateTable", "1.3.6.1.4.1.32473.11.113.1.3.2.1.2", RmonStateTable},
+    {"ProbeHardwareRevTable", "1.3.6.1.2.1.16.19.3", ProbeHardwareRevTable},
+    {"FrontPanelLedStatusTable", "1.3.6.1.4.1.32473.11.113.1.3.2.1.1.5", FrontPanelLedStatusTable},
     {"PvidAutoAssignmentTable", "1.3.6.1.4.1.32473.11.113.1.3.2.23", PvidAutoAssignmentTable},
     {"VlanAdvertisementTable", "1.3.6.1.4.1.32473.11.113.1.3.2.23.1.1", VlanAdvertisementTable},
     {"VlanMultiplyManagementTable", "1.3.6.1.4.1.32473.11.113.1.3.2.23.2", VlanMultiplyManagementTable},

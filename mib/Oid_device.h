@@ -15,6 +15,8 @@
 
 extern const NvSNMPVar AlarmLinkSettingsTable[];  // Device Management > Alarm Link Settings
 extern const NvSNMPVar RmonStateTable[];  // RMON menu opening, RMON > RMON Control
+extern const NvSNMPVar ProbeHardwareRevTable[];  // main window: hardware revision
+extern const NvSNMPVar FrontPanelLedStatusTable[];  // front panel: LED status
 extern const NvSNMPVar PvidAutoAssignmentTable[];  // PVID Auto Assignment
 extern const NvSNMPVar VlanAdvertisementTable[];  // VLAN Advertisement Table
 extern const NvSNMPVar VlanMultiplyManagementTable[];  // VLAN Multiply Management

@@ -1,7 +1,14 @@
 #include "Mainunit.h"
 
 #include "Dialogs.h"
+#include "ExtCtrls.h"
+#include "MenuTree.h"
+#include "NvSNMPRequest2Edits.h"
 #include "NvSNMPSession.h"
+#include "NvSNMPVarList.h"
+#include "Oid_device.h"
+#include "PanelNVS7030B1Form.h"
+#include "PanelNVS7030Form.h"
 #include "Registry.h"
 
 TMainForm* MainForm = nullptr;
@@ -35,15 +42,27 @@ TMainForm::TMainForm(TComponent* Owner) : TForm(Owner) {
   SNMPv31->Enabled = NvSNMPSecurity::Version == 3;
 }
 
-// The window as designed: status bar and menu bar; the front panel comes at first activation.
+TMainForm::~TMainForm() {
+  delete HWVersionRequest;
+  // The panel goes before the rest: its destroy handler waits for its LED request, which
+  // reports to StatusBar.
+  DestroyComponents();
+  delete PanelList;
+}
+
+// The window as designed: status bar, scroll box, hidden texts and the menu bar; the front
+// panel comes at first activation.
 void TMainForm::BuildLayout() {
   Name = "MainForm";
   Caption = "MainForm";
   BorderStyle = bsSingle;
+  BorderIcons = biSystemMenu | biMinimize;
   Position = poScreenCenter;
   ClientWidth = 787;
   ClientHeight = 120;
-  OnCreate = [this](TObject* sender) { FormCreate(sender); };
+  OnCreate = Handler(this, &TMainForm::FormCreate);
+  OnActivate = Handler(this, &TMainForm::FormActivate);
+  OnClose = Handler(this, &TMainForm::FormClose);
 
   StatusBar = new TStatusBar(this);
   StatusBar->Name = "StatusBar";
@@ -52,32 +71,152 @@ void TMainForm::BuildLayout() {
   StatusBar->Height = 20;
   StatusBar->Panels->Add()->Width = 50;
 
+  ScrollBox1 = new TScrollBox(this);
+  ScrollBox1->Name = "ScrollBox1";
+  ScrollBox1->Parent = this;
+  ScrollBox1->Align = alClient;
+
+  ST_HWVersion = new TStaticText(this);
+  ST_HWVersion->Name = "ST_HWVersion";
+  ST_HWVersion->Parent = this;
+  ST_HWVersion->Caption = "ST_HWVersion";
+  ST_HWVersion->Visible = false;
+
+  ST_RmonState = new TStaticText(this);
+  ST_RmonState->Name = "ST_RmonState";
+  ST_RmonState->Parent = this;
+  ST_RmonState->Caption = "ST_RmonState";
+  ST_RmonState->Visible = false;
+
+  BuildMenu();
+}
+
+const std::map<std::string, TMainForm::CommandHandler>& TMainForm::CommandHandlers() {
+  static const std::map<std::string, CommandHandler> handlers = {
+      {"Refresh1Click", &TMainForm::Refresh1Click},
+  };
+  return handlers;
+}
+
+// Every item of the menu table, with its designed visibility. Items that run a command not
+// built yet are disabled; a top-level menu whose opening runs a command stays enabled.
+void TMainForm::BuildMenu() {
   MainMenu1 = new TMainMenu(this);
   MainMenu1->Name = "MainMenu1";
-  TMenuItem* top = MainMenu1->Items;
-  Configuration1 = AddMenuItem(top, "Configuration1", "Basic Configuration");
-  DeviceEquipmentManagement1 = AddMenuItem(Configuration1, "DeviceEquipmentManagement1", "Equipment Management");
-  DeviceEquipmentManagement1->Visible = false;
-  Menu_RMON = AddMenuItem(top, "Menu_RMON", "RMON");
-  Bridge1 = AddMenuItem(top, "Bridge1", "Bridge");
-  VLAN1 = AddMenuItem(top, "VLAN1", "VLAN");
-  SNMPv31 = AddMenuItem(top, "SNMPv31", "SNMP v3");
-  Security1 = AddMenuItem(top, "Security1", "Security");
-  Layer21 = AddMenuItem(top, "Layer21", "Layer 2");
-  Layer31 = AddMenuItem(top, "Layer31", "Layer 3");
-  SingleIP1 = AddMenuItem(top, "SingleIP1", "Single IP");
-  Help1 = AddMenuItem(top, "Help1", "Help");
-  Refresh1 = AddMenuItem(top, "Refresh1", "Refresh");
+  std::map<std::string, TMenuItem*> parents;
+  for (const NvMenuItem& entry : NvMainMenuItems()) {
+    auto* item = new TMenuItem(this);
+    if (entry.Name) {
+      item->Name = entry.Name;
+      menuItems_[entry.Name] = item;
+    }
+    item->Caption = entry.Caption;
+    item->Visible = !entry.Hidden;
+    TMenuItem* parent = MainMenu1->Items;
+    if (entry.Parent) {
+      auto found = menuItems_.find(entry.Parent);
+      if (found != menuItems_.end()) parent = found->second;
+    }
+    parent->Add(item);
+  }
+  for (const NvMenuItem& entry : NvMainMenuItems()) {
+    if (!entry.Name || !entry.Handler) continue;
+    TMenuItem* item = menuItems_[entry.Name];
+    auto handler = CommandHandlers().find(entry.Handler);
+    if (handler != CommandHandlers().end())
+      item->OnClick = [this, method = handler->second](TObject* sender) { (this->*method)(sender); };
+    else if (item->Count == 0)
+      item->Enabled = false;
+  }
+  Configuration1 = MenuItem("Configuration1");
+  DeviceEquipmentManagement1 = MenuItem("DeviceEquipmentManagement1");
+  Menu_RMON = MenuItem("Menu_RMON");
+  Bridge1 = MenuItem("Bridge1");
+  VLAN1 = MenuItem("VLAN1");
+  SNMPv31 = MenuItem("SNMPv31");
+  SecurityManagement1 = MenuItem("SecurityManagement1");
+  Layer21 = MenuItem("Layer21");
+  Layer31 = MenuItem("Layer31");
+  SingleIP1 = MenuItem("SingleIP1");
+  Help1 = MenuItem("Help1");
+  Refresh1 = MenuItem("Refresh1");
 }
 
-TMenuItem* TMainForm::AddMenuItem(TMenuItem* parent, const char* name, const char* caption) {
-  auto* item = new TMenuItem(this);
-  item->Name = name;
-  item->Caption = caption;
-  parent->Add(item);
-  return item;
+TMenuItem* TMainForm::MenuItem(const std::string& name) const {
+  auto found = menuItems_.find(name);
+  return found == menuItems_.end() ? nullptr : found->second;
 }
 
-void TMainForm::FormCreate(TObject* Sender) { Caption = DeviceAddress; }
+void TMainForm::FormCreate(TObject*) {
+  try {
+    Caption = DeviceAddress;
+    activated_ = false;
+    PanelList = new TList;
+    HWVersionRequest = new NvSNMPRequest2Edits(this);
+    HWVersionRequest->Request.Vars = NvSNMPVarList(ProbeHardwareRevTable, SVT_SV, 0);
+    HWVersionRequest->Asynchronous = 0;
+    HWVersionRequest->BindStaticText(0, ST_HWVersion);
+    HWVersionRequest->Get();
+  } catch (const Exception& e) {
+    StatusBar->Panels->Items[0]->Text = e.Message;
+  }
+}
+
+void TMainForm::FormActivate(TObject*) {
+  if (activated_) return;
+  activated_ = true;
+  ShowFrontPanel();
+}
+
+void TMainForm::ShowFrontPanel() {
+  if (!HWVersionRequest || !PanelList) return;
+  HWVersionRequest->Get();
+  TFrontPanelForm* panel;
+  if (ST_HWVersion->Caption() == "A1")
+    panel = new TPanelNVS7030Form(this);
+  else
+    panel = new TPanelNVS7030B1Form(this);
+  const int panelHeight = panel->ClientHeight;
+  const int panelWidth = panel->ClientWidth;
+
+  panel->Parent = ScrollBox1;
+  panel->Left = 0;
+  panel->Top = 0;
+  ScrollBox1->Align = alNone;
+  ClientWidth = panelWidth + 3;
+  CurrentPanel = panel;
+  ClientHeight = panel->Top + panelHeight + StatusBar->Height + PanelList->Count + 3;
+  ScrollBox1->Align = alClient;
+  panel->Show();
+  if (Width < panel->Width) Width = panel->Width + 4;
+  PanelList->Add(panel);
+}
+
+void TMainForm::CloseAllPanels() {
+  if (!PanelList) return;
+  for (int i = 0; i < PanelList->Count; ++i) {
+    auto* panel = static_cast<TForm*>(PanelList->Items[i]());
+    panel->Close();
+    delete panel;
+  }
+  PanelList->Clear();
+}
 
 void TMainForm::HideEquipmentMenu() { DeviceEquipmentManagement1->Visible = false; }
+
+void TMainForm::FormClose(TObject*, TCloseAction& Action) {
+  Action = caFree;
+  if (PanelList) {
+    PanelList->Clear();
+    delete PanelList;
+    PanelList = nullptr;
+  }
+}
+
+void TMainForm::Refresh1Click(TObject*) {
+  if (MessageDlg("Refresh panel may take a long time. Are you sure?", mtConfirmation, mbOKCancel, 0) != mrOk)
+    return;
+  CloseAllPanels();
+  CurrentPanel = nullptr;
+  ShowFrontPanel();
+}

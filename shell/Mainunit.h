@@ -1,27 +1,40 @@
 // The module's main window. Its constructor does the whole start-up configuration: the SNMP
-// session, the registry, the message files, the command line and the per-device file.
+// session, the registry, the message files, the command line and the per-device file. Its
+// creation handler reads the hardware revision; the first activation embeds the front panel
+// that matches it.
 #pragma once
 
+#include <map>
+#include <memory>
 #include <string>
 
 #include "ComCtrls.h"
 #include "Forms.h"
 #include "Menus.h"
+#include "StdCtrls.h"
 #include "Startup.h"
+
+class NvSNMPRequest2Edits;
+class TList;
 
 class TMainForm : public TForm, public TSessionTexts {
  public:
   explicit TMainForm(TComponent* Owner);
+  ~TMainForm() override;
 
   TStatusBar* StatusBar = nullptr;
+  TScrollBox* ScrollBox1 = nullptr;
+  TStaticText* ST_HWVersion = nullptr;
+  TStaticText* ST_RmonState = nullptr;
   TMainMenu* MainMenu1 = nullptr;
+  // Top-level menus and the items the window itself changes.
   TMenuItem* Configuration1 = nullptr;
   TMenuItem* DeviceEquipmentManagement1 = nullptr;
   TMenuItem* Menu_RMON = nullptr;
   TMenuItem* Bridge1 = nullptr;
   TMenuItem* VLAN1 = nullptr;
   TMenuItem* SNMPv31 = nullptr;
-  TMenuItem* Security1 = nullptr;
+  TMenuItem* SecurityManagement1 = nullptr;
   TMenuItem* Layer21 = nullptr;
   TMenuItem* Layer31 = nullptr;
   TMenuItem* SingleIP1 = nullptr;
@@ -31,12 +44,36 @@ class TMainForm : public TForm, public TSessionTexts {
   // The caption of the last menu command's window.
   std::string CommandTitle;
 
+  // The hardware-revision read, bound to ST_HWVersion.
+  NvSNMPRequest2Edits* HWVersionRequest = nullptr;
+  // The embedded front-panel forms (at most one) and the one embedded last.
+  TList* PanelList = nullptr;
+  TForm* CurrentPanel = nullptr;
+
   void FormCreate(TObject* Sender);
+  void FormActivate(TObject* Sender);
+  void FormClose(TObject* Sender, TCloseAction& Action);
+  void ShowFrontPanel();
+  void CloseAllPanels();
   void HideEquipmentMenu();
+
+  // Menu commands built so far.
+  void Refresh1Click(TObject* Sender);
+
+  // The menu item of this component name, or null.
+  TMenuItem* MenuItem(const std::string& name) const;
+
+  // A menu command of the window: the item named Name + "Click" runs it. An item whose
+  // command is not here stays disabled.
+  using CommandHandler = void (TMainForm::*)(TObject*);
+  static const std::map<std::string, CommandHandler>& CommandHandlers();
 
  private:
   void BuildLayout();
-  TMenuItem* AddMenuItem(TMenuItem* parent, const char* name, const char* caption);
+  void BuildMenu();
+
+  bool activated_ = false;
+  std::map<std::string, TMenuItem*> menuItems_;
 };
 
 extern TMainForm* MainForm;

@@ -1,5 +1,6 @@
 #include "ProgramEntry.h"
 
+#include "Catalogue.h"
 #include "Exception.h"
 #include "Forms.h"
 #include "Mainunit.h"
@@ -7,6 +8,8 @@
 int ProgramEntry(int argc, char** argv) {
   ProgramParameters.assign(argv + (argc > 0 ? 1 : 0), argv + argc);
   Application->SetCommandLine(argc, argv);
+  // Option lists and LED colour maps exist before any window and outlive every one.
+  NvCatalogueStartup();
   try {
     Application->Initialize();
     Application->Title = "NVS-7000-D";
@@ -16,8 +19,9 @@ int ProgramEntry(int argc, char** argv) {
     Application->ShowException(e);
   }
   // The main window goes while the window system is still there, not with the static
-  // objects at process end. Closing it may have freed it already.
+  // objects at process end. Closing it only hides it; it is freed here.
   delete Application->MainForm;
   MainForm = nullptr;
+  NvCatalogueShutdown();
   return 0;
 }
