@@ -5,6 +5,7 @@
 #include <QToolTip>
 
 #include <algorithm>
+#include <set>
 
 #include "Controls.h"
 #include "Forms.h"
@@ -36,6 +37,13 @@ QEvent::Type PostedMessageEvent::EventType() {
 }
 
 static const char* const kControlProperty = "nvControl";
+
+static std::set<const TControl*>& LiveControls() {
+  static auto* controls = new std::set<const TControl*>;  // outlives every control at exit
+  return *controls;
+}
+
+bool IsLiveControl(const TControl* control) { return LiveControls().count(control) > 0; }
 
 ControlBridge::ControlBridge(TControl* control, QWidget* widget) : control(control), widget(widget) {
   widget->setProperty(kControlProperty, QVariant::fromValue(static_cast<void*>(control)));
@@ -181,9 +189,11 @@ void TFont::Assign(const TFont& other) {
 TControl::TControl(TComponent* AOwner, QWidget* widget)
     : TComponent(AOwner), Font(new TFont([this] { FontChanged(); })) {
   bridge_ = std::make_unique<ControlBridge>(this, widget);
+  gui_internal::LiveControls().insert(this);
 }
 
 TControl::~TControl() {
+  gui_internal::LiveControls().erase(this);
   bridge_->muted = true;
   if (parent_) {
     auto& siblings = parent_->controls_;

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <map>
+#include <utility>
 
 #include "Forms.h"
 #include "GuiInternal.h"
@@ -470,15 +471,15 @@ void TApplication::Run() {
 
 namespace GuiTesting {
 
-void SetModalHook(ModalHook hook) { CurrentModalHook() = std::move(hook); }
+ModalHook SetModalHook(ModalHook hook) { return std::exchange(CurrentModalHook(), std::move(hook)); }
 
 ModalDriver::ModalDriver(ModalHook onShown) {
-  SetModalHook([this, onShown = std::move(onShown)](TCustomForm& form) {
+  previous_ = SetModalHook([this, onShown = std::move(onShown)](TCustomForm& form) {
     ++runs_;
     onShown(form);
   });
 }
 
-ModalDriver::~ModalDriver() { SetModalHook(nullptr); }
+ModalDriver::~ModalDriver() { SetModalHook(std::move(previous_)); }
 
 }  // namespace GuiTesting

@@ -65,4 +65,8 @@ class ControlBridge : public QObject {
 // The control a widget belongs to, when it is a control's own widget.
 TControl* ControlOf(const QWidget* widget);
 
+// Whether the control exists (a window handle may outlive its window, as on the original
+// platform, where messages to it are refused).
+bool IsLiveControl(const TControl* control);
+
 }  // namespace gui_internal

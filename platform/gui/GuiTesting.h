@@ -34,14 +34,15 @@ struct MessageBoxCall {
 // Returns the ID of the pressed button.
 using Answerer = std::function<int(const MessageBoxCall&)>;
 
-// Installs the answerer; nullptr gives back the real message boxes.
-void SetAnswerer(Answerer answerer);
+// Installs the answerer and returns the one it replaces; nullptr gives back the real
+// message boxes.
+Answerer SetAnswerer(Answerer answerer);
 // The boxes shown since the last ClearMessageBoxes.
 const std::vector<MessageBoxCall>& MessageBoxes();
 void ClearMessageBoxes();
 
 // Answers message boxes from a script for its lifetime and remembers them. A box without
-// a scripted answer gets its first button.
+// a scripted answer gets its first button. The answerer before comes back afterwards.
 class ScriptedAnswerer {
  public:
   ScriptedAnswerer();
@@ -55,13 +56,16 @@ class ScriptedAnswerer {
  private:
   std::deque<int> answers_;
   std::vector<MessageBoxCall> calls_;
+  Answerer previous_;
 };
 
 // Called with each form that ShowModal has shown, inside its modal loop.
 using ModalHook = std::function<void(TCustomForm& form)>;
-void SetModalHook(ModalHook hook);
+// Installs the hook and returns the one it replaces.
+ModalHook SetModalHook(ModalHook hook);
 
-// Installs a modal hook for its lifetime; counts the modal runs it saw.
+// Installs a modal hook for its lifetime (the one before comes back afterwards); counts
+// the modal runs it saw.
 class ModalDriver {
  public:
   explicit ModalDriver(ModalHook onShown);
@@ -73,6 +77,7 @@ class ModalDriver {
 
  private:
   int runs_ = 0;
+  ModalHook previous_;
 };
 
 // Handles window messages until the condition holds or the time is up; true when it held.

@@ -4,6 +4,8 @@
 #include <QPointer>
 #include <QPushButton>
 
+#include <utility>
+
 #include "Controls.h"
 #include "Dialogs.h"
 #include "Forms.h"
@@ -143,12 +145,12 @@ void TApplication::ShowException(const std::exception& e) {
 
 namespace GuiTesting {
 
-void SetAnswerer(Answerer answerer) { CurrentAnswerer() = std::move(answerer); }
+Answerer SetAnswerer(Answerer answerer) { return std::exchange(CurrentAnswerer(), std::move(answerer)); }
 const std::vector<MessageBoxCall>& MessageBoxes() { return History(); }
 void ClearMessageBoxes() { History().clear(); }
 
 ScriptedAnswerer::ScriptedAnswerer() {
-  SetAnswerer([this](const MessageBoxCall& call) {
+  previous_ = SetAnswerer([this](const MessageBoxCall& call) {
     calls_.push_back(call);
     if (answers_.empty()) return call.buttons.front();
     int answer = answers_.front();
@@ -157,6 +159,6 @@ ScriptedAnswerer::ScriptedAnswerer() {
   });
 }
 
-ScriptedAnswerer::~ScriptedAnswerer() { SetAnswerer(nullptr); }
+ScriptedAnswerer::~ScriptedAnswerer() { SetAnswerer(std::move(previous_)); }
 
 }  // namespace GuiTesting

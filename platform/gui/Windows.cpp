@@ -19,7 +19,7 @@ struct WindowRegion {
 };
 
 BOOL PostMessage(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
-  if (!hWnd) return FALSE;
+  if (!hWnd || !gui_internal::IsLiveControl(hWnd)) return FALSE;
   gui_internal::EnsureQtApplication();
   auto* bridge = static_cast<QObject*>(hWnd->bridge());
   QCoreApplication::postEvent(bridge, new gui_internal::PostedMessageEvent(TMessage{Msg, wParam, lParam, 0}));
@@ -63,7 +63,7 @@ HRGN CreatePolygonRgn(const POINT* points, int count, int fillMode) {
 }
 
 int SetWindowRgn(HWND hWnd, HRGN region, BOOL redraw) {
-  if (!hWnd) {
+  if (!hWnd || !gui_internal::IsLiveControl(hWnd)) {
     delete region;
     return 0;
   }

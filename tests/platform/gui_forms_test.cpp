@@ -258,3 +258,13 @@ TEST(Menu, OpeningATopLevelMenuClicksItsItem) {
   GuiTesting::UserChooseMenuItem(statistics);
   EXPECT_EQ(clicks, (std::vector<std::string>{"RMON", "Statistics"}));
 }
+
+TEST(Form, MessagesToAFreedWindowAreRefused) {
+  Application->Initialize();
+  auto* form = new TForm(nullptr);
+  HWND handle = form->Handle;
+  EXPECT_EQ(PostMessage(handle, WM_REFRESH, 0, 0), TRUE);
+  delete form;  // the queued message goes with it
+  EXPECT_EQ(PostMessage(handle, WM_REFRESH, 0, 0), FALSE);
+  Application->ProcessMessages();
+}
