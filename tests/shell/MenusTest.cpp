@@ -140,7 +140,7 @@ TEST(MenuCommands, RowNumbersStayInsideTheirTables) {
       EXPECT_LT(view->Tag.Row, records) << command->Item;
       EXPECT_LT(view->PortBoxes.Row, records) << command->Item;
       EXPECT_LE(view->IndexColumns, records) << command->Item;
-      EXPECT_LT(view->ZeroWidthColumns, 1u << records) << command->Item;
+      if (records < 32) { EXPECT_LT(view->ZeroWidthColumns, 1u << records) << command->Item; }  // wider masks hold any value
     }
 }
 
