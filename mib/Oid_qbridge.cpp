@@ -85,6 +85,22 @@ const NvSNMPVar VlanTranslationCvidTable[] = {
     {"1.3.6.1.4.1.32473.12.57.4.3.1.4", "CVID Row Status", NvSyntax::integer, NvAccess::readwrite, &CvidRowStatusList},
     {}};
 
+// Static VLAN dialog: dot1qVlanStaticTable (walked, one index column)
+static NvOptionList OptRowStatus;
+const NvSNMPVar VlanStaticTable[] = {
+    {" ", "VLAN Index", NvSyntax::guage, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.2.1.17.7.1.4.3.1.1", "Name", NvSyntax::displaystr, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.2.1.17.7.1.4.3.1.2", "Egress Ports", NvSyntax::bitlist, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.2.1.17.7.1.4.3.1.3", "Forbidden Egress Ports", NvSyntax::bitstr, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.2.1.17.7.1.4.3.1.4", "Untagged Ports", NvSyntax::bitstr, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.2.1.17.7.1.4.3.1.5", "Row Status", NvSyntax::integer, NvAccess::readwrite, &OptRowStatus},
+    {}};
+
+// Static VLAN dialog: the next free local VLAN index (scalar)
+const NvSNMPVar NextFreeLocalVlanIndexTable[] = {
+    {"1.3.6.1.2.1.17.7.1.4.4", "Next Free Local VLAN Index", NvSyntax::integer, NvAccess::readonly, nullptr},
+    {}};
+
 // Built in this order at start-up, freed in reverse at exit.
 static const NvCatalogueList Lists[] = {
     {&GvrpStatusList, ValueSet::Enabled1Disabled2},
@@ -95,6 +111,7 @@ static const NvCatalogueList Lists[] = {
     {&VlanTranslationList, ValueSet::Enabled1Disabled2},
     {&SvidOperationList, SvidOperationValues},
     {&CvidRowStatusList, ValueSet::RowStatusShort},
+    {&OptRowStatus, ValueSet::RowStatus},
 };
 
 static const NvCatalogueTable Tables[] = {
@@ -108,6 +125,8 @@ static const NvCatalogueTable Tables[] = {
     {"QinQGlobalStateTable", "1.3.6.1.4.1.32473.12.57.1", QinQGlobalStateTable},
     {"QinQPortTable", "1.3.6.1.4.1.32473.12.57.3.1.1", QinQPortTable},
     {"VlanTranslationCvidTable", "1.3.6.1.4.1.32473.12.57.4.3.1", VlanTranslationCvidTable},
+    {"VlanStaticTable", "1.3.6.1.2.1.17.7.1.4.3.1", VlanStaticTable},
+    {"NextFreeLocalVlanIndexTable", "1.3.6.1.2.1.17.7.1.4.4", NextFreeLocalVlanIndexTable},
 };
 
 NvCatalogueModule Oid_qbridge = {"Oid_qbridge", Tables, Lists};

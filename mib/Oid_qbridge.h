@@ -15,6 +15,8 @@ extern const NvSNMPVar FilteringDatabaseTable[];  // Forwarding/Filtering > Filt
 extern const NvSNMPVar QinQGlobalStateTable[];  // Q-in-Q > Global State Settings
 extern const NvSNMPVar QinQPortTable[];  // Q-in-Q > Port Table
 extern const NvSNMPVar VlanTranslationCvidTable[];  // Q-in-Q > VLAN Translation CVID Table
+extern const NvSNMPVar VlanStaticTable[];  // static VLAN dialog: dot1qVlanStaticTable
+extern const NvSNMPVar NextFreeLocalVlanIndexTable[];  // static VLAN dialog: dot1qNextFreeLocalVlanIndex
 
 // The module: its tables for listings, and its option lists, built at start-up and freed at exit.
 extern NvCatalogueModule Oid_qbridge;

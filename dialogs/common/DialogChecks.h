@@ -1,0 +1,66 @@
+// The small checks of typed values that the dialogs share, and BITS values as lists of names.
+// A dialog keeps its own named check (its IsValidIPString, its MAC check) as one line over
+// these, with its message text:
+//
+//   bool TMyForm::IsValidIPString(const std::string& s) { return ::IsValidIPString(s, NvIpCheckFull); }
+//   if (!IsValidHexString(ED_MAC->Text, NvHexCheck{12, "Invalid MAC Address"})) return;
+//   ST_Caps->Caption = BitsToNames(*var->Value, {"Port Description", "System Name"});
+//
+// The checks show their message with ShowMessage and send nothing.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// ---------------------------------------------------------------------------------------
+// Dotted IPv4 text
+
+struct NvIpCheck {
+  bool RefuseEmpty;                  // the full kind; the short kind leaves that to its caller
+  const char* Message;               // shown on every refusal ...
+  const char* DotMessage = nullptr;  // ... except a dot first or not followed by a digit, when set
+};
+
+inline constexpr NvIpCheck NvIpCheckFull{true, "Please input a valid ip"};
+inline constexpr NvIpCheck NvIpCheckFullCapital{true, "Please input a valid IP"};
+inline constexpr NvIpCheck NvIpCheckShort{false, "Please input a valid ip"};
+inline constexpr NvIpCheck NvIpCheckShortTwoTexts{false, "Please input a valid ip", "Please input a valid IP"};
+
+// Four parts of at most three digits, each 1 to 255 or a 0 not written with "00", joined by
+// three dots; the whole text is examined.
+bool IsValidIPString(const std::string& text, const NvIpCheck& kind);
+
+// ---------------------------------------------------------------------------------------
+// Hexadecimal digits
+
+struct NvHexCheck {
+  int Digits;                  // exactly this many
+  const char* Message;         // null: no message (the caller shows one)
+  bool RefuseEmptyFirst = false;
+};
+
+// Exactly Digits hexadecimal digits of either case and nothing after them.
+bool IsValidHexString(const std::string& text, const NvHexCheck& check);
+// Empty, or up to 32 hexadecimal digits; no message.
+bool IsValidHexMask(const std::string& text);
+// The value of the hexadecimal digits that begin the text (0 when none); INT32_MAX when that
+// value does not fit.
+int32_t HexTextToInt(const std::string& text);
+
+// ---------------------------------------------------------------------------------------
+// BITS values and their names
+
+enum class NvNamesJoin {
+  Comma,     // "," between names
+  AsGiven,   // the names carry their own separators (",SNTP")
+};
+
+// names[k] is the name of bit k (bit 0 is 0x80 of the first octet). The text starts with one
+// blank, then the names of the set bits in bit order; every octet of the value is read.
+std::string BitsToNames(const std::string& hexValue, const std::vector<std::string>& names,
+                        NvNamesJoin join = NvNamesJoin::Comma);
+// Each name found in the text sets its bit. Up to eight names give the one octet in
+// hexadecimal without leading zeros ("0" for none); more names give every octet, two digits
+// each.
+std::string NamesToBits(const std::string& text, const std::vector<std::string>& names);

@@ -1,0 +1,236 @@
+#include "FeatureDialog.h"
+
+#include <chrono>
+#include <string>
+#include <thread>
+
+#include "Dialogs.h"
+#include "NvSNMPError.h"
+#include "NvSNMPRequest2Edits.h"
+#include "PortPickers.h"
+
+void ScaleFormForDpi(TForm* form) {
+  if (Screen->PixelsPerInch == 96) return;
+  form->Width = static_cast<int>(form->Width * 1.25);
+  form->Height = static_cast<int>(form->Height * 1.25);
+}
+
+TFeatureDialog::TFeatureDialog(TComponent* AOwner, int width, int height, NvScale scale) : TForm(AOwner) {
+  Position = poMainFormCenter;
+  BorderStyle = bsDialog;
+  Width = width;
+  Height = height;
+  if (scale == NvScale::ByDpi) ScaleFormForDpi(this);
+  DataComplete = 0;
+}
+
+// The dialog's own part is gone by now: no event may reach its handlers.
+TFeatureDialog::~TFeatureDialog() { FreeAll(false); }
+
+// ---------------------------------------------------------------------------------------
+// Requests
+
+NvSNMPRequest2Edits* TFeatureDialog::AddRequest(const NvSNMPVar* table, NvListKind kind, int indexCount) {
+  auto* request = new NvSNMPRequest2Edits(this);
+  requests_.push_back(request);
+  request->Request.Vars = NvSNMPVarList(table, kind, indexCount);
+  if (StatusBar1 && StatusBar1->Panels->Count > 0) request->SetStatusPanel(StatusBar1->Panels->Items[0]);
+  return request;
+}
+
+void TFeatureDialog::TrackWalks(NvSNMPRequest2Controls* request) {
+  request->GetDoneHandler = [this](NvSNMPRequest2Controls* sender, NvSNMPError* error) { GetCompleted(sender, error); };
+}
+
+void TFeatureDialog::TrackWrites(NvSNMPRequest2Controls* request) {
+  request->SetDoneHandler = [this](NvSNMPRequest2Controls* sender, NvSNMPError* error) { SetCompleted(sender, error); };
+}
+
+void TFeatureDialog::GetCompleted(NvSNMPRequest2Controls*, NvSNMPError*) { DataComplete = 1; }
+
+void TFeatureDialog::SetCompleted(NvSNMPRequest2Controls*, NvSNMPError*) { DataComplete = 1; }
+
+bool TFeatureDialog::WaitSetCompleted(NvSNMPRequest2Controls* request) {
+  // The reply, at worst the time-out of the last retry, comes within this; then a margin.
+  const auto limit = std::chrono::milliseconds(request->Request.TimeOut * 10 * (request->Request.Retries + 1) + 2000);
+  const auto start = std::chrono::steady_clock::now();
+  while (DataComplete == 0 && request->Request.Active) {
+    if (std::chrono::steady_clock::now() - start >= limit) break;
+    Application->ProcessMessages();
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  const bool completed = DataComplete != 0;
+  DataComplete = 1;  // never leave the dialog locked
+  return completed;
+}
+
+void TFeatureDialog::FreeRequest(NvSNMPRequest2Controls* request) {
+  request->Stop();
+  // Outstanding replies (a walk, or SETs in flight beside it) are waited for here, so none
+  // reaches the window after it has gone; the bound is the request's own time-out.
+  const auto limit = std::chrono::milliseconds(request->Request.TimeOut * 10 * (request->Request.Retries + 1) +
+                                               NvSNMPRequest::kDestroyWaitMs);
+  const auto start = std::chrono::steady_clock::now();
+  while ((request->Busy || request->Request.PendingReplies > 0) && std::chrono::steady_clock::now() - start < limit) {
+    Application->ProcessMessages();
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  delete request;
+}
+
+// ---------------------------------------------------------------------------------------
+// Failures
+
+void TFeatureDialog::ShowFailure(const Exception& e) {
+  if (StatusBar1 && StatusBar1->Panels->Count > 0)
+    StatusBar1->Panels->Items[0]->Text = e.Message;
+  else if (StatusBar1)
+    StatusBar1->SimpleText = e.Message;
+}
+
+void TFeatureDialog::ShowFailureStatus(NvSNMPRequest2Controls* request, const Exception& e) {
+  if (request) request->ShowStatus(e.Message);
+}
+
+bool TFeatureDialog::Guarded(const std::function<void()>& body, const std::function<void()>& onFailure) {
+  try {
+    body();
+    return true;
+  } catch (const Exception& e) {
+    if (onFailure) onFailure();
+    ShowFailure(e);
+    return false;
+  }
+}
+
+// ---------------------------------------------------------------------------------------
+// Walks
+
+void TFeatureDialog::StartWalk(NvSNMPRequest2Controls* request) {
+  DataComplete = 0;
+  request->Request.Active = 1;
+  request->Get();
+  // Nothing under way: a blocking read that has ended, or a walk that could not start and
+  // will never call GetCompleted.
+  if (!request->Busy) DataComplete = 1;
+}
+
+void TFeatureDialog::ReadScalar(NvSNMPRequest2Controls* request) {
+  request->Request.Active = 1;
+  if (request->Busy) return;
+  Guarded([&] { request->Get(); });
+}
+
+// ---------------------------------------------------------------------------------------
+// Handler families
+
+bool TFeatureDialog::WriteAllowed(const char* notCompleteText, NvMissingRequestTest order) {
+  if (order == NvMissingRequestTest::First && !Table) return false;
+  if (DataComplete == 0) {
+    ShowMessage(notCompleteText);
+    return false;
+  }
+  if (!Table) return false;
+  if (Table->Busy) {
+    ShowMessage(notCompleteText);
+    return false;
+  }
+  return true;
+}
+
+void TFeatureDialog::ShowRowCount() {
+  if (CountBox && List) CountBox->Caption = std::to_string(List->Items->Count);
+}
+
+static void EnableAll(const std::vector<TControl*>& controls, bool enabled) {
+  for (TControl* control : controls) control->Enabled = enabled;
+}
+
+void TFeatureDialog::RowSelectionChanged() {
+  const bool selected = List && List->Selected() != nullptr;
+  EnableAll(RowButtons, selected);
+  EnableAll(AddButtons, !selected);
+  EnableAll(LockedKeys, !selected);
+  if (!selected) ClearDetailControls();
+}
+
+void TFeatureDialog::IdleButtons() {
+  EnableAll(RowButtons, false);
+  EnableAll(AddButtons, true);
+  EnableAll(LockedKeys, true);
+}
+
+void TFeatureDialog::ClearDetailControls() {
+  for (TStackingPortUitForm** picker : Pickers)
+    if (*picker) (*picker)->UncheckAll();
+  for (TCustomEdit* edit : DetailEdits) edit->Text = "";
+  for (TComboBox* combo : DetailCombos) combo->ItemIndex = -1;
+  for (TComboBox* combo : DetailFirstItemCombos) combo->ItemIndex = combo->Items->Count > 0 ? 0 : -1;
+  for (TCheckBox* box : DetailChecks) box->Checked = false;
+}
+
+void TFeatureDialog::RefreshAll(const char* notCompleteText) {
+  if (DataComplete == 0) {
+    if (notCompleteText) ShowMessage(notCompleteText);
+    return;
+  }
+  for (NvSNMPRequest2Edits* scalar : Scalars) ReadScalar(scalar);
+  if (!Table || Table->Busy) return;
+  Guarded(
+      [&] {
+        StartWalk(Table);
+        ShowRowCount();
+      },
+      [&] { DataComplete = 1; });
+  ShowRowCount();
+  ClearDetailControls();
+  IdleButtons();
+}
+
+bool TFeatureDialog::WriteAndReread(std::span<const NvSetStep> steps, NvAfterFailedSet afterFailure) {
+  DataComplete = 0;
+  Table->Request.Active = 1;
+  return Guarded(
+      [&] {
+        SendSetSequence(Table, steps, afterFailure);
+        StartWalk(Table);
+        ClearDetailControls();
+      },
+      [&] { DataComplete = 1; });
+}
+
+void TFeatureDialog::StopWalk() {
+  if (Table) Table->Stop();
+}
+
+bool TFeatureDialog::MayClose(const char* notCompleteText) {
+  if (DataComplete != 0) return true;
+  ShowMessage(notCompleteText);
+  return false;
+}
+
+void TFeatureDialog::CloseRequests() { FreeAll(true); }
+
+void TFeatureDialog::FreeAll(bool closing) {
+  if (closed_) return;
+  closed_ = true;
+  if (closing && List) List->ClearSelection();
+  // Requests first: their bindings point at the pickers' boxes until they are gone.
+  for (NvSNMPRequest2Controls* request : requests_) FreeRequest(request);
+  requests_.clear();
+  Table = nullptr;
+  Scalars.clear();
+  // Without a close the pickers go with the window's other components.
+  if (closing)
+    for (TStackingPortUitForm** picker : Pickers) FreePortPicker(*picker);
+  Pickers.clear();
+}
+
+TStatusBar* TFeatureDialog::PutStatusBar() {
+  StatusBar1 = new TStatusBar(this);
+  StatusBar1->Name = "StatusBar1";
+  StatusBar1->Parent = this;
+  StatusBar1->Align = alBottom;
+  StatusBar1->Panels->Add()->Width = 2000;
+  return StatusBar1;
+}

@@ -1,0 +1,178 @@
+// The base of the hand-made feature dialogs: what every dialog does alike, so that a dialog
+// is its layout, its requests over descriptor tables, its bindings and texts, and the few
+// handlers that are its own.
+//
+//   TMyForm::TMyForm(TComponent* AOwner) : TFeatureDialog(AOwner, 650, 455, NvScale::ByDpi) {
+//     LV_Table = Put<TListView>(this, "LV_Table", 8, 8, 520, 170);
+//     ...
+//     DoCreate();                                     // FormCreate, as the stored layout would
+//   }
+//   void TMyForm::FormCreate(TObject*) {
+//     Guarded([&] {
+//       Table = AddRequest(MyTable, MVT_UMV, 1);      // status output: panel 0 of StatusBar1
+//       Table->BindListView(LV_Table, true);
+//       Table->BindEdits(0, "%i{n1x4094l4}", ED_Key);
+//       TrackWalks(Table);                            // GetCompleted ends every walk
+//       Table->Get();
+//     }, [&] { DataComplete = 1; });
+//   }
+//   void TMyForm::AddBtnClick(TObject*) {
+//     if (!WriteAllowed(NotCompleteText)) return;
+//     WriteAndReread(AddSteps);                       // partial SETs, then the walk again
+//   }
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <initializer_list>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "ComCtrls.h"
+#include "Exception.h"
+#include "Forms.h"
+#include "NvSNMPVarList.h"
+#include "PartialSet.h"
+#include "StdCtrls.h"
+
+class NvSNMPRequest2Controls;
+class NvSNMPRequest2Edits;
+class TStackingPortUitForm;
+struct NvSNMPError;
+
+// The texts of the not-complete guards and of the dialogs' other fixed failures.
+namespace NvDialogText {
+inline constexpr const char* GetNotComplete = "Get data not complete";
+inline constexpr const char* GetNotCompleteDot = "Get data not complete.";
+inline constexpr const char* GetNotCompleteBang = "Get data not complete!";
+inline constexpr const char* GetNotCompleted = "Get data not completed.";
+inline constexpr const char* RefreshNotComplete = "Refresh not complete";
+inline constexpr const char* RefreshNotCompleteCapital = "Refresh Not Complete";
+inline constexpr const char* MemoryAllocProblem = "Memory alloc problem!";
+}  // namespace NvDialogText
+
+// Whether the constructor enlarges the stored size on screens other than 96 pixels per inch.
+enum class NvScale { ByDpi, Stored };
+
+// Width and height × 1.25 (truncated) when the screen is not at 96 pixels per inch.
+void ScaleFormForDpi(TForm* form);
+
+// Where a write handler's missing-request test stands among the not-complete guards.
+enum class NvMissingRequestTest { First, Second };
+
+class TFeatureDialog : public TForm {
+ public:
+  // width, height: the stored layout's outer size. Centred on the main window.
+  TFeatureDialog(TComponent* AOwner, int width, int height, NvScale scale);
+  ~TFeatureDialog() override;
+
+  // 0 while a walk that the dialog started runs, 1 once it has ended however it ended.
+  uint8_t DataComplete = 0;
+
+  // ---- What a dialog declares (set in its constructor or FormCreate) ----
+  TStatusBar* StatusBar1 = nullptr;          // panel 0 is every request's status output
+  NvSNMPRequest2Edits* Table = nullptr;      // the request walked into List
+  std::vector<NvSNMPRequest2Edits*> Scalars; // read beside it, each in its own block
+  TListView* List = nullptr;
+  TControl* CountBox = nullptr;              // "Samples"
+  std::vector<TControl*> RowButtons;         // enabled with a selected row (Set, Edit, Delete)
+  std::vector<TControl*> AddButtons;         // enabled without one (Add)
+  std::vector<TControl*> LockedKeys;         // key controls disabled while a row is selected
+  // What ClearDetailControls empties.
+  std::vector<TCustomEdit*> DetailEdits;
+  std::vector<TComboBox*> DetailCombos;      // text emptied (no item selected)
+  std::vector<TComboBox*> DetailFirstItemCombos;  // first item selected
+  std::vector<TCheckBox*> DetailChecks;      // unchecked
+  // The dialog's picker members: every box unchecked by ClearDetailControls; freed (and the
+  // members set to null) by CloseRequests.
+  std::vector<TStackingPortUitForm**> Pickers;
+
+  // ---- Requests ----
+  // A request of this dialog over the table, its status output panel 0; freed by the dialog.
+  NvSNMPRequest2Edits* AddRequest(const NvSNMPVar* table, NvListKind kind, int indexCount);
+  // GetCompleted becomes the request's GetDoneHandler.
+  void TrackWalks(NvSNMPRequest2Controls* request);
+  // SetCompleted becomes the request's SetDoneHandler.
+  void TrackWrites(NvSNMPRequest2Controls* request);
+  virtual void GetCompleted(NvSNMPRequest2Controls* Sender, NvSNMPError* Error);
+  virtual void SetCompleted(NvSNMPRequest2Controls* Sender, NvSNMPError* Error);
+  // After a Set: handles window messages until SetCompleted has run, the request was stopped
+  // or its time-out (with retries) has long passed; true when SetCompleted ran.
+  bool WaitSetCompleted(NvSNMPRequest2Controls* request);
+
+  // ---- Failures ----
+  // The message as the text of panel 0.
+  void ShowFailure(const Exception& e);
+  // The message through the request's status template.
+  static void ShowFailureStatus(NvSNMPRequest2Controls* request, const Exception& e);
+  // Runs body; a framework exception runs onFailure, then shows its message in panel 0.
+  // Returns whether body ran through.
+  bool Guarded(const std::function<void()>& body, const std::function<void()>& onFailure = nullptr);
+
+  // ---- Walks ----
+  // DataComplete 0, the request active, Get. A walk that could not start, or a blocking one
+  // that has ended, leaves DataComplete 1. Exceptions go to the caller.
+  void StartWalk(NvSNMPRequest2Controls* request);
+  // Active, and Get unless busy, in a block of its own (message to panel 0).
+  void ReadScalar(NvSNMPRequest2Controls* request);
+
+  // ---- The families of the handlers ----
+  // Not-complete guards of a write handler: DataComplete 0 or Table busy -> message, false;
+  // no Table -> false silently.
+  bool WriteAllowed(const char* notCompleteText, NvMissingRequestTest order = NvMissingRequestTest::Second);
+  // RowCountHandler: the list's item count into the count box.
+  void ShowRowCount();
+  // RowSelectHandler: button and key states for the list's selection; without one also
+  // ClearDetailControls.
+  void RowSelectionChanged();
+  // Row buttons off, Add on, keys on.
+  void IdleButtons();
+  virtual void ClearDetailControls();
+  // RefreshHandler of a dialog that tracks DataComplete: nothing while a walk runs (the text
+  // shown when given), each scalar read, the table walked again, the count, the detail
+  // controls cleared and the idle button states.
+  void RefreshAll(const char* notCompleteText = nullptr);
+  // The write steps of Set, Add and Delete: DataComplete 0, the SETs in order (each carrying
+  // only its variables), the walk again, ClearDetailControls. On an exception the access words
+  // are back, DataComplete is 1 and the message is in panel 0. False after an exception.
+  bool WriteAndReread(std::span<const NvSetStep> steps, NvAfterFailedSet afterFailure = NvAfterFailedSet::GoOn);
+  // StopHandler: the walk ends at its next reply (GetCompleted then runs).
+  void StopWalk();
+  // CloseGuard: false, after the message, while a walk runs.
+  bool MayClose(const char* notCompleteText = NvDialogText::GetNotComplete);
+  // CloseHandler: the list selection cleared; every request stopped, waited for (no reply
+  // reaches the window afterwards) and freed; then the pickers freed. Runs once; the
+  // destructor runs it (without touching the selection) when the dialog never closed.
+  void CloseRequests();
+
+  // ---- Layout ----
+  // A control of the dialog named and placed on parent.
+  template <class T>
+  T* Put(TWinControl* parent, const char* name, int left, int top, int width, int height,
+         const std::string& caption = std::string()) {
+    T* control = new T(this);
+    control->Name = name;
+    control->Parent = parent;
+    control->SetBounds(left, top, width, height);
+    if (!caption.empty()) control->Caption = caption;
+    return control;
+  }
+  // A button whose click runs the dialog's handler.
+  template <class F>
+  TButton* PutButton(TWinControl* parent, const char* name, const std::string& caption, int left, int top,
+                     int width, int height, void (F::*handler)(TObject*)) {
+    TButton* button = Put<TButton>(parent, name, left, top, width, height, caption);
+    button->OnClick = Handler(static_cast<F*>(this), handler);
+    return button;
+  }
+  // The status bar at the foot with one panel, the status output.
+  TStatusBar* PutStatusBar();
+
+ private:
+  void FreeRequest(NvSNMPRequest2Controls* request);
+  void FreeAll(bool closing);
+
+  std::vector<NvSNMPRequest2Controls*> requests_;
+  bool closed_ = false;
+};

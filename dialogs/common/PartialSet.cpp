@@ -1,0 +1,60 @@
+#include "PartialSet.h"
+
+#include <algorithm>
+
+#include "NvSNMPRequest2Controls.h"
+#include "NvSNMPVarList.h"
+
+NvVarFlagsScope::NvVarFlagsScope(NvSNMPVarList& vars) : vars_(vars) {
+  for (int i = 0; i < vars_.GetCount(); ++i) saved_.push_back(vars_.GetVar(i)->Access);
+}
+
+NvVarFlagsScope::~NvVarFlagsScope() { Restore(); }
+
+bool NvVarFlagsScope::MayLeaveOut(int index) const {
+  if (index < 0 || index >= static_cast<int>(saved_.size()) || index >= vars_.GetCount()) return false;
+  if (index < vars_.IndexCount) return false;
+  const int word = saved_[static_cast<size_t>(index)];
+  return (word & NvAccess::notaccess) == 0 && (word & NvAccess::writeonly) != 0;
+}
+
+void NvVarFlagsScope::ExcludeVar(int index) {
+  if (MayLeaveOut(index)) vars_.GetVar(index)->Access = NvAccess::invalid;
+}
+
+void NvVarFlagsScope::IncludeVar(int index) {
+  if (MayLeaveOut(index)) vars_.GetVar(index)->Access = saved_[static_cast<size_t>(index)];
+}
+
+void NvVarFlagsScope::ExcludeAllBut(std::initializer_list<int> kept) {
+  ExcludeAllBut(std::span<const int>(kept.begin(), kept.size()));
+}
+
+void NvVarFlagsScope::ExcludeAllBut(std::span<const int> kept) {
+  for (int i = 0; i < static_cast<int>(saved_.size()); ++i) {
+    if (std::find(kept.begin(), kept.end(), i) != kept.end())
+      IncludeVar(i);
+    else
+      ExcludeVar(i);
+  }
+}
+
+void NvVarFlagsScope::Restore() {
+  const int count = std::min(vars_.GetCount(), static_cast<int>(saved_.size()));
+  for (int i = 0; i < count; ++i) vars_.GetVar(i)->Access = saved_[static_cast<size_t>(i)];
+}
+
+bool SendSetSequence(NvSNMPRequest2Controls* request, std::span<const NvSetStep> steps,
+                     NvAfterFailedSet afterFailure) {
+  NvVarFlagsScope flags(request->Request.Vars);
+  bool allOk = true;
+  for (const NvSetStep& step : steps) {
+    flags.ExcludeAllBut(std::span<const int>(step.Carries));
+    request->Request.Active = 1;
+    if (!request->Set(false, true)) {
+      allOk = false;
+      if (afterFailure == NvAfterFailedSet::Stop) break;
+    }
+  }
+  return allOk;
+}

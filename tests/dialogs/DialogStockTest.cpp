@@ -1,0 +1,172 @@
+// The shared dialog mechanics: partial SETs and their sequences, scaling, waiting for a
+// write, and closing while replies are outstanding.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <stdexcept>
+
+#include "DialogTestSupport.h"
+#include "FeatureDialog.h"
+#include "NvSNMPRequest2Edits.h"
+#include "PartialSet.h"
+
+namespace {
+
+using dialogtest::PointSessionAt;
+
+const char* const kTable = "1.3.6.1.4.1.32473.999.2.1";
+
+const NvSNMPVar kRows[] = {
+    {" ", "Index", NvSyntax::integer, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.999.2.1.2", "Name", NvSyntax::displaystr, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.999.2.1.3", "Count", NvSyntax::integer, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.999.2.1.4", "Status", NvSyntax::integer, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.999.2.1.5", "Seen", NvSyntax::integer, NvAccess::readonly, nullptr},
+    {}};
+
+// The table as the switch has it: rows 1 to 3.
+const NvSNMPVar kTableRows[] = {
+    {" ", "Index", NvSyntax::integer, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.999.2.1.2", "Name", NvSyntax::displaystr, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.999.2.1.3", "Count", NvSyntax::integer, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.999.2.1.4", "Status", NvSyntax::integer, NvAccess::readwrite, nullptr},
+    {}};
+
+std::vector<int> Words(const NvSNMPVarList& vars) {
+  std::vector<int> words;
+  for (int i = 0; i < vars.GetCount(); ++i) words.push_back(vars.GetVar(i)->Access);
+  return words;
+}
+
+TEST(PartialSet, scope_leaves_out_and_gives_the_words_back_on_an_exception) {
+  NvSNMPVarList vars(kRows, MVT_FMV, 1);
+  const std::vector<int> before = Words(vars);
+  try {
+    NvVarFlagsScope flags(vars);
+    flags.ExcludeAllBut({2});
+    EXPECT_EQ(Words(vars), (std::vector<int>{1, 32, 6, 32, 2}));  // index and read-only kept
+    flags.ExcludeVar(0);                                         // an index column is never left out
+    flags.IncludeVar(1);
+    EXPECT_EQ(Words(vars), (std::vector<int>{1, 6, 6, 32, 2}));
+    throw std::runtime_error("the SET failed");
+  } catch (const std::runtime_error&) {
+  }
+  EXPECT_EQ(Words(vars), before);
+}
+
+TEST(PartialSet, sequence_gives_the_words_back_when_a_set_throws) {
+  TForm form(nullptr);
+  NvSNMPRequest2Edits request(&form);
+  request.Request.Vars = NvSNMPVarList(kRows, MVT_FMV, 1);
+  *request.Request.Vars.GetVar(0)->Value = "1";
+  request.Request.Address = "no such address";  // refused before anything is sent
+  const std::vector<int> before = Words(request.Request.Vars);
+  const NvSetStep steps[] = {{{1}}, {{2, 3}}};
+  EXPECT_THROW(SendSetSequence(&request, steps), Exception);
+  EXPECT_EQ(Words(request.Request.Vars), before);
+}
+
+TEST(ScaleFormForDpi, enlarges_only_off_96_pixels_per_inch) {
+  ::setenv("NV_PIXELS_PER_INCH", "96", 1);
+  TFeatureDialog stored(nullptr, 650, 455, NvScale::ByDpi);
+  EXPECT_EQ(stored.Width(), 650);
+  EXPECT_EQ(stored.Height(), 455);
+  ::setenv("NV_PIXELS_PER_INCH", "120", 1);
+  TFeatureDialog scaled(nullptr, 650, 455, NvScale::ByDpi);
+  EXPECT_EQ(scaled.Width(), 812);
+  EXPECT_EQ(scaled.Height(), 568);
+  TFeatureDialog kept(nullptr, 650, 455, NvScale::Stored);
+  EXPECT_EQ(kept.Width(), 650);
+  ::unsetenv("NV_PIXELS_PER_INCH");
+}
+
+// A dialog with one table request over the test table of the simulated switch.
+class StockDialog : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    sim = std::make_unique<SwitchSim>();
+    PointSessionAt(*sim);
+    dialog = new TFeatureDialog(nullptr, 400, 300, NvScale::Stored);
+    dialog->PutStatusBar();
+    dialog->Table = dialog->AddRequest(kTableRows, MVT_FMV, 1);
+    index = dialog->Put<TEdit>(dialog, "ED_Index", 8, 8, 60, 21);
+    name = dialog->Put<TEdit>(dialog, "ED_Name", 8, 36, 60, 21);
+    count = dialog->Put<TEdit>(dialog, "ED_Count", 8, 64, 60, 21);
+    dialog->Table->BindControl(0, index);
+    dialog->Table->BindControl(1, name);
+    dialog->Table->BindControl(2, count);
+  }
+  void TearDown() override { delete dialog; }
+
+  std::unique_ptr<SwitchSim> sim;
+  TFeatureDialog* dialog = nullptr;
+  TEdit* index = nullptr;
+  TEdit* name = nullptr;
+  TEdit* count = nullptr;
+  GuiTesting::ScriptedAnswerer boxes;
+};
+
+TEST_F(StockDialog, stopped_request_still_sends_the_writes_of_a_sequence) {
+  NvSNMPRequest2Edits* table = dialog->Table;
+  table->Asynchronous = 0;
+  index->Text = "2";
+  name->Text = "renamed";
+  count->Text = "7";
+  table->Stop();  // as the Stop button leaves it
+  const NvSetStep steps[] = {{{2}}, {{1}}};
+  ASSERT_TRUE(SendSetSequence(table, steps));
+  const auto log = sim->setLog();
+  ASSERT_EQ(log.size(), 2u);
+  EXPECT_EQ(log[0], std::string(kTable) + ".3.2=2:7");
+  EXPECT_EQ(log[1], std::string(kTable) + ".2.2=4:renamed");
+}
+
+TEST_F(StockDialog, waiting_for_a_write_ends_on_stop_and_is_bounded) {
+  NvSNMPRequest2Edits* table = dialog->Table;
+  table->Request.TimeOut = 10;
+  table->Request.Retries = 0;
+  index->Text = "1";
+  sim->setDropReplies(true);
+
+  // Stopped: the wait ends at once, and the dialog is not left locked.
+  dialog->DataComplete = 0;
+  table->Stop();
+  auto start = std::chrono::steady_clock::now();
+  EXPECT_FALSE(dialog->WaitSetCompleted(table));
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(500));
+  EXPECT_EQ(dialog->DataComplete, 1);
+
+  // No completion handler to end it: the wait gives up after the time-out and its margin.
+  dialog->DataComplete = 0;
+  table->Request.Active = 1;
+  start = std::chrono::steady_clock::now();
+  EXPECT_FALSE(dialog->WaitSetCompleted(table));
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(4000));
+  EXPECT_EQ(dialog->DataComplete, 1);
+
+  // With SetCompleted installed the write's end (here its time-out) ends the wait.
+  dialog->TrackWrites(table);
+  dialog->DataComplete = 0;
+  ASSERT_TRUE(table->Set(false, true));
+  EXPECT_TRUE(dialog->WaitSetCompleted(table));
+}
+
+TEST_F(StockDialog, closing_during_a_walk_waits_for_its_last_reply) {
+  NvSNMPRequest2Edits* table = dialog->Table;
+  dialog->TrackWalks(table);
+  sim->setDelay(200);
+  dialog->StartWalk(table);
+  ASSERT_EQ(dialog->DataComplete, 0);
+  ASSERT_TRUE(table->Busy);
+  dialog->CloseRequests();
+  // The walk was stopped and its reply taken in before the request went.
+  EXPECT_EQ(dialog->DataComplete, 1);
+  EXPECT_EQ(dialog->Table, nullptr);
+  delete dialog;
+  dialog = nullptr;
+  // Nothing arrives for the freed window.
+  GuiTesting::ProcessUntil([] { return false; }, 300);
+}
+
+}  // namespace

@@ -1,0 +1,9 @@
+# The shared dialog stock and the feature dialogs, against the simulated switch.
+if(TARGET dialogs AND TARGET switchsim_fixture)
+  nv_add_test(dialog_stock_tests
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/DialogChecksTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/DialogStockTest.cpp
+    LIBS dialogs switchsim_fixture)
+  target_compile_definitions(dialog_stock_tests PRIVATE
+    NV_TEST_DIR="${CMAKE_CURRENT_LIST_DIR}" NV_SIM_SEED_DIR="${CMAKE_SOURCE_DIR}/sim/seed")
+endif()
