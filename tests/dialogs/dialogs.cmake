@@ -15,3 +15,11 @@ if(TARGET dialogs AND TARGET switchsim_fixture)
   target_compile_definitions(vlan_static_dialog_tests PRIVATE
     NV_TEST_DIR="${CMAKE_CURRENT_LIST_DIR}" NV_SIM_SEED_DIR="${CMAKE_SOURCE_DIR}/sim/seed")
 endif()
+
+if(TARGET dialog_registry AND TARGET switchsim_fixture)
+  nv_add_test(vlan_static_menu_tests
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/VlanStaticMenuTest.cpp
+    LIBS dialog_registry dialogs shell switchsim_fixture)
+  target_compile_definitions(vlan_static_menu_tests PRIVATE
+    NV_TEST_DIR="${CMAKE_CURRENT_LIST_DIR}" NV_SIM_SEED_DIR="${CMAKE_SOURCE_DIR}/sim/seed")
+endif()
