@@ -14,6 +14,8 @@
 #include "PanelNVS7030B1Form.h"
 #include "PanelNVS7030Form.h"
 #include "PanelTestSupport.h"
+#include "ProgramEntry.h"
+#include "Oid_device.h"
 
 using namespace paneltest;
 namespace fs = std::filesystem;
@@ -190,6 +192,27 @@ TEST_F(MainWindow, MenuHoldsEveryItemOfTheTableWithItsVisibilityAndOnlyBuiltComm
   EXPECT_GT(items, 300);
   EXPECT_TRUE(form->Refresh1->Enabled);
   EXPECT_FALSE(form->SNMPv31->Enabled);  // version 2c
+}
+
+TEST_F(MainWindow, ProgramShowsTheFrontPanelAndEndsCleanlyWhenTheWindowCloses) {
+  bool panelShown = false;
+  int ticks = 0;
+  TTimer closer(nullptr);
+  closer.Interval = 50;
+  closer.OnTimer = [&](TObject*) {
+    // Closes the window once its panel is there; should that never happen, after 5 s.
+    if (!MainForm || (!MainForm->CurrentPanel && ++ticks < 100)) return;
+    panelShown = MainForm->CurrentPanel && MainForm->CurrentPanel->Visible;
+    MainForm->Close();
+  };
+  closer.Enabled = true;
+  char name[] = "nvs7000d", address[] = "/I127.0.0.1", read[] = "/Rquorra", write[] = "/Wventhal";
+  char* argv[] = {name, address, read, write, nullptr};
+  EXPECT_EQ(ProgramEntry(4, argv), 0);
+  EXPECT_TRUE(panelShown);
+  EXPECT_EQ(MainForm, nullptr);
+  EXPECT_TRUE(answers_.Calls().empty());
+  EXPECT_NE(LedMapSystem, nullptr);  // the suite's own start-up still holds the maps
 }
 
 }  // namespace

@@ -45,6 +45,7 @@ class SwitchSimSuite : public ::testing::Test {
     std::filesystem::remove(seed);
     writer_ = new SimClient(sim_->port(), SimClient::community(2, SwitchSim::writeCommunity));
     NvCatalogueStartup();
+    NvSNMPInitSession("");
   }
   static void TearDownTestSuite() {
     NvCatalogueShutdown();
