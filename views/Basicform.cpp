@@ -2,6 +2,8 @@
 
 #include "Dialogs.h"
 #include "NvSNMPRequest2Edits.h"
+#include "ExtCtrls.h"
+#include "StackingPortUitForm.h"
 #include "StdCtrls.h"
 
 namespace {
@@ -32,6 +34,31 @@ TBasicForm::TBasicForm(TComponent* AOwner, int width, int height) : TForm(AOwner
 TBasicForm::~TBasicForm() {
   delete IncludeControls;
   delete BoundControls;
+}
+
+void TBasicForm::CreatePortPicker(TPanel* host, int columns) {
+  try {
+    PortPicker = new TStackingPortUitForm(this);
+  } catch (const std::bad_alloc&) {
+    ShowMessage("Memory alloc problem!");
+    Close();
+    return;
+  }
+  PortPicker->Parent = host;
+  PortPicker->Align = alClient;
+  PortPicker->Show();
+  for (int unit = 1; unit <= 12; ++unit)
+    PortPicker->AddUnitPage("Unit" + std::to_string(unit), 1 + 64 * (unit - 1), 64, columns, 0);
+  PortPicker->ShowUnit("1", ModelName, 1, GetModelPortCount(ModelName), 0);
+}
+
+bool TBasicForm::CheckPortSelected() {
+  int checked = 0;
+  for (int k = 0; PortPicker && k < 64 && k < PortPicker->CheckBoxes->Count; ++k)
+    if (static_cast<TCheckBox*>(PortPicker->CheckBoxes->Get(k))->Checked) ++checked;
+  if (checked > 0) return true;
+  ShowMessage("You must choose at least 1 port!");
+  return false;
 }
 
 bool TBasicForm::CheckRequiredIfChecked(TCheckBox* box, TWinControl* control, const std::string& message) {

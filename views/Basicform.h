@@ -26,6 +26,8 @@ class TCheckBox;
 class TComboBox;
 class TEdit;
 class TList;
+class TPanel;
+class TStackingPortUitForm;
 
 class TBasicForm : public TForm {
  public:
@@ -33,6 +35,12 @@ class TBasicForm : public TForm {
   // is not at 96 pixels per inch. The form is centred on the main window.
   TBasicForm(TComponent* AOwner, int width, int height);
   ~TBasicForm() override;
+
+  // Puts a port picker on the host panel: twelve unit pages of 64 boxes in rows of columns,
+  // unit 1 shown with the model's ports.
+  void CreatePortPicker(TPanel* host, int columns);
+  // False with "You must choose at least 1 port!" when no box of unit 1 is checked.
+  bool CheckPortSelected();
 
   // False with a message naming what is missing when the box is checked and the control empty.
   bool CheckRequiredIfChecked(TCheckBox* box, TWinControl* control, const std::string& message);
@@ -60,4 +68,5 @@ class TBasicForm : public TForm {
   int32_t IndexCount = 0;
   int32_t ExemptVar = 0;   // its include control is never consulted
   std::string PortIndexList;  // "0,1,...,63": port bit k to picker box k
+  TStackingPortUitForm* PortPicker = nullptr;  // owned as a component
 };

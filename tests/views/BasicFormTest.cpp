@@ -10,6 +10,7 @@
 #include "NvSNMPRequest2Edits.h"
 #include "Progress.h"
 #include "Progress2.h"
+#include "StackingPortUitForm.h"
 #include "StdCtrls.h"
 
 namespace {
@@ -103,6 +104,26 @@ TEST(BasicForm, RequiredChecksNameWhatIsMissing) {
   EXPECT_TRUE(form.CheckRequired(edit, "never"));
   ASSERT_EQ(boxes.Calls().size(), 1u);
   EXPECT_EQ(boxes.Calls()[0].text, "Name is required!");
+}
+
+TEST(BasicForm, PortPickerHasTwelveUnitsAndWantsOnePortChecked) {
+  GuiTesting::ScriptedAnswerer boxes;
+  TBasicForm form(nullptr, 500, 400);
+  auto* host = new TPanel(&form);
+  host->Parent = &form;
+  form.CreatePortPicker(host, 12);
+  ASSERT_NE(form.PortPicker, nullptr);
+  EXPECT_EQ(form.PortPicker->Parent(), host);
+  EXPECT_EQ(form.PortPicker->UnitSheets->Count, 12);
+  EXPECT_GE(form.PortPicker->CheckBoxes->Count, 64);
+  EXPECT_FALSE(form.CheckPortSelected());
+  ASSERT_EQ(boxes.Calls().size(), 1u);
+  EXPECT_EQ(boxes.Calls()[0].text, "You must choose at least 1 port!");
+  static_cast<TCheckBox*>(form.PortPicker->CheckBoxes->Get(63))->Checked = true;
+  EXPECT_TRUE(form.CheckPortSelected());
+  static_cast<TCheckBox*>(form.PortPicker->CheckBoxes->Get(63))->Checked = false;
+  static_cast<TCheckBox*>(form.PortPicker->CheckBoxes->Get(64))->Checked = true;  // unit 2 does not count
+  EXPECT_FALSE(form.CheckPortSelected());
 }
 
 template <class P>

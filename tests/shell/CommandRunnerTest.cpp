@@ -1,0 +1,320 @@
+// Menu commands run from their rows against the simulated switch: each kind opens its window
+// with the row's details, and what a command writes reaches the switch.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "Catalogue.h"
+#include "CommandRunner.h"
+#include "Guiconfigform.h"
+#include "GuiTesting.h"
+#include "NvSNMPRequest2Edits.h"
+#include "NvSNMPSession.h"
+#include "SwitchSim.h"
+
+namespace {
+
+SwitchSim* sim = nullptr;
+
+class Environment : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    namespace fs = std::filesystem;
+    const fs::path home = fs::current_path();
+    const fs::path dir = fs::temp_directory_path() / ("nv-commands-" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    fs::current_path(dir);
+    Application->Initialize();
+    Application->Title = "NVS-7000-D";
+    NvSNMPInitSession("");
+    fs::current_path(home);
+    fs::remove_all(dir);
+    NvCatalogueStartup();
+    sim = new SwitchSim();
+  }
+  void TearDown() override {
+    delete sim;
+    NvCatalogueShutdown();
+  }
+};
+::testing::Environment* const kEnvironment = ::testing::AddGlobalTestEnvironment(new Environment);
+
+const NvMenuCommand& Command(const char* item) {
+  const NvMenuCommand* command = NvFindMenuCommand(item);
+  if (!command) throw std::runtime_error(std::string("no command ") + item);
+  return *command;
+}
+
+class Commands : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    sim->clearSetLog();
+    DeviceAddress = "192.0.2.10";
+    NvSNMPDevice::Address = "127.0.0.1";
+    NvSNMPDevice::Port = sim->port();
+    NvSNMPSecurity::Version = 0;
+    NvSNMPDefaultTimeout = 100;
+    host.CommandTitle = &title;
+  }
+  void TearDown() override { NvSNMPSecurity::Version = 0; }
+
+  // The view's first binding, once its first read has ended.
+  static NvSNMPRequest2Edits* ReadDone(TCustomForm& form) {
+    auto& view = dynamic_cast<TConfigForm&>(form);
+    NvSNMPRequest2Edits* request = view.Requests.at(0);
+    EXPECT_TRUE(GuiTesting::ProcessUntil([&] { return view.CurrentRequest == request && !request->Busy; }));
+    return request;
+  }
+  static TSNMPListViewPanel* ListPanel(TCustomForm& form) {
+    for (int i = 0; i < form.ComponentCount; ++i)
+      if (auto* panel = dynamic_cast<TSNMPListViewPanel*>(form.GetComponent(i))) return panel;
+    return nullptr;
+  }
+  // Every window the hook saw is closed once the hook returns, also when an assertion left it early.
+  static GuiTesting::ModalHook Closing(GuiTesting::ModalHook hook) {
+    return [hook](TCustomForm& form) {
+      hook(form);
+      if (form.ModalResult == mrNone) form.ModalResult = mrCancel;
+    };
+  }
+  static bool RowsShown(TSNMPListViewPanel* panel, int count) {
+    return GuiTesting::ProcessUntil([&] { return panel->ListPanel->ListView->Items->Count >= count; });
+  }
+
+  std::string title;
+  NvCommandHost host;
+  GuiTesting::ScriptedAnswerer answers;
+};
+
+TEST_F(Commands, EditorViewIsCaptionedReadsWithItsTimeOutAndWritesCheckedRows) {
+  std::string caption;
+  int timeOut = 0;
+  std::string readTimeout;
+  GuiTesting::ModalDriver driver(Closing([&](TCustomForm& form) {
+    caption = form.Caption;
+    NvSNMPRequest2Edits* request = ReadDone(form);
+    timeOut = request->Request.TimeOut;
+    TSNMPEditorPanel* panel = nullptr;
+    for (int i = 0; i < form.ComponentCount && !panel; ++i) panel = dynamic_cast<TSNMPEditorPanel*>(form.GetComponent(i));
+    ASSERT_NE(panel, nullptr);
+    UISnmpVar& row = panel->EditsPanel->Rows.at(5);  // "IP Auto Configuration Timeout (1-65535)"
+    auto* edit = dynamic_cast<TEdit*>(row.Control);
+    ASSERT_NE(edit, nullptr);
+    readTimeout = edit->Text;
+    EXPECT_EQ(edit->MaxLength(), 5);  // "%i{n1x65535l5}"
+    panel->ClearChecksClick(nullptr);
+    edit->Text = "300";
+    row.CheckBox->Checked = true;
+    panel->SetCheckedClick(panel->CtrlBtnPanel->SetCheckedBtn);
+    GuiTesting::ProcessUntil([&] { return !request->Busy && !sim->setLog().empty(); });
+    form.ModalResult = mrCancel;
+  }));
+  NvRunMenuCommand(Command("BasicConfigure1"), host);
+  EXPECT_EQ(driver.Runs(), 1);
+  EXPECT_EQ(caption, "Basic Management: 192.0.2.10");
+  EXPECT_EQ(title, "Basic Management: 192.0.2.10");
+  EXPECT_EQ(timeOut, 400);
+  EXPECT_FALSE(readTimeout.empty());
+  ASSERT_EQ(sim->setLog().size(), 1u);
+  EXPECT_EQ(sim->setLog()[0], "1.3.6.1.4.1.32473.12.1.3.5.0=2:300");
+}
+
+TEST_F(Commands, TableViewGetsHeightAndListsTheRows) {
+  int height = 0, rows = 0;
+  GuiTesting::ModalDriver driver(Closing([&](TCustomForm& form) {
+    ReadDone(form);
+    height = form.Height;
+    TSNMPListViewPanel* panel = ListPanel(form);
+    ASSERT_NE(panel, nullptr);
+    RowsShown(panel, 1);
+    rows = panel->ListPanel->ListView->Items->Count;
+    form.ModalResult = mrCancel;
+  }));
+  NvRunMenuCommand(Command("Multipleimagemanagement1"), host);
+  EXPECT_EQ(driver.Runs(), 1);
+  EXPECT_EQ(height, 450);
+  EXPECT_GT(rows, 0);
+  EXPECT_EQ(title, "Multiple Image Management: 192.0.2.10");
+}
+
+// Trusted Host Table: status column 3, Add "createAndGo", Delete "destroy", Edit removed.
+TEST_F(Commands, AddAndDeleteWriteTheRowStatusValues) {
+  const std::string entry = "1.3.6.1.4.1.32473.12.1.2.10.1.1";
+  int step = 0;
+  bool editVisible = true, dblClick = true;
+  GuiTesting::ModalDriver driver(Closing([&](TCustomForm& form) {
+    static TSNMPListViewPanel* panel = nullptr;
+    if (step++ == 0) {
+      ReadDone(form);
+      panel = ListPanel(form);
+      ASSERT_NE(panel, nullptr);
+      ASSERT_TRUE(RowsShown(panel, 3));
+      editVisible = panel->CtrlBtnPanel->EditBtn->Visible;
+      dblClick = static_cast<bool>(panel->ListPanel->ListView->OnDblClick);
+      panel->AddClick(panel->CtrlBtnPanel->AddBtn);  // the pop-up runs as the next step
+      ASSERT_TRUE(RowsShown(panel, 4));
+      TListView* list = panel->ListPanel->ListView;
+      TListItem* added = nullptr;
+      for (int i = 0; i < list->Items->Count; ++i)
+        if (list->Items->Item[i]->Caption() == "7") added = list->Items->Item[i];
+      ASSERT_NE(added, nullptr);
+      GuiTesting::UserClickItem(list, added);
+      answers.Answer(IDOK);
+      panel->DeleteEntry(panel->CtrlBtnPanel->DeleteBtn);
+      form.ModalResult = mrCancel;
+      return;
+    }
+    // The Add pop-up: index 7, address and mask.
+    TEditsPanel* edits = panel->EditsPanel;
+    auto set = [&](int row, const char* text) {
+      dynamic_cast<TEdit*>(edits->Rows.at(row).Control)->Text = text;
+      edits->Rows.at(row).CheckBox->Checked = true;
+    };
+    set(0, "7");
+    set(1, "10.1.1.7");
+    set(2, "255.255.255.0");
+    panel->SetCheckedClick(nullptr);
+    GuiTesting::ProcessUntil([&] { return !sim->setLog().empty() && !panel->EditCtrl->Busy; });
+    if (form.Visible) form.ModalResult = mrOk;
+  }));
+  NvRunMenuCommand(Command("TrustHostTable1"), host);
+  EXPECT_FALSE(editVisible);
+  EXPECT_FALSE(dblClick);
+  const auto log = sim->setLog();
+  ASSERT_EQ(log.size(), 2u);
+  EXPECT_NE(log[0].find(entry + ".3.7=2:4"), std::string::npos) << log[0];  // createAndGo
+  EXPECT_NE(log[0].find(entry + ".2.7=64:10.1.1.7"), std::string::npos) << log[0];
+  EXPECT_EQ(log[1], entry + ".3.7=2:6");  // destroy, nothing else
+}
+
+TEST_F(Commands, CounterTableReadsAsVersion2cAndPutsVersion1Back) {
+  int versionSent = -1, sessionDuring = -1, rows = 0;
+  GuiTesting::ModalDriver driver(Closing([&](TCustomForm& form) {
+    NvSNMPRequest2Edits* request = ReadDone(form);
+    versionSent = request->Request.Version;
+    sessionDuring = NvSNMPSecurity::Version;
+    TSNMPListViewPanel* panel = ListPanel(form);
+    RowsShown(panel, 1);
+    rows = panel->ListPanel->ListView->Items->Count;
+    form.ModalResult = mrCancel;
+  }));
+  NvRunMenuCommand(Command("IFXTable1"), host);
+  EXPECT_EQ(versionSent, 1);
+  EXPECT_EQ(sessionDuring, 1);
+  EXPECT_GT(rows, 0);
+  EXPECT_EQ(NvSNMPSecurity::Version, 0);
+}
+
+TEST_F(Commands, VersionIsPutBackWhenTheWindowCannotBeMade) {
+  NvMenuCommand broken = Command("IFXTable1");
+  broken.View.Formats[0] = {1, "%i{Z}", "NoSuchCheck"};
+  GuiTesting::ModalDriver driver(Closing([&](TCustomForm& form) { form.ModalResult = mrCancel; }));
+  EXPECT_THROW(NvRunMenuCommand(broken, host), Exception);
+  EXPECT_EQ(driver.Runs(), 0);
+  EXPECT_EQ(NvSNMPSecurity::Version, 0);
+}
+
+TEST_F(Commands, VersionTwoSessionIsLeftAlone) {
+  NvSNMPSecurity::Version = 1;
+  GuiTesting::ModalDriver driver(Closing([&](TCustomForm& form) { form.ModalResult = mrCancel; }));
+  NvRunMenuCommand(Command("IFXTable1"), host);
+  EXPECT_EQ(NvSNMPSecurity::Version, 1);
+}
+
+// CFM > MA > Net Table: the Add pop-up lacks row 4 ("Net CCM Interval"), the Edit pop-up has it.
+TEST_F(Commands, CfmNetAddPopupHidesRowFourAndEditShowsIt) {
+  int step = 0;
+  bool row4InAdd = true, row3InAdd = false, row4InEdit = false;
+  TSNMPListViewPanel* panel = nullptr;
+  GuiTesting::ModalDriver driver(Closing([&](TCustomForm& form) {
+    switch (step++) {
+      case 0: {
+        ReadDone(form);
+        panel = ListPanel(form);
+        ASSERT_TRUE(RowsShown(panel, 1));
+        panel->AddClick(panel->CtrlBtnPanel->AddBtn);
+        ASSERT_TRUE(RowsShown(panel, 1));  // read again after the pop-up
+        ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return !panel->EditCtrl->Busy; }));
+        TListView* list = panel->ListPanel->ListView;
+        GuiTesting::UserClickItem(list, list->Items->Item[0]);
+        panel->EditClick(panel->CtrlBtnPanel->EditBtn);
+        form.ModalResult = mrCancel;
+        break;
+      }
+      case 1:
+        row4InAdd = panel->EditsPanel->Rows.at(4).Control->Visible;
+        row3InAdd = panel->EditsPanel->Rows.at(3).Control->Visible;
+        form.ModalResult = mrCancel;
+        break;
+      default:
+        row4InEdit = panel->EditsPanel->Rows.at(4).Control->Visible;
+        form.ModalResult = mrCancel;
+    }
+  }));
+  NvRunMenuCommand(Command("NetTable1"), host);
+  EXPECT_EQ(step, 3);
+  EXPECT_FALSE(row4InAdd);
+  EXPECT_TRUE(row3InAdd);
+  EXPECT_TRUE(row4InEdit);
+  EXPECT_TRUE(sim->setLog().empty());
+}
+
+TEST_F(Commands, RebootSendsWarmStartOnlyOnYes) {
+  answers.Answer(IDNO);
+  NvRunMenuCommand(Command("Reboot1"), host);
+  EXPECT_TRUE(sim->setLog().empty());
+  answers.Answer(IDYES);
+  NvRunMenuCommand(Command("Reboot1"), host);
+  ASSERT_EQ(answers.Calls().size(), 2u);
+  EXPECT_EQ(answers.Calls()[1].title, "Reboot");
+  EXPECT_EQ(answers.Calls()[1].text, "Are you sure to reboot the device?");
+  ASSERT_EQ(sim->setLog().size(), 1u);
+  EXPECT_EQ(sim->setLog()[0], "1.3.6.1.4.1.32473.12.1.2.3.0=2:3");
+}
+
+// A dialog registered under its class name, kept in its global variable while shown.
+class TTestTimeForm : public TForm {
+ public:
+  explicit TTestTimeForm(TComponent* AOwner) : TForm(AOwner) { Caption = "Stored"; }
+};
+TTestTimeForm* TestTimeForm = nullptr;
+
+TEST_F(Commands, DialogIsBuiltOnlyOnceRegisteredAndHeldInItsGlobalWhileShown) {
+  const NvMenuCommand& currentTime = Command("Time1");  // dialog TCurrentTimeForm, global CurrentTimeForm
+  NvMenuCommand row = currentTime;
+  row.DialogClass = "TTestTimeForm";
+  row.GlobalForm = "TestTimeForm";
+  EXPECT_FALSE(NvMenuCommandBuilt(row));
+  NvRegisterDialogClass<TTestTimeForm>("TTestTimeForm", "TestTimeForm", TestTimeForm);
+  EXPECT_TRUE(NvMenuCommandBuilt(row));
+
+  std::string caption;
+  TForm* global = nullptr;
+  TForm* shown = nullptr;
+  GuiTesting::ModalDriver driver(Closing([&](TCustomForm& form) {
+    caption = form.Caption;
+    global = TestTimeForm;
+    shown = dynamic_cast<TForm*>(&form);
+    form.ModalResult = mrCancel;
+  }));
+  NvRunMenuCommand(row, host);
+  EXPECT_EQ(caption, "Current Time: 192.0.2.10");
+  EXPECT_EQ(global, shown);
+  EXPECT_EQ(TestTimeForm, nullptr);
+
+  row.NoCaption = true;
+  NvRunMenuCommand(row, host);
+  EXPECT_EQ(caption, "Stored");
+}
+
+TEST_F(Commands, EveryViewAndViewerRowCanRun) {
+  for (const NvMenuCommand* command : NvMenuCommands()) {
+    if (command->Kind == NvCommandKind::Dialog || command->Kind == NvCommandKind::Other) continue;
+    EXPECT_TRUE(NvMenuCommandBuilt(*command)) << command->Item;
+  }
+  EXPECT_TRUE(NvMenuCommandBuilt(Command("Reboot1")));
+  EXPECT_FALSE(NvMenuCommandBuilt(Command("AgentSuportedUpdateFiles1")));  // its dialog is not made yet
+}
+
+}  // namespace
