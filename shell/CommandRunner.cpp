@@ -165,11 +165,10 @@ void RunView(const NvMenuCommand& command, NvCommandHost& host) {
     if (raise) NvSNMPSecurity::Version = version;
   });
 
-  const bool tabs = command.Kind == NvCommandKind::Tabs;
-  if (!tabs) SetCommandTitle(command, host);
+  SetCommandTitle(command, host);
   std::unique_ptr<TConfigForm> form(new TConfigForm(Application));
-  if (!tabs) {
-    form->Caption = *host.CommandTitle;
+  if (command.Kind != NvCommandKind::Tabs) {
+    form->Caption = Caption(command);
     NvSNMPRequest2Edits* request = MakeRequest(form.get(), command.View);
     if (command.Kind == NvCommandKind::Editor) {
       ApplyEditorDetails(form->MakeEditorForm(request), request, command.View);
@@ -180,10 +179,7 @@ void RunView(const NvMenuCommand& command, NvCommandHost& host) {
     }
   } else {
     form->MakePageForm();
-    if (command.CaptionFirst) {
-      SetCommandTitle(command, host);
-      form->Caption = Caption(command);
-    }
+    if (command.CaptionFirst) form->Caption = Caption(command);
     for (const NvCommandPage& page : command.Pages) {
       NvSNMPRequest2Edits* request = MakeRequest(form.get(), page.View);
       if (page.Kind == NvCommandKind::Editor) {
@@ -194,10 +190,7 @@ void RunView(const NvMenuCommand& command, NvCommandHost& host) {
         ApplyTableDetails(panel, page.View);
       }
     }
-    if (!command.CaptionFirst) {
-      SetCommandTitle(command, host);
-      form->Caption = Caption(command);
-    }
+    if (!command.CaptionFirst) form->Caption = Caption(command);
   }
   if (command.Height > 0) form->Height = command.Height;
   form->ShowModal();

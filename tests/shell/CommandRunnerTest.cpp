@@ -12,6 +12,7 @@
 #include "NvSNMPRequest2Edits.h"
 #include "NvSNMPSession.h"
 #include "SwitchSim.h"
+#include "WinExec.h"
 
 namespace {
 
@@ -46,6 +47,15 @@ const NvMenuCommand& Command(const char* item) {
   return *command;
 }
 
+// Every component of type T that the owner owns, directly or further down, in creation order.
+template <class T>
+void FindAll(TComponent* owner, std::vector<T*>& found) {
+  for (int i = 0; i < owner->ComponentCount; ++i) {
+    if (auto* t = dynamic_cast<T*>(owner->GetComponent(i))) found.push_back(t);
+    FindAll(owner->GetComponent(i), found);
+  }
+}
+
 class Commands : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -67,9 +77,9 @@ class Commands : public ::testing::Test {
     return request;
   }
   static TSNMPListViewPanel* ListPanel(TCustomForm& form) {
-    for (int i = 0; i < form.ComponentCount; ++i)
-      if (auto* panel = dynamic_cast<TSNMPListViewPanel*>(form.GetComponent(i))) return panel;
-    return nullptr;
+    std::vector<TSNMPListViewPanel*> panels;
+    FindAll(&form, panels);
+    return panels.empty() ? nullptr : panels[0];
   }
   // Every window the hook saw is closed once the hook returns, also when an assertion left it early.
   static GuiTesting::ModalHook Closing(GuiTesting::ModalHook hook) {
@@ -95,9 +105,10 @@ TEST_F(Commands, EditorViewIsCaptionedReadsWithItsTimeOutAndWritesCheckedRows) {
     caption = form.Caption;
     NvSNMPRequest2Edits* request = ReadDone(form);
     timeOut = request->Request.TimeOut;
-    TSNMPEditorPanel* panel = nullptr;
-    for (int i = 0; i < form.ComponentCount && !panel; ++i) panel = dynamic_cast<TSNMPEditorPanel*>(form.GetComponent(i));
-    ASSERT_NE(panel, nullptr);
+    std::vector<TSNMPEditorPanel*> panels;
+    FindAll(&form, panels);
+    ASSERT_EQ(panels.size(), 1u);
+    TSNMPEditorPanel* panel = panels[0];
     UISnmpVar& row = panel->EditsPanel->Rows.at(5);  // "IP Auto Configuration Timeout (1-65535)"
     auto* edit = dynamic_cast<TEdit*>(row.Control);
     ASSERT_NE(edit, nullptr);
@@ -258,6 +269,73 @@ TEST_F(Commands, CfmNetAddPopupHidesRowFourAndEditShowsIt) {
   EXPECT_TRUE(row3InAdd);
   EXPECT_TRUE(row4InEdit);
   EXPECT_TRUE(sim->setLog().empty());
+}
+
+TEST_F(Commands, TabViewMakesOnePagePerEntryWithItsDetails) {
+  std::string caption;
+  int height = 0;
+  std::vector<NvSNMPRequest2Edits*> requests;
+  std::vector<bool> stopShown, editShown;
+  GuiTesting::ModalDriver driver(Closing([&](TCustomForm& form) {
+    auto& view = dynamic_cast<TConfigForm&>(form);
+    caption = form.Caption;
+    height = form.Height;
+    requests = view.Requests;
+    std::vector<TSNMPListViewPanel*> panels;
+    FindAll(&form, panels);
+    for (TSNMPListViewPanel* panel : panels) {
+      stopShown.push_back(panel->CtrlBtnPanel->StopBtn->Visible);
+      editShown.push_back(panel->CtrlBtnPanel->EditBtn->Visible);
+    }
+    ASSERT_TRUE(GuiTesting::ProcessUntil([&] {
+      for (auto* r : view.Requests)
+        if (r->Busy) return false;
+      return true;
+    }));
+  }));
+  NvRunMenuCommand(Command("PPPoECircuitIDInsertion1"), host);
+  EXPECT_EQ(caption, "PPPoE Circuit ID Insertion Settings: 192.0.2.10");
+  EXPECT_EQ(title, caption);
+  EXPECT_EQ(height, 450);
+  EXPECT_EQ(requests.size(), NvFindMenuCommand("PPPoECircuitIDInsertion1")->Pages.size());
+
+  // Packet Content Mask: two add/delete pages without Edit, with Stop; the second page's
+  // first variable is read-only in the view's own list.
+  int readOnlyAccess = 0;
+  stopShown.clear();
+  editShown.clear();
+  GuiTesting::ModalDriver masks(Closing([&](TCustomForm& form) {
+    auto& view = dynamic_cast<TConfigForm&>(form);
+    std::vector<TSNMPListViewPanel*> panels;
+    FindAll(&form, panels);
+    for (TSNMPListViewPanel* panel : panels) {
+      stopShown.push_back(panel->CtrlBtnPanel->StopBtn->Visible);
+      editShown.push_back(panel->CtrlBtnPanel->EditBtn->Visible);
+    }
+    readOnlyAccess = view.Requests.at(1)->Request.Vars.GetVar(0)->Access;
+    GuiTesting::ProcessUntil([&] { return !view.Requests[0]->Busy && !view.Requests[1]->Busy; });
+  }));
+  NvRunMenuCommand(Command("PayloadMaskInformation1"), host);
+  EXPECT_EQ(stopShown, (std::vector<bool>{true, true}));
+  EXPECT_EQ(editShown, (std::vector<bool>{false, false}));
+  EXPECT_EQ(readOnlyAccess, NvAccess::readonly);
+  EXPECT_EQ(title, "Packet Content Mask: 192.0.2.10");
+}
+
+TEST_F(Commands, HelpOpensTheHelpFileBesideTheProgram) {
+  std::vector<std::string> opened;
+  SetDocumentOpener([&](const std::string& file) {
+    opened.push_back(file);
+    return true;
+  });
+  NvRunMenuCommand(Command("Help2"), host);
+  SetDocumentOpener([](const std::string&) { return false; });
+  NvRunMenuCommand(Command("Help2"), host);
+  SetDocumentOpener(nullptr);
+  ASSERT_EQ(opened.size(), 1u);
+  EXPECT_TRUE(opened[0].ends_with("/NVS-7000-D_B1_20110304.hlp")) << opened[0];
+  ASSERT_EQ(answers.Calls().size(), 1u);  // the failed opening is said
+  EXPECT_NE(answers.Calls()[0].text.find("could not be opened"), std::string::npos);
 }
 
 TEST_F(Commands, RebootSendsWarmStartOnlyOnYes) {
