@@ -1,5 +1,7 @@
 #include "Mainunit.h"
 
+#include "CommandRunner.h"
+#include "Commands.h"
 #include "Dialogs.h"
 #include "ExtCtrls.h"
 #include "MenuTree.h"
@@ -123,8 +125,11 @@ void TMainForm::BuildMenu() {
     if (!entry.Name || !entry.Handler) continue;
     TMenuItem* item = menuItems_[entry.Name];
     auto handler = CommandHandlers().find(entry.Handler);
+    const NvMenuCommand* command = NvFindMenuCommand(entry.Name);
     if (handler != CommandHandlers().end())
       item->OnClick = [this, method = handler->second](TObject* sender) { (this->*method)(sender); };
+    else if (command && NvMenuCommandBuilt(*command))
+      item->OnClick = [this, command](TObject*) { RunCommand(*command); };
     else if (item->Count == 0)
       item->Enabled = false;
   }
@@ -140,6 +145,11 @@ void TMainForm::BuildMenu() {
   SingleIP1 = MenuItem("SingleIP1");
   Help1 = MenuItem("Help1");
   Refresh1 = MenuItem("Refresh1");
+}
+
+void TMainForm::RunCommand(const NvMenuCommand& command) {
+  NvCommandHost host{.MainWindow = this, .CommandTitle = &CommandTitle, .Texts = this};
+  NvRunMenuCommand(command, host);
 }
 
 TMenuItem* TMainForm::MenuItem(const std::string& name) const {

@@ -16,6 +16,7 @@
 
 class NvSNMPRequest2Edits;
 class TList;
+struct NvMenuCommand;
 
 class TMainForm : public TForm, public TSessionTexts {
  public:
@@ -63,14 +64,16 @@ class TMainForm : public TForm, public TSessionTexts {
   // The menu item of this component name, or null.
   TMenuItem* MenuItem(const std::string& name) const;
 
-  // A menu command of the window: the item named Name + "Click" runs it. An item whose
-  // command is not here stays disabled.
+  // Commands the window runs itself, by handler name (item name + "Click"); they come before
+  // the command rows of the menu. An item whose command is neither here nor built as a row
+  // stays disabled.
   using CommandHandler = void (TMainForm::*)(TObject*);
   static const std::map<std::string, CommandHandler>& CommandHandlers();
 
  private:
   void BuildLayout();
   void BuildMenu();
+  void RunCommand(const NvMenuCommand& command);
 
   bool activated_ = false;
   std::map<std::string, TMenuItem*> menuItems_;

@@ -8,6 +8,7 @@
 
 #include "Dialogs.h"
 #include "Mainunit.h"
+#include "CommandRunner.h"
 #include "MenuTree.h"
 #include "NvSNMPRequest2Edits.h"
 #include "NvSNMPRequest2Leds.h"
@@ -185,13 +186,33 @@ TEST_F(MainWindow, MenuHoldsEveryItemOfTheTableWithItsVisibilityAndOnlyBuiltComm
     ASSERT_NE(item, nullptr) << entry.Name;
     EXPECT_EQ(item->Caption(), entry.Caption);
     EXPECT_EQ(item->Visible, !entry.Hidden) << entry.Name;
-    if (entry.Handler && item->Count == 0)
-      EXPECT_EQ(item->Enabled, TMainForm::CommandHandlers().count(entry.Handler) == 1) << entry.Name;
+    if (entry.Handler && item->Count == 0) {
+      const NvMenuCommand* command = NvFindMenuCommand(entry.Name);
+      const bool built = TMainForm::CommandHandlers().count(entry.Handler) == 1 ||
+                         (command && NvMenuCommandBuilt(*command));
+      EXPECT_EQ(item->Enabled, built) << entry.Name;
+      if (built) EXPECT_TRUE(item->OnClick) << entry.Name;
+    }
     if (entry.Parent) EXPECT_EQ(item->Parent->Name(), entry.Parent);
   }
   EXPECT_GT(items, 300);
   EXPECT_TRUE(form->Refresh1->Enabled);
   EXPECT_FALSE(form->SNMPv31->Enabled);  // version 2c
+}
+
+TEST_F(MainWindow, ChoosingABuiltCommandOpensItsWindowCaptionedWithTheAddress) {
+  TMainForm* form = Make();
+  TMenuItem* item = form->MenuItem("RMONSetting1");
+  ASSERT_TRUE(item->Enabled);
+  std::string caption;
+  GuiTesting::ModalDriver driver([&](TCustomForm& shown) {
+    caption = shown.Caption;
+    shown.ModalResult = mrCancel;
+  });
+  item->Click();
+  EXPECT_EQ(driver.Runs(), 1);
+  EXPECT_EQ(caption, "RMON State: 127.0.0.1");
+  EXPECT_EQ(form->CommandTitle, "RMON State: 127.0.0.1");
 }
 
 TEST_F(MainWindow, ProgramShowsTheFrontPanelAndEndsCleanlyWhenTheWindowCloses) {
