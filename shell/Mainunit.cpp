@@ -96,6 +96,7 @@ void TMainForm::BuildLayout() {
 const std::map<std::string, TMainForm::CommandHandler>& TMainForm::CommandHandlers() {
   static const std::map<std::string, CommandHandler> handlers = {
       {"Refresh1Click", &TMainForm::Refresh1Click},
+      {"Menu_RMONClick", &TMainForm::Menu_RMONClick},
   };
   return handlers;
 }
@@ -229,4 +230,23 @@ void TMainForm::Refresh1Click(TObject*) {
   CloseAllPanels();
   CurrentPanel = nullptr;
   ShowFrontPanel();
+}
+
+// Opening the RMON menu: the viewers are offered only while the device's RMON is on.
+void TMainForm::Menu_RMONClick(TObject*) {
+  try {
+    NvSNMPRequest2Edits request(this);
+    request.Request.Vars = NvSNMPVarList(RmonStateTable, SVT_SV, 0);
+    request.Asynchronous = 0;
+    request.BindStaticText(0, ST_RmonState);
+    request.Get();
+    const std::string state = ST_RmonState->Caption;
+    for (const char* name : {"Statistics1", "History1", "AlarmEvent1"}) {
+      TMenuItem* item = MenuItem(name);
+      if (state == "disabled") item->Enabled = false;
+      if (state == "enabled") item->Enabled = true;
+    }
+  } catch (const Exception& e) {
+    StatusBar->Panels->Items[0]->Text = e.Message;
+  }
 }

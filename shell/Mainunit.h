@@ -60,6 +60,7 @@ class TMainForm : public TForm, public TSessionTexts {
 
   // Menu commands built so far.
   void Refresh1Click(TObject* Sender);
+  void Menu_RMONClick(TObject* Sender);
 
   // The menu item of this component name, or null.
   TMenuItem* MenuItem(const std::string& name) const;

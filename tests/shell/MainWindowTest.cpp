@@ -215,6 +215,29 @@ TEST_F(MainWindow, ChoosingABuiltCommandOpensItsWindowCaptionedWithTheAddress) {
   EXPECT_EQ(form->CommandTitle, "RMON State: 127.0.0.1");
 }
 
+TEST_F(MainWindow, OpeningTheRmonMenuOffersTheViewersOnlyWhileRmonIsOn) {
+  TMainForm* form = Make();
+  TMenuItem* viewers[] = {form->MenuItem("Statistics1"), form->MenuItem("History1"), form->MenuItem("AlarmEvent1")};
+  const char* const rmonState = "1.3.6.1.4.1.32473.11.113.1.3.2.1.2.16.0";
+  Write(rmonState, "2:2");
+  form->Menu_RMON->Click();
+  EXPECT_EQ(form->ST_RmonState->Caption(), "disabled");
+  for (TMenuItem* item : viewers) EXPECT_FALSE(item->Enabled) << item->Name();
+  EXPECT_TRUE(form->MenuItem("RMONSetting1")->Enabled);
+
+  Write(rmonState, "2:3");
+  form->Menu_RMON->Click();
+  EXPECT_EQ(form->ST_RmonState->Caption(), "enabled");
+  for (TMenuItem* item : viewers) EXPECT_TRUE(item->Enabled) << item->Name();
+
+  // A read that cannot be sent leaves the items and tells why in the status bar.
+  Write(rmonState, "2:2");
+  NvSNMPDevice::Address = "not an address";
+  form->Menu_RMON->Click();
+  for (TMenuItem* item : viewers) EXPECT_TRUE(item->Enabled) << item->Name();
+  EXPECT_FALSE(form->StatusBar->Panels->Items[0]->Text().empty());
+}
+
 TEST_F(MainWindow, ProgramShowsTheFrontPanelAndEndsCleanlyWhenTheWindowCloses) {
   bool panelShown = false;
   int ticks = 0;
