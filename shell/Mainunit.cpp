@@ -104,6 +104,13 @@ const std::map<std::string, TMainForm::CommandHandler>& TMainForm::CommandHandle
 // Every item of the menu table, with its designed visibility. Items that run a command not
 // built yet are disabled; a top-level menu whose opening runs a command stays enabled.
 void TMainForm::BuildMenu() {
+  // The command rows of the window's own commands, for whoever runs rows by name.
+  NvRegisterCustomCommand("RefreshFrontPanel", [](const NvMenuCommand&, NvCommandHost& host) {
+    if (auto* window = dynamic_cast<TMainForm*>(host.MainWindow)) window->Refresh1Click(window);
+  });
+  NvRegisterCustomCommand("RmonStateRule", [](const NvMenuCommand&, NvCommandHost& host) {
+    if (auto* window = dynamic_cast<TMainForm*>(host.MainWindow)) window->Menu_RMONClick(window);
+  });
   MainMenu1 = new TMainMenu(this);
   MainMenu1->Name = "MainMenu1";
   std::map<std::string, TMenuItem*> parents;

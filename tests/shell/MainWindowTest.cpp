@@ -144,10 +144,16 @@ TEST_F(MainWindow, RefreshAsksFirstAndOnOkBuildsThePanelAgainFromAFreshRead) {
   EXPECT_EQ(answers_.Calls()[0].buttons, (std::vector<int>{IDOK, IDCANCEL}));
   EXPECT_EQ(form->CurrentPanel, first);
   EXPECT_EQ(form->ST_HWVersion->Caption(), "B1");
+  // The command row of the item reaches the same handler.
+  answers_.Answer(IDCANCEL);
+  NvCommandHost host{.MainWindow = form, .CommandTitle = &form->CommandTitle, .Texts = form};
+  NvRunMenuCommand(*NvFindMenuCommand("Refresh1"), host);
+  ASSERT_EQ(answers_.Calls().size(), 2u);
+  EXPECT_EQ(form->CurrentPanel, first);
 
   answers_.Answer(IDOK);
   form->Refresh1->Click();
-  EXPECT_EQ(answers_.Calls().size(), 2u);
+  EXPECT_EQ(answers_.Calls().size(), 3u);
   EXPECT_NE(dynamic_cast<TPanelNVS7030Form*>(form->CurrentPanel), nullptr);
   EXPECT_EQ(form->PanelList->Count, 1);
   EXPECT_EQ(form->FindComponent("PanelNVS7030B1Form"), nullptr);
@@ -197,6 +203,8 @@ TEST_F(MainWindow, MenuHoldsEveryItemOfTheTableWithItsVisibilityAndOnlyBuiltComm
   }
   EXPECT_GT(items, 300);
   EXPECT_TRUE(form->Refresh1->Enabled);
+  EXPECT_TRUE(NvMenuCommandBuilt(*NvFindMenuCommand("Refresh1")));
+  EXPECT_TRUE(NvMenuCommandBuilt(*NvFindMenuCommand("Menu_RMON")));
   EXPECT_FALSE(form->SNMPv31->Enabled);  // version 2c
 }
 
