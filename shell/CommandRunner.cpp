@@ -4,6 +4,7 @@
 #include <map>
 #include <memory>
 
+#include "About.h"
 #include "ComCtrls.h"
 #include "Dialogs.h"
 #include "Guiconfigform.h"
@@ -17,12 +18,16 @@
 namespace {
 
 std::map<std::string, NvDialogFactory>& Dialogs() {
-  static std::map<std::string, NvDialogFactory> dialogs;
+  static std::map<std::string, NvDialogFactory> dialogs = {
+      {"TAboutForm", [](TComponent* owner, int) -> TForm* { return new TAboutForm(owner); }},
+  };
   return dialogs;
 }
 
 std::map<std::string, NvGlobalFormSetter>& GlobalForms() {
-  static std::map<std::string, NvGlobalFormSetter> globals;
+  static std::map<std::string, NvGlobalFormSetter> globals = {
+      {"AboutForm", [](TForm* form) { AboutForm = static_cast<TAboutForm*>(form); }},
+  };
   return globals;
 }
 
@@ -193,6 +198,16 @@ void RunView(const NvMenuCommand& command, NvCommandHost& host) {
     if (!command.CaptionFirst) form->Caption = Caption(command);
   }
   if (command.Height > 0) form->Height = command.Height;
+  // Where the view unit offers its ConfigForm variable, it names the shown view and nothing after.
+  NvGlobalFormSetter keep;
+  if (command.KeepInConfigForm) {
+    auto global = GlobalForms().find("ConfigForm");
+    if (global != GlobalForms().end()) keep = global->second;
+  }
+  if (keep) keep(form.get());
+  ScopeExit forget([&] {
+    if (keep) keep(nullptr);
+  });
   form->ShowModal();
 }
 

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "About.h"
 #include "Catalogue.h"
 #include "CommandRunner.h"
 #include "Guiconfigform.h"
@@ -384,6 +385,39 @@ TEST_F(Commands, DialogIsBuiltOnlyOnceRegisteredAndHeldInItsGlobalWhileShown) {
   row.NoCaption = true;
   NvRunMenuCommand(row, host);
   EXPECT_EQ(caption, "Stored");
+}
+
+TEST_F(Commands, AboutShowsNameAndReleaseAndTheBuildOnShiftAltF3) {
+  std::string caption, about, before, plainF3, shiftF3, full;
+  bool heldInGlobal = false;
+  GuiTesting::ModalDriver driver(Closing([&](TCustomForm& form) {
+    auto& window = dynamic_cast<TAboutForm&>(form);
+    heldInGlobal = AboutForm == &window;
+    GuiTesting::ProcessUntil([&] { return !window.Caption().empty(); }, 2000);
+    caption = window.Caption;
+    about = window.AboutLabel->Caption;
+    before = window.VersionLabel->Caption;
+    WORD key = VK_F3;
+    window.BT_OkKeyDown(window.BT_Ok, key, 0);
+    window.BT_OkKeyDown(window.BT_Ok, key, ssAlt);
+    plainF3 = window.VersionLabel->Caption;
+    window.BT_OkKeyDown(window.BT_Ok, key, ssShift);
+    shiftF3 = window.VersionLabel->Caption;
+    window.BT_OkKeyDown(window.BT_Ok, key, ssShift | ssAlt | ssCtrl);
+    full = window.VersionLabel->Caption;
+    GuiTesting::UserClick(window.BT_Ok);
+  }));
+  title = "unchanged";
+  NvRunMenuCommand(Command("About1"), host);
+  EXPECT_TRUE(heldInGlobal);
+  EXPECT_EQ(AboutForm, nullptr);
+  EXPECT_EQ(caption, "About NVS-7000-D Module");
+  EXPECT_EQ(about, "Norvane NVS-7000-D Management Module");
+  EXPECT_EQ(before, "Release Version 1.28");
+  EXPECT_EQ(plainF3, "Release Version 1.28");
+  EXPECT_EQ(shiftF3, "Release Version 1.28");
+  EXPECT_EQ(full, "Release Version 1.28R07(Build 2011/3/4)");
+  EXPECT_EQ(title, "unchanged");  // the row has no title of its own
 }
 
 TEST_F(Commands, EveryViewAndViewerRowCanRun) {

@@ -5,6 +5,7 @@ if(TARGET views AND TARGET switchsim_fixture)
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/CommandRunnerTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/ViewerLaunchTest.cpp
             ${CMAKE_SOURCE_DIR}/shell/CommandRunner.cpp
+            ${CMAKE_SOURCE_DIR}/shell/About.cpp
             ${CMAKE_SOURCE_DIR}/shell/ViewerLaunch.cpp
             ${CMAKE_SOURCE_DIR}/shell/Startup.cpp
             ${CMAKE_SOURCE_DIR}/shell/CommandsBasic.cpp

@@ -137,6 +137,7 @@ void ExpectThirtyStepsThenClose() {
   EXPECT_EQ(progress->Parent(), &dialog);
   EXPECT_TRUE(progress->ProgressTimer->Enabled());
   EXPECT_EQ(progress->ProgressBar->Max(), 76);
+  EXPECT_EQ(progress->BorderIcons(), 0u);  // no close button: only the timer ends it
   progress->ProgressTimer->Interval = 2;  // the real window steps once a second
   int ticks = 0;
   auto step = progress->ProgressTimer->OnTimer;
