@@ -10,6 +10,8 @@
 #include <memory>
 #include <string>
 
+#include <unistd.h>
+
 #include "Catalogue.h"
 #include "GuiTesting.h"
 #include "NvSNMPSession.h"
@@ -36,6 +38,12 @@ inline std::string StatusValue(const std::map<int, std::string>& codes, const st
 class SwitchSimSuite : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
+    // The session keeps its boot counter in the working folder: one of its own per process,
+    // as tests run side by side.
+    oldDir_ = std::filesystem::current_path();
+    workDir_ = std::filesystem::temp_directory_path() / ("nv-panel-work-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(workDir_);
+    std::filesystem::current_path(workDir_);
     const std::filesystem::path seed =
         std::filesystem::temp_directory_path() / ("nv-panel-" + std::to_string(::getpid()) + ".snmprec");
     std::ofstream(seed) << kLedStatusOid << "|4x|" << StatusValue({}) << "\n" << kRevisionOid << "|4|B1\n";
@@ -53,6 +61,8 @@ class SwitchSimSuite : public ::testing::Test {
     delete sim_;
     writer_ = nullptr;
     sim_ = nullptr;
+    std::filesystem::current_path(oldDir_);
+    std::filesystem::remove_all(workDir_);
   }
 
   void SetUp() override {
@@ -82,10 +92,13 @@ class SwitchSimSuite : public ::testing::Test {
 
   static SwitchSim* sim_;
   static SimClient* writer_;
+  static std::filesystem::path oldDir_, workDir_;
   GuiTesting::ScriptedAnswerer answers_;
 };
 
 inline SwitchSim* SwitchSimSuite::sim_ = nullptr;
 inline SimClient* SwitchSimSuite::writer_ = nullptr;
+inline std::filesystem::path SwitchSimSuite::oldDir_;
+inline std::filesystem::path SwitchSimSuite::workDir_;
 
 }  // namespace paneltest
