@@ -8,6 +8,8 @@
 //
 // Dialog units register their class once, before the menu is built:
 //   NvRegisterDialogClass<TCurrentTimeForm>("TCurrentTimeForm", "CurrentTimeForm", CurrentTimeForm);
+// The view unit may register its ConfigForm variable with NvRegisterGlobalForm("ConfigForm", ...):
+// rows marked KeepInConfigForm then keep their view there while it is shown.
 #pragma once
 
 #include <functional>
@@ -59,12 +61,14 @@ void NvRegisterDialogClass(const std::string& className, const std::string& glob
 using NvCustomCommand = std::function<void(const NvMenuCommand& command, NvCommandHost& host)>;
 void NvRegisterCustomCommand(const std::string& name, NvCustomCommand handler);
 
-// The hand-written commands of this unit, registered on first use of the runner: "RebootDevice",
-// "OpenHelpFile" and "DoNothing".
+// The hand-written commands this unit provides as "RebootDevice", "OpenHelpFile" and
+// "DoNothing" (items that only open their submenu); the main window adds its own.
+//
+// Reboot: after "Are you sure to reboot the device?" one blocking SET of warm-start to the
+// System Reset object; its outcome is not reported, since a rebooting device rarely answers.
 void NvRebootDevice();
+// Opens the help file beside the program; says so when it cannot be opened.
 void NvOpenHelpFile();
 
-// The Reboot question's answer decides; one blocking SET of warm-start, its outcome unreported
-// (a rebooting device rarely answers).
 inline constexpr const char* kSystemResetOid = "1.3.6.1.4.1.32473.12.1.2.3";
 inline constexpr const char* kHelpFileName = "NVS-7000-D_B1_20110304.hlp";

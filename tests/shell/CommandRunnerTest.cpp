@@ -150,6 +150,32 @@ TEST_F(Commands, TableViewGetsHeightAndListsTheRows) {
   EXPECT_EQ(title, "Multiple Image Management: 192.0.2.10");
 }
 
+// Multicast Filter Port Table: columns rebuilt from the labels, rows 2 and 3 of width 0 but still read.
+TEST_F(Commands, ZeroWidthColumnsAreKeptOutOfSightButRead) {
+  std::vector<std::string> captions;
+  std::vector<int> widths;
+  std::string hiddenCell;
+  GuiTesting::ModalDriver driver(Closing([&](TCustomForm& form) {
+    ReadDone(form);
+    TSNMPListViewPanel* panel = ListPanel(form);
+    ASSERT_TRUE(RowsShown(panel, 1));
+    TListView* list = panel->ListPanel->ListView;
+    for (int i = 0; i < list->Columns->Count; ++i) {
+      captions.push_back(list->Columns->GetItem(i)->Caption);
+      widths.push_back(list->Columns->GetItem(i)->Width);
+    }
+    TListItem* first = list->Items->Item[0];
+    if (first->SubItems->Count >= 3) hiddenCell = first->SubItems->Strings[2];
+  }));
+  NvRunMenuCommand(Command("MulticastFilterPortTable1"), host);
+  ASSERT_EQ(captions.size(), 4u);
+  EXPECT_EQ(captions[0], "GroupPort Index");
+  EXPECT_EQ(widths[2], 0);
+  EXPECT_EQ(widths[3], 0);
+  EXPECT_GT(widths[1], 0);
+  EXPECT_FALSE(hiddenCell.empty());
+}
+
 // Trusted Host Table: status column 3, Add "createAndGo", Delete "destroy", Edit removed.
 TEST_F(Commands, AddAndDeleteWriteTheRowStatusValues) {
   const std::string entry = "1.3.6.1.4.1.32473.12.1.2.10.1.1";
