@@ -1,0 +1,200 @@
+// The view window: typed once, reads when shown, reads only the visible page, and stops,
+// waits for and frees its bindings when closed.
+#include <chrono>
+
+#include "views_test_support.h"
+
+using namespace viewstest;
+
+namespace {
+
+std::string MessageOf(const std::function<void()>& call) {
+  try {
+    call();
+  } catch (const Exception& e) {
+    return e.Message;
+  }
+  return "(no exception)";
+}
+
+}  // namespace
+
+TEST(ConfigForm, SecondTypingCallFailsAndChangesNothing) {
+  auto* form = new TConfigForm(Application);
+  auto* scalars = NewBinding(form);
+  UseScalars(scalars->Request);
+  TSNMPEditorPanel* panel = form->MakeEditorForm(scalars);
+  const int width = form->ClientWidth, height = form->ClientHeight;
+
+  auto* table = NewBinding(form);
+  UseTable(table->Request);
+  EXPECT_EQ(MessageOf([&] { form->MakeListViewForm(table, -1, nullptr, -1, nullptr); }),
+            "Can not change Type of a Config Form!");
+  EXPECT_EQ(MessageOf([&] { form->MakePageForm(); }), "Can not change Type of a Config Form!");
+  EXPECT_EQ(MessageOf([&] { form->MakeEditorForm(table); }), "Can not change Type of a Config Form!");
+  EXPECT_EQ(form->FormType, 1);
+  ASSERT_EQ(form->Requests.size(), 1u);
+  EXPECT_EQ(form->Requests[0], scalars);
+  EXPECT_EQ(form->PageControl, nullptr);
+  EXPECT_EQ(panel->Parent(), form);
+  EXPECT_EQ(form->ClientWidth(), width);
+  EXPECT_EQ(form->ClientHeight(), height);
+  delete table;  // never handed over
+  delete form;
+}
+
+TEST(ConfigForm, PagesGoOnlyOnATabView) {
+  auto* editor = new TConfigForm(Application);
+  auto* a = NewBinding(editor);
+  UseScalars(a->Request);
+  editor->MakeEditorForm(a);
+  auto* b = NewBinding(editor);
+  UseScalars(b->Request);
+  EXPECT_EQ(MessageOf([&] { editor->AddEditorPage("Page", b); }), "Can not add editor page to a none-page pannel!");
+  EXPECT_EQ(editor->Requests.size(), 1u);
+  delete b;
+  delete editor;
+
+  auto* table = new TConfigForm(Application);
+  auto* c = NewBinding(table);
+  UseTable(c->Request);
+  table->MakeListViewForm(c, 3, "createAndGo", 3, "destroy");
+  auto* d = NewBinding(table);
+  UseTable(d->Request);
+  EXPECT_EQ(MessageOf([&] { table->AddListViewPage("Page", d, -1, nullptr, -1, nullptr); }),
+            "Can not add listview page to a none-page pannel!");
+  EXPECT_EQ(table->Requests.size(), 1u);
+  delete d;
+  delete table;
+}
+
+TEST(ConfigForm, RefreshOfAnUntypedWindowOrAnEmptyTabViewReadsNothing) {
+  GuiTesting::ScriptedAnswerer boxes;
+  for (bool pages : {false, true}) {
+    auto* form = new TConfigForm(Application);
+    if (pages) form->MakePageForm();
+    ModalScript script;
+    script.Then([&](TCustomForm& shown) {
+      Application->ProcessMessages();  // the refresh message has come before the hook
+      EXPECT_EQ(form->CurrentRequest, nullptr);
+      shown.Close();
+    });
+    form->ShowModal();
+    EXPECT_TRUE(script.Done());
+    EXPECT_TRUE(boxes.Calls().empty());
+    delete form;
+  }
+  TConfigForm form(Application);
+  form.FormType = 7;
+  EXPECT_EQ(MessageOf([&] { form.RefreshForm(); }), "Refresh a Form with unknown Form Type!");
+}
+
+TEST(ConfigForm, TabViewReadsOnlyTheVisiblePage) {
+  auto* form = new TConfigForm(Application);
+  form->Caption = "Pages: 127.0.0.1";
+  form->MakePageForm();
+  auto* table = NewBinding(form);
+  UseTable(table->Request);
+  TSNMPListViewPanel* list = form->AddListViewPage("Rows", table, 3, "createAndGo", 3, "destroy");
+  auto* scalars = NewBinding(form);
+  UseScalars(scalars->Request);
+  TSNMPEditorPanel* editor = form->AddEditorPage("Scalars", scalars);
+  auto* nameEdit = static_cast<TEdit*>(editor->EditsPanel->Rows[1].Control);
+
+  ModalScript script;
+  script.Then([&](TCustomForm& shown) {
+    ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return Idle(table) && list->ListPanel->ListView->Items->Count == 3; }));
+    EXPECT_EQ(form->CurrentRequest, table);
+    EXPECT_EQ(nameEdit->Text(), "");
+    EXPECT_EQ(StatusText(editor), "");
+
+    GuiTesting::UserSelectTab(form->PageControl, 1);
+    EXPECT_EQ(table->Request.Active, 0);
+    EXPECT_EQ(form->CurrentRequest, scalars);
+    ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return Idle(scalars) && nameEdit->Text() == "core"; }));
+
+    GuiTesting::UserSelectTab(form->PageControl, 0);  // back: read again
+    EXPECT_EQ(scalars->Request.Active, 0);
+    EXPECT_EQ(table->Request.Active, 1);
+    ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return Idle(table) && list->ListPanel->ListView->Items->Count == 3; }));
+    shown.Close();
+  });
+  form->ShowModal();
+  EXPECT_TRUE(script.Done());
+  EXPECT_TRUE(form->Requests.empty());
+  delete form;
+}
+
+TEST(ConfigForm, ClosingDuringAWalkStopsItWaitsAndFreesTheBinding) {
+  auto* form = new TConfigForm(Application);
+  auto* binding = NewBinding(form);
+  UseLongTable(binding->Request);
+  TSNMPListViewPanel* view = form->MakeListViewForm(binding, -1, nullptr, -1, nullptr);
+  TListView* list = view->ListPanel->ListView;
+  Sim()->setDelay(60);  // 20 rows take over a second
+
+  ModalScript script;
+  script.Then([&](TCustomForm& shown) {
+    ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return list->Items->Count >= 2; }));
+    EXPECT_TRUE(binding->Busy);
+    GuiTesting::UserCloseWindow(&shown);
+  });
+  const auto start = std::chrono::steady_clock::now();
+  form->ShowModal();
+  const auto took = std::chrono::steady_clock::now() - start;
+  Sim()->clearFaults();
+
+  EXPECT_TRUE(script.Done());
+  EXPECT_LT(took, std::chrono::seconds(5));
+  EXPECT_TRUE(form->Requests.empty());
+  EXPECT_EQ(form->CurrentRequest, nullptr);
+  EXPECT_LT(list->Items->Count, 20);
+  EXPECT_NE(StatusText(view).find("Stop, SNMP Request is not active."), std::string::npos) << StatusText(view);
+  delete form;
+}
+
+TEST(ConfigForm, AFailedReadKeepsTheWindowOpenWithTheErrorInItsStatusLine) {
+  GuiTesting::ScriptedAnswerer boxes;
+  auto* form = new TConfigForm(Application);
+  auto* binding = NewBinding(form);
+  UseScalars(binding->Request);
+  TSNMPEditorPanel* view = form->MakeEditorForm(binding);
+  auto* nameEdit = static_cast<TEdit*>(view->EditsPanel->Rows[1].Control);
+  Sim()->setSubtreeError(kScalars, 5);  // genErr
+
+  ModalScript script;
+  script.Then([&](TCustomForm& shown) {
+    ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return Idle(binding) && !StatusText(view).empty(); }));
+    EXPECT_TRUE(shown.Visible());
+    EXPECT_EQ(nameEdit->Text(), "");
+    const std::string failed = StatusText(view);
+    Sim()->clearFaults();
+    GuiTesting::UserClick(view->CtrlBtnPanel->RefreshBtn);  // the user tries again
+    ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return Idle(binding) && nameEdit->Text() == "core"; }));
+    EXPECT_NE(StatusText(view), failed);
+    shown.Close();
+  });
+  form->ShowModal();
+  Sim()->clearFaults();
+  EXPECT_TRUE(script.Done());
+  EXPECT_TRUE(boxes.Calls().empty());
+  delete form;
+}
+
+TEST(ConfigForm, AReadThatCannotStartShowsWhyInTheStatusLine) {
+  auto* form = new TConfigForm(Application);
+  auto* binding = NewBinding(form);
+  binding->Request.Address = "not an address";
+  UseScalars(binding->Request);
+  TSNMPEditorPanel* view = form->MakeEditorForm(binding);
+  ModalScript script;
+  script.Then([&](TCustomForm& shown) {
+    Application->ProcessMessages();
+    EXPECT_FALSE(StatusText(view).empty());
+    EXPECT_TRUE(shown.Visible());
+    shown.Close();
+  });
+  form->ShowModal();
+  EXPECT_TRUE(script.Done());
+  delete form;
+}

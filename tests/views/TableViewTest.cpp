@@ -1,0 +1,249 @@
+// The table view: its walk in the list, Add, Edit and Delete through the row-status column.
+#include "views_test_support.h"
+
+using namespace viewstest;
+
+namespace {
+
+struct TableWindow {
+  explicit TableWindow(bool addDelete = true) {
+    form = new TConfigForm(Application);
+    form->Caption = "Rows: 127.0.0.1";
+    binding = NewBinding(form);
+    UseTable(binding->Request);
+    view = addDelete ? form->MakeListViewForm(binding, 3, "createAndGo", 3, "destroy")
+                     : form->MakeListViewForm(binding, -1, nullptr, -1, nullptr);
+    list = view->ListPanel->ListView;
+  }
+  ~TableWindow() { delete form; }
+
+  void Show(const std::function<void()>& step) {
+    script.Then([this, step](TCustomForm& shown) {
+      ASSERT_TRUE(WaitRows(3));
+      step();
+      shown.Close();
+    });
+    form->ShowModal();
+    EXPECT_TRUE(script.Done());
+  }
+  bool WaitRows(int rows) {
+    return GuiTesting::ProcessUntil([&] { return Idle(binding) && list->Items->Count == rows; });
+  }
+  std::vector<std::string> Names() const {
+    std::vector<std::string> names;
+    for (int i = 0; i < list->Items->Count; ++i) names.push_back(list->Items->Item[i]()->SubItems->Get(0));
+    return names;
+  }
+  TListItem* Row(const std::string& name) const {
+    for (int i = 0; i < list->Items->Count; ++i)
+      if (list->Items->Item[i]()->SubItems->Get(0) == name) return list->Items->Item[i];
+    return nullptr;
+  }
+  TEdit* Edit(int row) const { return static_cast<TEdit*>(view->EditsPanel->Rows[row].Control); }
+  TComboBox* StatusCombo() const { return static_cast<TComboBox*>(view->EditsPanel->Rows[3].Control); }
+  // The frame of a pop-up: its one TSNMPPanel.
+  static TSNMPPanel* Frame(TCustomForm& popup) {
+    for (int i = 0; i < popup.ComponentCount; ++i)
+      if (auto* frame = dynamic_cast<TSNMPPanel*>(popup.Components[i]())) return frame;
+    return nullptr;
+  }
+
+  TConfigForm* form;
+  NvSNMPRequest2Edits* binding;
+  TSNMPListViewPanel* view;
+  TListView* list;
+  ModalScript script;
+};
+
+}  // namespace
+
+TEST(TableView, AddEditAndDeleteARowThroughTheRowStatusColumn) {
+  GuiTesting::ScriptedAnswerer boxes;
+  TableWindow w;
+  TCtrlBtnPanel* column = w.view->CtrlBtnPanel;
+  EXPECT_TRUE(column->AddBtn->Visible());
+  EXPECT_TRUE(column->DeleteBtn->Visible());
+  EXPECT_FALSE(column->SetCheckedBtn->Visible());
+  w.Show([&] {
+    EXPECT_EQ(w.Names(), (std::vector<std::string>{"first", "second", "third"}));
+    EXPECT_EQ(column->CountText->Caption(), "3");
+    EXPECT_FALSE(column->EditBtn->Enabled());
+    Sim()->clearSetLog();
+
+    // Add: empty values, editable index, no row-status row; Set Checked writes createAndGo.
+    w.script.Then([&](TCustomForm& popup) {
+      EXPECT_EQ(popup.Caption(), "Rows: 127.0.0.1 (Add)");
+      TSNMPPanel* frame = TableWindow::Frame(popup);
+      ASSERT_NE(frame, nullptr);
+      EXPECT_EQ(frame->MsgPanel, nullptr);
+      EXPECT_FALSE(frame->CtrlBtnPanel->RefreshBtn->Visible());
+      EXPECT_EQ(w.Edit(0)->Text(), "");
+      EXPECT_FALSE(w.Edit(0)->ReadOnly());
+      EXPECT_FALSE(w.StatusCombo()->Visible());
+      GuiTesting::UserType(w.Edit(0), "4");
+      GuiTesting::UserType(w.Edit(1), "fourth");
+      GuiTesting::UserClick(w.view->EditsPanel->Rows[1].CheckBox);
+      GuiTesting::UserClick(frame->CtrlBtnPanel->SetCheckedBtn);
+      EXPECT_FALSE(popup.Visible() && popup.ModalResult == mrNone);
+    });
+    GuiTesting::UserClick(column->AddBtn);
+    EXPECT_EQ(Sim()->setLog(), std::vector<std::string>{kTable + ".2.4=4:fourth ; " + kTable + ".4.4=2:4"});
+    ASSERT_TRUE(w.WaitRows(4));
+    EXPECT_EQ(w.Names().back(), "fourth");
+    EXPECT_EQ(column->CountText->Caption(), "4");
+
+    // Edit: the row's values, index read-only, neither createAndGo nor destroy offered.
+    Sim()->clearSetLog();
+    GuiTesting::UserClickItem(w.list, w.Row("fourth"));
+    EXPECT_TRUE(column->EditBtn->Enabled());
+    EXPECT_TRUE(column->DeleteBtn->Enabled());
+    w.script.Then([&](TCustomForm& popup) {
+      EXPECT_EQ(popup.Caption(), "Rows: 127.0.0.1 (Edit)");
+      EXPECT_EQ(w.Edit(0)->Text(), "4");
+      EXPECT_TRUE(w.Edit(0)->ReadOnly());
+      EXPECT_EQ(w.Edit(1)->Text(), "fourth");
+      EXPECT_EQ(w.StatusCombo()->Items->IndexOf("createAndGo"), -1);
+      EXPECT_EQ(w.StatusCombo()->Items->IndexOf("destroy"), -1);
+      TSNMPPanel* frame = TableWindow::Frame(popup);
+      EXPECT_FALSE(frame->CtrlBtnPanel->SetCheckedBtn->Enabled());
+      w.Edit(1)->Text = "";
+      GuiTesting::UserType(w.Edit(1), "renamed");
+      GuiTesting::UserClick(w.view->EditsPanel->Rows[1].CheckBox);
+      GuiTesting::UserClick(frame->CtrlBtnPanel->SetCheckedBtn);
+    });
+    GuiTesting::UserClick(column->EditBtn);
+    EXPECT_EQ(Sim()->setLog(), std::vector<std::string>{kTable + ".2.4=4:renamed"});
+    EXPECT_EQ(w.StatusCombo()->Items->Count, 6);
+    EXPECT_EQ(w.StatusCombo()->Items->Get(3), "createAndGo");
+    ASSERT_TRUE(w.WaitRows(4));
+    EXPECT_EQ(w.Names().back(), "renamed");
+
+    // Delete, cancelled: nothing is sent.
+    Sim()->clearSetLog();
+    GuiTesting::UserClickItem(w.list, w.Row("renamed"));
+    boxes.Answer(IDCANCEL);
+    GuiTesting::UserClick(column->DeleteBtn);
+    EXPECT_TRUE(Sim()->setLog().empty());
+    ASSERT_EQ(boxes.Calls().size(), 1u);
+    EXPECT_EQ(boxes.Calls()[0].text, "Are you sure to delete it?");
+
+    // Delete, confirmed: only the row status, destroy; the list is current at once.
+    GuiTesting::UserClickItem(w.list, w.Row("renamed"));
+    boxes.Answer(IDOK);
+    GuiTesting::UserClick(column->DeleteBtn);
+    EXPECT_EQ(Sim()->setLog(), std::vector<std::string>{kTable + ".4.4=2:6"});
+    EXPECT_EQ(w.Names(), (std::vector<std::string>{"first", "second", "third"}));
+    EXPECT_EQ(w.binding->Asynchronous, 1);
+  });
+  EXPECT_EQ(boxes.Calls().size(), 2u);
+}
+
+TEST(TableView, AFailedAddKeepsThePopupOpenWithWhatWasTyped) {
+  GuiTesting::ScriptedAnswerer boxes;
+  TableWindow w;
+  w.Show([&] {
+    Sim()->clearSetLog();
+    w.script.Then([&](TCustomForm& popup) {
+      TSNMPPanel* frame = TableWindow::Frame(popup);
+      GuiTesting::UserType(w.Edit(0), "2");  // the row exists: createAndGo is refused
+      GuiTesting::UserType(w.Edit(1), "clash");
+      GuiTesting::UserClick(w.view->EditsPanel->Rows[1].CheckBox);
+      GuiTesting::UserClick(frame->CtrlBtnPanel->SetCheckedBtn);
+      EXPECT_EQ(Sim()->setLog().size(), 1u);
+      EXPECT_EQ(boxes.Calls().size(), 1u);  // the error
+      EXPECT_EQ(popup.ModalResult(), mrNone);
+      EXPECT_EQ(w.Edit(0)->Text(), "2");
+      EXPECT_EQ(w.Edit(1)->Text(), "clash");
+      // Corrected, it goes through and closes.
+      w.Edit(0)->Text = "";
+      GuiTesting::UserType(w.Edit(0), "5");
+      GuiTesting::UserClick(frame->CtrlBtnPanel->SetCheckedBtn);
+      EXPECT_NE(popup.ModalResult(), mrNone);
+    });
+    GuiTesting::UserClick(w.view->CtrlBtnPanel->AddBtn);
+    ASSERT_TRUE(w.WaitRows(4));
+    EXPECT_EQ(w.Names().back(), "clash");
+    // Remove the added row again for the other tests.
+    GuiTesting::UserClickItem(w.list, w.Row("clash"));
+    boxes.Answer(IDOK);
+    GuiTesting::UserClick(w.view->CtrlBtnPanel->DeleteBtn);
+    EXPECT_EQ(w.list->Items->Count, 3);
+  });
+}
+
+TEST(TableView, KeepsItsOwnCopiesOfTheAddAndDeleteValues) {
+  auto* form = new TConfigForm(Application);
+  auto* binding = NewBinding(form);
+  UseTable(binding->Request);
+  TSNMPListViewPanel* view;
+  {
+    std::string add = "createAndGo", remove = "destroy";
+    view = form->MakeListViewForm(binding, 3, add.c_str(), 3, remove.c_str());
+    add.assign(add.size(), 'x');
+    remove.assign(remove.size(), 'x');
+  }
+  EXPECT_EQ(view->ListPanel->AddValue, "createAndGo");
+  EXPECT_EQ(view->ListPanel->DeleteValue, "destroy");
+  EXPECT_EQ(view->ListPanel->AddStatusColumn, 3);
+  try {
+    view->SetAddStatus(1, "createAndGo");
+    ADD_FAILURE() << "no exception";
+  } catch (const Exception& e) {
+    EXPECT_EQ(e.Message, "TSNMPListViewPanel::SetAddStatus - Wrong AddStatusValue:createAndGo");
+  }
+  try {
+    view->SetDeleteStatus(3, "gone");
+    ADD_FAILURE() << "no exception";
+  } catch (const Exception& e) {
+    EXPECT_EQ(e.Message, "TSNMPListViewPanel::SetDeleteStatus - Wrong DeleteStatusValue:gone");
+  }
+  delete form;
+}
+
+TEST(TableView, WithoutAddOrDeleteOnlyRefreshEditAndClose) {
+  TableWindow w(false);
+  TCtrlBtnPanel* column = w.view->CtrlBtnPanel;
+  for (TControl* shown : {(TControl*)column->SamplesLabel, (TControl*)column->CountText, (TControl*)column->RefreshBtn,
+                          (TControl*)column->EditBtn, (TControl*)column->CloseBtn})
+    EXPECT_TRUE(shown->Visible());
+  for (TControl* hidden : {(TControl*)column->AddBtn, (TControl*)column->DeleteBtn, (TControl*)column->SetCheckedBtn,
+                           (TControl*)column->StopBtn, (TControl*)column->CheckAllBtn})
+    EXPECT_FALSE(hidden->Visible());
+  EXPECT_LT(column->CountText->Top(), column->SamplesLabel->Top());
+}
+
+TEST(TableView, AHiddenEditButtonStillOpensTheEditPopupOnDoubleClick) {
+  GuiTesting::ScriptedAnswerer boxes;
+  TableWindow w;
+  TCtrlBtnPanel* column = w.view->CtrlBtnPanel;
+  const int deleteTop = column->DeleteBtn->Top;
+  column->EditBtn->Visible = false;
+  column->ArrangeButtons();
+  EXPECT_EQ(column->DeleteBtn->Top(), deleteTop - column->EditBtn->Height - 5);
+  w.Show([&] {
+    GuiTesting::UserClickItem(w.list, w.Row("second"));
+    w.script.Then([&](TCustomForm& popup) {
+      EXPECT_EQ(popup.Caption(), "Rows: 127.0.0.1 (Edit)");
+      EXPECT_EQ(w.Edit(1)->Text(), "second");
+      popup.Close();
+    });
+    ASSERT_TRUE(w.list->OnDblClick);
+    w.list->OnDblClick(w.list);  // as the list reports a double click on the row
+    EXPECT_TRUE(w.script.Done());
+    ASSERT_TRUE(w.WaitRows(3));
+  });
+  EXPECT_EQ(w.script.Runs(), 2);  // the window and its one Edit pop-up
+  EXPECT_TRUE(boxes.Calls().empty());
+}
+
+TEST(TableView, HintHasOneLinePerColumn) {
+  TableWindow w(false);
+  w.Show([&] {
+    TListItem* row = w.Row("first");
+    EXPECT_EQ(w.view->RowHint(row), "Index\t  1\nName\t\t  first\nPorts\t  1[80000000]\nStatus  active\n");
+    w.view->ListMouseMove(row);
+    EXPECT_TRUE(w.list->ShowHint());
+    w.view->ListMouseMove(nullptr);
+    EXPECT_EQ(w.list->Hint(), "");
+  });
+}
