@@ -99,7 +99,8 @@ TEST(Sizing, TabViewLeavesRoomForItsTabsAndFollowsItsLargestPage) {
     tall->Request.Vars.AddVar((kScalars + ".2").c_str(), ("Row " + std::to_string(i)).c_str(), NvSyntax::displaystr,
                               NvAccess::readwrite, nullptr);
   TSNMPEditorPanel* second = form->AddEditorPage("Tall", tall);
-  const int tallHeight = second->EditsPanel->Height + 20;
+  TControl* last = second->EditsPanel->Rows[29].Control;
+  const int tallHeight = last->Top + last->Height + 40 + 20;  // rows, margin, status panel
 
   TTabSheet* sheet = form->PageControl->Pages[1];
   form->PageControl->ActivePage = sheet;
