@@ -226,6 +226,22 @@ TEST_F(Commands, AddAndDeleteWriteTheRowStatusValues) {
   EXPECT_EQ(log[1], entry + ".3.7=2:6");  // destroy, nothing else
 }
 
+TEST_F(Commands, EditHiddenKeepsTheDoubleClickEdit) {
+  bool editVisible = true, dblClick = false, addVisible = false;
+  GuiTesting::ModalDriver driver(Closing([&](TCustomForm& form) {
+    ReadDone(form);
+    TSNMPListViewPanel* panel = ListPanel(form);
+    ASSERT_NE(panel, nullptr);
+    editVisible = panel->CtrlBtnPanel->EditBtn->Visible;
+    addVisible = panel->CtrlBtnPanel->AddBtn->Visible;
+    dblClick = static_cast<bool>(panel->ListPanel->ListView->OnDblClick);
+  }));
+  NvRunMenuCommand(Command("GroupTable1"), host);  // VLAN > Protocol VLAN > Group Table
+  EXPECT_FALSE(editVisible);
+  EXPECT_TRUE(addVisible);
+  EXPECT_TRUE(dblClick);
+}
+
 TEST_F(Commands, CounterTableReadsAsVersion2cAndPutsVersion1Back) {
   int versionSent = -1, sessionDuring = -1, rows = 0;
   GuiTesting::ModalDriver driver(Closing([&](TCustomForm& form) {
