@@ -46,7 +46,10 @@ void TFeatureDialog::TrackWrites(NvSNMPRequest2Controls* request) {
   request->SetDoneHandler = [this](NvSNMPRequest2Controls* sender, NvSNMPError* error) { SetCompleted(sender, error); };
 }
 
-void TFeatureDialog::GetCompleted(NvSNMPRequest2Controls*, NvSNMPError*) { DataComplete = 1; }
+void TFeatureDialog::GetCompleted(NvSNMPRequest2Controls*, NvSNMPError*) {
+  DataComplete = 1;
+  if (FitColumnsAfterWalk) FitColumnsToContents();
+}
 
 void TFeatureDialog::SetCompleted(NvSNMPRequest2Controls*, NvSNMPError*) { DataComplete = 1; }
 
@@ -233,4 +236,21 @@ TStatusBar* TFeatureDialog::PutStatusBar() {
   StatusBar1->Align = alBottom;
   StatusBar1->Panels->Add()->Width = 2000;
   return StatusBar1;
+}
+
+void TFeatureDialog::PlaceInRow(int left, int top, std::initializer_list<TControl*> controls) {
+  int x = left;
+  for (TControl* control : controls) {
+    const bool label = dynamic_cast<TLabel*>(control) != nullptr;
+    control->SetBounds(x, label ? top + 3 : top, control->Width, control->Height);
+    x += control->Width + (label ? 4 : 14);
+  }
+}
+
+void TFeatureDialog::FitColumnsToContents() {
+  if (!List) return;
+  for (int i = 0; i < List->Columns->Count; ++i) {
+    TListColumn* column = List->Columns->Items[i];
+    if (column->Width() != 0) column->Width = -1;
+  }
 }

@@ -168,6 +168,14 @@ class TFeatureDialog : public TForm {
   }
   // The status bar at the foot with one panel, the status output.
   TStatusBar* PutStatusBar();
+  // Lays the controls out left to right from left on the line at top, each label close to
+  // the control after it and a wider gap after the others; the controls keep their widths
+  // (labels size themselves to their text).
+  static void PlaceInRow(int left, int top, std::initializer_list<TControl*> controls);
+  // Every shown column of List as wide as its header and cells; hidden ones stay hidden.
+  void FitColumnsToContents();
+  // Whether GetCompleted fits the list's columns once a walk has ended.
+  bool FitColumnsAfterWalk = true;
 
  private:
   void FreeRequest(NvSNMPRequest2Controls* request);

@@ -29,18 +29,20 @@ TVlanStaticForm::TVlanStaticForm(TComponent* Owner) : TFeatureDialog(Owner, 650,
   Name = "VlanStaticForm";
   Caption = "VLAN Static";
 
-  LV_dot1qVlanStaticEntry = Put<TListView>(this, "LV_dot1qVlanStaticEntry", 8, 8, 532, 168);
-  LB_VLANID = Put<TLabel>(this, "LB_VLANID", 8, 189, 48, 13, "VLAN ID");
-  ED_VLANID = Put<TEdit>(this, "ED_VLANID", 58, 185, 64, 21);
-  LB_VLANName = Put<TLabel>(this, "LB_VLANName", 134, 189, 60, 13, "VLAN Name");
-  ED_VLANName = Put<TEdit>(this, "ED_VLANName", 196, 185, 150, 21);
-  LB_NextFree = Put<TLabel>(this, "LB_NextFree", 360, 189, 130, 13, "Next Free Local VLAN Index");
-  NextFreeLocalVlanIndex = Put<TStaticText>(this, "NextFreeLocalVlanIndex", 492, 187, 48, 17);
+  LV_dot1qVlanStaticEntry = Put<TListView>(this, "LV_dot1qVlanStaticEntry", 8, 8, 532, 166);
+  LB_VLANID = Put<TLabel>(this, "LB_VLANID", 0, 0, 0, 13, "VLAN ID");
+  ED_VLANID = Put<TEdit>(this, "ED_VLANID", 0, 0, 64, 21);
+  LB_VLANName = Put<TLabel>(this, "LB_VLANName", 0, 0, 0, 13, "VLAN Name");
+  ED_VLANName = Put<TEdit>(this, "ED_VLANName", 0, 0, 200, 21);
+  PlaceInRow(8, 182, {LB_VLANID, ED_VLANID, LB_VLANName, ED_VLANName});
+  LB_NextFree = Put<TLabel>(this, "LB_NextFree", 0, 0, 0, 13, "Next Free Local VLAN Index");
+  NextFreeLocalVlanIndex = Put<TStaticText>(this, "NextFreeLocalVlanIndex", 0, 0, 64, 19);
   NextFreeLocalVlanIndex->AutoSize = false;
   NextFreeLocalVlanIndex->BorderStyle = sbsSunken;
-  Status = Put<TComboBox>(this, "Status", 8, 185, 100, 21);
+  PlaceInRow(8, 210, {LB_NextFree, NextFreeLocalVlanIndex});
+  Status = Put<TComboBox>(this, "Status", 8, 182, 100, 21);
   Status->Visible = false;
-  PageControl1 = Put<TPageControl>(this, "PageControl1", 8, 214, 532, 186);
+  PageControl1 = Put<TPageControl>(this, "PageControl1", 8, 238, 532, 160);
 
   LB_Samples = Put<TLabel>(this, "LB_Samples", 552, 8, 80, 13, "Samples");
   ST_Count2 = Put<TStaticText>(this, "ST_Count2", 552, 24, 80, 19);

@@ -23,3 +23,10 @@ if(TARGET dialog_registry AND TARGET switchsim_fixture)
   target_compile_definitions(vlan_static_menu_tests PRIVATE
     NV_TEST_DIR="${CMAKE_CURRENT_LIST_DIR}" NV_SIM_SEED_DIR="${CMAKE_SOURCE_DIR}/sim/seed")
 endif()
+
+# Not a test: shows the dialog for a screenshot (scripts/screenshot).
+if(TARGET dialogs AND TARGET switchsim_fixture)
+  add_executable(vlan_static_shot ${CMAKE_CURRENT_LIST_DIR}/VlanStaticShot.cpp)
+  target_link_libraries(vlan_static_shot PRIVATE dialogs switchsim_fixture)
+  set_target_properties(vlan_static_shot PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+endif()
