@@ -30,3 +30,9 @@ if(TARGET dialogs AND TARGET switchsim_fixture)
   target_link_libraries(vlan_static_shot PRIVATE dialogs switchsim_fixture)
   set_target_properties(vlan_static_shot PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
 endif()
+
+if(TARGET shell)
+  nv_add_test(dialog_command_rows_tests
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/DialogCommandsTest.cpp
+    LIBS shell)
+endif()
