@@ -8,8 +8,11 @@
 
 #include "DialogTestSupport.h"
 #include "FeatureDialog.h"
+#include "NvSNMPError.h"
 #include "NvSNMPRequest2Edits.h"
+#include "Oid_qbridge.h"
 #include "PartialSet.h"
+#include "StackingPortUitForm.h"
 
 namespace {
 
@@ -167,6 +170,29 @@ TEST_F(StockDialog, closing_during_a_walk_waits_for_its_last_reply) {
   dialog = nullptr;
   // Nothing arrives for the freed window.
   GuiTesting::ProcessUntil([] { return false; }, 300);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(NeighbourServices, model_port_list_and_texts_the_dialogs_rely_on) {
+  EXPECT_EQ(ModelName, "NVS-7000-D");
+  EXPECT_EQ(TitleSuffix, "");
+  EXPECT_EQ(GetModelPortCount(ModelName), 28);
+  const std::string positions = MakePortIndexList();
+  EXPECT_EQ(positions.substr(0, 6), "0,1,2,");
+  EXPECT_EQ(positions.substr(positions.size() - 6), ",62,63");
+  EXPECT_EQ(NvErrorText(NvErr::PartialIndexRange),
+            "Out of range for the bit(byte) index of the associated SNMP variable's (partial) data!");
+  // The row-status names in the order a combo box lists them: item 3 creates, item 5 destroys.
+  const NvOptionList* status = VlanStaticTable[5].Options;
+  ASSERT_NE(status, nullptr);
+  ASSERT_EQ(status->GetCount(), 6);
+  EXPECT_EQ(status->GetOption(3).Name, "createAndGo");
+  EXPECT_EQ(status->GetOption(5).Name, "destroy");
+  EXPECT_EQ(NvSNMPTableCount(VlanStaticTable), 6);
+  EXPECT_EQ(NvSNMPTableCount(NextFreeLocalVlanIndexTable), 1);
 }
 
 }  // namespace
