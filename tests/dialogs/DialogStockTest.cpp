@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "DialogTestSupport.h"
+#include "EntryPopup.h"
 #include "FeatureDialog.h"
 #include "NvSNMPError.h"
 #include "NvSNMPRequest2Edits.h"
@@ -170,6 +171,52 @@ TEST_F(StockDialog, closing_during_a_walk_waits_for_its_last_reply) {
   dialog = nullptr;
   // Nothing arrives for the freed window.
   GuiTesting::ProcessUntil([] { return false; }, 300);
+}
+
+TEST_F(StockDialog, entry_popup_edits_a_row_through_its_parent_and_closes) {
+  auto* popup = new TEntryPopup(dialog, dialog, 300, 160, NvScale::Stored);
+  TEdit* key = popup->Put<TEdit>(popup, "ED_Key", 8, 8, 60, 21);
+  TEdit* label = popup->Put<TEdit>(popup, "ED_Label", 8, 36, 120, 21);
+  popup->KeyControls = {key};
+  dialog->Table->Unbind(0);
+  dialog->Table->Unbind(1);
+  dialog->Table->Unbind(2);
+  dialog->Table->BindControl(0, key);
+  dialog->Table->BindControl(1, label);
+  dialog->TrackWalks(dialog->Table);
+  dialog->StartWalk(dialog->Table);
+  ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return dialog->DataComplete == 1; }));
+  const NvSetStep rename[] = {{{1}}};
+
+  bool keyUsable = true;
+  GuiTesting::ModalDriver driver([&](TCustomForm&) {
+    keyUsable = key->Enabled;
+    key->Text = "2";  // as choosing row 2 in the parent fills it
+    label->Text = "edited";
+    popup->WriteThroughParent(rename);
+  });
+  EXPECT_EQ(popup->ShowForEdit("Edit Entry"), mrOk);
+  EXPECT_EQ(popup->Caption(), "Edit Entry");
+  EXPECT_FALSE(keyUsable);
+  EXPECT_EQ(sim->setLog(), (std::vector<std::string>{std::string(kTable) + ".2.2=4:edited"}));
+  ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return dialog->DataComplete == 1; }));
+  EXPECT_EQ(popup->Mode, NvEntryMode::Edit);
+}
+
+TEST_F(StockDialog, entry_popup_for_add_leaves_its_keys_usable) {
+  auto* popup = new TEntryPopup(dialog, dialog, 300, 160, NvScale::Stored);
+  TEdit* key = popup->Put<TEdit>(popup, "ED_Key", 8, 8, 60, 21);
+  popup->KeyControls = {key};
+  key->Enabled = false;
+  bool keyUsable = false;
+  GuiTesting::ModalDriver driver([&](TCustomForm& shown) {
+    keyUsable = key->Enabled;
+    shown.ModalResult = mrCancel;
+  });
+  EXPECT_EQ(popup->ShowForAdd("Add Entry"), mrCancel);
+  EXPECT_TRUE(keyUsable);
+  EXPECT_EQ(popup->Mode, NvEntryMode::Add);
+  EXPECT_TRUE(sim->setLog().empty());
 }
 
 }  // namespace

@@ -1,0 +1,27 @@
+#include "EntryPopup.h"
+
+TEntryPopup::TEntryPopup(TComponent* AOwner, TFeatureDialog* parent, int width, int height, NvScale scale)
+    : TFeatureDialog(AOwner, width, height, scale), ParentDialog(parent) {
+  Position = poOwnerFormCenter;
+}
+
+int TEntryPopup::ShowForAdd(const std::string& caption) {
+  Mode = NvEntryMode::Add;
+  Caption = caption;
+  for (TControl* key : KeyControls) key->Enabled = true;
+  return ShowModal();
+}
+
+int TEntryPopup::ShowForEdit(const std::string& caption) {
+  Mode = NvEntryMode::Edit;
+  Caption = caption;
+  for (TControl* key : KeyControls) key->Enabled = false;
+  return ShowModal();
+}
+
+bool TEntryPopup::WriteThroughParent(std::span<const NvSetStep> steps, const char* notCompleteText) {
+  if (!ParentDialog->WriteAllowed(notCompleteText)) return false;
+  const bool written = ParentDialog->WriteAndReread(steps);
+  if (written) ModalResult = mrOk;
+  return written;
+}

@@ -1,0 +1,43 @@
+// An entry pop-up: a small modal window that adds or edits one row for its parent dialog. Its
+// controls are bound to the parent's table request, so choosing a row in the parent fills
+// them; its Set writes through that request and reads the parent's table again.
+//
+//   Popup = new TMyEntryEdit(this);                  // in the parent's FormCreate
+//   Table->BindEdits(1, "%s{l32}", Popup->ED_Name);
+//   ...
+//   void TMyForm::AddBtnClick(TObject*) {            // parent
+//     Popup->ED_Name->Text = "";
+//     Popup->ShowForAdd("Add Entry");
+//   }
+//   void TMyEntryEdit::SetBtnClick(TObject*) {        // pop-up
+//     WriteThroughParent(Mode == NvEntryMode::Add ? AddSteps : EditSteps);
+//   }
+#pragma once
+
+#include <span>
+#include <string>
+#include <vector>
+
+#include "FeatureDialog.h"
+
+enum class NvEntryMode { Add, Edit };
+
+class TEntryPopup : public TFeatureDialog {
+ public:
+  TEntryPopup(TComponent* AOwner, TFeatureDialog* parent, int width, int height, NvScale scale);
+
+  // Which of the two the pop-up serves while it is shown.
+  NvEntryMode Mode = NvEntryMode::Add;
+  // The dialog whose request the pop-up writes through and whose status bar shows failures.
+  TFeatureDialog* ParentDialog;
+  // The row's key controls: usable for Add, disabled for Edit.
+  std::vector<TControl*> KeyControls;
+
+  // Caption, key controls enabled, shown modally; the modal result.
+  int ShowForAdd(const std::string& caption);
+  // Caption, key controls disabled, shown modally; the modal result.
+  int ShowForEdit(const std::string& caption);
+  // The parent's not-complete guard, the SETs through its table request, its table read
+  // again; the pop-up closes unless an exception was shown in the parent's status bar.
+  bool WriteThroughParent(std::span<const NvSetStep> steps, const char* notCompleteText = NvDialogText::GetNotComplete);
+};
