@@ -191,6 +191,7 @@ void TFeatureDialog::RefreshAll(const char* notCompleteText) {
 }
 
 bool TFeatureDialog::WriteAndReread(std::span<const NvSetStep> steps, NvAfterFailedSet afterFailure) {
+  if (!Table) return false;
   DataComplete = 0;
   Table->Request.Active = 1;
   return Guarded(
