@@ -9,7 +9,7 @@ NvVarFlagsScope::NvVarFlagsScope(NvSNMPVarList& vars) : vars_(vars) {
   for (int i = 0; i < vars_.GetCount(); ++i) saved_.push_back(vars_.GetVar(i)->Access);
 }
 
-NvVarFlagsScope::~NvVarFlagsScope() { Restore(); }
+NvVarFlagsScope::~NvVarFlagsScope() { RestoreVarFlags(); }
 
 bool NvVarFlagsScope::MayLeaveOut(int index) const {
   if (index < 0 || index >= static_cast<int>(saved_.size()) || index >= vars_.GetCount()) return false;
@@ -39,7 +39,7 @@ void NvVarFlagsScope::ExcludeAllBut(std::span<const int> kept) {
   }
 }
 
-void NvVarFlagsScope::Restore() {
+void NvVarFlagsScope::RestoreVarFlags() {
   const int count = std::min(vars_.GetCount(), static_cast<int>(saved_.size()));
   for (int i = 0; i < count; ++i) vars_.GetVar(i)->Access = saved_[static_cast<size_t>(i)];
 }

@@ -18,8 +18,9 @@
 class NvSNMPRequest2Controls;
 class NvSNMPVarList;
 
-// Saves every variable's access word on construction and writes them all back when it goes
-// (or at Restore). Index columns and read-only variables are never left out.
+// SaveVarFlags on construction: every variable's access word; RestoreVarFlags writes them all
+// back, at the latest when the scope goes. Index columns and read-only variables are never
+// left out.
 class NvVarFlagsScope {
  public:
   explicit NvVarFlagsScope(NvSNMPVarList& vars);
@@ -35,7 +36,7 @@ class NvVarFlagsScope {
   void ExcludeAllBut(std::initializer_list<int> kept);
   void ExcludeAllBut(std::span<const int> kept);
   // The saved words back now; the scope stays usable.
-  void Restore();
+  void RestoreVarFlags();
 
  private:
   bool MayLeaveOut(int index) const;
