@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 namespace {
 
 constexpr size_t kMaxEngineIdLen = 32;  // RFC 3411 SnmpEngineID
@@ -95,7 +97,7 @@ int saveBootCounter(const char* fileName, const OctetStr& engineId, unsigned int
     }
   }
 
-  const std::string temp = std::string(fileName) + ".tmp";
+  const std::string temp = std::string(fileName) + ".tmp" + std::to_string(::getpid());  // one per process
   {
     std::ofstream out(temp, std::ios::trunc);
     if (!out) return kWriteFailed;
