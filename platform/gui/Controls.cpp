@@ -314,9 +314,12 @@ void TControl::FontChanged() {
   font.setBold(Font->Bold);
   w->setFont(font);
   QPalette palette = w->palette();
-  palette.setColor(QPalette::WindowText, gui_internal::ToQColor(Font->Color));
-  palette.setColor(QPalette::Text, gui_internal::ToQColor(Font->Color));
-  palette.setColor(QPalette::ButtonText, gui_internal::ToQColor(Font->Color));
+  // Enabled states only: a disabled control keeps the style's greyed text.
+  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+    palette.setColor(group, QPalette::WindowText, gui_internal::ToQColor(Font->Color));
+    palette.setColor(group, QPalette::Text, gui_internal::ToQColor(Font->Color));
+    palette.setColor(group, QPalette::ButtonText, gui_internal::ToQColor(Font->Color));
+  }
   w->setPalette(palette);
 }
 
