@@ -46,8 +46,11 @@ void TFeatureDialog::TrackWrites(NvSNMPRequest2Controls* request) {
   request->SetDoneHandler = [this](NvSNMPRequest2Controls* sender, NvSNMPError* error) { SetCompleted(sender, error); };
 }
 
-void TFeatureDialog::GetCompleted(NvSNMPRequest2Controls*, NvSNMPError*) {
+void TFeatureDialog::GetCompleted(NvSNMPRequest2Controls* Sender, NvSNMPError* Error) {
   DataComplete = 1;
+  // With a completion handler installed the request shows no error of its own; a failed walk
+  // must not leave the last success line standing.
+  if (Sender && Error && Error->Code != 0) Sender->ShowStatus(Error->Message);
   if (FitColumnsAfterWalk) FitColumnsToContents();
 }
 

@@ -95,6 +95,7 @@ class TFeatureDialog : public TForm {
   void TrackWalks(NvSNMPRequest2Controls* request);
   // SetCompleted becomes the request's SetDoneHandler.
   void TrackWrites(NvSNMPRequest2Controls* request);
+  // DataComplete 1; an error that ended the walk goes to the status output.
   virtual void GetCompleted(NvSNMPRequest2Controls* Sender, NvSNMPError* Error);
   virtual void SetCompleted(NvSNMPRequest2Controls* Sender, NvSNMPError* Error);
   // After a Set: handles window messages until SetCompleted has run, the request was stopped

@@ -173,6 +173,24 @@ TEST_F(StockDialog, closing_during_a_walk_waits_for_its_last_reply) {
   GuiTesting::ProcessUntil([] { return false; }, 300);
 }
 
+TEST_F(StockDialog, walk_that_times_out_says_so_in_the_status_bar) {
+  NvSNMPRequest2Edits* table = dialog->Table;
+  table->Request.TimeOut = 10;
+  table->Request.Retries = 0;
+  dialog->TrackWalks(table);
+  dialog->StartWalk(table);
+  ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return dialog->DataComplete == 1; }));
+  const std::string ok = dialog->StatusBar1->Panels->Items[0]->Text;
+  EXPECT_NE(ok.find(NvErrorText(NvErr::Ok)), std::string::npos) << ok;
+
+  sim->setDropReplies(true);
+  dialog->StartWalk(table);
+  ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return dialog->DataComplete == 1; }));
+  const std::string failed = dialog->StatusBar1->Panels->Items[0]->Text;
+  EXPECT_NE(failed.find(NvErrorText(NvErr::Timeout)), std::string::npos) << failed;
+  EXPECT_TRUE(boxes.Calls().empty());
+}
+
 TEST_F(StockDialog, entry_popup_edits_a_row_through_its_parent_and_closes) {
   auto* popup = new TEntryPopup(dialog, dialog, 300, 160, NvScale::Stored);
   TEdit* key = popup->Put<TEdit>(popup, "ED_Key", 8, 8, 60, 21);
