@@ -1,6 +1,7 @@
 // Opens a generic view on a simulated switch and leaves it open, for screenshots:
 //   scripts/screenshot -o editor.png build/tests/views_showcase editor
 //   (editor | table | add: the table view with its Add pop-up)
+#include <signal.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -24,10 +25,18 @@ const NvOptionPair kRowStatusNames[] = {{1, "active"},      {2, "notInService"},
 const std::string kScalars = "1.3.6.1.4.1.32473.999.30";
 const std::string kTable = "1.3.6.1.4.1.32473.999.31.1";
 
+// Ended by a signal, the simulated switch of this process group goes too.
+void EndGroup(int) {
+  signal(SIGTERM, SIG_DFL);
+  kill(0, SIGTERM);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   const std::string what = argc > 1 ? argv[1] : "editor";
+  setpgid(0, 0);
+  signal(SIGTERM, EndGroup);
   Application->SetCommandLine(argc, argv);
   Application->Initialize();
   Application->Title = "NVS-7000-D";
