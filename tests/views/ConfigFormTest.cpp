@@ -198,3 +198,32 @@ TEST(ConfigForm, AReadThatCannotStartShowsWhyInTheStatusLine) {
   EXPECT_TRUE(script.Done());
   delete form;
 }
+
+TEST(ConfigForm, StopEndsAWalkAtItsNextReply) {
+  auto* form = new TConfigForm(Application);
+  auto* binding = NewBinding(form);
+  UseLongTable(binding->Request);
+  TSNMPListViewPanel* view = form->MakeListViewForm(binding, -1, nullptr, -1, nullptr);
+  view->CtrlBtnPanel->StopBtn->Visible = true;
+  view->CtrlBtnPanel->ArrangeButtons();
+  TListView* list = view->ListPanel->ListView;
+  Sim()->setDelay(40);
+  ModalScript script;
+  script.Then([&](TCustomForm& shown) {
+    ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return list->Items->Count >= 2; }));
+    GuiTesting::UserClick(view->CtrlBtnPanel->RefreshBtn);  // no second read while one runs
+    GuiTesting::UserClick(view->CtrlBtnPanel->StopBtn);
+    ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return Idle(binding); }));
+    EXPECT_LT(list->Items->Count, 20);
+    EXPECT_EQ(view->CtrlBtnPanel->CountText->Caption(), std::to_string(list->Items->Count));
+    EXPECT_NE(StatusText(view).find("Stop, SNMP Request is not active."), std::string::npos) << StatusText(view);
+    Sim()->clearFaults();
+    GuiTesting::UserClick(view->CtrlBtnPanel->RefreshBtn);
+    ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return Idle(binding) && list->Items->Count == 20; }));
+    shown.Close();
+  });
+  form->ShowModal();
+  Sim()->clearFaults();
+  EXPECT_TRUE(script.Done());
+  delete form;
+}

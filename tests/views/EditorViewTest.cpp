@@ -184,3 +184,33 @@ TEST(EditorView, APortListRowIsEditedInItsDialogOfNumberedBoxes) {
   EXPECT_TRUE(boxes.Calls().empty());
   RestoreScalar(".6", NvSyntax::octetstr, "C0000000");
 }
+
+TEST(EditorView, ComboRuleLocksTheDependentRowUnlessTunnel) {
+  static const NvOptionPair kModes[] = {{1, "none"}, {2, "bridge"}, {3, "tunnel"}, {0, nullptr}};
+  static NvOptionList modes(kModes);
+  auto* form = new TConfigForm(Application);
+  auto* binding = NewBinding(form);
+  binding->Request.Vars.AddVar((kScalars + ".1").c_str(), "Mode", NvSyntax::integer, NvAccess::readwrite, &modes);
+  binding->Request.Vars.AddVar((kScalars + ".1").c_str(), "Peer", NvSyntax::integer, NvAccess::readwrite, &modes);
+  TSNMPEditorPanel* view = form->MakeEditorForm(binding);
+  auto* mode = static_cast<TComboBox*>(view->EditsPanel->Rows[0].Control);
+  auto* peer = static_cast<TComboBox*>(view->EditsPanel->Rows[1].Control);
+  mode->Tag = 1;
+  form->Show();
+  GuiTesting::UserChoose(mode, 1);  // bridge
+  EXPECT_FALSE(peer->Enabled());
+  EXPECT_EQ(peer->ItemIndex(), 0);
+  GuiTesting::UserChoose(mode, 2);  // tunnel
+  EXPECT_TRUE(peer->Enabled());
+  EXPECT_EQ(peer->ItemIndex(), 1);
+  form->Hide();
+  delete form;
+}
+
+TEST(EditorView, ARowIndexBeyondTheRowsIsReportedAndChangesNothing) {
+  GuiTesting::ScriptedAnswerer boxes;
+  EditorWindow w;
+  w.view->EditsPanel->MakeRowReadOnly(6);
+  ASSERT_EQ(boxes.Calls().size(), 1u);
+  EXPECT_EQ(boxes.Calls()[0].text, "aIdx is overtop!\n you may define < 6");
+}

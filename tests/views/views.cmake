@@ -6,6 +6,7 @@ if(TARGET switchsim_fixture AND TARGET views)
             ${CMAKE_CURRENT_LIST_DIR}/TableViewTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/PortPickerTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/SizingTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/ButtonColumnTest.cpp
     LIBS views switchsim_fixture)
 endif()
 
