@@ -30,7 +30,7 @@ struct InFolder {
 
 }  // namespace
 
-TEST(ButtonColumn, CaptionsWithoutPicturesAndPicturesInPlaceOfCaptions) {
+TEST(ViewButtonColumn, CaptionsWithoutPicturesAndPicturesInPlaceOfCaptions) {
   InFolder folder;
   TForm form(Application);
   auto* plain = new TCtrlBtnPanel(&form);

@@ -27,7 +27,7 @@ struct PickerWindow {
 
 }  // namespace
 
-TEST(ModelHelpers, PortCountByModelAndThePositionList) {
+TEST(ModelPortHelpers, PortCountByModelAndThePositionList) {
   EXPECT_EQ(GetModelPortCount("nvs-7000-b"), 18);
   EXPECT_EQ(GetModelPortCount("NVS-7000-A"), 10);
   EXPECT_EQ(GetModelPortCount("NVS-7000-C"), 26);

@@ -26,7 +26,7 @@ TSNMPEditorPanel* EditorPanel(TConfigForm* form) {
 
 }  // namespace
 
-TEST(Sizing, NarrowViewIs350Wide) {
+TEST(ViewSizing, NarrowViewIs350Wide) {
   auto* form = new TConfigForm(Application);
   auto* binding = NewBinding(form);
   binding->Request.Vars.AddVar((kLongTable + ".2").c_str(), "A", NvSyntax::displaystr, NvAccess::readonly, nullptr);
@@ -45,7 +45,7 @@ TEST(Sizing, NarrowViewIs350Wide) {
   delete form;
 }
 
-TEST(Sizing, WideViewStopsAt800) {
+TEST(ViewSizing, WideViewStopsAt800) {
   TConfigForm* form = EditorOf(2);
   TSNMPEditorPanel* panel = EditorPanel(form);
   panel->SetEditWidth(1000);
@@ -54,7 +54,7 @@ TEST(Sizing, WideViewStopsAt800) {
   delete form;
 }
 
-TEST(Sizing, TallViewStopsAt550AndScrolls) {
+TEST(ViewSizing, TallViewStopsAt550AndScrolls) {
   TConfigForm* form = EditorOf(30);
   EXPECT_EQ(form->ClientHeight(), 550);
   TSNMPEditorPanel* panel = EditorPanel(form);
@@ -63,7 +63,7 @@ TEST(Sizing, TallViewStopsAt550AndScrolls) {
   delete form;
 }
 
-TEST(Sizing, ListPanelIsEightPixelsPerCaptionCharacterUpTo450) {
+TEST(ViewSizing, ListPanelIsEightPixelsPerCaptionCharacterUpTo450) {
   auto* form = new TConfigForm(Application);
   auto* binding = NewBinding(form);
   const char* labels[] = {"Aaaaaaaa", "Bbbbbbbb", "Cccccccc", "Dddddddd", "Eeeeeeee"};  // 40 characters
@@ -88,7 +88,7 @@ TEST(Sizing, ListPanelIsEightPixelsPerCaptionCharacterUpTo450) {
   delete form;
 }
 
-TEST(Sizing, TabViewLeavesRoomForItsTabsAndFollowsItsLargestPage) {
+TEST(ViewSizing, TabViewLeavesRoomForItsTabsAndFollowsItsLargestPage) {
   auto* form = new TConfigForm(Application);
   form->MakePageForm();
   auto* small = NewBinding(form);
