@@ -214,3 +214,17 @@ TEST(EditorView, ARowIndexBeyondTheRowsIsReportedAndChangesNothing) {
   ASSERT_EQ(boxes.Calls().size(), 1u);
   EXPECT_EQ(boxes.Calls()[0].text, "aIdx is overtop!\n you may define < 6");
 }
+
+TEST(EditorView, AnAddressRowRefusesTextThatIsNoIPv4Address) {
+  GuiTesting::ScriptedAnswerer boxes;
+  EditorWindow w;
+  w.Show([&] {
+    w.Edit(2)->SetFocus();
+    ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return w.Edit(2)->Focused(); }));
+    w.Retype(2, "1.2.3");
+    w.Edit(3)->SetFocus();  // leaving the edit checks it
+    Application->ProcessMessages();
+    ASSERT_EQ(boxes.Calls().size(), 1u);
+    EXPECT_EQ(w.Edit(2)->Text(), "192.0.2.5");
+  });
+}

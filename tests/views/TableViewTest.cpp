@@ -142,9 +142,13 @@ TEST(TableView, AFailedAddKeepsThePopupOpenWithWhatWasTyped) {
   GuiTesting::ScriptedAnswerer boxes;
   TableWindow w;
   w.Show([&] {
+    GuiTesting::UserClickItem(w.list, w.Row("second"));
+    ASSERT_EQ(w.Edit(1)->Text(), "second");
     Sim()->clearSetLog();
     w.script.Then([&](TCustomForm& popup) {
       TSNMPPanel* frame = TableWindow::Frame(popup);
+      EXPECT_EQ(w.Edit(1)->Text(), "");  // Add starts from empty rows
+      EXPECT_EQ(w.Edit(0)->Text(), "");
       GuiTesting::UserType(w.Edit(0), "2");  // the row exists: createAndGo is refused
       GuiTesting::UserType(w.Edit(1), "clash");
       GuiTesting::UserClick(w.view->EditsPanel->Rows[1].CheckBox);
