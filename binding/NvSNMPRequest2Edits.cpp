@@ -26,6 +26,11 @@ int CountConversions(const std::string& format) {
   return count;
 }
 
+std::string Trimmed(const std::string& text) {
+  const size_t a = text.find_first_not_of(' ');
+  return a == std::string::npos ? std::string() : text.substr(a, text.find_last_not_of(' ') - a + 1);
+}
+
 std::string TextOf(const TControl* control) {
   if (auto* edit = dynamic_cast<const TCustomEdit*>(control)) return edit->GetText();
   return control->GetCaption();
@@ -75,7 +80,14 @@ void NvSNMPRequest2Edits::CollectValues() {
     std::vector<std::string>& values;
     ~Forget() { values.clear(); }
   } forget{collectedFrom_};
-  ControlsToValues(-1);
+  try {
+    ControlsToValues(-1);
+  } catch (...) {
+    // A refused control leaves the values as they were, so a corrected retry is sized alike.
+    for (int i = 0; i < Request.Vars.GetCount() && size_t(i) < collectedFrom_.size(); ++i)
+      *Request.Vars.GetVar(i)->Value = collectedFrom_[size_t(i)];
+    throw;
+  }
 }
 
 void NvSNMPRequest2Edits::AfterGet() {
@@ -351,15 +363,7 @@ bool NvSNMPRequest2Edits::CollectBinding(const NvSNMPBinding& binding, NvOctets&
   } else if (auto* edit = dynamic_cast<TCustomEdit*>(first)) {
     if (binding.Controls.size() == 1) {
       text = edit->GetText();
-      if (var->Syntax == NvSyntax::bitlist) {
-        // An emptied value would leave no ports to set; the value before emptying gives their number.
-        std::string current = *var->Value;
-        if (current.empty() && size_t(binding.VarIndex) < collectedFrom_.size())
-          current = collectedFrom_[size_t(binding.VarIndex)];
-        std::string bitmap;
-        if (!NvPortListToBitmap(text, current, bitmap)) return false;  // a refused list keeps the value
-        text = bitmap;
-      }
+      if (var->Syntax == NvSyntax::bitlist) text = TypedPortBitmap(binding.VarIndex, text);
     } else {
       std::vector<std::string> parts;
       for (TControl* control : binding.Controls) parts.push_back(TextOf(control));
@@ -371,6 +375,61 @@ bool NvSNMPRequest2Edits::CollectBinding(const NvSNMPBinding& binding, NvOctets&
   if (options) text = options->NameToValue(text);
   field = NvValueTextToOctets(text, binding.Syntax);
   return true;
+}
+
+std::string NvSNMPRequest2Edits::PortBitmapTemplate(int index, const std::string& typed) const {
+  auto zeros = [](size_t digits) { return std::string(digits / 2 * 2, '0'); };
+  // An emptied value would leave no ports to set; the value before emptying gives their number.
+  std::string current = *Request.Vars.GetVar(index)->Value;
+  if (current.empty() && size_t(index) < collectedFrom_.size()) current = collectedFrom_[size_t(index)];
+  if (!current.empty()) return zeros(current.size());
+
+  // A new row: the switch wants bitmaps as long as its other rows have.
+  size_t longest = 0;
+  if (ListView) {
+    const std::vector<int> order = ColumnOrder();
+    const auto at = std::find(order.begin(), order.end(), index);
+    const int column = at == order.end() ? -1 : int(at - order.begin());
+    for (int r = 0; column >= 0 && r < ListView->Items->Count; ++r) {
+      TListItem* item = ListView->Items->Item[r];
+      std::string cell;
+      if (column == 0)
+        cell = item->Caption;
+      else if (column - 1 < item->SubItems->Count)
+        cell = item->SubItems->Get(column - 1);
+      longest = std::max(longest, NvBitmapOfPortCell(cell).size());
+    }
+  }
+  if (longest > 0) return zeros(longest);
+
+  // Nothing to measure: whole octets for the highest typed port and every port of the model.
+  long ports = std::max<long>(FallbackPortCount, 0);
+  std::string number;
+  for (size_t i = 0; i <= typed.size(); ++i) {
+    if (i < typed.size() && typed[i] >= '0' && typed[i] <= '9') {
+      number += typed[i];
+      continue;
+    }
+    if (!number.empty() && number.size() <= 9) ports = std::max(ports, std::stol(number));
+    number.clear();
+  }
+  return std::string(size_t((ports + 7) / 8) * 2, '0');
+}
+
+std::string NvSNMPRequest2Edits::TypedPortBitmap(int index, const std::string& typed) const {
+  const std::string zero = PortBitmapTemplate(index, typed);
+  const std::string trimmed = Trimmed(typed);
+  if (trimmed == "0") return zero;  // how an empty bitmap reads back
+  std::string bitmap;
+  if (!trimmed.empty() && (zero.empty() || !NvPortListToBitmap(trimmed, zero, bitmap))) {
+    const NvSNMPVar* var = Request.Vars.GetVar(index);
+    const std::string label = Trimmed(var->Label ? var->Label : "");
+    const std::string range =
+        zero.empty() ? std::string("the number of ports is not known")
+                     : "ports 1 to " + std::to_string(zero.size() / 2 * 8) + " as in 1-5,8";
+    throw Exception("Bad port list \"" + typed + "\"" + (label.empty() ? "" : " for " + label) + ": " + range);
+  }
+  return trimmed.empty() ? zero : bitmap;
 }
 
 // ---------------------------------------------------------------------------------------

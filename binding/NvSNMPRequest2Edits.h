@@ -93,6 +93,9 @@ class NvSNMPRequest2Edits : public NvSNMPRequest2Controls {
   std::vector<std::unique_ptr<NvSNMPBinding>> Bindings;
   std::unique_ptr<NvEditConstraint> Constraint;
   uint8_t SelectToEdit = 1;
+  // The ports of the managed model. A port list typed where no value gives the bitmap's
+  // length (a row being added) covers at least this many ports; 0: only the typed ones.
+  int32_t FallbackPortCount = 0;
 
  private:
   NvSNMPBinding& AddBinding(int index, std::vector<TControl*> controls, std::vector<int> positions = {});
@@ -102,6 +105,12 @@ class NvSNMPRequest2Edits : public NvSNMPRequest2Controls {
   bool CollectBinding(const NvSNMPBinding& binding, std::vector<unsigned char>& value);
   // Variable indexes in column order: hidden ones, then visible ones.
   std::vector<int> ColumnOrder() const;
+  // A zero bitmap as long as the variable's port bitmaps are: its current value, its value
+  // from before collecting, the other list rows' values, else enough for the typed ports
+  // and the model's.
+  std::string PortBitmapTemplate(int index, const std::string& typed) const;
+  // The bitmap of a typed port list; throws when the list names no valid ports.
+  std::string TypedPortBitmap(int index, const std::string& typed) const;
 
   // The values from before CollectValues emptied them: a port list typed into an edit takes
   // its number of ports from there.

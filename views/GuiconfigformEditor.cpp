@@ -4,6 +4,7 @@
 #include "Dialogs.h"
 #include "Guiconfigform.h"
 #include "NvSNMPRequest2Edits.h"
+#include "StackingPortUitForm.h"
 
 namespace {
 
@@ -486,6 +487,10 @@ void TSNMPEditorPanel::SetCheckedClick(TObject* Sender) {
     if (!(var->Access & NvAccess::invalid) && EditsPanel->IsRowEmpty(i) && i != 17) empty = true;
   }
   bool sent = false;
+  auto* button = dynamic_cast<TControl*>(Sender);
+  const bool inPopup = button && button->Tag == 1;
+  // A port list typed into a row being added has no value to take its length from.
+  binding->FallbackPortCount = GetModelPortCount(ModelName);
   try {
     binding->CollectValues();
     if (empty) {
@@ -495,6 +500,7 @@ void TSNMPEditorPanel::SetCheckedClick(TObject* Sender) {
     }
   } catch (const Exception& e) {
     binding->ShowStatus(e.Message);
+    if (inPopup) MessageDlg(e.Message, mtError, mbOK, 0);  // the status line is behind the pop-up
   }
   for (int i = 0; i < vars.GetCount() && i < EditsPanel->RowCount(); ++i) {
     const UISnmpVar& row = EditsPanel->Rows[i];
@@ -507,8 +513,7 @@ void TSNMPEditorPanel::SetCheckedClick(TObject* Sender) {
 
   // The Set button of a pop-up closes it once the row is written; a failed SET keeps the
   // pop-up open with what was typed.
-  auto* button = dynamic_cast<TControl*>(Sender);
-  if (!empty && sent && button && button->Tag == 1) {
+  if (!empty && sent && inPopup) {
     TCustomForm* form = nullptr;
     if (button->Parent && button->Parent->GetParent())
       form = dynamic_cast<TCustomForm*>(button->Parent->GetParent()->GetParent());

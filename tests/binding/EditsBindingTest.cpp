@@ -252,6 +252,68 @@ TEST_F(LocalBinding, RefusedEntryGoesBackToTheValueShown) {
   EXPECT_EQ(interval->Text(), "300");
 }
 
+// A port list typed where no value gives the bitmap's length, as in a row being added.
+TEST_F(LocalBinding, TypedPortListWithoutAValueIsSizedFromTheModelOrRefused) {
+  struct Case {
+    int modelPorts;
+    const char* typed;
+    const char* sent;  // nullptr: refused
+  };
+  const Case cases[] = {
+      {28, "1-3", "E0000000"},     {28, "30", "00000004"}, {10, "1-3", "E000"},
+      {28, "40", "0000000001"},    {28, "all", "FFFFFFFF"}, {28, " 0 ", "00000000"},
+      {0, "9", "0080"},            {28, "3-1", nullptr},    {28, "1,x", nullptr},
+      {0, "all", nullptr},
+  };
+  auto* ports = Make<TEdit>();
+  binding.BindControl(3, ports);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.typed) + " over " + std::to_string(c.modelPorts) + " ports");
+    binding.FallbackPortCount = c.modelPorts;
+    Value(3) = "";
+    ports->Text = c.typed;
+    if (c.sent) {
+      binding.ControlsToValues(3);
+      EXPECT_EQ(Value(3), c.sent);
+    } else {
+      try {
+        binding.ControlsToValues(3);
+        ADD_FAILURE() << "accepted as " << Value(3);
+      } catch (const Exception& e) {
+        EXPECT_NE(e.Message.find(std::string("Bad port list \"") + c.typed + "\" for Ports"), std::string::npos)
+            << e.Message;
+      }
+    }
+  }
+}
+
+// Collecting before a SET: a list that does not fit the value stops the SET, and the values
+// stay as they were so that a corrected retry is sized alike.
+TEST_F(LocalBinding, RefusedPortListStopsCollectingAndKeepsTheValues) {
+  auto* name = Make<TEdit>();
+  auto* ports = Make<TEdit>();
+  binding.BindEdits(1, "%s{l16}", name);
+  binding.BindControl(3, ports);
+  Value(1) = "switch-a";
+  Value(3) = "F0";
+  binding.ValuesToControls(-1);
+  EXPECT_EQ(ports->Text(), "1-4");
+  name->Text = "switch-b";
+  ports->Text = "1-9";
+  try {
+    binding.CollectValues();
+    ADD_FAILURE() << "port 9 of an 8-port value accepted";
+  } catch (const Exception& e) {
+    EXPECT_EQ(e.Message, "Bad port list \"1-9\" for Ports: ports 1 to 8 as in 1-5,8");
+  }
+  EXPECT_EQ(Value(1), "switch-a");
+  EXPECT_EQ(Value(3), "F0");
+  ports->Text = "2,8";
+  binding.CollectValues();
+  EXPECT_EQ(Value(1), "switch-b");
+  EXPECT_EQ(Value(3), "41");
+}
+
 TEST_F(EditsBinding, EditsAndListKeepWorkingAfterTheirBindingIsGone) {
   auto* name = Make<TEdit>();
   auto* list = Make<TListView>();

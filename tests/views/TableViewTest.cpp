@@ -175,6 +175,45 @@ TEST(TableView, AFailedAddKeepsThePopupOpenWithWhatWasTyped) {
   });
 }
 
+TEST(TableView, APortListTypedIntoAnAddedRowIsSentAsABitmapOrRefused) {
+  GuiTesting::ScriptedAnswerer boxes;
+  TableWindow w;
+  w.Show([&] {
+    Sim()->clearSetLog();
+    w.script.Then([&](TCustomForm& popup) {
+      TSNMPPanel* frame = TableWindow::Frame(popup);
+      ASSERT_NE(frame, nullptr);
+      EXPECT_EQ(w.Edit(2)->Text(), "");
+      GuiTesting::UserType(w.Edit(0), "7");
+      GuiTesting::UserType(w.Edit(1), "ports");
+      GuiTesting::UserType(w.Edit(2), "1-3,40");  // the other rows' bitmaps have 32 ports
+      GuiTesting::UserClick(w.view->EditsPanel->Rows[1].CheckBox);
+      GuiTesting::UserClick(w.view->EditsPanel->Rows[2].CheckBox);
+      GuiTesting::UserClick(frame->CtrlBtnPanel->SetCheckedBtn);
+      EXPECT_TRUE(Sim()->setLog().empty());
+      ASSERT_EQ(boxes.Calls().size(), 1u);
+      EXPECT_EQ(boxes.Calls()[0].text, "Bad port list \"1-3,40\" for Ports: ports 1 to 32 as in 1-5,8");
+      EXPECT_EQ(popup.ModalResult(), mrNone);
+      EXPECT_EQ(w.Edit(2)->Text(), "1-3,40");
+      w.Edit(2)->Text = "";
+      GuiTesting::UserType(w.Edit(2), "1-3,32");
+      GuiTesting::UserClick(frame->CtrlBtnPanel->SetCheckedBtn);
+      EXPECT_NE(popup.ModalResult(), mrNone);
+    });
+    GuiTesting::UserClick(w.view->CtrlBtnPanel->AddBtn);
+    EXPECT_EQ(Sim()->setLog(), std::vector<std::string>{kTable + ".2.7=4:ports ; " + kTable + ".3.7=4x:E0000001 ; " +
+                                                        kTable + ".4.7=2:4"});
+    ASSERT_TRUE(w.WaitRows(4));
+    TListItem* added = w.Row("ports");
+    ASSERT_NE(added, nullptr);
+    EXPECT_EQ(added->SubItems->Get(1), "1-3,32[E0000001]");
+    boxes.Answer(IDOK);
+    GuiTesting::UserClickItem(w.list, added);
+    GuiTesting::UserClick(w.view->CtrlBtnPanel->DeleteBtn);
+    EXPECT_EQ(w.list->Items->Count, 3);
+  });
+}
+
 TEST(TableView, KeepsItsOwnCopiesOfTheAddAndDeleteValues) {
   auto* form = new TConfigForm(Application);
   auto* binding = NewBinding(form);
