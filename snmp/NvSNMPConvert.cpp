@@ -30,6 +30,13 @@ bool ReadDecimal(const std::string& text, bool& negative, uint64_t& magnitude, u
 }
 
 [[noreturn]] void RefuseValue() { NvThrowError(NvErr::BadPartialValue); }
+
+// Blanks, an optional sign, then at least one decimal digit.
+bool HasDigits(const std::string& text) {
+  size_t p = text.find_first_not_of(" \t");
+  if (p != std::string::npos && (text[p] == '+' || text[p] == '-')) ++p;
+  return p != std::string::npos && p < text.size() && text[p] >= '0' && text[p] <= '9';
+}
 [[noreturn]] void IncompleteIndex() { NvThrowError(NvErr::BadKeyCount); }
 
 bool IsOctetSyntax(int s) {
@@ -463,10 +470,14 @@ Ids NvEncodeIndexValue(const NvSNMPVar& var, bool last) {
     case NvSyntax::boolean:
       out.push_back(t == "true" ? 1 : 0);
       break;
+    // A row is addressed by its number: a text without one ("", "ten") would silently
+    // address row 0, so it is refused.
     case NvSyntax::integer:
+      if (!HasDigits(t)) RefuseValue();
       out.push_back(uint32_t(NvReadInt32(t)));
       break;
     case NvSyntax::counter: case NvSyntax::guage: case NvSyntax::uinteger:
+      if (!HasDigits(t)) RefuseValue();
       out.push_back(NvReadUInt32(t));
       break;
     case NvSyntax::timeticks:

@@ -438,3 +438,16 @@ TEST(IndexConversion, IncompleteValuesAreNeverDroppedFromTheIndex) {
     EXPECT_EQ(CodeOf([&] { list.req.EncodeIndex(0); }), -514) << c.value;
   }
 }
+
+TEST(IndexConversion, ANumberIndexWithoutDigitsIsRefusedNotSentAsRowZero) {
+  for (int syntax : {NvSyntax::integer, NvSyntax::uinteger}) {
+    for (const char* text : {"", "ten", " -", "+x"}) {
+      IndexList list({{syntax, NvAccess::notaccess, nullptr}, {NvSyntax::integer, NvAccess::notaccess, nullptr}});
+      *list.req.Vars.GetVar(0)->Value = text;
+      EXPECT_EQ(CodeOf([&] { list.req.EncodeIndex(0); }), -518) << syntax << " '" << text << "'";
+    }
+    IndexList ok({{syntax, NvAccess::notaccess, nullptr}, {NvSyntax::integer, NvAccess::notaccess, nullptr}});
+    *ok.req.Vars.GetVar(0)->Value = " 10";
+    EXPECT_EQ(ok.req.EncodeIndex(0), "10");
+  }
+}
