@@ -384,6 +384,11 @@ class ViewportClicks : public QObject {
       FireEvent(view_->OnClick, view_);
     else if (event->type() == QEvent::MouseButtonDblClick)
       FireEvent(view_->OnDblClick, view_);
+    else if (event->type() == QEvent::MouseMove) {
+      auto* e = static_cast<QMouseEvent*>(event);
+      const QPoint at = e->position().toPoint();
+      FireEvent(view_->OnMouseMove, view_, gui_internal::MouseShift(e), at.x(), at.y());
+    }
     return false;
   }
 
@@ -410,6 +415,7 @@ TListView::TListView(TComponent* AOwner)
   auto* clicks = new ViewportClicks(this);
   clicks->setParent(tree);
   tree->viewport()->installEventFilter(clicks);
+  tree->viewport()->setMouseTracking(true);  // moves arrive without a button held
   QObject::connect(tree, &QTreeWidget::itemSelectionChanged, [this] { SelectionChanged(); });
   SetBounds(0, 0, 250, 150);
   color_ = clWindow;
@@ -551,6 +557,8 @@ void TListView::SetCheckboxes(bool checkboxes) {
 }
 
 TListItem* TListView::GetTopItem() const { return ItemOf(TreeOf(this)->itemAt(0, 0)); }
+
+TListItem* TListView::GetItemAt(int x, int y) const { return ItemOf(TreeOf(this)->itemAt(x, y)); }
 
 // ---------------------------------------------------------------------------------------
 // Status bar

@@ -281,6 +281,8 @@ class TListView : public TWinControl {
   bool GetCheckboxes() const { return checkboxes_; }
   void SetCheckboxes(bool checkboxes);
   TListItem* GetTopItem() const;
+  // The row at a point of the rows' area (the coordinates of OnMouseMove), or null.
+  TListItem* GetItemAt(int x, int y) const;
 
  private:
   friend class TListColumns;

@@ -81,6 +81,12 @@ static TShiftState ShiftOf(Qt::KeyboardModifiers m) {
          (m & Qt::ControlModifier ? ssCtrl : 0);
 }
 
+TShiftState MouseShift(const QMouseEvent* e) {
+  const Qt::MouseButtons b = e->buttons();
+  return ShiftOf(e->modifiers()) | (b & Qt::LeftButton ? ssLeft : 0) | (b & Qt::RightButton ? ssRight : 0) |
+         (b & Qt::MiddleButton ? ssMiddle : 0);
+}
+
 // The character a key press types: the text, or the control characters of a few keys.
 static char CharOf(const QKeyEvent* e) {
   switch (e->key()) {
@@ -148,6 +154,12 @@ bool ControlBridge::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonDblClick:
       if (forwardMouseClicks) FireEvent(control->OnDblClick, control);
       break;
+    case QEvent::MouseMove: {
+      auto* e = static_cast<QMouseEvent*>(event);
+      const QPoint at = e->position().toPoint();
+      FireEvent(control->OnMouseMove, control, MouseShift(e), at.x(), at.y());
+      break;
+    }
     case QEvent::Resize:
     case QEvent::Move:
       if (widget->isWindow()) control->WindowGeometryChanged();

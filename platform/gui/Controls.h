@@ -60,13 +60,15 @@ constexpr TModalResult mrNo = 7;
 
 // Keys: modifier set, virtual key codes and the events that may change the key.
 using TShiftState = unsigned;
-constexpr TShiftState ssShift = 1, ssAlt = 2, ssCtrl = 4;
+constexpr TShiftState ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32;
 using WORD = unsigned short;
 constexpr WORD VK_BACK = 0x08, VK_TAB = 0x09, VK_RETURN = 0x0D, VK_ESCAPE = 0x1B, VK_SPACE = 0x20,
                VK_LEFT = 0x25, VK_UP = 0x26, VK_RIGHT = 0x27, VK_DOWN = 0x28, VK_DELETE = 0x2E;
 // Key = 0 drops the key.
 using TKeyPressEvent = std::function<void(TObject* Sender, char& Key)>;
 using TKeyEvent = std::function<void(TObject* Sender, WORD& Key, TShiftState Shift)>;
+// X, Y: client coordinates of the mouse.
+using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
 
 class TFont : public TPersistent {
  public:
@@ -126,6 +128,9 @@ class TControl : public TComponent {
   TNotifyEvent OnClick;
   TNotifyEvent OnDblClick;
   TNotifyEvent OnResize;
+  // Raised while a button is held over the control, and on every move over a control that
+  // follows the mouse (list views).
+  TMouseMoveEvent OnMouseMove;
 
   void SetBounds(int left, int top, int width, int height);
   void Show() { SetVisible(true); }

@@ -423,13 +423,39 @@ static QScrollArea* NewScrollArea() {
   return new QScrollArea();
 }
 
-TScrollBox::TScrollBox(TComponent* AOwner) : TWinControl(AOwner, NewScrollArea()) {
+TScrollBox::TScrollBox(TComponent* AOwner)
+    : TWinControl(AOwner, NewScrollArea()),
+      HorzScrollBar(new TControlScrollBar(this, false)),
+      VertScrollBar(new TControlScrollBar(this, true)) {
   auto* area = static_cast<QScrollArea*>(Widget());
   contents_ = new QWidget();
   area->setWidget(contents_);
   area->setWidgetResizable(false);
   SetBounds(0, 0, 185, 41);
 }
+
+TScrollBox::~TScrollBox() {
+  delete HorzScrollBar;
+  delete VertScrollBar;
+}
+
+void TScrollBox::SetAutoScroll(bool autoScroll) {
+  autoScroll_ = autoScroll;
+  auto* area = static_cast<QScrollArea*>(Widget());
+  const Qt::ScrollBarPolicy policy = autoScroll ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff;
+  area->setHorizontalScrollBarPolicy(policy);
+  area->setVerticalScrollBarPolicy(policy);
+  ChildBoundsChanged();
+}
+
+static QScrollBar* BarOf(const TScrollBox* box, bool vertical) {
+  auto* area = static_cast<QScrollArea*>(box->Widget());
+  return vertical ? area->verticalScrollBar() : area->horizontalScrollBar();
+}
+
+int TControlScrollBar::GetPosition() const { return BarOf(box_, vertical_)->value(); }
+
+void TControlScrollBar::SetPosition(int position) { BarOf(box_, vertical_)->setValue(position); }
 
 QWidget* TScrollBox::ChildArea() const { return contents_; }
 
@@ -447,8 +473,9 @@ void TScrollBox::ChildBoundsChanged() {
     bottom = std::max(bottom, c->GetTop() + c->GetHeight());
   }
   QSize view = area->maximumViewportSize();
-  contents_->resize(std::max(right, view.width() - (bottom > view.height() ? area->verticalScrollBar()->sizeHint().width() : 0)),
-                    std::max(bottom, view.height() - (right > view.width() ? area->horizontalScrollBar()->sizeHint().height() : 0)));
+  const bool bars = autoScroll_;
+  contents_->resize(std::max(right, view.width() - (bars && bottom > view.height() ? area->verticalScrollBar()->sizeHint().width() : 0)),
+                    std::max(bottom, view.height() - (bars && right > view.width() ? area->horizontalScrollBar()->sizeHint().height() : 0)));
 }
 
 void TScrollBox::Resized() {

@@ -188,9 +188,36 @@ class TCustomForm : public TWinControl {
 };
 
 // A container that scrolls when its children reach past its edges.
+class TScrollBox;
+
+// One scroll bar of a scroll box; Position is how far the contents are scrolled, in pixels.
+class TControlScrollBar : public TPersistent {
+ public:
+  Property<int, TControlScrollBar> Position{this, &TControlScrollBar::GetPosition, &TControlScrollBar::SetPosition};
+
+  int GetPosition() const;
+  // Kept within the scrollable range.
+  void SetPosition(int position);
+
+ private:
+  friend class TScrollBox;
+  TControlScrollBar(TScrollBox* box, bool vertical) : box_(box), vertical_(vertical) {}
+  TScrollBox* box_;
+  bool vertical_;
+};
+
 class TScrollBox : public TWinControl {
  public:
   explicit TScrollBox(TComponent* AOwner);
+  ~TScrollBox() override;
+
+  TControlScrollBar* const HorzScrollBar;
+  TControlScrollBar* const VertScrollBar;
+  // False: no scroll bars are shown, whatever the contents.
+  Property<bool, TScrollBox> AutoScroll{this, &TScrollBox::GetAutoScroll, &TScrollBox::SetAutoScroll};
+
+  bool GetAutoScroll() const { return autoScroll_; }
+  void SetAutoScroll(bool autoScroll);
 
   QWidget* ChildArea() const override;
   void ChildBoundsChanged() override;
@@ -202,6 +229,7 @@ class TScrollBox : public TWinControl {
 
  private:
   QWidget* contents_;
+  bool autoScroll_ = true;
 };
 
 class TForm : public TCustomForm {

@@ -32,9 +32,14 @@ void WakeEventLoop();
 
 #include "Controls.h"
 
+class QMouseEvent;
+
 namespace gui_internal {
 
 QColor ToQColor(TColor color);
+
+// The modifier keys and mouse buttons held during a mouse event.
+TShiftState MouseShift(const QMouseEvent* event);
 
 // A message posted to a window, handled by its Dispatch when it arrives.
 class PostedMessageEvent : public QEvent {

@@ -101,8 +101,18 @@ void UserFocus(TWinControl* control);
 void UserCloseWindow(TCustomForm* form);
 // A click on the tab of the page with the given index among the shown tabs.
 void UserSelectTab(TPageControl* pages, int tab);
+// Moving the mouse, no button held, to the point of the control (for a list view, a point
+// of its rows' area, as OnMouseMove and GetItemAt count).
+void UserMouseMove(TControl* control, int x, int y);
+// Moving the mouse over the middle of the item's row.
+void UserMouseMoveOverItem(TListView* view, TListItem* item);
 // Opening the item's menu when it has items, else choosing it; a disabled or hidden item
 // does nothing.
 void UserChooseMenuItem(TMenuItem* item);
+
+// What the window system shows of the control after SetWindowRgn: one text line per pixel
+// row of the control, '#' for a pixel inside the region and '.' outside. Empty when the
+// control has no region.
+std::vector<std::string> WindowRegion(TControl* control);
 
 }  // namespace GuiTesting

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QRadioButton>
+#include <QRegion>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QKeyEvent>
@@ -65,6 +66,36 @@ void UserClickItem(TListView* view, TListItem* item) {
   QTreeWidgetItem* row = tree->topLevelItem(item->GetIndex());
   QRect r = tree->visualItemRect(row);
   Click(tree->viewport(), r.center());
+}
+
+static void MoveTo(QWidget* w, QPoint at) {
+  QMouseEvent event(QEvent::MouseMove, QPointF(at), QPointF(w->mapToGlobal(at)), Qt::NoButton, Qt::NoButton,
+                    Qt::NoModifier);
+  QApplication::sendEvent(w, &event);
+}
+
+void UserMouseMove(TControl* control, int x, int y) {
+  QWidget* w = control->Widget();
+  if (auto* tree = qobject_cast<QTreeWidget*>(w)) w = tree->viewport();
+  MoveTo(w, QPoint(x, y));
+}
+
+void UserMouseMoveOverItem(TListView* view, TListItem* item) {
+  auto* tree = static_cast<QTreeWidget*>(view->Widget());
+  MoveTo(tree->viewport(), tree->visualItemRect(tree->topLevelItem(item->GetIndex())).center());
+}
+
+std::vector<std::string> WindowRegion(TControl* control) {
+  QWidget* w = control->Widget();
+  const QRegion mask = w->mask();
+  std::vector<std::string> rows;
+  if (mask.isEmpty()) return rows;
+  for (int y = 0; y < w->height(); ++y) {
+    std::string row;
+    for (int x = 0; x < w->width(); ++x) row += mask.contains(QPoint(x, y)) ? '#' : '.';
+    rows.push_back(row);
+  }
+  return rows;
 }
 
 void UserChoose(TComboBox* combo, int index) {
