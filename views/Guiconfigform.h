@@ -209,6 +209,8 @@ class TSNMPListViewPanel : public TSNMPEditorPanel {
   void ListClick(TObject* Sender);
   void ListDblClick(TObject* Sender);
   void ListChange(TObject* Sender, TListItem* Item, TItemChange Change);
+  // The list's mouse-move event: the hint of the row under the mouse.
+  void ListMouseMove(TObject*, TShiftState, int X, int Y) { ListMouseMove(ListPanel->ListView->GetItemAt(X, Y)); }
   // The hint for the row under the mouse (null: none).
   void ListMouseMove(TListItem* item);
   // One line per column: caption, tabs up to the longest caption, two blanks, the cell.

@@ -53,6 +53,7 @@ TSNMPListViewPanel::TSNMPListViewPanel(TComponent* AOwner, NvSNMPRequest2Edits* 
   list->OnDblClick = Handler(this, &TSNMPListViewPanel::ListDblClick);
   list->OnClick = Handler(this, &TSNMPListViewPanel::ListClick);
   list->OnChange = Handler(this, &TSNMPListViewPanel::ListChange);
+  list->OnMouseMove = [this](TObject* Sender, TShiftState Shift, int X, int Y) { ListMouseMove(Sender, Shift, X, Y); };
   CtrlBtnPanel->RefreshBtn->OnClick = Handler(this, &TSNMPListViewPanel::RefreshList);
   CtrlBtnPanel->EditBtn->OnClick = Handler(this, &TSNMPListViewPanel::EditClick);
   CtrlBtnPanel->AddBtn->OnClick = Handler(this, &TSNMPListViewPanel::AddClick);
@@ -196,6 +197,7 @@ void TSNMPListViewPanel::ReturnEditsPanel(TForm* popup) {
   EditsPanel->Align = alNone;
   EditsPanel->Parent = ClientPanel;
   EditsPanel->SetBounds(0, 0, EditsPanel->Width, EditsPanel->Height);
+  EditsPanel->ScrollBox->VertScrollBar->Position = 0;
   delete popup;
   EditCtrl->SetConstraintOwner(dynamic_cast<TForm*>(OwnerForm));
 }
