@@ -284,9 +284,28 @@ TEST(TableView, HintHasOneLinePerColumn) {
   w.Show([&] {
     TListItem* row = w.Row("first");
     EXPECT_EQ(w.view->RowHint(row), "Index\t  1\nName\t\t  first\nPorts\t  1[80000000]\nStatus  active\n");
-    w.view->ListMouseMove(row);
+    GuiTesting::UserMouseMoveOverItem(w.list, w.Row("second"));
     EXPECT_TRUE(w.list->ShowHint());
-    w.view->ListMouseMove(nullptr);
+    EXPECT_EQ(w.list->Hint(), w.view->RowHint(w.Row("second")));
+    GuiTesting::UserMouseMove(w.list, 2, w.list->ClientHeight - 2);  // below the rows
+    EXPECT_FALSE(w.list->ShowHint());
     EXPECT_EQ(w.list->Hint(), "");
+  });
+}
+
+TEST(TableView, EditsPanelComesBackFromAPopupScrolledToItsTop) {
+  TableWindow w;
+  TScrollBox* box = w.view->EditsPanel->ScrollBox;
+  w.Show([&] {
+    w.script.Then([&](TCustomForm& popup) {
+      popup.ClientHeight = 60;  // too low for the rows
+      box->VertScrollBar->Position = 1000;
+      EXPECT_GT(box->VertScrollBar->Position(), 0);
+      popup.Close();
+    });
+    w.view->CtrlBtnPanel->AddBtn->OnClick(w.view->CtrlBtnPanel->AddBtn);
+    EXPECT_TRUE(w.script.Done());
+    EXPECT_EQ(box->VertScrollBar->Position(), 0);
+    ASSERT_TRUE(w.WaitRows(3));
   });
 }
