@@ -77,6 +77,7 @@ void TMainForm::BuildLayout() {
   ScrollBox1->Name = "ScrollBox1";
   ScrollBox1->Parent = this;
   ScrollBox1->Align = alClient;
+  ScrollBox1->AutoScroll = false;
 
   ST_HWVersion = new TStaticText(this);
   ST_HWVersion->Name = "ST_HWVersion";
@@ -89,6 +90,12 @@ void TMainForm::BuildLayout() {
   ST_RmonState->Parent = this;
   ST_RmonState->Caption = "ST_RmonState";
   ST_RmonState->Visible = false;
+
+  ST_Version = new TStaticText(this);
+  ST_Version->Name = "ST_Version";
+  ST_Version->Parent = this;
+  ST_Version->Caption = "ST_Version";
+  ST_Version->Visible = false;
 
   BuildMenu();
 }

@@ -27,6 +27,8 @@ class TMainForm : public TForm, public TSessionTexts {
   TScrollBox* ScrollBox1 = nullptr;
   TStaticText* ST_HWVersion = nullptr;
   TStaticText* ST_RmonState = nullptr;
+  // The spanning tree version a dialog last set during this run; the window leaves it alone.
+  TStaticText* ST_Version = nullptr;
   TMainMenu* MainMenu1 = nullptr;
   // Top-level menus and the items the window itself changes.
   TMenuItem* Configuration1 = nullptr;

@@ -1,7 +1,11 @@
 // The two front-panel forms against the simulated switch: link pictures per form and slot,
 // LEDs, the combo LED panels on timer ticks, an unreachable switch, closing.
+#include <algorithm>
 #include <chrono>
 #include <memory>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "ComCtrls.h"
 #include "ExtCtrls.h"
@@ -232,3 +236,28 @@ TEST_F(FrontPanel, PortReadThatCannotBeSentHidesEveryPicture) {
 }
 
 }  // namespace
+
+TEST_F(FrontPanel, B1PortLedsBecomeTrianglesWhenThePanelIsShown) {
+  auto* panel = Make<TPanelNVS7030B1Form>();
+  EXPECT_TRUE(GuiTesting::WindowRegion(panel->PortLedPanel[0]).empty());
+  host_->Show();
+  panel->Parent = host_.get();
+  panel->Show();
+  // Filled pixels in the top and the bottom pixel row of a region.
+  auto ends = [](const std::vector<std::string>& rows) {
+    auto filled = [](const std::string& row) { return std::count(row.begin(), row.end(), '#'); };
+    return std::make_pair(filled(rows.front()), filled(rows.back()));
+  };
+  for (int n = 1; n <= 24; ++n) {
+    SCOPED_TRACE(n);
+    const std::vector<std::string> rows = GuiTesting::WindowRegion(panel->PortLedPanel[n - 1]);
+    ASSERT_EQ(rows.size(), 6u);
+    const auto [top, bottom] = ends(rows);
+    if (n % 2 == 1)
+      EXPECT_LT(top, bottom);  // apex up
+    else
+      EXPECT_GT(top, bottom);  // apex down
+  }
+  for (int n = 25; n <= 28; ++n) EXPECT_TRUE(GuiTesting::WindowRegion(panel->PortLedPanel[n - 1]).empty()) << n;
+  EXPECT_TRUE(GuiTesting::WindowRegion(panel->PortLedPanelF[0]).empty());
+}

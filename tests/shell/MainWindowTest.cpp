@@ -118,6 +118,19 @@ TEST_F(MainWindow, SwitchThatNeverAnsweredGetsTheB1PanelAndAFailedReadKeepsTheLa
   EXPECT_NE(dynamic_cast<TPanelNVS7030Form*>(form->CurrentPanel), nullptr);
 }
 
+TEST_F(MainWindow, HiddenStaticTextsStartWithTheirNamesAndTheVersionTextIsLeftAlone) {
+  TMainForm* form = Make();
+  Activate(form);
+  for (TStaticText* text : {form->ST_HWVersion, form->ST_RmonState, form->ST_Version}) {
+    EXPECT_FALSE(text->Visible());
+    EXPECT_EQ(text->Parent, form);
+  }
+  EXPECT_EQ(form->ST_RmonState->Caption(), "ST_RmonState");
+  EXPECT_EQ(form->ST_Version->Caption(), "ST_Version");
+  EXPECT_EQ(form->FindComponent("ST_Version"), form->ST_Version);
+  EXPECT_FALSE(form->ScrollBox1->AutoScroll());
+}
+
 TEST_F(MainWindow, LaterActivationsKeepThePanel) {
   TMainForm* form = Make();
   Activate(form);
