@@ -103,7 +103,7 @@ TEST_F(ControlsBinding, FailedReadIsReportedOnlyByAsynchronousReplies) {
   binding.calls.clear();
   binding.Asynchronous = 1;
   ASSERT_TRUE(binding.Get());
-  ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return !binding.Busy; }));
+  ASSERT_TRUE(WaitUntil([&] { return !binding.Busy; }));
   EXPECT_EQ(binding.calls, (Calls{"BeforeGet", "OnGetError"}));
   EXPECT_TRUE(IsStatusLine(bar->SimpleText, "Get: " + NvErrorText(-105))) << bar->SimpleText();
   EXPECT_TRUE(answers.Calls().empty());
@@ -118,7 +118,7 @@ TEST_F(ControlsBinding, StoppedWalkEndsWithTheStopLine) {
   binding.GetDoneHandler = [&](NvSNMPRequest2Controls*, NvSNMPError*) { ++done; };
   binding.onRow = [&] { binding.Stop(); };
   ASSERT_TRUE(binding.Get());
-  ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return done > 0; }));
+  ASSERT_TRUE(WaitUntil([&] { return done > 0; }));
   EXPECT_EQ(binding.calls, (Calls{"BeforeGet", "ShowRow", "AfterGet"}));
   EXPECT_TRUE(IsStatusLine(bar->SimpleText, "Get: Stop, SNMP Request is not active.")) << bar->SimpleText();
   EXPECT_EQ(binding.Busy, 0);
@@ -132,7 +132,7 @@ TEST_F(ControlsBinding, AsynchronousReadAndWriteRunTheNotificationsInOrder) {
   UseTable(binding.Request);
   binding.SetStatusControl(&memo);
   ASSERT_TRUE(binding.Get());
-  ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return !binding.Busy; }));
+  ASSERT_TRUE(WaitUntil([&] { return !binding.Busy; }));
   EXPECT_EQ(binding.calls, (Calls{"BeforeGet", "ShowRow", "ShowRow", "ShowRow", "AfterGet"}));
   EXPECT_TRUE(IsStatusLine(memo.Lines->Get(0), "Get: Ok!"));
 
@@ -142,11 +142,11 @@ TEST_F(ControlsBinding, AsynchronousReadAndWriteRunTheNotificationsInOrder) {
   writer.SetStatusControl(&memo);
   ASSERT_TRUE(writer.Asynchronous);
   ASSERT_TRUE(writer.Get());
-  ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return !writer.Busy; }));
+  ASSERT_TRUE(WaitUntil([&] { return !writer.Busy; }));
   writer.calls.clear();
   ASSERT_TRUE(writer.Set(false, true));
   EXPECT_EQ(writer.Busy, 1);
-  ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return !writer.Busy; }));
+  ASSERT_TRUE(WaitUntil([&] { return !writer.Busy; }));
   EXPECT_EQ(writer.calls, (Calls{"BeforeSet", "CollectValues", "AfterSet", "OnSetDone"}));
   EXPECT_TRUE(IsStatusLine(memo.Lines->Get(memo.Lines->Count - 1), "Set: Ok!"));
 }
@@ -180,7 +180,7 @@ TEST_F(ControlsBinding, EveryEndOfAWalkClearsBusyAndCallsTheDoneHandlerOnce) {
       if (binding.rows == 1 && c.atFirstRow) c.atFirstRow(binding);
     };
     ASSERT_TRUE(binding.Get());
-    ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return done > 0 && binding.Request.PendingReplies == 0; }));
+    ASSERT_TRUE(WaitUntil([&] { return done > 0 && binding.Request.PendingReplies == 0; }));
     GuiTesting::ProcessUntil([] { return false; }, 50);  // nothing more may come
     EXPECT_EQ(done, 1);
     EXPECT_EQ(busyAtDone, 0);

@@ -65,7 +65,7 @@ TEST_F(EditsBinding, ScalarGroupIsShownInItsControlsAndWrittenBack) {
     code = e->Code;
   };
   ASSERT_TRUE(binding.Set(false, true));
-  ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return done > 0; }));
+  ASSERT_TRUE(WaitUntil([&] { return done > 0; }));
   EXPECT_EQ(code, 0);
   ASSERT_EQ(SetLog().size(), 2u);
   EXPECT_EQ(SetLog()[1], kScalars + ".1.0=2:2 ; " + kScalars + ".2.0=4:switch-c ; " + kScalars +
@@ -101,7 +101,7 @@ class TableBinding : public EditsBinding {
     binding.BindControl(3, state);
     binding.GetDoneHandler = [&](NvSNMPRequest2Controls*, NvSNMPError*) { ++walks; };
     ASSERT_TRUE(binding.Get());
-    ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return walks > 0; }));
+    ASSERT_TRUE(WaitUntil([&] { return walks > 0; }));
   }
   std::vector<bool> Checked() const {
     std::vector<bool> checked;
@@ -150,7 +150,7 @@ TEST_F(TableBinding, EditedRowIsWrittenAsynchronouslyAndTheTableReadAgain) {
   int writes = 0;
   binding.SetDoneHandler = [&](NvSNMPRequest2Controls*, NvSNMPError*) { ++writes; };
   ASSERT_TRUE(binding.Set(true, true));
-  ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return writes > 0 && walks > 0; }));
+  ASSERT_TRUE(WaitUntil([&] { return writes > 0 && walks > 0; }));
   ASSERT_EQ(SetLog().size(), 1u);
   EXPECT_EQ(SetLog()[0], kTable + ".2.1=4:vlan-x ; " + kTable + ".3.1=4x:C1000000 ; " + kTable + ".4.1=2:2");
   ASSERT_EQ(list->Items->Count, 3);

@@ -9,6 +9,9 @@
 #include "GuiTesting.h"
 #include "StdCtrls.h"
 
+// Long enough for a sanitized build on a loaded machine, yet bounded.
+inline constexpr int kWindowWaitMs = 30000;
+
 struct EditWindow : ::testing::Test {
   void SetUp() override {
     Application->Initialize();
@@ -22,9 +25,9 @@ struct EditWindow : ::testing::Test {
     next->Parent = form;
     next->Top = 40;
     form->Show();
-    ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return form->Visible(); }));
+    ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return form->Visible(); }, kWindowWaitMs));
     edit->SetFocus();
-    ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return edit->Focused(); }));
+    ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return edit->Focused(); }, kWindowWaitMs));
   }
   void TearDown() override { delete form; }
 

@@ -117,13 +117,13 @@ TEST_F(LedsBinding, ReadingFromTheSwitchPaintsAndBlinks) {
   ASSERT_EQ(leds.Leds.size(), 5u);
   EXPECT_EQ(leds.Leds[3]->Shape->Left(), 30 + 11);
   leds.StartPolling(500);
-  ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return !leds.Busy; }));
+  ASSERT_TRUE(WaitUntil([&] { return !leds.Busy; }));
   // power and console green; port 1 green and blinking (82 02); port 2 off; port 3 red.
   const std::vector<int> read = {kGreen, kGreen, kGreen, 0, kRed};
   EXPECT_EQ(leds.Leds[2]->Color, kGreen);
   EXPECT_TRUE(leds.Leds[2]->Blinking);
   EXPECT_FALSE(leds.Leds[4]->Blinking);
-  ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return leds.BlinkCount > leds.BlinkLimit; }, 3000));
+  ASSERT_TRUE(WaitUntil([&] { return leds.BlinkCount > leds.BlinkLimit; }));
   EXPECT_EQ(Colors(leds), read);
   EXPECT_EQ(leds.PollTimer->Interval(), 5000);
   leds.StopPolling();

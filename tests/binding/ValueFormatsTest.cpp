@@ -203,7 +203,7 @@ TEST_F(EditWindow, JumpCharacterIsRemovedAndMovesTheFocusOn) {
   constraint.SetFormat("%s{e/}", {edit});
   Type(edit, "ab/");
   EXPECT_EQ(edit->Text(), "ab");
-  EXPECT_TRUE(GuiTesting::ProcessUntil([&] { return next->Focused(); }, 2000));
+  EXPECT_TRUE(GuiTesting::ProcessUntil([&] { return next->Focused(); }, kWindowWaitMs));
 }
 
 TEST_F(EditWindow, FullEditAdvancesToTheNextControl) {
@@ -214,7 +214,7 @@ TEST_F(EditWindow, FullEditAdvancesToTheNextControl) {
   Application->ProcessMessages();
   EXPECT_TRUE(edit->Focused());
   Type(edit, "5");
-  EXPECT_TRUE(GuiTesting::ProcessUntil([&] { return next->Focused(); }, 2000));
+  EXPECT_TRUE(GuiTesting::ProcessUntil([&] { return next->Focused(); }, kWindowWaitMs));
 }
 
 TEST_F(EditWindow, AdjoiningPiecesConstrainOneEditEach) {

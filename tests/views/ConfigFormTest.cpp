@@ -103,7 +103,7 @@ TEST(ConfigForm, TabViewReadsOnlyTheVisiblePage) {
 
   ModalScript script;
   script.Then([&](TCustomForm& shown) {
-    ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return Idle(table) && list->ListPanel->ListView->Items->Count == 3; }));
+    ASSERT_TRUE(WaitUntil([&] { return Idle(table) && list->ListPanel->ListView->Items->Count == 3; }));
     EXPECT_EQ(form->CurrentRequest, table);
     EXPECT_EQ(nameEdit->Text(), "");
     EXPECT_EQ(StatusText(editor), "");
@@ -111,12 +111,12 @@ TEST(ConfigForm, TabViewReadsOnlyTheVisiblePage) {
     GuiTesting::UserSelectTab(form->PageControl, 1);
     EXPECT_EQ(table->Request.Active, 0);
     EXPECT_EQ(form->CurrentRequest, scalars);
-    ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return Idle(scalars) && nameEdit->Text() == "core"; }));
+    ASSERT_TRUE(WaitUntil([&] { return Idle(scalars) && nameEdit->Text() == "core"; }));
 
     GuiTesting::UserSelectTab(form->PageControl, 0);  // back: read again
     EXPECT_EQ(scalars->Request.Active, 0);
     EXPECT_EQ(table->Request.Active, 1);
-    ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return Idle(table) && list->ListPanel->ListView->Items->Count == 3; }));
+    ASSERT_TRUE(WaitUntil([&] { return Idle(table) && list->ListPanel->ListView->Items->Count == 3; }));
     shown.Close();
   });
   form->ShowModal();
@@ -135,7 +135,7 @@ TEST(ConfigForm, ClosingDuringAWalkStopsItWaitsAndFreesTheBinding) {
 
   ModalScript script;
   script.Then([&](TCustomForm& shown) {
-    ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return list->Items->Count >= 2; }));
+    ASSERT_TRUE(WaitUntil([&] { return list->Items->Count >= 2; }));
     EXPECT_TRUE(binding->Busy);
     GuiTesting::UserCloseWindow(&shown);
   });
@@ -164,13 +164,13 @@ TEST(ConfigForm, AFailedReadKeepsTheWindowOpenWithTheErrorInItsStatusLine) {
 
   ModalScript script;
   script.Then([&](TCustomForm& shown) {
-    ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return Idle(binding) && !StatusText(view).empty(); }));
+    ASSERT_TRUE(WaitUntil([&] { return Idle(binding) && !StatusText(view).empty(); }));
     EXPECT_TRUE(shown.Visible());
     EXPECT_EQ(nameEdit->Text(), "");
     const std::string failed = StatusText(view);
     Sim()->clearFaults();
     GuiTesting::UserClick(view->CtrlBtnPanel->RefreshBtn);  // the user tries again
-    ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return Idle(binding) && nameEdit->Text() == "core"; }));
+    ASSERT_TRUE(WaitUntil([&] { return Idle(binding) && nameEdit->Text() == "core"; }));
     EXPECT_NE(StatusText(view), failed);
     shown.Close();
   });
@@ -210,16 +210,16 @@ TEST(ConfigForm, StopEndsAWalkAtItsNextReply) {
   Sim()->setDelay(40);
   ModalScript script;
   script.Then([&](TCustomForm& shown) {
-    ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return list->Items->Count >= 2; }));
+    ASSERT_TRUE(WaitUntil([&] { return list->Items->Count >= 2; }));
     GuiTesting::UserClick(view->CtrlBtnPanel->RefreshBtn);  // no second read while one runs
     GuiTesting::UserClick(view->CtrlBtnPanel->StopBtn);
-    ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return Idle(binding); }));
+    ASSERT_TRUE(WaitUntil([&] { return Idle(binding); }));
     EXPECT_LT(list->Items->Count, 20);
     EXPECT_EQ(view->CtrlBtnPanel->CountText->Caption(), std::to_string(list->Items->Count));
     EXPECT_NE(StatusText(view).find("Stop, SNMP Request is not active."), std::string::npos) << StatusText(view);
     Sim()->clearFaults();
     GuiTesting::UserClick(view->CtrlBtnPanel->RefreshBtn);
-    ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return Idle(binding) && list->Items->Count == 20; }));
+    ASSERT_TRUE(WaitUntil([&] { return Idle(binding) && list->Items->Count == 20; }));
     shown.Close();
   });
   form->ShowModal();

@@ -19,7 +19,7 @@ struct EditorWindow {
 
   void Show(const std::function<void()>& step) {
     script.Then([this, step](TCustomForm& shown) {
-      ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return Idle(binding) && Edit(1)->Text() == "core"; }));
+      ASSERT_TRUE(WaitUntil([&] { return Idle(binding) && Edit(1)->Text() == "core"; }));
       step();
       shown.Close();
     });
@@ -82,7 +82,7 @@ TEST(EditorView, SetCheckedSendsOneSetWithOnlyTheCheckedRows) {
     // The unchecked row is again part of the next read.
     EXPECT_FALSE(w.binding->Request.Vars.GetVar(3)->Access & NvAccess::invalid);
     GuiTesting::UserClick(w.view->CtrlBtnPanel->RefreshBtn);
-    ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return Idle(w.binding) && w.Edit(3)->Text() == "30"; }));
+    ASSERT_TRUE(WaitUntil([&] { return Idle(w.binding) && w.Edit(3)->Text() == "30"; }));
     EXPECT_EQ(w.Edit(1)->Text(), "edge");
   });
   RestoreScalar(".2", NvSyntax::displaystr, "core");
@@ -220,7 +220,7 @@ TEST(EditorView, AnAddressRowRefusesTextThatIsNoIPv4Address) {
   EditorWindow w;
   w.Show([&] {
     w.Edit(2)->SetFocus();
-    ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return w.Edit(2)->Focused(); }));
+    ASSERT_TRUE(WaitUntil([&] { return w.Edit(2)->Focused(); }));
     w.Retype(2, "1.2.3");
     w.Edit(3)->SetFocus();  // leaving the edit checks it
     Application->ProcessMessages();

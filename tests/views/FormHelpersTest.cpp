@@ -15,6 +15,7 @@
 #include "Oid_agent.h"
 #include "StdCtrls.h"
 #include "SwitchSim.h"
+#include "unscripted_windows.h"
 
 namespace {
 
@@ -30,6 +31,7 @@ class Environment : public ::testing::Environment {
     fs::current_path(dir);
     Application->Initialize();
     Application->Title = "NVS-7000-D";
+    GuardAgainstUnscriptedWindows();
     NvSNMPInitSession("");
     fs::current_path(home);
     fs::remove_all(dir);
@@ -180,7 +182,7 @@ class RowDeletion : public ::testing::Test {
     binding.Request.Vars = NvSNMPVarList(TrustedHostTable, MVT_UMV, 1);
     binding.Request.Port = sim->port();
     binding.Request.Version = 1;
-    binding.Request.TimeOut = 100;
+    binding.Request.TimeOut = 300;  // a slow reply is waited for, not sent again
     binding.SetStatusControl(bar);
   }
   TForm form{nullptr};

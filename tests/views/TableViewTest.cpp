@@ -27,7 +27,7 @@ struct TableWindow {
     EXPECT_TRUE(script.Done());
   }
   bool WaitRows(int rows) {
-    return GuiTesting::ProcessUntil([&] { return Idle(binding) && list->Items->Count == rows; });
+    return WaitUntil([&] { return Idle(binding) && list->Items->Count == rows; });
   }
   std::vector<std::string> Names() const {
     std::vector<std::string> names;

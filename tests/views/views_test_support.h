@@ -17,6 +17,7 @@
 #include "NvSNMPRequest2Edits.h"
 #include "NvSNMPSession.h"
 #include "SwitchSim.h"
+#include "unscripted_windows.h"
 
 namespace viewstest {
 
@@ -37,6 +38,15 @@ inline NvOptionList& RowStatusList() {
   return list;
 }
 
+// Waits long enough for a sanitized build on a loaded machine, yet bounded: a failed wait
+// ends its test instead of hanging it.
+inline constexpr int kWaitMs = 30000;
+inline bool WaitUntil(const std::function<bool()>& condition) {
+  return GuiTesting::ProcessUntil(condition, kWaitMs);
+}
+// Per try, in hundredths of a second: a slow reply is waited for, not sent again.
+inline constexpr int kRequestTimeOut = 300;
+
 inline SwitchSim*& Sim() {
   static SwitchSim* sim = nullptr;
   return sim;
@@ -52,6 +62,7 @@ class Environment : public ::testing::Environment {
     fs::current_path(dir);
     Application->Initialize();
     Application->Title = "NVS-7000-D";
+    GuardAgainstUnscriptedWindows();
     NvSNMPInitSession("");
     fs::current_path(home);
     fs::remove_all(dir);
@@ -70,7 +81,7 @@ inline NvSNMPRequest2Edits* NewBinding(TForm* form) {
   auto* binding = new NvSNMPRequest2Edits(form);
   binding->Request.Port = Sim()->port();
   binding->Request.Version = 1;
-  binding->Request.TimeOut = 50;
+  binding->Request.TimeOut = kRequestTimeOut;
   return binding;
 }
 
@@ -133,7 +144,7 @@ inline void RestoreScalar(const std::string& suffix, int syntax, const std::stri
   NvSNMPRequest2Controls binding(nullptr);
   binding.Request.Port = Sim()->port();
   binding.Request.Version = 1;
-  binding.Request.TimeOut = 50;
+  binding.Request.TimeOut = kRequestTimeOut;
   binding.Asynchronous = 0;
   binding.Request.Vars.AddVar((kScalars + suffix).c_str(), "Restored", syntax, NvAccess::readwrite, nullptr);
   *binding.Request.Vars.GetVar(0)->Value = value;
