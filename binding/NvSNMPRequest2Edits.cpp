@@ -403,14 +403,16 @@ std::string NvSNMPRequest2Edits::PortBitmapTemplate(int index, const std::string
   if (longest > 0) return zeros(longest);
 
   // Nothing to measure: whole octets for the highest typed port and every port of the model.
-  long ports = std::max<long>(FallbackPortCount, 0);
+  // A number past any port bitmap does not size one; the list is then refused.
+  constexpr long kMostPorts = 4096;
+  long ports = std::clamp<long>(FallbackPortCount, 0, kMostPorts);
   std::string number;
   for (size_t i = 0; i <= typed.size(); ++i) {
     if (i < typed.size() && typed[i] >= '0' && typed[i] <= '9') {
       number += typed[i];
       continue;
     }
-    if (!number.empty() && number.size() <= 9) ports = std::max(ports, std::stol(number));
+    if (!number.empty() && number.size() <= 4 && std::stol(number) <= kMostPorts) ports = std::max(ports, std::stol(number));
     number.clear();
   }
   return std::string(size_t((ports + 7) / 8) * 2, '0');

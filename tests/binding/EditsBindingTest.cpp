@@ -263,7 +263,7 @@ TEST_F(LocalBinding, TypedPortListWithoutAValueIsSizedFromTheModelOrRefused) {
       {28, "1-3", "E0000000"},     {28, "30", "00000004"}, {10, "1-3", "E000"},
       {28, "40", "0000000001"},    {28, "all", "FFFFFFFF"}, {28, " 0 ", "00000000"},
       {0, "9", "0080"},            {28, "3-1", nullptr},    {28, "1,x", nullptr},
-      {0, "all", nullptr},
+      {0, "all", nullptr},         {28, "1,99999", nullptr},
   };
   auto* ports = Make<TEdit>();
   binding.BindControl(3, ports);
