@@ -38,12 +38,12 @@ class Environment : public ::testing::Environment {
 
 inline ::testing::Environment* const kEnvironment = ::testing::AddGlobalTestEnvironment(new Environment);
 
-// Requests made from now on talk SNMPv2c to the switch, with a short time-out.
+// Requests made from now on talk SNMPv2c to the switch.
 inline void PointSessionAt(const SwitchSim& sim) {
   NvSNMPDevice::Address = "127.0.0.1";
   NvSNMPDevice::Port = sim.port();
   NvSNMPSecurity::Version = 1;
-  NvSNMPDefaultTimeout = 50;
+  NvSNMPDefaultTimeout = 300;  // per try: a slow reply under load is waited for, not sent again
 }
 
 // A seed file of this folder.
