@@ -19,6 +19,7 @@ constexpr int kFileMissing = -2;
 constexpr int kMalformedLine = -3;
 constexpr int kEngineIdTooLong = -4;  // or empty
 constexpr int kWriteFailed = -5;
+constexpr unsigned int kMaxBoots = 0x7FFFFFFF;  // snmpEngineBoots latches here (RFC 3414)
 
 std::string hexOf(const OctetStr& id) {
   static const char digits[] = "0123456789ABCDEF";
@@ -50,7 +51,7 @@ bool parseLine(const std::string& line, std::string& idHex, unsigned int& boot) 
     if (c < '0' || c > '9') return false;
     v = v * 10 + unsigned(c - '0');
   }
-  if (v > 0x7FFFFFFFull) return false;  // snmpEngineBoots is at most 2^31-1
+  if (v > kMaxBoots) return false;
   boot = unsigned(v);
   return true;
 }
@@ -82,6 +83,8 @@ int saveBootCounter(const char* fileName, const OctetStr& engineId, unsigned int
   if (!fileName || !*fileName) return kWriteFailed;
   if (engineId.len() == 0 || engineId.len() > kMaxEngineIdLen) return kEngineIdTooLong;
   const std::string wanted = hexOf(engineId);
+  // A count past the latch would make the file unreadable at the next start.
+  if (boot > kMaxBoots) boot = kMaxBoots;
 
   // Keep every other engine's line as it is.
   std::vector<std::string> kept;

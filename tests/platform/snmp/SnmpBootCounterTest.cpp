@@ -67,7 +67,17 @@ TEST_F(BootCounterFile, SavingOneEngineKeepsTheOtherLines) {
   ASSERT_EQ(getBootCounter(file_.c_str(), OctetStr(other, 5), boot), 0);
   EXPECT_EQ(boot, 3u);
   EXPECT_NE(read().find("800000020109840301\t7\n"), std::string::npos);
-  EXPECT_FALSE(fs::exists(file_ + ".tmp"));
+  for (const auto& entry : fs::directory_iterator(dir_))
+    EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos) << entry.path();
+}
+
+TEST_F(BootCounterFile, CountLatchesAtItsMaximumSoTheFileStaysReadable) {
+  write("4E76534E4D505F50505F4170706C69636174696F6E 2147483647\n");
+  unsigned int boot = 0;
+  ASSERT_EQ(getBootCounter(file_.c_str(), kEngine, boot), 0);
+  ASSERT_EQ(saveBootCounter(file_.c_str(), kEngine, boot + 1), 0);
+  ASSERT_EQ(getBootCounter(file_.c_str(), kEngine, boot), 0);
+  EXPECT_EQ(boot, 2147483647u);
 }
 
 TEST_F(BootCounterFile, FileWithoutTheEngineGivesMinusOne) {
