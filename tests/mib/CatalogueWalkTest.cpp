@@ -12,6 +12,7 @@
 #include "NvSNMPRequest.h"
 #include "NvSNMPSession.h"
 #include "Oid_device.h"
+#include "Oid_lldp.h"
 #include "Oid_ping.h"
 #include "Oid_snmpv3.h"
 #include "SwitchSim.h"
@@ -71,6 +72,11 @@ TEST_F(CatalogueWalk, port_table_has_a_row_per_port) {
 TEST_F(CatalogueWalk, integer_and_ipv4_index) {
   const Rows rows = IndexRows(IgmpInformationTable, 2);
   EXPECT_EQ(rows, (Rows{{"1", "239.1.1.1"}, {"10", "239.1.1.2"}, {"20", "239.1.2.3"}}));
+}
+
+TEST_F(CatalogueWalk, integer_and_inetaddress_index_under_the_ieee_arc) {
+  const Rows rows = IndexRows(LldpAddressConfigurationTable, 2);
+  EXPECT_EQ(rows, (Rows{{"1", "10.90.90.90"}, {"1", "10.90.90.91"}, {"1", "10.90.90.92"}}));
 }
 
 TEST_F(CatalogueWalk, mac_address_index) {
