@@ -53,24 +53,6 @@ void SetWatchEnabled(bool enabled) {
   if (replyWatch) replyWatch->SetEnabled(enabled);
 }
 
-void SetDefaultSettings() {
-  NvSNMPDevice::Address = "127.0.0.1";
-  NvSNMPDevice::Port = 161;
-  NvSNMPScope::ContextEngineID.clear();
-  NvSNMPScope::ContextName.clear();
-  NvSNMPSecurity::Version = 0;
-  NvSNMPSecurity::ReadCommunity = "quorra";
-  NvSNMPSecurity::WriteCommunity = "venthal";
-  NvSNMPSecurity::SecurityModel = 1;
-  NvSNMPSecurity::SecurityLevel = 1;
-  NvSNMPSecurity::SecurityName.clear();
-  NvSNMPSecurity::AuthPassword.clear();
-  NvSNMPSecurity::PrivPassword.clear();
-  NvSNMPSecurity::AuthProtocol = 1;
-  NvSNMPSecurity::PrivProtocol = 1;
-  NvSNMPDefaultTimeout = 100;
-}
-
 }  // namespace
 
 void NvSNMPInitSession(const std::string& directory) {
@@ -94,8 +76,26 @@ void NvSNMPInitSession(const std::string& directory) {
   if (saveBootCounter(file.c_str(), engineId, boot) != 0) NvThrowError(NvErr::BootCounterSave);
 
   mpInit(NvSNMPGlobalSession, engineId, boot);
-  SetDefaultSettings();
+  NvSNMPSetDefaultSettings();
   NvSNMPEventProcessor().Enable();
+}
+
+void NvSNMPSetDefaultSettings() {
+  NvSNMPDevice::Address = "127.0.0.1";
+  NvSNMPDevice::Port = 161;
+  NvSNMPScope::ContextEngineID.clear();
+  NvSNMPScope::ContextName.clear();
+  NvSNMPSecurity::Version = 0;
+  NvSNMPSecurity::ReadCommunity = "quorra";
+  NvSNMPSecurity::WriteCommunity = "venthal";
+  NvSNMPSecurity::SecurityModel = 1;
+  NvSNMPSecurity::SecurityLevel = 1;
+  NvSNMPSecurity::SecurityName.clear();
+  NvSNMPSecurity::AuthPassword.clear();
+  NvSNMPSecurity::PrivPassword.clear();
+  NvSNMPSecurity::AuthProtocol = 1;
+  NvSNMPSecurity::PrivProtocol = 1;
+  NvSNMPDefaultTimeout = 100;
 }
 
 std::string NvJoinPath(const std::string& directory, const std::string& name) {

@@ -53,6 +53,10 @@ extern const char* const NvSNMPLocalEngineID;     // "NvSNMP_PP_Application"
 // enables the pump. Throws Exception -506, -507 or -508.
 void NvSNMPInitSession(const std::string& directory);
 
+// Sets every setting above to its start-up default: 127.0.0.1:161, SNMPv1 with the program's
+// communities, no SNMPv3 user, a time-out of one second.
+void NvSNMPSetDefaultSettings();
+
 // name when directory is empty, else directory and name joined by one "/". A "\" in either
 // text stands for the separator.
 std::string NvJoinPath(const std::string& directory, const std::string& name);

@@ -25,20 +25,7 @@ class StartupConfig : public testing::Test {
     fs::create_directories(dir_);
     mibDir_ = dir_.string() + "/";
     DeviceAddress.clear();
-    NvSNMPDevice::Address = "127.0.0.1";
-    NvSNMPDevice::Port = 161;
-    NvSNMPScope::ContextEngineID.clear();
-    NvSNMPScope::ContextName.clear();
-    NvSNMPSecurity::Version = 0;
-    NvSNMPSecurity::ReadCommunity = "quorra";
-    NvSNMPSecurity::WriteCommunity = "venthal";
-    NvSNMPSecurity::SecurityModel = 1;
-    NvSNMPSecurity::SecurityLevel = 1;
-    NvSNMPSecurity::SecurityName.clear();
-    NvSNMPSecurity::AuthPassword.clear();
-    NvSNMPSecurity::PrivPassword.clear();
-    NvSNMPSecurity::AuthProtocol = 1;
-    NvSNMPSecurity::PrivProtocol = 1;
+    NvSNMPSetDefaultSettings();
   }
   void TearDown() override { fs::remove_all(dir_); }
 
