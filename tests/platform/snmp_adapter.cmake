@@ -4,7 +4,7 @@ nv_add_test(snmp_adapter_tests
     ${CMAKE_CURRENT_LIST_DIR}/snmp/SnmpValuesTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/snmp/SnmpBootCounterTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/snmp/SnmpSessionLocalTest.cpp
-  LIBS platform_snmp netsnmp::snmp)
+  LIBS platform_snmp netsnmp::snmp test_support)
 
 # The same session against the simulated switch.
 if(TARGET switchsim_fixture)

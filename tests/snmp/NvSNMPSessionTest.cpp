@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -12,6 +9,7 @@
 #include "GuiTesting.h"
 #include "NvSNMPError.h"
 #include "NvSNMPSession.h"
+#include "SilentPort.h"
 #include "Snmp.h"
 
 namespace fs = std::filesystem;
@@ -145,27 +143,6 @@ TEST_F(SessionStart, MalformedCounterFileFailsWith507AndIsLeftAlone) {
   EXPECT_EQ(line, "this is no boot counter");
 }
 
-// A local UDP port that takes requests and never answers.
-class SilentPort {
- public:
-  SilentPort() {
-    fd_ = ::socket(AF_INET, SOCK_DGRAM, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    ::bind(fd_, reinterpret_cast<sockaddr*>(&a), sizeof a);
-    socklen_t len = sizeof a;
-    ::getsockname(fd_, reinterpret_cast<sockaddr*>(&a), &len);
-    port_ = ntohs(a.sin_port);
-  }
-  ~SilentPort() { ::close(fd_); }
-  uint16_t Port() const { return port_; }
-
- private:
-  int fd_ = -1;
-  uint16_t port_ = 0;
-};
-
 struct Delivery {
   int replies = 0;
   bool pumpWasOff = true;
@@ -183,7 +160,7 @@ TEST_F(SessionStart, ReplyHandlerThatThrowsIsShownAndThePumpGoesOn) {
   NvSNMPInitSession("");
   SilentPort silent;
   UdpAddress address("127.0.0.1");
-  address.set_port(silent.Port());
+  address.set_port(silent.port());
   CTarget target(address);
   target.set_timeout(1);
   target.set_retry(0);

@@ -7,4 +7,4 @@ nv_add_test(nvsnmp_core_test
 # Session start with its boot counter, and the event pump.
 nv_add_test(nvsnmp_session_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/NvSNMPSessionTest.cpp
-  LIBS nvsnmp platform_gui)
+  LIBS nvsnmp platform_gui test_support)

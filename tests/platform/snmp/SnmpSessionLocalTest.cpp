@@ -13,36 +13,11 @@
 #include <chrono>
 #include <thread>
 
+#include "SilentPort.h"
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-// A loopback UDP port that takes datagrams and never answers.
-class SilentPort {
- public:
-  SilentPort() {
-    fd_ = ::socket(AF_INET, SOCK_DGRAM, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    ::bind(fd_, reinterpret_cast<sockaddr*>(&a), sizeof a);
-    socklen_t len = sizeof a;
-    ::getsockname(fd_, reinterpret_cast<sockaddr*>(&a), &len);
-    port_ = ntohs(a.sin_port);
-  }
-  ~SilentPort() { ::close(fd_); }
-  uint16_t port() const { return port_; }
-  int received() {
-    int n = 0;
-    char buf[2048];
-    while (::recv(fd_, buf, sizeof buf, MSG_DONTWAIT) > 0) ++n;
-    return n;
-  }
-
- private:
-  int fd_ = -1;
-  uint16_t port_ = 0;
-};
 
 CTarget communityTarget(uint16_t port, int version, unsigned long timeout, int retries) {
   UdpAddress a("127.0.0.1");
