@@ -3,9 +3,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
 #include <functional>
 #include <regex>
 #include <string>
@@ -16,6 +14,7 @@
 #include "NvOptionList.h"
 #include "NvSNMPRequest2Controls.h"
 #include "NvSNMPSession.h"
+#include "SessionSupport.h"
 #include "SwitchSim.h"
 #include "Windows.h"
 
@@ -69,16 +68,9 @@ inline SwitchSim*& Sim() {
 class Environment : public ::testing::Environment {
  public:
   void SetUp() override {
-    namespace fs = std::filesystem;
-    const fs::path home = fs::current_path();
-    const fs::path dir = fs::temp_directory_path() / ("nv-binding-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    fs::current_path(dir);
     Application->ProcessMessages();
     GuardAgainstUnscriptedWindows();
-    NvSNMPInitSession("");
-    fs::current_path(home);
-    fs::remove_all(dir);
+    StartSessionInScratchFolder("binding");
     Sim() = new SwitchSim();
   }
   void TearDown() override {

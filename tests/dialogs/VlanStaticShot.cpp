@@ -1,17 +1,14 @@
 // Shows the static VLAN dialog on a simulated switch with VLAN 10 chosen, for a screenshot:
 //   scripts/screenshot -o vlan.png -w 4 build/tests/vlan_static_shot
 // Ends after ten seconds or on SIGTERM, stopping its switch.
-#include <unistd.h>
-
 #include <csignal>
-
-#include <filesystem>
 
 #include "Catalogue.h"
 #include "ComCtrls.h"
 #include "Forms.h"
 #include "GuiTesting.h"
 #include "NvSNMPSession.h"
+#include "SessionSupport.h"
 #include "SwitchSim.h"
 #include "Vlanstaticformunit.h"
 
@@ -22,22 +19,13 @@ void End(int) { ended = 1; }
 
 int main() {
   std::signal(SIGTERM, End);
-  namespace fs = std::filesystem;
-  const fs::path home = fs::current_path();
-  const fs::path dir = fs::temp_directory_path() / ("nv-shot-" + std::to_string(::getpid()));
-  fs::create_directories(dir);
-  fs::current_path(dir);
   Application->Initialize();
   Application->Title = "NVS-7000-D";
-  NvSNMPInitSession("");
-  fs::current_path(home);
-  fs::remove_all(dir);
+  StartSessionInScratchFolder("shot");
   NvCatalogueStartup();
 
   SwitchSim sim;
-  NvSNMPDevice::Address = "127.0.0.1";
-  NvSNMPDevice::Port = sim.port();
-  NvSNMPSecurity::Version = 1;
+  PointSessionAt(sim, 1, 100);
 
   auto* form = new TVlanStaticForm(nullptr);
   form->Caption = "VLAN Static: 127.0.0.1";

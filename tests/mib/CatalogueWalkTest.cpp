@@ -1,9 +1,7 @@
 // Walks one catalogue table of each index type against switchsim and checks the index values
 // that the request decodes from the seed's instance suffixes.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -15,6 +13,7 @@
 #include "Oid_lldp.h"
 #include "Oid_ping.h"
 #include "Oid_snmpv3.h"
+#include "SessionSupport.h"
 #include "SwitchSim.h"
 
 namespace {
@@ -22,15 +21,8 @@ namespace {
 class CatalogueWalk : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    namespace fs = std::filesystem;
-    const fs::path home = fs::current_path();
-    const fs::path dir = fs::temp_directory_path() / ("nv-catalogue-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    fs::current_path(dir);  // the boot counter file lands here
     Application->ProcessMessages();
-    NvSNMPInitSession("");
-    fs::current_path(home);
-    fs::remove_all(dir);
+    StartSessionInScratchFolder("catalogue");
     NvCatalogueStartup();
     sim_ = new SwitchSim();
   }

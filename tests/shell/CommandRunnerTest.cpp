@@ -1,9 +1,6 @@
 // Menu commands run from their rows against the simulated switch: each kind opens its window
 // with the row's details, and what a command writes reaches the switch.
 #include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <filesystem>
 
 #include "About.h"
 #include "Catalogue.h"
@@ -12,6 +9,7 @@
 #include "GuiTesting.h"
 #include "NvSNMPRequest2Edits.h"
 #include "NvSNMPSession.h"
+#include "SessionSupport.h"
 #include "SwitchSim.h"
 #include "WinExec.h"
 
@@ -22,16 +20,9 @@ SwitchSim* sim = nullptr;
 class Environment : public ::testing::Environment {
  public:
   void SetUp() override {
-    namespace fs = std::filesystem;
-    const fs::path home = fs::current_path();
-    const fs::path dir = fs::temp_directory_path() / ("nv-commands-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    fs::current_path(dir);
     Application->Initialize();
     Application->Title = "NVS-7000-D";
-    NvSNMPInitSession("");
-    fs::current_path(home);
-    fs::remove_all(dir);
+    StartSessionInScratchFolder("commands");
     NvCatalogueStartup();
     sim = new SwitchSim();
   }
@@ -62,10 +53,7 @@ class Commands : public ::testing::Test {
   void SetUp() override {
     sim->clearSetLog();
     DeviceAddress = "192.0.2.10";
-    NvSNMPDevice::Address = "127.0.0.1";
-    NvSNMPDevice::Port = sim->port();
-    NvSNMPSecurity::Version = 0;
-    NvSNMPDefaultTimeout = 100;
+    PointSessionAt(*sim, 0, 100);
     host.CommandTitle = &title;
   }
   void TearDown() override { NvSNMPSecurity::Version = 0; }

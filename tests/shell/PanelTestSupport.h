@@ -15,6 +15,7 @@
 #include "Catalogue.h"
 #include "GuiTesting.h"
 #include "NvSNMPSession.h"
+#include "SessionSupport.h"
 #include "SimClient.h"
 #include "SwitchSim.h"
 
@@ -73,12 +74,9 @@ class SwitchSimSuite : public ::testing::Test {
 
   // The session the program would have after start-up, aimed at the simulated switch.
   static void AimSession() {
-    NvSNMPDevice::Address = "127.0.0.1";
-    NvSNMPDevice::Port = sim_->port();
-    NvSNMPSecurity::Version = 1;
+    PointSessionAt(*sim_, 1, 100);
     NvSNMPSecurity::ReadCommunity = SwitchSim::readCommunity;
     NvSNMPSecurity::WriteCommunity = SwitchSim::writeCommunity;
-    NvSNMPDefaultTimeout = 100;
   }
 
   static void SetLeds(const std::string& hex) { Write(kLedStatusOid, "4x:" + hex); }

@@ -17,4 +17,4 @@ endif()
 
 nv_add_test(request_scripted_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/request_scripted_test.cpp
-  LIBS nvsnmp scripted_agent)
+  LIBS nvsnmp scripted_agent test_support)

@@ -3,9 +3,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -14,20 +12,14 @@
 #include "GuiTesting.h"
 #include "NvSNMPRequest.h"
 #include "NvSNMPSession.h"
+#include "SessionSupport.h"
 
 // Starts the program's session once per test program (boot counter kept in a scratch folder).
 class SessionEnvironment : public ::testing::Environment {
  public:
   void SetUp() override {
-    namespace fs = std::filesystem;
-    const fs::path home = fs::current_path();
-    const fs::path dir = fs::temp_directory_path() / ("nv-request-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    fs::current_path(dir);
     Application->ProcessMessages();  // the window layer exists before the pump's timer
-    NvSNMPInitSession("");
-    fs::current_path(home);
-    fs::remove_all(dir);
+    StartSessionInScratchFolder("request");
   }
 };
 

@@ -1,9 +1,6 @@
 // VLAN list texts and bitmap chunks, the form-wide control helpers, and deleting a row of the
 // simulated switch's trusted host table through its row-status column.
 #include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <filesystem>
 
 #include "Catalogue.h"
 #include "ExtCtrls.h"
@@ -13,6 +10,7 @@
 #include "NvSNMPRequest2Edits.h"
 #include "NvSNMPSession.h"
 #include "Oid_agent.h"
+#include "SessionSupport.h"
 #include "StdCtrls.h"
 #include "SwitchSim.h"
 #include "unscripted_windows.h"
@@ -24,17 +22,10 @@ SwitchSim* sim = nullptr;
 class Environment : public ::testing::Environment {
  public:
   void SetUp() override {
-    namespace fs = std::filesystem;
-    const fs::path home = fs::current_path();
-    const fs::path dir = fs::temp_directory_path() / ("nv-formhelpers-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    fs::current_path(dir);
     Application->Initialize();
     Application->Title = "NVS-7000-D";
     GuardAgainstUnscriptedWindows();
-    NvSNMPInitSession("");
-    fs::current_path(home);
-    fs::remove_all(dir);
+    StartSessionInScratchFolder("formhelpers");
     NvCatalogueStartup();
     sim = new SwitchSim();
   }

@@ -3,10 +3,8 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <deque>
-#include <filesystem>
 #include <functional>
 #include <string>
 
@@ -16,6 +14,7 @@
 #include "NvOptionList.h"
 #include "NvSNMPRequest2Edits.h"
 #include "NvSNMPSession.h"
+#include "SessionSupport.h"
 #include "SwitchSim.h"
 #include "unscripted_windows.h"
 
@@ -55,17 +54,10 @@ inline SwitchSim*& Sim() {
 class Environment : public ::testing::Environment {
  public:
   void SetUp() override {
-    namespace fs = std::filesystem;
-    const fs::path home = fs::current_path();
-    const fs::path dir = fs::temp_directory_path() / ("nv-views-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    fs::current_path(dir);
     Application->Initialize();
     Application->Title = "NVS-7000-D";
     GuardAgainstUnscriptedWindows();
-    NvSNMPInitSession("");
-    fs::current_path(home);
-    fs::remove_all(dir);
+    StartSessionInScratchFolder("views");
     Sim() = new SwitchSim();
   }
   void TearDown() override {
