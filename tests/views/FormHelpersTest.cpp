@@ -6,6 +6,7 @@
 #include "ExtCtrls.h"
 #include "FormHelpers.h"
 #include "Forms.h"
+#include "GuiTestGuards.h"
 #include "GuiTesting.h"
 #include "NvSNMPRequest2Edits.h"
 #include "NvSNMPSession.h"
@@ -13,7 +14,6 @@
 #include "SessionSupport.h"
 #include "StdCtrls.h"
 #include "SwitchSim.h"
-#include "unscripted_windows.h"
 
 namespace {
 

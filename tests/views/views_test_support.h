@@ -9,6 +9,7 @@
 #include <string>
 
 #include "Forms.h"
+#include "GuiTestGuards.h"
 #include "GuiTesting.h"
 #include "Guiconfigform.h"
 #include "NvOptionList.h"
@@ -16,7 +17,6 @@
 #include "NvSNMPSession.h"
 #include "SessionSupport.h"
 #include "SwitchSim.h"
-#include "unscripted_windows.h"
 
 namespace viewstest {
 
@@ -37,12 +37,6 @@ inline NvOptionList& RowStatusList() {
   return list;
 }
 
-// Waits long enough for a sanitized build on a loaded machine, yet bounded: a failed wait
-// ends its test instead of hanging it.
-inline constexpr int kWaitMs = 30000;
-inline bool WaitUntil(const std::function<bool()>& condition) {
-  return GuiTesting::ProcessUntil(condition, kWaitMs);
-}
 // Per try, in hundredths of a second: a slow reply is waited for, not sent again.
 inline constexpr int kRequestTimeOut = 300;
 
