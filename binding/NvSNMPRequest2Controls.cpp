@@ -67,24 +67,11 @@ bool NvSNMPRequest2Controls::RowWanted() {
   return Request.CheckRowCondition() && Request.CheckCondition(ShowCondition);
 }
 
-// ---------------------------------------------------------------------------------------
-// Reading
-
-bool NvSNMPRequest2Controls::Get() {
-  CallScope scope(this);
-  MessageIndex = 0;
-  BeforeGet();
+// A read or a write: Busy is cleared when it throws, and an error of ours goes on as a plain
+// Exception.
+bool NvSNMPRequest2Controls::ClearingBusyOnThrow(const std::function<bool()>& run) {
   try {
-    if (!Asynchronous) return GetBlocking();
-    Busy = 1;
-    if (!Request.Active) {
-      Busy = 0;
-      return true;
-    }
-    bool ok = false;
-    Request.GetAsync(ok, &GetReplyTrampoline, this, true);
-    if (!ok) Busy = 0;
-    return ok;
+    return run();
   } catch (const Exception& e) {
     Busy = 0;
     throw Exception(e.Message, e.HelpContext);
@@ -92,6 +79,32 @@ bool NvSNMPRequest2Controls::Get() {
     Busy = 0;
     throw;
   }
+}
+
+// Busy until the reply comes; a stopped request sends nothing and counts as done.
+bool NvSNMPRequest2Controls::SendAsync(const std::function<void(bool& ok)>& send) {
+  Busy = 1;
+  if (!Request.Active) {
+    Busy = 0;
+    return true;
+  }
+  bool ok = false;
+  send(ok);
+  if (!ok) Busy = 0;
+  return ok;
+}
+
+// ---------------------------------------------------------------------------------------
+// Reading
+
+bool NvSNMPRequest2Controls::Get() {
+  CallScope scope(this);
+  MessageIndex = 0;
+  BeforeGet();
+  return ClearingBusyOnThrow([&] {
+    if (!Asynchronous) return GetBlocking();
+    return SendAsync([&](bool& ok) { Request.GetAsync(ok, &GetReplyTrampoline, this, true); });
+  });
 }
 
 bool NvSNMPRequest2Controls::GetBlocking() {
@@ -225,7 +238,7 @@ bool NvSNMPRequest2Controls::Set(bool refreshAfter, bool collectFirst, const std
   RefreshAfterSet = refreshAfter;
   BeforeSet();
   if (collectFirst) CollectValues();
-  try {
+  return ClearingBusyOnThrow([&] {
     if (!Asynchronous) {
       Busy = 1;
       NvSNMPError error;
@@ -251,22 +264,9 @@ bool NvSNMPRequest2Controls::Set(bool refreshAfter, bool collectFirst, const std
       if (IsTableList() && RefreshAfterSet) Get();
       return ok;
     }
-    Busy = 1;
-    if (!Request.Active) {
-      Busy = 0;
-      return true;
-    }
-    bool ok = false;
-    Request.SetAsync(ok, &SetReplyTrampoline, this, false, includeList, valueSource);
-    if (!ok) Busy = 0;
-    return ok;
-  } catch (const Exception& e) {
-    Busy = 0;
-    throw Exception(e.Message, e.HelpContext);
-  } catch (...) {
-    Busy = 0;
-    throw;
-  }
+    return SendAsync(
+        [&](bool& ok) { Request.SetAsync(ok, &SetReplyTrampoline, this, false, includeList, valueSource); });
+  });
 }
 
 void NvSNMPRequest2Controls::SetReplyTrampoline(void* data, NvSNMPError* error, NvSNMPVarList*) {

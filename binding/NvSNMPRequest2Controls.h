@@ -96,6 +96,8 @@ class NvSNMPRequest2Controls {
   static void GetReplyTrampoline(void* data, NvSNMPError* error, NvSNMPVarList* vars);
   static void SetReplyTrampoline(void* data, NvSNMPError* error, NvSNMPVarList* vars);
   bool RowWanted();
+  bool ClearingBusyOnThrow(const std::function<bool()>& run);
+  bool SendAsync(const std::function<void(bool& ok)>& send);
   bool GetBlocking();
   // The end of an asynchronous GET that is no error reply: status line, then the handler.
   void EndGet(NvSNMPError* error, const std::string& statusText);
