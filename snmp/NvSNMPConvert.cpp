@@ -333,8 +333,15 @@ std::string NvDecodeIndexValue(const NvSNMPVar& var, bool last, const Ids& ids, 
     pos += count;
     return at;
   };
-  // A length sub-identifier followed by that many; the last column takes the rest when wanted.
-  auto lengthPrefixed = [&](bool restAfterLength, size_t& from, size_t& count) {
+  // The sub-identifiers of a string or OID: all the rest when rest, else a length
+  // sub-identifier followed by that many (or by all the rest when restAfterLength).
+  auto span = [&](bool rest, bool restAfterLength, size_t& from, size_t& count) {
+    if (rest) {
+      from = pos;
+      count = n;
+      pos += n;
+      return;
+    }
     need(1);
     const uint32_t len = ids[pos];
     from = pos + 1;
@@ -359,37 +366,19 @@ std::string NvDecodeIndexValue(const NvSNMPVar& var, bool last, const Ids& ids, 
       break;
     case NvSyntax::bitstr: case NvSyntax::octetstr: case NvSyntax::opaque: case NvSyntax::bitlist: {
       size_t from, count;
-      if (implied) {
-        from = pos;
-        count = n;
-        pos += n;
-      } else {
-        lengthPrefixed(last, from, count);
-      }
+      span(implied, last, from, count);
       text = HexOfBytes(BytesOfIds(ids, from, count));
       break;
     }
     case NvSyntax::displaystr: {
       size_t from, count;
-      if (last && implied) {
-        from = pos;
-        count = n;
-        pos += n;
-      } else {
-        lengthPrefixed(false, from, count);
-      }
+      span(last && implied, false, from, count);
       text = OctetStr(BytesOfIds(ids, from, count)).get_printable();
       break;
     }
     case NvSyntax::objectid: {
       size_t from, count;
-      if (last && implied) {
-        from = pos;
-        count = n;
-        pos += n;
-      } else {
-        lengthPrefixed(false, from, count);
-      }
+      span(last && implied, false, from, count);
       text = NvJoinIds(Ids(ids.begin() + from, ids.begin() + from + count));
       break;
     }
