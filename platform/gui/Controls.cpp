@@ -243,25 +243,13 @@ void TControl::SetParent(TWinControl* parent) {
   if (parent_) parent_->ChildBoundsChanged();
 }
 
-void TControl::SetBounds(int left, int top, int width, int height) {
-  width = std::max(width, 0);
-  height = std::max(height, 0);
-  if (left == left_ && top == top_ && width == width_ && height == height_) return;
-  bool sized = width != width_ || height != height_;
-  left_ = left;
-  top_ = top;
-  width_ = width;
-  height_ = height;
-  ApplyGeometry();
-  if (parent_ && align_ != alNone && visible_) parent_->Realign();
-  if (parent_) parent_->ChildBoundsChanged();
-  if (sized) {
-    Resized();
-    FireEvent(OnResize, this);
-  }
-}
+void TControl::SetBounds(int left, int top, int width, int height) { Place(left, top, width, height, true); }
 
 void TControl::SetAlignedBounds(int left, int top, int width, int height) {
+  Place(left, top, width, height, false);
+}
+
+void TControl::Place(int left, int top, int width, int height, bool realignParent) {
   width = std::max(width, 0);
   height = std::max(height, 0);
   if (left == left_ && top == top_ && width == width_ && height == height_) return;
@@ -271,6 +259,7 @@ void TControl::SetAlignedBounds(int left, int top, int width, int height) {
   width_ = width;
   height_ = height;
   ApplyGeometry();
+  if (realignParent && parent_ && align_ != alNone && visible_) parent_->Realign();
   if (parent_) parent_->ChildBoundsChanged();
   if (sized) {
     Resized();

@@ -197,6 +197,8 @@ class TControl : public TComponent {
   TColor color_ = clBtnFace;
 
  private:
+  // New bounds; realignParent: the parent's alignment follows a control that it aligns.
+  void Place(int left, int top, int width, int height, bool realignParent);
   friend class TWinControl;
   friend class gui_internal::ControlBridge;
   friend void MuteTree(TControl*);
