@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "Dialogs.h"
+#include "NvUtils.h"
 #include "StdCtrls.h"
 
 namespace {
@@ -27,19 +28,10 @@ bool IsDecimal(const std::string& text) {
   return true;
 }
 
-std::vector<std::string> Split(const std::string& text, char separator) {
-  std::vector<std::string> parts;
-  size_t start = 0;
-  for (size_t at; (at = text.find(separator, start)) != std::string::npos; start = at + 1)
-    parts.push_back(text.substr(start, at - start));
-  parts.push_back(text.substr(start));
-  return parts;
-}
-
 // Four dotted parts, each a whole number 0 to 255 without sign; first gets the first part.
 bool ReadIPv4(const std::string& text, int& first) {
   if (text.size() > 16) return false;
-  const std::vector<std::string> parts = Split(text, '.');
+  const std::vector<std::string> parts = NvSplit(text, '.');
   if (parts.size() != 4) return false;
   for (const std::string& part : parts)
     if (!IsDecimal(part) || part.size() > 3 || std::stoi(part) > 255) return false;
@@ -89,7 +81,7 @@ bool IsMacAddress(TControl* control) {
       if (!IsHexDigit(c)) return false;
     return true;
   }
-  const std::vector<std::string> groups = Split(text, separator);
+  const std::vector<std::string> groups = NvSplit(text, separator);
   if (groups.size() != 6) return false;
   // A group of another length would make the address mean other bytes than it shows.
   for (const std::string& group : groups)

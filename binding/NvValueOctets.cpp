@@ -10,6 +10,7 @@
 #include "NvSNMPConvert.h"
 #include "NvSNMPError.h"
 #include "NvSNMPVar.h"
+#include "NvUtils.h"
 #include "Snmp.h"
 
 namespace {
@@ -60,18 +61,9 @@ std::string Hex(const NvOctets& b, size_t from = 0, size_t count = std::string::
   return out;
 }
 
-std::vector<std::string> Split(const std::string& text, char separator) {
-  std::vector<std::string> parts;
-  size_t start = 0;
-  for (size_t at; (at = text.find(separator, start)) != std::string::npos; start = at + 1)
-    parts.push_back(text.substr(start, at - start));
-  parts.push_back(text.substr(start));
-  return parts;
-}
-
 NvOctets DottedBytes(const std::string& text) {
   NvOctets out;
-  for (const std::string& part : Split(text, '.')) out.push_back(static_cast<unsigned char>(LeadingNumber(part)));
+  for (const std::string& part : NvSplit(text, '.')) out.push_back(static_cast<unsigned char>(LeadingNumber(part)));
   return out;
 }
 
@@ -170,7 +162,7 @@ NvOctets NvValueTextToOctets(const std::string& text, int syntax) {
       return HexBytes(text);
     case NvSyntax::objectid:
       if (!text.empty())
-        for (const std::string& part : Split(text, '.')) PutLE(out, LeadingNumber(part), 4);
+        for (const std::string& part : NvSplit(text, '.')) PutLE(out, LeadingNumber(part), 4);
       break;
     case NvSyntax::ipaddress: case NvSyntax::nsapaddr: return DottedBytes(text);
     case NvSyntax::timeticks: PutLE(out, uint32_t(TimeTicks(text.c_str())), 4); break;
@@ -280,7 +272,7 @@ bool NvValueToParts(const std::string& value, int syntax, int controlCount, std:
       return true;
     }
     case NvSyntax::objectid: {
-      const std::vector<std::string> ids = null || value.empty() ? std::vector<std::string>() : Split(value, '.');
+      const std::vector<std::string> ids = null || value.empty() ? std::vector<std::string>() : NvSplit(value, '.');
       NeedControls(have, ids.size());
       for (const std::string& id : ids) parts.push_back(std::to_string(LeadingNumber(id)));
       return true;
@@ -405,7 +397,7 @@ std::string NvPartsToValue(const std::vector<std::string>& parts, int syntax) {
 std::vector<int> NvParsePositions(const std::string& text) {
   std::vector<int> positions;
   if (text.empty()) return positions;
-  for (const std::string& part : Split(text, ',')) {
+  for (const std::string& part : NvSplit(text, ',')) {
     if (part.find_first_of("0123456789") == std::string::npos) continue;
     positions.push_back(int(int32_t(LeadingNumber(part))));
   }
@@ -496,7 +488,7 @@ bool NvPortListToBitmap(const std::string& list, const std::string& current, std
   if (list == "all") {
     bytes.assign(byteCount, 0xFF);
   } else if (!list.empty()) {
-    for (const std::string& part : Split(list, ',')) {
+    for (const std::string& part : NvSplit(list, ',')) {
       if (part.find_first_not_of(' ') == std::string::npos) continue;
       long first = 0, lastPort = 0;
       const size_t dash = part.find('-');

@@ -35,3 +35,12 @@ std::string NvTrim(const std::string& text) {
   while (e > b && blank(text[e - 1])) --e;
   return text.substr(b, e - b);
 }
+
+std::vector<std::string> NvSplit(const std::string& text, char separator) {
+  std::vector<std::string> parts;
+  size_t start = 0;
+  for (size_t at; (at = text.find(separator, start)) != std::string::npos; start = at + 1)
+    parts.push_back(text.substr(start, at - start));
+  parts.push_back(text.substr(start));
+  return parts;
+}

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // base multiplied exponent times starting from 1; no overflow check.
 int NvIntPower(int base, unsigned exponent);
@@ -17,3 +18,7 @@ int NvSpanEnd(const std::string& text, int start, const std::string& characterSe
 
 // The text without blanks and control characters at both ends.
 std::string NvTrim(const std::string& text);
+
+// The parts between separators, empty ones included: "a..b" gives "a", "", "b"; an empty
+// text gives one empty part.
+std::vector<std::string> NvSplit(const std::string& text, char separator);

@@ -227,6 +227,12 @@ TEST(NvTrim, RemovesBlanksAndControlCharactersAtBothEnds) {
   EXPECT_EQ(NvTrim(" \t "), "");
 }
 
+TEST(NvSplit, KeepsEmptyPartsBetweenAndAtTheEnds) {
+  EXPECT_EQ(NvSplit("a..b", '.'), (std::vector<std::string>{"a", "", "b"}));
+  EXPECT_EQ(NvSplit(".a.", '.'), (std::vector<std::string>{"", "a", ""}));
+  EXPECT_EQ(NvSplit("", '.'), (std::vector<std::string>{""}));
+}
+
 TEST(NvBinaryString, StartsEmptyAndOwnsACopy) {
   NvBinaryString b;
   EXPECT_EQ(b.Length(), 0);
