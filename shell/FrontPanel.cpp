@@ -107,7 +107,11 @@ TPanel* TFrontPanelForm::MakeLedPanel(const std::string& name, int left, int top
   return panel;
 }
 
-void TFrontPanelForm::AddSlot(TImage* green, TImage* orange, TPanel* ledPanel) {
+void TFrontPanelForm::AddSlot(const std::string& prefix, int number, int left, int top, bool fibre,
+                              TPanel* ledPanel) {
+  const std::string n = std::to_string(number);
+  TImage* green = MakePicture(prefix + "green" + n, left, top, fibre, true);
+  TImage* orange = MakePicture(prefix + "Orange" + n, left, top, fibre, false);
   slots_.push_back({green, orange, ledPanel});
 }
 

@@ -75,7 +75,9 @@ class TFrontPanelForm : public TForm {
   void MakeBackground(int width, int height, const char* picture);
   TImage* MakePicture(const std::string& name, int left, int top, bool fibre, bool green);
   TPanel* MakeLedPanel(const std::string& name, int left, int top, int size);
-  void AddSlot(TImage* green, TImage* orange, TPanel* ledPanel = nullptr);
+  // The slot's green and orange pictures, named <prefix>green<number> and
+  // <prefix>Orange<number>, one over the other.
+  void AddSlot(const std::string& prefix, int number, int left, int top, bool fibre, TPanel* ledPanel = nullptr);
 
   // The LEDs in binding order, and the picture rules of the two groups of slots.
   std::vector<LedGroup> LedGroups;

@@ -32,11 +32,8 @@ TPanelNVS7030B1Form::TPanelNVS7030B1Form(TComponent* Owner) : TFrontPanelForm(Ow
     const int column = (n - 1) / 2;
     const int left = 146 + column * 30 + (column >= 6 ? 6 : 0);
     const int top = n % 2 ? 42 : 62;
-    const std::string number = std::to_string(n);
-    TImage* green = MakePicture("Portgreen" + number, left, top, false, true);
-    TImage* orange = MakePicture("PortOrange" + number, left, top, false, false);
-    AddSlot(green, orange);
-    PortLedPanel[n - 1] = MakeLedPanel("Port" + number + "LedPanel", left + (n % 2 ? 4 : 13), 23, 6);
+    AddSlot("Port", n, left, top, false);
+    PortLedPanel[n - 1] = MakeLedPanel("Port" + std::to_string(n) + "LedPanel", left + (n % 2 ? 4 : 13), 23, 6);
   }
 
   // Combo LEDs: copper and fibre of ports 25 and 26, then ports 27 and 28, two a row.
@@ -56,10 +53,7 @@ TPanelNVS7030B1Form::TPanelNVS7030B1Form(TComponent* Owner) : TFrontPanelForm(Ow
     const ComboSlot& c = combos[i];
     TPanel* led = MakeLedPanel(c.Led, c.LedLeft, c.LedTop, 5);
     comboLeds.push_back(led);
-    const std::string number = std::to_string(25 + i);
-    TImage* green = MakePicture("Portgreen" + number, c.Left, c.Top, c.Fibre, true);
-    TImage* orange = MakePicture("PortOrange" + number, c.Left, c.Top, c.Fibre, false);
-    AddSlot(green, orange, led);
+    AddSlot("Port", 25 + i, c.Left, c.Top, c.Fibre, led);
   }
   PortLedPanel[24] = comboLeds[0];
   PortLedPanelF[0] = comboLeds[1];

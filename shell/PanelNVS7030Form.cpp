@@ -27,10 +27,7 @@ TPanelNVS7030Form::TPanelNVS7030Form(TComponent* Owner) : TFrontPanelForm(Owner)
     const int column = (n - 1) / 2;
     const int left = n % 2 ? 271 + column * 34 : 272 + column * 34;
     const int top = n % 2 ? 40 : 61;
-    const std::string number = std::to_string(n);
-    TImage* green = MakePicture("Portgreen" + number, left, top, false, true);
-    TImage* orange = MakePicture("PortOrange" + number, left, top, false, false);
-    AddSlot(green, orange);
+    AddSlot("Port", n, left, top, false);
   }
 
   // LEDs in columns of four ports; a combo port's fibre LED sits on its copper LED.
@@ -51,10 +48,7 @@ TPanelNVS7030Form::TPanelNVS7030Form(TComponent* Owner) : TFrontPanelForm(Owner)
     const bool upper = (port - 25) % 2 == 0;
     const int left = 679 + (port - 25) / 2 * 37;
     const int top = fibre ? (upper ? 18 : 84) : (upper ? 40 : 61);
-    const std::string number = std::to_string(slot);
-    TImage* green = MakePicture("CPortgreen" + number, left, top, fibre, true);
-    TImage* orange = MakePicture("CPortOrange" + number, left, top, fibre, false);
-    AddSlot(green, orange, fibre ? PortLedPanelF[port - 25] : PortLedPanel[port - 1]);
+    AddSlot("CPort", slot, left, top, fibre, fibre ? PortLedPanelF[port - 25] : PortLedPanel[port - 1]);
   }
 
   LedGroups.push_back({"0", LedMapSystem, PowerLedPanel, 10, 5, 5});
