@@ -81,6 +81,17 @@ bool NvSNMPRequest2Controls::ClearingBusyOnThrow(const std::function<bool()>& ru
   }
 }
 
+// The call ends with the hook of the derived class: not busy afterwards, even when it throws.
+void NvSNMPRequest2Controls::EndBusyAfter(const std::function<void()>& hook) {
+  try {
+    hook();
+  } catch (...) {
+    Busy = 0;
+    throw;
+  }
+  Busy = 0;
+}
+
 // Busy until the reply comes; a stopped request sends nothing and counts as done.
 bool NvSNMPRequest2Controls::SendAsync(const std::function<void(bool& ok)>& send) {
   Busy = 1;
@@ -199,13 +210,7 @@ void NvSNMPRequest2Controls::OnAsyncGetReply(NvSNMPError* error) {
 }
 
 void NvSNMPRequest2Controls::EndGet(NvSNMPError* error, const std::string& statusText) {
-  try {
-    AfterGet();
-  } catch (...) {
-    Busy = 0;
-    throw;
-  }
-  Busy = 0;
+  EndBusyAfter([this] { AfterGet(); });
   MessageIndex = 0;
   ShowStatus(statusText);
   if (GetDoneHandler) GetDoneHandler(this, error);
@@ -248,13 +253,7 @@ bool NvSNMPRequest2Controls::Set(bool refreshAfter, bool collectFirst, const std
       } else {
         error.Message = kStopText;
       }
-      try {
-        AfterSet();
-      } catch (...) {
-        Busy = 0;
-        throw;
-      }
-      Busy = 0;
+      EndBusyAfter([this] { AfterSet(); });
       if (!ok) {
         ShowSetError(&error);
       } else if (StatusControl) {
@@ -276,15 +275,9 @@ void NvSNMPRequest2Controls::SetReplyTrampoline(void* data, NvSNMPError* error, 
 
 void NvSNMPRequest2Controls::OnAsyncSetReply(NvSNMPError* error) {
   CallScope scope(this);
-  if (error->Code == 0) {
-    try {
-      AfterSet();
-    } catch (...) {
-      Busy = 0;
-      throw;
-    }
-  }
-  Busy = 0;
+  EndBusyAfter([&] {
+    if (error->Code == 0) AfterSet();
+  });
   MessageIndex = 1;
   const std::shared_ptr<bool> alive = alive_;
   if (SetDoneHandler)

@@ -98,6 +98,7 @@ class NvSNMPRequest2Controls {
   bool RowWanted();
   bool ClearingBusyOnThrow(const std::function<bool()>& run);
   bool SendAsync(const std::function<void(bool& ok)>& send);
+  void EndBusyAfter(const std::function<void()>& hook);
   bool GetBlocking();
   // The end of an asynchronous GET that is no error reply: status line, then the handler.
   void EndGet(NvSNMPError* error, const std::string& statusText);
