@@ -10,29 +10,11 @@
 #include "Forms.h"
 #include "GuiTesting.h"
 #include "StdCtrls.h"
+#include "shown_window.h"
 
 namespace {
 
-// A shown window to put controls on.
-struct Window : ::testing::Test {
-  void SetUp() override {
-    Application->Initialize();
-    form = new TForm(nullptr);
-    form->ClientWidth = 400;
-    form->ClientHeight = 300;
-    form->Show();
-  }
-  void TearDown() override { delete form; }
-
-  template <class C>
-  C* Add() {
-    auto* c = new C(form);
-    c->Parent = form;
-    return c;
-  }
-
-  TForm* form = nullptr;
-};
+struct Window : ShownWindow {};
 
 }  // namespace
 

@@ -12,19 +12,11 @@
 #include "GuiTesting.h"
 #include "StdCtrls.h"
 #include "Windows.h"
+#include "shown_window.h"
 
 namespace {
 
-struct Pointer : ::testing::Test {
-  void SetUp() override {
-    Application->Initialize();
-    form = new TForm(nullptr);
-    form->ClientWidth = 400;
-    form->ClientHeight = 300;
-    form->Show();
-  }
-  void TearDown() override { delete form; }
-
+struct Pointer : ShownWindow {
   TListView* FilledList() {
     auto* list = new TListView(form);
     list->Parent = form;
@@ -34,8 +26,6 @@ struct Pointer : ::testing::Test {
     for (const char* name : {"a", "b", "c"}) list->Items->Add()->Caption = name;
     return list;
   }
-
-  TForm* form = nullptr;
 };
 
 }  // namespace
