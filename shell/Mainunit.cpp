@@ -79,23 +79,18 @@ void TMainForm::BuildLayout() {
   ScrollBox1->Align = alClient;
   ScrollBox1->AutoScroll = false;
 
-  ST_HWVersion = new TStaticText(this);
-  ST_HWVersion->Name = "ST_HWVersion";
-  ST_HWVersion->Parent = this;
-  ST_HWVersion->Caption = "ST_HWVersion";
-  ST_HWVersion->Visible = false;
-
-  ST_RmonState = new TStaticText(this);
-  ST_RmonState->Name = "ST_RmonState";
-  ST_RmonState->Parent = this;
-  ST_RmonState->Caption = "ST_RmonState";
-  ST_RmonState->Visible = false;
-
-  ST_Version = new TStaticText(this);
-  ST_Version->Name = "ST_Version";
-  ST_Version->Parent = this;
-  ST_Version->Caption = "ST_Version";
-  ST_Version->Visible = false;
+  // Hidden texts captioned with their own names.
+  auto hiddenText = [this](const char* name) {
+    auto* text = new TStaticText(this);
+    text->Name = name;
+    text->Parent = this;
+    text->Caption = name;
+    text->Visible = false;
+    return text;
+  };
+  ST_HWVersion = hiddenText("ST_HWVersion");
+  ST_RmonState = hiddenText("ST_RmonState");
+  ST_Version = hiddenText("ST_Version");
 
   BuildMenu();
 }
