@@ -24,6 +24,14 @@ void UseThreeRowTable(NvSNMPRequest& req) {
   req.Vars.IndexCount = 1;
 }
 
+// An index and one read-only text column.
+void UseNameColumn(NvSNMPRequest& req, const char* column) {
+  req.Vars.AddVar(" ", "Index", NvSyntax::integer, NvAccess::notaccess, nullptr);
+  req.Vars.AddVar(column, "Name", NvSyntax::displaystr, NvAccess::readonly, nullptr);
+  req.Vars.Kind = MVT_FMV;
+  req.Vars.IndexCount = 1;
+}
+
 std::string WriteSeed(const std::string& name, const std::string& text) {
   const std::string path = (std::filesystem::temp_directory_path() / (name + "-" + std::to_string(::getpid()))).string();
   std::ofstream(path) << text;
@@ -117,10 +125,7 @@ TEST_F(AgentTest, AsyncWalkOfThreeRowsEndsWithEveryColumnNotDone) {
 TEST_F(AgentTest, EmptyTableShowsNoRow) {
   NvSNMPRequest req;
   Point(req);
-  req.Vars.AddVar(" ", "Index", NvSyntax::integer, NvAccess::notaccess, nullptr);
-  req.Vars.AddVar("1.3.6.1.4.1.32473.999.5.1.2", "Name", NvSyntax::displaystr, NvAccess::readonly, nullptr);
-  req.Vars.Kind = MVT_FMV;
-  req.Vars.IndexCount = 1;
+  UseNameColumn(req, "1.3.6.1.4.1.32473.999.5.1.2");
   bool ok = false;
   EXPECT_FALSE(req.Get(ok, true));
   EXPECT_EQ(*req.Vars.GetVar(1)->Value, "(NOTDONE)");
@@ -240,10 +245,7 @@ TEST(AgentVersion1, NoSuchNameEndsTheWalkOrIsAnErrorOnTheFirstStep) {
   NvSNMPRequest req;
   req.Port = sim.port();
   req.Version = 0;
-  req.Vars.AddVar(" ", "Index", NvSyntax::integer, NvAccess::notaccess, nullptr);
-  req.Vars.AddVar("1.3.6.1.4.1.32473.999.90.1.2", "Name", NvSyntax::displaystr, NvAccess::readonly, nullptr);
-  req.Vars.Kind = MVT_FMV;
-  req.Vars.IndexCount = 1;
+  UseNameColumn(req, "1.3.6.1.4.1.32473.999.90.1.2");
   Collector walk(req);
   ASSERT_TRUE(walk.Start());
   ASSERT_TRUE(walk.RunToEnd());
@@ -256,10 +258,7 @@ TEST(AgentVersion1, NoSuchNameEndsTheWalkOrIsAnErrorOnTheFirstStep) {
   NvSNMPRequest past;
   past.Port = sim.port();
   past.Version = 0;
-  past.Vars.AddVar(" ", "Index", NvSyntax::integer, NvAccess::notaccess, nullptr);
-  past.Vars.AddVar("1.3.6.1.4.1.32473.999.91.1.2", "Name", NvSyntax::displaystr, NvAccess::readonly, nullptr);
-  past.Vars.Kind = MVT_FMV;
-  past.Vars.IndexCount = 1;
+  UseNameColumn(past, "1.3.6.1.4.1.32473.999.91.1.2");
   Collector first(past);
   ASSERT_TRUE(first.Start());
   ASSERT_TRUE(first.RunToEnd());
