@@ -118,19 +118,6 @@ bool isOctets(int syntax) {
   return syntax == sNMP_SYNTAX_OCTETS || syntax == sNMP_SYNTAX_OPAQUE || syntax == sNMP_SYNTAX_NSAPADDR;
 }
 
-std::string ticksText(uint32_t ticks) {
-  unsigned long days = ticks / 8640000UL, rest = ticks % 8640000UL;
-  unsigned long h = rest / 360000UL, m = rest / 6000UL % 60, s = rest / 100UL % 60, hh = rest % 100UL;
-  char buf[64];
-  if (days == 0)
-    std::snprintf(buf, sizeof buf, "%lu:%02lu:%02lu.%02lu", h, m, s, hh);
-  else if (days == 1)
-    std::snprintf(buf, sizeof buf, "1 day %lu:%02lu:%02lu.%02lu", h, m, s, hh);
-  else
-    std::snprintf(buf, sizeof buf, "%lu days, %lu:%02lu:%02lu.%02lu", days, h, m, s, hh);
-  return buf;
-}
-
 }  // namespace
 
 bool Vb::is_exception() const {
@@ -228,7 +215,7 @@ std::string Vb::get_printable_value() const {
     case sNMP_SYNTAX_UINT32:
       return std::to_string(uint32_t(int_));
     case sNMP_SYNTAX_TIMETICKS:
-      return ticksText(uint32_t(int_));
+      return TimeTicks(uint32_t(int_)).get_printable();
     case sNMP_SYNTAX_CNTR64:
       return std::to_string(uint64_t(int_));
     case sNMP_SYNTAX_OID:
