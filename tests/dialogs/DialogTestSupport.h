@@ -30,8 +30,8 @@ class Environment : public ::testing::Environment {
 
 inline ::testing::Environment* const kEnvironment = ::testing::AddGlobalTestEnvironment(new Environment);
 
-// Requests made from now on talk SNMPv2c to the switch.
-// Per try: a slow reply under load is waited for, not sent again.
+// Requests made from now on talk SNMPv2c to the switch, three seconds a try: a slow reply
+// under load is waited for, not sent again.
 inline void PointSessionAt(const SwitchSim& sim) { ::PointSessionAt(sim, 1, 300); }
 
 // A seed file of this folder.
