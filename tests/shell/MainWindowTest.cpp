@@ -210,9 +210,13 @@ TEST_F(MainWindow, MenuHoldsEveryItemOfTheTableWithItsVisibilityAndOnlyBuiltComm
       const bool built = TMainForm::CommandHandlers().count(entry.Handler) == 1 ||
                          (command && NvMenuCommandBuilt(*command));
       EXPECT_EQ(item->Enabled, built) << entry.Name;
-      if (built) EXPECT_TRUE(item->OnClick) << entry.Name;
+      if (built) {
+        EXPECT_TRUE(item->OnClick) << entry.Name;
+      }
     }
-    if (entry.Parent) EXPECT_EQ(item->Parent->Name(), entry.Parent);
+    if (entry.Parent) {
+      EXPECT_EQ(item->Parent->Name(), entry.Parent);
+    }
   }
   EXPECT_GT(items, 300);
   EXPECT_TRUE(form->Refresh1->Enabled);
