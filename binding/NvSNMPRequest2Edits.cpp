@@ -6,6 +6,7 @@
 #include "Forms.h"
 #include "NvOptionList.h"
 #include "NvValueOctets.h"
+#include "ScopeExit.h"
 #include "StdCtrls.h"
 
 namespace {
@@ -76,10 +77,7 @@ void NvSNMPRequest2Edits::CollectValues() {
     value->clear();
   }
   if (ListView) ReadSelectedRow();
-  struct Forget {
-    std::vector<std::string>& values;
-    ~Forget() { values.clear(); }
-  } forget{collectedFrom_};
+  ScopeExit forget([this] { collectedFrom_.clear(); });
   try {
     ControlsToValues(-1);
   } catch (...) {

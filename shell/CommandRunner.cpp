@@ -11,9 +11,10 @@
 #include "NvSNMPRequest2Edits.h"
 #include "NvSNMPSession.h"
 #include "NvValueChecks.h"
+#include "ScopeExit.h"
 #include "ViewerLaunch.h"
-#include "WinExec.h"
 #include "Windows.h"
+#include "WinExec.h"
 
 namespace {
 
@@ -40,19 +41,6 @@ std::map<std::string, NvCustomCommand>& CustomCommands() {
   };
   return commands;
 }
-
-// Runs its action when the scope ends, on every path.
-template <class F>
-class ScopeExit {
- public:
-  explicit ScopeExit(F action) : action_(std::move(action)) {}
-  ~ScopeExit() { action_(); }
-  ScopeExit(const ScopeExit&) = delete;
-  ScopeExit& operator=(const ScopeExit&) = delete;
-
- private:
-  F action_;
-};
 
 // The check routines that value formats with "Z" name.
 NvEditCheckCallback CheckRoutine(const char* name) {

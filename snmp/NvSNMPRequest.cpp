@@ -12,6 +12,7 @@
 #include "NvNumList.h"
 #include "NvSNMPConvert.h"
 #include "NvSNMPSession.h"
+#include "ScopeExit.h"
 
 // One asynchronous send: what the reply handling needs to know when the library calls back.
 struct NvSNMPAsyncContext {
@@ -657,16 +658,12 @@ void NvSNMPRequest::OnAsyncReply(int reason, Pdu& pdu, NvSNMPAsyncContext& conte
 
   // The completion may destroy this request; touch nothing of it afterwards unless it lives.
   std::shared_ptr<bool> alive = alive_;
-  struct Done {
-    NvSNMPRequest* request;
-    std::shared_ptr<bool> alive;
-    ~Done() {
-      if (*alive) {
-        request->inCompletion_ -= 1;
-        request->PendingReplies -= 1;
-      }
+  ScopeExit done([this, alive] {
+    if (*alive) {
+      inCompletion_ -= 1;
+      PendingReplies -= 1;
     }
-  } done{this, alive};
+  });
   inCompletion_ += 1;
   if (context.completion) context.completion(context.data, &error, &Vars);
 }

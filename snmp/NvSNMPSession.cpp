@@ -5,6 +5,7 @@
 #include "ExtCtrls.h"
 #include "NvSNMPError.h"
 #include "NvSNMPRequest.h"
+#include "ScopeExit.h"
 #include "Snmp.h"
 #include "SocketWatch.h"
 
@@ -139,13 +140,10 @@ void _SnmpEventProcessor::Disable() {
 // reply must not stop all later traffic. The exception goes on to the window layer's
 // event guard, which shows it.
 void _SnmpEventProcessor::OnTimer(TObject* /*Sender*/) {
-  struct Reenable {
-    TTimer* timer;
-    ~Reenable() {
-      timer->Enabled = true;
-      SetWatchEnabled(true);
-    }
-  } reenable{Timer};
+  ScopeExit reenable([this] {
+    Timer->Enabled = true;
+    SetWatchEnabled(true);
+  });
   Timer->Enabled = false;
   SetWatchEnabled(false);
   if (NvSNMPGlobalSession) SNMPProcessPendingEvents();
