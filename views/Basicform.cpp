@@ -18,13 +18,16 @@ bool ControlEmpty(TWinControl* control) {
 
 }  // namespace
 
+void ScaleFormForDpi(TForm* form) {
+  if (Screen->PixelsPerInch == 96) return;
+  form->Width = static_cast<int>(form->Width * 1.25);
+  form->Height = static_cast<int>(form->Height * 1.25);
+}
+
 TBasicForm::TBasicForm(TComponent* AOwner, int width, int height) : TForm(AOwner) {
   Width = width;
   Height = height;
-  if (Screen->PixelsPerInch != 96) {
-    Width = static_cast<int>(Width * 1.25);
-    Height = static_cast<int>(Height * 1.25);
-  }
+  ScaleFormForDpi(this);
   Position = poMainFormCenter;
   for (int k = 0; k < 64; ++k) PortIndexList += (k ? "," : "") + std::to_string(k);
   IncludeControls = new TList;

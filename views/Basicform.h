@@ -29,6 +29,9 @@ class TList;
 class TPanel;
 class TStackingPortUitForm;
 
+// Width and height × 1.25 (truncated) when the screen is not at 96 pixels per inch.
+void ScaleFormForDpi(TForm* form);
+
 class TBasicForm : public TForm {
  public:
   // width, height: the size of the stored layout, scaled by 1.25 (truncated) when the screen

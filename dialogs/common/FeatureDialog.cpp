@@ -9,12 +9,6 @@
 #include "NvSNMPRequest2Edits.h"
 #include "PortPickers.h"
 
-void ScaleFormForDpi(TForm* form) {
-  if (Screen->PixelsPerInch == 96) return;
-  form->Width = static_cast<int>(form->Width * 1.25);
-  form->Height = static_cast<int>(form->Height * 1.25);
-}
-
 TFeatureDialog::TFeatureDialog(TComponent* AOwner, int width, int height, NvScale scale) : TForm(AOwner) {
   Position = poMainFormCenter;
   BorderStyle = bsDialog;

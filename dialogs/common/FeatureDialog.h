@@ -29,6 +29,7 @@
 #include <string>
 #include <vector>
 
+#include "Basicform.h"
 #include "ComCtrls.h"
 #include "Exception.h"
 #include "Forms.h"
@@ -54,9 +55,6 @@ inline constexpr const char* MemoryAllocProblem = "Memory alloc problem!";
 
 // Whether the constructor enlarges the stored size on screens other than 96 pixels per inch.
 enum class NvScale { ByDpi, Stored };
-
-// Width and height × 1.25 (truncated) when the screen is not at 96 pixels per inch.
-void ScaleFormForDpi(TForm* form);
 
 // Where a write handler's missing-request test stands among the not-complete guards.
 enum class NvMissingRequestTest { First, Second };
