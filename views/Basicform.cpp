@@ -24,11 +24,14 @@ void ScaleFormForDpi(TForm* form) {
   form->Height = static_cast<int>(form->Height * 1.25);
 }
 
-TBasicForm::TBasicForm(TComponent* AOwner, int width, int height) : TForm(AOwner) {
+TBasicForm::TBasicForm(TComponent* AOwner, int width, int height) : TBasicForm(AOwner) {
   Width = width;
   Height = height;
   ScaleFormForDpi(this);
   Position = poMainFormCenter;
+}
+
+TBasicForm::TBasicForm(TComponent* AOwner) : TForm(AOwner) {
   for (int k = 0; k < 64; ++k) PortIndexList += (k ? "," : "") + std::to_string(k);
   IncludeControls = new TList;
   BoundControls = new TList;

@@ -72,4 +72,8 @@ class TBasicForm : public TForm {
   int32_t ExemptVar = 0;   // its include control is never consulted
   std::string PortIndexList;  // "0,1,...,63": port bit k to picker box k
   TStackingPortUitForm* PortPicker = nullptr;  // owned as a component
+
+ protected:
+  // Size, scaling and placement left to the derived form.
+  explicit TBasicForm(TComponent* AOwner);
 };

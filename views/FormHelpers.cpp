@@ -137,6 +137,14 @@ bool ParseVlanList(const std::string& text, int chunk) {
   return true;
 }
 
+std::string ReversedVlanRange(const std::string& text) {
+  for (const std::string& item : SplitAt(text, ',')) {
+    const size_t dash = item.find('-');
+    if (dash != std::string::npos && VlanNumber(item.substr(dash + 1)) < VlanNumber(item.substr(0, dash))) return item;
+  }
+  return std::string();
+}
+
 bool VlanListToBitmap(std::string& text, int chunk) {
   if (!ParseVlanList(text, chunk)) return false;
   std::string hex;

@@ -33,6 +33,9 @@ extern NvVlanFlags VlanFlags;
 // the chunk after saying so in a message box. A number that is not a whole number throws
 // Exception.
 bool ParseVlanList(const std::string& text, int chunk);
+// The first item "a-b" of the list whose end is below its start; "" when there is none. A
+// number that is not a whole number throws Exception.
+std::string ReversedVlanRange(const std::string& text);
 // On success replaces text with the chunk's 64-byte bitmap as 128 upper-case hex digits;
 // otherwise leaves it as typed and returns false.
 bool VlanListToBitmap(std::string& text, int chunk);

@@ -5,16 +5,28 @@
 #include <thread>
 
 #include "Dialogs.h"
+#include "FormHelpers.h"
 #include "NvSNMPError.h"
 #include "NvSNMPRequest2Edits.h"
 #include "PortPickers.h"
 
-TFeatureDialog::TFeatureDialog(TComponent* AOwner, int width, int height, NvScale scale) : TForm(AOwner) {
-  Position = poMainFormCenter;
+TFeatureDialog::TFeatureDialog(TComponent* AOwner, int width, int height, NvScale scale, NvPlacement placement)
+    : TBasicForm(AOwner) {
+  Position = placement.Position;
+  if (placement.Position == poDesigned) {
+    Left = placement.Left;
+    Top = placement.Top;
+  }
   BorderStyle = bsDialog;
-  Width = width;
-  Height = height;
-  if (scale == NvScale::ByDpi) ScaleFormForDpi(this);
+  if (placement.ClientSize) {
+    ClientWidth = width;
+    ClientHeight = height;
+  } else {
+    Width = width;
+    Height = height;
+  }
+  if (scale != NvScale::Stored) ScaleFormForDpi(this);
+  if (scale == NvScale::Twice) ScaleFormForDpi(this);
   DataComplete = 0;
 }
 
@@ -25,11 +37,12 @@ TFeatureDialog::~TFeatureDialog() { FreeAll(false); }
 // Requests
 
 NvSNMPRequest2Edits* TFeatureDialog::AddRequest(const NvSNMPVar* table, NvListKind kind, int indexCount) {
-  auto* request = new NvSNMPRequest2Edits(this);
+  return AddRequest<NvSNMPRequest2Edits>(table, kind, indexCount);
+}
+
+void TFeatureDialog::AdoptRequest(NvSNMPRequest2Controls* request) {
   requests_.push_back(request);
-  request->Request.Vars = NvSNMPVarList(table, kind, indexCount);
   if (StatusBar1 && StatusBar1->Panels->Count > 0) request->SetStatusPanel(StatusBar1->Panels->Items[0]);
-  return request;
 }
 
 void TFeatureDialog::TrackWalks(NvSNMPRequest2Controls* request) {
@@ -103,6 +116,24 @@ bool TFeatureDialog::Guarded(const std::function<void()>& body, const std::funct
   }
 }
 
+bool TFeatureDialog::Guarded(NvSNMPRequest2Controls* statusOf, const std::function<void()>& body,
+                             const std::function<void()>& onFailure) {
+  try {
+    body();
+    return true;
+  } catch (const Exception& e) {
+    if (onFailure) onFailure();
+    ShowFailureStatus(statusOf, e);
+    return false;
+  }
+}
+
+bool TFeatureDialog::Refuse(const std::string& message, TWinControl* focus) {
+  ShowMessage(message);
+  if (focus && focus->Enabled && focus->Visible) ActiveControl = focus;
+  return false;
+}
+
 // ---------------------------------------------------------------------------------------
 // Walks
 
@@ -112,7 +143,9 @@ void TFeatureDialog::StartWalk(NvSNMPRequest2Controls* request) {
   request->Get();
   // Nothing under way: a blocking read that has ended, or a walk that could not start and
   // will never call GetCompleted.
-  if (!request->Busy) DataComplete = 1;
+  if (request->Busy) return;
+  DataComplete = 1;
+  if (FitColumnsAfterWalk) FitColumnsToContents();
 }
 
 void TFeatureDialog::ReadScalar(NvSNMPRequest2Controls* request) {
@@ -200,6 +233,31 @@ bool TFeatureDialog::WriteAndReread(std::span<const NvSetStep> steps, NvAfterFai
       [&] { DataComplete = 1; });
 }
 
+void TFeatureDialog::ConfirmDeleteSelectedRow(int statusColumn, const std::string& deleteValue) {
+  if (!Table || !List || !List->Selected()) return;
+  Table->ReadSelectedRow();
+  Guarded(
+      [&] {
+        ConfirmDeleteRow(Table, statusColumn, deleteValue);
+        if (Table->Busy) DataComplete = 0;  // GetCompleted ends it
+      },
+      [&] { DataComplete = 1; });
+}
+
+NvSetStep TFeatureDialog::IncludedStep() const {
+  NvSetStep step;
+  for (int k = IndexCount; k < VarCount; ++k) {
+    auto* box = k < IncludeControls->Count ? static_cast<TControl*>(IncludeControls->Get(k)) : nullptr;
+    bool carried = true;
+    if (k != ExemptVar) {
+      if (auto* check = dynamic_cast<TCheckBox*>(box)) carried = check->Checked && check->Enabled;
+      else if (auto* radio = dynamic_cast<TRadioButton*>(box)) carried = radio->Checked && radio->Enabled;
+    }
+    if (carried) step.Carries.push_back(k);
+  }
+  return step;
+}
+
 void TFeatureDialog::StopWalk() {
   if (Table) Table->Stop();
 }
@@ -225,6 +283,11 @@ void TFeatureDialog::FreeAll(bool closing) {
   if (closing)
     for (TStackingPortUitForm** picker : Pickers) FreePortPicker(*picker);
   Pickers.clear();
+}
+
+TStackingPortUitForm* TFeatureDialog::CreatePortPicker(TComponent* owner, TWinControl* container, int columns,
+                                                      int ports) {
+  return ::CreatePortPicker(owner, container, columns, ports);
 }
 
 TStatusBar* TFeatureDialog::PutStatusBar() {

@@ -53,16 +53,28 @@ inline constexpr const char* RefreshNotCompleteCapital = "Refresh Not Complete";
 inline constexpr const char* MemoryAllocProblem = "Memory alloc problem!";
 }  // namespace NvDialogText
 
-// Whether the constructor enlarges the stored size on screens other than 96 pixels per inch.
-enum class NvScale { ByDpi, Stored };
+// Whether the constructor enlarges the stored size on screens other than 96 pixels per inch:
+// once (×1.25), not at all, or twice (×1.5625, the dialogs whose own constructor scales again).
+enum class NvScale { ByDpi, Stored, Twice };
+
+// Where the dialog opens and what its size means. Default: centred on the main window, the
+// size being the outer size.
+struct NvPlacement {
+  TPosition Position = poMainFormCenter;
+  int Left = 0;             // poDesigned: the designed position
+  int Top = 0;
+  bool ClientSize = false;  // width and height are the client area's
+};
 
 // Where a write handler's missing-request test stands among the not-complete guards.
 enum class NvMissingRequestTest { First, Second };
 
-class TFeatureDialog : public TForm {
+// A TBasicForm, so that every dialog has the include boxes (BindWithInclude, ApplyIncludeFlags,
+// ExemptVar) at hand.
+class TFeatureDialog : public TBasicForm {
  public:
-  // width, height: the stored layout's outer size. Centred on the main window.
-  TFeatureDialog(TComponent* AOwner, int width, int height, NvScale scale);
+  // width, height: the stored layout's size, placed as placement says.
+  TFeatureDialog(TComponent* AOwner, int width, int height, NvScale scale, NvPlacement placement = {});
   ~TFeatureDialog() override;
 
   // 0 while a walk that the dialog started runs, 1 once it has ended however it ended.
@@ -89,6 +101,17 @@ class TFeatureDialog : public TForm {
   // ---- Requests ----
   // A request of this dialog over the table, its status output panel 0; freed by the dialog.
   NvSNMPRequest2Edits* AddRequest(const NvSNMPVar* table, NvListKind kind, int indexCount);
+  // The same for a request subclass R of the dialog's own: AddRequest<MyRequestEdits>(...).
+  template <class R>
+  R* AddRequest(const NvSNMPVar* table, NvListKind kind, int indexCount) {
+    R* request = new R(this);
+    AdoptRequest(request);
+    request->Request.Vars = NvSNMPVarList(table, kind, indexCount);
+    return request;
+  }
+  // A request made elsewhere becomes the dialog's: status output panel 0, stopped, waited for
+  // and freed with the dialog's own.
+  void AdoptRequest(NvSNMPRequest2Controls* request);
   // GetCompleted becomes the request's GetDoneHandler.
   void TrackWalks(NvSNMPRequest2Controls* request);
   // SetCompleted becomes the request's SetDoneHandler.
@@ -108,6 +131,11 @@ class TFeatureDialog : public TForm {
   // Runs body; a framework exception runs onFailure, then shows its message in panel 0.
   // Returns whether body ran through.
   bool Guarded(const std::function<void()>& body, const std::function<void()>& onFailure = nullptr);
+  // The same, the message going through the request's status template.
+  bool Guarded(NvSNMPRequest2Controls* statusOf, const std::function<void()>& body,
+               const std::function<void()>& onFailure = nullptr);
+  // An input refusal: the message shown, the focus to the control when it can take it; false.
+  bool Refuse(const std::string& message, TWinControl* focus = nullptr);
 
   // ---- Walks ----
   // DataComplete 0, the request active, Get. A walk that could not start, or a blocking one
@@ -136,6 +164,13 @@ class TFeatureDialog : public TForm {
   // only its variables), the walk again, ClearDetailControls. On an exception the access words
   // are back, DataComplete is 1 and the message is in panel 0. False after an exception.
   bool WriteAndReread(std::span<const NvSetStep> steps, NvAfterFailedSet afterFailure = NvAfterFailedSet::GoOn);
+  // The Delete of a selected row through ConfirmDeleteRow: the selected row's values (not the
+  // last walked row's) address the SET, and the walk that follows is tracked by DataComplete.
+  // Call it after WriteAllowed, so that no walk overwrites the values meanwhile.
+  void ConfirmDeleteSelectedRow(int statusColumn, const std::string& deleteValue);
+  // The SET of the include boxes: every variable whose box is checked and enabled, the exempt
+  // one and those without a box.
+  NvSetStep IncludedStep() const;
   // StopHandler: the walk ends at its next reply (GetCompleted then runs).
   void StopWalk();
   // CloseGuard: false, after the message, while a walk runs.
@@ -146,6 +181,10 @@ class TFeatureDialog : public TForm {
   void CloseRequests();
 
   // ---- Layout ----
+  // Both picker makers, the base form's and the free one, by their short name.
+  using TBasicForm::CreatePortPicker;
+  static TStackingPortUitForm* CreatePortPicker(TComponent* owner, TWinControl* container, int columns = 12,
+                                                int ports = 64);
   // A control of the dialog named and placed on parent.
   template <class T>
   T* Put(TWinControl* parent, const char* name, int left, int top, int width, int height,
