@@ -247,6 +247,39 @@ const NvSNMPVar TrunkVlanTable[] = {
     {"1.3.6.1.4.1.32473.11.113.1.3.2.4.6.1.2", "State", NvSyntax::integer, NvAccess::readwrite, &TrunkVlanStateList},
     {}};
 
+// Port Management > Port Trunk Table (also read by the port mirror dialog)
+static const NvOptionPair PortTrunkTypeValues[] = {{1, "static"}, {2, "lacp"}, {}};
+static const NvOptionPair PortTrunkStateValues[] = {
+    {1, "enabled"}, {2, "disabled"}, {4, "createAndGo"}, {6, "destroy"}, {}};
+static NvOptionList PortTrunkTypeList, PortTrunkStateList;
+const NvSNMPVar PortTrunkTable[] = {
+    {"1.3.6.1.4.1.32473.11.113.1.3.2.4.3.1.1", "Index", NvSyntax::integer, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.11.113.1.3.2.4.3.1.2", "Master Port", NvSyntax::integer, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.11.113.1.3.2.4.3.1.3", "Member Ports", NvSyntax::bitstr, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.11.113.1.3.2.4.3.1.4", "Type", NvSyntax::integer, NvAccess::readwrite, &PortTrunkTypeList},
+    {"1.3.6.1.4.1.32473.11.113.1.3.2.4.3.1.5", "Active Ports", NvSyntax::bitstr, NvAccess::readonly, nullptr},
+    {"1.3.6.1.4.1.32473.11.113.1.3.2.4.3.1.6", "State", NvSyntax::integer, NvAccess::readwrite, &PortTrunkStateList},
+    {"1.3.6.1.4.1.32473.11.113.1.3.2.4.3.1.7", "Flooding Port", NvSyntax::integer, NvAccess::readonly, nullptr},
+    {}};
+
+// Port Management > Port Mirror Table
+static NvOptionList PortMirrorStateList;
+const NvSNMPVar PortMirrorTable[] = {
+    {"1.3.6.1.4.1.32473.11.113.1.3.2.6.2", "RX Member Ports", NvSyntax::bitstr, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.11.113.1.3.2.6.3", "TX Member Ports", NvSyntax::bitstr, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.11.113.1.3.2.6.4", "Target Port", NvSyntax::integer, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.11.113.1.3.2.6.5", "State", NvSyntax::integer, NvAccess::readwrite, &PortMirrorStateList},
+    {}};
+
+// Port Management > Port Security Table > Port Security Delete Table
+static NvOptionList PortSecurityDeleteActivityList;
+const NvSNMPVar PortSecurityDeleteTable[] = {
+    {"1.3.6.1.4.1.32473.11.113.1.3.2.15.3.1", "VLAN Name", NvSyntax::displaystr, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.11.113.1.3.2.15.3.2", "Port", NvSyntax::integer, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.11.113.1.3.2.15.3.3", "MAC Address", NvSyntax::macaddress, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.11.113.1.3.2.15.3.4", "Activity", NvSyntax::integer, NvAccess::readwrite, &PortSecurityDeleteActivityList},
+    {}};
+
 // QoS > QoS Scheduling Mechanism Control
 static const NvOptionPair QoSSchedulingMechanismControlValues[] = {
     {1, "strict"}, {2, "weightfair"}, {3, "none"}, {}};
@@ -722,6 +755,10 @@ static const NvCatalogueList Lists[] = {
     {&TrunkAlgorithmList, TrunkAlgorithmValues},
     {&TrunkLacpPortPortStateList, TrunkLacpPortPortStateValues},
     {&TrunkVlanStateList, ValueSet::Enabled1Disabled2},
+    {&PortTrunkTypeList, PortTrunkTypeValues},
+    {&PortTrunkStateList, PortTrunkStateValues},
+    {&PortMirrorStateList, ValueSet::Disabled2Enabled3},
+    {&PortSecurityDeleteActivityList, ValueSet::NoneStart},
     {&QoSSchedulingMechanismControlList, QoSSchedulingMechanismControlValues},
     {&MechanismList, MechanismValues},
     {&GlobalStateList, ValueSet::Enabled1Disabled2},
@@ -810,6 +847,9 @@ static const NvCatalogueTable Tables[] = {
     {"TrunkBasicInformationTable", "1.3.6.1.4.1.32473.11.113.1.3.2.4", TrunkBasicInformationTable},
     {"TrunkLacpPortTable", "1.3.6.1.4.1.32473.11.113.1.3.2.4.5.1", TrunkLacpPortTable},
     {"TrunkVlanTable", "1.3.6.1.4.1.32473.11.113.1.3.2.4.6.1", TrunkVlanTable},
+    {"PortTrunkTable", "1.3.6.1.4.1.32473.11.113.1.3.2.4.3.1", PortTrunkTable},
+    {"PortMirrorTable", "1.3.6.1.4.1.32473.11.113.1.3.2.6", PortMirrorTable},
+    {"PortSecurityDeleteTable", "1.3.6.1.4.1.32473.11.113.1.3.2.15.3", PortSecurityDeleteTable},
     {"QosSchedulingMechanismTable", "1.3.6.1.4.1.32473.11.113.1.3.2.3", QosSchedulingMechanismTable},
     {"QosBandwidthControlTable", "1.3.6.1.4.1.32473.11.113.1.3.2.3.1.1", QosBandwidthControlTable},
     {"QosSchedulingTable", "1.3.6.1.4.1.32473.11.113.1.3.2.3.2.1", QosSchedulingTable},

@@ -34,6 +34,9 @@ extern const NvSNMPVar PortSecurityControlTable[];  // Port Management > Port Se
 extern const NvSNMPVar TrunkBasicInformationTable[];  // Port Management > Trunk Basic Information
 extern const NvSNMPVar TrunkLacpPortTable[];  // Port Management > Trunk LACP Port Table
 extern const NvSNMPVar TrunkVlanTable[];  // Port Management > Trunk VLAN Table
+extern const NvSNMPVar PortTrunkTable[];  // Port Management > Port Trunk Table
+extern const NvSNMPVar PortMirrorTable[];  // Port Management > Port Mirror Table
+extern const NvSNMPVar PortSecurityDeleteTable[];  // Port Management > Port Security Table > Port Security Delete Table
 extern const NvSNMPVar QosSchedulingMechanismTable[];  // QoS > QoS Scheduling Mechanism Control
 extern const NvSNMPVar QosBandwidthControlTable[];  // QoS > Bandwidth Control Table
 extern const NvSNMPVar QosSchedulingTable[];  // QoS > Scheduling Table

@@ -1,0 +1,31 @@
+// What the switch holds, read beside the dialog under test, and typing over an edit's text.
+#pragma once
+
+#include <string>
+
+#include "GuiTesting.h"
+#include "NvSNMPRequest.h"
+#include "StdCtrls.h"
+
+namespace dialogtest {
+
+// The value text of one object instance (full OID, ".0" for a scalar); "" when it is not there.
+inline std::string SwitchValue(const std::string& instanceOid, int syntax) {
+  const size_t dot = instanceOid.rfind('.');
+  NvSNMPRequest request;
+  request.Vars.AddVar(instanceOid.substr(0, dot).c_str(), "v", syntax, NvAccess::readwrite, nullptr);
+  request.Vars.Kind = MVT_SV;
+  request.Vars.InstanceSuffix = instanceOid.substr(dot + 1);
+  bool ok = false;
+  request.Get(ok, true);
+  const std::string value = *request.Vars.GetVar(0)->Value;
+  return ok && value != "(NULL)" ? value : std::string();
+}
+
+// The edit emptied, then the text typed as a user would.
+inline void Retype(TCustomEdit* edit, const std::string& text) {
+  edit->Text = "";
+  GuiTesting::UserType(edit, text);
+}
+
+}  // namespace dialogtest
