@@ -1,10 +1,36 @@
 #include "DialogRegistry.h"
 
 #include "CommandRunner.h"
+#include "Erpsvlanformunit.h"
+#include "Mainunit.h"
+#include "Mstpportinstanceunit.h"
+#include "Portmirror.h"
+#include "Portsercuritydeleteformunit.h"
+#include "Porttrunk.h"
+#include "ShellTexts.h"
+#include "Spanningtreealgorithmunit.h"
+#include "Stpinfo.h"
 #include "Vlanstaticformunit.h"
 
+namespace {
+// A dialog whose menu command keeps no global pointer to it.
+template <class F>
+void NvRegisterDialogWithoutGlobal(const std::string& className) {
+  NvRegisterDialog(className, [](TComponent* owner, int) -> TForm* { return new F(owner); });
+}
+}  // namespace
+
 void NvRegisterFeatureDialogs() {
+  NvSetStpVersionTextSource([] { return MainForm ? MainForm->ST_Version : nullptr; });
   NvRegisterDialogClass<TVlanStaticForm>("TVlanStaticForm", "VlanStaticForm", VlanStaticForm);
+  NvRegisterDialogWithoutGlobal<TPortTrunkForm>("TPortTrunkForm");
+  NvRegisterDialogWithoutGlobal<TPortMirrorForm>("TPortMirrorForm");
+  NvRegisterDialogClass<TPrtSecDelCtrlForm>("TPrtSecDelCtrlForm", "PrtSecDelCtrlForm", PrtSecDelCtrlForm);
+  NvRegisterDialogClass<TSpanningTreeAlgorithmForm>("TSpanningTreeAlgorithmForm", "SpanningTreeAlgorithmForm",
+                                                    SpanningTreeAlgorithmForm);
+  NvRegisterDialogClass<TSTP_Info>("TSTP_Info", "STP_Info", STP_Info);
+  NvRegisterDialogClass<TMSTPVLANUnitForm>("TMSTPVLANUnitForm", "MSTPVLANUnitForm", MSTPVLANUnitForm);
+  NvRegisterDialogClass<TERPSVLANUnitForm>("TERPSVLANUnitForm", "ERPSVLANUnitForm", ERPSVLANUnitForm);
 }
 
 namespace {

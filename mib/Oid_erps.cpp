@@ -28,6 +28,38 @@ const NvSNMPVar PppoePortTable[] = {
     {"1.3.6.1.4.1.32473.12.79.1.2.1.1.4", "UDF String", NvSyntax::displaystr, NvAccess::readwrite, nullptr},
     {}};
 
+// ERPS > VLAN Table: the ring, its protected VLANs in eight 512-VLAN columns
+static const NvOptionPair ErpsPortStateValues[] = {{1, "fowarding"}, {2, "blocking"}, {3, "signalfail"}, {}};
+static const NvOptionPair ErpsRplPortValues[] = {{1, "none"}, {2, "west"}, {3, "east"}, {}};
+static const NvOptionPair ErpsRingStateValues[] = {{1, "begin"}, {2, "init"}, {3, "idle"}, {4, "protection"}, {}};
+static const NvOptionPair ErpsOwnerOperStateValues[] = {{1, "active"}, {2, "inactive"}, {3, "disabled"}, {}};
+static NvOptionList ErpsWestPortStateList, ErpsEastPortStateList, ErpsRplPortList, ErpsRplOwnerList,
+    ErpsRingStateList, ErpsOwnerOperStateList, ErpsRowStatusList;
+const NvSNMPVar ErpsRingTable[] = {
+    {"1.3.6.1.4.1.32473.12.78.3.1.1.1", "VLAN ID", NvSyntax::integer, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.78.3.1.1.2", "West Port", NvSyntax::integer, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.78.3.1.1.3", "West Port State", NvSyntax::integer, NvAccess::readonly, &ErpsWestPortStateList},
+    {"1.3.6.1.4.1.32473.12.78.3.1.1.4", "East Port", NvSyntax::integer, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.78.3.1.1.5", "East Port State", NvSyntax::integer, NvAccess::readonly, &ErpsEastPortStateList},
+    {"1.3.6.1.4.1.32473.12.78.3.1.1.6", "RPL Port", NvSyntax::integer, NvAccess::readwrite, &ErpsRplPortList},
+    {"1.3.6.1.4.1.32473.12.78.3.1.1.7", "RPL Owner", NvSyntax::integer, NvAccess::readwrite, &ErpsRplOwnerList},
+    {"1.3.6.1.4.1.32473.12.78.3.1.1.9", "Ring MEL", NvSyntax::integer, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.78.3.1.1.10", "Holdoff Time", NvSyntax::integer, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.78.3.1.1.11", "Guard Time", NvSyntax::integer, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.78.3.1.1.12", "WTR Time", NvSyntax::integer, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.78.3.1.1.13", "Ring State", NvSyntax::integer, NvAccess::readonly, &ErpsRingStateList},
+    {"1.3.6.1.4.1.32473.12.78.3.1.1.15", "RPL Owner Operate State", NvSyntax::integer, NvAccess::readonly, &ErpsOwnerOperStateList},
+    {"1.3.6.1.4.1.32473.12.78.3.1.1.16", "1-512", NvSyntax::octetstr, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.78.3.1.1.17", "513-1024", NvSyntax::octetstr, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.78.3.1.1.18", "1025-1536", NvSyntax::octetstr, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.78.3.1.1.19", "1537-2048", NvSyntax::octetstr, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.78.3.1.1.20", "2049-2560", NvSyntax::octetstr, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.78.3.1.1.21", "2561-3072", NvSyntax::octetstr, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.78.3.1.1.22", "3073-3584", NvSyntax::octetstr, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.78.3.1.1.23", "3585-4094", NvSyntax::octetstr, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.78.3.1.1.100", "Row Status", NvSyntax::integer, NvAccess::readwrite, &ErpsRowStatusList},
+    {}};
+
 // Built in this order at start-up, freed in reverse at exit.
 static const NvCatalogueList Lists[] = {
     {&AdminStateList, ValueSet::Enabled1Disabled2},
@@ -36,12 +68,20 @@ static const NvCatalogueList Lists[] = {
     {&PppoeGlobalStateList, ValueSet::Enabled1Disabled2},
     {&PppoePortStateList, ValueSet::Enabled1Disabled2},
     {&CircuitIDList, CircuitIDValues},
+    {&ErpsWestPortStateList, ErpsPortStateValues},
+    {&ErpsEastPortStateList, ErpsPortStateValues},
+    {&ErpsRplPortList, ErpsRplPortValues},
+    {&ErpsRplOwnerList, ValueSet::Enabled1Disabled2},
+    {&ErpsRingStateList, ErpsRingStateValues},
+    {&ErpsOwnerOperStateList, ErpsOwnerOperStateValues},
+    {&ErpsRowStatusList, ValueSet::RowStatusShort},
 };
 
 static const NvCatalogueTable Tables[] = {
     {"ErpsGlobalSettingsTable", "1.3.6.1.4.1.32473.12.78.1", ErpsGlobalSettingsTable},
     {"PppoeGlobalTable", "1.3.6.1.4.1.32473.12.79.1", PppoeGlobalTable},
     {"PppoePortTable", "1.3.6.1.4.1.32473.12.79.1.2.1.1", PppoePortTable},
+    {"ErpsRingTable", "1.3.6.1.4.1.32473.12.78.3.1.1", ErpsRingTable},
 };
 
 NvCatalogueModule Oid_erps = {"Oid_erps", Tables, Lists};

@@ -36,3 +36,47 @@ if(TARGET shell)
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/DialogCommandsTest.cpp
     LIBS shell)
 endif()
+
+# The port management dialogs: port trunk, port mirror, port security delete.
+if(TARGET dialogs AND TARGET switchsim_fixture)
+  nv_add_test(port_management_dialog_tests
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/PortSecurityDeleteFormTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/PortTrunkFormTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/PortMirrorFormTest.cpp
+    LIBS dialogs switchsim_fixture)
+  target_compile_definitions(port_management_dialog_tests PRIVATE
+    NV_TEST_DIR="${CMAKE_CURRENT_LIST_DIR}" NV_SIM_SEED_DIR="${CMAKE_SOURCE_DIR}/sim/seed")
+endif()
+
+# The spanning tree state and parameter dialogs.
+if(TARGET dialogs AND TARGET switchsim_fixture)
+  nv_add_test(spanning_tree_dialog_tests
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/SpanningTreeDialogsTest.cpp
+    LIBS dialogs switchsim_fixture)
+  target_compile_definitions(spanning_tree_dialog_tests PRIVATE
+    NV_TEST_DIR="${CMAKE_CURRENT_LIST_DIR}" NV_SIM_SEED_DIR="${CMAKE_SOURCE_DIR}/sim/seed")
+endif()
+
+# The VLAN-map dialogs: MSTP instances and the ERPS ring.
+if(TARGET dialogs AND TARGET switchsim_fixture)
+  nv_add_test(vlan_map_dialog_tests
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/VlanMapFormsTest.cpp
+    LIBS dialogs switchsim_fixture)
+  target_compile_definitions(vlan_map_dialog_tests PRIVATE
+    NV_TEST_DIR="${CMAKE_CURRENT_LIST_DIR}" NV_SIM_SEED_DIR="${CMAKE_SOURCE_DIR}/sim/seed")
+endif()
+
+# Not a test: shows one of the layer 2 dialogs above for a screenshot (scripts/screenshot).
+if(TARGET dialogs AND TARGET switchsim_fixture)
+  add_executable(l2_dialogs_shot ${CMAKE_CURRENT_LIST_DIR}/L2DialogsShot.cpp)
+  target_link_libraries(l2_dialogs_shot PRIVATE dialogs switchsim_fixture)
+  set_target_properties(l2_dialogs_shot PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+endif()
+
+if(TARGET dialog_registry AND TARGET switchsim_fixture)
+  nv_add_test(l2_dialog_menu_tests
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/L2DialogMenusTest.cpp
+    LIBS dialog_registry dialogs shell switchsim_fixture)
+  target_compile_definitions(l2_dialog_menu_tests PRIVATE
+    NV_TEST_DIR="${CMAKE_CURRENT_LIST_DIR}" NV_SIM_SEED_DIR="${CMAKE_SOURCE_DIR}/sim/seed")
+endif()
