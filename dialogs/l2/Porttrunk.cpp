@@ -167,6 +167,32 @@ bool TPortTrunkForm::ListHolds(int column, int value) const {
   return false;
 }
 
+// Add and Set after their own checks: the master and member checks, the group's SET and the
+// list again. A failure clears the details.
+void TPortTrunkForm::WriteGroup(int unit, int port, bool creating) {
+  Guarded(
+      [&] {
+        const int id = PortId(unit, port);
+        if (creating && ListHolds(VarMaster, id)) {
+          Refuse("The master port must be different.");
+          return;
+        }
+        if (!MemberChecked(id)) {
+          Refuse("Master port must be checked.", PortEdit);
+          return;
+        }
+        ED_MasterPort->Text = std::to_string(id);
+        if (creating) Combo_State->ItemIndex = kCreateAndGo;
+        if (!CheckMemberCount(unit)) return;
+        SendSetSequence(Table, WriteSteps);
+        RefreshAll();
+      },
+      [&] {
+        ClearDetailControls();
+        IdleButtons();
+      });
+}
+
 void TPortTrunkForm::BT_SetClick(TObject*) {
   if (!Table) return;
   UnitEdit->Text = "1";
@@ -188,27 +214,7 @@ void TPortTrunkForm::BT_SetClick(TObject*) {
     Refuse("Please choose trunk type.", Combo_Type);
     return;
   }
-  Guarded(
-      [&] {
-        const int id = PortId(unit, port);
-        if (ListHolds(VarMaster, id)) {
-          Refuse("The master port must be different.");
-          return;
-        }
-        if (!MemberChecked(id)) {
-          Refuse("Master port must be checked.", PortEdit);
-          return;
-        }
-        ED_MasterPort->Text = std::to_string(id);
-        Combo_State->ItemIndex = kCreateAndGo;
-        if (!CheckMemberCount(unit)) return;
-        SendSetSequence(Table, WriteSteps);
-        RefreshAll();
-      },
-      [&] {
-        ClearDetailControls();
-        IdleButtons();
-      });
+  WriteGroup(unit, port, true);
 }
 
 void TPortTrunkForm::SetBtnClick(TObject*) {
@@ -225,22 +231,7 @@ void TPortTrunkForm::SetBtnClick(TObject*) {
   ShowStateIn(ComboBox1, Combo_State->Text);
   const int unit = TextToIntDef(UnitEdit->Text, -1), port = TextToIntDef(PortEdit->Text, -1);
   if (!CheckMasterPort(unit, port)) return;
-  Guarded(
-      [&] {
-        const int id = PortId(unit, port);
-        ED_MasterPort->Text = std::to_string(id);
-        if (!MemberChecked(id)) {
-          Refuse("Master port must be checked.", PortEdit);
-          return;
-        }
-        if (!CheckMemberCount(unit)) return;
-        SendSetSequence(Table, WriteSteps);
-        RefreshAll();
-      },
-      [&] {
-        ClearDetailControls();
-        IdleButtons();
-      });
+  WriteGroup(unit, port, false);
 }
 
 void TPortTrunkForm::BT_DeleteClick(TObject*) {

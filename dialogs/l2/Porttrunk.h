@@ -50,6 +50,7 @@ class TPortTrunkForm : public TFeatureDialog {
   void FormClose(TObject* Sender, TCloseAction& Action);
 
  private:
+  void WriteGroup(int unit, int port, bool creating);
   bool CheckMasterPort(int unit, int port);
   bool CheckMemberCount(int unit);
   bool MemberChecked(int portId) const;

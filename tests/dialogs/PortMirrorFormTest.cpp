@@ -30,15 +30,6 @@ class PortMirrorDialog : public ::testing::Test {
     sim->clearSetLog();
   }
   void TearDown() override { delete form; }
-  static TCheckBox* Box(TStackingPortUitForm* picker, int port) {
-    return static_cast<TCheckBox*>(picker->CheckBoxes->Get(port - 1));
-  }
-  static std::vector<int> Checked(TStackingPortUitForm* picker) {
-    std::vector<int> ports;
-    for (int p = 1; p <= 64; ++p)
-      if (Box(picker, p)->Checked) ports.push_back(p);
-    return ports;
-  }
 
   std::unique_ptr<SwitchSim> sim;
   TPortMirrorForm* form = nullptr;
@@ -47,8 +38,8 @@ class PortMirrorDialog : public ::testing::Test {
 
 TEST_F(PortMirrorDialog, opens_with_the_mirror_group_and_reads_the_trunk_table_beside_it) {
   Open();
-  EXPECT_EQ(Checked(form->IngressPicker), (std::vector<int>{1, 2}));
-  EXPECT_EQ(Checked(form->EgressPicker), (std::vector<int>{3}));
+  EXPECT_EQ(dialogtest::CheckedPorts(form->IngressPicker), (std::vector<int>{1, 2}));
+  EXPECT_EQ(dialogtest::CheckedPorts(form->EgressPicker), (std::vector<int>{3}));
   EXPECT_EQ(form->PortEdit->Text(), "24");
   EXPECT_EQ(form->UnitEdit->Text(), "1");
   EXPECT_TRUE(form->CK_Status->Checked);
@@ -59,8 +50,8 @@ TEST_F(PortMirrorDialog, opens_with_the_mirror_group_and_reads_the_trunk_table_b
 
 TEST_F(PortMirrorDialog, set_writes_the_group_then_the_received_then_the_sent_ports) {
   Open();
-  UserClick(Box(form->IngressPicker, 2));  // out
-  UserClick(Box(form->EgressPicker, 5));   // in
+  UserClick(dialogtest::PortBox(form->IngressPicker, 2));  // out
+  UserClick(dialogtest::PortBox(form->EgressPicker, 5));   // in
   dialogtest::Retype(form->PortEdit, "20");
   UserClick(form->CK_Status);  // mirroring off
   UserClick(form->BT_Set);

@@ -48,17 +48,8 @@ class PortTrunkDialog : public ::testing::Test {
     ASSERT_NE(row, nullptr) << group;
     GuiTesting::UserClickItem(form->LV_PortTrunk, row);
   }
-  static TCheckBox* Box(TStackingPortUitForm* picker, int port) {
-    return static_cast<TCheckBox*>(picker->CheckBoxes->Get(port - 1));
-  }
-  static std::vector<int> Checked(TStackingPortUitForm* picker) {
-    std::vector<int> ports;
-    for (int p = 1; p <= 64; ++p)
-      if (Box(picker, p)->Checked) ports.push_back(p);
-    return ports;
-  }
   void Tick(std::initializer_list<int> ports) {
-    for (int p : ports) UserClick(Box(form->MemberPicker, p));
+    for (int p : ports) UserClick(dialogtest::PortBox(form->MemberPicker, p));
   }
   std::vector<std::string> ButtonStates() const {
     return {form->SetBtn->Enabled ? "Set on" : "Set off", form->BT_Delete->Enabled ? "Delete on" : "Delete off",
@@ -84,8 +75,8 @@ TEST_F(PortTrunkDialog, lists_the_groups_and_shows_the_chosen_one) {
   EXPECT_EQ(form->PortEdit->Text(), "1");
   EXPECT_EQ(form->Combo_Type->Text(), "static");
   EXPECT_EQ(form->ComboBox1->Text(), "enabled");
-  EXPECT_EQ(Checked(form->MemberPicker), (std::vector<int>{1, 2, 3, 4}));
-  EXPECT_EQ(Checked(form->ActivePicker), (std::vector<int>{1, 2}));
+  EXPECT_EQ(dialogtest::CheckedPorts(form->MemberPicker), (std::vector<int>{1, 2, 3, 4}));
+  EXPECT_EQ(dialogtest::CheckedPorts(form->ActivePicker), (std::vector<int>{1, 2}));
   EXPECT_EQ(ButtonStates(), (std::vector<std::string>{"Set on", "Delete on", "Add off", "Index off"}));
   EXPECT_TRUE(form->ComboBox1->Enabled);
   EXPECT_TRUE(boxes.Calls().empty());
@@ -103,7 +94,7 @@ TEST_F(PortTrunkDialog, add_creates_the_group_in_one_set_and_lists_it) {
   EXPECT_EQ(Groups(), (std::vector<std::string>{"1", "2", "3"}));
   EXPECT_EQ(Row("3")->SubItems->Get(4), "enabled");
   EXPECT_EQ(form->ED_Index->Text(), "");
-  EXPECT_TRUE(Checked(form->MemberPicker).empty());
+  EXPECT_TRUE(dialogtest::CheckedPorts(form->MemberPicker).empty());
 }
 
 TEST_F(PortTrunkDialog, set_writes_the_chosen_groups_columns_and_its_state) {
@@ -155,7 +146,7 @@ TEST_F(PortTrunkDialog, add_refuses_bad_input_with_its_message_and_sends_nothing
     form->ED_Index->Text = c.index;
     form->PortEdit->Text = c.port;
     form->Combo_Type->ItemIndex = c.type;
-    for (int p : c.members) Box(form->MemberPicker, p)->Checked = true;
+    for (int p : c.members) dialogtest::PortBox(form->MemberPicker, p)->Checked = true;
     UserClick(form->BT_Set);
     ASSERT_EQ(caseBoxes.Calls().size(), 1u);
     EXPECT_EQ(caseBoxes.Calls()[0].text, c.message);
@@ -172,7 +163,7 @@ TEST_F(PortTrunkDialog, a_ninth_member_is_unticked_and_refused) {
   UserClick(form->BT_Set);
   ASSERT_EQ(boxes.Calls().size(), 1u);
   EXPECT_EQ(boxes.Calls()[0].text, "The trunk member can't over eight.");
-  EXPECT_EQ(Checked(form->MemberPicker), (std::vector<int>{11, 12, 13, 14, 15, 16, 17, 18}));
+  EXPECT_EQ(dialogtest::CheckedPorts(form->MemberPicker), (std::vector<int>{11, 12, 13, 14, 15, 16, 17, 18}));
   EXPECT_TRUE(sim->setLog().empty());
 }
 

@@ -1,10 +1,13 @@
-// What the switch holds, read beside the dialog under test, and typing over an edit's text.
+// What the switch holds, read beside the dialog under test; typing over an edit's text; the
+// boxes of a port picker.
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "GuiTesting.h"
 #include "NvSNMPRequest.h"
+#include "StackingPortUitForm.h"
 #include "StdCtrls.h"
 
 namespace dialogtest {
@@ -26,6 +29,18 @@ inline std::string SwitchValue(const std::string& instanceOid, int syntax) {
 inline void Retype(TCustomEdit* edit, const std::string& text) {
   edit->Text = "";
   GuiTesting::UserType(edit, text);
+}
+
+// The box of port (from 1) on the picker's first unit.
+inline TCheckBox* PortBox(TStackingPortUitForm* picker, int port) {
+  return static_cast<TCheckBox*>(picker->CheckBoxes->Get(port - 1));
+}
+// The ticked ports among the first unit's 64.
+inline std::vector<int> CheckedPorts(TStackingPortUitForm* picker) {
+  std::vector<int> ports;
+  for (int p = 1; p <= 64; ++p)
+    if (PortBox(picker, p)->Checked) ports.push_back(p);
+  return ports;
 }
 
 }  // namespace dialogtest
