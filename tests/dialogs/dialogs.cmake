@@ -80,3 +80,12 @@ if(TARGET dialog_registry AND TARGET switchsim_fixture)
   target_compile_definitions(l2_dialog_menu_tests PRIVATE
     NV_TEST_DIR="${CMAKE_CURRENT_LIST_DIR}" NV_SIM_SEED_DIR="${CMAKE_SOURCE_DIR}/sim/seed")
 endif()
+
+# The stock for the later dialogs: placement, request subclasses, include boxes, shared texts.
+if(TARGET dialogs AND TARGET switchsim_fixture)
+  nv_add_test(dialog_stock_families_tests
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/DialogStockFamiliesTest.cpp
+    LIBS dialogs switchsim_fixture)
+  target_compile_definitions(dialog_stock_families_tests PRIVATE
+    NV_TEST_DIR="${CMAKE_CURRENT_LIST_DIR}" NV_SIM_SEED_DIR="${CMAKE_SOURCE_DIR}/sim/seed")
+endif()

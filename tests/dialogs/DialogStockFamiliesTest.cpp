@@ -1,0 +1,166 @@
+// The dialog stock that the later dialogs build on: placement and double scaling, request
+// subclasses owned by the dialog, include boxes, the remembered STP version text, VLAN map
+// texts and strict numbers.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "DialogNumbers.h"
+#include "DialogTestSupport.h"
+#include "FeatureDialog.h"
+#include "NvSNMPRequest2Edits.h"
+#include "ShellTexts.h"
+#include "VlanMapText.h"
+
+namespace {
+
+struct PixelsPerInch {
+  explicit PixelsPerInch(int ppi) { ::setenv("NV_PIXELS_PER_INCH", std::to_string(ppi).c_str(), 1); }
+  ~PixelsPerInch() { ::unsetenv("NV_PIXELS_PER_INCH"); }
+};
+
+const NvSNMPVar kRows[] = {
+    {" ", "Index", NvSyntax::integer, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.999.2.1.2", "Name", NvSyntax::displaystr, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.999.2.1.3", "Count", NvSyntax::integer, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.999.2.1.4", "Status", NvSyntax::integer, NvAccess::readwrite, nullptr},
+    {}};
+
+TEST(DialogPlacement, twice_scaled_dialogs_grow_by_1_5625_off_96_pixels_per_inch) {
+  PixelsPerInch screen(120);
+  TFeatureDialog twice(nullptr, 683, 623, NvScale::Twice);
+  EXPECT_EQ(twice.Width(), 1066);  // 683 * 1.25 = 853, * 1.25 = 1066
+  EXPECT_EQ(twice.Height(), 972);
+  PixelsPerInch normal(96);
+  TFeatureDialog kept(nullptr, 683, 623, NvScale::Twice);
+  EXPECT_EQ(kept.Width(), 683);
+}
+
+TEST(DialogPlacement, a_dialog_opens_where_its_placement_says) {
+  TFeatureDialog centred(nullptr, 400, 300, NvScale::Stored);
+  EXPECT_EQ(centred.Position(), poMainFormCenter);
+  TFeatureDialog designed(nullptr, 400, 300, NvScale::Stored, NvPlacement{.Position = poDesigned, .Left = 40, .Top = 30});
+  EXPECT_EQ(designed.Position(), poDesigned);
+  EXPECT_EQ(designed.Left(), 40);
+  EXPECT_EQ(designed.Top(), 30);
+  TFeatureDialog screen(nullptr, 400, 300, NvScale::Stored, NvPlacement{.Position = poScreenCenter});
+  EXPECT_EQ(screen.Position(), poScreenCenter);
+  TFeatureDialog client(nullptr, 361, 115, NvScale::Stored, NvPlacement{.ClientSize = true});
+  EXPECT_EQ(client.ClientWidth(), 361);
+  EXPECT_EQ(client.ClientHeight(), 115);
+}
+
+// A request subclass that counts its instances.
+int liveRequests = 0;
+class CountedRequest : public NvSNMPRequest2Edits {
+ public:
+  explicit CountedRequest(TForm* owner) : NvSNMPRequest2Edits(owner) { ++liveRequests; }
+  ~CountedRequest() override { --liveRequests; }
+};
+
+TEST(DialogRequests, subclass_and_adopted_requests_are_freed_with_the_dialog) {
+  {
+    TFeatureDialog dialog(nullptr, 400, 300, NvScale::Stored);
+    dialog.PutStatusBar();
+    CountedRequest* request = dialog.AddRequest<CountedRequest>(kRows, MVT_UMV, 1);
+    EXPECT_EQ(request->Request.Vars.GetCount(), 4);
+    EXPECT_EQ(request->Request.Vars.IndexCount, 1);
+    dialog.AdoptRequest(new CountedRequest(&dialog));
+    EXPECT_EQ(liveRequests, 2);
+    dialog.CloseRequests();
+    EXPECT_EQ(liveRequests, 0);
+  }
+  {
+    TFeatureDialog dialog(nullptr, 400, 300, NvScale::Stored);
+    dialog.AddRequest<CountedRequest>(kRows, MVT_UMV, 1);
+    EXPECT_EQ(liveRequests, 1);
+  }
+  EXPECT_EQ(liveRequests, 0);  // never closed: the destructor frees it
+}
+
+TEST(DialogIncludes, the_step_carries_ticked_and_enabled_boxes_the_exempt_variable_and_unboxed_ones) {
+  TFeatureDialog dialog(nullptr, 400, 300, NvScale::Stored);
+  auto* request = dialog.AddRequest(kRows, MVT_UMV, 1);
+  TEdit* key = dialog.Put<TEdit>(&dialog, "Key", 0, 0, 50, 21);
+  TEdit* name = dialog.Put<TEdit>(&dialog, "Name", 0, 0, 50, 21);
+  TEdit* count = dialog.Put<TEdit>(&dialog, "Count", 0, 0, 50, 21);
+  TCheckBox* nameBox = dialog.Put<TCheckBox>(&dialog, "NameBox", 0, 0, 50, 17);
+  TCheckBox* countBox = dialog.Put<TCheckBox>(&dialog, "CountBox", 0, 0, 50, 17);
+  TCheckBox* statusBox = dialog.Put<TCheckBox>(&dialog, "StatusBox", 0, 0, 50, 17);
+  TEdit* status = dialog.Put<TEdit>(&dialog, "Status", 0, 0, 50, 21);
+  dialog.VarCount = 4;
+  dialog.IndexCount = 1;
+  dialog.ExemptVar = 3;
+  dialog.BindEditWithInclude(request, 0, "%i", key, nullptr);
+  dialog.BindEditWithInclude(request, 1, "%s", name, nameBox);
+  dialog.BindEditWithInclude(request, 2, "%i", count, countBox);
+  dialog.BindEditWithInclude(request, 3, "%i", status, statusBox);
+  nameBox->Checked = true;
+  countBox->Checked = true;
+  countBox->Enabled = false;
+  EXPECT_EQ(dialog.IncludedStep().Carries, (std::vector<int>{1, 3}));
+  nameBox->Checked = false;
+  EXPECT_EQ(dialog.IncludedStep().Carries, (std::vector<int>{3}));
+}
+
+TEST(StpVersionText, is_kept_by_the_dialogs_until_the_main_window_holds_it) {
+  NvSetStpVersionTextSource(nullptr);
+  SetStpVersionText("ST_Version");
+  EXPECT_EQ(StpVersionText(), "ST_Version");
+  SetStpVersionText("rstp");
+  EXPECT_EQ(StpVersionText(), "rstp");
+
+  TForm mainWindow(nullptr);
+  auto* held = new TStaticText(&mainWindow);
+  held->Caption = "ST_Version";
+  NvSetStpVersionTextSource([held] { return held; });
+  EXPECT_EQ(StpVersionText(), "ST_Version");
+  SetStpVersionText("mstp");
+  EXPECT_EQ(held->Caption(), "mstp");
+  NvSetStpVersionTextSource(nullptr);
+}
+
+TEST(VlanMapText, a_reversed_range_or_a_vlan_of_another_column_is_refused_with_a_message) {
+  struct Case {
+    int chunk;
+    const char* text;
+    const char* message;  // "" when accepted
+  };
+  const Case cases[] = {
+      {0, "1-10,20", ""},
+      {1, "513-515", ""},
+      {0, "0", ""},
+      {0, "10-5", "The VLAN range 10-5 ends below its start!"},
+      {1, "1-3", "outside"},
+      {7, "4000-4094,3000", "outside"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    GuiTesting::ScriptedAnswerer boxes;
+    std::string text = c.text;
+    const bool converted = VlanMapTextToBitmap(text, c.chunk);
+    EXPECT_EQ(converted, std::string(c.message).empty());
+    if (converted) {
+      EXPECT_EQ(text.size(), 128u);
+      EXPECT_TRUE(boxes.Calls().empty());
+    } else {
+      EXPECT_EQ(text, c.text);
+      ASSERT_EQ(boxes.Calls().size(), 1u);
+      EXPECT_NE(boxes.Calls()[0].text.find(c.message), std::string::npos) << boxes.Calls()[0].text;
+    }
+  }
+  std::string bad = "1,x";
+  EXPECT_THROW(VlanMapTextToBitmap(bad, 0), Exception);
+}
+
+TEST(DialogNumbers, only_whole_decimal_numbers_convert) {
+  EXPECT_EQ(TextToInt("4096"), 4096);
+  EXPECT_EQ(TextToInt("-7"), -7);
+  for (const char* bad : {"", "12a", " 1", "0x10", "99999999999"}) {
+    EXPECT_THROW(TextToInt(bad), Exception) << bad;
+    EXPECT_EQ(TextToIntDef(bad, -1), -1) << bad;
+  }
+}
+
+}  // namespace
