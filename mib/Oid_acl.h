@@ -16,6 +16,12 @@ extern const NvSNMPVar PacketContentOffsetsTable[];  // ACL > Packet Content Mas
 extern const NvSNMPVar PacketContentRuleOffsetsTable[];  // ACL > Packet Content Rule > Offsets Table
 extern const NvSNMPVar CpuFilterGlobalSettingsTable[];  // CPU Interface Filtering > Global Settings
 extern const NvSNMPVar CpuFilterIPv6MaskTable[];  // CPU Interface Filtering > IPv6 Mask(CPU Interface Filtering)
+extern const NvSNMPVar AclEthernetProfileTable[];  // ACL > Ethernet Mask (dialog)
+extern const NvSNMPVar AclEthernetRuleTable[];  // ACL > Ethernet Rule (dialog)
+extern const NvSNMPVar CpuFilterEthernetProfileTable[];  // CPU Interface Filtering > Ethernet Mask (dialog)
+extern const NvSNMPVar CpuFilterEthernetRuleTable[];  // CPU Interface Filtering > Ethernet Rule (dialog)
+extern const NvSNMPVar CpuFilterPacketContentProfileTable[];  // CPU Interface Filtering > Packet Content Mask (dialog)
+extern const NvSNMPVar CpuFilterPacketContentRuleTable[];  // CPU Interface Filtering > Packet Content Rule (dialog)
 
 // The module: its tables for listings, and its option lists, built at start-up and freed at exit.
 extern NvCatalogueModule Oid_acl;
