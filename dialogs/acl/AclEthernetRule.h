@@ -6,6 +6,7 @@
 #pragma once
 
 #include "AclFamily.h"
+#include "ExtCtrls.h"
 
 class TStackingPortUitForm;
 
@@ -67,10 +68,10 @@ class TAclEthernetRuleBase : public TAclRuleBase {
   virtual bool CheckInput();
 
  protected:
-  // The top of row r of the detail fields; the left column's controls at ControlLeft, the
+  // The top of row r of the detail fields; the left column's controls at FieldControlLeft, the
   // right column's at RightLeft / RightControlLeft.
   int RowTop(int r) const { return layout_.ListHeight + 16 + 26 * r; }
-  static constexpr int Left = 8, ControlLeft = 200, RightLeft = 316, RightControlLeft = 470;
+  static constexpr int FieldLeft = 8, FieldControlLeft = 200, RightLeft = 316, RightControlLeft = 470;
   int ButtonsLeft() const { return layout_.Width - 104; }
   // The request over table, blocking, with the shared bindings and the picker's boxes; the keys
   // under their formats. Permit on "permit" and row status on "createAndGo".

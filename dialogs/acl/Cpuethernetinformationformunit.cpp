@@ -7,7 +7,7 @@ namespace {
 
 enum : int { VarRowStatus = 7 };
 
-const NvAclTexts Texts{
+const NvAclTexts kTexts{
     .ProfileKeyMissing = "Mask ID must be set",
     .Duplicate = "There is already a record with the same Ethernet Mask ID. Please modified it.",
     .RowStatus = "Row Status must be createAndGo.",
@@ -17,7 +17,7 @@ const NvAclTexts Texts{
 }  // namespace
 
 TCPUEthernetInformationForm::TCPUEthernetInformationForm(TComponent* Owner)
-    : TAclEthernetProfileBase(Owner, 683, 317, 118, Texts) {
+    : TAclEthernetProfileBase(Owner, 683, 317, 118, kTexts) {
   Name = "CPUEthernetInformationForm";
   Caption = "Ethernet Mask (CPU Interface Filtering)";
   Position = poDesigned;

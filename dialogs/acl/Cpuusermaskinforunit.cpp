@@ -11,7 +11,7 @@ namespace {
 // Variables of CpuFilterPacketContentProfileTable: the key, the five masks, the row status.
 enum : int { VarProfileId = 0, VarFirstMask = 1, VarRowStatus = 6 };
 
-const NvAclTexts Texts{
+const NvAclTexts kTexts{
     .ProfileKeyMissing = "Payload Entry ID must be set.",
     .Duplicate = "Payload Entry ID must be different.",
     .RowStatus = "Row State must be createAndGo.",
@@ -19,7 +19,7 @@ const NvAclTexts Texts{
 
 }  // namespace
 
-TCPUUserMaskInfoForm::TCPUUserMaskInfoForm(TComponent* Owner) : TAclProfileBase(Owner, 658, 389, Texts) {
+TCPUUserMaskInfoForm::TCPUUserMaskInfoForm(TComponent* Owner) : TAclProfileBase(Owner, 658, 389, kTexts) {
   Name = "CPUUserMaskInfoForm";
   Caption = "Packet Content Mask (CPU Interface Filtering)";
 

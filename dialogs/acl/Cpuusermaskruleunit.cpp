@@ -15,7 +15,7 @@ enum : int {
   VarProfileId = 0, VarAccessId = 1, VarFirstPayload = 2, VarPermit = 7, VarRowStatus = 8, VarPort = 9
 };
 
-const NvAclTexts Texts{
+const NvAclTexts kTexts{
     .ProfileKeyMissing = "Profile ID must be set.",
     .AccessKeyMissing = "Access ID must be set.",
     .Duplicate = "Has already a record with the same Profile Rule ID and Access ID. Please change eithor of them.",
@@ -27,7 +27,7 @@ constexpr int RowTop(int r) { return 166 + 26 * r; }
 
 }  // namespace
 
-TCPUUserMaskRuleForm::TCPUUserMaskRuleForm(TComponent* Owner) : TAclRuleBase(Owner, 706, 517, Texts) {
+TCPUUserMaskRuleForm::TCPUUserMaskRuleForm(TComponent* Owner) : TAclRuleBase(Owner, 706, 517, kTexts) {
   Name = "CPUUserMaskRuleForm";
   Caption = "Packet Content Rule (CPU Interface Filtering)";
   Position = poDesigned;
@@ -97,7 +97,8 @@ void TCPUUserMaskRuleForm::FormCreate(TObject*) {
         OpenTable(CpuFilterPacketContentRuleTable, 2, true);
         Table->BindEdits(VarProfileId, "%i{n1x3}", ProfileID_Edit);
         Table->BindEdits(VarAccessId, "%i{n1x5}", AccessID_Edit);
-        for (int w = 0; w < 5; ++w) Table->BindEdits(VarFirstPayload + w, "%s{l32}", IncludeBoxes[w].Field);
+        TEdit* const payloads[] = {Edit1, Edit2, Edit3, Edit4, Edit5};
+        for (int w = 0; w < 5; ++w) Table->BindEdits(VarFirstPayload + w, "%s{l32}", payloads[w]);
         Table->BindControl(VarPermit, PermitComboBox);
         Table->BindControl(VarRowStatus, StatusComboBox);
         Table->BindControlList(VarPort, MakePortIndexList(), Picker->CheckBoxes);

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "AclFamily.h"
+#include "ExtCtrls.h"
 
 class TCPUUserMaskRuleForm : public TAclRuleBase {
  public:

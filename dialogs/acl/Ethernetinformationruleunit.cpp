@@ -15,7 +15,7 @@ enum : int {
   VarMaskDestinationMac = 18
 };
 
-const NvAclTexts Texts{
+const NvAclTexts kTexts{
     .ProfileKeyMissing = "Mask ID must be set.",
     .AccessKeyMissing = "Access ID must be set.",
     .Duplicate = "Has already a record with the same Mask ID and Access ID. Please change eithor of them.",
@@ -25,13 +25,13 @@ const NvAclTexts Texts{
 // The VLAN mask is the 2-octet value; fewer digits or other characters would be sent garbled.
 constexpr NvHexCheck VlanMaskCheck{4, "Invalid Mask!"};
 
-const NvEthernetRuleLayout Layout{.Width = 716, .Height = 656, .ListHeight = 150, .PermitRow = 7, .RowStatusRow = 9,
+const NvEthernetRuleLayout kLayout{.Width = 716, .Height = 656, .ListHeight = 150, .PermitRow = 7, .RowStatusRow = 9,
                                   .PermitColumn = VarPermit, .RowStatusColumn = VarRowStatus, .PortColumn = VarPort};
 
 }  // namespace
 
 TEthernetInformationRuleForm::TEthernetInformationRuleForm(TComponent* Owner)
-    : TAclEthernetRuleBase(Owner, Layout, Texts) {
+    : TAclEthernetRuleBase(Owner, kLayout, kTexts) {
   Name = "EthernetInformationRuleForm";
   Caption = "Ethernet Rule";
   Position = poScreenCenter;
@@ -53,11 +53,11 @@ TEthernetInformationRuleForm::TEthernetInformationRuleForm(TComponent* Owner)
   RxRateEdit = Put<TEdit>(this, "RxRateEdit", 0, 0, 100, 21);
   cbxRxRate = PutIncludeRow("cbxRxRate", "RX Rate", RxRateEdit, RightLeft, RightControlLeft, RowTop(8));
   edt_MaskVlan = Put<TEdit>(this, "edt_MaskVlan", 0, 0, 106, 21);
-  chk_MaskVlan = PutIncludeRow("chk_MaskVlan", "Mask VLAN", edt_MaskVlan, Left, ControlLeft, RowTop(7));
+  chk_MaskVlan = PutIncludeRow("chk_MaskVlan", "Mask VLAN", edt_MaskVlan, FieldLeft, FieldControlLeft, RowTop(7));
   edt_MaskSrcMac = Put<TEdit>(this, "edt_MaskSrcMac", 0, 0, 106, 21);
-  chk_MaskSrcMac = PutIncludeRow("chk_MaskSrcMac", "Mask Source MAC", edt_MaskSrcMac, Left, ControlLeft, RowTop(8));
+  chk_MaskSrcMac = PutIncludeRow("chk_MaskSrcMac", "Mask Source MAC", edt_MaskSrcMac, FieldLeft, FieldControlLeft, RowTop(8));
   edt_MaskDstMac = Put<TEdit>(this, "edt_MaskDstMac", 0, 0, 106, 21);
-  chk_MaskDstMac = PutIncludeRow("chk_MaskDstMac", "Mask Destination MAC", edt_MaskDstMac, Left, ControlLeft, RowTop(9));
+  chk_MaskDstMac = PutIncludeRow("chk_MaskDstMac", "Mask Destination MAC", edt_MaskDstMac, FieldLeft, FieldControlLeft, RowTop(9));
   StackingPortPanel = Put<TPanel>(this, "StackingPortPanel", 8, RowTop(10) + 4, ButtonsLeft() - 16, 170);
 
   btnClearChecks =

@@ -9,7 +9,7 @@ namespace {
 // Variables of AclEthernetProfileTable beyond the shared ones.
 enum : int { VarVlanMask = 7, VarRowStatus = 8 };
 
-const NvAclTexts Texts{
+const NvAclTexts kTexts{
     .ProfileKeyMissing = "Mask ID must be set",
     .Duplicate = "There is already a record with the same Ethernet Mask ID. Please modified it.",
     .RowStatus = "Row Status must be createAndGo.",
@@ -21,7 +21,7 @@ constexpr NvHexCheck VlanMaskCheck{4, "Invalid Mask!"};
 }  // namespace
 
 TEthernetMaskInformationForm::TEthernetMaskInformationForm(TComponent* Owner)
-    : TAclEthernetProfileBase(Owner, 691, 354, 150, Texts) {
+    : TAclEthernetProfileBase(Owner, 691, 354, 150, kTexts) {
   Name = "EthernetMaskInformationForm";
   Caption = "Ethernet Mask";
   Position = poScreenCenter;

@@ -102,10 +102,17 @@ TEST_F(PacketContentProfileDialog, delete_destroys_the_selected_profile_without_
 TEST_F(PacketContentProfileDialog, add_still_creates_after_a_row_was_selected_or_deleted) {
   Open();
   Select("1");
-  form->ListView1->Selected = nullptr;
+  form->ListView1->Selected = nullptr;  // the details keep row 1's masks
   Type(form->Edit1, "2");
   Press(form->AddButton);
-  EXPECT_EQ(sim->setLog(), std::vector<std::string>{SetLine(kProfiles, "2", {{7, "2:4"}})});
+  const std::string none(32, '0');
+  EXPECT_EQ(sim->setLog(), std::vector<std::string>{SetLine(kProfiles, "2",
+                                                            {{2, "4x:FFFFFFFFFFFF00000000000000000000"},
+                                                             {3, "4x:0000FFFF000000000000000000000000"},
+                                                             {4, "4x:" + none},
+                                                             {5, "4x:" + none},
+                                                             {6, "4x:" + none},
+                                                             {7, "2:4"}})});
 
   sim->clearSetLog();
   Select("3");
@@ -161,11 +168,12 @@ TEST_F(PacketContentRuleDialog, add_writes_the_ticked_fields_and_the_ports_only_
 
   sim->clearSetLog();
   NewRule("2", "2");
-  Tick(form->CheckBox2);  // ticked and empty: a zero-length value
+  Tick(form->CheckBox2);
+  Type(form->Edit2, "00ff");  // fewer than 32 digits: sent as typed
   GuiTesting::UserClick(Port(form->Picker, 5));
   Press(form->AddButton);
   EXPECT_EQ(sim->setLog(),
-            std::vector<std::string>{SetLine(kRules, "2.2", {{4, "4x:"}, {9, "2:4"}, {10, "4x:0800000000000000"}})});
+            std::vector<std::string>{SetLine(kRules, "2.2", {{4, "4x:00FF"}, {9, "2:4"}, {10, "4x:0800000000000000"}})});
   EXPECT_EQ(Rows(), (std::vector<std::string>{"1/1", "1/2", "2/1", "2/2", "3/4"}));
   EXPECT_TRUE(boxes.Calls().empty());
 }
