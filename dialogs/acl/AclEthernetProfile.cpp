@@ -21,7 +21,7 @@ TAclEthernetProfileBase::TAclEthernetProfileBase(TComponent* Owner, int width, i
   LB_Use8021p = Put<TLabel>(this, "LB_Use8021p", 0, 0, 0, 13, "Use 802.1p");
   Use8021pComBo = Put<TComboBox>(this, "Use8021pComBo", 0, 0, 120, 21);
   LB_MaskState = Put<TLabel>(this, "LB_MaskState", 0, 0, 0, 13, "MAC Address Mask State");
-  MacMaskStateComBo = Put<TComboBox>(this, "MacMaskStateComBo", 0, 0, 120, 21);
+  MacMaskStateComBo = Put<TComboBox>(this, "MacMaskStateComBo", 0, 0, 130, 21);
   LB_UseEthType = Put<TLabel>(this, "LB_UseEthType", 0, 0, 0, 13, "Use Ethernet Type");
   UseEthTypeCombo = Put<TComboBox>(this, "UseEthTypeCombo", 0, 0, 120, 21);
   LB_MaskDst = Put<TLabel>(this, "LB_MaskDst", 0, 0, 0, 13, "MAC Address Mask Destination");

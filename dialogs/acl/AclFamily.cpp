@@ -141,10 +141,12 @@ void TAclDialogBase::RowButtonsOn() {
 
 TStaticText* TAclDialogBase::PutSamples(TWinControl* parent, const char* name, int left, int top) {
   Put<TLabel>(parent, "LB_Samples", left, top, 80, 13, "Samples");
-  auto* count = Put<TStaticText>(parent, name, left, top + 16, 80, 19, "0");
+  auto* count = Put<TStaticText>(parent, name, left, top + 16, 80, 19);
   count->AutoSize = false;
   count->BorderStyle = sbsSunken;
   count->Alignment = taRightJustify;
+  count->SetBounds(left, top + 16, 80, 19);
+  count->Caption = "0";
   return count;
 }
 

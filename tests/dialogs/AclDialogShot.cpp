@@ -59,6 +59,7 @@ int main(int argc, char** argv) {
   form->Caption = form->Caption() + ": 127.0.0.1";
   form->Show();
   GuiTesting::ProcessUntil([&] { return form->DataComplete == 1; });
+  GuiTesting::ProcessUntil([] { return false; }, 500);  // laid out on the screen
   if (form->List->Items->Count > 0) GuiTesting::UserClickItem(form->List, form->List->Items->Item[0]);
   GuiTesting::ProcessUntil([] { return ended != 0; }, 10000);
   delete form;
