@@ -5,13 +5,19 @@
 
 using namespace NvEthernetProfileVar;
 
+const NvAclTexts NvEthernetProfileTexts{
+    .ProfileKeyMissing = "Mask ID must be set",
+    .Duplicate = "There is already a record with the same Ethernet Mask ID. Please modified it.",
+    .RowStatus = "Row Status must be createAndGo.",
+    .NotComplete = "Get data not complet",
+};
+
 namespace {
 constexpr NvHexCheck MacMaskCheck{12, "Invalid MAC Address"};
 }
 
-TAclEthernetProfileBase::TAclEthernetProfileBase(TComponent* Owner, int width, int height, int listHeight,
-                                                 const NvAclTexts& texts)
-    : TAclProfileBase(Owner, width, height, texts) {
+TAclEthernetProfileBase::TAclEthernetProfileBase(TComponent* Owner, int width, int height, int listHeight)
+    : TAclProfileBase(Owner, width, height, NvEthernetProfileTexts) {
   const int buttons = width - 112;
   ListView1 = Put<TListView>(this, "ListView1", 8, 8, buttons - 20, listHeight);
   LB_ID = Put<TLabel>(this, "LB_ID", 0, 0, 0, 13, "Profile ID");

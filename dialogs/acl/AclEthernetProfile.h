@@ -12,10 +12,13 @@ enum : int {
 };
 }
 
+// Both members' texts: the same checks say the same.
+extern const NvAclTexts NvEthernetProfileTexts;
+
 class TAclEthernetProfileBase : public TAclProfileBase {
  public:
   // listHeight: the table's height above the fields; the fields and buttons follow it.
-  TAclEthernetProfileBase(TComponent* Owner, int width, int height, int listHeight, const NvAclTexts& texts);
+  TAclEthernetProfileBase(TComponent* Owner, int width, int height, int listHeight);
 
   TListView* ListView1;
   TLabel* LB_ID;

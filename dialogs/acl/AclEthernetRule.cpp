@@ -6,13 +6,21 @@
 
 using namespace NvEthernetRuleVar;
 
+const NvAclTexts NvEthernetRuleTexts{
+    .ProfileKeyMissing = "Mask ID must be set.",
+    .AccessKeyMissing = "Access ID must be set.",
+    .Duplicate = "Has already a record with the same Mask ID and Access ID. Please change eithor of them.",
+    .RowStatus = "Row State must be checked and set to createAndGo.",
+    .EmptyField = "Some check field is empty",
+};
+
 namespace {
 constexpr NvHexCheck MacCheck{12, "Invalid MAC Address"};
 constexpr NvHexCheck EthTypeCheck{4, "Invalid Ethernet Type"};
 }  // namespace
 
-TAclEthernetRuleBase::TAclEthernetRuleBase(TComponent* Owner, const NvEthernetRuleLayout& layout, const NvAclTexts& texts)
-    : TAclRuleBase(Owner, layout.Width, layout.Height, texts), layout_(layout) {
+TAclEthernetRuleBase::TAclEthernetRuleBase(TComponent* Owner, const NvEthernetRuleLayout& layout)
+    : TAclRuleBase(Owner, layout.Width, layout.Height, NvEthernetRuleTexts), layout_(layout) {
   ListView1 = Put<TListView>(this, "ListView1", 8, 8, ButtonsLeft() - 16, layout.ListHeight);
   MaskIDEdit = Put<TEdit>(this, "MaskIDEdit", 0, 0, 106, 21);
   AccessEdit = Put<TEdit>(this, "AccessEdit", 0, 0, 106, 21);

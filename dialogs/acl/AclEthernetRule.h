@@ -22,9 +22,12 @@ struct NvEthernetRuleLayout {
   int PermitColumn, RowStatusColumn, PortColumn;
 };
 
+// Both members' texts: the same checks say the same.
+extern const NvAclTexts NvEthernetRuleTexts;
+
 class TAclEthernetRuleBase : public TAclRuleBase {
  public:
-  TAclEthernetRuleBase(TComponent* Owner, const NvEthernetRuleLayout& layout, const NvAclTexts& texts);
+  TAclEthernetRuleBase(TComponent* Owner, const NvEthernetRuleLayout& layout);
 
   TListView* ListView1;
   TEdit* MaskIDEdit;

@@ -12,21 +12,13 @@ namespace {
 // Variables of CpuFilterEthernetRuleTable beyond the shared ones.
 enum : int { VarPermit = 7, VarRowStatus = 8, VarPorts = 9 };
 
-const NvAclTexts kTexts{
-    .ProfileKeyMissing = "Mask ID must be set.",
-    .AccessKeyMissing = "Access ID must be set.",
-    .Duplicate = "Has already a record with the same Mask ID and Access ID. Please change eithor of them.",
-    .RowStatus = "Row State must be checked and set to createAndGo.",
-    .EmptyField = "Some check field is empty",
-};
-
 const NvEthernetRuleLayout kLayout{.Width = 684, .Height = 555, .ListHeight = 120, .PermitRow = 2, .RowStatusRow = 3,
                                   .PermitColumn = VarPermit, .RowStatusColumn = VarRowStatus, .PortColumn = VarPorts};
 
 }  // namespace
 
 TCPUEthernetInformationRuleForm::TCPUEthernetInformationRuleForm(TComponent* Owner)
-    : TAclEthernetRuleBase(Owner, kLayout, kTexts) {
+    : TAclEthernetRuleBase(Owner, kLayout) {
   Name = "CPUEthernetInformationRuleForm";
   Caption = "Ethernet Rule (CPU Interface Filtering)";
   Position = poDesigned;

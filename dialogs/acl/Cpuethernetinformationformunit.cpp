@@ -7,17 +7,10 @@ namespace {
 
 enum : int { VarRowStatus = 7 };
 
-const NvAclTexts kTexts{
-    .ProfileKeyMissing = "Mask ID must be set",
-    .Duplicate = "There is already a record with the same Ethernet Mask ID. Please modified it.",
-    .RowStatus = "Row Status must be createAndGo.",
-    .NotComplete = "Get data not complet",
-};
-
 }  // namespace
 
 TCPUEthernetInformationForm::TCPUEthernetInformationForm(TComponent* Owner)
-    : TAclEthernetProfileBase(Owner, 683, 317, 118, kTexts) {
+    : TAclEthernetProfileBase(Owner, 683, 317, 118) {
   Name = "CPUEthernetInformationForm";
   Caption = "Ethernet Mask (CPU Interface Filtering)";
   Position = poDesigned;

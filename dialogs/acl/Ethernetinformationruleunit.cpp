@@ -15,13 +15,6 @@ enum : int {
   VarMaskDestinationMac = 18
 };
 
-const NvAclTexts kTexts{
-    .ProfileKeyMissing = "Mask ID must be set.",
-    .AccessKeyMissing = "Access ID must be set.",
-    .Duplicate = "Has already a record with the same Mask ID and Access ID. Please change eithor of them.",
-    .RowStatus = "Row State must be checked and set to createAndGo.",
-    .EmptyField = "Some check field is empty",
-};
 // The VLAN mask is the 2-octet value; fewer digits or other characters would be sent garbled.
 constexpr NvHexCheck VlanMaskCheck{4, "Invalid Mask!"};
 
@@ -31,7 +24,7 @@ const NvEthernetRuleLayout kLayout{.Width = 716, .Height = 656, .ListHeight = 15
 }  // namespace
 
 TEthernetInformationRuleForm::TEthernetInformationRuleForm(TComponent* Owner)
-    : TAclEthernetRuleBase(Owner, kLayout, kTexts) {
+    : TAclEthernetRuleBase(Owner, kLayout) {
   Name = "EthernetInformationRuleForm";
   Caption = "Ethernet Rule";
   Position = poScreenCenter;

@@ -9,19 +9,13 @@ namespace {
 // Variables of AclEthernetProfileTable beyond the shared ones.
 enum : int { VarVlanMask = 7, VarRowStatus = 8 };
 
-const NvAclTexts kTexts{
-    .ProfileKeyMissing = "Mask ID must be set",
-    .Duplicate = "There is already a record with the same Ethernet Mask ID. Please modified it.",
-    .RowStatus = "Row Status must be createAndGo.",
-    .NotComplete = "Get data not complet",
-};
 // The VLAN mask is the 2-octet value; fewer digits or other characters would be sent garbled.
 constexpr NvHexCheck VlanMaskCheck{4, "Invalid Mask!"};
 
 }  // namespace
 
 TEthernetMaskInformationForm::TEthernetMaskInformationForm(TComponent* Owner)
-    : TAclEthernetProfileBase(Owner, 691, 354, 150, kTexts) {
+    : TAclEthernetProfileBase(Owner, 691, 354, 150) {
   Name = "EthernetMaskInformationForm";
   Caption = "Ethernet Mask";
   Position = poScreenCenter;
