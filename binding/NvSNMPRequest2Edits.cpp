@@ -228,13 +228,25 @@ void NvSNMPRequest2Edits::ValuesToControls(int which) {
   }
 }
 
+NvOctets NvSNMPRequest2Edits::ValueBytes(const NvSNMPVar& var) {
+  std::string text = *var.Value;
+  if (var.Options) text = var.Options->NameToValue(text);
+  if (text.empty()) return {};
+  try {
+    return NvValueTextToOctets(text, var.Syntax);
+  } catch (const Exception& e) {
+    if (e.HelpContext != NvErr::BadPartialValue) throw;
+    return {};  // a value no conversion reads, such as "(NOTDONE)": there is nothing to keep
+  }
+}
+
 void NvSNMPRequest2Edits::ShowBinding(const NvSNMPBinding& binding) {
   const NvSNMPVar* var = Request.Vars.GetVar(binding.VarIndex);
   const std::string mapped = var->Options ? var->Options->NameToValue(*var->Value) : *var->Value;
   std::string text = mapped;
   const NvOptionList* options;
   if (binding.ByteOffset != 0 || binding.Syntax != var->Syntax) {
-    const NvOctets field = NvExtractField(NvValueTextToOctets(text, var->Syntax), binding.ByteOffset, binding.Syntax);
+    const NvOctets field = NvExtractField(ValueBytes(*var), binding.ByteOffset, binding.Syntax);
     text = NvOctetsToValueText(field, binding.Syntax);
     options = binding.Options;
   } else {
@@ -248,7 +260,7 @@ void NvSNMPRequest2Edits::ShowBinding(const NvSNMPBinding& binding) {
     first->Caption = text;
   } else if (dynamic_cast<TCheckBox*>(first)) {
     if (!binding.BitPositions.empty()) {
-      NvOctets bytes = NvValueTextToOctets(mapped, var->Syntax);
+      NvOctets bytes = ValueBytes(*var);
       if (binding.ByteOffset > 0)
         bytes.erase(bytes.begin(), bytes.begin() + std::min<size_t>(bytes.size(), size_t(binding.ByteOffset)));
       std::vector<bool> bits;
@@ -311,16 +323,22 @@ void NvSNMPRequest2Edits::ControlsToValues(int which) {
     if (which != -1 && i != which) continue;
     if (!Request.Vars.IsWritable(i)) continue;
     NvSNMPVar* var = Request.Vars.GetVar(i);
-    std::string start = *var->Value;
-    if (var->Options) start = var->Options->NameToValue(start);
-    NvOctets value = NvValueTextToOctets(start, var->Syntax);
+    NvOctets value = ValueBytes(*var);
     bool bound = false;
     for (const auto& binding : Bindings) {
       if (binding->VarIndex != i) continue;
       if (!bound && var->Syntax == NvSyntax::displaystr) value.clear();
       bound = true;
       NvOctets field;
-      if (CollectBinding(*binding, field)) NvWriteField(value, binding->ByteOffset, field);
+      try {
+        if (!CollectBinding(*binding, field)) continue;
+      } catch (const Exception& e) {
+        // Refused typed text: say which variable, and send nothing.
+        const std::string label = Trimmed(var->Label ? var->Label : "");
+        if (e.HelpContext != NvErr::BadPartialValue || label.empty()) throw;
+        throw Exception(e.Message + " (" + label + ")", e.HelpContext);
+      }
+      NvWriteField(value, binding->ByteOffset, field);
     }
     if (!bound) continue;
     std::string text = NvOctetsToValueText(value, var->Syntax);

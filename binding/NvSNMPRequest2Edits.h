@@ -25,6 +25,7 @@
 #include "NvSNMPRequest2Controls.h"
 
 class NvOptionList;
+struct NvSNMPVar;
 class TCheckBox;
 class TComboBox;
 class TControl;
@@ -101,6 +102,8 @@ class NvSNMPRequest2Edits : public NvSNMPRequest2Controls {
   NvSNMPBinding& AddBinding(int index, std::vector<TControl*> controls, std::vector<int> positions = {});
   void BindBits(int index, const std::string& positions, const std::vector<TCheckBox*>& boxes);
   void ShowBinding(const NvSNMPBinding& binding);
+  // The bytes of the variable's value text; none for an empty or unreadable one.
+  static std::vector<unsigned char> ValueBytes(const NvSNMPVar& var);
   // The field's new bytes from the binding's controls; false leaves the value as it is.
   bool CollectBinding(const NvSNMPBinding& binding, std::vector<unsigned char>& value);
   // Variable indexes in column order: hidden ones, then visible ones.

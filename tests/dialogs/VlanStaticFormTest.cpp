@@ -230,6 +230,20 @@ TEST_F(VlanStaticDialog, delete_destroys_the_typed_vlan_without_asking) {
   EXPECT_EQ(ButtonStates(), kIdle);
 }
 
+TEST_F(VlanStaticDialog, delete_with_a_vlan_id_that_is_no_number_sends_nothing) {
+  Open();
+  Select("10");
+  sim->clearSetLog();
+  Type(form->ED_VLANID, "1x");  // once read as VLAN 1
+  Press(form->DeleteBtn);
+  EXPECT_TRUE(sim->setLog().empty());
+  const std::string status = form->StatusBar1->Panels->Items[0]->Text;
+  EXPECT_NE(status.find("\"1x\""), std::string::npos) << status;
+  EXPECT_EQ(SwitchValue(5, NvSyntax::integer, 1), "1");  // VLAN 1 still active
+  EXPECT_EQ(SwitchValue(5, NvSyntax::integer, 10), "1");
+  EXPECT_EQ(Vlans(), (std::vector<std::string>{"1", "10", "20"}));
+}
+
 TEST_F(VlanStaticDialog, close_during_a_slow_walk_is_refused_until_stopped) {
   Open();
   sim->setDelay(300);

@@ -184,7 +184,6 @@ TEST(ValueConversion, HexTextFormsGiveTheirBytes) {
       {"12 34", Bytes({0x12, 0x34})},
       {"0", Bytes({0x00})},
       {"", ""},
-      {"zz", Bytes({0x00})},
       // 32 digits, "%" and a zone: the address and the zone's bytes.
       {"FE800000000000000000000000000001%0001",
        Bytes({0xFE, 0x80, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0x00, 0x01})},
@@ -192,8 +191,17 @@ TEST(ValueConversion, HexTextFormsGiveTheirBytes) {
       {"10000000000000000000000000000000001",
        Bytes({1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1})},
   };
-  for (const auto& c : cases)
-    EXPECT_EQ(OctetStr::from_hex_string(OctetStr(c.text)).bytes(), c.bytes) << c.text;
+  for (const auto& c : cases) {
+    OctetStr checked;
+    EXPECT_TRUE(OctetStr::from_hex_string(OctetStr(c.text), checked)) << c.text;
+    EXPECT_EQ(checked.bytes(), c.bytes) << c.text;
+  }
+  // Typed text with any other character is refused, not read as zero nibbles.
+  for (const char* text : {"zz", "12-34", "0x12", "12:34"}) {
+    OctetStr checked("untouched");
+    EXPECT_FALSE(OctetStr::from_hex_string(OctetStr(text), checked)) << text;
+    EXPECT_EQ(checked.bytes(), "untouched") << text;
+  }
   EXPECT_STREQ(OctetStr(Bytes({0x00, 0x1A, 0xFF})).get_printable_hex(), "001AFF");
   EXPECT_STREQ(OctetStr(std::string("ab\0c", 4)).get_printable(), "ab");
 }
