@@ -1,7 +1,13 @@
 #include "DialogRegistry.h"
 
 #include "CommandRunner.h"
+#include "Cpuethernetinformaitonrule.h"
+#include "Cpuethernetinformationformunit.h"
+#include "Cpuusermaskinforunit.h"
+#include "Cpuusermaskruleunit.h"
 #include "Erpsvlanformunit.h"
+#include "Ethernetinformationruleunit.h"
+#include "Ethernetmaskinformationformunit.h"
 #include "Mainunit.h"
 #include "Mstpportinstanceunit.h"
 #include "Portmirror.h"
@@ -23,6 +29,15 @@ void NvRegisterDialogWithoutGlobal(const std::string& className) {
 void NvRegisterFeatureDialogs() {
   NvSetStpVersionTextSource([] { return MainForm ? MainForm->ST_Version : nullptr; });
   NvRegisterDialogClass<TVlanStaticForm>("TVlanStaticForm", "VlanStaticForm", VlanStaticForm);
+  // Access profiles and rules; the two Ethernet profiles have no form global.
+  NvRegisterDialogWithoutGlobal<TEthernetMaskInformationForm>("TEthernetMaskInformationForm");
+  NvRegisterDialogClass<TEthernetInformationRuleForm>("TEthernetInformationRuleForm", "EthernetInformationRuleForm",
+                                                      EthernetInformationRuleForm);
+  NvRegisterDialogWithoutGlobal<TCPUEthernetInformationForm>("TCPUEthernetInformationForm");
+  NvRegisterDialogClass<TCPUEthernetInformationRuleForm>(
+      "TCPUEthernetInformationRuleForm", "CPUEthernetInformationRuleForm", CPUEthernetInformationRuleForm);
+  NvRegisterDialogClass<TCPUUserMaskInfoForm>("TCPUUserMaskInfoForm", "CPUUserMaskInfoForm", CPUUserMaskInfoForm);
+  NvRegisterDialogClass<TCPUUserMaskRuleForm>("TCPUUserMaskRuleForm", "CPUUserMaskRuleForm", CPUUserMaskRuleForm);
   NvRegisterDialogWithoutGlobal<TPortTrunkForm>("TPortTrunkForm");
   NvRegisterDialogWithoutGlobal<TPortMirrorForm>("TPortMirrorForm");
   NvRegisterDialogClass<TPrtSecDelCtrlForm>("TPrtSecDelCtrlForm", "PrtSecDelCtrlForm", PrtSecDelCtrlForm);
