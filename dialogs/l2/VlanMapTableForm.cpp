@@ -39,19 +39,30 @@ void NvVlanMapRequestEdits::ShowRow() {
 }
 
 void NvVlanMapRequestEdits::CollectValues() {
-  NvSNMPRequest2Edits::CollectValues();
-  if (!form_) return;
+  if (!form_) return NvSNMPRequest2Edits::CollectValues();
+  // The controls are read as octets: a ticked column's edit shows its bitmap while they are
+  // read, an unticked one (left out of the SET) nothing; the typed texts come back afterwards.
+  std::array<std::string, kMapColumns> typed;
+  for (int k = 0; k < kMapColumns; ++k) {
+    typed[size_t(k)] = form_->VLANRangeEdit[size_t(k)]->Text;
+    std::string bitmap = typed[size_t(k)];
+    const bool ticked = form_->WriteMode == NvVlanMapWrite::Edit && form_->cbxVlanRange[size_t(k)]->Checked;
+    if (!ticked || !VlanListToBitmap(bitmap, k)) bitmap.clear();
+    form_->VLANRangeEdit[size_t(k)]->Text = bitmap;
+  }
+  auto restore = [&] {
+    for (int k = 0; k < kMapColumns; ++k) form_->VLANRangeEdit[size_t(k)]->Text = typed[size_t(k)];
+  };
+  try {
+    NvSNMPRequest2Edits::CollectValues();
+  } catch (...) {
+    restore();
+    throw;
+  }
+  restore();
   if (form_->WriteMode == NvVlanMapWrite::Add) {
     *Request.Vars.GetVar(0)->Value = form_->VIDEdit->Text;
     *Request.Vars.GetVar(form_->StatusVar)->Value = "4";
-  } else if (form_->WriteMode == NvVlanMapWrite::Edit) {
-    for (int k = 0; k < kMapColumns; ++k) {
-      if (!form_->cbxVlanRange[k]->Checked) continue;
-      std::string* value = Request.Vars.GetVar(form_->FirstMapVar + k)->Value;
-      *value = form_->VLANRangeEdit[k]->Text;
-      if (!VlanListToBitmap(*value, k)) throw Exception("The VLAN list \"" + form_->VLANRangeEdit[k]->Text() +
-                                                        "\" cannot be written.");
-    }
   }
 }
 
