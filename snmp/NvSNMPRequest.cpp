@@ -106,7 +106,7 @@ NvSNMPRequest::~NvSNMPRequest() {
   using Clock = std::chrono::steady_clock;
   const auto start = Clock::now();
   // A reply whose completion is running right now (and destroys us) is not waited for.
-  while (PendingReplies - inCompletion_ > 0 &&
+  while (Outstanding() > 0 &&
          Clock::now() - start < std::chrono::milliseconds(kDestroyWaitMs)) {
     if (Application)
       Application->ProcessMessages();

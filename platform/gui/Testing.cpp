@@ -64,8 +64,10 @@ void UserDoubleClick(TControl* control) {
 void UserClickItem(TListView* view, TListItem* item) {
   auto* tree = static_cast<QTreeWidget*>(view->Widget());
   QTreeWidgetItem* row = tree->topLevelItem(item->GetIndex());
-  QRect r = tree->visualItemRect(row);
-  Click(tree->viewport(), r.center());
+  tree->scrollToItem(row);
+  // A row wider than the list is clicked where it shows, not in its middle.
+  const QRect shown = tree->visualItemRect(row).intersected(tree->viewport()->rect());
+  Click(tree->viewport(), shown.center());
 }
 
 static void MoveTo(QWidget* w, QPoint at) {
