@@ -213,8 +213,14 @@ class RowDeletion : public ::testing::Test {
 const std::string kTrustedHost = "1.3.6.1.4.1.32473.12.1.2.10.1.1";
 
 TEST_F(RowDeletion, OkDestroysTheSelectedRowNotTheLastOneWalked) {
-  ASSERT_EQ(*binding.Request.Vars.GetVar(0)->Value, "3");  // where the walk left the variables
+  // The row is chosen while a walk goes on over the rows after it.
+  sim->setDelay(150);
+  ASSERT_TRUE(binding.Get());
+  ASSERT_TRUE(WaitUntil([&] { return Row("10.90.90.90") != nullptr; }));
   Select("10.90.90.90");
+  ASSERT_TRUE(WaitUntil([&] { return !binding.Busy; }));
+  sim->clearFaults();
+  ASSERT_EQ(*binding.Request.Vars.GetVar(0)->Value, "3");  // where the walk left the variables
   answers.Answer(IDOK);
   ConfirmDeleteRow(&binding, 3, "destroy");
   ASSERT_EQ(answers.Calls().size(), 1u);
