@@ -413,8 +413,7 @@ NvSNMPRequest::ReplyEnd NvSNMPRequest::ProcessReply(int code, const Pdu& pdu, co
     }
     if (ColumnFinished(column, fromSet ? std::string() : *var->LastOid, newOid)) {
       ++finished;
-      // Ended before the others: this row has no cell in it.
-      *var->Value = lowestRow.empty() ? "(NOTDONE)" : "";
+      *var->Value = "(NOTDONE)";
       // Stand at the row being processed, so a later step asks this column for what follows it.
       std::string at;
       try {

@@ -350,7 +350,8 @@ TEST(AgentLifecycle, DestructorReturnsWithinItsBoundAndOrphansTheReply) {
 
 namespace {
 
-// A table where some rows have no cell in one of the columns, as agents serve them.
+// A table where some rows have no cell in one of the columns, as agents serve them; a column
+// that has ended reads "(NOTDONE)" while the others go on.
 struct SparseCase {
   const char* name;
   const char* seed;
@@ -403,7 +404,7 @@ INSTANTIATE_TEST_SUITE_P(
                                  "1.3.6.1.4.1.32473.999.33.1.3.1|2|10\n"
                                  "1.3.6.1.4.1.32473.999.33.1.3.2|2|20\n"
                                  "1.3.6.1.4.1.32473.999.33.1.3.3|2|30\n",
-                                 {"1:a:10", "2:b:20", "3::30"}},
+                                 {"1:a:10", "2:b:20", "3:(NOTDONE):30"}},
                       SparseCase{"first_column_missing_a_middle_row",
                                  "1.3.6.1.4.1.32473.999.33.1.2.1|4|a\n"
                                  "1.3.6.1.4.1.32473.999.33.1.2.3|4|c\n"
