@@ -64,10 +64,9 @@ void UserDoubleClick(TControl* control) {
 void UserClickItem(TListView* view, TListItem* item) {
   auto* tree = static_cast<QTreeWidget*>(view->Widget());
   QTreeWidgetItem* row = tree->topLevelItem(item->GetIndex());
-  tree->scrollToItem(row);
-  // A row wider than the list is clicked where it shows, not in its middle.
-  const QRect shown = tree->visualItemRect(row).intersected(tree->viewport()->rect());
-  Click(tree->viewport(), shown.center());
+  // A user clicks the part of a wide row that the view shows.
+  QRect r = tree->visualItemRect(row).intersected(tree->viewport()->rect());
+  Click(tree->viewport(), r.center());
 }
 
 static void MoveTo(QWidget* w, QPoint at) {
