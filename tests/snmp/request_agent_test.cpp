@@ -368,3 +368,71 @@ TEST(AgentLifecycle, DestructorReturnsWithinItsBoundAndOrphansTheReply) {
 }
 
 }  // namespace
+
+namespace {
+
+// A table where some rows have no cell in one of the columns, as agents serve them; a column
+// that has ended reads "(NOTDONE)" while the others go on.
+struct SparseCase {
+  const char* name;
+  const char* seed;
+  std::vector<std::string> rows;  // "index:name:value", "" for a missing cell
+};
+
+class SparseWalk : public ::testing::TestWithParam<SparseCase> {};
+
+TEST_P(SparseWalk, LinesUpEveryColumnByItsRowIndex) {
+  const SparseCase& c = GetParam();
+  SwitchSim sim(OnlySeed(WriteSeed(std::string("sparse-") + c.name, c.seed)));
+  for (const bool blocking : {true, false}) {
+    NvSNMPRequest req;
+    req.Port = sim.port();
+    req.Version = 1;
+    req.Vars.AddVar(" ", "Index", NvSyntax::integer, NvAccess::notaccess, nullptr);
+    req.Vars.AddVar("1.3.6.1.4.1.32473.999.33.1.2", "Name", NvSyntax::displaystr, NvAccess::readonly, nullptr);
+    req.Vars.AddVar("1.3.6.1.4.1.32473.999.33.1.3", "Value", NvSyntax::integer, NvAccess::readonly, nullptr);
+    req.Vars.Kind = MVT_FMV;
+    req.Vars.IndexCount = 1;
+    std::vector<std::string> rows;
+    auto text = [](const std::vector<std::string>& row) { return row[0] + ":" + row[1] + ":" + row[2]; };
+    if (blocking) {
+      bool ok = false;
+      for (bool more = req.Get(ok, true); more; more = req.Get(ok, false))
+        rows.push_back(*req.Vars.GetVar(0)->Value + ":" + *req.Vars.GetVar(1)->Value + ":" +
+                       *req.Vars.GetVar(2)->Value);
+    } else {
+      Collector walk(req);
+      ASSERT_TRUE(walk.Start());
+      ASSERT_TRUE(walk.RunToEnd());
+      for (size_t r = 0; r + 1 < walk.rows.size(); ++r) rows.push_back(text(walk.rows[r]));
+    }
+    EXPECT_EQ(rows, c.rows) << (blocking ? "blocking" : "asynchronous");
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tables, SparseWalk,
+    ::testing::Values(SparseCase{"second_column_missing_a_row",
+                                 "1.3.6.1.4.1.32473.999.33.1.2.1|4|a\n"
+                                 "1.3.6.1.4.1.32473.999.33.1.2.2|4|b\n"
+                                 "1.3.6.1.4.1.32473.999.33.1.2.3|4|c\n"
+                                 "1.3.6.1.4.1.32473.999.33.1.3.1|2|10\n"
+                                 "1.3.6.1.4.1.32473.999.33.1.3.3|2|30\n",
+                                 {"1:a:10", "2:b:", "3:c:30"}},
+                      SparseCase{"first_column_missing_the_last_row",
+                                 "1.3.6.1.4.1.32473.999.33.1.2.1|4|a\n"
+                                 "1.3.6.1.4.1.32473.999.33.1.2.2|4|b\n"
+                                 "1.3.6.1.4.1.32473.999.33.1.3.1|2|10\n"
+                                 "1.3.6.1.4.1.32473.999.33.1.3.2|2|20\n"
+                                 "1.3.6.1.4.1.32473.999.33.1.3.3|2|30\n",
+                                 {"1:a:10", "2:b:20", "3:(NOTDONE):30"}},
+                      SparseCase{"first_column_missing_a_middle_row",
+                                 "1.3.6.1.4.1.32473.999.33.1.2.1|4|a\n"
+                                 "1.3.6.1.4.1.32473.999.33.1.2.3|4|c\n"
+                                 "1.3.6.1.4.1.32473.999.33.1.3.1|2|10\n"
+                                 "1.3.6.1.4.1.32473.999.33.1.3.2|2|20\n"
+                                 "1.3.6.1.4.1.32473.999.33.1.3.3|2|30\n",
+                                 {"1:a:10", "2::20", "3:c:30"}}),
+    [](const ::testing::TestParamInfo<SparseCase>& info) { return std::string(info.param.name); });
+
+}  // namespace
