@@ -33,13 +33,12 @@ const TRgbPixels& Pixels(const char* name) {
   return cache.emplace(name, std::move(pixels)).first->second;
 }
 
-// Marks the request inactive, waits while a reply is outstanding, and frees it.
+// Marks the request inactive and frees it once no reply is outstanding; the member is null.
 template <class R>
 void StopAndFree(R*& request) {
-  if (!request) return;
   R* r = request;
   request = nullptr;
-  if (r->StopAndWait([r] { delete r; })) delete r;
+  NvSNMPRequest2Controls::Release(r);
 }
 
 }  // namespace

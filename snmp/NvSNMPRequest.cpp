@@ -106,7 +106,7 @@ NvSNMPRequest::~NvSNMPRequest() {
   using Clock = std::chrono::steady_clock;
   const auto start = Clock::now();
   // A reply whose completion is running right now (and destroys us) is not waited for.
-  while (PendingReplies - inCompletion_ > 0 &&
+  while (Outstanding() > 0 &&
          Clock::now() - start < std::chrono::milliseconds(kDestroyWaitMs)) {
     if (Application)
       Application->ProcessMessages();
@@ -305,8 +305,10 @@ void NvSNMPRequest::MakeTargets(Targets& targets) {
     u.set_timeout(static_cast<unsigned long>(TimeOut));
     u.set_security_model(SecurityModel);
     u.set_security_name(OctetStr(SecurityName));
-    usmAddUserName(OctetStr(SecurityName), AuthProtocol, PrivProtocol, OctetStr(AuthPassword),
-                   OctetStr(PrivPassword));
+    // A level without authentication or privacy uses no keys: protocols set beside it must not
+    // keep the request from being sent.
+    usmAddUserName(OctetStr(SecurityName), SecurityLevel >= 2 ? AuthProtocol : 1, SecurityLevel >= 3 ? PrivProtocol : 1,
+                   OctetStr(AuthPassword), OctetStr(PrivPassword));
     targets.target = &u;
   } else {
     CTarget& c = *targets.community;
@@ -377,7 +379,27 @@ NvSNMPRequest::ReplyEnd NvSNMPRequest::ProcessReply(int code, const Pdu& pdu, co
                                                     bool walkRules, bool fromSet, bool& finishedAll) {
   rowSuffix_.clear();
   size_t finished = 0, j = 0;
-  std::vector<uint32_t> rowIds;
+  // A walk step's row is the lowest row any column answered with: a sparse table has no cell
+  // in some columns, and those answer with a later row.
+  std::vector<uint32_t> lowestRow;
+  std::vector<std::vector<uint32_t>> rowOf(sent.size());
+  const bool lineUp = IsWalk() && !fromSet;
+  for (size_t k = 0; k < sent.size(); ++k) {
+    const int i = sent[k];
+    Vb vb;
+    pdu.get_vb(vb, int(k));
+    const std::string newOid = vb.get_printable_oid();
+    if (walkRules && code == NvErr::NoSuchName && IsWalk()) {
+      if (*Vars.GetVar(i)->LastOid == newOid) return ReplyEnd::WalkEnded;
+      if (deliveringAsync_) return ReplyEnd::NoSuchName;
+    }
+    if (!lineUp || ColumnFinished(ColumnOid(i), *Vars.GetVar(i)->LastOid, newOid)) continue;
+    std::vector<uint32_t> col;
+    NvSplitIds(ColumnOid(i), col);
+    const std::vector<uint32_t>& ids = vb.get_oid().ids();
+    rowOf[k].assign(ids.begin() + std::ptrdiff_t(col.size()), ids.end());
+    if (lowestRow.empty() || rowOf[k] < lowestRow) lowestRow = rowOf[k];
+  }
   for (; j < sent.size(); ++j) {
     const int i = sent[j];
     NvSNMPVar* var = Vars.GetVar(i);
@@ -385,9 +407,11 @@ NvSNMPRequest::ReplyEnd NvSNMPRequest::ProcessReply(int code, const Pdu& pdu, co
     pdu.get_vb(vb, int(j));
     const std::string newOid = vb.get_printable_oid();
     const std::string column = ColumnOid(i);
-    if (walkRules && code == NvErr::NoSuchName && IsWalk()) {
-      if (*var->LastOid == newOid) return ReplyEnd::WalkEnded;
-      if (deliveringAsync_) return ReplyEnd::NoSuchName;
+    if (lineUp && !rowOf[j].empty() && rowOf[j] != lowestRow) {
+      // No cell in this row: shown empty, and asked again from this row at the next step.
+      *var->Value = "";
+      *var->LastOid = column + "." + NvJoinIds(lowestRow, 0);
+      continue;
     }
     if (ColumnFinished(column, fromSet ? std::string() : *var->LastOid, newOid)) {
       ++finished;

@@ -87,6 +87,10 @@ class NvSNMPRequest {
   uint8_t Active = 1;
   int32_t PendingReplies = 0;
 
+  // Replies sent for and not yet being handled: PendingReplies without those whose
+  // completion runs right now.
+  int32_t Outstanding() const { return PendingReplies - inCompletion_; }
+
   // The longest the destructor waits for outstanding replies, in milliseconds.
   static constexpr int kDestroyWaitMs = 6000;
 
