@@ -4,6 +4,7 @@
 #include <map>
 
 #include "ComCtrls.h"
+#include "Dialogs.h"
 #include "Jpeg.h"
 #include "NvSNMPRequest2Edits.h"
 #include "NvSNMPRequest2Leds.h"
@@ -20,7 +21,15 @@ const TRgbPixels& Pixels(const char* name) {
   auto found = cache.find(name);
   if (found != cache.end()) return found->second;
   TRgbPixels pixels;
-  DecodeJpegFile(PanelResourcePath(name), pixels);  // a missing picture stays empty
+  const std::string path = PanelResourcePath(name);
+  if (!DecodeJpegFile(path, pixels)) {
+    // The panel still works without its pictures; say so once rather than for every one.
+    static bool told = false;
+    if (!told) {
+      told = true;
+      ShowMessage("The picture \"" + path + "\" could not be read; the front panel is shown without it.");
+    }
+  }
   return cache.emplace(name, std::move(pixels)).first->second;
 }
 

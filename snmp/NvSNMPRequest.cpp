@@ -293,7 +293,7 @@ std::string NvSNMPRequest::RowIndexSuffix() {
 // Building and sending
 
 void NvSNMPRequest::MakeTargets(Targets& targets) {
-  UdpAddress address(Address.c_str());
+  UdpAddress address = NvSNMPResolveAddress(Address);
   address.set_port(Port);
   if (!address.valid()) NvThrowError(NvErr::BadAddress);
   targets.user = std::make_unique<UTarget>(address);
@@ -434,6 +434,7 @@ bool NvSNMPRequest::Get(bool& ok, bool first) {
   const std::vector<std::string> sentOids = OidsOf(pdu);
   const bool walk = IsWalk();
   const int status = Send(NvSNMPGlobalSession, pdu, *targets.target, walk ? OpGetNext : OpGet);
+  if (status == SNMP_CLASS_TIMEOUT) NvSNMPForgetResolvedAddress(Address);
   int code;
   std::string message;
   NvSNMPMapError(status, code, message);
@@ -465,10 +466,18 @@ void NvSNMPRequest::GetAsync(bool& ok, NvSNMPCompletion completion, void* data, 
   }
   const int status = SendAsync(pdu, *targets.target, IsWalk() ? OpGetNext : OpGet, completion, data, true,
                                false, std::move(sent));
+  ThrowIfRefused(status, ok);
+}
+
+// A request refused before it was sent gets no reply: its error goes to the caller at once,
+// as a framework error does, so that it reaches the status line or a message box.
+void NvSNMPRequest::ThrowIfRefused(int status, bool& ok) {
   int code;
   std::string message;
   NvSNMPMapError(status, code, message);
-  if (code != 0) ok = false;
+  if (code == 0) return;
+  ok = false;
+  NvThrowError(code, message);
 }
 
 void NvSNMPRequest::PrepareSet(const std::string& includeList, TStrings* valueSource) {
@@ -511,6 +520,7 @@ bool NvSNMPRequest::Set(bool& ok, NvSNMPError& error, bool takeReplyValues, cons
     restorer.Restore();
     status = Send(NvSNMPGlobalSession, pdu, *targets.target, OpSet);
   }
+  if (status == SNMP_CLASS_TIMEOUT) NvSNMPForgetResolvedAddress(Address);
   int code;
   std::string message;
   NvSNMPMapError(status, code, message);
@@ -550,10 +560,7 @@ void NvSNMPRequest::SetAsync(bool& ok, NvSNMPCompletion completion, void* data, 
     sent = BuildPdu(pdu, PduMode::Set);
   }
   const int status = SendAsync(pdu, *targets.target, OpSet, completion, data, takeReplyValues, true, std::move(sent));
-  int code;
-  std::string message;
-  NvSNMPMapError(status, code, message);
-  if (code != 0) ok = false;
+  ThrowIfRefused(status, ok);
 }
 
 std::vector<std::string> NvSNMPRequest::OidsOf(const Pdu& pdu) {
@@ -598,6 +605,7 @@ void NvSNMPRequest::OnAsyncReply(int reason, Pdu& pdu, NvSNMPAsyncContext& conte
   int code;
   std::string message;
   const int status = reason == SNMP_CLASS_ASYNC_RESPONSE ? pdu.get_error_status() : reason;
+  if (status == SNMP_CLASS_TIMEOUT) NvSNMPForgetResolvedAddress(Address);
   NvSNMPMapError(status, code, message);
   error.ErrorIndex = pdu.get_error_index();
   GenAddress from;
