@@ -305,8 +305,10 @@ void NvSNMPRequest::MakeTargets(Targets& targets) {
     u.set_timeout(static_cast<unsigned long>(TimeOut));
     u.set_security_model(SecurityModel);
     u.set_security_name(OctetStr(SecurityName));
-    usmAddUserName(OctetStr(SecurityName), AuthProtocol, PrivProtocol, OctetStr(AuthPassword),
-                   OctetStr(PrivPassword));
+    // A level without authentication or privacy uses no keys: protocols set beside it must not
+    // keep the request from being sent.
+    usmAddUserName(OctetStr(SecurityName), SecurityLevel >= 2 ? AuthProtocol : 1, SecurityLevel >= 3 ? PrivProtocol : 1,
+                   OctetStr(AuthPassword), OctetStr(PrivPassword));
     targets.target = &u;
   } else {
     CTarget& c = *targets.community;

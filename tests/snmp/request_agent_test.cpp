@@ -102,6 +102,27 @@ TEST_F(AgentTest, Version3ReadsAsTheUserWithoutCommunities) {
   EXPECT_FALSE(ok);
 }
 
+// The suite may name a protocol but no pass phrase for a user at noAuthNoPriv: the request
+// goes out and the agent's answer is told, instead of being refused for keys it does not use.
+TEST_F(AgentTest, Version3WithoutAuthenticationIsSentWhateverProtocolIsNamed) {
+  NvSNMPRequest req;
+  Point(req, 3);
+  req.SecurityModel = 3;
+  req.SecurityLevel = 1;  // noAuthNoPriv
+  req.SecurityName = "md5user";
+  req.AuthProtocol = SNMP_AUTHPROTOCOL_HMACMD5;
+  req.PrivProtocol = SNMP_PRIVPROTOCOL_DES;
+  req.Vars.AddVar(Oid(kScalars, "1").c_str(), "int", NvSyntax::integer, NvAccess::readwrite, nullptr);
+  Collector reply(req, false);
+  ASSERT_TRUE(reply.Start());
+  ASSERT_TRUE(reply.RunToEnd());
+  ASSERT_EQ(reply.results.size(), 1u);
+  // md5user needs authNoPriv: the agent's own error status says so, no local key error.
+  EXPECT_LE(reply.results[0].Code, -101);
+  EXPECT_GE(reply.results[0].Code, -118);
+  EXPECT_FALSE(reply.results[0].Message.empty());
+}
+
 TEST_F(AgentTest, AsyncWalkOfThreeRowsEndsWithEveryColumnNotDone) {
   NvSNMPRequest req;
   Point(req);
