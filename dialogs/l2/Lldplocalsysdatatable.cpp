@@ -20,16 +20,16 @@ TLLDPLocSysDataForm::TLLDPLocSysDataForm(TComponent* Owner) : TFeatureDialog(Own
   auto row = [&](const char* labelName, const char* caption, int y, auto*& value, const char* valueName) {
     TLabel* label = Put<TLabel>(this, labelName, 8, y + 3, 196, 13, caption);
     using Value = std::remove_reference_t<decltype(*value)>;
-    value = Put<Value>(this, valueName, 208, y, 160, 19);
+    value = Put<Value>(this, valueName, 208, y, 245, 19);
     return label;
   };
-  SubtypeLabel = row("SubtypeLabel", "Local Chassis ID Subtype", 8, subtypeText, "subtypeText");
-  IDLabel = row("IDLabel", "Local Chassis ID", 32, IDText, "IDText");
-  SysNameLabel = row("SysNameLabel", "Local System Name", 56, sysNameText, "sysNameText");
-  SysDescLabel = row("SysDescLabel", "Local System Description", 80, sysDescText, "sysDescText");
+  SubtypeLabel = row("SubtypeLabel", "Local Chassis ID Subtype", 6, subtypeText, "subtypeText");
+  IDLabel = row("IDLabel", "Local Chassis ID", 28, IDText, "IDText");
+  SysNameLabel = row("SysNameLabel", "Local System Name", 50, sysNameText, "sysNameText");
+  SysDescLabel = row("SysDescLabel", "Local System Description", 72, sysDescText, "sysDescText");
   CapSupportLabel =
-      row("CapSupportLabel", "Local System Capabilities Supported", 104, CapSupportEdit, "CapSupportEdit");
-  CapEnableLabel = row("CapEnableLabel", "Local System Capabilities Enabled", 130, capEnableEdit, "capEnableEdit");
+      row("CapSupportLabel", "Local System Capabilities Supported", 94, CapSupportEdit, "CapSupportEdit");
+  CapEnableLabel = row("CapEnableLabel", "Local System Capabilities Enabled", 118, capEnableEdit, "capEnableEdit");
   for (TStaticText* text : {subtypeText, IDText, sysNameText, sysDescText}) {
     text->AutoSize = false;
     text->BorderStyle = sbsSunken;
@@ -41,8 +41,8 @@ TLLDPLocSysDataForm::TLLDPLocSysDataForm(TComponent* Owner) : TFeatureDialog(Own
   tempText2 = Put<TStaticText>(this, "tempText2", 8, 8, 40, 19);
   tempText1->Visible = false;
   tempText2->Visible = false;
-  GetButton = PutButton(this, "GetButton", "Refresh", 376, 8, 75, 25, &TLLDPLocSysDataForm::GetButtonClick);
-  CloseButton = PutButton(this, "CloseButton", "Close", 376, 40, 75, 25, &TLLDPLocSysDataForm::CloseButtonClick);
+  GetButton = PutButton(this, "GetButton", "Refresh", 292, 146, 75, 25, &TLLDPLocSysDataForm::GetButtonClick);
+  CloseButton = PutButton(this, "CloseButton", "Close", 378, 146, 75, 25, &TLLDPLocSysDataForm::CloseButtonClick);
   PutStatusBar();
 
   OnCreate = Handler(this, &TLLDPLocSysDataForm::FormCreate);
