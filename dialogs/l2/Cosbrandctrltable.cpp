@@ -6,6 +6,7 @@
 #include "Dialogs.h"
 #include "Oid_erps.h"
 #include "ScopeExit.h"
+#include "ValueBoxes.h"
 
 TCoSBrandwidthctrlForm* CoSBrandwidthctrlForm = nullptr;
 
@@ -39,24 +40,16 @@ TCoSBrandwidthctrlForm::TCoSBrandwidthctrlForm(TComponent* Owner) : TFeatureDial
   Caption = "CoS Bandwidth Control";
   Position = poDesigned;
   ListView1 = Put<TListView>(this, "ListView1", 8, 8, 410, 360);
-  SamplesLabel = Put<TLabel>(this, "SamplesLabel", 430, 8, 80, 13, "Samples");
-  StaticText1 = Put<TStaticText>(this, "StaticText1", 430, 24, 90, 19);
-  StaticText1->AutoSize = false;
-  StaticText1->BorderStyle = sbsSunken;
-  StaticText1->Alignment = taRightJustify;
+  StaticText1 = PutSamplesBox(*this, 430, 8);
   GetButton = PutButton(this, "GetButton", "Refresh", 430, 56, 90, 25, &TCoSBrandwidthctrlForm::GetButtonClick);
   EditButton = PutButton(this, "EditButton", "Set", 430, 88, 90, 25, &TCoSBrandwidthctrlForm::EditButtonClick);
   StopButton = PutButton(this, "StopButton", "Stop", 430, 120, 90, 25, &TCoSBrandwidthctrlForm::StopButtonClick);
   CloseButton = PutButton(this, "CloseButton", "Close", 430, 152, 90, 25, &TCoSBrandwidthctrlForm::CloseButtonClick);
 
   PortEditLabel = Put<TLabel>(this, "PortEditLabel", 8, 383, 100, 13, "Port Number");
-  PortText = Put<TStaticText>(this, "PortText", 120, 380, 80, 19);
+  PortText = PutValueBox(*this, "PortText", 120, 380, 80);
   Label2 = Put<TLabel>(this, "Label2", 8, 411, 100, 13, "Class ID");
-  ClassIDText = Put<TStaticText>(this, "ClassIDText", 120, 408, 80, 19);
-  for (TStaticText* text : {PortText, ClassIDText}) {
-    text->AutoSize = false;
-    text->BorderStyle = sbsSunken;
-  }
+  ClassIDText = PutValueBox(*this, "ClassIDText", 120, 408, 80);
   Label1 = Put<TLabel>(this, "Label1", 8, 439, 100, 13, "Maximum Rate");
   rateEdit = Put<TEdit>(this, "rateEdit", 120, 436, 100, 21);
   Label3 = Put<TLabel>(this, "Label3", 226, 439, 60, 13, "Kbit/sec");
@@ -73,7 +66,6 @@ TCoSBrandwidthctrlForm::TCoSBrandwidthctrlForm(TComponent* Owner) : TFeatureDial
   OnClose = Handler(this, &TCoSBrandwidthctrlForm::FormClose);
 
   List = ListView1;
-  CountBox = StaticText1;
   RowButtons = {EditButton};
   DoCreate();
 }

@@ -12,7 +12,6 @@ class TCoSBrandwidthctrlForm : public TFeatureDialog {
   explicit TCoSBrandwidthctrlForm(TComponent* Owner);
 
   TListView* ListView1;
-  TLabel* SamplesLabel;
   TStaticText* StaticText1;
   TButton* GetButton;
   TButton* EditButton;

@@ -2,6 +2,7 @@
 
 #include "Dialogs.h"
 #include "NvSNMPRequest2Edits.h"
+#include "ValueBoxes.h"
 
 namespace {
 enum : int { VarPort = 0, VarIndex = 1, VarTx = 2 };
@@ -11,11 +12,7 @@ TLLDPDot1ConfigDialog::TLLDPDot1ConfigDialog(TComponent* Owner, const NvLldpDot1
     : TFeatureDialog(Owner, member.Width, member.Height, NvScale::ByDpi), member_(member) {
   Caption = member.StoredCaption;
   ListView1 = Put<TListView>(this, "ListView1", 8, 8, 320, 300);
-  SamplesLabel = Put<TLabel>(this, "SamplesLabel", 340, 8, 80, 13, "Samples");
-  StaticText1 = Put<TStaticText>(this, "StaticText1", 340, 24, 90, 19);
-  StaticText1->AutoSize = false;
-  StaticText1->BorderStyle = sbsSunken;
-  StaticText1->Alignment = taRightJustify;
+  StaticText1 = PutSamplesBox(*this, 340, 8);
   RefreshButton =
       PutButton(this, "RefreshButton", "Refresh", 340, 56, 90, 25, &TLLDPDot1ConfigDialog::RefreshButtonClick);
   SetButton = PutButton(this, "SetButton", "Set", 340, 88, 90, 25, &TLLDPDot1ConfigDialog::SetButtonClick);
@@ -23,15 +20,11 @@ TLLDPDot1ConfigDialog::TLLDPDot1ConfigDialog(TComponent* Owner, const NvLldpDot1
   CloseButton = PutButton(this, "CloseButton", "Close", 340, 152, 90, 25, &TLLDPDot1ConfigDialog::CloseButtonClick);
 
   Label1 = Put<TLabel>(this, "Label1", 8, 323, 110, 13, "Port Number");
-  PortNumberText = Put<TStaticText>(this, "PortNumberText", 130, 320, 80, 19);
+  PortNumberText = PutValueBox(*this, "PortNumberText", 130, 320, 80);
   Label2 = Put<TLabel>(this, "Label2", 8, 351, 110, 13, member.IndexLabel);
-  IndexText = Put<TStaticText>(this, "IndexText", 130, 348, 80, 19);
+  IndexText = PutValueBox(*this, "IndexText", 130, 348, 80);
   Label3 = Put<TLabel>(this, "Label3", 8, 379, 110, 13, member.TxLabel);
   TXComboBox = Put<TComboBox>(this, "TXComboBox", 130, 376, 100, 21);
-  for (TStaticText* text : {PortNumberText, IndexText}) {
-    text->AutoSize = false;
-    text->BorderStyle = sbsSunken;
-  }
   PutStatusBar();
 
   ListView1->OnClick = Handler(this, &TLLDPDot1ConfigDialog::ListView1Click);
@@ -41,7 +34,6 @@ TLLDPDot1ConfigDialog::TLLDPDot1ConfigDialog(TComponent* Owner, const NvLldpDot1
   OnClose = Handler(this, &TLLDPDot1ConfigDialog::FormClose);
 
   List = ListView1;
-  CountBox = StaticText1;
   RowButtons = {SetButton};
   DoCreate();
 }

@@ -20,7 +20,6 @@ class TLLDPDot1ConfigDialog : public TFeatureDialog {
   TLLDPDot1ConfigDialog(TComponent* Owner, const NvLldpDot1Member& member);
 
   TListView* ListView1;
-  TLabel* SamplesLabel;
   TStaticText* StaticText1;
   TButton* RefreshButton;
   TButton* SetButton;

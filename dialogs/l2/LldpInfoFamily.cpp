@@ -1,6 +1,7 @@
 #include "LldpInfoFamily.h"
 
 #include "ConvertingRequest.h"
+#include "ValueBoxes.h"
 
 namespace NvLldpNames {
 const std::vector<std::string> LocalCapabilities = {
@@ -16,11 +17,7 @@ TLLDPInfoTableDialog::TLLDPInfoTableDialog(TComponent* Owner, const NvLldpInfoMe
   const int listWidth = member.Width - 135;
   const int column = listWidth + 20;
   ListView1 = Put<TListView>(this, "ListView1", 8, 8, listWidth, member.Height - 80);
-  SamplesLabel = Put<TLabel>(this, "SamplesLabel", column, 8, 80, 13, "Samples");
-  StaticText1 = Put<TStaticText>(this, "StaticText1", column, 24, 90, 19);
-  StaticText1->AutoSize = false;
-  StaticText1->BorderStyle = sbsSunken;
-  StaticText1->Alignment = taRightJustify;
+  StaticText1 = PutSamplesBox(*this, column, 8);
   GetButton = PutButton(this, "GetButton", "Refresh", column, 56, 90, 25, &TLLDPInfoTableDialog::GetButtonClick);
   CloseButton = PutButton(this, "CloseButton", "Close", column, 88, 90, 25, &TLLDPInfoTableDialog::CloseButtonClick);
   PutStatusBar();
@@ -30,7 +27,6 @@ TLLDPInfoTableDialog::TLLDPInfoTableDialog(TComponent* Owner, const NvLldpInfoMe
   OnClose = Handler(this, &TLLDPInfoTableDialog::FormClose);
 
   List = ListView1;
-  CountBox = StaticText1;
   DoCreate();
 }
 

@@ -35,7 +35,6 @@ class TLLDPInfoTableDialog : public TFeatureDialog {
   TLLDPInfoTableDialog(TComponent* Owner, const NvLldpInfoMember& member);
 
   TListView* ListView1;
-  TLabel* SamplesLabel;
   TStaticText* StaticText1;
   TButton* GetButton;
   TButton* CloseButton;

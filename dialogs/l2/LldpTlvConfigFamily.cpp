@@ -3,6 +3,7 @@
 #include "ConvertingRequest.h"
 #include "Dialogs.h"
 #include "StackingPortUitForm.h"
+#include "ValueBoxes.h"
 
 namespace {
 
@@ -23,11 +24,7 @@ TLLDPTlvConfigDialog::TLLDPTlvConfigDialog(TComponent* Owner, const NvLldpTlvMem
   const int column = listWidth + 20;
   const int listHeight = member.AdminControls ? 330 : 300;
   ListView1 = Put<TListView>(this, "ListView1", 8, 8, listWidth, listHeight);
-  SamplesLabel = Put<TLabel>(this, "SamplesLabel", column, 8, 80, 13, "Samples");
-  StaticText1 = Put<TStaticText>(this, "StaticText1", column, 24, 90, 19);
-  StaticText1->AutoSize = false;
-  StaticText1->BorderStyle = sbsSunken;
-  StaticText1->Alignment = taRightJustify;
+  StaticText1 = PutSamplesBox(*this, column, 8);
   GetButton = PutButton(this, "GetButton", "Refresh", column, 56, 90, 25, &TLLDPTlvConfigDialog::GetButtonClick);
   EditButton = PutButton(this, "EditButton", "Edit", column, 88, 90, 25, &TLLDPTlvConfigDialog::EditButtonClick);
   StopButton =
@@ -36,9 +33,7 @@ TLLDPTlvConfigDialog::TLLDPTlvConfigDialog(TComponent* Owner, const NvLldpTlvMem
 
   int y = listHeight + 20;
   PortEditLabel = Put<TLabel>(this, "PortEditLabel", 8, y + 3, 120, 13, "Port Number");
-  PortText = Put<TStaticText>(this, "PortText", 140, y, 80, 19);
-  PortText->AutoSize = false;
-  PortText->BorderStyle = sbsSunken;
+  PortText = PutValueBox(*this, "PortText", 140, y, 80);
   if (member.AdminControls) {
     y += 28;
     AdminStateLabel = Put<TLabel>(this, "AdminStateLabel", 8, y + 3, 120, 13, "Admin State");
@@ -61,7 +56,6 @@ TLLDPTlvConfigDialog::TLLDPTlvConfigDialog(TComponent* Owner, const NvLldpTlvMem
   OnClose = Handler(this, &TLLDPTlvConfigDialog::FormClose);
 
   List = ListView1;
-  CountBox = StaticText1;
   RowButtons = {EditButton};
   DoCreate();
 }

@@ -43,7 +43,6 @@ class TLLDPTlvConfigDialog : public TFeatureDialog {
   TLLDPTlvConfigDialog(TComponent* Owner, const NvLldpTlvMember& member);
 
   TListView* ListView1;
-  TLabel* SamplesLabel;
   TStaticText* StaticText1;
   TButton* GetButton;
   TButton* EditButton;

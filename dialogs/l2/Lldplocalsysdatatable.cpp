@@ -1,11 +1,10 @@
 #include "Lldplocalsysdatatable.h"
 
-#include <type_traits>
-
 #include "DialogChecks.h"
 #include "LldpInfoFamily.h"
 #include "NvSNMPRequest2Edits.h"
 #include "Oid_lldp.h"
+#include "ValueBoxes.h"
 
 TLLDPLocSysDataForm* LLDPLocSysDataForm = nullptr;
 
@@ -17,25 +16,22 @@ constexpr int kHintLine = 100;  // characters of the name per line of its hint
 TLLDPLocSysDataForm::TLLDPLocSysDataForm(TComponent* Owner) : TFeatureDialog(Owner, 467, 228, NvScale::ByDpi) {
   Name = "LLDPLocSysDataForm";
   Caption = "Local System Data";
-  auto row = [&](const char* labelName, const char* caption, int y, auto*& value, const char* valueName) {
-    TLabel* label = Put<TLabel>(this, labelName, 8, y + 3, 196, 13, caption);
-    using Value = std::remove_reference_t<decltype(*value)>;
-    value = Put<Value>(this, valueName, 208, y, 245, 19);
-    return label;
+  auto label = [&](const char* name, const char* caption, int y) {
+    return Put<TLabel>(this, name, 8, y + 3, 196, 13, caption);
   };
-  SubtypeLabel = row("SubtypeLabel", "Local Chassis ID Subtype", 6, subtypeText, "subtypeText");
-  IDLabel = row("IDLabel", "Local Chassis ID", 28, IDText, "IDText");
-  SysNameLabel = row("SysNameLabel", "Local System Name", 50, sysNameText, "sysNameText");
-  SysDescLabel = row("SysDescLabel", "Local System Description", 72, sysDescText, "sysDescText");
-  CapSupportLabel =
-      row("CapSupportLabel", "Local System Capabilities Supported", 94, CapSupportEdit, "CapSupportEdit");
-  CapEnableLabel = row("CapEnableLabel", "Local System Capabilities Enabled", 118, capEnableEdit, "capEnableEdit");
-  for (TStaticText* text : {subtypeText, IDText, sysNameText, sysDescText}) {
-    text->AutoSize = false;
-    text->BorderStyle = sbsSunken;
-  }
-  CapSupportEdit->Height = 21;
-  capEnableEdit->Height = 21;
+  auto edit = [&](const char* name, int y) { return Put<TEdit>(this, name, 208, y, 245, 21); };
+  SubtypeLabel = label("SubtypeLabel", "Local Chassis ID Subtype", 6);
+  subtypeText = PutValueBox(*this, "subtypeText", 208, 6, 245);
+  IDLabel = label("IDLabel", "Local Chassis ID", 28);
+  IDText = PutValueBox(*this, "IDText", 208, 28, 245);
+  SysNameLabel = label("SysNameLabel", "Local System Name", 50);
+  sysNameText = PutValueBox(*this, "sysNameText", 208, 50, 245);
+  SysDescLabel = label("SysDescLabel", "Local System Description", 72);
+  sysDescText = PutValueBox(*this, "sysDescText", 208, 72, 245);
+  CapSupportLabel = label("CapSupportLabel", "Local System Capabilities Supported", 94);
+  CapSupportEdit = edit("CapSupportEdit", 94);
+  CapEnableLabel = label("CapEnableLabel", "Local System Capabilities Enabled", 118);
+  capEnableEdit = edit("capEnableEdit", 118);
   sysNameText->ShowHint = true;
   tempText1 = Put<TStaticText>(this, "tempText1", 8, 8, 40, 19);
   tempText2 = Put<TStaticText>(this, "tempText2", 8, 8, 40, 19);
