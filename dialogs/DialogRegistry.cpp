@@ -1,6 +1,12 @@
 #include "DialogRegistry.h"
 
 #include "CommandRunner.h"
+#include "Cpuethernetinformaitonrule.h"
+#include "Cpuethernetinformationformunit.h"
+#include "Cpuusermaskinforunit.h"
+#include "Cpuusermaskruleunit.h"
+#include "Ethernetinformationruleunit.h"
+#include "Ethernetmaskinformationformunit.h"
 #include "Cosbrandctrltable.h"
 #include "Dot3controlformunit.h"
 #include "Dot3pauseformunit.h"
@@ -17,6 +23,17 @@
 
 void NvRegisterFeatureDialogs() {
   NvRegisterDialogClass<TVlanStaticForm>("TVlanStaticForm", "VlanStaticForm", VlanStaticForm);
+  // Access profiles and rules; the two Ethernet profiles have no form global.
+  NvRegisterDialog("TEthernetMaskInformationForm",
+                   [](TComponent* owner, int) -> TForm* { return new TEthernetMaskInformationForm(owner); });
+  NvRegisterDialogClass<TEthernetInformationRuleForm>("TEthernetInformationRuleForm", "EthernetInformationRuleForm",
+                                                      EthernetInformationRuleForm);
+  NvRegisterDialog("TCPUEthernetInformationForm",
+                   [](TComponent* owner, int) -> TForm* { return new TCPUEthernetInformationForm(owner); });
+  NvRegisterDialogClass<TCPUEthernetInformationRuleForm>(
+      "TCPUEthernetInformationRuleForm", "CPUEthernetInformationRuleForm", CPUEthernetInformationRuleForm);
+  NvRegisterDialogClass<TCPUUserMaskInfoForm>("TCPUUserMaskInfoForm", "CPUUserMaskInfoForm", CPUUserMaskInfoForm);
+  NvRegisterDialogClass<TCPUUserMaskRuleForm>("TCPUUserMaskRuleForm", "CPUUserMaskRuleForm", CPUUserMaskRuleForm);
   NvRegisterDialogClass<TLLDPConfigProtocolForm>("TLLDPConfigProtocolForm", "LLDPConfigProtocolForm",
                                                  LLDPConfigProtocolForm);
   NvRegisterDialogClass<TLLDPConfigProtocolVLANForm>("TLLDPConfigProtocolVLANForm", "LLDPConfigProtocolVLANForm",

@@ -218,6 +218,38 @@ TEST_F(VlanStaticDialog, set_writes_each_column_of_the_chosen_vlan_in_its_own_se
   EXPECT_TRUE(boxes.Calls().empty());
 }
 
+// Each SET leaves the other columns out; the selected row's cells must still reach their own
+// variables, and ports past the 64 boxes go back as they were read.
+TEST_F(VlanStaticDialog, set_without_change_writes_back_long_port_lists_as_read) {
+  SwitchSim::Options options;
+  options.defaultSeed = false;
+  options.extraSeeds = {dialogtest::SimSeed("dlg-qbridge.tables"), dialogtest::TestSeed("vlan-long-ports.snmprec")};
+  Open(options);
+  ASSERT_EQ(Vlans(), (std::vector<std::string>{"10", "20"}));
+  Select("20");
+  Select("10");
+  sim->clearSetLog();
+  Press(form->SetBtn);
+  const std::vector<std::string> expected = {
+      Col(2, 10) + "=4x:FF0000000000000000FF000000000000",
+      Col(3, 10) + "=4x:00000010000000000000000000000001",
+      Col(4, 10) + "=4x:F0000000000000008000000000000000",
+      Col(5, 10) + "=2:1",
+      Col(1, 10) + "=4:sales",
+  };
+  EXPECT_EQ(sim->setLog(), expected);
+  EXPECT_EQ(SwitchValue(1, NvSyntax::displaystr, 20), "lab");
+  EXPECT_TRUE(boxes.Calls().empty());
+
+  // A change on the boxes changes its port only.
+  Select("10");
+  sim->clearSetLog();
+  Toggle(0, form->EgressPicker, {9});
+  Press(form->SetBtn);
+  ASSERT_FALSE(sim->setLog().empty());
+  EXPECT_EQ(sim->setLog()[0], Col(2, 10) + "=4x:FF8000000000000000FF000000000000");
+}
+
 TEST_F(VlanStaticDialog, delete_destroys_the_typed_vlan_without_asking) {
   Open();
   sim->clearSetLog();
@@ -228,6 +260,20 @@ TEST_F(VlanStaticDialog, delete_destroys_the_typed_vlan_without_asking) {
   EXPECT_EQ(Vlans(), (std::vector<std::string>{"1", "20"}));
   EXPECT_EQ(SwitchValue(5, NvSyntax::integer, 10), "");
   EXPECT_EQ(ButtonStates(), kIdle);
+}
+
+TEST_F(VlanStaticDialog, delete_with_a_vlan_id_that_is_no_number_sends_nothing) {
+  Open();
+  Select("10");
+  sim->clearSetLog();
+  Type(form->ED_VLANID, "1x");  // once read as VLAN 1
+  Press(form->DeleteBtn);
+  EXPECT_TRUE(sim->setLog().empty());
+  const std::string status = form->StatusBar1->Panels->Items[0]->Text;
+  EXPECT_NE(status.find("\"1x\""), std::string::npos) << status;
+  EXPECT_EQ(SwitchValue(5, NvSyntax::integer, 1), "1");  // VLAN 1 still active
+  EXPECT_EQ(SwitchValue(5, NvSyntax::integer, 10), "1");
+  EXPECT_EQ(Vlans(), (std::vector<std::string>{"1", "10", "20"}));
 }
 
 TEST_F(VlanStaticDialog, close_during_a_slow_walk_is_refused_until_stopped) {
