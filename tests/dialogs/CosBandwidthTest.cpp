@@ -28,7 +28,7 @@ class CosBandwidth : public ::testing::Test {
     dialogtest::PointSessionAt(*sim);
     form = new TCoSBrandwidthctrlForm(nullptr);
     form->Show();
-    ASSERT_TRUE(ProcessUntil([&] { return form->DataComplete == 1; }, 15000));
+    ASSERT_TRUE(ProcessUntil([&] { return form->DataComplete == 1; }, dialogtest::kLongWait));
     sim->clearSetLog();
   }
   void TearDown() override { delete form; }
@@ -38,7 +38,7 @@ class CosBandwidth : public ::testing::Test {
   }
   void Press(TButton* button) {
     UserClick(button);
-    ASSERT_TRUE(ProcessUntil([&] { return form->DataComplete == 1 && !form->Table->Busy; }, 15000));
+    ASSERT_TRUE(ProcessUntil([&] { return form->DataComplete == 1 && !form->Table->Busy; }, dialogtest::kLongWait));
   }
   std::string Rate(const std::string& port, const std::string& cos) {
     const auto cells = RowCells(form->ListView1, {port, cos});
@@ -156,7 +156,7 @@ TEST_F(CosBandwidth, refresh_during_a_walk_is_refused_until_stopped) {
   EXPECT_EQ(boxes.Calls()[0].text, "Get data not complete!");
   UserClick(form->StopButton);
   sim->setDelay(0);
-  ASSERT_TRUE(ProcessUntil([&] { return !form->Table->Busy; }));
+  ASSERT_TRUE(ProcessUntil([&] { return !form->Table->Busy; }, dialogtest::kLongWait));
   Press(form->GetButton);
   EXPECT_EQ(form->ListView1->Items->Count, 224);
   EXPECT_EQ(boxes.Calls().size(), 1u);

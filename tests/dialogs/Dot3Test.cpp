@@ -30,7 +30,7 @@ class Dot3Dialog : public ::testing::Test {
     dialogtest::PointSessionAt(*sim);
     form = new Form(nullptr);
     form->Show();
-    ASSERT_TRUE(ProcessUntil([&] { return form->DataComplete == 1; }));
+    ASSERT_TRUE(ProcessUntil([&] { return form->DataComplete == 1; }, dialogtest::kLongWait));
     sim->clearSetLog();
   }
   void TearDown() override { delete form; }
@@ -71,7 +71,7 @@ TEST_F(Dot3Pause, set_writes_only_the_admin_mode_of_the_chosen_port) {
   ChooseRow(form->ListView1, {"4"});
   GuiTesting::UserChoose(form->cbxAdminMode, 3);  // enabledXmitAndRcv
   UserClick(form->btnSet);
-  ASSERT_TRUE(ProcessUntil([&] { return form->DataComplete == 1 && !form->Table->Busy; }));
+  ASSERT_TRUE(ProcessUntil([&] { return form->DataComplete == 1 && !form->Table->Busy; }, dialogtest::kLongWait));
   EXPECT_EQ(sim->setLog(), (std::vector<std::string>{kPauseAdmin + ".4=2:4"}));
   EXPECT_EQ(dialogtest::SwitchValue(kPauseAdmin, "4", NvSyntax::integer), "4");
   EXPECT_EQ(RowCells(form->ListView1, {"4"}), (std::vector<std::string>{"4", "enabledXmitAndRcv", "enabledXmit"}));
@@ -87,13 +87,13 @@ TEST_F(Dot3Pause, set_and_refresh_during_a_walk_send_nothing) {
   ASSERT_EQ(form->DataComplete, 0);
   UserClick(form->btnGet);  // nothing, not even a message
   EXPECT_TRUE(boxes.Calls().empty());
-  ASSERT_TRUE(ProcessUntil([&] { return form->ListView1->Items->Count > 0; }));
+  ASSERT_TRUE(ProcessUntil([&] { return form->ListView1->Items->Count > 0; }, dialogtest::kLongWait));
   ChooseRow(form->ListView1, {"1"});
   UserClick(form->btnSet);
   ASSERT_EQ(boxes.Calls().size(), 1u);
   EXPECT_EQ(boxes.Calls()[0].text, "Get data not complete");
   UserClick(form->btnStop);
-  ASSERT_TRUE(ProcessUntil([&] { return form->DataComplete == 1 && !form->Table->Busy; }));
+  ASSERT_TRUE(ProcessUntil([&] { return form->DataComplete == 1 && !form->Table->Busy; }, dialogtest::kLongWait));
   EXPECT_TRUE(sim->setLog().empty());
 }
 
@@ -103,7 +103,7 @@ TEST_F(Dot3Pause, interval_rereads_the_chosen_port_by_the_timer) {
   EXPECT_TRUE(form->Timer1->Enabled);
   EXPECT_EQ(form->Timer1->Interval, 2000);
   form->ListView2->Items->Item[0]->SubItems->Put(0, "stale");
-  ASSERT_TRUE(ProcessUntil([&] { return Counters()[0] == "1185"; }, 10000));
+  ASSERT_TRUE(ProcessUntil([&] { return Counters()[0] == "1185"; }, dialogtest::kLongWait));
   EXPECT_TRUE(form->Timer1->Enabled);
   GuiTesting::UserChoose(form->cbxInterval, 0);  // none
   EXPECT_FALSE(form->Timer1->Enabled);
@@ -117,7 +117,7 @@ TEST_F(Dot3Pause, failed_counter_read_stops_the_timer_before_its_one_message) {
     return call.buttons.empty() ? 1 : call.buttons[0];
   });
   GuiTesting::UserChoose(form->cbxInterval, 1);  // 2s, before any port is chosen
-  ASSERT_TRUE(ProcessUntil([&] { return !timerRunningAtBox.empty(); }, 10000));
+  ASSERT_TRUE(ProcessUntil([&] { return !timerRunningAtBox.empty(); }, dialogtest::kLongWait));
   GuiTesting::SetAnswerer(previous);
   EXPECT_EQ(timerRunningAtBox, (std::vector<bool>{false}));
   EXPECT_FALSE(form->Timer1->Enabled);

@@ -66,14 +66,14 @@ class LldpDot1Config : public ::testing::TestWithParam<Member> {
   void Open() {
     form = GetParam().Make();
     form->Show();
-    ASSERT_TRUE(ProcessUntil([&] { return form->Visible() && form->DataComplete == 1; }));
+    ASSERT_TRUE(ProcessUntil([&] { return form->Visible() && form->DataComplete == 1; }, dialogtest::kLongWait));
   }
   void TearDown() override { delete form; }
 
   std::string Suffix() const { return GetParam().Row[0] + "." + GetParam().Row[1]; }
   void Press(TButton* button) {
     UserClick(button);
-    ASSERT_TRUE(ProcessUntil([&] { return form->DataComplete == 1 && !form->Table->Busy; }));
+    ASSERT_TRUE(ProcessUntil([&] { return form->DataComplete == 1 && !form->Table->Busy; }, dialogtest::kLongWait));
   }
   std::string Status() const { return form->StatusBar1->Panels->Items[0]->Text; }
 
@@ -143,7 +143,7 @@ TEST_P(LldpDot1Config, refresh_and_set_wait_for_a_running_walk) {
   sim->setDelay(200);
   UserClick(form->RefreshButton);
   ASSERT_EQ(form->DataComplete, 0);
-  ASSERT_TRUE(ProcessUntil([&] { return form->ListView1->Items->Count > 0; }));
+  ASSERT_TRUE(ProcessUntil([&] { return form->ListView1->Items->Count > 0; }, dialogtest::kLongWait));
   UserClick(form->RefreshButton);
   GuiTesting::UserClickItem(form->ListView1, form->ListView1->Items->Item[0]);
   UserClick(form->SetButton);
@@ -152,7 +152,7 @@ TEST_P(LldpDot1Config, refresh_and_set_wait_for_a_running_walk) {
   EXPECT_EQ(boxes.Calls()[1].text, "Get data not complete");
 
   UserClick(form->StopButton);
-  ASSERT_TRUE(ProcessUntil([&] { return !form->Table->Busy; }));
+  ASSERT_TRUE(ProcessUntil([&] { return !form->Table->Busy; }, dialogtest::kLongWait));
   EXPECT_LT(form->ListView1->Items->Count, GetParam().Rows);
   EXPECT_TRUE(sim->setLog().empty());
 }

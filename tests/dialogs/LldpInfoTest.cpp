@@ -25,7 +25,7 @@ std::unique_ptr<Form> Open(const SwitchSim& sim) {
   dialogtest::PointSessionAt(sim);
   auto form = std::make_unique<Form>(nullptr);
   form->Show();
-  EXPECT_TRUE(ProcessUntil([&] { return form->DataComplete == 1; }));
+  EXPECT_TRUE(ProcessUntil([&] { return form->DataComplete == 1; }, dialogtest::kLongWait));
   return form;
 }
 
@@ -69,7 +69,7 @@ TEST(LldpRemoteView, refresh_while_reading_never_mixes_two_walks) {
   UserClick(form->GetButton);
   UserClick(form->GetButton);
   UserClick(form->GetButton);
-  ASSERT_TRUE(ProcessUntil([&] { return form->DataComplete == 1 && !form->Table->Busy; }, 15000));
+  ASSERT_TRUE(ProcessUntil([&] { return form->DataComplete == 1 && !form->Table->Busy; }, dialogtest::kLongWait));
   EXPECT_EQ(form->ListView1->Items->Count, 3);
   for (const char* port : {"25", "26", "27"}) EXPECT_FALSE(RowWhere(form->ListView1, 1, port).empty()) << port;
   EXPECT_TRUE(boxes.Calls().empty());
@@ -137,7 +137,7 @@ TEST(LldpLocalSystemData, long_name_gets_a_line_break_per_hundred_characters_and
   EXPECT_EQ(form->capEnableEdit->Text(), " Other,Repeater");
 
   UserClick(form->GetButton);  // read again: the same values
-  ASSERT_TRUE(ProcessUntil([&] { return form->DataComplete == 1 && !form->SystemData->Busy; }));
+  ASSERT_TRUE(ProcessUntil([&] { return form->DataComplete == 1 && !form->SystemData->Busy; }, dialogtest::kLongWait));
   EXPECT_EQ(form->CapSupportEdit->Text(), " Repeater,Bridge");
 }
 

@@ -53,14 +53,14 @@ class LldpTlvConfig : public ::testing::TestWithParam<Member> {
     dialogtest::PointSessionAt(*sim);
     form = GetParam().Make();
     form->Show();
-    ASSERT_TRUE(ProcessUntil([&] { return form->Visible() && form->DataComplete == 1; }));
+    ASSERT_TRUE(ProcessUntil([&] { return form->Visible() && form->DataComplete == 1; }, dialogtest::kLongWait));
     sim->clearSetLog();
   }
   void TearDown() override { delete form; }
 
   void Press(TButton* button) {
     UserClick(button);
-    ASSERT_TRUE(ProcessUntil([&] { return form->DataComplete == 1 && !form->Table->Busy; }, 15000));
+    ASSERT_TRUE(ProcessUntil([&] { return form->DataComplete == 1 && !form->Table->Busy; }, dialogtest::kLongWait));
   }
   // Clicks the TLV text; the pop-up shown runs popupSteps, then closes through its own button.
   std::string OpenPopup(const std::function<void(TLLDPTlvPopup&)>& popupSteps) {
@@ -168,7 +168,7 @@ TEST_P(LldpTlvConfig, edit_to_a_silent_switch_gives_up_and_leaves_the_dialog_usa
   ChooseRow(form->ListView1, {GetParam().FullPort});
   sim->setDropReplies(true);
   UserClick(form->EditButton);
-  ASSERT_TRUE(ProcessUntil([&] { return form->DataComplete == 1 && !form->Table->Busy; }, 15000));
+  ASSERT_TRUE(ProcessUntil([&] { return form->DataComplete == 1 && !form->Table->Busy; }, dialogtest::kLongWait));
   sim->setDropReplies(false);
   Press(form->GetButton);
   EXPECT_EQ(form->ListView1->Items->Count, 28);
@@ -182,7 +182,7 @@ TEST_P(LldpTlvConfig, refresh_during_a_walk_is_refused_and_the_walk_goes_on) {
   ASSERT_EQ(boxes.Calls().size(), 1u);
   EXPECT_EQ(boxes.Calls()[0].text, "Get data not complete");
   sim->setDelay(0);
-  ASSERT_TRUE(ProcessUntil([&] { return form->DataComplete == 1; }, 15000));
+  ASSERT_TRUE(ProcessUntil([&] { return form->DataComplete == 1; }, dialogtest::kLongWait));
   EXPECT_EQ(form->ListView1->Items->Count, 28);
   EXPECT_TRUE(sim->setLog().empty());
 }
@@ -196,7 +196,7 @@ TEST(LldpPortConfig, edit_writes_the_chosen_admin_state_and_notification) {
   GuiTesting::ScriptedAnswerer boxes;
   std::unique_ptr<TLLDPPortConfigForm> form(new TLLDPPortConfigForm(nullptr));
   form->Show();
-  ASSERT_TRUE(ProcessUntil([&] { return form->DataComplete == 1; }));
+  ASSERT_TRUE(ProcessUntil([&] { return form->DataComplete == 1; }, dialogtest::kLongWait));
   ChooseRow(form->ListView1, {"24"});
   EXPECT_EQ(form->AdminStateComboBox->Text(), "txOnly");
   EXPECT_EQ(form->NotificationComboBox->Text(), "false");
@@ -204,7 +204,7 @@ TEST(LldpPortConfig, edit_writes_the_chosen_admin_state_and_notification) {
   GuiTesting::UserChoose(form->AdminStateComboBox, 2);    // txAndrx
   GuiTesting::UserChoose(form->NotificationComboBox, 0);  // true
   UserClick(form->EditButton);
-  ASSERT_TRUE(ProcessUntil([&] { return form->DataComplete == 1 && !form->Table->Busy; }));
+  ASSERT_TRUE(ProcessUntil([&] { return form->DataComplete == 1 && !form->Table->Busy; }, dialogtest::kLongWait));
   EXPECT_EQ(sim.setLog(), (std::vector<std::string>{kPortConfig + "2.24=2:3 ; " + kPortConfig + "3.24=2:1 ; " +
                                                     kPortConfig + "4.24=4x:F0"}));
   EXPECT_EQ(RowCells(form->ListView1, {"24"}),

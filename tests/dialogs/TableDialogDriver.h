@@ -13,6 +13,9 @@
 
 namespace dialogtest {
 
+// How long a test waits for a walk or a write: generous, for a slow machine and the sanitizers.
+inline constexpr int kLongWait = 60000;
+
 // A row's cells as the list shows them: the caption, then the sub-items.
 inline std::vector<std::string> Cells(TListItem* item) {
   std::vector<std::string> cells{item->Caption};
