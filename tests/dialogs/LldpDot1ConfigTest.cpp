@@ -137,6 +137,22 @@ TEST_P(LldpDot1Config, refused_set_is_reported_and_changes_nothing) {
   EXPECT_EQ(RowCells(form->ListView1, GetParam().Row), unchanged);
 }
 
+TEST_P(LldpDot1Config, set_that_cannot_be_sent_says_why_and_leaves_the_dialog_usable) {
+  Open();
+  sim->clearSetLog();
+  form->Table->Request.Address = "no such address";  // refused before anything is sent
+  ChooseRow(form->ListView1, GetParam().Row);
+  UserClick(form->SetButton);
+  EXPECT_FALSE(Status().empty());
+  EXPECT_EQ(Status().find("Receive at"), std::string::npos) << Status();  // the message itself
+  EXPECT_EQ(form->DataComplete, 1);
+  EXPECT_EQ(form->PortNumberText->Caption(), " ");
+  EXPECT_TRUE(sim->setLog().empty());
+  form->Table->Request.Address = "127.0.0.1";
+  Press(form->RefreshButton);
+  EXPECT_EQ(form->ListView1->Items->Count, GetParam().Rows);
+}
+
 TEST_P(LldpDot1Config, refresh_and_set_wait_for_a_running_walk) {
   Open();
   sim->clearSetLog();
