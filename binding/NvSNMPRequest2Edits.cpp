@@ -74,13 +74,17 @@ std::string TextOf(const TControl* control) {
 NvSNMPRequest2Edits::NvSNMPRequest2Edits(TForm* owner)
     : NvSNMPRequest2Controls(owner), Constraint(std::make_unique<NvEditConstraint>(owner, 1)) {}
 
-NvSNMPRequest2Edits::~NvSNMPRequest2Edits() {
+NvSNMPRequest2Edits::~NvSNMPRequest2Edits() { DetachFromWindow(); }
+
+void NvSNMPRequest2Edits::DetachFromWindow() {
   // The edits outlive this binding on their window; their handlers must not reach the freed
   // constraint object.
   for (const auto& binding : Bindings)
     for (TControl* control : binding->Controls)
       if (auto* edit = dynamic_cast<TCustomEdit*>(control)) Constraint->RemoveConstraint(edit);
+  Bindings.clear();
   if (ListView) ListView->OnSelectItem = SavedSelectItem;
+  ListView = nullptr;
 }
 
 // ---------------------------------------------------------------------------------------
