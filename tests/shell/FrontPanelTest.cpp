@@ -186,7 +186,7 @@ TEST_F(FrontPanel, LedsTakeTheColoursOfTheirMapsAndTheStatusGoesToTheMainStatusB
 
 TEST_F(FrontPanel, UnreachableSwitchDoesNotHoldTheWindowAndKeepsThePictures) {
   SetLeds(StatusValue({{5, "8201"}}));
-  NvSNMPDefaultTimeout = 30;
+  NvSNMPDefaultTimeout = 100;  // a read that waited for its time-outs would hold the window 2 s
   auto* panel = Make<TPanelNVS7030B1Form>();
   ASSERT_EQ(PictureOf(*panel, 5), Shown::Green);
   ASSERT_EQ(PictureOf(*panel, 6), Shown::Green);
@@ -195,7 +195,7 @@ TEST_F(FrontPanel, UnreachableSwitchDoesNotHoldTheWindowAndKeepsThePictures) {
   const auto start = std::chrono::steady_clock::now();
   panel->Timer1Timer(nullptr);
   panel->LedRequest->OnPollTimer(nullptr);
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(250));
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(1000));
   EXPECT_TRUE(panel->PortRequest->Busy);
   panel->Timer1Timer(nullptr);  // the last read is still out: nothing more is sent
   AwaitReads(panel);
