@@ -207,6 +207,27 @@ TEST_F(FrontPanel, UnreachableSwitchDoesNotHoldTheWindowAndKeepsThePictures) {
   EXPECT_FALSE(bar_->Panels->Items[0]->Text().empty());
 }
 
+// A switch without the LED status object: v2c says what v1 says, and every LED is dark.
+TEST_F(FrontPanel, MissingLedStatusObjectIsReportedAlikeInEveryVersion) {
+  const auto seed =
+      std::filesystem::temp_directory_path() / ("nv-panel-noled-" + std::to_string(::getpid()) + ".snmprec");
+  std::ofstream(seed) << kRevisionOid << "|4|B1\n";
+  SwitchSim::Options options;
+  options.defaultSeed = false;
+  options.extraSeeds = {seed.string()};
+  SwitchSim bare(options);
+  std::filesystem::remove(seed);
+  for (const uint8_t version : {uint8_t(0), uint8_t(1)}) {
+    PointSessionAt(bare, version, 100);
+    auto* panel = Make<TPanelNVS7030B1Form>();
+    const std::string status = bar_->Panels->Items[0]->Text();
+    EXPECT_NE(status.find("Led Status"), std::string::npos) << status;
+    EXPECT_NE(status.find("(SNMP) Variable does not exist!"), std::string::npos) << int(version) << ": " << status;
+    for (const auto& led : panel->LedRequest->Leds) EXPECT_EQ(led->Shape->Brush->Color, 0);
+    delete panel;
+  }
+}
+
 TEST_F(FrontPanel, ClosingStopsTheLedRequestAndWaitsForItsReply) {
   auto* panel = Make<TPanelNVS7030Form>();
   sim_->setDelay(300);
