@@ -282,7 +282,10 @@ _EditConstraint_s* NvEditConstraint::FindConstraint(TControl* control) const {
 }
 
 void NvEditConstraint::SaveAcceptedText(TControl* control) {
-  if (_EditConstraint_s* r = FindConstraint(control)) r->AcceptedText = r->Edit->Text;
+  if (_EditConstraint_s* r = FindConstraint(control)) {
+    r->AcceptedText = r->Edit->Text;
+    r->AcceptedShown = true;
+  }
 }
 
 void NvEditConstraint::ShowAcceptedText(TCustomEdit* edit, const std::string& text) {
@@ -338,6 +341,9 @@ bool NvEditConstraint::CheckText(TCustomEdit* edit) {
   if (!r) return true;
   const std::string text = edit->Text;
   if (IsSpecialValue(text)) return true;
+  // The switch's own value stands even where the format would refuse it: refusing would put
+  // the same text back and hold the focus for ever.
+  if (r->AcceptedShown && text == r->AcceptedText) return true;
   if (text.empty()) {
     if (!(r->LengthFlags & NvEditLength::NotEmpty)) return true;
     Refuse(*r, NvCommonErrors.Text(EmptyValue));

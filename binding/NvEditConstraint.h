@@ -51,6 +51,7 @@ struct _EditConstraint_s {
   short LengthFlags = 0;          // NvEditLength
   char JumpChar = 0;              // typing it moves the focus on
   std::string AcceptedText;       // put back when a value is refused
+  bool AcceptedShown = false;     // AcceptedText was shown or accepted, so it stands unchecked
   TNotifyEvent SavedChange;
   TNotifyEvent SavedExit;
 };

@@ -32,6 +32,38 @@ std::string Trimmed(const std::string& text) {
   return a == std::string::npos ? std::string() : text.substr(a, text.find_last_not_of(' ') - a + 1);
 }
 
+bool IsDisplayOnly(const TControl* control) {
+  return dynamic_cast<const TLabel*>(control) || dynamic_cast<const TStaticText*>(control);
+}
+
+// A field that runs to the end of the value: what it collects is the whole rest.
+bool IsRunToEnd(int syntax) {
+  switch (syntax) {
+    case NvSyntax::bitstr: case NvSyntax::octetstr: case NvSyntax::objectid:
+    case NvSyntax::opaque: case NvSyntax::bitlist: case NvSyntax::displaystr:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// A check box over an option list: over two options the second means checked, over more
+// (1 other, 2 disabled, 3 enabled) the last one does, and the one before it unchecked.
+bool OptionChecks(const NvOptionList& options, int i) {
+  return options.GetCount() > 2 ? i == options.GetCount() - 1 : i > 0;
+}
+
+int OptionOfBox(const NvOptionList& options, bool checked) {
+  const int count = options.GetCount();
+  if (count > 2) return checked ? count - 1 : count - 2;
+  return checked && count > 1 ? 1 : 0;
+}
+
+int OptionIndex(const NvOptionList& options, const std::string& text) {
+  const int i = options.FindName(text);
+  return i >= 0 ? i : options.FindValue(text);
+}
+
 std::string TextOf(const TControl* control) {
   if (auto* edit = dynamic_cast<const TCustomEdit*>(control)) return edit->GetText();
   return control->GetCaption();
@@ -42,13 +74,17 @@ std::string TextOf(const TControl* control) {
 NvSNMPRequest2Edits::NvSNMPRequest2Edits(TForm* owner)
     : NvSNMPRequest2Controls(owner), Constraint(std::make_unique<NvEditConstraint>(owner, 1)) {}
 
-NvSNMPRequest2Edits::~NvSNMPRequest2Edits() {
+NvSNMPRequest2Edits::~NvSNMPRequest2Edits() { DetachFromWindow(); }
+
+void NvSNMPRequest2Edits::DetachFromWindow() {
   // The edits outlive this binding on their window; their handlers must not reach the freed
   // constraint object.
   for (const auto& binding : Bindings)
     for (TControl* control : binding->Controls)
       if (auto* edit = dynamic_cast<TCustomEdit*>(control)) Constraint->RemoveConstraint(edit);
+  Bindings.clear();
   if (ListView) ListView->OnSelectItem = SavedSelectItem;
+  ListView = nullptr;
 }
 
 // ---------------------------------------------------------------------------------------
@@ -228,13 +264,25 @@ void NvSNMPRequest2Edits::ValuesToControls(int which) {
   }
 }
 
+NvOctets NvSNMPRequest2Edits::ValueBytes(const NvSNMPVar& var) {
+  std::string text = *var.Value;
+  if (var.Options) text = var.Options->NameToValue(text);
+  if (text.empty()) return {};
+  try {
+    return NvValueTextToOctets(text, var.Syntax);
+  } catch (const Exception& e) {
+    if (e.HelpContext != NvErr::BadPartialValue) throw;
+    return {};  // a value no conversion reads, such as "(NOTDONE)": there is nothing to keep
+  }
+}
+
 void NvSNMPRequest2Edits::ShowBinding(const NvSNMPBinding& binding) {
   const NvSNMPVar* var = Request.Vars.GetVar(binding.VarIndex);
   const std::string mapped = var->Options ? var->Options->NameToValue(*var->Value) : *var->Value;
   std::string text = mapped;
   const NvOptionList* options;
   if (binding.ByteOffset != 0 || binding.Syntax != var->Syntax) {
-    const NvOctets field = NvExtractField(NvValueTextToOctets(text, var->Syntax), binding.ByteOffset, binding.Syntax);
+    const NvOctets field = NvExtractField(ValueBytes(*var), binding.ByteOffset, binding.Syntax);
     text = NvOctetsToValueText(field, binding.Syntax);
     options = binding.Options;
   } else {
@@ -248,7 +296,7 @@ void NvSNMPRequest2Edits::ShowBinding(const NvSNMPBinding& binding) {
     first->Caption = text;
   } else if (dynamic_cast<TCheckBox*>(first)) {
     if (!binding.BitPositions.empty()) {
-      NvOctets bytes = NvValueTextToOctets(mapped, var->Syntax);
+      NvOctets bytes = ValueBytes(*var);
       if (binding.ByteOffset > 0)
         bytes.erase(bytes.begin(), bytes.begin() + std::min<size_t>(bytes.size(), size_t(binding.ByteOffset)));
       std::vector<bool> bits;
@@ -264,9 +312,7 @@ void NvSNMPRequest2Edits::ShowBinding(const NvSNMPBinding& binding) {
     } else {
       auto* box = static_cast<TCheckBox*>(first);
       if (options) {
-        int i = options->FindName(text);
-        if (i < 0) i = options->FindValue(text);
-        box->Checked = i > 0;
+        box->Checked = OptionChecks(*options, OptionIndex(*options, text));
       } else if (IsBooleanSyntax(binding.Syntax)) {
         box->Checked = text == "true";
       } else {
@@ -311,53 +357,115 @@ void NvSNMPRequest2Edits::ControlsToValues(int which) {
     if (which != -1 && i != which) continue;
     if (!Request.Vars.IsWritable(i)) continue;
     NvSNMPVar* var = Request.Vars.GetVar(i);
-    std::string start = *var->Value;
-    if (var->Options) start = var->Options->NameToValue(start);
-    NvOctets value = NvValueTextToOctets(start, var->Syntax);
-    bool bound = false;
-    for (const auto& binding : Bindings) {
-      if (binding->VarIndex != i) continue;
-      if (!bound && var->Syntax == NvSyntax::displaystr) value.clear();
-      bound = true;
-      NvOctets field;
-      if (CollectBinding(*binding, field)) NvWriteField(value, binding->ByteOffset, field);
-    }
+    bool bound = false, input = false;
+    for (const auto& binding : Bindings)
+      if (binding->VarIndex == i && !binding->Controls.empty()) {
+        bound = true;
+        input = input || !IsDisplayOnly(binding->Controls.front());
+      }
     if (!bound) continue;
+    NvOctets value = StartBytes(i);
+    bool first = true;
+    for (const auto& binding : Bindings) {
+      if (binding->VarIndex != i || binding->Controls.empty()) continue;
+      // A label beside an input only shows the value; the input says what is written.
+      if (input && IsDisplayOnly(binding->Controls.front())) continue;
+      if (first && var->Syntax == NvSyntax::displaystr) value.clear();
+      first = false;
+      NvOctets field;
+      try {
+        if (!CollectBinding(*binding, value, field)) continue;
+      } catch (const Exception& e) {
+        // Refused typed text: say which variable, and send nothing.
+        const std::string label = Trimmed(var->Label ? var->Label : "");
+        if (e.HelpContext != NvErr::BadPartialValue || label.empty()) throw;
+        throw Exception(e.Message + " (" + label + ")", e.HelpContext);
+      }
+      // A shorter text of a field that runs to the end leaves no bytes of the old one behind.
+      if (IsRunToEnd(binding->Syntax)) value.resize(std::min(value.size(), size_t(std::max(0, binding->ByteOffset))));
+      NvWriteField(value, binding->ByteOffset, field);
+    }
     std::string text = NvOctetsToValueText(value, var->Syntax);
     if (var->Options) text = var->Options->ValueToName(text);
     *var->Value = text;
   }
 }
 
-bool NvSNMPRequest2Edits::CollectBinding(const NvSNMPBinding& binding, NvOctets& field) {
+NvOctets NvSNMPRequest2Edits::StartBytes(int index) const {
+  const NvSNMPVar* var = Request.Vars.GetVar(index);
+  NvOctets value = ValueBytes(*var);
+  if (!value.empty() || var->Value->size() > 0) return value;
+  // Emptied by CollectValues. A scalar group starts again from what was read, so that the
+  // bytes no control covers (ports past the picker's boxes) go back as they were; a table
+  // row has had its chance in ReadSelectedRow.
+  if (!ListView && size_t(index) < collectedFrom_.size()) {
+    NvSNMPVar before = *var;
+    std::string text = collectedFrom_[size_t(index)];
+    before.Value = &text;
+    value = ValueBytes(before);
+  }
+  // A port list of a new row is as long as the switch's others.
+  if (value.empty() && var->Syntax == NvSyntax::bitlist)
+    value.assign(PortBitmapTemplate(index, "").size() / 2, 0);
+  return value;
+}
+
+bool NvSNMPRequest2Edits::CollectBinding(const NvSNMPBinding& binding, const NvOctets& current, NvOctets& field) {
   const NvSNMPVar* var = Request.Vars.GetVar(binding.VarIndex);
   const bool ownField = binding.ByteOffset == 0 && binding.Syntax == var->Syntax;
   const NvOptionList* options = binding.Options ? binding.Options : (ownField ? var->Options : nullptr);
   if (binding.Controls.empty()) return false;
+  const size_t offset = size_t(std::max(0, binding.ByteOffset));
+  // The field's text as the value now holds it, "" when there is none.
+  auto currentText = [&]() -> std::string {
+    if (current.empty()) return "";
+    std::string text = NvOctetsToValueText(NvExtractField(current, binding.ByteOffset, binding.Syntax), binding.Syntax);
+    return options ? options->ValueToName(text) : text;
+  };
   TControl* first = binding.Controls.front();
   std::string text;
-  if (dynamic_cast<TLabel*>(first) || dynamic_cast<TStaticText*>(first)) {
+  if (IsDisplayOnly(first)) {
     text = first->Caption;
   } else if (dynamic_cast<TCheckBox*>(first)) {
     if (!binding.BitPositions.empty()) {
+      // The boxes change their own bits; the value's other bits and octets stay.
+      field = offset < current.size() ? NvOctets(current.begin() + long(offset), current.end()) : NvOctets();
       std::vector<bool> bits;
       for (TControl* control : binding.Controls) bits.push_back(static_cast<TCheckBox*>(control)->Checked);
-      field = NvCollectBits(binding.BitPositions, bits);
+      const NvOctets set = NvCollectBits(binding.BitPositions, bits);
+      if (field.size() < set.size()) field.resize(set.size(), 0);
+      for (size_t k = 0; k < binding.BitPositions.size() && k < bits.size(); ++k) {
+        const int p = binding.BitPositions[k];
+        if (p < 0) continue;
+        const unsigned char mask = static_cast<unsigned char>(0x80 >> (p % 8));
+        field[size_t(p / 8)] = static_cast<unsigned char>((field[size_t(p / 8)] & ~mask) | (set[size_t(p / 8)] & mask));
+      }
       return true;
     }
     const bool checked = static_cast<TCheckBox*>(first)->Checked;
-    if (options && options->GetCount() > 0)
-      text = options->GetOption(checked && options->GetCount() > 1 ? 1 : 0).Name;
-    else if (IsBooleanSyntax(binding.Syntax))
+    if (options && options->GetCount() > 0) {
+      // Untouched, the box keeps the value it stands for, such as "other" under "disabled".
+      const std::string before = currentText();
+      if (!before.empty() && OptionChecks(*options, OptionIndex(*options, before)) == checked) return false;
+      text = options->GetOption(OptionOfBox(*options, checked)).Name;
+    } else if (IsBooleanSyntax(binding.Syntax)) {
       text = checked ? "true" : "false";
-    else
+    } else {
       NvThrowError(NvErr::BadPartialSyntax);
-  } else if (auto* combo = dynamic_cast<TComboBox*>(first)) {
-    const int i = combo->ItemIndex;
-    text = i >= 0 ? combo->Items->Get(i) : combo->Text();
-  } else if (auto* group = dynamic_cast<TRadioGroup*>(first)) {
-    const int i = group->ItemIndex;
-    text = i >= 0 ? group->Items->Get(i) : std::string();
+    }
+  } else if (dynamic_cast<TComboBox*>(first) || dynamic_cast<TRadioGroup*>(first)) {
+    auto* combo = dynamic_cast<TComboBox*>(first);
+    auto* group = dynamic_cast<TRadioGroup*>(first);
+    const int i = combo ? combo->ItemIndex : group->ItemIndex;
+    if (i >= 0) {
+      text = combo ? combo->Items->Get(i) : group->Items->Get(i);
+    } else if (!current.empty()) {
+      return false;  // a value that is no option is kept, not written as 0
+    } else if (combo && combo->Style != csDropDownList) {
+      text = combo->Text();
+    } else {
+      text = "";  // no choice and no value: refused below as no number
+    }
   } else if (auto* edit = dynamic_cast<TCustomEdit*>(first)) {
     if (binding.Controls.size() == 1) {
       text = edit->GetText();
@@ -378,8 +486,9 @@ bool NvSNMPRequest2Edits::CollectBinding(const NvSNMPBinding& binding, NvOctets&
 std::string NvSNMPRequest2Edits::PortBitmapTemplate(int index, const std::string& typed) const {
   auto zeros = [](size_t digits) { return std::string(digits / 2 * 2, '0'); };
   // An emptied value would leave no ports to set; the value before emptying gives their number.
-  std::string current = *Request.Vars.GetVar(index)->Value;
-  if (current.empty() && size_t(index) < collectedFrom_.size()) current = collectedFrom_[size_t(index)];
+  auto usable = [](const std::string& text) { return text == "(NULL)" ? std::string() : text; };
+  std::string current = usable(*Request.Vars.GetVar(index)->Value);
+  if (current.empty() && size_t(index) < collectedFrom_.size()) current = usable(collectedFrom_[size_t(index)]);
   if (!current.empty()) return zeros(current.size());
 
   // A new row: the switch wants bitmaps as long as its other rows have.
@@ -436,6 +545,15 @@ std::string NvSNMPRequest2Edits::TypedPortBitmap(int index, const std::string& t
 // The list view
 
 std::vector<int> NvSNMPRequest2Edits::ColumnOrder() const {
+  // The order the columns were built in: a variable left out since (a SET of some columns)
+  // must not move the cells of the others.
+  if (ListView && !builtOrder_.empty() &&
+      std::all_of(builtOrder_.begin(), builtOrder_.end(), [&](int i) { return i < Request.Vars.GetCount(); }))
+    return builtOrder_;
+  return CurrentOrder();
+}
+
+std::vector<int> NvSNMPRequest2Edits::CurrentOrder() const {
   std::vector<int> order;
   for (int i = 0; i < Request.Vars.GetCount(); ++i)
     if (Request.Vars.IsHidden(i)) order.push_back(i);
@@ -447,9 +565,10 @@ std::vector<int> NvSNMPRequest2Edits::ColumnOrder() const {
 void NvSNMPRequest2Edits::BuildColumns() {
   if (!ListView) return;
   const int hidden = Request.Vars.GetHiddenCount();
-  const std::vector<int> order = ColumnOrder();
+  const std::vector<int> order = CurrentOrder();
   if (ListView->Columns->Count >= int(order.size())) return;
   ListView->Columns->Clear();
+  builtOrder_ = order;
   for (size_t k = 0; k < order.size(); ++k) {
     TListColumn* column = ListView->Columns->Add();
     column->Caption = std::string(Request.Vars.GetVar(order[k])->Label ? Request.Vars.GetVar(order[k])->Label : "");

@@ -25,6 +25,7 @@
 #include "NvSNMPRequest2Controls.h"
 
 class NvOptionList;
+struct NvSNMPVar;
 class TCheckBox;
 class TComboBox;
 class TControl;
@@ -54,6 +55,7 @@ class NvSNMPRequest2Edits : public NvSNMPRequest2Controls {
   void ShowRow() override;
   void CollectValues() override;
   void AfterGet() override;
+  void DetachFromWindow() override;
   virtual void OnSelectItem(TObject* Sender, TListItem* Item, bool Selected);
 
   // Binding.
@@ -101,10 +103,19 @@ class NvSNMPRequest2Edits : public NvSNMPRequest2Controls {
   NvSNMPBinding& AddBinding(int index, std::vector<TControl*> controls, std::vector<int> positions = {});
   void BindBits(int index, const std::string& positions, const std::vector<TCheckBox*>& boxes);
   void ShowBinding(const NvSNMPBinding& binding);
-  // The field's new bytes from the binding's controls; false leaves the value as it is.
-  bool CollectBinding(const NvSNMPBinding& binding, std::vector<unsigned char>& value);
-  // Variable indexes in column order: hidden ones, then visible ones.
+  // The bytes of the variable's value text; none for an empty or unreadable one.
+  static std::vector<unsigned char> ValueBytes(const NvSNMPVar& var);
+  // The field's new bytes from the binding's controls, given the value's bytes so far; false
+  // leaves the value as it is.
+  bool CollectBinding(const NvSNMPBinding& binding, const std::vector<unsigned char>& current,
+                      std::vector<unsigned char>& field);
+  // The bytes ControlsToValues starts the variable from.
+  std::vector<unsigned char> StartBytes(int index) const;
+  // Variable indexes in column order: hidden ones, then visible ones, as when the columns
+  // were built.
   std::vector<int> ColumnOrder() const;
+  // The same by the variables' flags now.
+  std::vector<int> CurrentOrder() const;
   // A zero bitmap as long as the variable's port bitmaps are: its current value, its value
   // from before collecting, the other list rows' values, else enough for the typed ports
   // and the model's.
@@ -115,4 +126,6 @@ class NvSNMPRequest2Edits : public NvSNMPRequest2Controls {
   // The values from before CollectValues emptied them: a port list typed into an edit takes
   // its number of ports from there.
   std::vector<std::string> collectedFrom_;
+  // The variable of each list column, fixed when the columns are built.
+  std::vector<int> builtOrder_;
 };

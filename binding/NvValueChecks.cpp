@@ -74,6 +74,7 @@ bool IsMacAddress(TControl* control) {
   const std::string text = TextOf(control);
   char separator = 0;
   if (text.find('-') != std::string::npos) separator = '-';
+  else if (text.find(':') != std::string::npos) separator = ':';
   else if (text.find('.') != std::string::npos) separator = '.';
   if (!separator) {
     if (text.size() != 12) return false;

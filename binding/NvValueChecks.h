@@ -14,7 +14,7 @@ bool IsMulticastIPAddress(TControl* control);
 bool IsHexKey32(TControl* control);
 // Accepts every text.
 bool CheckNothing(TControl* control);
-// Six groups of two hexadecimal digits separated by "-" or ".", or twelve hexadecimal
+// Six groups of two hexadecimal digits separated by "-", ":" or ".", or twelve hexadecimal
 // digits; no message.
 bool IsMacAddress(TControl* control);
 // After IsMacAddress: a group address other than the broadcast address and other than a

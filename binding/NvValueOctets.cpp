@@ -1,5 +1,7 @@
 #include "NvValueOctets.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -18,7 +20,7 @@ namespace {
 const char* const kNull = "(NULL)";
 
 // Leading blanks, a sign and the digits up to the first other character, modulo 2^32; 0
-// when there is no number.
+// when there is no number. Only for texts this program made (bit positions, shown values).
 uint32_t LeadingNumber(const std::string& text) {
   size_t i = 0;
   while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
@@ -27,6 +29,38 @@ uint32_t LeadingNumber(const std::string& text) {
   uint32_t v = 0;
   for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) v = v * 10u + uint32_t(text[i] - '0');
   return negative ? 0u - v : v;
+}
+
+[[noreturn]] void RefuseText(const std::string& text) {
+  NvThrowError(NvErr::BadPartialValue, NvErrorText(NvErr::BadPartialValue) + " \"" + text + "\"");
+}
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// A typed whole number: blanks, a sign, digits, then blanks only, within low..high; any
+// other text is refused (-518) rather than read as some other number.
+int64_t WholeNumber(const std::string& text, int64_t low, int64_t high) {
+  size_t i = 0;
+  while (i < text.size() && IsBlank(text[i])) ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
+  const size_t digits = i;
+  uint64_t v = 0;
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+    if (v > (uint64_t(1) << 40)) RefuseText(text);
+    v = v * 10u + uint64_t(text[i] - '0');
+  }
+  if (i == digits) RefuseText(text);
+  while (i < text.size() && IsBlank(text[i])) ++i;
+  if (i != text.size()) RefuseText(text);
+  const int64_t n = negative ? -int64_t(v) : int64_t(v);
+  if (n < low || n > high) RefuseText(text);
+  return n;
+}
+
+uint32_t Whole32(const std::string& text, int syntax) {
+  if (syntax == NvSyntax::integer) return uint32_t(int32_t(WholeNumber(text, INT32_MIN, INT32_MAX)));
+  return uint32_t(WholeNumber(text, 0, UINT32_MAX));
 }
 
 void PutLE(NvOctets& out, uint64_t v, int n) {
@@ -47,7 +81,7 @@ void PutBE16(NvOctets& out, uint32_t v) {
 uint32_t GetBE16(const NvOctets& b) { return (uint32_t(b[0]) << 8) | b[1]; }
 
 NvOctets HexBytes(const std::string& text) {
-  const std::string bytes = OctetStr::from_hex_string(OctetStr(text.c_str())).bytes();
+  const std::string bytes = NvHexTextToBytes(text);
   return NvOctets(bytes.begin(), bytes.end());
 }
 
@@ -61,9 +95,16 @@ std::string Hex(const NvOctets& b, size_t from = 0, size_t count = std::string::
   return out;
 }
 
+// Four dotted whole numbers 0 to 255; anything else is no address and is refused.
 NvOctets DottedBytes(const std::string& text) {
+  const std::vector<std::string> parts = NvSplit(text, '.');
+  if (parts.size() != 4) RefuseText(text);
   NvOctets out;
-  for (const std::string& part : NvSplit(text, '.')) out.push_back(static_cast<unsigned char>(LeadingNumber(part)));
+  try {
+    for (const std::string& part : parts) out.push_back(static_cast<unsigned char>(WholeNumber(part, 0, 255)));
+  } catch (const Exception&) {
+    RefuseText(text);
+  }
   return out;
 }
 
@@ -74,6 +115,18 @@ std::string Dotted(const NvOctets& b, size_t count) {
     out += std::to_string(i < b.size() ? b[i] : 0);
   }
   return out;
+}
+
+// A typed real number: the whole text but for blanks around it.
+double Real(const std::string& text) {
+  const char* begin = text.c_str();
+  char* end = nullptr;
+  const double v = std::strtod(begin, &end);
+  if (end == begin) RefuseText(text);
+  for (const char* p = end; *p; ++p)
+    if (!IsBlank(*p)) RefuseText(text);
+  if (!std::isfinite(v)) RefuseText(text);
+  return v;
 }
 
 NvOctets DoubleBytes(double v) {
@@ -101,6 +154,17 @@ bool IsRunToEnd(int syntax) {
   }
 }
 
+// Syntaxes sent as an OCTET STRING, which may be empty.
+bool IsOctetString(int syntax) {
+  switch (syntax) {
+    case NvSyntax::bitstr: case NvSyntax::octetstr: case NvSyntax::opaque: case NvSyntax::bitlist:
+    case NvSyntax::displaystr: case NvSyntax::macaddress: case NvSyntax::ipv6address: case NvSyntax::inetaddress:
+      return true;
+    default:
+      return false;
+  }
+}
+
 // Bytes of a field of the syntax; -1 for the run-to-the-end syntaxes; throws -511.
 int FieldSize(int syntax, size_t valueSize) {
   switch (syntax) {
@@ -121,15 +185,25 @@ int FieldSize(int syntax, size_t valueSize) {
   }
 }
 
+// One octet's one or two hexadecimal digits; an empty part is a zero octet.
 std::string Pad2(const std::string& part) {
-  if (part.empty()) return "00";
-  if (part.size() == 1) return "0" + part;
-  return part;
+  if (part.size() > 2 || part.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) RefuseText(part);
+  return std::string(2 - part.size(), '0') + part;
 }
 
-std::string JoinOctets(const std::vector<std::string>& parts, size_t count) {
+// The octets of the first count parts. whole: every part is needed (an address), so all
+// empty gives no value and some empty is refused; otherwise empty parts at the end are no
+// octets, so that clearing the last edits shortens the value.
+std::string JoinOctets(const std::vector<std::string>& parts, size_t count, bool whole) {
+  count = std::min(count, parts.size());
+  size_t used = count;
+  while (used > 0 && parts[used - 1].empty()) --used;
+  if (whole && used == 0) return "";
   std::string out;
-  for (size_t i = 0; i < count && i < parts.size(); ++i) out += Pad2(parts[i]);
+  for (size_t i = 0; i < (whole ? count : used); ++i) {
+    if (whole && parts[i].empty()) RefuseText(parts[i]);
+    out += Pad2(parts[i]);
+  }
   return out;
 }
 
@@ -155,24 +229,34 @@ NvOctets NvValueTextToOctets(const std::string& text, int syntax) {
   switch (syntax) {
     case NvSyntax::boolean: PutLE(out, text == "true" ? 1 : 0, 4); break;
     case NvSyntax::integer: case NvSyntax::counter: case NvSyntax::guage: case NvSyntax::uinteger:
-      PutLE(out, LeadingNumber(text), 4);
+      PutLE(out, Whole32(text, syntax), 4);
       break;
     case NvSyntax::bitstr: case NvSyntax::octetstr: case NvSyntax::opaque: case NvSyntax::bitlist:
-    case NvSyntax::macaddress: case NvSyntax::ipv6address:
+    case NvSyntax::ipv6address:
       return HexBytes(text);
+    case NvSyntax::macaddress: return text.empty() ? NvOctets() : HexBytes(NvMacTextToHex(text));
     case NvSyntax::objectid:
-      if (!text.empty())
-        for (const std::string& part : NvSplit(text, '.')) PutLE(out, LeadingNumber(part), 4);
+      if (!text.empty()) {
+        try {
+          for (const std::string& part : NvSplit(text, '.')) PutLE(out, uint32_t(WholeNumber(part, 0, UINT32_MAX)), 4);
+        } catch (const Exception&) {
+          RefuseText(text);
+        }
+      }
       break;
     case NvSyntax::ipaddress: case NvSyntax::nsapaddr: return DottedBytes(text);
     case NvSyntax::timeticks: PutLE(out, uint32_t(TimeTicks(text.c_str())), 4); break;
     case NvSyntax::counter64: {
-      const double v = std::strtod(text.c_str(), nullptr);
-      const uint64_t c = v <= 0 ? 0 : v >= 18446744073709551615.0 ? UINT64_MAX : uint64_t(v);
-      PutLE(out, c, 8);
+      // Through a double a counter above 2^53 would come back as another number.
+      try {
+        PutLE(out, NvReadUInt64(text), 8);
+      } catch (const Exception&) {
+        RefuseText(text);
+      }
+      if (text.find_first_of("0123456789") == std::string::npos) RefuseText(text);
       break;
     }
-    case NvSyntax::double_: return DoubleBytes(std::strtod(text.c_str(), nullptr));
+    case NvSyntax::double_: return DoubleBytes(Real(text));
     case NvSyntax::datetime: {
       NvDateTime t(text);
       t.SwapYearBytes();
@@ -182,12 +266,17 @@ NvOctets NvValueTextToOctets(const std::string& text, int syntax) {
     case NvSyntax::bcdatetime: return DoubleBytes(NvTextToDateTimeReal(text));
     case NvSyntax::displaystr: out.assign(text.begin(), text.end()); break;
     case NvSyntax::inetaddress:
-      if (text != kNull && text.size() <= 16) return DottedBytes(text);
+      if (text.empty() || text == kNull) return {};  // an address of unknown type stays empty
+      if (text.size() <= 16) return DottedBytes(text);
       return HexBytes(text);
     case NvSyntax::bool8: out.push_back(text == "true" ? 1 : 0); break;
-    case NvSyntax::int8: case NvSyntax::uint8: out.push_back(static_cast<unsigned char>(LeadingNumber(text))); break;
+    // The signed packed fields read back unsigned (int16 FFFF shows 65535), so both take
+    // either form.
+    case NvSyntax::int8: out.push_back(static_cast<unsigned char>(WholeNumber(text, -128, 255))); break;
+    case NvSyntax::uint8: out.push_back(static_cast<unsigned char>(WholeNumber(text, 0, 255))); break;
     case NvSyntax::bool16: PutBE16(out, text == "true" ? 1 : 0); break;
-    case NvSyntax::int16: case NvSyntax::uint16: PutBE16(out, LeadingNumber(text) & 0xFFFF); break;
+    case NvSyntax::int16: PutBE16(out, uint32_t(WholeNumber(text, -32768, 65535)) & 0xFFFF); break;
+    case NvSyntax::uint16: PutBE16(out, uint32_t(WholeNumber(text, 0, 65535))); break;
     default: NvThrowError(NvErr::BadSyntax);
   }
   return out;
@@ -196,7 +285,8 @@ NvOctets NvValueTextToOctets(const std::string& text, int syntax) {
 std::string NvOctetsToValueText(const NvOctets& b, int syntax) {
   if (syntax == NvSyntax::null) return kNull;
   const int size = FieldSize(syntax, b.size());  // throws -511
-  if (b.empty()) return syntax == NvSyntax::displaystr ? "" : kNull;
+  // An empty string stays one: "(NULL)" would be sent as NULL, which the switch refuses.
+  if (b.empty()) return IsOctetString(syntax) ? "" : kNull;
   size_t minimum = 1;
   if (syntax == NvSyntax::objectid || syntax == NvSyntax::inetaddress) minimum = 0;
   else if (syntax == NvSyntax::ipaddress || syntax == NvSyntax::nsapaddr) minimum = 4;
@@ -264,6 +354,12 @@ bool NvValueToParts(const std::string& value, int syntax, int controlCount, std:
   parts.clear();
   const size_t have = controlCount > 0 ? size_t(controlCount) : 0;
   const bool null = value == kNull;
+  // No value (an empty cell of a sparse row): every edit is emptied, not left as it was.
+  auto blanks = [&](size_t need) {
+    NeedControls(have, need);
+    parts.assign(need, std::string());
+    return true;
+  };
   switch (syntax) {
     case NvSyntax::bitstr: case NvSyntax::octetstr: case NvSyntax::opaque: {
       const NvOctets b = NvValueTextToOctets(value, syntax);
@@ -280,6 +376,7 @@ bool NvValueToParts(const std::string& value, int syntax, int controlCount, std:
     case NvSyntax::ipaddress: case NvSyntax::nsapaddr: {
       NeedControls(have, 4);
       if (null) return false;
+      if (value.empty()) return blanks(4);
       const NvOctets b = DottedBytes(value);
       for (size_t i = 0; i < 4; ++i) parts.push_back(std::to_string(i < b.size() ? b[i] : 0));
       return true;
@@ -287,6 +384,7 @@ bool NvValueToParts(const std::string& value, int syntax, int controlCount, std:
     case NvSyntax::timeticks: {
       NeedControls(have, 5);
       if (null) return false;
+      if (value.empty()) return blanks(5);
       const uint32_t t = TimeTicks(value.c_str());
       parts = {std::to_string(t / 8640000u), std::to_string(t % 8640000u / 360000u),
                std::to_string(t % 360000u / 6000u), std::to_string(t % 6000u / 100u), std::to_string(t % 100u)};
@@ -296,6 +394,7 @@ bool NvValueToParts(const std::string& value, int syntax, int controlCount, std:
       const size_t need = syntax == NvSyntax::macaddress ? 6 : 16;
       NeedControls(have, need);
       if (null) return false;
+      if (value.empty()) return blanks(need);
       const NvOctets b = NvValueTextToOctets(value, syntax);
       for (size_t i = 0; i < need && i < b.size(); ++i) parts.push_back(ByteHex(b[i]));
       return true;
@@ -303,6 +402,7 @@ bool NvValueToParts(const std::string& value, int syntax, int controlCount, std:
     case NvSyntax::datetime: {
       NeedControls(have, 10);
       if (null) return false;
+      if (value.empty()) return blanks(10);
       const NvDateTime t(value);
       parts = {std::to_string(t.Year), std::to_string(t.Month), std::to_string(t.Day),
                std::to_string(t.Hour), std::to_string(t.Minutes), std::to_string(t.Seconds),
@@ -313,6 +413,7 @@ bool NvValueToParts(const std::string& value, int syntax, int controlCount, std:
     case NvSyntax::bcdatetime: {
       NeedControls(have, 7);
       if (null) return false;
+      if (value.empty()) return blanks(7);
       // Normalised through the date-time real, so a bad text fails as the conversion does.
       const std::string text = NvDateTimeRealToText(NvTextToDateTimeReal(value));
       int f[6] = {0, 0, 0, 0, 0, 0};
@@ -325,6 +426,7 @@ bool NvValueToParts(const std::string& value, int syntax, int controlCount, std:
       NeedControls(have, 4);
       if (have > 16) NvThrowError(NvErr::TooFewControls);
       if (null) return false;
+      if (value.empty()) return blanks(have == 16 ? 16 : 4);
       const NvOctets b = NvValueTextToOctets(value, syntax);
       if (have == 16) {
         for (size_t i = 0; i < 16 && i < b.size(); ++i) parts.push_back(ByteHex(b[i]));
@@ -341,53 +443,68 @@ bool NvValueToParts(const std::string& value, int syntax, int controlCount, std:
 }
 
 std::string NvPartsToValue(const std::vector<std::string>& parts, int syntax) {
-  auto number = [&](size_t i) { return LeadingNumber(i < parts.size() ? parts[i] : ""); };
+  auto number = [&](size_t i, int64_t high) { return uint32_t(WholeNumber(i < parts.size() ? parts[i] : "", 0, high)); };
+  auto allEmpty = [&](size_t count) {
+    for (size_t i = 0; i < count && i < parts.size(); ++i)
+      if (!parts[i].empty()) return false;
+    return true;
+  };
+  auto dotted = [&] {
+    std::string out;
+    for (size_t i = 0; i < 4; ++i) out += (i ? "." : "") + std::to_string(number(i, 255));
+    return out;
+  };
   switch (syntax) {
     case NvSyntax::bitstr: case NvSyntax::octetstr: case NvSyntax::opaque:
-      return JoinOctets(parts, parts.size());
+      return JoinOctets(parts, parts.size(), false);
     case NvSyntax::objectid: {
+      if (allEmpty(parts.size())) return "";
       std::string out;
-      for (size_t i = 0; i < parts.size(); ++i) out += (i ? "." : "") + std::to_string(number(i));
+      for (size_t i = 0; i < parts.size(); ++i) out += (i ? "." : "") + std::to_string(number(i, UINT32_MAX));
       return out;
     }
     case NvSyntax::ipaddress: case NvSyntax::nsapaddr:
       NeedControls(parts.size(), 4);
-      return std::to_string(number(0)) + "." + std::to_string(number(1)) + "." + std::to_string(number(2)) + "." +
-             std::to_string(number(3));
+      return dotted();
     case NvSyntax::timeticks: {
       NeedControls(parts.size(), 5);
-      const uint32_t t = number(0) * 8640000u + number(1) * 360000u + number(2) * 6000u + number(3) * 100u + number(4);
-      return TimeTicks(t).get_printable();
+      const uint64_t t = uint64_t(number(0, 49710)) * 8640000u + uint64_t(number(1, UINT32_MAX)) * 360000u +
+                         uint64_t(number(2, UINT32_MAX)) * 6000u + uint64_t(number(3, UINT32_MAX)) * 100u +
+                         number(4, UINT32_MAX);
+      if (t > UINT32_MAX) RefuseText(parts[0]);
+      return TimeTicks(uint32_t(t)).get_printable();
     }
-    case NvSyntax::macaddress: NeedControls(parts.size(), 6); return JoinOctets(parts, 6);
-    case NvSyntax::ipv6address: NeedControls(parts.size(), 16); return JoinOctets(parts, 16);
+    case NvSyntax::macaddress: NeedControls(parts.size(), 6); return JoinOctets(parts, 6, true);
+    case NvSyntax::ipv6address: NeedControls(parts.size(), 16); return JoinOctets(parts, 16, true);
     case NvSyntax::datetime: {
       NeedControls(parts.size(), 10);
+      const std::string& direction = parts[7];
+      if (direction.size() > 1 || (direction != "" && direction != "+" && direction != "-")) RefuseText(direction);
       NvDateTime t;
-      t.Year = uint16_t(number(0));
-      t.Month = uint8_t(number(1));
-      t.Day = uint8_t(number(2));
-      t.Hour = uint8_t(number(3));
-      t.Minutes = uint8_t(number(4));
-      t.Seconds = uint8_t(number(5));
-      t.DeciSeconds = uint8_t(number(6));
-      t.Direction = parts[7].empty() ? '+' : parts[7][0];
-      t.UtcHours = uint8_t(number(8));
-      t.UtcMinutes = uint8_t(number(9));
+      t.Year = uint16_t(number(0, 65535));
+      t.Month = uint8_t(number(1, 255));
+      t.Day = uint8_t(number(2, 255));
+      t.Hour = uint8_t(number(3, 255));
+      t.Minutes = uint8_t(number(4, 255));
+      t.Seconds = uint8_t(number(5, 255));
+      t.DeciSeconds = uint8_t(number(6, 255));
+      t.Direction = direction.empty() ? '+' : direction[0];
+      t.UtcHours = uint8_t(number(8, 255));
+      t.UtcMinutes = uint8_t(number(9, 255));
       return t.ToString();
     }
     case NvSyntax::bcdatetime: {
       NeedControls(parts.size(), 7);
       char buf[64];
-      std::snprintf(buf, sizeof buf, "%04u/%02u/%02u %02u:%02u:%02u", number(0), number(1), number(2), number(3),
-                    number(4), number(5));
+      std::snprintf(buf, sizeof buf, "%04u/%02u/%02u %02u:%02u:%02u", number(0, 9999), number(1, 12), number(2, 31),
+                    number(3, 23), number(4, 59), number(5, 59));
       return NvDateTimeRealToText(NvTextToDateTimeReal(buf));
     }
     case NvSyntax::inetaddress:
       NeedControls(parts.size(), 4);
-      if (parts.size() >= 16) return JoinOctets(parts, 16);
-      return std::to_string(number(0)) + "." + std::to_string(number(1)) + "." + std::to_string(number(2)) + "." +
-             std::to_string(number(3));
+      if (parts.size() >= 16) return JoinOctets(parts, 16, true);
+      if (allEmpty(4)) return "";
+      return dotted();
     default:
       NeedControls(parts.size(), 1);
       return parts[0];

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "ComCtrls.h"
+#include "Dialogs.h"
 #include "Jpeg.h"
 #include "NvSNMPRequest2Edits.h"
 #include "NvSNMPRequest2Leds.h"
@@ -20,17 +21,24 @@ const TRgbPixels& Pixels(const char* name) {
   auto found = cache.find(name);
   if (found != cache.end()) return found->second;
   TRgbPixels pixels;
-  DecodeJpegFile(PanelResourcePath(name), pixels);  // a missing picture stays empty
+  const std::string path = PanelResourcePath(name);
+  if (!DecodeJpegFile(path, pixels)) {
+    // The panel still works without its pictures; say so once rather than for every one.
+    static bool told = false;
+    if (!told) {
+      told = true;
+      ShowMessage("The picture \"" + path + "\" could not be read; the front panel is shown without it.");
+    }
+  }
   return cache.emplace(name, std::move(pixels)).first->second;
 }
 
-// Marks the request inactive, waits while a reply is outstanding, and frees it.
+// Marks the request inactive and frees it once no reply is outstanding; the member is null.
 template <class R>
 void StopAndFree(R*& request) {
-  if (!request) return;
   R* r = request;
   request = nullptr;
-  if (r->StopAndWait([r] { delete r; })) delete r;
+  NvSNMPRequest2Controls::Release(r);
 }
 
 }  // namespace

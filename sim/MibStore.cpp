@@ -229,6 +229,13 @@ void MibStore::loadTables(const std::string& path) {
       else
         throw std::invalid_argument("unknown row style '" + style + "'");
       while (ss >> word) {
+        // index:<col>=<n>: a readable index column, the row index's n-th sub-identifier
+        if (word.rfind("index:", 0) == 0 && word.find('=') != std::string::npos) {
+          const size_t at = word.find('=');
+          const auto col = static_cast<uint32_t>(parseUnsigned(word.substr(6, at - 6), 0xffffffffu));
+          spec.indexColumns[col] = static_cast<size_t>(parseUnsigned(word.substr(at + 1), 128));
+          continue;
+        }
         // default:<col>=<TAG>:<VALUE>
         size_t eq = word.find('='), colon = word.find(':', eq == std::string::npos ? 0 : eq);
         if (word.rfind("default:", 0) != 0 || eq == std::string::npos || colon == std::string::npos)
@@ -420,6 +427,10 @@ int MibStore::prepareSet(const std::vector<VarBind>& vbs, Map& result, size_t& e
                                                    : (row.createValue == 4 ? 1 : 2);
     result[columnOid(t, t.statusColumn, key.index)] = Object{Value::integer(status), true};
     for (const auto& [col, value] : t.defaults) result.try_emplace(columnOid(t, col, key.index), Object{value, true});
+    // As an agent does, a new row reads its index columns that are not "not-accessible".
+    for (const auto& [col, n] : t.indexColumns)
+      if (n >= 1 && n <= key.index.size())
+        result.try_emplace(columnOid(t, col, key.index), Object{Value::integer(key.index[n - 1]), false});
   }
   for (const auto& key : deletions) {
     const TableSpec& t = *key.table;

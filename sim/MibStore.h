@@ -61,6 +61,7 @@ struct TableSpec {
   uint32_t statusColumn = 0;
   RowStyle style = RowStyle::RowStatus;
   std::map<uint32_t, Value> defaults;  // column -> value a new row gets when the SET lacks it
+  std::map<uint32_t, size_t> indexColumns;  // readable index column -> its sub-identifier (1-based)
 };
 
 struct VarBind {

@@ -14,19 +14,26 @@ namespace {
 
 using Ids = std::vector<uint32_t>;
 
-// Sign and magnitude of a decimal text; false when the magnitude exceeds limit.
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// Sign and magnitude of a decimal text; false when the magnitude exceeds limit, or when
+// anything but blanks follows the digits ("1x" must not become 1). A blank text is 0.
 bool ReadDecimal(const std::string& text, bool& negative, uint64_t& magnitude, uint64_t limit) {
   size_t p = 0;
-  while (p < text.size() && (text[p] == ' ' || text[p] == '\t')) ++p;
+  while (p < text.size() && IsBlank(text[p])) ++p;
   negative = false;
-  if (p < text.size() && (text[p] == '+' || text[p] == '-')) negative = text[p++] == '-';
   magnitude = 0;
+  if (p == text.size()) return true;
+  if (text[p] == '+' || text[p] == '-') negative = text[p++] == '-';
+  const size_t digits = p;
   for (; p < text.size() && text[p] >= '0' && text[p] <= '9'; ++p) {
     const uint64_t digit = uint64_t(text[p] - '0');
     if (magnitude > (limit - digit) / 10) return false;
     magnitude = magnitude * 10 + digit;
   }
-  return true;
+  if (p == digits) return false;
+  while (p < text.size() && IsBlank(text[p])) ++p;
+  return p == text.size();
 }
 
 [[noreturn]] void RefuseValue() { NvThrowError(NvErr::BadPartialValue); }
@@ -216,6 +223,29 @@ std::string RawText(const NvSNMPVar& var, const Vb& vb) {
 
 }  // namespace
 
+std::string NvHexTextToBytes(const std::string& text) {
+  OctetStr bytes;
+  if (!OctetStr::from_hex_string(OctetStr(text), bytes))
+    NvThrowError(NvErr::BadPartialValue, NvErrorText(NvErr::BadPartialValue) + " \"" + text + "\"");
+  return bytes.bytes();
+}
+
+std::string NvMacTextToHex(const std::string& text) {
+  std::string digits;
+  std::string separators;
+  for (char c : text) {
+    if (c != '-' && c != ':' && c != '.') digits += c;
+    else if (separators.find(c) == std::string::npos) separators += c;
+  }
+  OctetStr bytes;
+  if (digits.size() != 12 || separators.size() > 1 || !OctetStr::from_hex_string(OctetStr(digits), bytes)) {
+    std::string message = NvCommonErrors.Text(23);  // "Please enter a valid MAC address!"
+    message.erase(0, message.find_first_not_of(' '));
+    NvThrowError(NvErr::BadPartialValue, message + " \"" + text + "\"");
+  }
+  return digits;
+}
+
 int32_t NvReadInt32(const std::string& text) {
   bool negative;
   uint64_t m;
@@ -270,8 +300,11 @@ void NvTextToVb(const NvSNMPVar& var, Vb& vb) {
       vb.set_value(NvReadInt32(text));
       break;
     case NvSyntax::bitstr: case NvSyntax::octetstr: case NvSyntax::opaque: case NvSyntax::bitlist:
-    case NvSyntax::macaddress: case NvSyntax::ipv6address:
-      vb.set_value(OctetStr::from_hex_string(OctetStr(text)));
+    case NvSyntax::ipv6address:
+      vb.set_value(OctetStr(NvHexTextToBytes(text)));
+      break;
+    case NvSyntax::macaddress:  // an empty address stays empty; any other is six bytes
+      vb.set_value(OctetStr(text.empty() ? text : NvHexTextToBytes(NvMacTextToHex(text))));
       break;
     case NvSyntax::objectid: {
       Oid o(text.c_str());
@@ -308,7 +341,7 @@ void NvTextToVb(const NvSNMPVar& var, Vb& vb) {
       break;
     case NvSyntax::inetaddress: {
       if (text.size() >= 32) {
-        vb.set_value(OctetStr::from_hex_string(OctetStr(text)));
+        vb.set_value(OctetStr(NvHexTextToBytes(text)));
       } else if (text.empty()) {
         vb.set_value(OctetStr());  // an address of unknown type
       } else {
@@ -473,7 +506,7 @@ Ids NvEncodeIndexValue(const NvSNMPVar& var, bool last) {
       out.push_back(uint32_t(TimeTicks(t.c_str())));
       break;
     case NvSyntax::bitstr: case NvSyntax::octetstr: case NvSyntax::opaque: case NvSyntax::bitlist:
-      bytesOf(!implied, OctetStr::from_hex_string(OctetStr(t)).bytes());
+      bytesOf(!implied, NvHexTextToBytes(t));
       break;
     case NvSyntax::displaystr:
       bytesOf(!(last && implied), t.substr(0, t.find('\0')));
@@ -491,14 +524,11 @@ Ids NvEncodeIndexValue(const NvSNMPVar& var, bool last) {
       out.assign(b, b + 4);
       break;
     }
-    case NvSyntax::macaddress: {
-      const std::string bytes = OctetStr::from_hex_string(OctetStr(t)).bytes();
-      if (bytes.size() < 6) IncompleteIndex();
-      AppendBytes(out, bytes.substr(0, 6));
+    case NvSyntax::macaddress:
+      AppendBytes(out, NvHexTextToBytes(NvMacTextToHex(t)));
       break;
-    }
     case NvSyntax::ipv6address: {
-      const std::string bytes = OctetStr::from_hex_string(OctetStr(t)).bytes();
+      const std::string bytes = NvHexTextToBytes(t);
       if (last && implied) {
         AppendBytes(out, bytes);
       } else {
@@ -530,12 +560,12 @@ Ids NvEncodeIndexValue(const NvSNMPVar& var, bool last) {
         if (!ParseIPv4(t, b)) IncompleteIndex();
         out = {4, b[0], b[1], b[2], b[3]};
       } else if (len <= 32 || len > 69) {
-        const std::string bytes = OctetStr::from_hex_string(OctetStr("10" + t)).bytes();
+        const std::string bytes = NvHexTextToBytes("10" + t);
         if (bytes.size() < 17) IncompleteIndex();
         AppendBytes(out, bytes.substr(0, 17));
       } else {
         // 32 digits of an IPv6 address, then a zone of four digits after an optional "%".
-        const std::string bytes = OctetStr::from_hex_string(OctetStr(t.substr(0, 32))).bytes();
+        const std::string bytes = NvHexTextToBytes(t.substr(0, 32));
         if (bytes.size() < 16) IncompleteIndex();
         bytesOf(true, bytes.substr(0, 16));
         if (len > 34) {

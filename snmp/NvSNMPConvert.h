@@ -18,11 +18,19 @@
 #include "NvSNMPVar.h"
 #include "Snmp.h"
 
-// Decimal input: leading blanks, an optional sign, the digits up to the first other
-// character; an empty text gives 0. A number outside the type's range is refused (-518).
+// Decimal input: leading blanks, an optional sign, the digits, then blanks only; a blank
+// text gives 0. Other text ("1x", "ten") and a number outside the type's range are refused
+// (-518).
 int32_t NvReadInt32(const std::string& text);
 uint32_t NvReadUInt32(const std::string& text);
 uint64_t NvReadUInt64(const std::string& text);
+
+// The bytes of a hexadecimal text (blanks ignored); a text with any other character is
+// refused (-518).
+std::string NvHexTextToBytes(const std::string& text);
+// A MAC address as its 12 hexadecimal digits: "-", ":" and "." separators are dropped; a
+// text that is not 12 digits then is refused with the MAC address message (-518).
+std::string NvMacTextToHex(const std::string& text);
 
 // The value text of a binding for the variable's syntax, option names applied.
 std::string NvVbToText(const NvSNMPVar& var, const Vb& vb);

@@ -64,19 +64,9 @@ bool TFeatureDialog::WaitSetCompleted(NvSNMPRequest2Controls* request) {
   return completed;
 }
 
-void TFeatureDialog::FreeRequest(NvSNMPRequest2Controls* request) {
-  request->Stop();
-  // Outstanding replies (a walk, or SETs in flight beside it) are waited for here, so none
-  // reaches the window after it has gone; the bound is the request's own time-out.
-  const auto limit = std::chrono::milliseconds(request->Request.TimeOut * 10 * (request->Request.Retries + 1) +
-                                               NvSNMPRequest::kDestroyWaitMs);
-  const auto start = std::chrono::steady_clock::now();
-  while ((request->Busy || request->Request.PendingReplies > 0) && std::chrono::steady_clock::now() - start < limit) {
-    Application->ProcessMessages();
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
-  }
-  delete request;
-}
+// No reply reaches the window after it has gone: outstanding ones are waited for, and a
+// binding still waiting after that goes with its last reply.
+void TFeatureDialog::FreeRequest(NvSNMPRequest2Controls* request) { NvSNMPRequest2Controls::Release(request); }
 
 // ---------------------------------------------------------------------------------------
 // Failures
@@ -187,17 +177,26 @@ void TFeatureDialog::RefreshAll(const char* notCompleteText) {
   IdleButtons();
 }
 
-bool TFeatureDialog::WriteAndReread(std::span<const NvSetStep> steps, NvAfterFailedSet afterFailure) {
+bool TFeatureDialog::WriteAndReread(std::span<const NvSetStep> steps) {
   if (!Table) return false;
   DataComplete = 0;
   Table->Request.Active = 1;
-  return Guarded(
+  bool taken = false;
+  const bool ranThrough = Guarded(
       [&] {
-        SendSetSequence(Table, steps, afterFailure);
+        taken = SendSetSequence(Table, steps);
         StartWalk(Table);
         ClearDetailControls();
       },
       [&] { DataComplete = 1; });
+  return ranThrough && taken;
+}
+
+bool TFeatureDialog::DeleteAllowed(const char* notCompleteText, const char* question) {
+  if (!WriteAllowed(notCompleteText)) return false;
+  if (!List || !List->Selected()) return false;
+  if (question && MessageDlg(question, mtConfirmation, mbOKCancel, 0) != mrOk) return false;
+  return List->Selected() != nullptr && DataComplete != 0 && !Table->Busy;
 }
 
 void TFeatureDialog::StopWalk() {

@@ -133,9 +133,13 @@ class TFeatureDialog : public TForm {
   // controls cleared and the idle button states.
   void RefreshAll(const char* notCompleteText = nullptr);
   // The write steps of Set, Add and Delete: DataComplete 0, the SETs in order (each carrying
-  // only its variables), the walk again, ClearDetailControls. On an exception the access words
-  // are back, DataComplete is 1 and the message is in panel 0. False after an exception.
-  bool WriteAndReread(std::span<const NvSetStep> steps, NvAfterFailedSet afterFailure = NvAfterFailedSet::GoOn);
+  // only its variables, each sent once the one before was taken), the walk again,
+  // ClearDetailControls. On an exception the access words are back, DataComplete is 1 and the
+  // message is in panel 0. False after an exception or a refused step.
+  bool WriteAndReread(std::span<const NvSetStep> steps);
+  // The guards of a Delete: WriteAllowed, a selected row, and the question answered with OK
+  // when there is one; the selection is looked at again after the question.
+  bool DeleteAllowed(const char* notCompleteText, const char* question = nullptr);
   // StopHandler: the walk ends at its next reply (GetCompleted then runs).
   void StopWalk();
   // CloseGuard: false, after the message, while a walk runs.

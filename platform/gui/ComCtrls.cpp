@@ -325,6 +325,7 @@ void TListItems::Delete(int index) {
   selected.erase(std::remove(selected.begin(), selected.end(), item), selected.end());
   delete item;
   --view_->quiet_;
+  view_->ItemChanged(nullptr, ctState);  // the count has changed
 }
 
 void TListItems::Clear() {
@@ -338,6 +339,8 @@ void TListItems::Clear() {
     delete item;
   }
   --view_->quiet_;
+  // A count shown beside the list follows a read that brings no rows.
+  if (!items.empty()) view_->ItemChanged(nullptr, ctState);
 }
 
 void TListItems::BeginUpdate() { TreeOf(view_)->setUpdatesEnabled(false); }

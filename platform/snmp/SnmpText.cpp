@@ -1,4 +1,5 @@
 // The program's own text forms of octet strings and TimeTicks (not the library's).
+#include <cctype>
 #include <cstdio>
 #include <cstring>
 
@@ -98,6 +99,17 @@ OctetStr OctetStr::from_hex_string(const OctetStr& hex) {
   if (n % 2 == 1) out += char(HexDigit(t[i++]));
   for (; i + 1 < n; i += 2) out += char(HexPair(t[i], t[i + 1]));
   return OctetStr(out);
+}
+
+bool OctetStr::from_hex_string(const OctetStr& hex, OctetStr& out) {
+  std::string t;
+  for (char c : hex.bytes())
+    if (c != ' ') t += c;
+  const bool zone = t.size() >= 35 && t.size() <= 37 && t[32] == '%';
+  for (size_t i = 0; i < t.size(); ++i)
+    if (!std::isxdigit(static_cast<unsigned char>(t[i])) && !(zone && i == 32)) return false;
+  out = from_hex_string(hex);
+  return true;
 }
 
 TimeTicks::TimeTicks(const char* text) : ticks_(ParseTicks(text)) {}

@@ -46,6 +46,8 @@ const CheckCase kCases[] = {
     {"CheckNothing", CheckNothing, "anything at all", true, nullptr},
     {"IsMacAddress", IsMacAddress, "00-11-22-33-44-55", true, nullptr},
     {"IsMacAddress", IsMacAddress, "00.11.22.33.44.55", true, nullptr},
+    {"IsMacAddress", IsMacAddress, "00:11:22:33:44:55", true, nullptr},
+    {"IsMacAddress", IsMacAddress, "00:11-22-33-44-55", false, nullptr},
     {"IsMacAddress", IsMacAddress, "00112233aAbB", true, nullptr},
     {"IsMacAddress", IsMacAddress, "00-11-22-33-44", false, nullptr},
     {"IsMacAddress", IsMacAddress, "0011223344", false, nullptr},

@@ -150,6 +150,27 @@ TEST_F(EditWindow, RefusedValueBringsBackTheValueTheBindingShowed) {
   ASSERT_EQ(boxes.Calls().size(), 1u);
 }
 
+// The switch holds a value the format would refuse: leaving it untouched is no error, and a
+// refused entry puts it back once, without holding the focus.
+TEST_F(EditWindow, ShownValueTheFormatRefusesLetsTheFocusGo) {
+  NvEditConstraint constraint(form, 1);
+  constraint.SetFormat("%i{n1x10}", {edit});
+  constraint.ShowAcceptedText(edit, "42");
+  Leave();
+  EXPECT_TRUE(next->Focused());
+  EXPECT_TRUE(boxes.Calls().empty());
+
+  edit->SetFocus();
+  ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return edit->Focused(); }, kWindowWaitMs));
+  edit->Text = "11";
+  Leave();
+  EXPECT_EQ(edit->Text(), "42");
+  EXPECT_EQ(boxes.Calls().size(), 1u);
+  Leave();  // the put-back value leaves without a second refusal
+  EXPECT_TRUE(next->Focused());
+  EXPECT_EQ(boxes.Calls().size(), 1u);
+}
+
 TEST_F(EditWindow, RefusedValueBringsBackTheLastValueTheUserLeftWith) {
   NvEditConstraint constraint(form, 1);
   constraint.SetFormat("%i{n1x65535l5}", {edit});

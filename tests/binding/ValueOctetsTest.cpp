@@ -91,11 +91,10 @@ TEST(PackedFields, ValuesTravelThroughTheirBytes) {
       {NvSyntax::bool8, "false", "00", "false"},
       {NvSyntax::int8, "-1", "FF", "-1"},
       {NvSyntax::uint8, "255", "FF", "255"},
-      {NvSyntax::uint8, "300", "2C", "44"},
       {NvSyntax::bool16, "true", "0001", "true"},
       {NvSyntax::int16, "-1", "FFFF", "65535"},
       {NvSyntax::uint16, "300", "012C", "300"},
-      {NvSyntax::integer, "12abc", "0C000000", "12"},
+      {NvSyntax::integer, "12 ", "0C000000", "12"},
       {NvSyntax::integer, "-2", "FEFFFFFF", "-2"},
       {NvSyntax::counter, "4294967295", "FFFFFFFF", "4294967295"},
       {NvSyntax::ipaddress, "10.0.1.255", "0A0001FF", "10.0.1.255"},
@@ -137,6 +136,8 @@ TEST(PackedFields, ShortOrUnknownValuesFailWithTheirCodes) {
   EXPECT_EQ(CodeOf([&] { NvOctetsToValueText(two, NvSyntax::ipaddress); }), NvErr::BadPartialValue);
   EXPECT_EQ(CodeOf([&] { NvOctetsToValueText(two, 99); }), NvErr::BadSyntax);
   EXPECT_EQ(CodeOf([&] { NvValueTextToOctets("1", 99); }), NvErr::BadSyntax);
+  EXPECT_EQ(CodeOf([&] { NvValueTextToOctets("300", NvSyntax::uint8); }), NvErr::BadPartialValue);
+  EXPECT_EQ(CodeOf([&] { NvValueTextToOctets("12abc", NvSyntax::integer); }), NvErr::BadPartialValue);
 }
 
 TEST(BitPositions, ShortPortListGivesAStatusNotAnException) {
@@ -165,7 +166,7 @@ TEST(BitPositions, CheckBoxesCollectIntoTheBytesTheirPositionsNeed) {
 TEST(MultiPartValues, SpreadOverEditsAndJoinedBack) {
   std::vector<std::string> parts;
   EXPECT_FALSE(NvValueToParts("(NULL)", NvSyntax::ipaddress, 4, parts));
-  EXPECT_EQ(NvPartsToValue({"", "", "", ""}, NvSyntax::ipaddress), "0.0.0.0");
+  EXPECT_EQ(CodeOf([] { NvPartsToValue({"", "", "", ""}, NvSyntax::ipaddress); }), NvErr::BadPartialValue);
 
   ASSERT_TRUE(NvValueToParts("192.168.0.1", NvSyntax::ipaddress, 4, parts));
   EXPECT_EQ(parts, (std::vector<std::string>{"192", "168", "0", "1"}));

@@ -131,6 +131,7 @@ TEST_F(StockDialog, waiting_for_a_write_ends_on_stop_and_is_bounded) {
   table->Request.TimeOut = 10;
   table->Request.Retries = 0;
   index->Text = "1";
+  count->Text = "5";  // an empty count is no number and would not be sent
   sim->setDropReplies(true);
 
   // Stopped: the wait ends at once, and the dialog is not left locked.

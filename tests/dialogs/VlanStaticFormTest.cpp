@@ -218,6 +218,38 @@ TEST_F(VlanStaticDialog, set_writes_each_column_of_the_chosen_vlan_in_its_own_se
   EXPECT_TRUE(boxes.Calls().empty());
 }
 
+// Each SET leaves the other columns out; the selected row's cells must still reach their own
+// variables, and ports past the 64 boxes go back as they were read.
+TEST_F(VlanStaticDialog, set_without_change_writes_back_long_port_lists_as_read) {
+  SwitchSim::Options options;
+  options.defaultSeed = false;
+  options.extraSeeds = {dialogtest::SimSeed("dlg-qbridge.tables"), dialogtest::TestSeed("vlan-long-ports.snmprec")};
+  Open(options);
+  ASSERT_EQ(Vlans(), (std::vector<std::string>{"10", "20"}));
+  Select("20");
+  Select("10");
+  sim->clearSetLog();
+  Press(form->SetBtn);
+  const std::vector<std::string> expected = {
+      Col(2, 10) + "=4x:FF0000000000000000FF000000000000",
+      Col(3, 10) + "=4x:00000010000000000000000000000001",
+      Col(4, 10) + "=4x:F0000000000000008000000000000000",
+      Col(5, 10) + "=2:1",
+      Col(1, 10) + "=4:sales",
+  };
+  EXPECT_EQ(sim->setLog(), expected);
+  EXPECT_EQ(SwitchValue(1, NvSyntax::displaystr, 20), "lab");
+  EXPECT_TRUE(boxes.Calls().empty());
+
+  // A change on the boxes changes its port only.
+  Select("10");
+  sim->clearSetLog();
+  Toggle(0, form->EgressPicker, {9});
+  Press(form->SetBtn);
+  ASSERT_FALSE(sim->setLog().empty());
+  EXPECT_EQ(sim->setLog()[0], Col(2, 10) + "=4x:FF8000000000000000FF000000000000");
+}
+
 TEST_F(VlanStaticDialog, delete_destroys_the_typed_vlan_without_asking) {
   Open();
   sim->clearSetLog();
@@ -228,6 +260,20 @@ TEST_F(VlanStaticDialog, delete_destroys_the_typed_vlan_without_asking) {
   EXPECT_EQ(Vlans(), (std::vector<std::string>{"1", "20"}));
   EXPECT_EQ(SwitchValue(5, NvSyntax::integer, 10), "");
   EXPECT_EQ(ButtonStates(), kIdle);
+}
+
+TEST_F(VlanStaticDialog, delete_with_a_vlan_id_that_is_no_number_sends_nothing) {
+  Open();
+  Select("10");
+  sim->clearSetLog();
+  Type(form->ED_VLANID, "1x");  // once read as VLAN 1
+  Press(form->DeleteBtn);
+  EXPECT_TRUE(sim->setLog().empty());
+  const std::string status = form->StatusBar1->Panels->Items[0]->Text;
+  EXPECT_NE(status.find("\"1x\""), std::string::npos) << status;
+  EXPECT_EQ(SwitchValue(5, NvSyntax::integer, 1), "1");  // VLAN 1 still active
+  EXPECT_EQ(SwitchValue(5, NvSyntax::integer, 10), "1");
+  EXPECT_EQ(Vlans(), (std::vector<std::string>{"1", "10", "20"}));
 }
 
 TEST_F(VlanStaticDialog, close_during_a_slow_walk_is_refused_until_stopped) {
@@ -257,9 +303,10 @@ TEST_F(VlanStaticDialog, close_during_a_slow_walk_is_refused_until_stopped) {
   EXPECT_TRUE(sim->setLog().empty());
 }
 
-TEST_F(VlanStaticDialog, switch_refusing_an_add_is_reported_and_the_dialog_goes_on) {
+TEST_F(VlanStaticDialog, switch_refusing_an_add_ends_it_and_leaves_the_existing_vlan_as_it_was) {
   Open();
   sim->clearSetLog();
+  ASSERT_EQ(SwitchValue(3, NvSyntax::octetstr, 10), "0000001000000000");
   Type(form->ED_VLANID, "10");  // exists: createAndGo is refused
   Type(form->ED_VLANName, "again");
   Press(form->AddBtn);
@@ -267,9 +314,21 @@ TEST_F(VlanStaticDialog, switch_refusing_an_add_is_reported_and_the_dialog_goes_
   EXPECT_EQ(boxes.Calls()[0].kind, BoxKind::MessageBox);
   EXPECT_EQ(boxes.Calls()[0].title, "NVS-7000-D");
   EXPECT_NE(boxes.Calls()[0].text.find("nconsistent"), std::string::npos) << boxes.Calls()[0].text;
-  EXPECT_EQ(sim->setLog().size(), 2u);  // the forbidden ports went all the same
+  EXPECT_EQ(sim->setLog().size(), 1u);  // the forbidden ports' SET never went
+  EXPECT_EQ(SwitchValue(3, NvSyntax::octetstr, 10), "0000001000000000");
+  EXPECT_EQ(SwitchValue(1, NvSyntax::displaystr, 10), "sales");
   EXPECT_EQ(Cell("10", 1), "sales");
+  EXPECT_EQ(Cell("10", 3), "0000001000000000");
   EXPECT_EQ(form->DataComplete, 1);
+}
+
+TEST_F(VlanStaticDialog, delete_without_a_chosen_row_sends_nothing) {
+  Open();
+  sim->clearSetLog();
+  Type(form->ED_VLANID, "20");
+  form->DeleteBtnClick(form->DeleteBtn);  // as a stale enabled button would
+  EXPECT_TRUE(sim->setLog().empty());
+  EXPECT_EQ(Vlans(), (std::vector<std::string>{"1", "10", "20"}));
 }
 
 TEST_F(VlanStaticDialog, failure_before_sending_is_shown_in_the_status_bar) {

@@ -149,6 +149,20 @@ TEST_F(Window, ListViewChangeFollowsTexts) {
   EXPECT_EQ(counts, (std::vector<int>{1, 2}));
 }
 
+TEST_F(Window, ListViewChangeFollowsClearAndDelete) {
+  auto* list = Add<TListView>();
+  list->ViewStyle = vsReport;
+  list->Columns->Add()->Caption = "Name";
+  int shown = -1;  // a count box fed by the change event
+  list->OnChange = [&](TObject*, TListItem*, TItemChange) { shown = list->Items->Count; };
+  for (const char* name : {"one", "two", "three"}) list->Items->Add()->Caption = name;
+  ASSERT_EQ(shown, 3);
+  list->Items->Delete(0);
+  EXPECT_EQ(shown, 2);
+  list->Items->Clear();  // a read that brings no rows
+  EXPECT_EQ(shown, 0);
+}
+
 TEST_F(Window, CheckBoxClickFollowsEveryChange) {
   auto* box = Add<TCheckBox>();
   int clicks = 0;
