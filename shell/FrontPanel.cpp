@@ -153,6 +153,7 @@ void TFrontPanelForm::FormCreate(TObject*) {
     if (auto* bar = Owner() ? dynamic_cast<TStatusBar*>(Owner()->FindComponent("StatusBar")) : nullptr)
       if (bar->Panels->Count > 0) LedRequest->SetStatusPanel(bar->Panels->Items[0]);
     LedRequest->Request.Vars.Caption = " Led Status";
+    LedRequest->GetDoneHandler = [this](NvSNMPRequest2Controls*, NvSNMPError* error) { LedReadDone(error); };
 
     LedRequest->StartPolling(500);
     Timer1->Enabled = true;
@@ -164,6 +165,20 @@ void TFrontPanelForm::FormCreate(TObject*) {
 void TFrontPanelForm::PortReadDone(NvSNMPRequest2Controls*, NvSNMPError* error) {
   if (closing_ || !error || error->Code != 0) return;
   ApplyPictureRule(tickRead_);
+}
+
+// A v2c or v3 reply without the LED status object says what a v1 reply says: the variable
+// does not exist, every LED dark.
+void TFrontPanelForm::LedReadDone(NvSNMPError* error) {
+  if (!LedRequest || !error) return;
+  if (error->Code != 0) {
+    LedRequest->OnGetError(error);
+    return;
+  }
+  if (!LedRequest->Request.Vars.GetVar(0)->Value->empty()) return;
+  NvSNMPError missing = *error;
+  NvSNMPMapError(2, missing.Code, missing.Message);  // noSuchName
+  LedRequest->OnGetError(&missing);
 }
 
 void TFrontPanelForm::Timer1Timer(TObject*) {

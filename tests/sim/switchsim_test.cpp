@@ -303,14 +303,21 @@ TEST(SwitchSimOptions, UsersFileAndExtraSeedsReplaceTheDefaults) {
   std::filesystem::remove_all(dir);
 }
 
-TEST(SwitchSimOptions, BadSeedLineStopsTheStartAtOnce) {
+// The start ends with the agent's own exit and the file and line of the fault, well inside
+// the fixture's start bound (which only a hang would reach).
+TEST(SwitchSimOptions, BadSeedLineStopsTheStartWithItsFileAndLine) {
   auto file = std::filesystem::temp_directory_path() / ("switchsim-bad-" + std::to_string(::getpid()) + ".snmprec");
   std::ofstream(file) << "1.3.6.1.2.1.1.5.0|4|fine\n1.3.6.1.2.1.1.6.0|99|unknown tag\n";
   SwitchSim::Options o;
   o.extraSeeds = {file.string()};
-  auto start = std::chrono::steady_clock::now();
-  EXPECT_THROW(SwitchSim sim(o), std::runtime_error);
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+  std::string message;
+  try {
+    SwitchSim sim(o);
+  } catch (const std::runtime_error& e) {
+    message = e.what();
+  }
+  EXPECT_NE(message.find("exited with status 1"), std::string::npos) << message;
+  EXPECT_NE(message.find(file.string() + ":2: unknown type tag '99'"), std::string::npos) << message;
   std::filesystem::remove(file);
 }
 

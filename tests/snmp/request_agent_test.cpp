@@ -361,7 +361,7 @@ TEST(AgentLifecycle, DestructorReturnsWithinItsBoundAndOrphansTheReply) {
   const auto ms =
       std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
   EXPECT_GE(ms, 5900);
-  EXPECT_LT(ms, 7000);
+  EXPECT_LT(ms, 30000);  // a hang, not a slow machine
   // The library's later time-out only frees the orphaned context.
   GuiTesting::ProcessUntil([] { return false; }, 1200);
   EXPECT_EQ(calls, 0);
