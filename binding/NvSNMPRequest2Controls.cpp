@@ -6,6 +6,7 @@
 
 #include "ComCtrls.h"
 #include "Forms.h"
+#include "ScopeExit.h"
 #include "StdCtrls.h"
 #include "Windows.h"
 
@@ -29,8 +30,8 @@ std::string NowText() {
 
 }  // namespace
 
-// Counts the binding's own calls on the stack; when the outermost one returns with nothing
-// busy, a close that could not wait beneath it goes ahead.
+// Counts the binding's own calls on the stack; what waits for them runs when the outermost
+// one returns.
 class NvSNMPRequest2Controls::CallScope {
  public:
   explicit CallScope(NvSNMPRequest2Controls* binding) : binding_(binding), alive_(binding->alive_) {
@@ -38,10 +39,8 @@ class NvSNMPRequest2Controls::CallScope {
   }
   ~CallScope() {
     if (!*alive_) return;
-    if (--binding_->depth_ > 0 || binding_->Busy || !binding_->whenIdle_) return;
-    std::function<void()> whenIdle = std::move(binding_->whenIdle_);
-    binding_->whenIdle_ = nullptr;
-    GuardedCall(whenIdle);  // may free the binding
+    if (--binding_->depth_ > 0) return;
+    binding_->AfterOutermostCall();  // may free the binding
   }
   CallScope(const CallScope&) = delete;
   CallScope& operator=(const CallScope&) = delete;
@@ -56,6 +55,7 @@ NvSNMPRequest2Controls::NvSNMPRequest2Controls(TForm* owner)
 
 NvSNMPRequest2Controls::~NvSNMPRequest2Controls() {
   Busy = 0;
+  Request.Active = 0;
   // Replies still delivered while the request waits for them find no window to report to.
   destroying_ = true;
   *alive_ = false;
@@ -67,75 +67,133 @@ bool NvSNMPRequest2Controls::RowWanted() {
   return Request.CheckRowCondition() && Request.CheckCondition(ShowCondition);
 }
 
-// A read or a write: Busy is cleared when it throws, and an error of ours goes on as a plain
-// Exception.
-bool NvSNMPRequest2Controls::ClearingBusyOnThrow(const std::function<bool()>& run) {
+void NvSNMPRequest2Controls::UpdateBusy() {
+  Busy = reading_ || blocking_ > 0 || Request.Outstanding() > 0 ? 1 : 0;
+}
+
+// A read or a write: what it started ends when it throws, and an error of ours goes on as a
+// plain Exception.
+bool NvSNMPRequest2Controls::ClearingBusyOnThrow(const std::function<bool()>& run, bool read) {
   try {
     return run();
   } catch (const Exception& e) {
-    Busy = 0;
+    if (read) reading_ = false;
+    UpdateBusy();
     throw Exception(e.Message, e.HelpContext);
   } catch (...) {
-    Busy = 0;
+    if (read) reading_ = false;
+    UpdateBusy();
     throw;
   }
 }
 
-// The call ends with the hook of the derived class: not busy afterwards, even when it throws.
-void NvSNMPRequest2Controls::EndBusyAfter(const std::function<void()>& hook) {
-  try {
-    hook();
-  } catch (...) {
-    Busy = 0;
-    throw;
-  }
-  Busy = 0;
+// The read ends with the hook of the derived class, even when it throws.
+void NvSNMPRequest2Controls::EndReadAfter(const std::function<void()>& hook) {
+  ScopeExit ended([this] {
+    reading_ = false;
+    UpdateBusy();
+  });
+  hook();
 }
 
 // Busy until the reply comes; a stopped request sends nothing and counts as done.
-bool NvSNMPRequest2Controls::SendAsync(const std::function<void(bool& ok)>& send) {
-  Busy = 1;
+bool NvSNMPRequest2Controls::SendAsync(const std::function<void(bool& ok)>& send, bool read) {
   if (!Request.Active) {
-    Busy = 0;
+    UpdateBusy();
     return true;
   }
+  if (read) reading_ = true;
+  Busy = 1;
   bool ok = false;
   send(ok);
-  if (!ok) Busy = 0;
+  if (!ok) {
+    if (read) reading_ = false;
+    UpdateBusy();
+  }
   return ok;
+}
+
+void NvSNMPRequest2Controls::ReadAgain() {
+  if (reading_ || Request.Outstanding() > 0) {
+    rereadWanted_ = true;
+    return;
+  }
+  Get();
+}
+
+void NvSNMPRequest2Controls::AfterOutermostCall() {
+  if (released_) {
+    UpdateBusy();
+    if (!Busy) delete this;
+    return;
+  }
+  if (rereadWanted_ && !reading_ && Request.Outstanding() == 0) {
+    rereadWanted_ = false;
+    const std::shared_ptr<bool> alive = alive_;
+    try {
+      Get();
+    } catch (const Exception& e) {
+      MessageIndex = 0;
+      if (StatusControl)
+        ShowStatus(e.Message);
+      else
+        ShowMessageBox(e.Message);
+    }
+    if (!*alive) return;
+  }
+  if (Busy || !whenIdle_) return;
+  std::function<void()> whenIdle = std::move(whenIdle_);
+  whenIdle_ = nullptr;
+  GuardedCall(whenIdle);  // may free the binding
 }
 
 // ---------------------------------------------------------------------------------------
 // Reading
 
 bool NvSNMPRequest2Controls::Get() {
+  if (reading_) return true;  // the read under way delivers the rows
   CallScope scope(this);
+  if (Asynchronous && Request.Outstanding() > 0) {
+    // A read beside SETs in flight could miss what they change.
+    rereadWanted_ = true;
+    return true;
+  }
   MessageIndex = 0;
   BeforeGet();
-  return ClearingBusyOnThrow([&] {
-    if (!Asynchronous) return GetBlocking();
-    return SendAsync([&](bool& ok) { Request.GetAsync(ok, &GetReplyTrampoline, this, true); });
-  });
+  return ClearingBusyOnThrow(
+      [&] {
+        if (!Asynchronous) return GetBlocking();
+        return SendAsync([&](bool& ok) { Request.GetAsync(ok, &GetReplyTrampoline, this, true); }, true);
+      },
+      true);
 }
 
 bool NvSNMPRequest2Controls::GetBlocking() {
+  reading_ = true;
+  ++blocking_;
   Busy = 1;
   bool ok = false;
-  if (!IsTableList()) {
-    Request.Get(ok, true);
-    if (ok && RowWanted()) ShowRow();
-  } else {
-    bool first = true;
-    for (bool more = true; more;) {
-      more = Request.Get(ok, first);
-      if (ok && more) {
-        first = false;
-        if (RowWanted()) ShowRow();
+  {
+    ScopeExit ended([this] {
+      --blocking_;
+      reading_ = false;
+      UpdateBusy();
+    });
+    if (!IsTableList()) {
+      Request.Get(ok, true);
+      if (ok && RowWanted()) ShowRow();
+    } else {
+      bool first = true;
+      for (bool more = true; more;) {
+        more = Request.Get(ok, first);
+        if (ok && more) {
+          first = false;
+          if (RowWanted()) ShowRow();
+        }
       }
     }
+    AfterGet();
   }
-  AfterGet();
-  Busy = 0;
   if (ok && StatusControl) {
     MessageIndex = 0;
     ShowStatus(NvErrorText(NvErr::Ok));
@@ -145,7 +203,14 @@ bool NvSNMPRequest2Controls::GetBlocking() {
 
 void NvSNMPRequest2Controls::GetReplyTrampoline(void* data, NvSNMPError* error, NvSNMPVarList*) {
   auto* self = static_cast<NvSNMPRequest2Controls*>(data);
-  if (!self->destroying_) self->OnAsyncGetReply(error);
+  if (self->destroying_) return;
+  if (self->released_) {
+    // The window is gone: the read ends here, and the binding with its last reply.
+    CallScope scope(self);
+    self->reading_ = false;
+    return;
+  }
+  self->OnAsyncGetReply(error);
 }
 
 void NvSNMPRequest2Controls::OnAsyncGetReply(NvSNMPError* error) {
@@ -161,6 +226,10 @@ void NvSNMPRequest2Controls::OnAsyncGetReply(NvSNMPError* error) {
       if (RowWanted()) ShowRow();
     } else if (!error->Finished) {
       if (RowWanted()) ShowRow();
+      if (released_) {
+        reading_ = false;  // released beneath this row: no window to report to
+        return;
+      }
       if (!Request.Active) {
         outcome = Outcome::Stopped;
       } else {
@@ -196,7 +265,8 @@ void NvSNMPRequest2Controls::OnAsyncGetReply(NvSNMPError* error) {
       FailGet(&raised);
       return;
     case Outcome::Raised: {
-      Busy = 0;
+      reading_ = false;
+      UpdateBusy();
       MessageIndex = 0;
       if (StatusControl)
         ShowStatus(raised.Message);
@@ -210,14 +280,15 @@ void NvSNMPRequest2Controls::OnAsyncGetReply(NvSNMPError* error) {
 }
 
 void NvSNMPRequest2Controls::EndGet(NvSNMPError* error, const std::string& statusText) {
-  EndBusyAfter([this] { AfterGet(); });
+  EndReadAfter([this] { AfterGet(); });
   MessageIndex = 0;
   ShowStatus(statusText);
   if (GetDoneHandler) GetDoneHandler(this, error);
 }
 
 void NvSNMPRequest2Controls::FailGet(NvSNMPError* error) {
-  Busy = 0;
+  reading_ = false;
+  UpdateBusy();
   MessageIndex = 0;
   if (GetDoneHandler)
     GetDoneHandler(this, error);
@@ -243,41 +314,61 @@ bool NvSNMPRequest2Controls::Set(bool refreshAfter, bool collectFirst, const std
   RefreshAfterSet = refreshAfter;
   BeforeSet();
   if (collectFirst) CollectValues();
-  return ClearingBusyOnThrow([&] {
-    if (!Asynchronous) {
-      Busy = 1;
-      NvSNMPError error;
-      bool ok = false;
-      if (Request.Active) {
-        Request.Set(ok, error, false, includeList, valueSource);
-      } else {
-        error.Message = kStopText;
-      }
-      EndBusyAfter([this] { AfterSet(); });
-      if (!ok) {
-        ShowSetError(&error);
-      } else if (StatusControl) {
-        MessageIndex = 1;
-        ShowStatus(NvErrorText(NvErr::Ok));
-      }
-      if (IsTableList() && RefreshAfterSet) Get();
-      return ok;
-    }
-    return SendAsync(
-        [&](bool& ok) { Request.SetAsync(ok, &SetReplyTrampoline, this, false, includeList, valueSource); });
-  });
+  return ClearingBusyOnThrow(
+      [&] {
+        if (!Asynchronous) {
+          ++blocking_;
+          Busy = 1;
+          NvSNMPError error;
+          bool ok = false;
+          {
+            ScopeExit unblocked([this] {
+              --blocking_;
+              UpdateBusy();
+            });
+            if (Request.Active) {
+              Request.Set(ok, error, false, includeList, valueSource);
+            } else {
+              error.Message = kStopText;
+            }
+            AfterSet();
+          }
+          lastSetError_ = error;
+          ++setsAnswered_;
+          if (!ok) {
+            ShowSetError(&error);
+          } else if (StatusControl) {
+            MessageIndex = 1;
+            ShowStatus(NvErrorText(NvErr::Ok));
+          }
+          if (IsTableList() && RefreshAfterSet) ReadAgain();
+          return ok;
+        }
+        return SendAsync(
+            [&](bool& ok) { Request.SetAsync(ok, &SetReplyTrampoline, this, false, includeList, valueSource); },
+            false);
+      },
+      false);
 }
 
 void NvSNMPRequest2Controls::SetReplyTrampoline(void* data, NvSNMPError* error, NvSNMPVarList*) {
   auto* self = static_cast<NvSNMPRequest2Controls*>(data);
-  if (!self->destroying_) self->OnAsyncSetReply(error);
+  if (self->destroying_) return;
+  if (self->released_) {
+    CallScope scope(self);  // frees it once nothing is outstanding
+    return;
+  }
+  self->OnAsyncSetReply(error);
 }
 
 void NvSNMPRequest2Controls::OnAsyncSetReply(NvSNMPError* error) {
   CallScope scope(this);
-  EndBusyAfter([&] {
+  lastSetError_ = *error;
+  ++setsAnswered_;
+  {
+    ScopeExit answered([this] { UpdateBusy(); });
     if (error->Code == 0) AfterSet();
-  });
+  }
   MessageIndex = 1;
   const std::shared_ptr<bool> alive = alive_;
   if (SetDoneHandler)
@@ -285,7 +376,22 @@ void NvSNMPRequest2Controls::OnAsyncSetReply(NvSNMPError* error) {
   else
     OnSetDone(error);
   if (!*alive) return;
-  if (error->Code == 0 && IsTableList() && RefreshAfterSet) Get();
+  if (error->Code == 0 && IsTableList() && RefreshAfterSet) ReadAgain();
+}
+
+bool NvSNMPRequest2Controls::SetAndWait(bool collectFirst) {
+  const int before = setsAnswered_;
+  if (!Set(false, collectFirst)) return false;
+  if (!Asynchronous) return true;
+  const std::shared_ptr<bool> alive = alive_;
+  const auto start = std::chrono::steady_clock::now();
+  while (setsAnswered_ == before && Request.Outstanding() > 0 &&
+         std::chrono::steady_clock::now() - start < ReplyLimit()) {
+    Application->ProcessMessages();
+    if (!*alive) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  }
+  return setsAnswered_ != before && lastSetError_.Code == 0;
 }
 
 void NvSNMPRequest2Controls::OnSetDone(NvSNMPError* error) {
@@ -307,9 +413,16 @@ bool NvSNMPRequest2Controls::StopAndWait(std::function<void()> whenIdle) {
     if (whenIdle) whenIdle_ = std::move(whenIdle);
     return false;
   }
-  // A reply, at worst the time-out of the last retry, always comes; the bound is a safety net.
-  const auto limit = std::chrono::milliseconds(Request.TimeOut * 10 * (Request.Retries + 1) +
-                                               NvSNMPRequest::kDestroyWaitMs);
+  return WaitIdle(ReplyLimit());
+}
+
+// A reply, at worst the time-out of the last retry, always comes; the bound is a safety net.
+std::chrono::milliseconds NvSNMPRequest2Controls::ReplyLimit() const {
+  return std::chrono::milliseconds(Request.TimeOut * 10 * (Request.Retries + 1) + NvSNMPRequest::kDestroyWaitMs);
+}
+
+bool NvSNMPRequest2Controls::WaitIdle(std::chrono::milliseconds limit) {
+  if (depth_ > 0) return false;
   const auto start = std::chrono::steady_clock::now();
   const std::shared_ptr<bool> alive = alive_;
   while (Busy && std::chrono::steady_clock::now() - start < limit) {
@@ -318,6 +431,26 @@ bool NvSNMPRequest2Controls::StopAndWait(std::function<void()> whenIdle) {
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }
   return !Busy;
+}
+
+void NvSNMPRequest2Controls::Release(NvSNMPRequest2Controls* binding) {
+  if (!binding) return;
+  binding->Stop();
+  const std::shared_ptr<bool> alive = binding->alive_;
+  const bool idle = binding->depth_ == 0 && binding->WaitIdle(binding->ReplyLimit());
+  if (!*alive) return;
+  if (idle) {
+    delete binding;
+    return;
+  }
+  // Beneath its own call, or a reply still to come: the reply handling frees it, and until
+  // then it must not touch the window.
+  binding->DetachFromWindow();
+  binding->released_ = true;
+  binding->whenIdle_ = nullptr;
+  binding->GetDoneHandler = nullptr;
+  binding->SetDoneHandler = nullptr;
+  binding->StatusControl = nullptr;
 }
 
 // ---------------------------------------------------------------------------------------

@@ -9,10 +9,13 @@
 //   req->GetDoneHandler = [this](NvSNMPRequest2Controls*, NvSNMPError*) { WalkEnded = true; };
 //   req->Get();
 //   ...
-//   req->StopAndWait();    // before the window goes
-//   delete req;
+//   NvSNMPRequest2Controls::Release(req);   // before the window goes
+//
+// One read at a time: a Get while this binding's read runs does nothing, and a Get asked for
+// while its SETs are in flight starts once after their replies. Busy means anything outstanding.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -45,13 +48,17 @@ class NvSNMPRequest2Controls {
   virtual void OnSetDone(NvSNMPError* error);
   virtual void AfterGet() {}
   virtual void AfterSet() {}
+  // Lets go of the window's controls: the binding outlives its window once released.
+  virtual void DetachFromWindow() {}
 
   // A TMemo, a TStatusBar or a TStatusPanel; null for none.
   void SetStatusControl(TObject* control) { StatusControl = control; }
   void SetStatusPanel(TStatusPanel* panel);
 
   // Blocking: true when the last request succeeded. Asynchronous: true when the first
-  // request went out, or when the request is inactive and nothing was sent.
+  // request went out, or when the request is inactive and nothing was sent. A read of this
+  // binding already under way makes it do nothing (true); with SETs in flight it starts
+  // once their replies have been handled (true).
   bool Get();
   // includeList: "" for every writable variable, else ","-separated indexes; valueSource:
   // null, or the k-th string is the value of the k-th index of includeList.
@@ -65,6 +72,24 @@ class NvSNMPRequest2Controls {
   // blocking walk or a shown row lets through), it cannot wait for the call below it: it
   // returns false at once and runs whenIdle once that call has returned and nothing is busy.
   bool StopAndWait(std::function<void()> whenIdle = nullptr);
+  // Handles window messages, sleeping briefly between rounds, until nothing is outstanding
+  // or limit has passed; true when idle. Beneath the binding's own call it returns false.
+  bool WaitIdle(std::chrono::milliseconds limit);
+  // The longest a reply can take: every try's time-out, and a margin.
+  std::chrono::milliseconds ReplyLimit() const;
+  // Set without re-reading, and in asynchronous mode waits for its reply: true when the
+  // switch took it. A refused SET has been reported as Set reports it.
+  bool SetAndWait(bool collectFirst);
+  // Stops binding and frees it: at once when nothing is outstanding, otherwise when its last
+  // reply has come (those replies reach no window). Never frees it beneath its own call.
+  static void Release(NvSNMPRequest2Controls* binding);
+  // False once the binding is gone; for callers that handle messages while it may close.
+  std::shared_ptr<const bool> Lifetime() const { return alive_; }
+  // Whether a read (GET or walk) of this binding runs.
+  bool Reading() const { return reading_; }
+  // The read after a write: now, or once the read and the SETs under way have ended (once,
+  // however often it is asked for meanwhile).
+  void ReadAgain();
 
   // One status line with text in place of "[ERROR]"; nothing without a status output.
   void ShowStatus(const std::string& text);
@@ -96,15 +121,26 @@ class NvSNMPRequest2Controls {
   static void GetReplyTrampoline(void* data, NvSNMPError* error, NvSNMPVarList* vars);
   static void SetReplyTrampoline(void* data, NvSNMPError* error, NvSNMPVarList* vars);
   bool RowWanted();
-  bool ClearingBusyOnThrow(const std::function<bool()>& run);
-  bool SendAsync(const std::function<void(bool& ok)>& send);
-  void EndBusyAfter(const std::function<void()>& hook);
+  bool ClearingBusyOnThrow(const std::function<bool()>& run, bool read);
+  bool SendAsync(const std::function<void(bool& ok)>& send, bool read);
+  void EndReadAfter(const std::function<void()>& hook);
+  // Busy from what is outstanding: a read, a blocking call, replies not yet handled.
+  void UpdateBusy();
+  // At the end of the outermost call: a released binding goes, a deferred read starts, a
+  // close waiting for the call below goes ahead.
+  void AfterOutermostCall();
   bool GetBlocking();
   // The end of an asynchronous GET that is no error reply: status line, then the handler.
   void EndGet(NvSNMPError* error, const std::string& statusText);
   void FailGet(NvSNMPError* error);
 
   int depth_ = 0;                       // blocking calls and reply handling in progress
+  int blocking_ = 0;                    // blocking GETs and SETs in progress
+  bool reading_ = false;                // a GET or walk runs
+  bool rereadWanted_ = false;           // a read waits for the SETs in flight
+  bool released_ = false;               // its window is gone; freed when idle
+  int setsAnswered_ = 0;                // SET replies handled so far
+  NvSNMPError lastSetError_;            // the last of them
   bool destroying_ = false;
   std::function<void()> whenIdle_;      // a close that waits for the call below it
   std::shared_ptr<bool> alive_;         // false once destroyed

@@ -55,6 +55,7 @@ class NvSNMPRequest2Edits : public NvSNMPRequest2Controls {
   void ShowRow() override;
   void CollectValues() override;
   void AfterGet() override;
+  void DetachFromWindow() override;
   virtual void OnSelectItem(TObject* Sender, TListItem* Item, bool Selected);
 
   // Binding.

@@ -16,14 +16,21 @@ NvSNMPRequest2Leds::NvSNMPRequest2Leds(TForm* owner)
 }
 
 NvSNMPRequest2Leds::~NvSNMPRequest2Leds() {
-  StopPolling();
-  // The timers belong to the window and may outlive this binding.
-  PollTimer->OnTimer = nullptr;
-  BlinkTimer->OnTimer = nullptr;
+  DetachFromWindow();
   if (!Owner) {  // nobody else frees them
     delete PollTimer;
     delete BlinkTimer;
   }
+}
+
+void NvSNMPRequest2Leds::DetachFromWindow() {
+  if (PollTimer) StopPolling();
+  Leds.clear();
+  if (!PollTimer) return;
+  // The timers belong to the window and may outlive this binding.
+  PollTimer->OnTimer = nullptr;
+  BlinkTimer->OnTimer = nullptr;
+  if (Owner) PollTimer = BlinkTimer = nullptr;
 }
 
 void NvSNMPRequest2Leds::SetDecodeMode(int mode, int prefix) {

@@ -37,6 +37,7 @@ class NvSNMPRequest2Leds : public NvSNMPRequest2Controls {
 
   void ShowRow() override;
   void OnGetError(NvSNMPError* error) override;
+  void DetachFromWindow() override;
   virtual void DecodeLed(NvSNMPLed* led);
 
   // mode 1: one byte per LED; mode 2: one byte each below the prefix, then a flag byte and a

@@ -8,6 +8,9 @@
 #include "Erpsvlanformunit.h"
 #include "Ethernetinformationruleunit.h"
 #include "Ethernetmaskinformationformunit.h"
+#include "Cosbrandctrltable.h"
+#include "Dot3controlformunit.h"
+#include "Dot3pauseformunit.h"
 #include "Mainunit.h"
 #include "Mstpportinstanceunit.h"
 #include "Portmirror.h"
@@ -17,6 +20,15 @@
 #include "Spanningtreealgorithmunit.h"
 #include "Stpinfo.h"
 #include "Vlanstaticformunit.h"
+#include "Lldpdot1configprotocolunit.h"
+#include "Lldpdot1configprotocolvlanunit.h"
+#include "Lldpdot1configvlannameunit.h"
+#include "Lldpdot3portconfigtable.h"
+#include "Lldpdot3linkaggtable.h"
+#include "Lldpdot3remotelinkaggtable.h"
+#include "Lldplocalsysdatatable.h"
+#include "Lldpportconfigtable.h"
+#include "Lldpremotetable.h"
 
 namespace {
 // A dialog whose menu command keeps no global pointer to it.
@@ -38,6 +50,24 @@ void NvRegisterFeatureDialogs() {
       "TCPUEthernetInformationRuleForm", "CPUEthernetInformationRuleForm", CPUEthernetInformationRuleForm);
   NvRegisterDialogClass<TCPUUserMaskInfoForm>("TCPUUserMaskInfoForm", "CPUUserMaskInfoForm", CPUUserMaskInfoForm);
   NvRegisterDialogClass<TCPUUserMaskRuleForm>("TCPUUserMaskRuleForm", "CPUUserMaskRuleForm", CPUUserMaskRuleForm);
+  NvRegisterDialogClass<TLLDPConfigProtocolForm>("TLLDPConfigProtocolForm", "LLDPConfigProtocolForm",
+                                                 LLDPConfigProtocolForm);
+  NvRegisterDialogClass<TLLDPConfigProtocolVLANForm>("TLLDPConfigProtocolVLANForm", "LLDPConfigProtocolVLANForm",
+                                                     LLDPConfigProtocolVLANForm);
+  NvRegisterDialogClass<TLLDPConfigVLANNameForm>("TLLDPConfigVLANNameForm", "LLDPConfigVLANNameForm",
+                                                 LLDPConfigVLANNameForm);
+  NvRegisterDialogClass<TLLDPPortConfigForm>("TLLDPPortConfigForm", "LLDPPortConfigForm", LLDPPortConfigForm);
+  NvRegisterDialogClass<TLLDPDot3PortConfigForm>("TLLDPDot3PortConfigForm", "LLDPDot3PortConfigForm",
+                                                 LLDPDot3PortConfigForm);
+  NvRegisterDialogClass<TLLDPLocSysDataForm>("TLLDPLocSysDataForm", "LLDPLocSysDataForm", LLDPLocSysDataForm);
+  NvRegisterDialogClass<TLLDPRemoteForm>("TLLDPRemoteForm", "LLDPRemoteForm", LLDPRemoteForm);
+  NvRegisterDialogClass<TLLDPDot3LinkAggForm>("TLLDPDot3LinkAggForm", "LLDPDot3LinkAggForm", LLDPDot3LinkAggForm);
+  NvRegisterDialogClass<TLLDPDot3RemoteLinkAggForm>("TLLDPDot3RemoteLinkAggForm", "LLDPDot3RemoteLinkAggForm",
+                                                    LLDPDot3RemoteLinkAggForm);
+  NvRegisterDialogClass<TCoSBrandwidthctrlForm>("TCoSBrandwidthctrlForm", "CoSBrandwidthctrlForm",
+                                                CoSBrandwidthctrlForm);
+  NvRegisterDialogClass<Tdot3PauseForm>("Tdot3PauseForm", "dot3PauseForm", dot3PauseForm);
+  NvRegisterDialogClass<Tdot3ControlForm>("Tdot3ControlForm", "dot3ControlForm", dot3ControlForm);
   NvRegisterDialogWithoutGlobal<TPortTrunkForm>("TPortTrunkForm");
   NvRegisterDialogWithoutGlobal<TPortMirrorForm>("TPortMirrorForm");
   NvRegisterDialogClass<TPrtSecDelCtrlForm>("TPrtSecDelCtrlForm", "PrtSecDelCtrlForm", PrtSecDelCtrlForm);

@@ -11,5 +11,7 @@ extern const NvSNMPVar PppoeGlobalTable[];  // PPPoE Circuit ID Insertion
 extern const NvSNMPVar PppoePortTable[];  // PPPoE Circuit ID Insertion
 extern const NvSNMPVar ErpsRingTable[];  // ERPS > VLAN Table
 
+extern const NvSNMPVar CosBandwidthTable[];  // QoS > CoS Bandwidth Control Table (dialog)
+
 // The module: its tables for listings, and its option lists, built at start-up and freed at exit.
 extern NvCatalogueModule Oid_erps;

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "ComCtrls.h"
+#include "Dialogs.h"
 #include "Jpeg.h"
 #include "NvSNMPRequest2Edits.h"
 #include "NvSNMPRequest2Leds.h"
@@ -20,17 +21,24 @@ const TRgbPixels& Pixels(const char* name) {
   auto found = cache.find(name);
   if (found != cache.end()) return found->second;
   TRgbPixels pixels;
-  DecodeJpegFile(PanelResourcePath(name), pixels);  // a missing picture stays empty
+  const std::string path = PanelResourcePath(name);
+  if (!DecodeJpegFile(path, pixels)) {
+    // The panel still works without its pictures; say so once rather than for every one.
+    static bool told = false;
+    if (!told) {
+      told = true;
+      ShowMessage("The picture \"" + path + "\" could not be read; the front panel is shown without it.");
+    }
+  }
   return cache.emplace(name, std::move(pixels)).first->second;
 }
 
-// Marks the request inactive, waits while a reply is outstanding, and frees it.
+// Marks the request inactive and frees it once no reply is outstanding; the member is null.
 template <class R>
 void StopAndFree(R*& request) {
-  if (!request) return;
   R* r = request;
   request = nullptr;
-  if (r->StopAndWait([r] { delete r; })) delete r;
+  NvSNMPRequest2Controls::Release(r);
 }
 
 }  // namespace
@@ -145,6 +153,7 @@ void TFrontPanelForm::FormCreate(TObject*) {
     if (auto* bar = Owner() ? dynamic_cast<TStatusBar*>(Owner()->FindComponent("StatusBar")) : nullptr)
       if (bar->Panels->Count > 0) LedRequest->SetStatusPanel(bar->Panels->Items[0]);
     LedRequest->Request.Vars.Caption = " Led Status";
+    LedRequest->GetDoneHandler = [this](NvSNMPRequest2Controls*, NvSNMPError* error) { LedReadDone(error); };
 
     LedRequest->StartPolling(500);
     Timer1->Enabled = true;
@@ -156,6 +165,20 @@ void TFrontPanelForm::FormCreate(TObject*) {
 void TFrontPanelForm::PortReadDone(NvSNMPRequest2Controls*, NvSNMPError* error) {
   if (closing_ || !error || error->Code != 0) return;
   ApplyPictureRule(tickRead_);
+}
+
+// A v2c or v3 reply without the LED status object says what a v1 reply says: the variable
+// does not exist, every LED dark.
+void TFrontPanelForm::LedReadDone(NvSNMPError* error) {
+  if (!LedRequest || !error) return;
+  if (error->Code != 0) {
+    LedRequest->OnGetError(error);
+    return;
+  }
+  if (!LedRequest->Request.Vars.GetVar(0)->Value->empty()) return;
+  NvSNMPError missing = *error;
+  NvSNMPMapError(2, missing.Code, missing.Message);  // noSuchName
+  LedRequest->OnGetError(&missing);
 }
 
 void TFrontPanelForm::Timer1Timer(TObject*) {

@@ -87,6 +87,7 @@ class TFrontPanelForm : public TForm {
  private:
   void ApplyPictureRule(bool comboPanelsToo);
   void PortReadDone(NvSNMPRequest2Controls* sender, NvSNMPError* error);
+  void LedReadDone(NvSNMPError* error);
   void HideAllPictures();
   void ReleaseRequests();
 

@@ -39,6 +39,7 @@ TMainForm::TMainForm(TComponent* Owner) : TForm(Owner) {
     Application->Terminate();
   } else {
     ApplyParameters(ProgramParameters, mibConfigDirectory, *this);
+    CheckSessionSettings();
   }
 
   SNMPv31->Enabled = NvSNMPSecurity::Version == 3;

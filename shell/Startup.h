@@ -52,12 +52,21 @@ std::string ReadMibConfigDirectory(TRegistry& registry);
 void LoadMessageFiles(const std::string& moduleDirectory);
 
 // Applies the "Program Information" section of the per-device file to the session settings
-// and the texts, when the file exists. Throws Exception for a number that does not convert
-// or is out of range.
+// and the texts, when the file exists. Throws Exception, naming the file and the key and
+// what is allowed there, for a number that does not convert or is out of range or a text
+// too long; and for a file that is there but cannot be read (not a regular file, too large).
 void ApplyDeviceFile(const std::string& fileName, TSessionTexts& texts);
 
 // Applies the parameters in order: "/I" sets the address; before any other parameter the
 // per-device file (mibConfigDirectory + DeviceAddress + ".cfg") is applied again, then its
-// switch, if any. Throws as ApplyDeviceFile.
+// switch, if any. Throws as ApplyDeviceFile, and naming the switch for a value it cannot
+// take: an address that is not an IPv4 or IPv6 address or a host name (before any file is
+// named after it), a version other than 0, 1 and 3, a number out of range, a community or
+// user name too long.
 void ApplyParameters(const std::vector<std::string>& parameters, const std::string& mibConfigDirectory,
                      TSessionTexts& texts);
+
+// Refuses, naming the switch or the file and key, SNMPv3 settings that can never give a
+// request: a security level without its protocols, a protocol without a pass phrase of at
+// least 8 characters.
+void CheckSessionSettings();

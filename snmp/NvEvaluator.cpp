@@ -103,9 +103,19 @@ double EvalNumber(const std::string& text, std::vector<double>& held) {
   };
   std::vector<Pending> pending;
   std::string t = text;
+  // The text still to read starts at `at`; the next bracket and operators are searched
+  // again only once passed, so a long chain is read in one pass.
+  size_t at = 0;
+  const char ops[] = {'+', '-', '*', '/'};
+  size_t next[4];
+  auto findAll = [&] {
+    for (int k = 0; k < 4; ++k) next[k] = t.find(ops[k], at);
+  };
+  size_t open = t.find('(');
+  findAll();
   double value;
   for (;;) {
-    const size_t open = t.find('(');
+    if (open != npos && open < at) open = t.find('(', at);
     const size_t close = open == npos ? npos : MatchingParen(t, open);
     if (close != npos) {
       const double inner = EvalNumber(t.substr(open + 1, close - open - 1), held);
@@ -115,23 +125,27 @@ double EvalNumber(const std::string& text, std::vector<double>& held) {
         replacement = HeldMark + std::to_string(held.size());
         held.push_back(inner);
       }
-      t = t.substr(0, open) + replacement + t.substr(close + 1);
+      t.replace(open, close - open + 1, replacement);
+      open = t.find('(', open);
+      findAll();
       continue;
     }
     size_t p = npos;
     char op = 0;
-    for (char c : {'+', '-', '*', '/'})
-      if ((p = t.find(c)) != npos) {
-        op = c;
+    for (int k = 0; k < 4; ++k) {
+      if (next[k] != npos && next[k] < at) next[k] = t.find(ops[k], at);
+      if ((p = next[k]) != npos) {
+        op = ops[k];
         break;
       }
+    }
     if (!op) {
-      value = LeftOperand(t, held);
+      value = LeftOperand(t.substr(at), held);
       break;
     }
-    const std::string left = t.substr(0, p);
+    const std::string left = t.substr(at, p - at);
     pending.push_back({op, op == '+' || op == '-' ? EvalNumber(left, held) : LeftOperand(left, held)});
-    t = t.substr(p + 1);
+    at = p + 1;
   }
   for (auto it = pending.rbegin(); it != pending.rend(); ++it) {
     switch (it->op) {

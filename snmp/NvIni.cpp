@@ -1,7 +1,10 @@
 #include "NvIni.h"
 
-#include <fstream>
+#include <sstream>
+#include <utility>
 #include <strings.h>
+
+#include "FileRead.h"
 
 #include "NvUtils.h"
 #include "Paths.h"
@@ -27,11 +30,11 @@ std::string Unquote(const std::string& s) {
 }
 
 // What the profile reader hands back: the value found, else the default without trailing blanks.
-std::string ProfileString(const std::string& fileName, const std::string& section,
+std::string ProfileString(const std::string& text, const std::string& section,
                           const std::string& key, const std::string& defaultValue) {
   std::string result = defaultValue;
   while (!result.empty() && result.back() == ' ') result.pop_back();
-  std::ifstream in(PlatformPath(fileName), std::ios::binary);
+  std::istringstream in(text);
   bool inSection = false;
   for (std::string line; in && std::getline(in, line);) {
     line = TrimSpaces(line);
@@ -55,8 +58,15 @@ std::string ProfileString(const std::string& fileName, const std::string& sectio
 
 }  // namespace
 
+NvIni::NvIni(std::string fileName) : FileName(std::move(fileName)) {
+  const TFileRead read = ReadRegularFile(PlatformPath(FileName), kMaxFileSize, text_, error_);
+  exists_ = read != TFileRead::Missing;
+  // Editors on other systems may start the file with a UTF-8 byte-order mark.
+  if (text_.compare(0, 3, "\xEF\xBB\xBF") == 0) text_.erase(0, 3);
+}
+
 std::string NvIni::ReadString(const std::string& section, const std::string& key,
                               const std::string& defaultValue) const {
-  std::string text = ProfileString(FileName, section, key, defaultValue);
+  std::string text = ProfileString(text_, section, key, defaultValue);
   return text.empty() ? defaultValue : NvTrim(text);
 }

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "FileRead.h"
 #include "Paths.h"
 
 // ---- Built-in texts -----------------------------------------------------------------------
@@ -238,8 +239,13 @@ bool IsBlankLine(const std::string& piece) {
 // The file is read once; a line longer than 1023 characters continues as further entries.
 void NvReadTextLines(NvMessageTable& table, const std::string& fileName) {
   constexpr size_t kMaxPiece = 1023;
-  FILE* f = std::fopen(PlatformPath(fileName).c_str(), "rb");
-  if (!f) return;
+  constexpr size_t kMaxFileSize = 1 << 20;  // far above any message file
+  std::string text, why;
+  switch (ReadRegularFile(PlatformPath(fileName), kMaxFileSize, text, why)) {
+    case TFileRead::Missing: return;
+    case TFileRead::Failed: throw Exception("The message file " + why + ".");
+    case TFileRead::Ok: break;
+  }
   std::vector<std::string> lines;
   std::string piece;
   auto finishPiece = [&] {
@@ -249,16 +255,13 @@ void NvReadTextLines(NvMessageTable& table, const std::string& fileName) {
     }
     piece.clear();
   };
-  for (int c; (c = std::fgetc(f)) != EOF;) {
-    if (c == '\r') {  // a CR LF line end counts as one character, as in text mode
-      int next = std::fgetc(f);
-      if (next == '\n') c = '\n';
-      else if (next != EOF) std::ungetc(next, f);
-    }
-    piece.push_back(char(c));
+  for (size_t i = 0; i < text.size(); ++i) {
+    char c = text[i];
+    // A CR LF line end counts as one character, as in text mode.
+    if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') c = text[++i];
+    piece.push_back(c);
     if (c == '\n' || piece.size() >= kMaxPiece) finishPiece();
   }
   finishPiece();
-  std::fclose(f);
   table.Replace(std::move(lines));
 }

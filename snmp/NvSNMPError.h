@@ -108,4 +108,6 @@ std::string NvErrorText(int code);
 [[noreturn]] void NvThrowError(int code, const std::string& message);
 
 // Replaces table by the non-blank lines of a message file; a missing or blank file leaves it.
+// Throws Exception naming the file when it is there but cannot be read (not a regular file,
+// larger than 1 MiB, no permission).
 void NvReadTextLines(NvMessageTable& table, const std::string& fileName);

@@ -106,7 +106,7 @@ NvSNMPRequest::~NvSNMPRequest() {
   using Clock = std::chrono::steady_clock;
   const auto start = Clock::now();
   // A reply whose completion is running right now (and destroys us) is not waited for.
-  while (PendingReplies - inCompletion_ > 0 &&
+  while (Outstanding() > 0 &&
          Clock::now() - start < std::chrono::milliseconds(kDestroyWaitMs)) {
     if (Application)
       Application->ProcessMessages();
@@ -293,7 +293,7 @@ std::string NvSNMPRequest::RowIndexSuffix() {
 // Building and sending
 
 void NvSNMPRequest::MakeTargets(Targets& targets) {
-  UdpAddress address(Address.c_str());
+  UdpAddress address = NvSNMPResolveAddress(Address);
   address.set_port(Port);
   if (!address.valid()) NvThrowError(NvErr::BadAddress);
   targets.user = std::make_unique<UTarget>(address);
@@ -305,8 +305,10 @@ void NvSNMPRequest::MakeTargets(Targets& targets) {
     u.set_timeout(static_cast<unsigned long>(TimeOut));
     u.set_security_model(SecurityModel);
     u.set_security_name(OctetStr(SecurityName));
-    usmAddUserName(OctetStr(SecurityName), AuthProtocol, PrivProtocol, OctetStr(AuthPassword),
-                   OctetStr(PrivPassword));
+    // A level without authentication or privacy uses no keys: protocols set beside it must not
+    // keep the request from being sent.
+    usmAddUserName(OctetStr(SecurityName), SecurityLevel >= 2 ? AuthProtocol : 1, SecurityLevel >= 3 ? PrivProtocol : 1,
+                   OctetStr(AuthPassword), OctetStr(PrivPassword));
     targets.target = &u;
   } else {
     CTarget& c = *targets.community;
@@ -377,7 +379,27 @@ NvSNMPRequest::ReplyEnd NvSNMPRequest::ProcessReply(int code, const Pdu& pdu, co
                                                     bool walkRules, bool fromSet, bool& finishedAll) {
   rowSuffix_.clear();
   size_t finished = 0, j = 0;
-  std::vector<uint32_t> rowIds;
+  // A walk step's row is the lowest row any column answered with: a sparse table has no cell
+  // in some columns, and those answer with a later row.
+  std::vector<uint32_t> lowestRow;
+  std::vector<std::vector<uint32_t>> rowOf(sent.size());
+  const bool lineUp = IsWalk() && !fromSet;
+  for (size_t k = 0; k < sent.size(); ++k) {
+    const int i = sent[k];
+    Vb vb;
+    pdu.get_vb(vb, int(k));
+    const std::string newOid = vb.get_printable_oid();
+    if (walkRules && code == NvErr::NoSuchName && IsWalk()) {
+      if (*Vars.GetVar(i)->LastOid == newOid) return ReplyEnd::WalkEnded;
+      if (deliveringAsync_) return ReplyEnd::NoSuchName;
+    }
+    if (!lineUp || ColumnFinished(ColumnOid(i), *Vars.GetVar(i)->LastOid, newOid)) continue;
+    std::vector<uint32_t> col;
+    NvSplitIds(ColumnOid(i), col);
+    const std::vector<uint32_t>& ids = vb.get_oid().ids();
+    rowOf[k].assign(ids.begin() + std::ptrdiff_t(col.size()), ids.end());
+    if (lowestRow.empty() || rowOf[k] < lowestRow) lowestRow = rowOf[k];
+  }
   for (; j < sent.size(); ++j) {
     const int i = sent[j];
     NvSNMPVar* var = Vars.GetVar(i);
@@ -385,9 +407,11 @@ NvSNMPRequest::ReplyEnd NvSNMPRequest::ProcessReply(int code, const Pdu& pdu, co
     pdu.get_vb(vb, int(j));
     const std::string newOid = vb.get_printable_oid();
     const std::string column = ColumnOid(i);
-    if (walkRules && code == NvErr::NoSuchName && IsWalk()) {
-      if (*var->LastOid == newOid) return ReplyEnd::WalkEnded;
-      if (deliveringAsync_) return ReplyEnd::NoSuchName;
+    if (lineUp && !rowOf[j].empty() && rowOf[j] != lowestRow) {
+      // No cell in this row: shown empty, and asked again from this row at the next step.
+      *var->Value = "";
+      *var->LastOid = column + "." + NvJoinIds(lowestRow, 0);
+      continue;
     }
     if (ColumnFinished(column, fromSet ? std::string() : *var->LastOid, newOid)) {
       ++finished;
@@ -434,6 +458,7 @@ bool NvSNMPRequest::Get(bool& ok, bool first) {
   const std::vector<std::string> sentOids = OidsOf(pdu);
   const bool walk = IsWalk();
   const int status = Send(NvSNMPGlobalSession, pdu, *targets.target, walk ? OpGetNext : OpGet);
+  if (status == SNMP_CLASS_TIMEOUT) NvSNMPForgetResolvedAddress(Address);
   int code;
   std::string message;
   NvSNMPMapError(status, code, message);
@@ -465,10 +490,18 @@ void NvSNMPRequest::GetAsync(bool& ok, NvSNMPCompletion completion, void* data, 
   }
   const int status = SendAsync(pdu, *targets.target, IsWalk() ? OpGetNext : OpGet, completion, data, true,
                                false, std::move(sent));
+  ThrowIfRefused(status, ok);
+}
+
+// A request refused before it was sent gets no reply: its error goes to the caller at once,
+// as a framework error does, so that it reaches the status line or a message box.
+void NvSNMPRequest::ThrowIfRefused(int status, bool& ok) {
   int code;
   std::string message;
   NvSNMPMapError(status, code, message);
-  if (code != 0) ok = false;
+  if (code == 0) return;
+  ok = false;
+  NvThrowError(code, message);
 }
 
 void NvSNMPRequest::PrepareSet(const std::string& includeList, TStrings* valueSource) {
@@ -511,6 +544,7 @@ bool NvSNMPRequest::Set(bool& ok, NvSNMPError& error, bool takeReplyValues, cons
     restorer.Restore();
     status = Send(NvSNMPGlobalSession, pdu, *targets.target, OpSet);
   }
+  if (status == SNMP_CLASS_TIMEOUT) NvSNMPForgetResolvedAddress(Address);
   int code;
   std::string message;
   NvSNMPMapError(status, code, message);
@@ -550,10 +584,7 @@ void NvSNMPRequest::SetAsync(bool& ok, NvSNMPCompletion completion, void* data, 
     sent = BuildPdu(pdu, PduMode::Set);
   }
   const int status = SendAsync(pdu, *targets.target, OpSet, completion, data, takeReplyValues, true, std::move(sent));
-  int code;
-  std::string message;
-  NvSNMPMapError(status, code, message);
-  if (code != 0) ok = false;
+  ThrowIfRefused(status, ok);
 }
 
 std::vector<std::string> NvSNMPRequest::OidsOf(const Pdu& pdu) {
@@ -598,6 +629,7 @@ void NvSNMPRequest::OnAsyncReply(int reason, Pdu& pdu, NvSNMPAsyncContext& conte
   int code;
   std::string message;
   const int status = reason == SNMP_CLASS_ASYNC_RESPONSE ? pdu.get_error_status() : reason;
+  if (status == SNMP_CLASS_TIMEOUT) NvSNMPForgetResolvedAddress(Address);
   NvSNMPMapError(status, code, message);
   error.ErrorIndex = pdu.get_error_index();
   GenAddress from;

@@ -9,8 +9,9 @@
 //
 //   req.GetAsync(ok, &Done, this, true);        // Done(this, &error, &req.Vars) per reply
 //
-// Framework errors are thrown as Exception (HelpContext = program code); SNMP failures are
-// reported as codes (ok = false, the NvSNMPError of Set, or the completion's record).
+// Framework errors, and an asynchronous request the library refuses before sending, are
+// thrown as Exception (HelpContext = program code); SNMP failures are reported as codes
+// (ok = false, the NvSNMPError of Set, or the completion's record).
 #pragma once
 
 #include <cstdint>
@@ -86,6 +87,10 @@ class NvSNMPRequest {
   uint8_t Active = 1;
   int32_t PendingReplies = 0;
 
+  // Replies sent for and not yet being handled: PendingReplies without those whose
+  // completion runs right now.
+  int32_t Outstanding() const { return PendingReplies - inCompletion_; }
+
   // The longest the destructor waits for outstanding replies, in milliseconds.
   static constexpr int kDestroyWaitMs = 6000;
 
@@ -111,6 +116,8 @@ class NvSNMPRequest {
                  bool sameOids) const;
   void AfterRow(bool walking);
   void PrepareSet(const std::string& includeList, TStrings* valueSource);
+  // Throws the mapped error of a send the library refused (ok = false); returns otherwise.
+  static void ThrowIfRefused(int status, bool& ok);
   int SendAsync(Pdu& pdu, const SnmpTarget& target, int op, NvSNMPCompletion completion, void* data,
                 bool takeReplyValues, bool isSet, std::vector<int> sent);
   static std::vector<std::string> OidsOf(const Pdu& pdu);

@@ -1,6 +1,7 @@
 #include "NvSNMPSession.h"
 
 #include <algorithm>
+#include <map>
 
 #include "ExtCtrls.h"
 #include "NvSNMPError.h"
@@ -70,16 +71,43 @@ void NvSNMPInitSession(const std::string& directory) {
   const std::string file = NvJoinPath(directory, NvSNMPBootCounterFile);
   const OctetStr engineId(NvSNMPLocalEngineID);
   unsigned int boot = 0;
-  int rc = getBootCounter(file.c_str(), engineId, boot);
-  if (rc != 0 && rc < -2) NvThrowError(NvErr::BootCounterLoad);  // -1 no line, -2 no file: start at 0
-  if (rc != 0) boot = 0;
-  ++boot;
-  if (saveBootCounter(file.c_str(), engineId, boot) != 0) NvThrowError(NvErr::BootCounterSave);
+  // A counter that cannot be read stays as it is: replacing it would lose its counts.
+  switch (advanceBootCounter(file.c_str(), engineId, boot)) {
+    case 0: break;
+    case -3: NvThrowError(NvErr::BootCounterLoad, NvErrorText(NvErr::BootCounterLoad) + " \"" + file +
+                                                      "\" holds a line that is not \"<engine ID> <count>\".");
+    case -6: NvThrowError(NvErr::BootCounterLoad, NvErrorText(NvErr::BootCounterLoad) + " \"" + file +
+                                                      "\" is no regular file, is larger than 1 MiB or cannot be read.");
+    case -7: NvThrowError(NvErr::BootCounterSave, NvErrorText(NvErr::BootCounterSave) + " \"" + file +
+                                                      ".lock\" cannot be created or locked.");
+    case -5: NvThrowError(NvErr::BootCounterSave, NvErrorText(NvErr::BootCounterSave) + " \"" + file +
+                                                      "\" cannot be written.");
+    default: NvThrowError(NvErr::BootCounterLoad);
+  }
 
   mpInit(NvSNMPGlobalSession, engineId, boot);
   NvSNMPSetDefaultSettings();
   NvSNMPEventProcessor().Enable();
 }
+
+namespace {
+
+std::map<std::string, UdpAddress>& ResolvedAddresses() {
+  static std::map<std::string, UdpAddress> resolved;
+  return resolved;
+}
+
+}  // namespace
+
+UdpAddress NvSNMPResolveAddress(const std::string& hostOrAddress) {
+  auto found = ResolvedAddresses().find(hostOrAddress);
+  if (found != ResolvedAddresses().end()) return found->second;
+  UdpAddress address(hostOrAddress.c_str());
+  if (address.valid()) ResolvedAddresses().emplace(hostOrAddress, address);
+  return address;
+}
+
+void NvSNMPForgetResolvedAddress(const std::string& hostOrAddress) { ResolvedAddresses().erase(hostOrAddress); }
 
 void NvSNMPSetDefaultSettings() {
   NvSNMPDevice::Address = "127.0.0.1";

@@ -12,6 +12,7 @@
 
 class Snmp;
 class TTimer;
+class UdpAddress;
 class TObject;
 
 namespace NvSNMPDevice {
@@ -43,6 +44,12 @@ extern int32_t NvSNMPDefaultTimeout;
 // The one session of the process; null until NvSNMPInitSession, never replaced after a
 // successful start and never freed.
 extern Snmp* NvSNMPGlobalSession;
+
+// The address of a device named by host or address, looked up once and then kept, so that
+// a request never waits for a name server; a failed lookup is not kept. Forgetting it (when
+// a request to it timed out) has the next request look it up again.
+UdpAddress NvSNMPResolveAddress(const std::string& hostOrAddress);
+void NvSNMPForgetResolvedAddress(const std::string& hostOrAddress);
 
 // Names of the SNMPv3 boot-counter store.
 extern const char* const NvSNMPBootCounterFile;   // "NvSNMP_PP_BootCounter"

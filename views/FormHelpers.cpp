@@ -11,8 +11,21 @@
 
 NvVlanFlags VlanFlags{};
 
+bool DeleteRowAllowed(NvSNMPRequest2Edits* binding) {
+  if (binding->Reading()) {
+    ShowMessage("Get data not complete");
+    return false;
+  }
+  return binding->ListView && binding->ListView->Selected();
+}
+
 void ConfirmDeleteRow(NvSNMPRequest2Edits* binding, int statusColumn, const std::string& deleteValue) {
+  if (!DeleteRowAllowed(binding)) return;
   if (MessageDlg("Are you sure to delete it?", mtConfirmation, mbOKCancel, 0) != mrOk) return;
+  // A walk overwrites the variables with every row it reads: the selected row's values go
+  // back into them just before the SET.
+  if (!DeleteRowAllowed(binding)) return;
+  binding->ReadSelectedRow();
 
   NvSNMPVarList& vars = binding->Request.Vars;
   const uint8_t asynchronous = binding->Asynchronous;

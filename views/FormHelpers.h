@@ -12,9 +12,13 @@
 class NvSNMPRequest2Edits;
 class TComponent;
 
+// Whether a Delete may go on: a row of the binding's list is selected and no walk of its
+// request runs ("Get data not complete" then).
+bool DeleteRowAllowed(NvSNMPRequest2Edits* binding);
 // Asks "Are you sure to delete it?"; on OK writes deleteValue into the variable statusColumn
-// of the row whose index values the binding's variables hold (every other column left out of
-// the SET), then reads the list again. A failed SET is shown through the binding.
+// of the selected row, read back into the variables just before (every other column left out
+// of the SET), then reads the list again. Nothing is sent without a selected row or while a
+// walk runs. A failed SET is shown through the binding.
 void ConfirmDeleteRow(NvSNMPRequest2Edits* binding, int statusColumn, const std::string& deleteValue);
 
 // For the components the owner owns directly: edits emptied, combo boxes emptied with item 0

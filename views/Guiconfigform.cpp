@@ -186,17 +186,6 @@ void TConfigForm::FreeRequests() {
   for (NvSNMPRequest2Edits* request : requests) request->Request.Active = 0;
   for (NvSNMPRequest2Edits* request : requests) {
     if (request->ListView) request->ListView->OnSelectItem = nullptr;
-    // Closed from beneath the binding's own reply handling, the binding goes once that
-    // call has returned; waiting here for it would never end.
-    auto freed = std::make_shared<bool>(false);
-    const bool idle = request->StopAndWait([request, freed] {
-      if (*freed) return;
-      *freed = true;
-      delete request;
-    });
-    if (idle && !*freed) {
-      *freed = true;
-      delete request;
-    }
+    NvSNMPRequest2Controls::Release(request);
   }
 }

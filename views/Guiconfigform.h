@@ -204,6 +204,9 @@ class TSNMPListViewPanel : public TSNMPEditorPanel {
   void RefreshList(TObject* Sender);
   void AddEntry();
   void EditEntry();
+  // Stops a walk in progress and waits a moment for its end (asynchronous mode).
+  void StopWalk();
+  void ReadAfterWrite();
   void ClearEditValues(TObject* Sender);
 
   void ListClick(TObject* Sender);

@@ -4,6 +4,7 @@
 #include <chrono>
 
 #include "Dialogs.h"
+#include "FormHelpers.h"
 #include "Guiconfigform.h"
 #include "NvSNMPRequest2Edits.h"
 #include "StackingPortUitForm.h"
@@ -253,18 +254,19 @@ void TSNMPListViewPanel::AddEntry() {
   popup->ShowModal();
 
   ReturnEditsPanel(popup);
-  RefreshList(CtrlBtnPanel->RefreshBtn);
+  ReadAfterWrite();
+}
+
+void TSNMPListViewPanel::StopWalk() {
+  if (!EditCtrl->Asynchronous) return;
+  // A walk in progress stops; the rows read so far stay.
+  EditCtrl->Request.Active = 0;
+  EditCtrl->WaitIdle(std::chrono::milliseconds(kEditWaitMs));
+  EditCtrl->Request.Active = 1;
 }
 
 void TSNMPListViewPanel::EditEntry() {
-  if (EditCtrl->Asynchronous) {
-    // A walk in progress stops; the rows read so far stay.
-    EditCtrl->Request.Active = 0;
-    const auto start = std::chrono::steady_clock::now();
-    while (EditCtrl->Busy && std::chrono::steady_clock::now() - start < std::chrono::milliseconds(kEditWaitMs))
-      Application->ProcessMessages();
-    EditCtrl->Request.Active = 1;
-  }
+  StopWalk();
   TSNMPPanel* frame = nullptr;
   TForm* popup = MakePopup(" (Edit)", frame);
   frame->CtrlBtnPanel->SetCheckedBtn->Enabled = false;
@@ -318,11 +320,23 @@ void TSNMPListViewPanel::EditEntry() {
     if (selected >= it->at) combo->ItemIndex = selected + 1;
   }
   ReturnEditsPanel(popup);
+  ReadAfterWrite();
+}
+
+void TSNMPListViewPanel::ReadAfterWrite() {
+  // A walk that began before the write may miss it: the list is read again after it.
+  if (EditCtrl->Reading()) {
+    EditCtrl->ReadAgain();
+    return;
+  }
   RefreshList(CtrlBtnPanel->RefreshBtn);
 }
 
 void TSNMPListViewPanel::DeleteEntry(TObject*) {
+  StopWalk();
+  if (!DeleteRowAllowed(EditCtrl)) return;
   if (MessageDlg("Are you sure to delete it?", mtConfirmation, mbOKCancel, 0) != mrOk) return;
+  if (!DeleteRowAllowed(EditCtrl)) return;
   NvSNMPVarList& vars = EditCtrl->Request.Vars;
   const uint8_t asynchronous = EditCtrl->Asynchronous;
   EditCtrl->Asynchronous = 0;

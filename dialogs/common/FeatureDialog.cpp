@@ -36,12 +36,10 @@ TFeatureDialog::~TFeatureDialog() { FreeAll(false); }
 // ---------------------------------------------------------------------------------------
 // Requests
 
-NvSNMPRequest2Edits* TFeatureDialog::AddRequest(const NvSNMPVar* table, NvListKind kind, int indexCount) {
-  return AddRequest<NvSNMPRequest2Edits>(table, kind, indexCount);
-}
-
-void TFeatureDialog::AdoptRequest(NvSNMPRequest2Controls* request) {
+void TFeatureDialog::AdoptRequest(NvSNMPRequest2Edits* request, const NvSNMPVar* table, NvListKind kind,
+                                  int indexCount) {
   requests_.push_back(request);
+  request->Request.Vars = NvSNMPVarList(table, kind, indexCount);
   if (StatusBar1 && StatusBar1->Panels->Count > 0) request->SetStatusPanel(StatusBar1->Panels->Items[0]);
 }
 
@@ -61,7 +59,12 @@ void TFeatureDialog::GetCompleted(NvSNMPRequest2Controls* Sender, NvSNMPError* E
   if (FitColumnsAfterWalk) FitColumnsToContents();
 }
 
-void TFeatureDialog::SetCompleted(NvSNMPRequest2Controls*, NvSNMPError*) { DataComplete = 1; }
+void TFeatureDialog::SetCompleted(NvSNMPRequest2Controls* Sender, NvSNMPError* Error) {
+  // A completion handler replaces the request's own report; a refused write must not pass
+  // for a good one behind the walk that follows.
+  if (Sender && Error) Sender->ShowSetError(Error);
+  DataComplete = 1;
+}
 
 bool TFeatureDialog::WaitSetCompleted(NvSNMPRequest2Controls* request) {
   // The reply, at worst the time-out of the last retry, comes within this; then a margin.
@@ -77,19 +80,9 @@ bool TFeatureDialog::WaitSetCompleted(NvSNMPRequest2Controls* request) {
   return completed;
 }
 
-void TFeatureDialog::FreeRequest(NvSNMPRequest2Controls* request) {
-  request->Stop();
-  // Outstanding replies (a walk, or SETs in flight beside it) are waited for here, so none
-  // reaches the window after it has gone; the bound is the request's own time-out.
-  const auto limit = std::chrono::milliseconds(request->Request.TimeOut * 10 * (request->Request.Retries + 1) +
-                                               NvSNMPRequest::kDestroyWaitMs);
-  const auto start = std::chrono::steady_clock::now();
-  while ((request->Busy || request->Request.PendingReplies > 0) && std::chrono::steady_clock::now() - start < limit) {
-    Application->ProcessMessages();
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
-  }
-  delete request;
-}
+// No reply reaches the window after it has gone: outstanding ones are waited for, and a
+// binding still waiting after that goes with its last reply.
+void TFeatureDialog::FreeRequest(NvSNMPRequest2Controls* request) { NvSNMPRequest2Controls::Release(request); }
 
 // ---------------------------------------------------------------------------------------
 // Failures
@@ -220,15 +213,38 @@ void TFeatureDialog::RefreshAll(const char* notCompleteText) {
   IdleButtons();
 }
 
-bool TFeatureDialog::WriteAndReread(std::span<const NvSetStep> steps, NvAfterFailedSet afterFailure) {
+bool TFeatureDialog::WriteAndReread(std::span<const NvSetStep> steps) {
+  if (!Table) return false;
+  DataComplete = 0;
+  Table->Request.Active = 1;
+  bool taken = false;
+  const bool ranThrough = Guarded(
+      [&] {
+        taken = SendSetSequence(Table, steps);
+        StartWalk(Table);
+        ClearDetailControls();
+      },
+      [&] { DataComplete = 1; });
+  return ranThrough && taken;
+}
+
+bool TFeatureDialog::DeleteAllowed(const char* notCompleteText, const char* question) {
+  if (!WriteAllowed(notCompleteText)) return false;
+  if (!List || !List->Selected()) return false;
+  if (question && MessageDlg(question, mtConfirmation, mbOKCancel, 0) != mrOk) return false;
+  return List->Selected() != nullptr && DataComplete != 0 && !Table->Busy;
+}
+
+bool TFeatureDialog::WriteAwaitAndReread(const std::function<void()>& afterSending) {
   if (!Table) return false;
   DataComplete = 0;
   Table->Request.Active = 1;
   return Guarded(
       [&] {
-        SendSetSequence(Table, steps, afterFailure);
+        const bool sent = Table->Set(false, true);
+        if (afterSending) afterSending();
+        if (sent) WaitSetCompleted(Table);  // nothing went out: no completion will come
         StartWalk(Table);
-        ClearDetailControls();
       },
       [&] { DataComplete = 1; });
 }

@@ -100,24 +100,23 @@ class TFeatureDialog : public TBasicForm {
 
   // ---- Requests ----
   // A request of this dialog over the table, its status output panel 0; freed by the dialog.
-  NvSNMPRequest2Edits* AddRequest(const NvSNMPVar* table, NvListKind kind, int indexCount);
-  // The same for a request subclass R of the dialog's own: AddRequest<MyRequestEdits>(...).
-  template <class R>
+  // R: the binding class, a subclass that converts values for a dialog family, or the plain one.
+  template <class R = NvSNMPRequest2Edits>
   R* AddRequest(const NvSNMPVar* table, NvListKind kind, int indexCount) {
     R* request = new R(this);
-    AdoptRequest(request);
-    request->Request.Vars = NvSNMPVarList(table, kind, indexCount);
+    AdoptRequest(request, table, kind, indexCount);
     return request;
   }
-  // A request made elsewhere becomes the dialog's: status output panel 0, stopped, waited for
-  // and freed with the dialog's own.
-  void AdoptRequest(NvSNMPRequest2Controls* request);
+  // Takes a request made elsewhere into the dialog's care, as AddRequest does.
+  void AdoptRequest(NvSNMPRequest2Edits* request, const NvSNMPVar* table, NvListKind kind, int indexCount);
   // GetCompleted becomes the request's GetDoneHandler.
   void TrackWalks(NvSNMPRequest2Controls* request);
   // SetCompleted becomes the request's SetDoneHandler.
   void TrackWrites(NvSNMPRequest2Controls* request);
   // DataComplete 1; an error that ended the walk goes to the status output.
   virtual void GetCompleted(NvSNMPRequest2Controls* Sender, NvSNMPError* Error);
+  // The request's own report of the SET (a failure in a message box titled with the
+  // application title), then DataComplete 1.
   virtual void SetCompleted(NvSNMPRequest2Controls* Sender, NvSNMPError* Error);
   // After a Set: handles window messages until SetCompleted has run, the request was stopped
   // or its time-out (with retries) has long passed; true when SetCompleted ran.
@@ -161,9 +160,10 @@ class TFeatureDialog : public TBasicForm {
   // controls cleared and the idle button states.
   void RefreshAll(const char* notCompleteText = nullptr);
   // The write steps of Set, Add and Delete: DataComplete 0, the SETs in order (each carrying
-  // only its variables), the walk again, ClearDetailControls. On an exception the access words
-  // are back, DataComplete is 1 and the message is in panel 0. False after an exception.
-  bool WriteAndReread(std::span<const NvSetStep> steps, NvAfterFailedSet afterFailure = NvAfterFailedSet::GoOn);
+  // only its variables, each sent once the one before was taken), the walk again,
+  // ClearDetailControls. On an exception the access words are back, DataComplete is 1 and the
+  // message is in panel 0. False after an exception or a refused step.
+  bool WriteAndReread(std::span<const NvSetStep> steps);
   // The Delete of a selected row through ConfirmDeleteRow: the selected row's values (not the
   // last walked row's) address the SET, and the walk that follows is tracked by DataComplete.
   // Call it after WriteAllowed, so that no walk overwrites the values meanwhile.
@@ -171,6 +171,14 @@ class TFeatureDialog : public TBasicForm {
   // The SET of the include boxes: every variable whose box is checked and enabled, the exempt
   // one and those without a box.
   NvSetStep IncludedStep() const;
+  // The guards of a Delete: WriteAllowed, a selected row, and the question answered with OK
+  // when there is one; the selection is looked at again after the question.
+  bool DeleteAllowed(const char* notCompleteText, const char* question = nullptr);
+  // The write of a dialog that waits for it: one asynchronous SET of the chosen row (values
+  // collected from the controls; SetCompleted installed), afterSending, a bounded wait for
+  // SetCompleted, then the walk again. On an exception DataComplete is 1 and the message is in
+  // panel 0. False after an exception.
+  bool WriteAwaitAndReread(const std::function<void()>& afterSending = nullptr);
   // StopHandler: the walk ends at its next reply (GetCompleted then runs).
   void StopWalk();
   // CloseGuard: false, after the message, while a walk runs.

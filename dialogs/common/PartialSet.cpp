@@ -1,6 +1,7 @@
 #include "PartialSet.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "NvSNMPRequest2Controls.h"
 #include "NvSNMPVarList.h"
@@ -39,22 +40,26 @@ void NvVarFlagsScope::ExcludeAllBut(std::span<const int> kept) {
   }
 }
 
+void NvVarFlagsScope::Abandon() { saved_.clear(); }
+
 void NvVarFlagsScope::RestoreVarFlags() {
   const int count = std::min(vars_.GetCount(), static_cast<int>(saved_.size()));
   for (int i = 0; i < count; ++i) vars_.GetVar(i)->Access = saved_[static_cast<size_t>(i)];
 }
 
-bool SendSetSequence(NvSNMPRequest2Controls* request, std::span<const NvSetStep> steps,
-                     NvAfterFailedSet afterFailure) {
+bool SendSetSequence(NvSNMPRequest2Controls* request, std::span<const NvSetStep> steps) {
+  const std::shared_ptr<const bool> alive = request->Lifetime();
   NvVarFlagsScope flags(request->Request.Vars);
-  bool allOk = true;
   for (const NvSetStep& step : steps) {
     flags.ExcludeAllBut(std::span<const int>(step.Carries));
     request->Request.Active = 1;
-    if (!request->Set(false, true)) {
-      allOk = false;
-      if (afterFailure == NvAfterFailedSet::Stop) break;
+    // A later step may address the row an earlier one creates: it waits for that answer.
+    const bool taken = request->SetAndWait(true);
+    if (!*alive) {
+      flags.Abandon();
+      return false;
     }
+    if (!taken) return false;
   }
-  return allOk;
+  return true;
 }

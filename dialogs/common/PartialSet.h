@@ -37,6 +37,8 @@ class NvVarFlagsScope {
   void ExcludeAllBut(std::span<const int> kept);
   // The saved words back now; the scope stays usable.
   void RestoreVarFlags();
+  // The list has gone with its request: nothing is given back.
+  void Abandon();
 
  private:
   bool MayLeaveOut(int index) const;
@@ -50,17 +52,10 @@ struct NvSetStep {
   std::vector<int> Carries;
 };
 
-// What a sequence does when a SET's reply reports an error. Only a blocking request learns it
-// before the next SET; an asynchronous one has every SET in flight together, each failure
-// being reported by the request.
-enum class NvAfterFailedSet {
-  GoOn,  // the next SET is sent all the same
-  Stop,  // the sequence ends; the rest is not sent
-};
-
 // Sends the steps in order through request->Set(false, true), each with the values collected
-// from the controls. The request is made active before each SET, so a walk stopped earlier
-// does not swallow the writes. The access words are given back afterwards, also when a SET
-// throws (the exception goes on to the caller). Returns false when a blocking SET failed.
-bool SendSetSequence(NvSNMPRequest2Controls* request, std::span<const NvSetStep> steps,
-                     NvAfterFailedSet afterFailure = NvAfterFailedSet::GoOn);
+// from the controls, the next one only once the switch has taken the one before (an
+// asynchronous request included): a refused step, reported by the request, ends the
+// sequence. The request is made active before each SET, so a walk stopped earlier does not
+// swallow the writes. The access words are given back afterwards, also when a SET throws
+// (the exception goes on to the caller). Returns whether every step was taken.
+bool SendSetSequence(NvSNMPRequest2Controls* request, std::span<const NvSetStep> steps);

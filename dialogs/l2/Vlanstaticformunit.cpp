@@ -131,7 +131,7 @@ void TVlanStaticForm::AddBtnClick(TObject*) {
 }
 
 void TVlanStaticForm::DeleteBtnClick(TObject*) {
-  if (!WriteAllowed(NvDialogText::GetNotComplete)) return;
+  if (!DeleteAllowed(NvDialogText::GetNotComplete)) return;
   Status->ItemIndex = kDestroy;
   WriteAndReread(DeleteSteps);
   IdleButtons();

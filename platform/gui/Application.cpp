@@ -1,6 +1,7 @@
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QFile>
 #include <QEventLoop>
 
 #include <vector>
@@ -70,7 +71,8 @@ void TApplication::Initialize() { gui_internal::EnsureQtApplication(); }
 
 std::string TApplication::GetExeName() const {
   gui_internal::EnsureQtApplication();
-  return gui_internal::FromQt(QCoreApplication::applicationFilePath());
+  // A path keeps its bytes as the file system has them, whatever the characters.
+  return QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString();
 }
 
 void TApplication::Terminate() {

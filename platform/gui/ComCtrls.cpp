@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QTabBar>
+#include <QStyledItemDelegate>
 #include <QTreeWidget>
 
 #include <algorithm>
@@ -324,6 +325,7 @@ void TListItems::Delete(int index) {
   selected.erase(std::remove(selected.begin(), selected.end(), item), selected.end());
   delete item;
   --view_->quiet_;
+  view_->ItemChanged(nullptr, ctState);  // the count has changed
 }
 
 void TListItems::Clear() {
@@ -337,6 +339,8 @@ void TListItems::Clear() {
     delete item;
   }
   --view_->quiet_;
+  // A count shown beside the list follows a read that brings no rows.
+  if (!items.empty()) view_->ItemChanged(nullptr, ctState);
 }
 
 void TListItems::BeginUpdate() { TreeOf(view_)->setUpdatesEnabled(false); }
@@ -373,6 +377,18 @@ class ListWidget : public QTreeWidget {
   }
 };
 
+// Rows two pixels taller than their text: the grid line under a row then never covers what
+// sits on the text's last pixel row, such as underscores.
+class RowsWithRoom : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QSize size = QStyledItemDelegate::sizeHint(option, index);
+    size.rheight() += 2;
+    return size;
+  }
+};
+
 // Clicks land on the list's viewport.
 class ViewportClicks : public QObject {
  public:
@@ -402,6 +418,7 @@ TListView::TListView(TComponent* AOwner)
   QTreeWidget* tree = TreeOf(this);
   tree->setRootIsDecorated(false);
   tree->setUniformRowHeights(true);
+  tree->setItemDelegate(new RowsWithRoom(tree));
   tree->setItemsExpandable(false);
   tree->setAllColumnsShowFocus(true);
   tree->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -1,3 +1,5 @@
+#include <QByteArray>
+#include <QFile>
 #include <QImage>
 
 #include "Graphics.h"
@@ -25,7 +27,7 @@ void TPicture::LoadFromFile(const std::string& fileName) {
     return;
   }
   QImage image;
-  if (!image.load(gui_internal::ToQt(path))) throw Exception("Cannot load picture " + fileName);
+  if (!image.load(QFile::decodeName(QByteArray::fromStdString(path)))) throw Exception("Cannot load picture " + fileName);
   *image_ = image;
   Changed();
 }

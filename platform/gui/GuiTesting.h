@@ -81,7 +81,9 @@ class ModalDriver {
 };
 
 // Handles window messages until the condition holds or the time is up; true when it held.
-bool ProcessUntil(const std::function<bool()>& condition, int timeoutMs = 5000);
+// The default bound is meant to be reached only by a hang, also in a sanitized build on a
+// loaded machine.
+bool ProcessUntil(const std::function<bool()>& condition, int timeoutMs = 30000);
 
 // What a person does, as the window system delivers it. The window must be shown.
 // A left click in the middle of the control (buttons, check boxes, radio buttons, ...).

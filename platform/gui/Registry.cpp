@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
+
+#include "Exception.h"
+#include "FileRead.h"
 
 namespace {
 
@@ -39,16 +41,44 @@ const char* RootName(HKEY root) {
   return "";
 }
 
-// Version 5 exports are UTF-16LE with a byte-order mark; texts here are single-byte, so
-// characters beyond Latin-1 become "?".
+void AppendUtf8(std::string& out, unsigned c) {
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | c >> 6);
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    out += static_cast<char>(0xE0 | c >> 12);
+    out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | c >> 18);
+    out += static_cast<char>(0x80 | (c >> 12 & 0x3F));
+    out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
+
+// Version 5 exports are UTF-16LE with a byte-order mark; texts here are UTF-8, as file names
+// are on this platform. A lone surrogate becomes U+FFFD.
 std::string FromUtf16IfMarked(const std::string& raw) {
   if (raw.size() < 2 || static_cast<unsigned char>(raw[0]) != 0xFF ||
       static_cast<unsigned char>(raw[1]) != 0xFE)
     return raw;
+  auto unit = [&](size_t i) {
+    return static_cast<unsigned>(static_cast<unsigned char>(raw[i]) | static_cast<unsigned char>(raw[i + 1]) << 8);
+  };
   std::string out;
+  out.reserve(raw.size() / 2);
   for (size_t i = 2; i + 1 < raw.size(); i += 2) {
-    unsigned c = static_cast<unsigned char>(raw[i]) | static_cast<unsigned char>(raw[i + 1]) << 8;
-    out += c <= 0xFF ? static_cast<char>(c) : '?';
+    unsigned c = unit(i);
+    if (c >= 0xD800 && c <= 0xDBFF && i + 3 < raw.size() && unit(i + 2) >= 0xDC00 && unit(i + 2) <= 0xDFFF) {
+      c = 0x10000 + ((c - 0xD800) << 10) + (unit(i + 2) - 0xDC00);
+      i += 2;
+    } else if (c >= 0xD800 && c <= 0xDFFF) {
+      c = 0xFFFD;
+    }
+    AppendUtf8(out, c);
   }
   return out;
 }
@@ -123,11 +153,13 @@ TRegistryFile TRegistryFile::Parse(const std::string& raw) {
 }
 
 TRegistryFile TRegistryFile::Load(const std::string& fileName) {
-  std::ifstream in(fileName, std::ios::binary);
-  if (!in) return {};
-  std::ostringstream text;
-  text << in.rdbuf();
-  return Parse(text.str());
+  std::string text, why;
+  switch (ReadRegularFile(fileName, kMaxFileSize, text, why)) {
+    case TFileRead::Missing: return {};
+    case TFileRead::Failed: throw Exception("The registry file " + why + ".");
+    case TFileRead::Ok: break;
+  }
+  return Parse(text);
 }
 
 std::string TRegistryFile::DefaultFileName() {

@@ -30,7 +30,10 @@ class TRegistryFile {
   using Values = std::map<std::string, std::string>;
 
   static TRegistryFile Parse(const std::string& text);
-  static TRegistryFile Load(const std::string& fileName);  // a missing file gives no keys
+  // A missing file gives no keys; one that is there but is no regular file, is larger than
+  // kMaxFileSize or cannot be read throws Exception naming it.
+  static TRegistryFile Load(const std::string& fileName);
+  static constexpr size_t kMaxFileSize = 16 << 20;
   static std::string DefaultFileName();                    // NV_REGISTRY_FILE or the default
 
   bool KeyExists(const std::string& path) const;  // also a parent of a listed key

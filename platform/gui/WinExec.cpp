@@ -1,15 +1,18 @@
 #include "WinExec.h"
 
+#include <QByteArray>
 #include <QDesktopServices>
-#include <QProcess>
-#include <QString>
-#include <QStringList>
+#include <QFile>
 #include <QUrl>
 
 #include <cstdlib>
 #include <filesystem>
 #include <sstream>
 
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "Paths.h"
@@ -20,15 +23,46 @@ namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
+// Detached through a second fork, so no child is left for us to reap; the arguments go to
+// the program byte for byte. The first child reports a failed exec through a pipe that a
+// successful exec closes.
 bool RealLauncher(const std::string& program, const std::vector<std::string>& args) {
-  QStringList list;
-  for (const std::string& a : args) list << QString::fromLatin1(a.data(), static_cast<qsizetype>(a.size()));
-  return QProcess::startDetached(QString::fromLatin1(program.data(), static_cast<qsizetype>(program.size())), list);
+  std::vector<char*> argv;
+  argv.push_back(const_cast<char*>(program.c_str()));
+  for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
+  int report[2];
+  if (::pipe2(report, O_CLOEXEC) != 0) return false;
+  const pid_t child = ::fork();
+  if (child < 0) {
+    ::close(report[0]);
+    ::close(report[1]);
+    return false;
+  }
+  if (child == 0) {
+    ::close(report[0]);
+    ::setsid();
+    const pid_t grandchild = ::fork();
+    if (grandchild != 0) ::_exit(grandchild < 0 ? 1 : 0);
+    ::execv(program.c_str(), argv.data());
+    const int error = errno;
+    (void)!::write(report[1], &error, sizeof error);
+    ::_exit(127);
+  }
+  ::close(report[1]);
+  int status = 0;
+  while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
+  }
+  int error = 0;
+  ssize_t n;
+  while ((n = ::read(report[0], &error, sizeof error)) < 0 && errno == EINTR) {
+  }
+  ::close(report[0]);
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0 && n == 0;
 }
 
 bool RealOpener(const std::string& fileName) {
-  return QDesktopServices::openUrl(
-      QUrl::fromLocalFile(QString::fromLatin1(fileName.data(), static_cast<qsizetype>(fileName.size()))));
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(fileName))));
 }
 
 TProcessLauncher& Launcher() {
@@ -138,5 +172,8 @@ unsigned WinExec(const std::string& commandLine, unsigned show) {
 
 bool WinHelp(const void* window, const std::string& helpFile, unsigned command, unsigned long data) {
   if (command == HELP_QUIT) return true;
+  // The desktop's opener may report success for a file that is not there.
+  std::error_code ec;
+  if (!fs::is_regular_file(PlatformPath(helpFile), ec)) return false;
   return Opener()(helpFile);
 }

@@ -356,9 +356,20 @@ int usmAddUserName(const OctetStr& securityName, long authProtocol, long privPro
                    const OctetStr& authPassword, const OctetStr& privPassword);
 
 // SNMPv3 engine boots, kept one line per engine ID in a file of the program's own format.
-// getBootCounter: 0 found, -1 no line for the ID, -2 file cannot be opened, -3 malformed line,
-// -4 engine ID empty or longer than 32 bytes. saveBootCounter: 0, or -4 as above, -5 cannot
-// write (the file is replaced through a temporary file and a rename).
+// getBootCounter: 0 found, -1 no line for the ID, -2 no such file, -3 malformed line,
+// -4 engine ID empty or longer than 32 bytes, -6 the file is there but cannot be read (not a
+// regular file, over 1 MiB, no permission). saveBootCounter: 0, -3, -4 and -6 as above (the
+// file is left as it is), -5 cannot write (the file is replaced through a temporary file
+// made exclusively beside it, and a rename). advanceBootCounter: reads, adds one (a missing
+// file or line counts from 0) and saves under a lock beside the file, so that starts at the
+// same moment lose no count; the results as above, -7 the lock cannot be had.
+// The folder under tempDir for the few files the library keeps of its own:
+// "nvs7000d-snmp-<uid>", made with mode 0700. Refused when anything else stands at that name
+// (no folder, a link, another owner, open to others): then a fresh folder of a name no one can
+// foresee. "" when none can be made.
+std::string snmpPrivateFolder(const std::string& tempDir);
+
 int getBootCounter(const char* fileName, const OctetStr& engineId, unsigned int& boot);
 int saveBootCounter(const char* fileName, const OctetStr& engineId, unsigned int boot);
+int advanceBootCounter(const char* fileName, const OctetStr& engineId, unsigned int& boot);
 int mpInit(Snmp* session, const OctetStr& engineId, unsigned int boot);

@@ -20,6 +20,7 @@
 #include <netinet/in.h>
 #include <sys/select.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -33,6 +34,19 @@
 #include <memory>
 #include <string>
 #include <vector>
+
+// The name is foreseeable, so another local user may have made it first: it is taken only
+// as our own folder that no one else may enter.
+std::string snmpPrivateFolder(const std::string& tempDir) {
+  const std::string base = tempDir.empty() ? "/tmp" : tempDir;
+  const std::string dir = base + "/nvs7000d-snmp-" + std::to_string(::getuid());
+  ::mkdir(dir.c_str(), 0700);
+  struct stat st {};
+  if (::lstat(dir.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::getuid() && (st.st_mode & 077) == 0)
+    return dir;
+  std::string fresh = dir + ".XXXXXX";
+  return ::mkdtemp(fresh.data()) ? fresh : std::string();
+}
 
 namespace {
 
@@ -53,9 +67,9 @@ void ensureLibrary() {
   // The library still keeps a few index files of its own; without a folder chosen for it
   // they go to a private temporary one rather than the system's.
   if (!std::getenv("SNMP_PERSISTENT_DIR")) {
-    static std::string dir =
-        (std::filesystem::temp_directory_path() / ("nvs7000d-snmp-" + std::to_string(getuid()))).string();
-    netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_PERSISTENT_DIR, dir.c_str());
+    std::error_code ec;
+    static std::string dir = snmpPrivateFolder(std::filesystem::temp_directory_path(ec).string());
+    if (!dir.empty()) netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_PERSISTENT_DIR, dir.c_str());
   }
   // An empty MIBS list loads no module; the caller's own setting is put back afterwards
   // so that programs started from here still see it.

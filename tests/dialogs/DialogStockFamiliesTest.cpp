@@ -66,7 +66,7 @@ TEST(DialogRequests, subclass_and_adopted_requests_are_freed_with_the_dialog) {
     CountedRequest* request = dialog.AddRequest<CountedRequest>(kRows, MVT_UMV, 1);
     EXPECT_EQ(request->Request.Vars.GetCount(), 4);
     EXPECT_EQ(request->Request.Vars.IndexCount, 1);
-    dialog.AdoptRequest(new CountedRequest(&dialog));
+    dialog.AdoptRequest(new CountedRequest(&dialog), kRows, MVT_UMV, 1);
     EXPECT_EQ(liveRequests, 2);
     dialog.CloseRequests();
     EXPECT_EQ(liveRequests, 0);

@@ -303,9 +303,10 @@ TEST_F(VlanStaticDialog, close_during_a_slow_walk_is_refused_until_stopped) {
   EXPECT_TRUE(sim->setLog().empty());
 }
 
-TEST_F(VlanStaticDialog, switch_refusing_an_add_is_reported_and_the_dialog_goes_on) {
+TEST_F(VlanStaticDialog, switch_refusing_an_add_ends_it_and_leaves_the_existing_vlan_as_it_was) {
   Open();
   sim->clearSetLog();
+  ASSERT_EQ(SwitchValue(3, NvSyntax::octetstr, 10), "0000001000000000");
   Type(form->ED_VLANID, "10");  // exists: createAndGo is refused
   Type(form->ED_VLANName, "again");
   Press(form->AddBtn);
@@ -313,9 +314,21 @@ TEST_F(VlanStaticDialog, switch_refusing_an_add_is_reported_and_the_dialog_goes_
   EXPECT_EQ(boxes.Calls()[0].kind, BoxKind::MessageBox);
   EXPECT_EQ(boxes.Calls()[0].title, "NVS-7000-D");
   EXPECT_NE(boxes.Calls()[0].text.find("nconsistent"), std::string::npos) << boxes.Calls()[0].text;
-  EXPECT_EQ(sim->setLog().size(), 2u);  // the forbidden ports went all the same
+  EXPECT_EQ(sim->setLog().size(), 1u);  // the forbidden ports' SET never went
+  EXPECT_EQ(SwitchValue(3, NvSyntax::octetstr, 10), "0000001000000000");
+  EXPECT_EQ(SwitchValue(1, NvSyntax::displaystr, 10), "sales");
   EXPECT_EQ(Cell("10", 1), "sales");
+  EXPECT_EQ(Cell("10", 3), "0000001000000000");
   EXPECT_EQ(form->DataComplete, 1);
+}
+
+TEST_F(VlanStaticDialog, delete_without_a_chosen_row_sends_nothing) {
+  Open();
+  sim->clearSetLog();
+  Type(form->ED_VLANID, "20");
+  form->DeleteBtnClick(form->DeleteBtn);  // as a stale enabled button would
+  EXPECT_TRUE(sim->setLog().empty());
+  EXPECT_EQ(Vlans(), (std::vector<std::string>{"1", "10", "20"}));
 }
 
 TEST_F(VlanStaticDialog, failure_before_sending_is_shown_in_the_status_bar) {

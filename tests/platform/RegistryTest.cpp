@@ -7,7 +7,10 @@
 #include <fstream>
 #include <memory>
 
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include "Exception.h"
 
 namespace {
 
@@ -96,19 +99,43 @@ TEST(Registry, ReadsTheFileNamedByTheEnvironmentIncludingUtf16Exports) {
   std::string text =
       "Windows Registry Editor Version 5.00\r\n\r\n"
       "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Norvane\\Vistrel5.1\\MibFile]\r\n"
-      "\"Path\"=\"/srv/mbf/\xE9\"\r\n";
+      "\"Path\"=\"/srv/mbf/\xE9/";
   {
     std::ofstream out(file, std::ios::binary);
     out << "\xFF\xFE";
     for (char c : text) out << c << '\0';
+    out.write("\x1F\x04\x40\x04\x3D\xD8\x00\xDE", 8);  // U+041F U+0440, then U+1F600 as a surrogate pair
+    for (char c : std::string("\"\r\n")) out << c << '\0';
   }
   ::setenv("NV_REGISTRY_FILE", file.c_str(), 1);
   TRegistry reg;
   reg.RootKey = HKEY_LOCAL_MACHINE;
   ASSERT_TRUE(reg.OpenKey("\\SOFTWARE\\Norvane\\Vistrel5.1\\MibFile", false));
-  EXPECT_EQ(reg.ReadString("Path"), "/srv/mbf/\xE9");
+  // File names here are UTF-8: every character arrives, none becomes "?".
+  EXPECT_EQ(reg.ReadString("Path"), "/srv/mbf/\xC3\xA9/\xD0\x9F\xD1\x80\xF0\x9F\x98\x80");
   ::unsetenv("NV_REGISTRY_FILE");
   std::filesystem::remove(file);
+}
+
+TEST(Registry, OnlyARegularFileOfSaneSizeIsReadAndAnythingElseIsNamed) {
+  const std::filesystem::path dir = std::filesystem::temp_directory_path() /
+                                    ("nv-registry-special-" + std::to_string(::getpid()));
+  std::filesystem::create_directories(dir);
+  const std::string fifo = (dir / "registry.reg").string();
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const std::string huge = (dir / "huge.reg").string();
+  std::ofstream(huge).close();
+  std::filesystem::resize_file(huge, TRegistryFile::kMaxFileSize + 1);
+  for (const std::string& name : {std::string("/dev/zero"), fifo, huge, dir.string()}) {
+    try {
+      TRegistryFile::Load(name);  // returns at once: no writer is waited for, nothing read without end
+      ADD_FAILURE() << name << " was read";
+    } catch (const Exception& e) {
+      EXPECT_NE(e.Message.find("The registry file \"" + name + "\""), std::string::npos) << e.Message;
+    }
+  }
+  EXPECT_FALSE(TRegistryFile::Load((dir / "missing.reg").string()).KeyExists("HKEY_LOCAL_MACHINE"));
+  std::filesystem::remove_all(dir);
 }
 
 }  // namespace

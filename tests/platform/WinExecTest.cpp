@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <thread>
 
 #include <unistd.h>
@@ -129,16 +130,42 @@ TEST_F(WinExecLaunch, RealLauncherStartsTheProgramDetached) {
   EXPECT_TRUE(fs::exists(made));
 }
 
-TEST(WinHelp, OpensTheHelpFileWithTheDesktopOpener) {
+TEST_F(WinExecLaunch, NonAsciiArgumentsReachTheViewerInANonAsciiFolderByteForByte) {
+  SetProcessLauncher(nullptr);
+  const fs::path folder = dir_ / "Просмотр é";
+  fs::create_directories(folder);
+  const fs::path viewer = folder / "MIB";
+  std::ofstream(viewer) << "#!/bin/sh\n"
+                           "out=\"$(dirname \"$0\")/args\"\n"
+                           "printf '%s\\n' \"$@\" > \"$out.part\" && mv \"$out.part\" \"$out\"\n";
+  fs::permissions(viewer, fs::perms::owner_all);
+  ASSERT_GT(WinExec("\"" + viewer.string() + "\" /I10.0.0.5 /Rquorré /W\xE9 /TMIB_Info", SW_SHOW), 31u);
+  const fs::path args = folder / "args";
+  auto until = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  while (!fs::exists(args) && std::chrono::steady_clock::now() < until)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  std::ifstream in(args, std::ios::binary);
+  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  // UTF-8 as it came, and a byte that is no UTF-8 at all unchanged too.
+  EXPECT_EQ(text, "/I10.0.0.5\n/Rquorr\xC3\xA9\n/W\xE9\n/TMIB_Info\n");
+}
+
+TEST(WinHelp, OpensAnExistingHelpFileWithTheDesktopOpener) {
+  const fs::path dir = fs::temp_directory_path() / ("nv-help-" + std::to_string(::getpid())) / "Справка";
+  fs::create_directories(dir);
+  const std::string help = (dir / "NVS-7000-D_B1_20110304.hlp").string();
+  std::ofstream(help) << "help";
   std::vector<std::string> opened;
   SetDocumentOpener([&](const std::string& f) {
     opened.push_back(f);
     return true;
   });
-  EXPECT_TRUE(WinHelp(nullptr, "/opt/nv/NVS-7000-D_B1_20110304.hlp", HELP_CONTENTS, 0));
-  EXPECT_TRUE(WinHelp(nullptr, "/opt/nv/NVS-7000-D_B1_20110304.hlp", HELP_QUIT, 0));
+  EXPECT_TRUE(WinHelp(nullptr, help, HELP_CONTENTS, 0));
+  EXPECT_TRUE(WinHelp(nullptr, help, HELP_QUIT, 0));
+  EXPECT_FALSE(WinHelp(nullptr, help + ".missing", HELP_CONTENTS, 0));  // never handed on
   SetDocumentOpener(nullptr);
-  EXPECT_EQ(opened, std::vector<std::string>{"/opt/nv/NVS-7000-D_B1_20110304.hlp"});
+  fs::remove_all(dir.parent_path());
+  EXPECT_EQ(opened, std::vector<std::string>{help});
 }
 
 TEST(PlatformPath, BackslashesBecomeFolderSeparators) {

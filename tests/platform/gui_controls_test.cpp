@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QPixmap>
+#include <QTreeWidget>
 #include <QWidget>
 
 #include <string>
@@ -146,6 +149,20 @@ TEST_F(Window, ListViewChangeFollowsTexts) {
   EXPECT_EQ(counts, (std::vector<int>{1, 2}));
 }
 
+TEST_F(Window, ListViewChangeFollowsClearAndDelete) {
+  auto* list = Add<TListView>();
+  list->ViewStyle = vsReport;
+  list->Columns->Add()->Caption = "Name";
+  int shown = -1;  // a count box fed by the change event
+  list->OnChange = [&](TObject*, TListItem*, TItemChange) { shown = list->Items->Count; };
+  for (const char* name : {"one", "two", "three"}) list->Items->Add()->Caption = name;
+  ASSERT_EQ(shown, 3);
+  list->Items->Delete(0);
+  EXPECT_EQ(shown, 2);
+  list->Items->Clear();  // a read that brings no rows
+  EXPECT_EQ(shown, 0);
+}
+
 TEST_F(Window, CheckBoxClickFollowsEveryChange) {
   auto* box = Add<TCheckBox>();
   int clicks = 0;
@@ -212,4 +229,39 @@ TEST_F(Window, NextControlMessageMovesTheFocusOn) {
   PostMessage(form->Handle, WM_NEXTDLGCTL, 0, 0);
   EXPECT_TRUE(GuiTesting::ProcessUntil([&] { return second->Focused(); }));
   EXPECT_EQ(exits, 1);
+}
+
+// The grid lines paint over no pixel of a row's text: "_all_" keeps its underscores.
+TEST_F(Window, ListRowWithGridLinesShowsItsUnderscores) {
+  auto* list = Add<TListView>();
+  list->ViewStyle = vsReport;
+  list->SetBounds(0, 0, 300, 200);
+  TListColumn* column = list->Columns->Add();
+  column->Caption = "View Name";
+  column->Width = 150;
+  list->Items->Add()->Caption = "_all_";
+  auto* tree = static_cast<QTreeWidget*>(list->Widget());
+  const QRect row = tree->visualItemRect(tree->topLevelItem(0));
+  auto shot = [&](bool grid) {
+    list->GridLines = grid;
+    Application->ProcessMessages();
+    return tree->viewport()->grab().toImage().copy(row);
+  };
+  const QImage plain = shot(false);
+  const QImage gridded = shot(true);
+  int text = 0, covered = 0;
+  for (int y = 0; y < plain.height(); ++y)
+    for (int x = 0; x < plain.width(); ++x) {
+      if (qGray(plain.pixel(x, y)) >= 128) continue;
+      ++text;
+      if (qGray(gridded.pixel(x, y)) >= 128) ++covered;
+    }
+  EXPECT_GT(text, 10);
+  EXPECT_EQ(covered, 0);
+  // The underscores are drawn: the text reaches below the letters' baseline row.
+  int lowest = -1;
+  for (int y = 0; y < gridded.height(); ++y)
+    for (int x = 0; x < gridded.width(); ++x)
+      if (qGray(gridded.pixel(x, y)) < 128) lowest = y;
+  EXPECT_LT(lowest, row.height() - 1);
 }

@@ -2,6 +2,9 @@
 // with the row's details, and what a command writes reaches the switch.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
+
 #include "About.h"
 #include "Catalogue.h"
 #include "CommandRunner.h"
@@ -354,6 +357,9 @@ TEST_F(Commands, TabViewMakesOnePagePerEntryWithItsDetails) {
 }
 
 TEST_F(Commands, HelpOpensTheHelpFileBesideTheProgram) {
+  const std::string exe = Application->ExeName;
+  const std::string help = exe.substr(0, exe.find_last_of('/') + 1) + "NVS-7000-D_B1_20110304.hlp";
+  std::ofstream(help) << "help";
   std::vector<std::string> opened;
   SetDocumentOpener([&](const std::string& file) {
     opened.push_back(file);
@@ -362,11 +368,14 @@ TEST_F(Commands, HelpOpensTheHelpFileBesideTheProgram) {
   NvRunMenuCommand(Command("Help2"), host);
   SetDocumentOpener([](const std::string&) { return false; });
   NvRunMenuCommand(Command("Help2"), host);
+  std::remove(help.c_str());
+  NvRunMenuCommand(Command("Help2"), host);  // a missing file is not handed to the opener
   SetDocumentOpener(nullptr);
   ASSERT_EQ(opened.size(), 1u);
-  EXPECT_TRUE(opened[0].ends_with("/NVS-7000-D_B1_20110304.hlp")) << opened[0];
-  ASSERT_EQ(answers.Calls().size(), 1u);  // the failed opening is said
+  EXPECT_EQ(opened[0], help);
+  ASSERT_EQ(answers.Calls().size(), 2u);  // the failed openings are said
   EXPECT_NE(answers.Calls()[0].text.find("could not be opened"), std::string::npos);
+  EXPECT_NE(answers.Calls()[1].text.find(help), std::string::npos);
 }
 
 TEST_F(Commands, RebootSendsWarmStartOnlyOnYes) {

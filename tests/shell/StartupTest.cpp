@@ -168,6 +168,19 @@ TEST_F(StartupConfig, NumbersAreConvertedStrictly) {
   EXPECT_THROW(Apply({"/I10.8.8.8", "/Rpublic"}), Exception);
 }
 
+TEST_F(StartupConfig, AddressMustBeAnIpAddressOrAHostNameBeforeAnyFileIsNamedAfterIt) {
+  for (const char* good : {"10.0.0.1", "::1", "fe80::1", "switch-7", "sw_1.lab.example"}) {
+    EXPECT_NO_THROW(Apply({std::string("/I") + good})) << good;
+    EXPECT_EQ(DeviceAddress, good);
+  }
+  DeviceAddress = "10.0.0.1";
+  for (const char* bad : {"../evil", "a/b", "", "..", "a..b", "-lead", "10.0.0.256", "1.2.3", "name with blank",
+                          "evil\\x", "255.255.255.255"}) {
+    EXPECT_THROW(Apply({std::string("/I") + bad}), Exception) << bad;
+    EXPECT_EQ(DeviceAddress, "10.0.0.1") << bad;
+  }
+}
+
 TEST(StartupRegistry, ModuleAndMibConfigDirectories) {
   auto file = std::make_shared<TRegistryFile>(TRegistryFile::Parse(
       "REGEDIT4\n"

@@ -8,7 +8,7 @@ export SNMPCONFPATH=$work SNMP_PERSISTENT_DIR=$work MIBS= MIBDIRS=$work
 coproc SIM { exec "$sim" --port 0; }
 pid=$SIM_PID
 trap 'kill -TERM $pid 2>/dev/null || true; wait $pid 2>/dev/null || true; rm -rf "$work"' EXIT
-read -r -t 10 word port <&"${SIM[0]}"
+read -r -t 60 word port <&"${SIM[0]}"
 [ "$word" = LISTENING ] || { echo "switchsim did not start"; exit 1; }
 agent=127.0.0.1:$port
 v3=(-v3 -l authPriv -u shades -a SHA -A shaauthpass -x DES -X shaprivpass)

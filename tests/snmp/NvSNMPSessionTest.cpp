@@ -122,7 +122,9 @@ TEST_F(SessionStart, UnwritableFolderFailsWith508AndChangesNothing) {
     FAIL() << "start-up succeeded";
   } catch (const Exception& e) {
     EXPECT_EQ(e.HelpContext, -508);
-    EXPECT_EQ(e.Message, "Error when saving SNMP engine boots counter!");
+    EXPECT_TRUE(e.Message.starts_with("Error when saving SNMP engine boots counter! \"" +
+                                      (dir_ / "not-a-folder").string() + "/NvSNMP_PP_BootCounter"))
+        << e.Message;
   }
   EXPECT_EQ(NvSNMPDevice::Address, "kept");
   EXPECT_FALSE(NvSNMPEventProcessor().Timer->Enabled);
@@ -135,7 +137,8 @@ TEST_F(SessionStart, MalformedCounterFileFailsWith507AndIsLeftAlone) {
     FAIL() << "start-up succeeded";
   } catch (const Exception& e) {
     EXPECT_EQ(e.HelpContext, -507);
-    EXPECT_EQ(e.Message, "Error when loading SNMP engine boots counter!");
+    EXPECT_EQ(e.Message, "Error when loading SNMP engine boots counter! \"NvSNMP_PP_BootCounter\" holds a line "
+                         "that is not \"<engine ID> <count>\".");
   }
   std::ifstream in(NvSNMPBootCounterFile);
   std::string line;

@@ -187,4 +187,35 @@ TEST(ScriptedAgent, CompletionThatThrowsIsHandedOnAfterTheReply) {
   ExpectPumpRunning();
 }
 
+// What the library refuses before sending gets no reply: the caller hears it at once, with its
+// code and message, and nothing is left pending.
+TEST(ScriptedAgent, RequestRefusedBeforeSendingTellsWhy) {
+  int calls = 0;
+  auto count = [](void* data, NvSNMPError*, NvSNMPVarList*) { ++*static_cast<int*>(data); };
+  for (bool set : {false, true}) {
+    SCOPED_TRACE(set ? "set" : "get");
+    NvSNMPRequest req;
+    req.Port = 0;  // no transport can send there
+    req.Version = 1;
+    req.Vars.AddVar("1.3.6.1.4.1.32473.999.1.1", "int", NvSyntax::integer, NvAccess::readwrite, nullptr);
+    *req.Vars.GetVar(0)->Value = "1";
+    bool ok = true;
+    try {
+      if (set)
+        req.SetAsync(ok, count, &calls, false, "", nullptr);
+      else
+        req.GetAsync(ok, count, &calls, true);
+      ADD_FAILURE() << "nothing was said";
+    } catch (const Exception& e) {
+      EXPECT_EQ(e.HelpContext, -422);
+      EXPECT_EQ(e.Message, NvErrorText(-422));
+      EXPECT_FALSE(e.Message.empty());
+    }
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(req.PendingReplies, 0);
+  }
+  EXPECT_EQ(calls, 0);
+  ExpectPumpRunning();
+}
+
 }  // namespace

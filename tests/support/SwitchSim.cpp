@@ -15,6 +15,8 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
+#include <iterator>
 #include <stdexcept>
 #include <thread>
 
@@ -22,11 +24,18 @@ extern char** environ;
 
 namespace {
 
-constexpr int startTimeoutMs = 10000;
+// Generous: only a hang should reach it, also in a loaded sanitizer run.
+constexpr int startTimeoutMs = 60000;
 constexpr int stopTimeoutMs = 5000;
 
 std::string controlPath(const std::string& workDir) { return workDir + "/control.sock"; }
 std::string setLogPath(const std::string& workDir) { return workDir + "/set.log"; }
+std::string errorLogPath(const std::string& workDir) { return workDir + "/stderr.log"; }
+
+std::string fileText(const std::string& path) {
+  std::ifstream in(path);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
 
 // One command over the agent's control socket; throws unless it answers "ok".
 void control(const std::string& workDir, const std::string& command) {
@@ -80,6 +89,8 @@ SwitchSim::SwitchSim(const Options& options) {
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+  const std::string errorLog = errorLogPath(workDir_);
+  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errorLog.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
   pid_t pid = -1;
   int rc = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
@@ -108,29 +119,50 @@ SwitchSim::SwitchSim(const Options& options) {
   close(out[0]);
   unsigned port = 0;
   if (std::sscanf(line.c_str(), "LISTENING %u", &port) != 1 || port == 0 || port > 65535) {
-    stop();
-    throw std::runtime_error("SwitchSim: switchsim did not start (output: '" + line + "')");
+    // Closed output means the agent is ending: let it, and tell how.
+    const std::string exit = stop(stopTimeoutMs);
+    const std::string errors = fileText(errorLog);
+    removeWorkDir();
+    throw std::runtime_error("SwitchSim: switchsim did not start (" + exit + ", output: '" + line + "', errors: '" +
+                             errors + "')");
   }
   port_ = static_cast<uint16_t>(port);
 }
 
-SwitchSim::~SwitchSim() { stop(); }
+SwitchSim::~SwitchSim() {
+  stop();
+  // What the agent said on stderr (warnings, SWITCHSIM_DEBUG output) is passed on.
+  if (!workDir_.empty()) std::cerr << fileText(errorLogPath(workDir_));
+  removeWorkDir();
+}
 
-void SwitchSim::stop() {
-  if (pid_ > 0) {
-    kill(pid_, SIGTERM);
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(stopTimeoutMs);
-    int status = 0;
-    while (waitpid(pid_, &status, WNOHANG) == 0) {
-      if (std::chrono::steady_clock::now() > deadline) {
+std::string SwitchSim::stop(int graceMs) {
+  if (pid_ <= 0) return "not running";
+  int status = 0;
+  pid_t ended = 0;
+  bool signalled = false;
+  auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(graceMs);
+  while ((ended = waitpid(pid_, &status, WNOHANG)) == 0) {
+    if (std::chrono::steady_clock::now() > deadline) {
+      if (signalled) {
         kill(pid_, SIGKILL);
-        waitpid(pid_, &status, 0);
+        ended = waitpid(pid_, &status, 0);
         break;
       }
-      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+      kill(pid_, SIGTERM);
+      signalled = true;
+      deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(stopTimeoutMs);
     }
-    pid_ = -1;
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
   }
+  pid_ = -1;
+  if (signalled) return "stopped";
+  if (ended > 0 && WIFEXITED(status)) return "exited with status " + std::to_string(WEXITSTATUS(status));
+  if (ended > 0 && WIFSIGNALED(status)) return "killed by signal " + std::to_string(WTERMSIG(status));
+  return "ended";
+}
+
+void SwitchSim::removeWorkDir() {
   if (!workDir_.empty()) {
     std::error_code ec;
     std::filesystem::remove_all(workDir_, ec);

@@ -54,7 +54,10 @@ class SwitchSim {
   void clearFaults();
 
  private:
-  void stop();
+  // Ends the agent, after graceMs for it to end on its own; says how it ended ("exited with
+  // status 1", "stopped", ...).
+  std::string stop(int graceMs = 0);
+  void removeWorkDir();
 
   int pid_ = -1;
   uint16_t port_ = 0;

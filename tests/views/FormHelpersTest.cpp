@@ -2,7 +2,11 @@
 // simulated switch's trusted host table through its row-status column.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "Catalogue.h"
+#include "ComCtrls.h"
 #include "ExtCtrls.h"
 #include "FormHelpers.h"
 #include "Forms.h"
@@ -175,33 +179,87 @@ class RowDeletion : public ::testing::Test {
     binding.Request.Version = 1;
     binding.Request.TimeOut = 300;  // a slow reply is waited for, not sent again
     binding.SetStatusControl(bar);
+    list->Parent = &form;
+    list->SetBounds(0, 0, 400, 200);
+    binding.BindListView(list, true);
+    form.Show();
+    ASSERT_TRUE(binding.Get());
+    ASSERT_TRUE(WaitUntil([&] { return !binding.Busy; }));
+  }
+  void TearDown() override { sim->clearFaults(); }
+  // The row showing address, or null.
+  TListItem* Row(const std::string& address) const {
+    for (int i = 0; i < list->Items->Count; ++i) {
+      TListItem* item = list->Items->Item[i];
+      if (item->Caption() == address) return item;
+      for (int c = 0; c < item->SubItems->Count; ++c)
+        if (item->SubItems->Get(c) == address) return item;
+    }
+    return nullptr;
+  }
+  void Select(const std::string& address) {
+    TListItem* row = Row(address);
+    ASSERT_NE(row, nullptr) << address;
+    GuiTesting::UserClickItem(list, row);
+    ASSERT_EQ(list->Selected(), row);
   }
   TForm form{nullptr};
   TStatusBar* bar = new TStatusBar(&form);
+  TListView* list = new TListView(&form);
   NvSNMPRequest2Edits binding{&form};
   GuiTesting::ScriptedAnswerer answers;
 };
 
 const std::string kTrustedHost = "1.3.6.1.4.1.32473.12.1.2.10.1.1";
 
-TEST_F(RowDeletion, OkWritesOnlyTheDeleteValueAndRestoresTheBinding) {
-  *binding.Request.Vars.GetVar(0)->Value = "2";
+TEST_F(RowDeletion, OkDestroysTheSelectedRowNotTheLastOneWalked) {
+  // The row is chosen while a walk goes on over the rows after it.
+  sim->setDelay(150);
+  ASSERT_TRUE(binding.Get());
+  ASSERT_TRUE(WaitUntil([&] { return Row("10.90.90.90") != nullptr; }));
+  Select("10.90.90.90");
+  ASSERT_TRUE(WaitUntil([&] { return !binding.Busy; }));
+  sim->clearFaults();
+  ASSERT_EQ(*binding.Request.Vars.GetVar(0)->Value, "3");  // where the walk left the variables
   answers.Answer(IDOK);
   ConfirmDeleteRow(&binding, 3, "destroy");
   ASSERT_EQ(answers.Calls().size(), 1u);
   EXPECT_EQ(answers.Calls()[0].text, "Are you sure to delete it?");
-  ASSERT_EQ(sim->setLog().size(), 1u);
-  EXPECT_EQ(sim->setLog()[0], kTrustedHost + ".3.2=2:6");
+  EXPECT_EQ(sim->setLog(), std::vector<std::string>{kTrustedHost + ".3.1=2:6"});
   EXPECT_EQ(binding.Asynchronous, 1);
   for (int i = 0; i < binding.Request.Vars.GetCount(); ++i)
     EXPECT_EQ(binding.Request.Vars.GetVar(i)->Access & NvAccess::invalid, 0) << i;
+  ASSERT_TRUE(WaitUntil([&] { return !binding.Busy; }));
+  EXPECT_EQ(Row("10.90.90.90"), nullptr);
+  EXPECT_NE(Row("10.90.90.92"), nullptr);
 }
 
 TEST_F(RowDeletion, CancelSendsNothing) {
-  *binding.Request.Vars.GetVar(0)->Value = "2";
+  Select("10.90.90.92");
   answers.Answer(IDCANCEL);
   ConfirmDeleteRow(&binding, 3, "destroy");
+  EXPECT_EQ(answers.Calls().size(), 1u);
   EXPECT_TRUE(sim->setLog().empty());
+}
+
+TEST_F(RowDeletion, WithoutASelectedRowNothingIsAskedOrSent) {
+  ASSERT_EQ(list->Selected(), nullptr);
+  ConfirmDeleteRow(&binding, 3, "destroy");
+  EXPECT_TRUE(answers.Calls().empty());
+  EXPECT_TRUE(sim->setLog().empty());
+}
+
+TEST_F(RowDeletion, IsRefusedWhileAWalkRuns) {
+  Select("10.90.90.92");
+  sim->setDelay(200);
+  ASSERT_TRUE(binding.Get());
+  ASSERT_TRUE(binding.Reading());
+  ConfirmDeleteRow(&binding, 3, "destroy");
+  ASSERT_EQ(answers.Calls().size(), 1u);
+  EXPECT_EQ(answers.Calls()[0].text, "Get data not complete");
+  EXPECT_TRUE(sim->setLog().empty());
+  binding.Stop();
+  EXPECT_TRUE(WaitUntil([&] { return !binding.Busy; }));
 }
 
 }  // namespace

@@ -309,3 +309,34 @@ TEST(TableView, EditsPanelComesBackFromAPopupScrolledToItsTop) {
     ASSERT_TRUE(w.WaitRows(3));
   });
 }
+
+TEST(TableView, AnAddDuringASlowWalkThenRefreshListsTheSwitchsRowsOnce) {
+  GuiTesting::ScriptedAnswerer boxes;
+  TableWindow w;
+  TCtrlBtnPanel* column = w.view->CtrlBtnPanel;
+  w.Show([&] {
+    Sim()->setDelay(150);
+    GuiTesting::UserClick(column->RefreshBtn);
+    ASSERT_TRUE(w.binding->Reading());
+    w.script.Then([&](TCustomForm& popup) {
+      TSNMPPanel* frame = TableWindow::Frame(popup);
+      ASSERT_NE(frame, nullptr);
+      GuiTesting::UserType(w.Edit(0), "4");
+      GuiTesting::UserType(w.Edit(1), "fourth");
+      GuiTesting::UserClick(w.view->EditsPanel->Rows[1].CheckBox);
+      GuiTesting::UserClick(frame->CtrlBtnPanel->SetCheckedBtn);
+    });
+    GuiTesting::UserClick(column->AddBtn);
+    GuiTesting::UserClick(column->RefreshBtn);
+    ASSERT_TRUE(WaitUntil([&] { return Idle(w.binding) && w.binding->Request.PendingReplies == 0; }));
+    Sim()->clearFaults();
+    EXPECT_EQ(w.Names(), (std::vector<std::string>{"first", "second", "third", "fourth"}));
+    EXPECT_EQ(column->CountText->Caption(), "4");
+
+    // The row goes again for the other tests.
+    GuiTesting::UserClickItem(w.list, w.Row("fourth"));
+    boxes.Answer(IDOK);
+    GuiTesting::UserClick(column->DeleteBtn);
+    EXPECT_EQ(w.Names(), (std::vector<std::string>{"first", "second", "third"}));
+  });
+}
