@@ -111,7 +111,8 @@ void TPortMirrorForm::BT_RefreshClick(TObject*) {
 void TPortMirrorForm::BT_SetClick(TObject*) {
   if (!MirrorRequest) return;
   Guarded(MirrorRequest, [&] {
-    SendSetSequence(MirrorRequest, SetSteps, NvAfterFailedSet::GoOn);
+    // A refused SET does not keep the next ones from going.
+    for (const NvSetStep& step : SetSteps) SendSetSequence(MirrorRequest, std::span(&step, 1));
     MirrorRequest->Get();
     ShowMirrorState();
   });
