@@ -36,17 +36,6 @@ bool IsDisplayOnly(const TControl* control) {
   return dynamic_cast<const TLabel*>(control) || dynamic_cast<const TStaticText*>(control);
 }
 
-// A field that runs to the end of the value: what it collects is the whole rest.
-bool IsRunToEnd(int syntax) {
-  switch (syntax) {
-    case NvSyntax::bitstr: case NvSyntax::octetstr: case NvSyntax::objectid:
-    case NvSyntax::opaque: case NvSyntax::bitlist: case NvSyntax::displaystr:
-      return true;
-    default:
-      return false;
-  }
-}
-
 // A check box over an option list: over two options the second means checked, over more
 // (1 other, 2 disabled, 3 enabled) the last one does, and the one before it unchecked.
 bool OptionChecks(const NvOptionList& options, int i) {
@@ -382,7 +371,7 @@ void NvSNMPRequest2Edits::ControlsToValues(int which) {
         throw Exception(e.Message + " (" + label + ")", e.HelpContext);
       }
       // A shorter text of a field that runs to the end leaves no bytes of the old one behind.
-      if (IsRunToEnd(binding->Syntax)) value.resize(std::min(value.size(), size_t(std::max(0, binding->ByteOffset))));
+      if (NvIsRunToEnd(binding->Syntax)) value.resize(std::min(value.size(), size_t(std::max(0, binding->ByteOffset))));
       NvWriteField(value, binding->ByteOffset, field);
     }
     std::string text = NvOctetsToValueText(value, var->Syntax);

@@ -144,16 +144,6 @@ double BytesDouble(const NvOctets& b) {
   return v;
 }
 
-bool IsRunToEnd(int syntax) {
-  switch (syntax) {
-    case NvSyntax::bitstr: case NvSyntax::octetstr: case NvSyntax::objectid:
-    case NvSyntax::opaque: case NvSyntax::bitlist: case NvSyntax::displaystr:
-      return true;
-    default:
-      return false;
-  }
-}
-
 // Syntaxes sent as an OCTET STRING, which may be empty.
 bool IsOctetString(int syntax) {
   switch (syntax) {
@@ -180,7 +170,7 @@ int FieldSize(int syntax, size_t valueSize) {
     case NvSyntax::inetaddress: return valueSize > 15 ? 16 : 4;
     case NvSyntax::null: return 0;
     default:
-      if (IsRunToEnd(syntax)) return -1;
+      if (NvIsRunToEnd(syntax)) return -1;
       NvThrowError(NvErr::BadSyntax);
   }
 }
@@ -327,6 +317,16 @@ std::string NvOctetsToValueText(const NvOctets& b, int syntax) {
     case NvSyntax::int16: case NvSyntax::uint16: return std::to_string(GetBE16(b));
   }
   NvThrowError(NvErr::BadSyntax);
+}
+
+bool NvIsRunToEnd(int syntax) {
+  switch (syntax) {
+    case NvSyntax::bitstr: case NvSyntax::octetstr: case NvSyntax::objectid:
+    case NvSyntax::opaque: case NvSyntax::bitlist: case NvSyntax::displaystr:
+      return true;
+    default:
+      return false;
+  }
 }
 
 NvOctets NvExtractField(const NvOctets& value, int offset, int syntax) {

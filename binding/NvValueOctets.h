@@ -20,6 +20,9 @@ using NvOctets = std::vector<unsigned char>;
 NvOctets NvValueTextToOctets(const std::string& text, int syntax);
 // The value text of value bytes (no bytes give "(NULL)").
 std::string NvOctetsToValueText(const NvOctets& bytes, int syntax);
+// A field of the syntax runs from its offset to the end of the value (octet strings, object
+// identifiers, display strings).
+bool NvIsRunToEnd(int syntax);
 // The bytes of a field of the syntax at the offset; throws -519 when it does not fit.
 NvOctets NvExtractField(const NvOctets& value, int offset, int syntax);
 // Writes the field's bytes at the offset, first extending the value with zero bytes when it

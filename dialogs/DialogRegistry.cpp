@@ -7,7 +7,19 @@
 #include "Cpuusermaskruleunit.h"
 #include "Ethernetinformationruleunit.h"
 #include "Ethernetmaskinformationformunit.h"
+#include "Cosbrandctrltable.h"
+#include "Dot3controlformunit.h"
+#include "Dot3pauseformunit.h"
 #include "Vlanstaticformunit.h"
+#include "Lldpdot1configprotocolunit.h"
+#include "Lldpdot1configprotocolvlanunit.h"
+#include "Lldpdot1configvlannameunit.h"
+#include "Lldpdot3portconfigtable.h"
+#include "Lldpdot3linkaggtable.h"
+#include "Lldpdot3remotelinkaggtable.h"
+#include "Lldplocalsysdatatable.h"
+#include "Lldpportconfigtable.h"
+#include "Lldpremotetable.h"
 
 void NvRegisterFeatureDialogs() {
   NvRegisterDialogClass<TVlanStaticForm>("TVlanStaticForm", "VlanStaticForm", VlanStaticForm);
@@ -22,6 +34,24 @@ void NvRegisterFeatureDialogs() {
       "TCPUEthernetInformationRuleForm", "CPUEthernetInformationRuleForm", CPUEthernetInformationRuleForm);
   NvRegisterDialogClass<TCPUUserMaskInfoForm>("TCPUUserMaskInfoForm", "CPUUserMaskInfoForm", CPUUserMaskInfoForm);
   NvRegisterDialogClass<TCPUUserMaskRuleForm>("TCPUUserMaskRuleForm", "CPUUserMaskRuleForm", CPUUserMaskRuleForm);
+  NvRegisterDialogClass<TLLDPConfigProtocolForm>("TLLDPConfigProtocolForm", "LLDPConfigProtocolForm",
+                                                 LLDPConfigProtocolForm);
+  NvRegisterDialogClass<TLLDPConfigProtocolVLANForm>("TLLDPConfigProtocolVLANForm", "LLDPConfigProtocolVLANForm",
+                                                     LLDPConfigProtocolVLANForm);
+  NvRegisterDialogClass<TLLDPConfigVLANNameForm>("TLLDPConfigVLANNameForm", "LLDPConfigVLANNameForm",
+                                                 LLDPConfigVLANNameForm);
+  NvRegisterDialogClass<TLLDPPortConfigForm>("TLLDPPortConfigForm", "LLDPPortConfigForm", LLDPPortConfigForm);
+  NvRegisterDialogClass<TLLDPDot3PortConfigForm>("TLLDPDot3PortConfigForm", "LLDPDot3PortConfigForm",
+                                                 LLDPDot3PortConfigForm);
+  NvRegisterDialogClass<TLLDPLocSysDataForm>("TLLDPLocSysDataForm", "LLDPLocSysDataForm", LLDPLocSysDataForm);
+  NvRegisterDialogClass<TLLDPRemoteForm>("TLLDPRemoteForm", "LLDPRemoteForm", LLDPRemoteForm);
+  NvRegisterDialogClass<TLLDPDot3LinkAggForm>("TLLDPDot3LinkAggForm", "LLDPDot3LinkAggForm", LLDPDot3LinkAggForm);
+  NvRegisterDialogClass<TLLDPDot3RemoteLinkAggForm>("TLLDPDot3RemoteLinkAggForm", "LLDPDot3RemoteLinkAggForm",
+                                                    LLDPDot3RemoteLinkAggForm);
+  NvRegisterDialogClass<TCoSBrandwidthctrlForm>("TCoSBrandwidthctrlForm", "CoSBrandwidthctrlForm",
+                                                CoSBrandwidthctrlForm);
+  NvRegisterDialogClass<Tdot3PauseForm>("Tdot3PauseForm", "dot3PauseForm", dot3PauseForm);
+  NvRegisterDialogClass<Tdot3ControlForm>("Tdot3ControlForm", "dot3ControlForm", dot3ControlForm);
 }
 
 namespace {

@@ -29,6 +29,13 @@ const NvSNMPVar PppoePortTable[] = {
     {}};
 
 // Built in this order at start-up, freed in reverse at exit.
+// QoS > CoS Bandwidth Control Table (dialog); a rate of 0 is no limit
+const NvSNMPVar CosBandwidthTable[] = {
+    {"1.3.6.1.4.1.32473.12.61.3.9.1.1", "CoS Bandwidth Port", NvSyntax::integer, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.61.3.9.1.2", "CoS Bandwidth CoS ID", NvSyntax::integer, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.61.3.9.1.4", "CoS Bandwidth Maximum Rate", NvSyntax::integer, NvAccess::readwrite, nullptr},
+    {}};
+
 static const NvCatalogueList Lists[] = {
     {&AdminStateList, ValueSet::Enabled1Disabled2},
     {&LogStateList, ValueSet::Enabled1Disabled2},
@@ -42,6 +49,7 @@ static const NvCatalogueTable Tables[] = {
     {"ErpsGlobalSettingsTable", "1.3.6.1.4.1.32473.12.78.1", ErpsGlobalSettingsTable},
     {"PppoeGlobalTable", "1.3.6.1.4.1.32473.12.79.1", PppoeGlobalTable},
     {"PppoePortTable", "1.3.6.1.4.1.32473.12.79.1.2.1.1", PppoePortTable},
+    {"CosBandwidthTable", "1.3.6.1.4.1.32473.12.61.3.9.1", CosBandwidthTable},
 };
 
 NvCatalogueModule Oid_erps = {"Oid_erps", Tables, Lists};

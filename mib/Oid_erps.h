@@ -10,5 +10,7 @@ extern const NvSNMPVar ErpsGlobalSettingsTable[];  // ERPS > Global Settings
 extern const NvSNMPVar PppoeGlobalTable[];  // PPPoE Circuit ID Insertion
 extern const NvSNMPVar PppoePortTable[];  // PPPoE Circuit ID Insertion
 
+extern const NvSNMPVar CosBandwidthTable[];  // QoS > CoS Bandwidth Control Table (dialog)
+
 // The module: its tables for listings, and its option lists, built at start-up and freed at exit.
 extern NvCatalogueModule Oid_erps;

@@ -254,6 +254,91 @@ const NvSNMPVar LldpDot3RemoteMaxFrameSizeTable[] = {
     {"1.0.8802.1.1.2.1.5.4623.1.3.4.1.1", "Remote Max. Frame Size", NvSyntax::integer, NvAccess::readonly, nullptr},
     {}};
 
+// LLDP > Configuration > Port Configuration (dialog)
+static const NvOptionPair LldpPortConfigAdminStatusValues[] = {
+    {1, "txOnly"}, {2, "rxOnly"}, {3, "txAndrx"}, {4, "disabled"}, {}};
+static NvOptionList LldpPortConfigAdminStatusList, LldpPortConfigNotificationList;
+const NvSNMPVar LldpPortConfigTable[] = {
+    {"1.0.8802.1.1.2.1.1.6.1.1", "Port Number", NvSyntax::integer, NvAccess::notaccess, nullptr},
+    {"1.0.8802.1.1.2.1.1.6.1.2", "Administration State", NvSyntax::integer, NvAccess::readwrite, &LldpPortConfigAdminStatusList},
+    {"1.0.8802.1.1.2.1.1.6.1.3", "Notification Enable", NvSyntax::integer, NvAccess::readwrite, &LldpPortConfigNotificationList},
+    {"1.0.8802.1.1.2.1.1.6.1.4", "TLVs TX Enable", NvSyntax::octetstr, NvAccess::readwrite, nullptr},
+    {}};
+
+// LLDP > LLDP-Dot3 > Port Configuration Table (dialog)
+const NvSNMPVar LldpDot3PortConfigTable[] = {
+    {" ", "Port Number", NvSyntax::integer, NvAccess::notaccess, nullptr},
+    {"1.0.8802.1.1.2.1.5.4623.1.1.1.1.1", "TLVs TX Enable", NvSyntax::octetstr, NvAccess::readwrite, nullptr},
+    {}};
+
+// LLDP > LLDP-Dot1 > Configuration > Protocol Table (dialog)
+static NvOptionList LldpDot1ConfigProtocolTxList, LldpDot1ConfigProtocolVlanTxList, LldpDot1ConfigVlanNameTxList;
+const NvSNMPVar LldpDot1ConfigProtocolTable[] = {
+    {" ", "Port Number", NvSyntax::integer, NvAccess::notaccess, nullptr},
+    {" ", "Protocol Index", NvSyntax::integer, NvAccess::notaccess, nullptr},
+    {"1.0.8802.1.1.2.1.5.32962.1.1.4.1.1", "Protocol TX", NvSyntax::integer, NvAccess::readwrite, &LldpDot1ConfigProtocolTxList},
+    {}};
+
+// LLDP > LLDP-Dot1 > Configuration > Protocol VLAN Table (dialog)
+const NvSNMPVar LldpDot1ConfigProtocolVlanTable[] = {
+    {" ", "Port Number", NvSyntax::integer, NvAccess::notaccess, nullptr},
+    {" ", "VLAN ID", NvSyntax::integer, NvAccess::notaccess, nullptr},
+    {"1.0.8802.1.1.2.1.5.32962.1.1.3.1.1", "Protocol VLAN TX", NvSyntax::integer, NvAccess::readwrite, &LldpDot1ConfigProtocolVlanTxList},
+    {}};
+
+// LLDP > LLDP-Dot1 > Configuration > VLAN Name Table (dialog)
+const NvSNMPVar LldpDot1ConfigVlanNameTable[] = {
+    {" ", "Port Number", NvSyntax::integer, NvAccess::notaccess, nullptr},
+    {" ", "VLAN ID", NvSyntax::integer, NvAccess::notaccess, nullptr},
+    {"1.0.8802.1.1.2.1.5.32962.1.1.2.1.1", "VLAN Name TX", NvSyntax::integer, NvAccess::readwrite, &LldpDot1ConfigVlanNameTxList},
+    {}};
+
+// LLDP > LLDP System Data > System Data (dialog)
+static const NvOptionPair LldpChassisIdSubtypeValues[] = {
+    {1, "chassisComponent"}, {2, "interfaceAlias"}, {3, "portComponent"}, {4, "macAddress"},
+    {5, "networkAddress"}, {6, "interfaceName"}, {7, "local"}, {}};
+static NvOptionList LldpLocalChassisIdSubtypeList, LldpRemoteChassisIdSubtypeList, LldpRemotePortIdSubtypeList;
+const NvSNMPVar LldpLocalSystemDataTable[] = {
+    {"1.0.8802.1.1.2.1.3.1", "Chassis ID Subtype", NvSyntax::integer, NvAccess::readonly, &LldpLocalChassisIdSubtypeList},
+    {"1.0.8802.1.1.2.1.3.2", "Chassis ID", NvSyntax::macaddress, NvAccess::readonly, nullptr},
+    {"1.0.8802.1.1.2.1.3.3", "System Name", NvSyntax::displaystr, NvAccess::readonly, nullptr},
+    {"1.0.8802.1.1.2.1.3.4", "System Description", NvSyntax::displaystr, NvAccess::readonly, nullptr},
+    {"1.0.8802.1.1.2.1.3.5", "System Capabilities Supported", NvSyntax::octetstr, NvAccess::readonly, nullptr},
+    {"1.0.8802.1.1.2.1.3.6", "System Capabilities Enabled", NvSyntax::octetstr, NvAccess::readonly, nullptr},
+    {}};
+
+// LLDP > Remote System Data > Remote Table (dialog)
+const NvSNMPVar LldpRemoteTable[] = {
+    {"1.0.8802.1.1.2.1.4.1.1.1", "Time Mark", NvSyntax::timeticks, NvAccess::notaccess, nullptr},
+    {"1.0.8802.1.1.2.1.4.1.1.2", "Local Port Number", NvSyntax::integer, NvAccess::notaccess, nullptr},
+    {"1.0.8802.1.1.2.1.4.1.1.3", "Index", NvSyntax::integer, NvAccess::notaccess, nullptr},
+    {"1.0.8802.1.1.2.1.4.1.1.4", "Chassis ID Subtype", NvSyntax::integer, NvAccess::readonly, &LldpRemoteChassisIdSubtypeList},
+    {"1.0.8802.1.1.2.1.4.1.1.5", "Chassis ID", NvSyntax::octetstr, NvAccess::readonly, nullptr},
+    {"1.0.8802.1.1.2.1.4.1.1.6", "Port ID Subtype", NvSyntax::integer, NvAccess::readonly, &LldpRemotePortIdSubtypeList},
+    {"1.0.8802.1.1.2.1.4.1.1.7", "Port ID", NvSyntax::displaystr, NvAccess::readonly, nullptr},
+    {"1.0.8802.1.1.2.1.4.1.1.8", "Port Description", NvSyntax::displaystr, NvAccess::readonly, nullptr},
+    {"1.0.8802.1.1.2.1.4.1.1.9", "System Name", NvSyntax::displaystr, NvAccess::readonly, nullptr},
+    {"1.0.8802.1.1.2.1.4.1.1.10", "System Description", NvSyntax::displaystr, NvAccess::readonly, nullptr},
+    {"1.0.8802.1.1.2.1.4.1.1.11", "System Capabilities Supported", NvSyntax::octetstr, NvAccess::readonly, nullptr},
+    {"1.0.8802.1.1.2.1.4.1.1.12", "System Capabilities Enabled", NvSyntax::octetstr, NvAccess::readonly, nullptr},
+    {}};
+
+// LLDP > LLDP-Dot3 > Local Data Table > Link Aggregation Table (dialog)
+const NvSNMPVar LldpDot3LocalLinkAggTable[] = {
+    {" ", "Local Port Number", NvSyntax::integer, NvAccess::notaccess, nullptr},
+    {"1.0.8802.1.1.2.1.5.4623.1.2.3.1.1", "Link Aggregation State", NvSyntax::octetstr, NvAccess::readonly, nullptr},
+    {"1.0.8802.1.1.2.1.5.4623.1.2.3.1.2", "Link Aggregation Port ID", NvSyntax::integer, NvAccess::readonly, nullptr},
+    {}};
+
+// LLDP > LLDP-Dot3 > Remote Table > Link Aggregation Table (dialog)
+const NvSNMPVar LldpDot3RemoteLinkAggTable[] = {
+    {" ", "Time Mark", NvSyntax::timeticks, NvAccess::notaccess, nullptr},
+    {" ", "Local Port Number", NvSyntax::integer, NvAccess::notaccess, nullptr},
+    {" ", "Index", NvSyntax::integer, NvAccess::notaccess, nullptr},
+    {"1.0.8802.1.1.2.1.5.4623.1.3.3.1.1", "Link Aggregation State", NvSyntax::octetstr, NvAccess::readonly, nullptr},
+    {"1.0.8802.1.1.2.1.5.4623.1.3.3.1.2", "Link Aggregation Port ID", NvSyntax::integer, NvAccess::readonly, nullptr},
+    {}};
+
 // Built in this order at start-up, freed in reverse at exit.
 static const NvCatalogueList Lists[] = {
     {&IDSubtypeList, ValueSet::LldpPortIdSubtype},
@@ -278,6 +363,14 @@ static const NvCatalogueList Lists[] = {
     {&LldpDot3RemotePowerPowerMdiSupportedList, ValueSet::TruthValue},
     {&LldpDot3RemotePowerPowerMdiEnabledList, ValueSet::TruthValue},
     {&LldpDot3RemotePowerPowerPairControlableList, ValueSet::TruthValue},
+    {&LldpPortConfigAdminStatusList, LldpPortConfigAdminStatusValues},
+    {&LldpPortConfigNotificationList, ValueSet::TruthValue},
+    {&LldpDot1ConfigProtocolTxList, ValueSet::TruthValue},
+    {&LldpDot1ConfigProtocolVlanTxList, ValueSet::TruthValue},
+    {&LldpDot1ConfigVlanNameTxList, ValueSet::TruthValue},
+    {&LldpLocalChassisIdSubtypeList, LldpChassisIdSubtypeValues},
+    {&LldpRemoteChassisIdSubtypeList, LldpChassisIdSubtypeValues},
+    {&LldpRemotePortIdSubtypeList, ValueSet::LldpPortIdSubtype},
 };
 
 static const NvCatalogueTable Tables[] = {
@@ -305,6 +398,15 @@ static const NvCatalogueTable Tables[] = {
     {"LldpDot3RemotePortTable", "1.0.8802.1.1.2.1.5.4623.1.3.1.1", LldpDot3RemotePortTable},
     {"LldpDot3RemotePowerTable", "1.0.8802.1.1.2.1.5.4623.1.3.2.1", LldpDot3RemotePowerTable},
     {"LldpDot3RemoteMaxFrameSizeTable", "1.0.8802.1.1.2.1.5.4623.1.3.4.1", LldpDot3RemoteMaxFrameSizeTable},
+    {"LldpPortConfigTable", "1.0.8802.1.1.2.1.1.6.1", LldpPortConfigTable},
+    {"LldpDot3PortConfigTable", "1.0.8802.1.1.2.1.5.4623.1.1.1.1", LldpDot3PortConfigTable},
+    {"LldpDot1ConfigProtocolTable", "1.0.8802.1.1.2.1.5.32962.1.1.4.1", LldpDot1ConfigProtocolTable},
+    {"LldpDot1ConfigProtocolVlanTable", "1.0.8802.1.1.2.1.5.32962.1.1.3.1", LldpDot1ConfigProtocolVlanTable},
+    {"LldpDot1ConfigVlanNameTable", "1.0.8802.1.1.2.1.5.32962.1.1.2.1", LldpDot1ConfigVlanNameTable},
+    {"LldpLocalSystemDataTable", "1.0.8802.1.1.2.1.3", LldpLocalSystemDataTable},
+    {"LldpRemoteTable", "1.0.8802.1.1.2.1.4.1.1", LldpRemoteTable},
+    {"LldpDot3LocalLinkAggTable", "1.0.8802.1.1.2.1.5.4623.1.2.3.1", LldpDot3LocalLinkAggTable},
+    {"LldpDot3RemoteLinkAggTable", "1.0.8802.1.1.2.1.5.4623.1.3.3.1", LldpDot3RemoteLinkAggTable},
 };
 
 NvCatalogueModule Oid_lldp = {"Oid_lldp", Tables, Lists};

@@ -29,5 +29,15 @@ extern const NvSNMPVar LldpDot3RemotePortTable[];  // LLDP > LLDP-Dot3 > Remote 
 extern const NvSNMPVar LldpDot3RemotePowerTable[];  // LLDP > LLDP-Dot3 > Remote Table > Power Table
 extern const NvSNMPVar LldpDot3RemoteMaxFrameSizeTable[];  // LLDP > LLDP-Dot3 > Remote Table > Max Frame Size Table
 
+extern const NvSNMPVar LldpPortConfigTable[];  // LLDP > Configuration > Port Configuration (dialog)
+extern const NvSNMPVar LldpDot3PortConfigTable[];  // LLDP > LLDP-Dot3 > Port Configuration Table (dialog)
+extern const NvSNMPVar LldpDot1ConfigProtocolTable[];  // LLDP > LLDP-Dot1 > Configuration > Protocol Table (dialog)
+extern const NvSNMPVar LldpDot1ConfigProtocolVlanTable[];  // ... > Protocol VLAN Table (dialog)
+extern const NvSNMPVar LldpDot1ConfigVlanNameTable[];  // ... > VLAN Name Table (dialog)
+extern const NvSNMPVar LldpLocalSystemDataTable[];  // LLDP > LLDP System Data > System Data (dialog)
+extern const NvSNMPVar LldpRemoteTable[];  // LLDP > Remote System Data > Remote Table (dialog)
+extern const NvSNMPVar LldpDot3LocalLinkAggTable[];  // LLDP > LLDP-Dot3 > Local Data Table > Link Aggregation Table (dialog)
+extern const NvSNMPVar LldpDot3RemoteLinkAggTable[];  // LLDP > LLDP-Dot3 > Remote Table > Link Aggregation Table (dialog)
+
 // The module: its tables for listings, and its option lists, built at start-up and freed at exit.
 extern NvCatalogueModule Oid_lldp;

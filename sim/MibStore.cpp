@@ -4,6 +4,7 @@
 #include <charconv>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <stdexcept>
@@ -229,11 +230,15 @@ void MibStore::loadTables(const std::string& path) {
       else
         throw std::invalid_argument("unknown row style '" + style + "'");
       while (ss >> word) {
-        // index:<col>=<n>: a readable index column, the row index's n-th sub-identifier
+        // index:<col>=<n>[s]: a readable index column, the row index's n-th sub-identifier, or
+        // with "s" the length-prefixed string that starts there
         if (word.rfind("index:", 0) == 0 && word.find('=') != std::string::npos) {
           const size_t at = word.find('=');
           const auto col = static_cast<uint32_t>(parseUnsigned(word.substr(6, at - 6), 0xffffffffu));
-          spec.indexColumns[col] = static_cast<size_t>(parseUnsigned(word.substr(at + 1), 128));
+          std::string n = word.substr(at + 1);
+          const bool text = !n.empty() && n.back() == 's';
+          if (text) n.pop_back();
+          spec.indexColumns[col] = {static_cast<size_t>(parseUnsigned(n, 128)), text};
           continue;
         }
         // default:<col>=<TAG>:<VALUE>
@@ -297,6 +302,20 @@ Oid columnOid(const TableSpec& t, uint32_t column, const Oid& index) {
   oid.push_back(column);
   oid.insert(oid.end(), index.begin(), index.end());
   return oid;
+}
+
+// The value a readable index column holds for a row, or none when the index is too short.
+std::optional<Value> indexColumnValue(const TableSpec::IndexColumn& c, const Oid& index) {
+  if (c.n < 1 || c.n > index.size()) return std::nullopt;
+  if (!c.text) return Value::integer(index[c.n - 1]);
+  const size_t length = index[c.n - 1];
+  if (length > index.size() - c.n) return std::nullopt;
+  std::string text;
+  for (size_t i = c.n; i < c.n + length; ++i) {
+    if (index[i] > 255) return std::nullopt;
+    text.push_back(static_cast<char>(index[i]));
+  }
+  return Value::octets(text);
 }
 
 bool rowExists(const MibStore::Map& objects, const TableSpec& t, const Oid& index) {
@@ -428,9 +447,8 @@ int MibStore::prepareSet(const std::vector<VarBind>& vbs, Map& result, size_t& e
     result[columnOid(t, t.statusColumn, key.index)] = Object{Value::integer(status), true};
     for (const auto& [col, value] : t.defaults) result.try_emplace(columnOid(t, col, key.index), Object{value, true});
     // As an agent does, a new row reads its index columns that are not "not-accessible".
-    for (const auto& [col, n] : t.indexColumns)
-      if (n >= 1 && n <= key.index.size())
-        result.try_emplace(columnOid(t, col, key.index), Object{Value::integer(key.index[n - 1]), false});
+    for (const auto& [col, c] : t.indexColumns)
+      if (auto value = indexColumnValue(c, key.index)) result.try_emplace(columnOid(t, col, key.index), Object{*value, false});
   }
   for (const auto& key : deletions) {
     const TableSpec& t = *key.table;

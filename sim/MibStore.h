@@ -61,7 +61,11 @@ struct TableSpec {
   uint32_t statusColumn = 0;
   RowStyle style = RowStyle::RowStatus;
   std::map<uint32_t, Value> defaults;  // column -> value a new row gets when the SET lacks it
-  std::map<uint32_t, size_t> indexColumns;  // readable index column -> its sub-identifier (1-based)
+  struct IndexColumn {
+    size_t n = 0;       // its first sub-identifier (1-based)
+    bool text = false;  // a length-prefixed string rather than one Integer32
+  };
+  std::map<uint32_t, IndexColumn> indexColumns;  // readable index columns
 };
 
 struct VarBind {

@@ -53,12 +53,9 @@ TAclEthernetProfileBase::TAclEthernetProfileBase(TComponent* Owner, int width, i
   SetBtn->Visible = false;
   PutStatusBar();
 
-  ListView1->OnClick = Handler(this, &TAclEthernetProfileBase::ListView1Click);
-  ListView1->OnSelectItem = [this](TObject* sender, TListItem*, bool) { ListView1Click(sender); };
-  ListView1->OnChange = Handler(this, &TAclEthernetProfileBase::ListView1Changing);
+  DeclareList(ListView1, &TAclEthernetProfileBase::ListView1Click, &TAclEthernetProfileBase::ListView1Changing);
   OnClose = Handler(this, &TAclEthernetProfileBase::FormClose);
 
-  List = ListView1;
   RowButtons = {SetBtn, BT_Delete};
   AddButtons = {AddBtn};
   LockedKeys = {IDEdit};

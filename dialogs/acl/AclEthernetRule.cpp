@@ -50,12 +50,9 @@ TAclEthernetRuleBase::TAclEthernetRuleBase(TComponent* Owner, const NvEthernetRu
       PutButton(this, "AddCheckButton", "Check All", 0, 0, 88, 25, &TAclEthernetRuleBase::AddCheckButtonClick);
   PutStatusBar();
 
-  ListView1->OnClick = Handler(this, &TAclEthernetRuleBase::ListView1Click);
-  ListView1->OnSelectItem = [this](TObject* sender, TListItem*, bool) { ListView1Click(sender); };
-  ListView1->OnChange = Handler(this, &TAclEthernetRuleBase::ListView1Change);
+  DeclareList(ListView1, &TAclEthernetRuleBase::ListView1Click, &TAclEthernetRuleBase::ListView1Change);
   OnClose = Handler(this, &TAclEthernetRuleBase::FormClose);
 
-  List = ListView1;
   CountBox = StaticText1;
   RowButtons = {EditButton, DeleteButton};
   AddButtons = {AddButton};

@@ -95,6 +95,17 @@ class TAclDialogBase : public TFeatureDialog {
   void ChooseRowStatus(const char* name) { ChooseOption(RowStatusBox, name); }
   static void ChooseOption(TComboBox* combo, const char* name);
 
+  // The table's list: a click or a change of its selection runs onSelect (RowSelectHandler),
+  // a change of its rows onChange (RowCountHandler).
+  template <class F>
+  void DeclareList(TListView* list, void (F::*onSelect)(TObject*), void (F::*onChange)(TObject*, TListItem*, TItemChange)) {
+    F* self = static_cast<F*>(this);
+    List = list;
+    list->OnClick = Handler(self, onSelect);
+    list->OnSelectItem = [self, onSelect](TObject* sender, TListItem*, bool) { (self->*onSelect)(sender); };
+    list->OnChange = Handler(self, onChange);
+  }
+
   // ---- Layout ----
   // The right-hand column: "Samples" above the count, then the buttons one under another.
   TStaticText* PutSamples(TWinControl* parent, const char* name, int left, int top);

@@ -54,13 +54,10 @@ TCPUUserMaskInfoForm::TCPUUserMaskInfoForm(TComponent* Owner) : TAclProfileBase(
   StackButtons(buttons, 52, {GetButton, AddButton, DeleteButton, CloseButton, OperButton});
   PutStatusBar();
 
-  ListView1->OnClick = Handler(this, &TCPUUserMaskInfoForm::ListView1Click);
-  ListView1->OnSelectItem = [this](TObject* sender, TListItem*, bool) { ListView1Click(sender); };
-  ListView1->OnChange = Handler(this, &TCPUUserMaskInfoForm::ListView1Changing);
+  DeclareList(ListView1, &TCPUUserMaskInfoForm::ListView1Click, &TCPUUserMaskInfoForm::ListView1Changing);
   OnCreate = Handler(this, &TCPUUserMaskInfoForm::FormCreate);
   OnClose = Handler(this, &TCPUUserMaskInfoForm::FormClose);
 
-  List = ListView1;
   CountBox = Static;
   RowButtons = {DeleteButton};
   AddButtons = {AddButton};

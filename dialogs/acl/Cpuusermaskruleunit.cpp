@@ -69,13 +69,10 @@ TCPUUserMaskRuleForm::TCPUUserMaskRuleForm(TComponent* Owner) : TAclRuleBase(Own
   StackButtons(Buttons, 52, {GetButton, OperButton, AddButton, DeleteButton, CheckButton, UncheckButton, closeButton});
   PutStatusBar();
 
-  ListView1->OnClick = Handler(this, &TCPUUserMaskRuleForm::ListView1Click);
-  ListView1->OnSelectItem = [this](TObject* sender, TListItem*, bool) { ListView1Click(sender); };
-  ListView1->OnChange = Handler(this, &TCPUUserMaskRuleForm::ListView1Change);
+  DeclareList(ListView1, &TCPUUserMaskRuleForm::ListView1Click, &TCPUUserMaskRuleForm::ListView1Change);
   OnCreate = Handler(this, &TCPUUserMaskRuleForm::FormCreate);
   OnClose = Handler(this, &TCPUUserMaskRuleForm::FormClose);
 
-  List = ListView1;
   CountBox = Static;
   RowButtons = {OperButton, DeleteButton};
   AddButtons = {AddButton};

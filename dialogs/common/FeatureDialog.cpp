@@ -24,12 +24,11 @@ TFeatureDialog::~TFeatureDialog() { FreeAll(false); }
 // ---------------------------------------------------------------------------------------
 // Requests
 
-NvSNMPRequest2Edits* TFeatureDialog::AddRequest(const NvSNMPVar* table, NvListKind kind, int indexCount) {
-  auto* request = new NvSNMPRequest2Edits(this);
+void TFeatureDialog::AdoptRequest(NvSNMPRequest2Edits* request, const NvSNMPVar* table, NvListKind kind,
+                                  int indexCount) {
   requests_.push_back(request);
   request->Request.Vars = NvSNMPVarList(table, kind, indexCount);
   if (StatusBar1 && StatusBar1->Panels->Count > 0) request->SetStatusPanel(StatusBar1->Panels->Items[0]);
-  return request;
 }
 
 void TFeatureDialog::TrackWalks(NvSNMPRequest2Controls* request) {
@@ -48,7 +47,12 @@ void TFeatureDialog::GetCompleted(NvSNMPRequest2Controls* Sender, NvSNMPError* E
   if (FitColumnsAfterWalk) FitColumnsToContents();
 }
 
-void TFeatureDialog::SetCompleted(NvSNMPRequest2Controls*, NvSNMPError*) { DataComplete = 1; }
+void TFeatureDialog::SetCompleted(NvSNMPRequest2Controls* Sender, NvSNMPError* Error) {
+  // A completion handler replaces the request's own report; a refused write must not pass
+  // for a good one behind the walk that follows.
+  if (Sender && Error) Sender->ShowSetError(Error);
+  DataComplete = 1;
+}
 
 bool TFeatureDialog::WaitSetCompleted(NvSNMPRequest2Controls* request) {
   // The reply, at worst the time-out of the last retry, comes within this; then a margin.
@@ -197,6 +201,20 @@ bool TFeatureDialog::DeleteAllowed(const char* notCompleteText, const char* ques
   if (!List || !List->Selected()) return false;
   if (question && MessageDlg(question, mtConfirmation, mbOKCancel, 0) != mrOk) return false;
   return List->Selected() != nullptr && DataComplete != 0 && !Table->Busy;
+}
+
+bool TFeatureDialog::WriteAwaitAndReread(const std::function<void()>& afterSending) {
+  if (!Table) return false;
+  DataComplete = 0;
+  Table->Request.Active = 1;
+  return Guarded(
+      [&] {
+        const bool sent = Table->Set(false, true);
+        if (afterSending) afterSending();
+        if (sent) WaitSetCompleted(Table);  // nothing went out: no completion will come
+        StartWalk(Table);
+      },
+      [&] { DataComplete = 1; });
 }
 
 void TFeatureDialog::StopWalk() {

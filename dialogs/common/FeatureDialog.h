@@ -88,13 +88,23 @@ class TFeatureDialog : public TForm {
 
   // ---- Requests ----
   // A request of this dialog over the table, its status output panel 0; freed by the dialog.
-  NvSNMPRequest2Edits* AddRequest(const NvSNMPVar* table, NvListKind kind, int indexCount);
+  // R: the binding class, a subclass that converts values for a dialog family, or the plain one.
+  template <class R = NvSNMPRequest2Edits>
+  R* AddRequest(const NvSNMPVar* table, NvListKind kind, int indexCount) {
+    R* request = new R(this);
+    AdoptRequest(request, table, kind, indexCount);
+    return request;
+  }
+  // Takes a request made elsewhere into the dialog's care, as AddRequest does.
+  void AdoptRequest(NvSNMPRequest2Edits* request, const NvSNMPVar* table, NvListKind kind, int indexCount);
   // GetCompleted becomes the request's GetDoneHandler.
   void TrackWalks(NvSNMPRequest2Controls* request);
   // SetCompleted becomes the request's SetDoneHandler.
   void TrackWrites(NvSNMPRequest2Controls* request);
   // DataComplete 1; an error that ended the walk goes to the status output.
   virtual void GetCompleted(NvSNMPRequest2Controls* Sender, NvSNMPError* Error);
+  // The request's own report of the SET (a failure in a message box titled with the
+  // application title), then DataComplete 1.
   virtual void SetCompleted(NvSNMPRequest2Controls* Sender, NvSNMPError* Error);
   // After a Set: handles window messages until SetCompleted has run, the request was stopped
   // or its time-out (with retries) has long passed; true when SetCompleted ran.
@@ -140,6 +150,11 @@ class TFeatureDialog : public TForm {
   // The guards of a Delete: WriteAllowed, a selected row, and the question answered with OK
   // when there is one; the selection is looked at again after the question.
   bool DeleteAllowed(const char* notCompleteText, const char* question = nullptr);
+  // The write of a dialog that waits for it: one asynchronous SET of the chosen row (values
+  // collected from the controls; SetCompleted installed), afterSending, a bounded wait for
+  // SetCompleted, then the walk again. On an exception DataComplete is 1 and the message is in
+  // panel 0. False after an exception.
+  bool WriteAwaitAndReread(const std::function<void()>& afterSending = nullptr);
   // StopHandler: the walk ends at its next reply (GetCompleted then runs).
   void StopWalk();
   // CloseGuard: false, after the message, while a walk runs.

@@ -1,5 +1,6 @@
 // The request bound to a window: notifications, status lines, completion handlers, and the
 // ends of a walk, against the simulated switch.
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -235,6 +236,40 @@ TEST_F(ControlsBinding, WindowClosedDuringBlockingWalkClosesOnceTheWalkHasReturn
   EXPECT_EQ(busyAtClose, 0);  // the walk had ended when the close went ahead
   EXPECT_EQ(lastCallAtClose, "AfterGet");
   EXPECT_FALSE(form.Visible);
+}
+
+TEST_F(ControlsBinding, ReleasedBeneathItsOwnRowGoesWithItsLastReplyAndNotifiesNoMore) {
+  auto* binding = new Recorder(&form);
+  Point(*binding);
+  UseTable(binding->Request);
+  const std::shared_ptr<const bool> alive = binding->Lifetime();
+  int done = 0;
+  binding->GetDoneHandler = [&](NvSNMPRequest2Controls*, NvSNMPError*) { ++done; };
+  // The window closes while the binding shows a row: it cannot be freed beneath that call.
+  binding->onRow = [&] { NvSNMPRequest2Controls::Release(binding); };
+  ASSERT_TRUE(binding->Get());
+  ASSERT_TRUE(WaitUntil([&] { return !*alive; }));
+  EXPECT_EQ(done, 0);  // nothing reached the window after it let go
+}
+
+TEST_F(ControlsBinding, ASetsReadAgainWaitsForTheWalkUnderWayAndRunsOnce) {
+  Recorder binding(&form);
+  Point(binding);
+  UseTable(binding.Request);
+  Sim()->setDelay(50);
+  int walks = 0;
+  binding.GetDoneHandler = [&](NvSNMPRequest2Controls*, NvSNMPError*) { ++walks; };
+  ASSERT_TRUE(binding.Get());
+  ASSERT_TRUE(binding.Reading());
+  EXPECT_TRUE(binding.Get());  // a refresh during the walk does nothing
+  binding.ReadAgain();
+  binding.ReadAgain();
+  ASSERT_TRUE(WaitUntil([&] { return walks == 2 && !binding.Busy; }));
+  GuiTesting::ProcessUntil([] { return false; }, 300);  // nothing more may come
+  Sim()->clearFaults();
+  EXPECT_EQ(walks, 2);
+  EXPECT_EQ(std::count(binding.calls.begin(), binding.calls.end(), "BeforeGet"), 2);
+  EXPECT_EQ(binding.rows, 6);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Read, show, collect untouched, write: every syntax and control kind the binding offers
 // sends the switch back what it read.
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,15 @@ class RoundTrip : public ::testing::Test {
     std::vector<TCustomEdit*> edits;
     for (int k = 0; k < count; ++k) edits.push_back(Make<TEdit>());
     return edits;
+  }
+  // A blocking binding of one scalar of the simulated switch.
+  std::unique_ptr<NvSNMPRequest2Edits> Scalar(const std::string& oid, int syntax, NvOptionList* options = nullptr) {
+    auto binding = std::make_unique<NvSNMPRequest2Edits>(&form);
+    Point(*binding);
+    binding->Asynchronous = 0;
+    binding->Request.Vars.AddVar(oid.c_str(), "Value", syntax, NvAccess::readwrite, options);
+    binding->Request.Vars.Kind = SVT_SV;
+    return binding;
   }
   std::vector<TCheckBox*> Boxes(int count) {
     std::vector<TCheckBox*> boxes;
@@ -125,11 +135,8 @@ TEST_F(RoundTrip, ValueReadAndWrittenBackUntouchedReachesTheSwitchAsRead) {
   for (const Case& c : cases) {
     const std::string oid = kRoundTrip + "." + std::to_string(c.column);
     SCOPED_TRACE("case " + std::to_string(n++) + ": " + oid);
-    NvSNMPRequest2Edits binding(&form);
-    Point(binding);
-    binding.Asynchronous = 0;
-    binding.Request.Vars.AddVar(oid.c_str(), "Value", c.syntax, NvAccess::readwrite, c.options);
-    binding.Request.Vars.Kind = SVT_SV;
+    const auto owned = Scalar(oid, c.syntax, c.options);
+    NvSNMPRequest2Edits& binding = *owned;
     c.bind(*this, binding);
     ASSERT_TRUE(binding.Get());
     Sim()->clearSetLog();
@@ -146,36 +153,28 @@ TEST_F(RoundTrip, ValueReadAndWrittenBackUntouchedReachesTheSwitchAsRead) {
 // What the user changed is what changes: one box of the picker, one octet's edit.
 TEST_F(RoundTrip, ChangedControlChangesOnlyItsPart) {
   const std::string oid = kRoundTrip + ".16";
-  NvSNMPRequest2Edits binding(&form);
-  Point(binding);
-  binding.Asynchronous = 0;
-  binding.Request.Vars.AddVar(oid.c_str(), "Ports", NvSyntax::bitlist, NvAccess::readwrite, nullptr);
-  binding.Request.Vars.Kind = SVT_SV;
+  const auto ports = Scalar(oid, NvSyntax::bitlist);
   TList boxes;
   for (TCheckBox* box : Boxes(64)) boxes.Add(box);
-  binding.BindControlList(0, Positions(0, 64), &boxes);
-  ASSERT_TRUE(binding.Get());
+  ports->BindControlList(0, Positions(0, 64), &boxes);
+  ASSERT_TRUE(ports->Get());
   static_cast<TCheckBox*>(boxes.Get(8))->Checked = true;  // port 9
   Sim()->clearSetLog();
-  ASSERT_TRUE(binding.Set(false, true));
+  ASSERT_TRUE(ports->Set(false, true));
   EXPECT_EQ(Sim()->setLog(),
             (std::vector<std::string>{oid + ".0=4x:FF800000000000000000000000000000000000000000000000000000000000A1"}));
 
   // Clearing the last of six octet edits shortens the value; no byte of the old one stays.
   const std::string octets = kRoundTrip + ".6";
-  NvSNMPRequest2Edits split(&form);
-  Point(split);
-  split.Asynchronous = 0;
-  split.Request.Vars.AddVar(octets.c_str(), "Octets", NvSyntax::octetstr, NvAccess::readwrite, nullptr);
-  split.Request.Vars.Kind = SVT_SV;
+  const auto split = Scalar(octets, NvSyntax::octetstr);
   const std::vector<TCustomEdit*> edits = Edits(6);
-  split.BindEdits(0, "%h%h%h%h%h%h", edits);
-  ASSERT_TRUE(split.Get());
+  split->BindEdits(0, "%h%h%h%h%h%h", edits);
+  ASSERT_TRUE(split->Get());
   ASSERT_EQ(edits[3]->Text(), "44");
   edits[2]->Text = "";
   edits[3]->Text = "";
   Sim()->clearSetLog();
-  ASSERT_TRUE(split.Set(false, true));
+  ASSERT_TRUE(split->Set(false, true));
   EXPECT_EQ(Sim()->setLog(), (std::vector<std::string>{octets + ".0=4x:AABB"}));
   EXPECT_TRUE(answers.Calls().empty());
 }

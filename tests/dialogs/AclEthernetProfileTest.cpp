@@ -9,6 +9,7 @@
 #include "AclDialogTestSupport.h"
 #include "Cpuethernetinformationformunit.h"
 #include "Ethernetmaskinformationformunit.h"
+#include "ExtCtrls.h"
 
 namespace {
 
@@ -200,6 +201,25 @@ TYPED_TEST(EthernetProfileDialog, close_frees_the_request) {
   GuiTesting::UserClick(TypeParam::CloseButton(this->form));
   EXPECT_FALSE(this->form->Visible);
   EXPECT_EQ(this->form->Table, nullptr);
+}
+
+// A read delivers its rows one by one and lets the window work in between: an Add pressed
+// then is refused and sends nothing.
+TYPED_TEST(EthernetProfileDialog, add_while_the_table_is_read_is_refused) {
+  this->Open();
+  this->Fill({TypeParam::NewId(), "other", "", "", "", ""});
+  this->sim->setDelay(150);
+  TTimer press(nullptr);
+  press.Interval = 100;
+  press.OnTimer = [&](TObject*) {
+    press.Enabled = false;
+    GuiTesting::UserClick(this->form->AddBtn);
+  };
+  press.Enabled = true;
+  GuiTesting::UserClick(this->form->BT_Get);  // returns once the whole table is read
+  EXPECT_EQ(this->Messages(), std::vector<std::string>{"Get data not complet"});
+  EXPECT_TRUE(this->sim->setLog().empty());
+  EXPECT_EQ(this->Rows(), TypeParam::SeededRows());
 }
 
 using AclEthernetProfileDialog = acltest::AclDialogTest<TEthernetMaskInformationForm>;

@@ -257,6 +257,23 @@ TEST_F(AclEthernetRuleDialog, add_writes_the_actions_masks_and_the_highest_rx_ra
   EXPECT_TRUE(boxes.Calls().empty());
 }
 
+// The mask MACs take any form the MAC format allows; the switch gets the six octets.
+TEST_F(AclEthernetRuleDialog, mask_macs_with_separators_are_written_as_their_six_octets) {
+  Open();
+  NewRule("1", "7");
+  Tick(form->chk_MaskSrcMac);
+  Type(form->edt_MaskSrcMac, "00-1B-21-FF-FF-FF");
+  Tick(form->chk_MaskDstMac);
+  Type(form->edt_MaskDstMac, "00.50.56.9E.2B.07");
+  Press(form->AddButton);
+  EXPECT_EQ(sim->setLog(), std::vector<std::string>{SetLine(AclRule::Entry, "1.7",
+                                                            {{14, "4x:0000000000000000"},
+                                                             {15, "2:4"},
+                                                             {23, "4x:001B21FFFFFF"},
+                                                             {24, "4x:0050569E2B07"}})});
+  EXPECT_TRUE(boxes.Calls().empty());
+}
+
 TEST_F(AclEthernetRuleDialog, a_ticked_replace_dscp_state_without_a_choice_is_an_empty_field) {
   Open();
   NewRule("1", "4");

@@ -178,6 +178,16 @@ TEST_F(PacketContentRuleDialog, add_writes_the_ticked_fields_and_the_ports_only_
   EXPECT_TRUE(boxes.Calls().empty());
 }
 
+TEST_F(PacketContentRuleDialog, a_ticked_empty_payload_is_written_as_an_empty_string) {
+  Open();
+  NewRule("2", "3");
+  Tick(form->CheckBox5);
+  Press(form->AddButton);
+  EXPECT_EQ(sim->setLog(), std::vector<std::string>{SetLine(kRules, "2.3", {{7, "4:"}, {9, "2:4"}})});
+  EXPECT_EQ(Cell("2/3", 6), "");
+  EXPECT_TRUE(boxes.Calls().empty());
+}
+
 TEST_F(PacketContentRuleDialog, refuses_bad_input_with_its_message_and_sends_nothing) {
   struct Case {
     const char* what;

@@ -62,3 +62,31 @@ if(TARGET dialogs AND TARGET switchsim_fixture)
   target_link_libraries(acl_dialog_shot PRIVATE dialogs switchsim_fixture)
   set_target_properties(acl_dialog_shot PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
 endif()
+
+# The LLDP, 802.3 pause and control, and CoS bandwidth dialogs.
+if(TARGET dialogs AND TARGET switchsim_fixture)
+  nv_add_test(lldp_dot3_cos_dialog_tests
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/LldpDot1ConfigTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/LldpTlvConfigTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/LldpInfoTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/CosBandwidthTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/Dot3Test.cpp
+    LIBS dialogs switchsim_fixture)
+  target_compile_definitions(lldp_dot3_cos_dialog_tests PRIVATE
+    NV_TEST_DIR="${CMAKE_CURRENT_LIST_DIR}" NV_SIM_SEED_DIR="${CMAKE_SOURCE_DIR}/sim/seed")
+endif()
+
+if(TARGET dialog_registry AND TARGET switchsim_fixture)
+  nv_add_test(lldp_dot3_cos_menu_tests
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/LldpDot3CosMenuTest.cpp
+    LIBS dialog_registry dialogs shell switchsim_fixture)
+  target_compile_definitions(lldp_dot3_cos_menu_tests PRIVATE
+    NV_TEST_DIR="${CMAKE_CURRENT_LIST_DIR}" NV_SIM_SEED_DIR="${CMAKE_SOURCE_DIR}/sim/seed")
+endif()
+
+# Not a test: shows one of those dialogs for a screenshot (scripts/screenshot).
+if(TARGET dialogs AND TARGET switchsim_fixture)
+  add_executable(lldp_dot3_cos_shot ${CMAKE_CURRENT_LIST_DIR}/LldpDot3CosShot.cpp)
+  target_link_libraries(lldp_dot3_cos_shot PRIVATE dialogs switchsim_fixture)
+  set_target_properties(lldp_dot3_cos_shot PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+endif()

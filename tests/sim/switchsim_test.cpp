@@ -198,6 +198,20 @@ TEST_F(SwitchSimTest, CreateAndGoMakesAnActiveRowWithDefaultsAndDestroyRemovesIt
   EXPECT_EQ(client.value(rowTable + ".4.8"), "2:2");  // createAndWait: notInService
 }
 
+TEST_F(SwitchSimTest, CreatedRowReadsItsReadableIndexColumns) {
+  SimClient client(sim.port(), writer(2));
+  // Rule offsets: the profile id is the first sub-identifier, the offsets number the third.
+  const std::string offsets = "1.3.6.1.4.1.32473.12.9.3.10.2.1";
+  ASSERT_EQ(client.set({{offsets + ".5.7.1.9", "2:4"}}).errorStatus, noError);
+  EXPECT_EQ(client.value(offsets + ".3.7.1.9"), "2:9");
+  // IPv6 neighbour cache: address (16), MAC (6), then the interface name as a counted string.
+  const std::string neighbours = "1.3.6.1.4.1.32473.12.26.4.1.1";
+  const std::string index = ".254.128.0.0.0.0.0.0.2.1.2.255.254.42.59.99.0.1.2.42.59.99.4.118.108.97.110";
+  ASSERT_EQ(client.set({{neighbours + ".5" + index, "2:4"}}).errorStatus, noError);
+  EXPECT_EQ(client.value(neighbours + ".3" + index), "4:vlan");
+  EXPECT_EQ(client.set({{neighbours + ".3" + index, "4:x"}}).errorStatus, notWritable);
+}
+
 TEST_F(SwitchSimTest, QBridgeRowsAreCreatedPermanentAndDeletedByInvalid) {
   SimClient client(sim.port(), writer(2));
   const std::string index = ".7.0.1.2.3.4.5";
