@@ -148,11 +148,26 @@ TSNMPListViewPanel* MakeListView(TConfigForm* form, NvSNMPRequest2Edits* request
                      : form->MakeListViewForm(request, column, add, column, del);
 }
 
+// A v1 PDU cannot carry a Counter64: a view with such a column reads in v2c.
+bool ReadsCounter64(const NvMenuCommand& command) {
+  auto has = [](const NvCommandView& view) {
+    if (!view.Table.Vars) return false;
+    const NvSNMPVarList vars(view.Table.Vars, view.ListKind, view.IndexColumns);
+    for (int i = 0; i < vars.GetCount(); ++i)
+      if (vars.GetVar(i)->Syntax == NvSyntax::counter64) return true;
+    return false;
+  };
+  if (has(command.View)) return true;
+  for (const NvCommandPage& page : command.Pages)
+    if (has(page.View)) return true;
+  return false;
+}
+
 // Shows the view modally and frees it; the session version raised for the 64-bit counter
 // tables is put back after the window has gone, also when setting it up failed.
 void RunView(const NvMenuCommand& command, NvCommandHost& host) {
   const uint8_t version = NvSNMPSecurity::Version;
-  const bool raise = command.VersionRaise && version == 0;
+  const bool raise = version == 0 && (command.VersionRaise || ReadsCounter64(command));
   if (raise) NvSNMPSecurity::Version = 1;
   ScopeExit restore([&] {
     if (raise) NvSNMPSecurity::Version = version;

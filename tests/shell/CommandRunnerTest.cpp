@@ -251,6 +251,21 @@ TEST_F(Commands, CounterTableReadsAsVersion2cAndPutsVersion1Back) {
   EXPECT_EQ(NvSNMPSecurity::Version, 0);
 }
 
+// Every view with a Counter64 column reads in v2c under a v1 session and shows the counter.
+TEST_F(Commands, AclCounterTableShowsItsCounter64UnderVersion1) {
+  std::string cells;
+  GuiTesting::ModalDriver driver(Closing([&](TCustomForm& form) {
+    ReadDone(form);
+    TListView* list = ListPanel(form)->ListPanel->ListView;
+    for (int r = 0; r < list->Items->Count; ++r)
+      for (int c = 0; c < list->Items->Item[r]->SubItems->Count; ++c) cells += list->Items->Item[r]->SubItems->Get(c) + "|";
+    form.ModalResult = mrCancel;
+  }));
+  NvRunMenuCommand(Command("CounterTable1"), host);
+  EXPECT_NE(cells.find("100213461"), std::string::npos) << cells;
+  EXPECT_EQ(NvSNMPSecurity::Version, 0);
+}
+
 TEST_F(Commands, VersionIsPutBackWhenTheWindowCannotBeMade) {
   NvMenuCommand broken = Command("IFXTable1");
   broken.View.Formats[0] = {1, "%i{Z}", "NoSuchCheck"};
