@@ -200,6 +200,36 @@ bool TFeatureDialog::WriteAndReread(std::span<const NvSetStep> steps, NvAfterFai
       [&] { DataComplete = 1; });
 }
 
+bool TFeatureDialog::WriteThenReread(std::span<const NvSetStep> steps, NvAfterFailedSet afterFailure) {
+  if (!Table) return false;
+  NvSNMPRequest2Edits* table = Table;
+  DataComplete = 0;
+  setRepliesAwaited_ = 0;
+  table->SetDoneHandler = [this](NvSNMPRequest2Controls* sender, NvSNMPError* error) {
+    RereadAfterSetReply(sender, error);
+  };
+  // Replies that come while the sequence is still sending are counted out already.
+  const int pendingBefore = table->Request.PendingReplies;
+  const bool sent = Guarded([&] { SendSetSequence(table, steps, afterFailure); });
+  setRepliesAwaited_ = table->Request.PendingReplies - pendingBefore;
+  if (setRepliesAwaited_ <= 0) {
+    setRepliesAwaited_ = 0;
+    Guarded([&] { StartWalk(table); }, [&] { DataComplete = 1; });
+  }
+  ClearDetailControls();
+  return sent;
+}
+
+void TFeatureDialog::RereadAfterSetReply(NvSNMPRequest2Controls* sender, NvSNMPError* error) {
+  sender->OnSetDone(error);
+  if (setRepliesAwaited_ == 0 || --setRepliesAwaited_ > 0) return;
+  if (closed_ || sender != Table) {
+    DataComplete = 1;
+    return;
+  }
+  Guarded([&] { StartWalk(Table); }, [&] { DataComplete = 1; });
+}
+
 void TFeatureDialog::StopWalk() {
   if (Table) Table->Stop();
 }
@@ -225,6 +255,8 @@ void TFeatureDialog::FreeAll(bool closing) {
   if (closing)
     for (TStackingPortUitForm** picker : Pickers) FreePortPicker(*picker);
   Pickers.clear();
+  for (const auto& freePopup : popups_) freePopup();
+  popups_.clear();
 }
 
 TStatusBar* TFeatureDialog::PutStatusBar() {
