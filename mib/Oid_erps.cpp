@@ -28,6 +28,22 @@ const NvSNMPVar PppoePortTable[] = {
     {"1.3.6.1.4.1.32473.12.79.1.2.1.1.4", "UDF String", NvSyntax::displaystr, NvAccess::readwrite, nullptr},
     {}};
 
+// NLB multicast FDB dialog (walked, two index columns)
+static NvOptionList NlbMulticastStatusList, NlbUnicastStatusList;
+const NvSNMPVar NlbMulticastFdbTable[] = {
+    {"1.3.6.1.4.1.32473.12.77.3.2.1.1", "VLAN Index", NvSyntax::guage, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.77.3.2.1.2", "MAC Address", NvSyntax::macaddress, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.77.3.2.1.3", "Egress Ports", NvSyntax::bitstr, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.77.3.2.1.4", "Row Status", NvSyntax::integer, NvAccess::readwrite, &NlbMulticastStatusList},
+    {}};
+
+// NLB unicast FDB dialog (walked, one index column)
+const NvSNMPVar NlbUnicastFdbTable[] = {
+    {"1.3.6.1.4.1.32473.12.77.3.1.1.1", "MAC Address", NvSyntax::macaddress, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.77.3.1.1.2", "Egress Ports", NvSyntax::bitstr, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.77.3.1.1.3", "Row Status", NvSyntax::integer, NvAccess::readwrite, &NlbUnicastStatusList},
+    {}};
+
 // Built in this order at start-up, freed in reverse at exit.
 static const NvCatalogueList Lists[] = {
     {&AdminStateList, ValueSet::Enabled1Disabled2},
@@ -36,12 +52,16 @@ static const NvCatalogueList Lists[] = {
     {&PppoeGlobalStateList, ValueSet::Enabled1Disabled2},
     {&PppoePortStateList, ValueSet::Enabled1Disabled2},
     {&CircuitIDList, CircuitIDValues},
+    {&NlbMulticastStatusList, ValueSet::RowStatusShort},
+    {&NlbUnicastStatusList, ValueSet::RowStatusShort},
 };
 
 static const NvCatalogueTable Tables[] = {
     {"ErpsGlobalSettingsTable", "1.3.6.1.4.1.32473.12.78.1", ErpsGlobalSettingsTable},
     {"PppoeGlobalTable", "1.3.6.1.4.1.32473.12.79.1", PppoeGlobalTable},
     {"PppoePortTable", "1.3.6.1.4.1.32473.12.79.1.2.1.1", PppoePortTable},
+    {"NlbMulticastFdbTable", "1.3.6.1.4.1.32473.12.77.3.2.1", NlbMulticastFdbTable},
+    {"NlbUnicastFdbTable", "1.3.6.1.4.1.32473.12.77.3.1.1", NlbUnicastFdbTable},
 };
 
 NvCatalogueModule Oid_erps = {"Oid_erps", Tables, Lists};

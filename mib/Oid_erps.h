@@ -9,6 +9,8 @@
 extern const NvSNMPVar ErpsGlobalSettingsTable[];  // ERPS > Global Settings
 extern const NvSNMPVar PppoeGlobalTable[];  // PPPoE Circuit ID Insertion
 extern const NvSNMPVar PppoePortTable[];  // PPPoE Circuit ID Insertion
+extern const NvSNMPVar NlbMulticastFdbTable[];  // NLB multicast FDB dialog
+extern const NvSNMPVar NlbUnicastFdbTable[];  // NLB unicast FDB dialog
 
 // The module: its tables for listings, and its option lists, built at start-up and freed at exit.
 extern NvCatalogueModule Oid_erps;
