@@ -1,10 +1,30 @@
 #include "DialogRegistry.h"
 
 #include "CommandRunner.h"
+#include "Nlbfdbformunits.h"
+#include "Portcapabilities8021dformunit.h"
+#include "Staticfilterformunits.h"
+#include "Trafficforwardunit1.h"
+#include "Vlancurrenttableformunit.h"
+#include "Vlanportinfomationunit.h"
 #include "Vlanstaticformunit.h"
 
 void NvRegisterFeatureDialogs() {
   NvRegisterDialogClass<TVlanStaticForm>("TVlanStaticForm", "VlanStaticForm", VlanStaticForm);
+  NvRegisterDialogClass<TPortCapabilities8021dForm>("TPortCapabilities8021dForm", "PortCapabilities8021dForm",
+                                                    PortCapabilities8021dForm);
+  NvRegisterDialog("TTrafficSegmentationForm", [](TComponent* owner, int) -> TForm* {
+    return new TTrafficSegmentationForm(owner);
+  });
+  NvRegisterDialogClass<TNLBMulticastFDBForm>("TNLBMulticastFDBForm", "NLBMulticastFDBForm", NLBMulticastFDBForm);
+  NvRegisterDialogClass<TNLBUnicastFDBForm>("TNLBUnicastFDBForm", "NLBUnicastFDBForm", NLBUnicastFDBForm);
+  NvRegisterDialogClass<TMulticastFilterInformationForm>("TMulticastFilterInformationForm",
+                                                         "MulticastFilterInformationForm", MulticastFilterInformationForm);
+  NvRegisterDialogClass<TUnicastFilterInformationForm>("TUnicastFilterInformationForm", "UnicastFilterInformationForm",
+                                                       UnicastFilterInformationForm);
+  NvRegisterDialogClass<TVLanCurrentTableForm>("TVLanCurrentTableForm", "VLanCurrentTableForm", VLanCurrentTableForm);
+  NvRegisterDialogClass<TVLanPortInfomationForm>("TVLanPortInfomationForm", "VLanPortInfomationForm",
+                                                 VLanPortInfomationForm);
 }
 
 namespace {
