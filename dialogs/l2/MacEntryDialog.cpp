@@ -19,8 +19,9 @@ TMacEntryDialog::TMacEntryDialog(TComponent* Owner, const NvMacEntryKind& kind)
   Panel1 = Put<TPanel>(this, "Panel1", 0, 0, 111, 0);
   Panel1->Align = alRight;
   Panel1->BevelOuter = bvNone;
-  ST_Count = Put<TStaticText>(Panel1, "ST_Count", 12, 8, 88, 19, "0");
+  ST_Count = Put<TStaticText>(Panel1, "ST_Count", 12, 8, 88, 19);
   ST_Count->AutoSize = false;
+  ST_Count->Caption = "0";
   ST_Count->BorderStyle = sbsSunken;
   ST_Count->Alignment = taRightJustify;
   LB_Samples = Put<TLabel>(Panel1, "LB_Samples", 12, 30, 88, 13, "Samples");
