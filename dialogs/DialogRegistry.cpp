@@ -1,6 +1,8 @@
 #include "DialogRegistry.h"
 
 #include "CommandRunner.h"
+#include "Dot1vprotocolportunit.h"
+#include "Guestvlanformunit.h"
 #include "Nlbfdbformunits.h"
 #include "Portcapabilities8021dformunit.h"
 #include "Staticfilterformunits.h"
@@ -22,6 +24,9 @@ void NvRegisterFeatureDialogs() {
                                                          "MulticastFilterInformationForm", MulticastFilterInformationForm);
   NvRegisterDialogClass<TUnicastFilterInformationForm>("TUnicastFilterInformationForm", "UnicastFilterInformationForm",
                                                        UnicastFilterInformationForm);
+  NvRegisterDialogClass<TGuestVlanForm>("TGuestVlanForm", "GuestVlanForm", GuestVlanForm);
+  NvRegisterDialogClass<Tdot1vProtocolPortForm>("Tdot1vProtocolPortForm", "dot1vProtocolPortForm",
+                                                dot1vProtocolPortForm);
   NvRegisterDialogClass<TVLanCurrentTableForm>("TVLanCurrentTableForm", "VLanCurrentTableForm", VLanCurrentTableForm);
   NvRegisterDialogClass<TVLanPortInfomationForm>("TVLanPortInfomationForm", "VLanPortInfomationForm",
                                                  VLanPortInfomationForm);

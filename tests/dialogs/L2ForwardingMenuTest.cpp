@@ -7,7 +7,9 @@
 #include "CommandRunner.h"
 #include "DialogRegistry.h"
 #include "DialogTestSupport.h"
+#include "Dot1vprotocolportunit.h"
 #include "FeatureDialog.h"
+#include "Guestvlanformunit.h"
 #include "Nlbfdbformunits.h"
 #include "Portcapabilities8021dformunit.h"
 #include "Staticfilterformunits.h"
@@ -21,7 +23,7 @@ namespace {
 struct MenuCase {
   const char* item;
   const char* caption;
-  int rows;
+  int rows;  // -1: no list
   std::function<bool(TForm*)> isGlobal;  // the global form points at the shown dialog
 };
 
@@ -51,7 +53,7 @@ TEST_P(L2ForwardingMenu, item_shows_its_dialog_with_the_switchs_rows) {
     caption = form->Caption;
     global = c.isGlobal(form);
     ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return form->DataComplete == 1; }, 15000));
-    rows = form->List->Items->Count;
+    rows = form->List ? form->List->Items->Count : -1;
     GuiTesting::UserCloseWindow(form);
   });
   NvRunMenuCommand(*command, host);
@@ -75,6 +77,8 @@ INSTANTIATE_TEST_SUITE_P(
                  [](TForm* f) { return MulticastFilterInformationForm == f; }},
         MenuCase{"UnicastInformation1", "Unicast Filter Information", 2,
                  [](TForm* f) { return UnicastFilterInformationForm == f; }},
+        MenuCase{"GuestVLAN1", "Guest VLAN", -1, [](TForm* f) { return GuestVlanForm == f; }},
+        MenuCase{"PortTable6", "Protocol VLAN Port Table", 3, [](TForm* f) { return dot1vProtocolPortForm == f; }},
         MenuCase{"CurrentForm1", "VLAN Current", 4, [](TForm* f) { return VLanCurrentTableForm == f; }},
         MenuCase{"PortsInfo1", "VLAN Port Information Form", 28,
                  [](TForm* f) { return VLanPortInfomationForm == f; }}),

@@ -2,7 +2,7 @@
 # menu items.
 if(TARGET dialogs AND TARGET switchsim_fixture)
   foreach(test port_capabilities:PortCapabilities traffic_segmentation:TrafficSegmentation mac_entry:MacEntry
-               vlan_current_port:VlanCurrentPort)
+               vlan_current_port:VlanCurrentPort guest_vlan:GuestVlan protocol_port:ProtocolPort)
     string(REPLACE ":" ";" parts ${test})
     list(GET parts 0 name)
     list(GET parts 1 file)
