@@ -1,0 +1,268 @@
+#include "AclFamily.h"
+
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
+#include "DialogChecks.h"
+#include "Dialogs.h"
+#include "NvSNMPRequest2Edits.h"
+#include "PartialSet.h"
+#include "StackingPortUitForm.h"
+
+TAclDialogBase::TAclDialogBase(TComponent* AOwner, int width, int height, const NvAclTexts& texts)
+    : TFeatureDialog(AOwner, width, height, NvScale::Stored), Texts(texts) {}
+
+NvSNMPRequest2Edits* TAclDialogBase::OpenTable(const NvSNMPVar* table, int indexCount, bool blocking) {
+  Table = AddRequest(table, MVT_UMV, indexCount);
+  if (blocking)
+    Table->Asynchronous = 0;
+  else
+    TrackWalks(Table);
+  Table->BindListView(List, true);
+  DataComplete = 1;
+  return Table;
+}
+
+// ---------------------------------------------------------------------------------------
+// Steps
+
+bool TAclDialogBase::Refuse(const char* text, TWinControl* focus) {
+  ShowMessage(text ? text : "");
+  if (focus && focus->CanFocus()) focus->SetFocus();
+  return false;
+}
+
+bool TAclDialogBase::KeysGiven() {
+  if (ProfileKey && ProfileKey->Text().empty()) return Refuse(Texts.ProfileKeyMissing, ProfileKey);
+  if (AccessKey && AccessKey->Text().empty()) return Refuse(Texts.AccessKeyMissing, AccessKey);
+  return true;
+}
+
+bool TAclDialogBase::KeyIsNew() {
+  const std::string profile = ProfileKey->Text;
+  const std::string access = AccessKey ? AccessKey->Text() : std::string();
+  for (int i = 0; i < List->Items->Count; ++i) {
+    TListItem* row = List->Items->Item[i];
+    if (row->Caption() != profile) continue;
+    if (AccessKey && (row->SubItems->Count == 0 || row->SubItems->Get(0) != access)) continue;
+    return Refuse(Texts.Duplicate, ProfileKey);
+  }
+  return true;
+}
+
+bool TAclDialogBase::RowStatusCreates(TCheckBox* include) {
+  const bool creates = RowStatusBox->Text() == NvRowStatusName::CreateAndGo;
+  if (creates && (!include || include->Checked)) return true;
+  return Refuse(Texts.RowStatus, RowStatusBox);
+}
+
+bool TAclDialogBase::ReadFinished() { return WriteAllowed(Texts.NotComplete); }
+
+static int WholeNumberOrMinusOne(const std::string& text) {
+  if (text.empty() || text.size() > 9) return -1;
+  for (char c : text)
+    if (c < '0' || c > '9') return -1;
+  return std::stoi(text);
+}
+
+bool TAclDialogBase::NumberInRange(TCustomEdit* edit, int low, int high, const char* message) {
+  const int value = WholeNumberOrMinusOne(edit->Text);
+  if (value >= low && value <= high) return true;
+  return Refuse(message, edit);
+}
+
+bool TAclDialogBase::HexDigitsExact(TCustomEdit* edit, const NvHexCheck& check) {
+  if (IsValidHexString(edit->Text, check)) return true;
+  if (edit->CanFocus()) edit->SetFocus();
+  return false;
+}
+
+void TAclDialogBase::ChooseOption(TComboBox* combo, const char* name) { combo->ItemIndex = combo->Items->IndexOf(name); }
+
+// ---------------------------------------------------------------------------------------
+// Writes
+
+bool TAclDialogBase::WriteRow(const std::function<void(NvVarFlagsScope&)>& leaveOut) {
+  if (!Table || !ReadFinished()) return false;
+  const bool written = Guarded([&] {
+    NvVarFlagsScope flags(Table->Request.Vars);
+    leaveOut(flags);
+    Table->Request.Active = 1;
+    Table->Set(false, true);
+    // An asynchronous SET is answered before the list is read again.
+    const auto limit = std::chrono::milliseconds(Table->Request.TimeOut * 10 * (Table->Request.Retries + 1) + 2000);
+    const auto start = std::chrono::steady_clock::now();
+    while (Table->Busy && std::chrono::steady_clock::now() - start < limit) {
+      Application->ProcessMessages();
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+  });
+  // After a failure the message stays in the status bar: no read overwrites it.
+  if (written) {
+    Refresh();
+  } else {
+    IdleButtons();
+    ClearDetailControls();
+  }
+  return written;
+}
+
+bool TAclDialogBase::DestroySelectedRow() {
+  if (!List->Selected() || !ReadFinished()) return false;
+  ShowSelectedKeys();
+  ChooseRowStatus(NvRowStatusName::Destroy);
+  return WriteRow([&](NvVarFlagsScope& flags) { flags.ExcludeAllBut({RowStatusColumn}); });
+}
+
+// ---------------------------------------------------------------------------------------
+// Handlers
+
+void TAclDialogBase::Refresh() {
+  RefreshAll();
+  FitColumnsToContents();
+}
+
+void TAclDialogBase::ShowSelectedKeys() {
+  TListItem* row = List->Selected();
+  if (!row) return;
+  ProfileKey->Text = row->Caption();
+  if (AccessKey && row->SubItems->Count > 0) AccessKey->Text = row->SubItems->Get(0);
+}
+
+void TAclDialogBase::RowButtonsOn() {
+  for (TControl* control : RowButtons) control->Enabled = true;
+  for (TControl* control : AddButtons) control->Enabled = false;
+  for (TControl* control : LockedKeys) control->Enabled = false;
+}
+
+// ---------------------------------------------------------------------------------------
+// Layout
+
+TStaticText* TAclDialogBase::PutSamples(TWinControl* parent, const char* name, int left, int top) {
+  Put<TLabel>(parent, "LB_Samples", left, top, 80, 13, "Samples");
+  auto* count = Put<TStaticText>(parent, name, left, top + 16, 80, 19);
+  count->AutoSize = false;
+  count->BorderStyle = sbsSunken;
+  count->Alignment = taRightJustify;
+  count->SetBounds(left, top + 16, 80, 19);
+  count->Caption = "0";
+  return count;
+}
+
+void TAclDialogBase::StackButtons(int left, int top, std::initializer_list<TButton*> buttons) {
+  for (TButton* button : buttons) {
+    button->SetBounds(left, top, button->Width, button->Height);
+    if (button->Visible) top += button->Height + 7;
+  }
+}
+
+void TAclDialogBase::PutField(TLabel* label, TControl* control, int left, int controlLeft, int top) {
+  label->SetBounds(left, top + 3, label->Width, label->Height);
+  control->SetBounds(controlLeft, top, control->Width, control->Height);
+}
+
+// ---------------------------------------------------------------------------------------
+// Profiles
+
+NvComboRule UsageRule(TComboBox* combo, int column) { return {combo, {{"", {column}}}}; }
+
+NvComboRule MaskStateRule(TComboBox* combo, int state, int sourceMask, int destinationMask,
+                          const char* destinationOnly, const char* sourceOnly) {
+  return {combo,
+          {{"", {state, sourceMask, destinationMask}},
+           {"other", {state, sourceMask, destinationMask}},
+           {destinationOnly, {sourceMask}},
+           {sourceOnly, {destinationMask}}}};
+}
+
+std::set<int> TAclProfileBase::LeftOutByChoices() const {
+  std::set<int> columns;
+  for (const NvComboRule& rule : ComboRules) {
+    const std::string choice = rule.Combo->Text;
+    for (const NvChoiceLeavesOut& leaves : rule.Choices)
+      if (choice == leaves.Choice) columns.insert(leaves.Columns.begin(), leaves.Columns.end());
+  }
+  return columns;
+}
+
+std::set<int> TAclProfileBase::LeftOutColumns() const {
+  std::set<int> columns = LeftOutByChoices();
+  for (const NvEmptyEditRule& rule : EmptyEditRules)
+    if (rule.Edit->Text().empty()) columns.insert(rule.Column);
+  return columns;
+}
+
+bool TAclProfileBase::MasksInUsePass(std::initializer_list<NvEmptyEditRule> masks,
+                                     const std::function<bool(const std::string&)>& valid) const {
+  const std::set<int> leftOut = LeftOutByChoices();
+  for (const NvEmptyEditRule& mask : masks) {
+    const std::string text = mask.Edit->Text;
+    if (leftOut.count(mask.Column) || text.empty()) continue;
+    if (!valid(text)) {
+      if (mask.Edit->CanFocus()) mask.Edit->SetFocus();
+      return false;
+    }
+  }
+  return true;
+}
+
+bool TAclProfileBase::WriteNewProfile() {
+  const std::set<int> leftOut = LeftOutColumns();
+  return WriteRow([&](NvVarFlagsScope& flags) {
+    for (int column : leftOut) flags.ExcludeVar(column);
+  });
+}
+
+// ---------------------------------------------------------------------------------------
+// Rules
+
+static bool FieldIsEmpty(TWinControl* field) {
+  if (auto* edit = dynamic_cast<TCustomEdit*>(field)) return edit->Text().empty();
+  if (auto* combo = dynamic_cast<TComboBox*>(field)) return combo->ItemIndex < 0 || combo->Text().empty();
+  return false;
+}
+
+void TAclRuleBase::TickAll(bool ticked) {
+  for (const NvIncludeBox& include : IncludeBoxes) include.Box->Checked = ticked;
+}
+
+bool TAclRuleBase::TickedFieldsFilled() {
+  for (const NvIncludeBox& include : IncludeBoxes)
+    if (include.Box->Checked && FieldIsEmpty(include.Field)) return Refuse(Texts.EmptyField, include.Field);
+  return true;
+}
+
+bool TAclRuleBase::IsTicked(int column) const {
+  for (const NvIncludeBox& include : IncludeBoxes)
+    if (include.Column == column) return include.Box->Checked;
+  return false;
+}
+
+void TAclRuleBase::LeaveOutUnticked(NvVarFlagsScope& flags, std::initializer_list<int> columns) const {
+  for (const NvIncludeBox& include : IncludeBoxes) {
+    const bool considered =
+        columns.size() == 0 || std::find(columns.begin(), columns.end(), include.Column) != columns.end();
+    if (considered && !include.Box->Checked) flags.ExcludeVar(include.Column);
+  }
+}
+
+bool TAclRuleBase::AnyPortTicked() const { return Picker && Picker->CountChecked() > 0; }
+
+void TAclRuleBase::ClearDetailControls() {
+  TAclDialogBase::ClearDetailControls();
+  TickAll(false);
+}
+
+TCheckBox* TAclRuleBase::PutIncludeRow(const char* boxName, const char* label, TControl* control, int left,
+                                       int controlLeft, int top) {
+  auto* box = Put<TCheckBox>(this, boxName, left, top + 2, 15, 17);
+  Put<TLabel>(this, "", left + 18, top + 3, 0, 13, label);
+  control->SetBounds(controlLeft, top, control->Width, control->Height);
+  return box;
+}
+
+void TAclRuleBase::RuleSelected() {
+  ShowSelectedKeys();
+  RowSelectionChanged();
+}

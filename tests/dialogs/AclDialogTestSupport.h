@@ -1,0 +1,121 @@
+// What the tests of the access profile and rule dialogs share: a dialog of type F open on a
+// simulated switch, its rows and cells, the user's clicks, typing and choices, and the
+// switch's own values.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "DialogTestSupport.h"
+#include "NvSNMPRequest.h"
+#include "NvSNMPRequest2Edits.h"
+#include "StackingPortUitForm.h"
+
+namespace acltest {
+
+template <class F>
+class AclDialogTest : public ::testing::Test {
+ public:
+  void Open(const SwitchSim::Options& options = {}) {
+    sim = std::make_unique<SwitchSim>(options);
+    dialogtest::PointSessionAt(*sim);
+    form = new F(nullptr);
+    form->Show();
+    ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return form->Visible() && form->DataComplete == 1; }));
+    sim->clearSetLog();
+  }
+  void TearDown() override { delete form; }
+
+  // Rows as "caption" (profiles) or "caption/first sub-item" (rules).
+  std::vector<std::string> Rows() const {
+    std::vector<std::string> rows;
+    for (int i = 0; i < form->List->Items->Count; ++i) rows.push_back(Key(form->List->Items->Item[i]));
+    return rows;
+  }
+  TListItem* Row(const std::string& key) const {
+    for (int i = 0; i < form->List->Items->Count; ++i)
+      if (Key(form->List->Items->Item[i]) == key) return form->List->Items->Item[i];
+    return nullptr;
+  }
+  // The text of list column c (0 the caption) of the row.
+  std::string Cell(const std::string& key, int column) const {
+    TListItem* row = Row(key);
+    if (!row) return "(no row)";
+    return column == 0 ? row->Caption() : row->SubItems->Get(column - 1);
+  }
+  void Select(const std::string& key) {
+    TListItem* row = Row(key);
+    ASSERT_NE(row, nullptr) << key;
+    GuiTesting::UserClickItem(form->List, row);
+    ASSERT_EQ(form->List->Selected(), row);
+  }
+  static void Type(TCustomEdit* edit, const std::string& text) {
+    edit->Text = "";
+    if (!text.empty()) GuiTesting::UserType(edit, text);
+  }
+  static void Choose(TComboBox* combo, const std::string& name) {
+    const int index = combo->Items->IndexOf(name);
+    ASSERT_GE(index, 0) << name;
+    GuiTesting::UserChoose(combo, index);
+  }
+  void Press(TButton* button) {
+    GuiTesting::UserClick(button);
+    ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return form->DataComplete == 1 && (!form->Table || !form->Table->Busy); }));
+  }
+  static TCheckBox* Port(TStackingPortUitForm* picker, int port) {
+    return static_cast<TCheckBox*>(picker->CheckBoxes->Get(port - 1));
+  }
+  static std::vector<int> Ticked(TStackingPortUitForm* picker) {
+    std::vector<int> ports;
+    for (int p = 1; p <= 64; ++p)
+      if (Port(picker, p)->Checked) ports.push_back(p);
+    return ports;
+  }
+  // A column of a row as the switch holds it; "" when the row is not there.
+  std::string SwitchValue(const std::string& entry, int column, int syntax, const std::string& suffix) {
+    NvSNMPRequest request;
+    request.Vars.AddVar((entry + "." + std::to_string(column)).c_str(), "v", syntax, NvAccess::readwrite, nullptr);
+    request.Vars.Kind = MVT_SV;
+    request.Vars.InstanceSuffix = suffix;
+    bool ok = false;
+    request.Get(ok, true);
+    const std::string value = *request.Vars.GetVar(0)->Value;
+    return ok && value != "(NULL)" ? value : std::string();
+  }
+  // The access word of every variable is back to what the table gives.
+  void ExpectWordsRestored() const {
+    const NvSNMPVarList& vars = form->Table->Request.Vars;
+    for (int i = vars.IndexCount; i < vars.GetCount(); ++i) EXPECT_NE(vars.GetVar(i)->Access, NvAccess::invalid) << i;
+  }
+  std::vector<std::string> Messages() const {
+    std::vector<std::string> texts;
+    for (const auto& call : boxes.Calls()) texts.push_back(call.text);
+    return texts;
+  }
+
+  std::unique_ptr<SwitchSim> sim;
+  F* form = nullptr;
+  GuiTesting::ScriptedAnswerer boxes;
+
+ private:
+  std::string Key(TListItem* row) const {
+    if (!form->AccessKey || row->SubItems->Count == 0) return row->Caption();
+    return row->Caption() + "/" + row->SubItems->Get(0);
+  }
+};
+
+// One SET as switchsim logs it: "<entry>.<column>.<suffix>=<value>" joined by " ; ".
+inline std::string SetLine(const std::string& entry, const std::string& suffix,
+                           const std::vector<std::pair<int, std::string>>& varbinds) {
+  std::string line;
+  for (const auto& [column, value] : varbinds) {
+    if (!line.empty()) line += " ; ";
+    line += entry + "." + std::to_string(column) + "." + suffix + "=" + value;
+  }
+  return line;
+}
+
+}  // namespace acltest
