@@ -19,6 +19,16 @@
 #include "ShellTexts.h"
 #include "Spanningtreealgorithmunit.h"
 #include "Stpinfo.h"
+#include "Dot1vprotocolportunit.h"
+#include "Ethernetinformationruleunit.h"
+#include "Ethernetmaskinformationformunit.h"
+#include "Guestvlanformunit.h"
+#include "Nlbfdbformunits.h"
+#include "Portcapabilities8021dformunit.h"
+#include "Staticfilterformunits.h"
+#include "Trafficforwardunit1.h"
+#include "Vlancurrenttableformunit.h"
+#include "Vlanportinfomationunit.h"
 #include "Vlanstaticformunit.h"
 #include "Lldpdot1configprotocolunit.h"
 #include "Lldpdot1configprotocolvlanunit.h"
@@ -76,6 +86,23 @@ void NvRegisterFeatureDialogs() {
   NvRegisterDialogClass<TSTP_Info>("TSTP_Info", "STP_Info", STP_Info);
   NvRegisterDialogClass<TMSTPVLANUnitForm>("TMSTPVLANUnitForm", "MSTPVLANUnitForm", MSTPVLANUnitForm);
   NvRegisterDialogClass<TERPSVLANUnitForm>("TERPSVLANUnitForm", "ERPSVLANUnitForm", ERPSVLANUnitForm);
+  // VLAN tables and forwarding entries; the traffic segmentation dialog has no form global.
+  NvRegisterDialogClass<TPortCapabilities8021dForm>("TPortCapabilities8021dForm", "PortCapabilities8021dForm",
+                                                    PortCapabilities8021dForm);
+  NvRegisterDialog("TTrafficSegmentationForm",
+                   [](TComponent* owner, int) -> TForm* { return new TTrafficSegmentationForm(owner); });
+  NvRegisterDialogClass<TNLBMulticastFDBForm>("TNLBMulticastFDBForm", "NLBMulticastFDBForm", NLBMulticastFDBForm);
+  NvRegisterDialogClass<TNLBUnicastFDBForm>("TNLBUnicastFDBForm", "NLBUnicastFDBForm", NLBUnicastFDBForm);
+  NvRegisterDialogClass<TMulticastFilterInformationForm>("TMulticastFilterInformationForm",
+                                                         "MulticastFilterInformationForm", MulticastFilterInformationForm);
+  NvRegisterDialogClass<TUnicastFilterInformationForm>("TUnicastFilterInformationForm", "UnicastFilterInformationForm",
+                                                       UnicastFilterInformationForm);
+  NvRegisterDialogClass<TGuestVlanForm>("TGuestVlanForm", "GuestVlanForm", GuestVlanForm);
+  NvRegisterDialogClass<Tdot1vProtocolPortForm>("Tdot1vProtocolPortForm", "dot1vProtocolPortForm",
+                                                dot1vProtocolPortForm);
+  NvRegisterDialogClass<TVLanCurrentTableForm>("TVLanCurrentTableForm", "VLanCurrentTableForm", VLanCurrentTableForm);
+  NvRegisterDialogClass<TVLanPortInfomationForm>("TVLanPortInfomationForm", "VLanPortInfomationForm",
+                                                 VLanPortInfomationForm);
 }
 
 namespace {

@@ -31,6 +31,12 @@ const NvSNMPVar Dot1pBasicConfigureTable[] = {
     {"1.3.6.1.2.1.17.6.1.1.2", "Traffic Classes Enabled", NvSyntax::integer, NvAccess::readonly, &TrafficClassesEnabledList},
     {}};
 
+// 802.1D port capabilities dialog: dot1dPortCapabilitiesTable (walked, one index column)
+const NvSNMPVar PortCapabilitiesTable[] = {
+    {" ", "Port", NvSyntax::integer, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.2.1.17.6.1.1.4.1.1", "Port Capabilities", NvSyntax::octetstr, NvAccess::readonly, nullptr},
+    {}};
+
 // Built in this order at start-up, freed in reverse at exit.
 static const NvCatalogueList Lists[] = {
     {&BridgeTypeList, BridgeTypeValues},
@@ -41,6 +47,7 @@ static const NvCatalogueTable Tables[] = {
     {"Dot1dInformationTable", "1.3.6.1.2.1.17", Dot1dInformationTable},
     {"Dot1dPortTable", "1.3.6.1.2.1.17.1.4.1", Dot1dPortTable},
     {"Dot1pBasicConfigureTable", "1.3.6.1.2.1.17.6.1.1", Dot1pBasicConfigureTable},
+    {"PortCapabilitiesTable", "1.3.6.1.2.1.17.6.1.1.4.1", PortCapabilitiesTable},
 };
 
 NvCatalogueModule Oid_bridge = {"Oid_bridge", Tables, Lists};

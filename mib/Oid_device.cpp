@@ -704,6 +704,12 @@ const NvSNMPVar DhcpLocalRelayVlanTable[] = {
     {"1.3.6.1.4.1.32473.11.113.1.3.2.24.2.1.2", "VLAN State", NvSyntax::integer, NvAccess::readwrite, &VlanStateList},
     {}};
 
+// Traffic segmentation dialog (walked, one index column)
+const NvSNMPVar TrafficSegmentationTable[] = {
+    {"1.3.6.1.4.1.32473.11.113.1.3.2.12.1.1.1", "Port", NvSyntax::integer, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.11.113.1.3.2.12.1.1.2", "Forward Ports", NvSyntax::bitstr, NvAccess::readwrite, nullptr},
+    {}};
+
 // Built in this order at start-up, freed in reverse at exit.
 static const NvCatalogueList Lists[] = {
     {&DeviceAlarmLinkChangeList, DeviceAlarmLinkChangeValues},
@@ -893,6 +899,7 @@ static const NvCatalogueTable Tables[] = {
     {"DhcpRelayManagementTable", "1.3.6.1.4.1.32473.12.42", DhcpRelayManagementTable},
     {"DhcpLocalRelayStateTable", "1.3.6.1.4.1.32473.11.113.1.3.2.24", DhcpLocalRelayStateTable},
     {"DhcpLocalRelayVlanTable", "1.3.6.1.4.1.32473.11.113.1.3.2.24.2.1", DhcpLocalRelayVlanTable},
+    {"TrafficSegmentationTable", "1.3.6.1.4.1.32473.11.113.1.3.2.12.1.1", TrafficSegmentationTable},
 };
 
 // Front-panel LED colours, 0x00BBGGRR, by state value.

@@ -80,6 +80,7 @@ extern const NvSNMPVar NeighborCacheTable[];  // Layer 3 > IPv6 Management > Nei
 extern const NvSNMPVar DhcpRelayManagementTable[];  // Layer 3 > DHCP Relay > DHCP Relay Management
 extern const NvSNMPVar DhcpLocalRelayStateTable[];  // Layer 3 > DHCP Relay > DHCP Local Relay State
 extern const NvSNMPVar DhcpLocalRelayVlanTable[];  // Layer 3 > DHCP Relay > DHCP Local Relay VLAN Table
+extern const NvSNMPVar TrafficSegmentationTable[];  // traffic segmentation dialog
 
 // The front panels' LED colour maps: built by the module's start-up, null before and after.
 extern NvSNMPLedColorMapList* LedMapSystem;

@@ -60,7 +60,22 @@ const NvSNMPVar ErpsRingTable[] = {
     {"1.3.6.1.4.1.32473.12.78.3.1.1.100", "Row Status", NvSyntax::integer, NvAccess::readwrite, &ErpsRowStatusList},
     {}};
 
-// Built in this order at start-up, freed in reverse at exit.
+// NLB multicast FDB dialog (walked, two index columns)
+static NvOptionList NlbMulticastStatusList, NlbUnicastStatusList;
+const NvSNMPVar NlbMulticastFdbTable[] = {
+    {"1.3.6.1.4.1.32473.12.77.3.2.1.1", "VLAN Index", NvSyntax::guage, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.77.3.2.1.2", "MAC Address", NvSyntax::macaddress, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.77.3.2.1.3", "Egress Ports", NvSyntax::bitstr, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.77.3.2.1.4", "Row Status", NvSyntax::integer, NvAccess::readwrite, &NlbMulticastStatusList},
+    {}};
+
+// NLB unicast FDB dialog (walked, one index column)
+const NvSNMPVar NlbUnicastFdbTable[] = {
+    {"1.3.6.1.4.1.32473.12.77.3.1.1.1", "MAC Address", NvSyntax::macaddress, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.77.3.1.1.2", "Egress Ports", NvSyntax::bitstr, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.77.3.1.1.3", "Row Status", NvSyntax::integer, NvAccess::readwrite, &NlbUnicastStatusList},
+    {}};
+
 // QoS > CoS Bandwidth Control Table (dialog); a rate of 0 is no limit
 const NvSNMPVar CosBandwidthTable[] = {
     {"1.3.6.1.4.1.32473.12.61.3.9.1.1", "CoS Bandwidth Port", NvSyntax::integer, NvAccess::notaccess, nullptr},
@@ -68,6 +83,7 @@ const NvSNMPVar CosBandwidthTable[] = {
     {"1.3.6.1.4.1.32473.12.61.3.9.1.4", "CoS Bandwidth Maximum Rate", NvSyntax::integer, NvAccess::readwrite, nullptr},
     {}};
 
+// Built in this order at start-up, freed in reverse at exit.
 static const NvCatalogueList Lists[] = {
     {&AdminStateList, ValueSet::Enabled1Disabled2},
     {&LogStateList, ValueSet::Enabled1Disabled2},
@@ -82,6 +98,8 @@ static const NvCatalogueList Lists[] = {
     {&ErpsRingStateList, ErpsRingStateValues},
     {&ErpsOwnerOperStateList, ErpsOwnerOperStateValues},
     {&ErpsRowStatusList, ValueSet::RowStatusShort},
+    {&NlbMulticastStatusList, ValueSet::RowStatusShort},
+    {&NlbUnicastStatusList, ValueSet::RowStatusShort},
 };
 
 static const NvCatalogueTable Tables[] = {
@@ -90,6 +108,8 @@ static const NvCatalogueTable Tables[] = {
     {"PppoePortTable", "1.3.6.1.4.1.32473.12.79.1.2.1.1", PppoePortTable},
     {"ErpsRingTable", "1.3.6.1.4.1.32473.12.78.3.1.1", ErpsRingTable},
     {"CosBandwidthTable", "1.3.6.1.4.1.32473.12.61.3.9.1", CosBandwidthTable},
+    {"NlbMulticastFdbTable", "1.3.6.1.4.1.32473.12.77.3.2.1", NlbMulticastFdbTable},
+    {"NlbUnicastFdbTable", "1.3.6.1.4.1.32473.12.77.3.1.1", NlbUnicastFdbTable},
 };
 
 NvCatalogueModule Oid_erps = {"Oid_erps", Tables, Lists};

@@ -12,6 +12,8 @@ extern const NvSNMPVar PppoePortTable[];  // PPPoE Circuit ID Insertion
 extern const NvSNMPVar ErpsRingTable[];  // ERPS > VLAN Table
 
 extern const NvSNMPVar CosBandwidthTable[];  // QoS > CoS Bandwidth Control Table (dialog)
+extern const NvSNMPVar NlbMulticastFdbTable[];  // NLB multicast FDB dialog
+extern const NvSNMPVar NlbUnicastFdbTable[];  // NLB unicast FDB dialog
 
 // The module: its tables for listings, and its option lists, built at start-up and freed at exit.
 extern NvCatalogueModule Oid_erps;

@@ -67,6 +67,21 @@ const NvSNMPVar IpMacBindingBlockedTable[] = {
     {"1.3.6.1.4.1.32473.12.23.4.2.1.7", "Status", NvSyntax::integer, NvAccess::readwrite, &IpMacBindingBlockedStatusList},
     {}};
 
+// Guest VLAN dialog: the guest VLAN setting (name and ports), the name currently set, the delete
+// action (scalars)
+static NvOptionList GuestVlanDeleteStateList;
+const NvSNMPVar GuestVlanSettingTable[] = {
+    {"1.3.6.1.4.1.32473.12.30.1.1", "VLAN Name", NvSyntax::displaystr, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.30.1.2", "Port", NvSyntax::bitstr, NvAccess::readwrite, nullptr},
+    {}};
+const NvSNMPVar GuestVlanCurrentNameTable[] = {
+    {"1.3.6.1.4.1.32473.12.30.1.1", "Guest VLAN Name", NvSyntax::displaystr, NvAccess::readwrite, nullptr},
+    {}};
+const NvSNMPVar GuestVlanDeleteTable[] = {
+    {"1.3.6.1.4.1.32473.12.30.1.3", "Guest VLAN Delete State", NvSyntax::integer, NvAccess::readwrite,
+     &GuestVlanDeleteStateList},
+    {}};
+
 // Built in this order at start-up, freed in reverse at exit.
 static const NvCatalogueList Lists[] = {
     {&SafeguardAdminStateList, ValueSet::Disabled2Enabled3},
@@ -85,6 +100,7 @@ static const NvCatalogueList Lists[] = {
     {&IpMacBindingDhcpSnoopStatusList, ValueSet::InactiveActive},
     {&TypeList, TypeValues},
     {&IpMacBindingBlockedStatusList, ValueSet::RowStatus},
+    {&GuestVlanDeleteStateList, ValueSet::NoneStart},
 };
 
 static const NvCatalogueTable Tables[] = {
@@ -93,6 +109,9 @@ static const NvCatalogueTable Tables[] = {
     {"IpMacBindingPortStateTable", "1.3.6.1.4.1.32473.12.23.3.2.1", IpMacBindingPortStateTable},
     {"IpMacBindingDhcpSnoopTable", "1.3.6.1.4.1.32473.12.23.4.3.1", IpMacBindingDhcpSnoopTable},
     {"IpMacBindingBlockedTable", "1.3.6.1.4.1.32473.12.23.4.2.1", IpMacBindingBlockedTable},
+    {"GuestVlanSettingTable", "1.3.6.1.4.1.32473.12.30.1", GuestVlanSettingTable},
+    {"GuestVlanCurrentNameTable", "1.3.6.1.4.1.32473.12.30.1.1", GuestVlanCurrentNameTable},
+    {"GuestVlanDeleteTable", "1.3.6.1.4.1.32473.12.30.1.3", GuestVlanDeleteTable},
 };
 
 NvCatalogueModule Oid_ipmacbinding = {"Oid_ipmacbinding", Tables, Lists};

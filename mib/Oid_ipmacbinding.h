@@ -10,6 +10,9 @@ extern const NvSNMPVar IpMacBindingGlobalSettingsTable[];  // Security > IP-MAC 
 extern const NvSNMPVar IpMacBindingPortStateTable[];  // Security > IP-MAC Binding > Port State Control
 extern const NvSNMPVar IpMacBindingDhcpSnoopTable[];  // Security > IP-MAC Binding > DHCP Snoop Table
 extern const NvSNMPVar IpMacBindingBlockedTable[];  // Security > IP-MAC Binding > Blocked Table
+extern const NvSNMPVar GuestVlanSettingTable[];  // guest VLAN dialog: name and ports
+extern const NvSNMPVar GuestVlanCurrentNameTable[];  // guest VLAN dialog: the name currently set
+extern const NvSNMPVar GuestVlanDeleteTable[];  // guest VLAN dialog: the delete action
 
 // The module: its tables for listings, and its option lists, built at start-up and freed at exit.
 extern NvCatalogueModule Oid_ipmacbinding;

@@ -24,6 +24,17 @@ const NvSNMPVar ProtocolPortGroupPriorityTable[] = {
     {"1.3.6.1.4.1.32473.12.16.1.2.1.1", "Group Priority", NvSyntax::integer, NvAccess::readwrite, &OptGroupPriority},
     {}};
 
+// 802.1v protocol port dialog: dot1vProtocolPortTable with the private group priority column
+// (walked, two index columns: base port, group ID)
+static NvOptionList ProtocolPortRowStatusList;
+const NvSNMPVar ProtocolPortTable[] = {
+    {" ", "Base Port", NvSyntax::integer, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.2.1.17.7.1.5.2.1.1", "Group ID", NvSyntax::integer, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.2.1.17.7.1.5.2.1.2", "Group VID", NvSyntax::integer, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.16.1.2.1.1", "Group Priority", NvSyntax::integer, NvAccess::readwrite, &OptGroupPriority},
+    {"1.3.6.1.2.1.17.7.1.5.2.1.3", "Row Status", NvSyntax::integer, NvAccess::readwrite, &ProtocolPortRowStatusList},
+    {}};
+
 // MAC-based VLAN
 static const NvOptionPair TypeValues[] = {
     {1, "static"}, {2, "mac-based-access-control"}, {3, "ieee8021x"}, {4, "wac"}, {5, "jwac"},
@@ -43,12 +54,14 @@ static const NvCatalogueList Lists[] = {
     {&OptGroupPriority, ValueSet::GroupPriority},
     {&TypeList, TypeValues},
     {&StatusList, ValueSet::RowStatusShort},
+    {&ProtocolPortRowStatusList, ValueSet::RowStatusShort},
 };
 
 static const NvCatalogueTable Tables[] = {
     {"ProtocolGroupTable", "1.3.6.1.2.1.17.7.1.5.1.1", ProtocolGroupTable},
     {"ProtocolPortGroupPriorityTable", "1.3.6.1.4.1.32473.12.16.1.2.1", ProtocolPortGroupPriorityTable},
     {"MacBasedVlanTable", "1.3.6.1.4.1.32473.12.56.3.2.1", MacBasedVlanTable},
+    {"ProtocolPortTable", "1.3.6.1.2.1.17.7.1.5.2.1", ProtocolPortTable},
 };
 
 NvCatalogueModule Oid_protocolvlan = {"Oid_protocolvlan", Tables, Lists};

@@ -11,6 +11,7 @@ extern NvOptionList OptGroupPriority;
 extern const NvSNMPVar ProtocolGroupTable[];  // Protocol VLAN > Group Table
 extern const NvSNMPVar ProtocolPortGroupPriorityTable[];  // Protocol VLAN > Protocol Port Group Priority
 extern const NvSNMPVar MacBasedVlanTable[];  // MAC-based VLAN
+extern const NvSNMPVar ProtocolPortTable[];  // 802.1v protocol port dialog
 
 // The module: its tables for listings, and its option lists, built at start-up and freed at exit.
 extern NvCatalogueModule Oid_protocolvlan;

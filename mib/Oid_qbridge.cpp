@@ -101,6 +101,61 @@ const NvSNMPVar NextFreeLocalVlanIndexTable[] = {
     {"1.3.6.1.2.1.17.7.1.4.4", "Next Free Local VLAN Index", NvSyntax::integer, NvAccess::readonly, nullptr},
     {}};
 
+// Current VLAN dialog: the Q-BRIDGE VLAN scalars (only the deletions are shown)
+static const NvOptionPair ConstraintTypeValues[] = {{1, "independent"}, {2, "shared"}, {}};
+static NvOptionList ConstraintTypeList;
+const NvSNMPVar QBridgeVlanScalarsTable[] = {
+    {"1.3.6.1.2.1.17.7.1.4.1", "VLAN Number Deletes", NvSyntax::counter, NvAccess::readonly, nullptr},
+    {"1.3.6.1.2.1.17.7.1.4.4", "Next Free Local VLAN Index", NvSyntax::integer, NvAccess::readonly, nullptr},
+    {"1.3.6.1.2.1.17.7.1.4.9", "Constraint Set Default", NvSyntax::integer, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.2.1.17.7.1.4.10", "Constraint Type Default", NvSyntax::integer, NvAccess::readwrite, &ConstraintTypeList},
+    {}};
+
+// Current VLAN dialog: dot1qVlanCurrentTable (walked, two index columns)
+static const NvOptionPair CurrentStatusValues[] = {{1, "other"}, {2, "permanent"}, {3, "dynamicGvrp"}, {}};
+static NvOptionList CurrentStatusList;
+const NvSNMPVar VlanCurrentTable[] = {
+    {"1.3.6.1.2.1.17.7.1.4.2.1.1", "Time Mark", NvSyntax::timeticks, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.2.1.17.7.1.4.2.1.2", "Index", NvSyntax::guage, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.2.1.17.7.1.4.2.1.3", "FDB ID", NvSyntax::guage, NvAccess::readonly, nullptr},
+    {"1.3.6.1.2.1.17.7.1.4.2.1.4", "Current Egress Ports", NvSyntax::bitstr, NvAccess::readonly, nullptr},
+    {"1.3.6.1.2.1.17.7.1.4.2.1.5", "Current Untagged Ports", NvSyntax::bitstr, NvAccess::readonly, nullptr},
+    {"1.3.6.1.2.1.17.7.1.4.2.1.6", "Status", NvSyntax::integer, NvAccess::readonly, &CurrentStatusList},
+    {"1.3.6.1.2.1.17.7.1.4.2.1.7", "Creation Time", NvSyntax::timeticks, NvAccess::readonly, nullptr},
+    {}};
+
+// Port VLAN dialog: dot1qPortVlanTable (walked, one index column)
+static const NvOptionPair FrameTypesValues[] = {{1, "admitAll"}, {2, "admitOnlyVlanTagged"}, {}};
+static NvOptionList FrameTypesList, IngressFilteringList, PortGvrpStatusList;
+const NvSNMPVar PortVlanTable[] = {
+    {" ", "Port", NvSyntax::integer, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.2.1.17.7.1.4.5.1.1", "VLAN ID", NvSyntax::guage, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.2.1.17.7.1.4.5.1.2", "Acceptable Frame Types", NvSyntax::integer, NvAccess::readwrite, &FrameTypesList},
+    {"1.3.6.1.2.1.17.7.1.4.5.1.3", "Ingress Filtering", NvSyntax::integer, NvAccess::readwrite, &IngressFilteringList},
+    {"1.3.6.1.2.1.17.7.1.4.5.1.4", "GVRP Status", NvSyntax::integer, NvAccess::readwrite, &PortGvrpStatusList},
+    {"1.3.6.1.2.1.17.7.1.4.5.1.5", "GVRP Failed Registrations", NvSyntax::counter, NvAccess::readonly, nullptr},
+    {"1.3.6.1.2.1.17.7.1.4.5.1.6", "GVRP Last PDU Origin", NvSyntax::macaddress, NvAccess::readonly, nullptr},
+    {}};
+
+// Static filtering dialogs: dot1qStaticMulticastTable and dot1qStaticUnicastTable (walked, three
+// index columns: VLAN, MAC address, receive port)
+static const NvOptionPair StaticStatusValues[] = {{1, "other"}, {2, "invalid"}, {3, "permanent"}, {}};
+static NvOptionList StaticMulticastStatusList, StaticUnicastStatusList;
+const NvSNMPVar StaticMulticastTable[] = {
+    {" ", "VLAN ID", NvSyntax::guage, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.2.1.17.7.1.3.2.1.1", "Address", NvSyntax::macaddress, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.2.1.17.7.1.3.2.1.2", "Receive Port", NvSyntax::integer, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.2.1.17.7.1.3.2.1.3", "Static Egress Ports", NvSyntax::bitstr, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.2.1.17.7.1.3.2.1.5", "Status", NvSyntax::integer, NvAccess::readwrite, &StaticMulticastStatusList},
+    {}};
+const NvSNMPVar StaticUnicastTable[] = {
+    {" ", "VLAN ID", NvSyntax::guage, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.2.1.17.7.1.3.1.1.1", "Unicast Address", NvSyntax::macaddress, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.2.1.17.7.1.3.1.1.2", "Receive Port", NvSyntax::integer, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.2.1.17.7.1.3.1.1.3", "Allowed To Go To", NvSyntax::bitstr, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.2.1.17.7.1.3.1.1.4", "Status", NvSyntax::integer, NvAccess::readwrite, &StaticUnicastStatusList},
+    {}};
+
 // Built in this order at start-up, freed in reverse at exit.
 static const NvCatalogueList Lists[] = {
     {&GvrpStatusList, ValueSet::Enabled1Disabled2},
@@ -112,6 +167,13 @@ static const NvCatalogueList Lists[] = {
     {&SvidOperationList, SvidOperationValues},
     {&CvidRowStatusList, ValueSet::RowStatusShort},
     {&OptRowStatus, ValueSet::RowStatus},
+    {&ConstraintTypeList, ConstraintTypeValues},
+    {&CurrentStatusList, CurrentStatusValues},
+    {&FrameTypesList, FrameTypesValues},
+    {&IngressFilteringList, ValueSet::TruthValue},
+    {&PortGvrpStatusList, ValueSet::Enabled1Disabled2},
+    {&StaticMulticastStatusList, StaticStatusValues},
+    {&StaticUnicastStatusList, StaticStatusValues},
 };
 
 static const NvCatalogueTable Tables[] = {
@@ -127,6 +189,11 @@ static const NvCatalogueTable Tables[] = {
     {"VlanTranslationCvidTable", "1.3.6.1.4.1.32473.12.57.4.3.1", VlanTranslationCvidTable},
     {"VlanStaticTable", "1.3.6.1.2.1.17.7.1.4.3.1", VlanStaticTable},
     {"NextFreeLocalVlanIndexTable", "1.3.6.1.2.1.17.7.1.4.4", NextFreeLocalVlanIndexTable},
+    {"QBridgeVlanScalarsTable", "1.3.6.1.2.1.17.7.1.4", QBridgeVlanScalarsTable},
+    {"VlanCurrentTable", "1.3.6.1.2.1.17.7.1.4.2.1", VlanCurrentTable},
+    {"PortVlanTable", "1.3.6.1.2.1.17.7.1.4.5.1", PortVlanTable},
+    {"StaticMulticastTable", "1.3.6.1.2.1.17.7.1.3.2.1", StaticMulticastTable},
+    {"StaticUnicastTable", "1.3.6.1.2.1.17.7.1.3.1.1", StaticUnicastTable},
 };
 
 NvCatalogueModule Oid_qbridge = {"Oid_qbridge", Tables, Lists};

@@ -17,6 +17,11 @@ extern const NvSNMPVar QinQPortTable[];  // Q-in-Q > Port Table
 extern const NvSNMPVar VlanTranslationCvidTable[];  // Q-in-Q > VLAN Translation CVID Table
 extern const NvSNMPVar VlanStaticTable[];  // static VLAN dialog: dot1qVlanStaticTable
 extern const NvSNMPVar NextFreeLocalVlanIndexTable[];  // static VLAN dialog: dot1qNextFreeLocalVlanIndex
+extern const NvSNMPVar QBridgeVlanScalarsTable[];  // current VLAN dialog: the Q-BRIDGE VLAN scalars
+extern const NvSNMPVar VlanCurrentTable[];  // current VLAN dialog: dot1qVlanCurrentTable
+extern const NvSNMPVar PortVlanTable[];  // port VLAN dialog: dot1qPortVlanTable
+extern const NvSNMPVar StaticMulticastTable[];  // static filtering dialogs: dot1qStaticMulticastTable
+extern const NvSNMPVar StaticUnicastTable[];  // static filtering dialogs: dot1qStaticUnicastTable
 
 // The module: its tables for listings, and its option lists, built at start-up and freed at exit.
 extern NvCatalogueModule Oid_qbridge;

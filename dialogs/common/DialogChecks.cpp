@@ -64,6 +64,8 @@ bool IsValidHexString(const std::string& text, const NvHexCheck& check) {
   return true;
 }
 
+bool IsMacKey(const std::string& text, const char* message) { return IsValidHexString(text, NvHexCheck{12, message}); }
+
 bool IsValidHexMask(const std::string& text) {
   if (text.size() > 32) return false;
   for (char c : text)

@@ -42,6 +42,9 @@ struct NvHexCheck {
 
 // Exactly Digits hexadecimal digits of either case and nothing after them.
 bool IsValidHexString(const std::string& text, const NvHexCheck& check);
+// A MAC address key as typed: exactly 12 hexadecimal digits (six octets); shows message and
+// returns false otherwise. Fewer digits or more would address another row than the one typed.
+bool IsMacKey(const std::string& text, const char* message);
 // Empty, or up to 32 hexadecimal digits; no message.
 bool IsValidHexMask(const std::string& text);
 // The value of the hexadecimal digits that begin the text (0 when none); INT32_MAX when that

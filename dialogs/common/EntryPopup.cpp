@@ -21,7 +21,7 @@ int TEntryPopup::ShowForEdit(const std::string& caption) {
 
 bool TEntryPopup::WriteThroughParent(std::span<const NvSetStep> steps, const char* notCompleteText) {
   if (!ParentDialog->WriteAllowed(notCompleteText)) return false;
-  const bool written = ParentDialog->WriteAndReread(steps);
+  const bool written = ParentDialog->WriteThenReread(steps);
   if (written) ModalResult = mrOk;
   return written;
 }

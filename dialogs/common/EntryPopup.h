@@ -2,7 +2,8 @@
 // controls are bound to the parent's table request, so choosing a row in the parent fills
 // them; its Set writes through that request and reads the parent's table again.
 //
-//   Popup = new TMyEntryEdit(this);                  // in the parent's FormCreate
+//   Popup = new TMyEntryEdit(Application, this);     // in the parent's FormCreate
+//   FreeWithDialog(Popup);                           // the parent frees it when it closes
 //   Table->BindEdits(1, "%s{l32}", Popup->ED_Name);
 //   ...
 //   void TMyForm::AddBtnClick(TObject*) {            // parent
@@ -38,6 +39,7 @@ class TEntryPopup : public TFeatureDialog {
   // Caption, key controls disabled, shown modally; the modal result.
   int ShowForEdit(const std::string& caption);
   // The parent's not-complete guard, the SETs through its table request, its table read
-  // again; the pop-up closes unless an exception was shown in the parent's status bar.
+  // again once the switch has answered them (WriteThenReread); the pop-up closes unless an
+  // exception was shown in the parent's status bar.
   bool WriteThroughParent(std::span<const NvSetStep> steps, const char* notCompleteText = NvDialogText::GetNotComplete);
 };

@@ -274,6 +274,37 @@ NvSetStep TFeatureDialog::IncludedStep() const {
   return step;
 }
 
+bool TFeatureDialog::WriteThenReread(std::span<const NvSetStep> steps) {
+  if (!Table) return false;
+  NvSNMPRequest2Edits* table = Table;
+  DataComplete = 0;
+  setRepliesAwaited_ = 0;
+  table->SetDoneHandler = [this](NvSNMPRequest2Controls* sender, NvSNMPError* error) {
+    RereadAfterSetReply(sender, error);
+  };
+  // Replies that come while the sequence is still sending are counted out already.
+  const int pendingBefore = table->Request.PendingReplies;
+  bool taken = false;
+  const bool sent = Guarded([&] { taken = SendSetSequence(table, steps); });
+  setRepliesAwaited_ = table->Request.PendingReplies - pendingBefore;
+  if (setRepliesAwaited_ <= 0) {
+    setRepliesAwaited_ = 0;
+    Guarded([&] { StartWalk(table); }, [&] { DataComplete = 1; });
+  }
+  ClearDetailControls();
+  return sent && taken;
+}
+
+void TFeatureDialog::RereadAfterSetReply(NvSNMPRequest2Controls* sender, NvSNMPError* error) {
+  sender->OnSetDone(error);
+  if (setRepliesAwaited_ == 0 || --setRepliesAwaited_ > 0) return;
+  if (closed_ || sender != Table) {
+    DataComplete = 1;
+    return;
+  }
+  Guarded([&] { StartWalk(Table); }, [&] { DataComplete = 1; });
+}
+
 void TFeatureDialog::StopWalk() {
   if (Table) Table->Stop();
 }
@@ -299,6 +330,8 @@ void TFeatureDialog::FreeAll(bool closing) {
   if (closing)
     for (TStackingPortUitForm** picker : Pickers) FreePortPicker(*picker);
   Pickers.clear();
+  for (const auto& freePopup : popups_) freePopup();
+  popups_.clear();
 }
 
 TStackingPortUitForm* TFeatureDialog::CreatePortPicker(TComponent* owner, TWinControl* container, int columns,

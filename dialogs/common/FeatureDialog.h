@@ -179,6 +179,13 @@ class TFeatureDialog : public TBasicForm {
   // SetCompleted, then the walk again. On an exception DataComplete is 1 and the message is in
   // panel 0. False after an exception.
   bool WriteAwaitAndReread(const std::function<void()>& afterSending = nullptr);
+  // The write steps of a dialog whose table is read again only once the switch has answered:
+  // DataComplete 0, the SETs in order (each carrying only its variables, each sent once the one
+  // before was taken), then one walk after the last reply, ended by GetCompleted. Each reply is reported by the table request (an
+  // error reply in a message box). The table's SetDoneHandler is this sequence's from now on.
+  // On an exception the message is in panel 0; the walk still follows the SETs already sent,
+  // and with none DataComplete is 1. False after an exception or a refused step.
+  bool WriteThenReread(std::span<const NvSetStep> steps);
   // StopHandler: the walk ends at its next reply (GetCompleted then runs).
   void StopWalk();
   // CloseGuard: false, after the message, while a walk runs.
@@ -187,6 +194,15 @@ class TFeatureDialog : public TBasicForm {
   // reaches the window afterwards) and freed; then the pickers freed. Runs once; the
   // destructor runs it (without touching the selection) when the dialog never closed.
   void CloseRequests();
+  // The pop-up, whoever owns it, is freed by CloseRequests after the requests its controls are
+  // bound to, or with the dialog; member becomes null then.
+  template <class P>
+  void FreeWithDialog(P*& member) {
+    popups_.push_back([&member] {
+      delete member;
+      member = nullptr;
+    });
+  }
 
   // ---- Layout ----
   // Both picker makers, the base form's and the free one, by their short name.
@@ -226,7 +242,10 @@ class TFeatureDialog : public TBasicForm {
  private:
   void FreeRequest(NvSNMPRequest2Controls* request);
   void FreeAll(bool closing);
+  void RereadAfterSetReply(NvSNMPRequest2Controls* sender, NvSNMPError* error);
 
   std::vector<NvSNMPRequest2Controls*> requests_;
+  std::vector<std::function<void()>> popups_;
+  int setRepliesAwaited_ = 0;  // of a WriteThenReread, before its walk
   bool closed_ = false;
 };

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <stdexcept>
 
+#include "DialogChecks.h"
 #include "DialogTestSupport.h"
 #include "EntryPopup.h"
 #include "FeatureDialog.h"
@@ -221,6 +222,85 @@ TEST_F(StockDialog, entry_popup_edits_a_row_through_its_parent_and_closes) {
   ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return dialog->DataComplete == 1; }));
   EXPECT_EQ(sim->setLog(), (std::vector<std::string>{std::string(kTable) + ".2.2=4:edited"}));
   EXPECT_EQ(popup->Mode, NvEntryMode::Edit);
+}
+
+TEST_F(StockDialog, write_then_reread_walks_once_after_the_last_reply) {
+  NvSNMPRequest2Edits* table = dialog->Table;
+  dialog->TrackWalks(table);
+  dialog->StartWalk(table);
+  ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return dialog->DataComplete == 1; }));
+  sim->clearSetLog();
+  sim->setDelay(150);
+  index->Text = "3";
+  name->Text = "trois";
+  count->Text = "9";
+  const NvSetStep steps[] = {{{1}}, {{2}}};
+  ASSERT_TRUE(dialog->WriteThenReread(steps));
+  // Each SET was answered before the next went out; now only the one walk is in flight, and a
+  // refresh meanwhile starts no second one.
+  EXPECT_EQ(table->Request.PendingReplies, 1);
+  EXPECT_EQ(dialog->DataComplete, 0);
+  dialog->RefreshAll();
+  EXPECT_EQ(table->Request.PendingReplies, 1);
+  ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return dialog->DataComplete == 1 && !table->Busy; }));
+  EXPECT_EQ(sim->setLog(), (std::vector<std::string>{std::string(kTable) + ".2.3=4:trois",
+                                                     std::string(kTable) + ".3.3=2:9"}));
+  // The walk ran after the switch had both: its last row carries them.
+  EXPECT_EQ(name->Text(), "trois");
+  EXPECT_EQ(count->Text(), "9");
+  EXPECT_EQ(table->Request.PendingReplies, 0);
+  EXPECT_TRUE(boxes.Calls().empty());
+}
+
+TEST_F(StockDialog, write_then_reread_reports_a_refused_set_and_still_reads_again) {
+  NvSNMPRequest2Edits* table = dialog->Table;
+  dialog->TrackWalks(table);
+  TEdit* status = dialog->Put<TEdit>(dialog, "ED_Status", 8, 92, 60, 21);
+  table->BindControl(3, status);
+  index->Text = "1";
+  count->Text = "4";
+  status->Text = "4";  // createAndGo on an existing row: refused
+  const NvSetStep steps[] = {{{2}}, {{3}}};
+  EXPECT_FALSE(dialog->WriteThenReread(steps));
+  ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return dialog->DataComplete == 1 && !table->Busy; }));
+  ASSERT_EQ(boxes.Calls().size(), 1u);
+  EXPECT_EQ(boxes.Calls()[0].kind, GuiTesting::BoxKind::MessageBox);
+  EXPECT_EQ(boxes.Calls()[0].title, "NVS-7000-D");
+  EXPECT_EQ(sim->setLog().size(), 2u);
+  EXPECT_EQ(count->Text(), "30");  // the walk's last row, row 3, as the switch holds it
+}
+
+TEST_F(StockDialog, write_then_reread_with_nothing_sent_leaves_the_dialog_usable) {
+  dialog->TrackWalks(dialog->Table);
+  dialog->Table->Request.Address = "no such address";
+  index->Text = "1";
+  const NvSetStep steps[] = {{{1}}};
+  EXPECT_FALSE(dialog->WriteThenReread(steps));
+  EXPECT_EQ(dialog->DataComplete, 1);
+  EXPECT_FALSE(dialog->StatusBar1->Panels->Items[0]->Text().empty());
+  EXPECT_TRUE(sim->setLog().empty());
+}
+
+TEST_F(StockDialog, popup_owned_by_the_application_is_freed_when_the_parent_closes) {
+  const int before = Application->ComponentCount;
+  TEntryPopup* popup = new TEntryPopup(Application, dialog, 300, 160, NvScale::Stored);
+  dialog->FreeWithDialog(popup);
+  EXPECT_EQ(Application->ComponentCount, before + 1);
+  dialog->CloseRequests();
+  EXPECT_EQ(popup, nullptr);
+  EXPECT_EQ(Application->ComponentCount, before);
+}
+
+TEST(MacKey, exactly_twelve_hex_digits) {
+  GuiTesting::ScriptedAnswerer boxes;
+  const struct {
+    const char* text;
+    bool ok;
+  } cases[] = {{"00E0FC123456", true}, {"00e0fc12ab5f", true}, {"00E0FC12345", false},
+               {"00E0FC1234567", false}, {"00E0FC12345G", false}, {"", false}};
+  for (const auto& c : cases) EXPECT_EQ(IsMacKey(c.text, "bad MAC"), c.ok) << c.text;
+  EXPECT_EQ(boxes.Calls().size(), 4u);
+  EXPECT_EQ(boxes.Calls()[0].text, "bad MAC");
 }
 
 TEST_F(StockDialog, entry_popup_for_add_leaves_its_keys_usable) {

@@ -33,7 +33,7 @@ const ModuleCounts Expected[] = {
     {"Oid_etherlike", 1, 3, 0, false},     {"Oid_equipment", 2, 6, 1, true},
     {"Oid_ifmib", 1, 20, 3, true},         {"Oid_syslog", 1, 4, 3, false},
     {"Oid_time", 1, 5, 1, false},          {"Oid_smtp", 2, 4, 2, false},
-    {"Oid_bridge", 3, 12, 2, true},        {"Oid_poe", 4, 17, 6, true},
+    {"Oid_bridge", 3, 12, 2, false},       {"Oid_poe", 4, 17, 6, true},
     {"Oid_acl", 10, 42, 14, false},        {"Oid_lacp", 3, 37, 2, true},
     {"Oid_rmonprobe", 3, 8, 2, true},      {"Oid_snmpv3", 15, 92, 28, true},
     {"Oid_qbridge", 10, 33, 8, false},     {"Oid_singleip", 5, 26, 3, false},

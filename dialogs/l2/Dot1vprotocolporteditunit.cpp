@@ -1,0 +1,43 @@
+#include "Dot1vprotocolporteditunit.h"
+
+Tdot1vProtocolPortEdit* dot1vProtocolPortEdit = nullptr;
+
+namespace {
+
+enum : int { VarGroupVid = 2, VarPriority = 3, VarRowStatus = 4 };
+
+// Add: the row with its priority (the switch gives it a VLAN), then its VLAN and priority.
+const NvSetStep AddSteps[] = {{{VarPriority, VarRowStatus}}, {{VarGroupVid, VarPriority}}};
+const NvSetStep EditSteps[] = {{{VarGroupVid, VarPriority}}};
+
+}  // namespace
+
+Tdot1vProtocolPortEdit::Tdot1vProtocolPortEdit(TComponent* Owner, TFeatureDialog* parent)
+    : TEntryPopup(Owner, parent, 345, 170, NvScale::Stored) {
+  Name = "dot1vProtocolPortEdit";
+  Caption = "Protocol VLAN Port Config Table";
+  LB_baseport = Put<TLabel>(this, "LB_baseport", 16, 19, 90, 13, "Base Port");
+  edt_baseport = Put<TEdit>(this, "edt_baseport", 110, 16, 100, 21);
+  LB_groupid = Put<TLabel>(this, "LB_groupid", 16, 47, 90, 13, "Group ID");
+  edt_groupid = Put<TEdit>(this, "edt_groupid", 110, 44, 100, 21);
+  LB_groupvid = Put<TLabel>(this, "LB_groupvid", 16, 75, 90, 13, "Group VID");
+  edt_groupvid = Put<TEdit>(this, "edt_groupvid", 110, 72, 100, 21);
+  LB_grouppri = Put<TLabel>(this, "LB_grouppri", 16, 103, 90, 13, "Group Priority");
+  edt_grouppri = Put<TComboBox>(this, "edt_grouppri", 110, 100, 100, 21);
+  state = Put<TComboBox>(this, "state", 110, 100, 100, 21);
+  state->Visible = false;
+  btn_Set = PutButton(this, "btn_Set", "Set", 240, 16, 80, 25, &Tdot1vProtocolPortEdit::btn_SetClick);
+  btn_Close = PutButton(this, "btn_Close", "Close", 240, 48, 80, 25, &Tdot1vProtocolPortEdit::btn_CloseClick);
+  KeyControls = {edt_baseport, edt_groupid, edt_groupvid};
+  DoCreate();
+}
+
+void Tdot1vProtocolPortEdit::btn_SetClick(TObject*) {
+  if (Mode == NvEntryMode::Add)
+    WriteThroughParent(AddSteps);
+  else
+    WriteThroughParent(EditSteps);
+  ParentDialog->ShowRowCount();
+}
+
+void Tdot1vProtocolPortEdit::btn_CloseClick(TObject*) { ModalResult = mrCancel; }

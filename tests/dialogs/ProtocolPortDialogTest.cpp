@@ -1,0 +1,144 @@
+// The 802.1v protocol VLAN port dialog and its entry pop-up against the simulated switch: the
+// rows, the two SETs of an Add and the one of an Edit, Delete, one re-read after the last reply,
+// and the pop-up freed with the dialog.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "DialogDriving.h"
+#include "DialogTestSupport.h"
+#include "Dot1vprotocolporteditunit.h"
+#include "Dot1vprotocolportunit.h"
+
+namespace {
+
+using namespace dialogtest;
+
+const std::string kVid = "1.3.6.1.2.1.17.7.1.5.2.1.2.";
+const std::string kStatus = "1.3.6.1.2.1.17.7.1.5.2.1.3.";
+const std::string kPriority = "1.3.6.1.4.1.32473.12.16.1.2.1.1.";
+
+class ProtocolPortDialog : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    sim = std::make_unique<SwitchSim>();
+    PointSessionAt(*sim);
+    form = new Tdot1vProtocolPortForm(nullptr);
+    form->Show();
+    ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return form->DataComplete == 1; }, 15000));
+    sim->clearSetLog();
+  }
+  void TearDown() override { delete form; }
+
+  void WaitForReread() {
+    ASSERT_TRUE(GuiTesting::ProcessUntil(
+        [&] { return form->DataComplete == 1 && !form->Table->Busy && form->Table->Request.PendingReplies == 0; },
+        15000));
+  }
+
+  std::unique_ptr<SwitchSim> sim;
+  Tdot1vProtocolPortForm* form = nullptr;
+  GuiTesting::ScriptedAnswerer boxes;
+};
+
+TEST_F(ProtocolPortDialog, lists_the_entries_and_a_chosen_one_fills_the_popup) {
+  EXPECT_EQ(Captions(form->ListView1), (std::vector<std::string>{"25", "26", "27"}));
+  EXPECT_EQ(form->StaticText1->Caption(), "3");
+  EXPECT_EQ(Cell(form->ListView1, "26", 3), "0");  // the priority column
+  EXPECT_EQ(Cell(form->ListView1, "25", 3), "-");
+  ChooseRow(form->ListView1, "26");
+  EXPECT_EQ(form->Popup->edt_baseport->Text(), "26");
+  EXPECT_EQ(form->Popup->edt_groupid->Text(), "2");
+  EXPECT_EQ(form->Popup->edt_groupvid->Text(), "20");
+  EXPECT_TRUE(form->Btu_Edit->Enabled);
+  EXPECT_FALSE(form->Btn_Add->Enabled);
+}
+
+TEST_F(ProtocolPortDialog, add_sends_the_creation_then_vlan_and_priority_and_reads_once) {
+  bool keysUsable = false;
+  std::string caption;
+  GuiTesting::ModalDriver driver([&](TCustomForm&) {
+    Tdot1vProtocolPortEdit* popup = form->Popup;
+    caption = popup->Caption;
+    keysUsable = popup->edt_baseport->Enabled && popup->edt_groupvid->Enabled;
+    EXPECT_EQ(popup->edt_grouppri->Text(), "-");
+    TypeInto(popup->edt_baseport, "5");
+    TypeInto(popup->edt_groupid, "4");
+    TypeInto(popup->edt_groupvid, "30");
+    GuiTesting::UserClick(popup->btn_Set);
+  });
+  GuiTesting::UserClick(form->Btn_Add);
+  WaitForReread();
+  EXPECT_EQ(driver.Runs(), 1);
+  EXPECT_EQ(caption, "Protocol VLAN Port Add Table");
+  EXPECT_TRUE(keysUsable);
+  EXPECT_EQ(sim->setLog(), (std::vector<std::string>{kPriority + "5.4=2:-1 ; " + kStatus + "5.4=2:4",
+                                                     kVid + "5.4=2:30 ; " + kPriority + "5.4=2:-1"}));
+  EXPECT_EQ(Captions(form->ListView1), (std::vector<std::string>{"5", "25", "26", "27"}));
+  EXPECT_EQ(Cell(form->ListView1, "5", 2), "30");
+  EXPECT_EQ(form->StaticText1->Caption(), "4");
+  EXPECT_TRUE(boxes.Calls().empty());
+}
+
+TEST_F(ProtocolPortDialog, edit_changes_only_the_priority_and_writes_the_vlan_as_read) {
+  ChooseRow(form->ListView1, "25");
+  bool keysLocked = false;
+  GuiTesting::ModalDriver driver([&](TCustomForm&) {
+    Tdot1vProtocolPortEdit* popup = form->Popup;
+    keysLocked = !popup->edt_baseport->Enabled && !popup->edt_groupid->Enabled && !popup->edt_groupvid->Enabled;
+    GuiTesting::UserChoose(popup->edt_grouppri, 6);  // "5"
+    GuiTesting::UserClick(popup->btn_Set);
+  });
+  GuiTesting::UserClick(form->Btu_Edit);
+  WaitForReread();
+  EXPECT_EQ(driver.Runs(), 1);
+  EXPECT_TRUE(keysLocked);
+  EXPECT_EQ(sim->setLog(), (std::vector<std::string>{kVid + "25.1=2:10 ; " + kPriority + "25.1=2:5"}));
+  EXPECT_EQ(Cell(form->ListView1, "25", 3), "5");
+}
+
+TEST_F(ProtocolPortDialog, add_after_edit_starts_with_empty_usable_keys) {
+  ChooseRow(form->ListView1, "27");
+  GuiTesting::ModalDriver driver([&](TCustomForm& shown) {
+    if (driver.Runs() == 1) {
+      shown.ModalResult = mrCancel;
+      return;
+    }
+    EXPECT_EQ(form->Popup->edt_baseport->Text(), "");
+    EXPECT_EQ(form->Popup->edt_groupvid->Text(), "");
+    EXPECT_TRUE(form->Popup->edt_groupid->Enabled);
+    GuiTesting::UserClick(form->Popup->btn_Close);
+  });
+  GuiTesting::UserClick(form->Btu_Edit);
+  form->ListView1->ClearSelection();
+  GuiTesting::UserClick(form->Btn_Add);
+  EXPECT_EQ(driver.Runs(), 2);
+  EXPECT_TRUE(sim->setLog().empty());
+}
+
+TEST_F(ProtocolPortDialog, delete_destroys_the_chosen_entry_without_asking) {
+  ChooseRow(form->ListView1, "27");
+  GuiTesting::UserClick(form->Btn_Delete);
+  WaitForReread();
+  EXPECT_EQ(sim->setLog(), (std::vector<std::string>{kStatus + "27.3=2:6"}));
+  EXPECT_EQ(SwitchValue(kStatus.substr(0, kStatus.size() - 1), "27.3", NvSyntax::integer), "");
+  // Read again after the reply. The simulated switch keeps the private priority of the
+  // destroyed row, so the port still shows with that alone.
+  EXPECT_EQ(Cell(form->ListView1, "27", 2), "(NOTDONE)");
+  EXPECT_EQ(Cell(form->ListView1, "27", 4), "(NOTDONE)");
+  EXPECT_EQ(Cell(form->ListView1, "26", 4), "active");
+  EXPECT_TRUE(boxes.Calls().empty());
+}
+
+TEST_F(ProtocolPortDialog, the_popup_goes_when_the_dialog_closes) {
+  ASSERT_NE(dot1vProtocolPortEdit, nullptr);
+  const int before = Application->ComponentCount;
+  GuiTesting::UserClick(form->Btn_Close);
+  EXPECT_EQ(form->Popup, nullptr);
+  EXPECT_EQ(dot1vProtocolPortEdit, nullptr);
+  EXPECT_EQ(Application->ComponentCount, before - 1);
+}
+
+}  // namespace
