@@ -1,5 +1,6 @@
 #include "DialogRegistry.h"
 
+#include "Bootctrltableformunit.h"
 #include "CommandRunner.h"
 #include "Cpuethernetinformaitonrule.h"
 #include "Cpuethernetinformationformunit.h"
@@ -103,6 +104,7 @@ void NvRegisterFeatureDialogs() {
   NvRegisterDialogClass<TVLanCurrentTableForm>("TVLanCurrentTableForm", "VLanCurrentTableForm", VLanCurrentTableForm);
   NvRegisterDialogClass<TVLanPortInfomationForm>("TVLanPortInfomationForm", "VLanPortInfomationForm",
                                                  VLanPortInfomationForm);
+  NvRegisterDialogClass<TBOOTCtrlTableForm>("TBOOTCtrlTableForm", "BOOTCtrlTableForm", BOOTCtrlTableForm);
 }
 
 namespace {

@@ -691,6 +691,14 @@ const NvSNMPVar DhcpRelayManagementTable[] = {
     {"1.3.6.1.4.1.32473.12.42.3.2.5", "Option 82 Remote ID", NvSyntax::displaystr, NvAccess::readwrite, nullptr},
     {}};
 
+// Layer 3 > DHCP Relay > DHCP Relay Control
+static NvOptionList DhcpRelayControlStatusList;
+const NvSNMPVar DhcpRelayControlTable[] = {
+    {"1.3.6.1.4.1.32473.12.42.3.1.1.1", "Interface Name", NvSyntax::displaystr, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.42.3.1.1.2", "DHCP Server IP", NvSyntax::ipaddress, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.42.3.1.1.3", "Row Status", NvSyntax::integer, NvAccess::readwrite, &DhcpRelayControlStatusList},
+    {}};
+
 // Layer 3 > DHCP Relay > DHCP Local Relay State
 static NvOptionList DhcpLocalRelayStateList;
 const NvSNMPVar DhcpLocalRelayStateTable[] = {
@@ -828,6 +836,7 @@ static const NvCatalogueList Lists[] = {
     {&Option82PolicyList, Option82PolicyValues},
     {&Option82RemoteIDTypeList, Option82RemoteIDTypeValues},
     {&DhcpLocalRelayStateList, ValueSet::Disabled2Enabled3},
+    {&DhcpRelayControlStatusList, ValueSet::RowStatus},
     {&VlanStateList, ValueSet::Disabled2Enabled3},
 };
 
@@ -897,6 +906,7 @@ static const NvCatalogueTable Tables[] = {
     {"NeighborCacheDeleteTable", "1.3.6.1.4.1.32473.12.26.4", NeighborCacheDeleteTable},
     {"NeighborCacheTable", "1.3.6.1.4.1.32473.12.26.4.1.1", NeighborCacheTable},
     {"DhcpRelayManagementTable", "1.3.6.1.4.1.32473.12.42", DhcpRelayManagementTable},
+    {"DhcpRelayControlTable", "1.3.6.1.4.1.32473.12.42.3.1.1", DhcpRelayControlTable},
     {"DhcpLocalRelayStateTable", "1.3.6.1.4.1.32473.11.113.1.3.2.24", DhcpLocalRelayStateTable},
     {"DhcpLocalRelayVlanTable", "1.3.6.1.4.1.32473.11.113.1.3.2.24.2.1", DhcpLocalRelayVlanTable},
     {"TrafficSegmentationTable", "1.3.6.1.4.1.32473.11.113.1.3.2.12.1.1", TrafficSegmentationTable},

@@ -78,6 +78,7 @@ extern const NvSNMPVar AllIpInterfaceStateTable[];  // Layer 3 > IP Managment > 
 extern const NvSNMPVar NeighborCacheDeleteTable[];  // Layer 3 > IPv6 Management > Neighbor Cache Delete Settings
 extern const NvSNMPVar NeighborCacheTable[];  // Layer 3 > IPv6 Management > Neighbor Cache Table
 extern const NvSNMPVar DhcpRelayManagementTable[];  // Layer 3 > DHCP Relay > DHCP Relay Management
+extern const NvSNMPVar DhcpRelayControlTable[];  // Layer 3 > DHCP Relay > DHCP Relay Control
 extern const NvSNMPVar DhcpLocalRelayStateTable[];  // Layer 3 > DHCP Relay > DHCP Local Relay State
 extern const NvSNMPVar DhcpLocalRelayVlanTable[];  // Layer 3 > DHCP Relay > DHCP Local Relay VLAN Table
 extern const NvSNMPVar TrafficSegmentationTable[];  // traffic segmentation dialog

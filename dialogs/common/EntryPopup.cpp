@@ -1,5 +1,7 @@
 #include "EntryPopup.h"
 
+#include "NvSNMPRequest2Edits.h"
+
 TEntryPopup::TEntryPopup(TComponent* AOwner, TFeatureDialog* parent, int width, int height, NvScale scale)
     : TFeatureDialog(AOwner, width, height, scale), ParentDialog(parent) {
   Position = poOwnerFormCenter;
@@ -24,4 +26,20 @@ bool TEntryPopup::WriteThroughParent(std::span<const NvSetStep> steps, const cha
   const bool written = ParentDialog->WriteThenReread(steps);
   if (written) ModalResult = mrOk;
   return written;
+}
+
+bool TEntryPopup::WriteAndWait(NvSNMPRequest2Controls* request, bool rereadParent) {
+  if (!request) return false;
+  bool taken = false;
+  ParentDialog->Guarded([&] {
+    if (request->Reading()) request->StopAndWait();
+    request->Request.Active = 1;
+    taken = request->SetAndWait(true);
+  });
+  if (!taken) return false;
+  if (rereadParent && ParentDialog->Table)
+    ParentDialog->Guarded([&] { ParentDialog->StartWalk(ParentDialog->Table); },
+                          [&] { ParentDialog->DataComplete = 1; });
+  ModalResult = mrOk;
+  return true;
 }

@@ -1,0 +1,219 @@
+// The list dialogs with entry pop-ups of the system area against the simulated switch: the
+// DHCP relay servers (their pop-up, the four-server limit, deletes of the chosen row, a refused
+// write kept open), opened from the menu and from the main window's unbound command.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Bootctrltableformunit.h"
+#include "CommandRunner.h"
+#include "DialogDriving.h"
+#include "DialogRegistry.h"
+#include "DialogTestSupport.h"
+#include "Mainunit.h"
+#include "ProgramEntry.h"
+#include "Newbootpctrlformunit.h"
+#include "Startup.h"
+
+namespace {
+
+using namespace dialogtest;
+
+// Each test starts from the seed: the tests add and destroy rows.
+class SystemDialog : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    sim = std::make_unique<SwitchSim>();
+    PointSessionAt(*sim);
+    DeviceAddress = "127.0.0.1";
+  }
+  std::unique_ptr<SwitchSim> sim;
+  GuiTesting::ScriptedAnswerer boxes;
+};
+
+std::vector<std::string> BoxTexts(const GuiTesting::ScriptedAnswerer& boxes) {
+  std::vector<std::string> texts;
+  for (const auto& call : boxes.Calls()) texts.push_back(call.text);
+  return texts;
+}
+
+// ---------------------------------------------------------------------------------------
+// DHCP relay servers
+
+const std::string kRelayStatus = "1.3.6.1.4.1.32473.12.42.3.1.1.3";
+const std::string kSystem = "6.83.121.115.116.101.109";
+const std::string kV20 = "3.118.50.48";
+const std::string kV30 = "3.118.51.48";
+
+class RelayDialog : public SystemDialog {
+ protected:
+  void SetUp() override {
+    SystemDialog::SetUp();
+    form = new TBOOTCtrlTableForm(nullptr);
+    form->Show();
+    WaitIdle();
+    sim->clearSetLog();
+  }
+  void TearDown() override { delete form; }
+  void WaitIdle() {
+    ASSERT_TRUE(GuiTesting::ProcessUntil(
+        [&] { return form->DataComplete == 1 && !form->Table->Busy && form->Table->Request.PendingReplies == 0; },
+        15000));
+  }
+  // Add with the interface (when given) and address typed; what the pop-up showed on opening.
+  struct Shown {
+    std::string iface, server;
+    bool open = false;
+    std::string ifaceAfter, serverAfter;
+  };
+  Shown Add(const std::string& iface, const std::string& server, bool closeAfter = false) {
+    Shown shown;
+    GuiTesting::ModalDriver driver([&](TCustomForm&) {
+      TNewBootpCtrlForm* popup = form->Popup;
+      shown.iface = popup->Edit1->Text();
+      shown.server = popup->Edit2->Text();
+      if (!iface.empty()) TypeInto(popup->Edit1, iface);
+      TypeInto(popup->Edit2, server);
+      GuiTesting::UserClick(popup->DeleteBtn);
+      shown.open = popup->ModalResult == mrNone;
+      shown.ifaceAfter = popup->Edit1->Text();
+      shown.serverAfter = popup->Edit2->Text();
+      if (shown.open || closeAfter) GuiTesting::UserClick(popup->BitBtn1);
+    });
+    GuiTesting::UserClick(form->AddBtn);
+    EXPECT_EQ(driver.Runs(), 1);
+    WaitIdle();
+    return shown;
+  }
+  TBOOTCtrlTableForm* form = nullptr;
+};
+
+TEST_F(RelayDialog, lists_the_servers_by_interface_and_address) {
+  ASSERT_EQ(form->ListView1->Items->Count, 8);
+  EXPECT_EQ(form->ListView1->Columns->Items[0]->Caption, "Interface Name");
+  EXPECT_EQ(form->ListView1->Items->Item[0]->Caption, "v20");
+  EXPECT_EQ(form->ListView1->Items->Item[0]->SubItems->Get(0), "192.168.20.1");
+  EXPECT_EQ(form->ListView1->Items->Item[7]->Caption, "System");
+  EXPECT_EQ(form->ListView1->Items->Item[7]->SubItems->Get(0), "10.90.90.12");
+  EXPECT_EQ(form->ListView1->Items->Item[7]->SubItems->Get(1), "active");
+}
+
+TEST_F(RelayDialog, add_creates_the_row_with_its_two_keys_and_reads_it_back) {
+  const Shown shown = Add("", "10.90.90.13");
+  EXPECT_EQ(shown.iface, "System");
+  EXPECT_EQ(shown.server, "");
+  EXPECT_FALSE(shown.open);
+  EXPECT_EQ(shown.ifaceAfter, "");
+  EXPECT_EQ(sim->setLog(), (std::vector<std::string>{kRelayStatus + "." + kSystem + ".10.90.90.13=2:4"}));
+  EXPECT_EQ(form->ListView1->Items->Count, 9);
+  EXPECT_EQ(form->Popup->Caption(), "New DHCP Control: " + TitleSuffix);
+  EXPECT_TRUE(boxes.Calls().empty());
+}
+
+TEST_F(RelayDialog, a_fifth_server_of_an_interface_is_refused_and_nothing_is_sent) {
+  ChooseRow(form->ListView1, "v30");  // the binding makes the interface edit usable
+  const Shown fifth = Add("v20", "192.168.20.5");
+  EXPECT_TRUE(fifth.open);
+  EXPECT_EQ(BoxTexts(boxes), (std::vector<std::string>{"One interface can support four bootp servers at most."}));
+  EXPECT_EQ(boxes.Calls()[0].kind, GuiTesting::BoxKind::MessageDlg);
+  EXPECT_TRUE(sim->setLog().empty());
+}
+
+TEST_F(RelayDialog, bad_input_gives_its_messages_and_sends_nothing) {
+  const Shown badAddress = Add("", "10.90.90");
+  EXPECT_TRUE(badAddress.open);
+  EXPECT_EQ(BoxTexts(boxes),
+            (std::vector<std::string>{"Please input a valid ip", "Please input a valid IP address."}));
+  EXPECT_TRUE(sim->setLog().empty());
+}
+
+TEST_F(RelayDialog, a_refused_write_keeps_the_popup_open_with_what_was_typed) {
+  sim->setSubtreeError(kRelayStatus, 17);  // notWritable
+  const Shown refused = Add("", "10.90.90.20");
+  EXPECT_TRUE(refused.open);
+  EXPECT_EQ(refused.ifaceAfter, "System");
+  EXPECT_EQ(refused.serverAfter, "10.90.90.20");
+  ASSERT_EQ(boxes.Calls().size(), 1u);  // the switch's reason
+  EXPECT_NE(boxes.Calls()[0].text, "");
+  sim->clearFaults();
+}
+
+TEST_F(RelayDialog, delete_destroys_the_chosen_row_only) {
+  // Without a chosen row nothing is addressed, not even the one the pop-up was left holding.
+  Add("", "10.90.90.30", true);
+  sim->clearSetLog();
+  GuiTesting::UserClick(form->DeleteBtn);
+  WaitIdle();
+  EXPECT_TRUE(sim->setLog().empty());
+
+  ChooseRow(form->ListView1, "v30");
+  GuiTesting::UserClick(form->RefreshBtn);  // the selection goes with the re-read
+  WaitIdle();
+  GuiTesting::UserClick(form->DeleteBtn);
+  WaitIdle();
+  EXPECT_TRUE(sim->setLog().empty());
+
+  ChooseRow(form->ListView1, "v30");
+  PressAndWait(form, form->DeleteBtn);
+  WaitIdle();
+  EXPECT_EQ(sim->setLog(), (std::vector<std::string>{kRelayStatus + "." + kV30 + ".172.16.30.254=2:6"}));
+  EXPECT_EQ(FindRow(form->ListView1, "v30"), nullptr);
+  EXPECT_EQ(form->ListView1->Items->Count, 8);  // with the 10.90.90.30 added above
+}
+
+TEST_F(RelayDialog, closing_during_a_walk_leaves_no_reply_behind) {
+  sim->setDelay(150);
+  GuiTesting::UserClick(form->RefreshBtn);
+  ASSERT_TRUE(form->Table->Busy);
+  GuiTesting::UserClick(form->CloseBtn);
+  EXPECT_EQ(form->Table, nullptr);
+  EXPECT_EQ(form->Popup, nullptr);
+  sim->setDelay(0);
+}
+
+TEST_F(SystemDialog, relay_control_opens_from_its_menu_item_and_from_the_unbound_command) {
+  NvRegisterFeatureDialogs();
+  const NvMenuCommand* command = NvFindMenuCommand("Control1");
+  ASSERT_NE(command, nullptr);
+  ASSERT_TRUE(NvMenuCommandBuilt(*command));
+  struct Seen {
+    std::string caption;
+    bool global = false;
+    TComponent* owner = nullptr;
+    int rows = -1;
+  } seen;
+  GuiTesting::ModalDriver driver([&](TCustomForm& shown) {
+    auto* form = dynamic_cast<TBOOTCtrlTableForm*>(&shown);
+    ASSERT_NE(form, nullptr);
+    seen.caption = form->Caption;
+    seen.global = BOOTCtrlTableForm == form;
+    seen.owner = form->Owner();
+    ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return form->DataComplete == 1; }, 15000));
+    seen.rows = form->ListView1->Items->Count;
+    GuiTesting::UserClick(form->CloseBtn);
+  });
+
+  TForm mainWindow(nullptr);
+  std::string title;
+  NvCommandHost host{.MainWindow = &mainWindow, .CommandTitle = &title};
+  NvRunMenuCommand(*command, host);
+  EXPECT_EQ(seen.caption, "DHCP Relay Control: 127.0.0.1");
+  EXPECT_TRUE(seen.global);
+  EXPECT_EQ(seen.owner, &mainWindow);
+  EXPECT_EQ(seen.rows, 8);
+
+  ProgramParameters = {"/I127.0.0.1", "/Rquorra", "/Wventhal"};
+  auto main = std::make_unique<TMainForm>(nullptr);
+  PointSessionAt(*sim);  // the window's start took the session to its parameters
+  main->RelayDHCPControlTable1Click(nullptr);
+  EXPECT_EQ(driver.Runs(), 2);
+  EXPECT_EQ(seen.caption, "Relay DHCP Control Table: 127.0.0.1");
+  EXPECT_EQ(seen.owner, Application);
+  EXPECT_EQ(seen.rows, 8);
+  EXPECT_EQ(BOOTCtrlTableForm, nullptr);
+  EXPECT_EQ(NvFindMenuCommand("RelayDHCPControlTable1"), nullptr);  // no menu item of its own
+}
+
+}  // namespace
