@@ -2,6 +2,7 @@
 
 #include "Bootctrltableformunit.h"
 #include "CommandRunner.h"
+#include "Ipv6staticrouteunit.h"
 #include "Cpuethernetinformaitonrule.h"
 #include "Cpuethernetinformationformunit.h"
 #include "Cpuusermaskinforunit.h"
@@ -105,6 +106,7 @@ void NvRegisterFeatureDialogs() {
   NvRegisterDialogClass<TVLanPortInfomationForm>("TVLanPortInfomationForm", "VLanPortInfomationForm",
                                                  VLanPortInfomationForm);
   NvRegisterDialogClass<TBOOTCtrlTableForm>("TBOOTCtrlTableForm", "BOOTCtrlTableForm", BOOTCtrlTableForm);
+  NvRegisterDialogClass<TIpv6StaticRouteForm>("TIpv6StaticRouteForm", "Ipv6StaticRouteForm", Ipv6StaticRouteForm);
 }
 
 namespace {

@@ -28,12 +28,14 @@ bool TEntryPopup::WriteThroughParent(std::span<const NvSetStep> steps, const cha
   return written;
 }
 
-bool TEntryPopup::WriteAndWait(NvSNMPRequest2Controls* request, bool rereadParent) {
+bool TEntryPopup::WriteAndWait(NvSNMPRequest2Edits* request, const std::vector<int>& leftOut, bool rereadParent) {
   if (!request) return false;
   bool taken = false;
   ParentDialog->Guarded([&] {
     if (request->Reading()) request->StopAndWait();
     request->Request.Active = 1;
+    NvVarFlagsScope flags(request->Request.Vars);
+    for (int var : leftOut) flags.ExcludeVar(var);
     taken = request->SetAndWait(true);
   });
   if (!taken) return false;

@@ -12,6 +12,8 @@
 #include "ComCtrls.h"
 #include "Forms.h"
 #include "GuiTesting.h"
+#include "Ipv6staticrouteeditunit.h"
+#include "Ipv6staticrouteunit.h"
 #include "Newbootpctrlformunit.h"
 #include "NvSNMPSession.h"
 #include "SessionSupport.h"
@@ -45,6 +47,15 @@ int main(int argc, char** argv) {
         [](TFeatureDialog* f) -> TForm* {
           auto* popup = static_cast<TBOOTCtrlTableForm*>(f)->Popup;
           popup->Caption = "New DHCP Control: 127.0.0.1";
+          return popup;
+        }}},
+      {"TIpv6StaticRouteForm",
+       {[] { return new TIpv6StaticRouteForm(nullptr); }, "IPv6 Static Route Table: 127.0.0.1",
+        [](TFeatureDialog* f) { return static_cast<TIpv6StaticRouteForm*>(f)->ListView1; },
+        [](TFeatureDialog* f) -> TForm* {
+          auto* popup = static_cast<TIpv6StaticRouteForm*>(f)->Popup;
+          popup->RouteEditMode = 2;
+          popup->Caption = "IPv6 Static Route(Add default): 127.0.0.1";
           return popup;
         }}},
   };

@@ -12,6 +12,8 @@
 #include "DialogDriving.h"
 #include "DialogRegistry.h"
 #include "DialogTestSupport.h"
+#include "Ipv6staticrouteeditunit.h"
+#include "Ipv6staticrouteunit.h"
 #include "Mainunit.h"
 #include "ProgramEntry.h"
 #include "Newbootpctrlformunit.h"
@@ -214,6 +216,171 @@ TEST_F(SystemDialog, relay_control_opens_from_its_menu_item_and_from_the_unbound
   EXPECT_EQ(seen.rows, 8);
   EXPECT_EQ(BOOTCtrlTableForm, nullptr);
   EXPECT_EQ(NvFindMenuCommand("RelayDHCPControlTable1"), nullptr);  // no menu item of its own
+}
+
+// ---------------------------------------------------------------------------------------
+// IPv6 static routes
+
+const std::string kRouteStatus = "1.3.6.1.4.1.32473.12.26.3.1.1.8";
+const std::string kZeros = "00000000000000000000000000000000";
+const std::string kZeroOctets = "0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0";
+const std::string kLinkLocal1 = "fe800000000000000000000000000001";
+const std::string kLinkLocal1Octets = "254.128.0.0.0.0.0.0.0.0.0.0.0.0.0.1";
+
+class RouteDialog : public SystemDialog {
+ protected:
+  void SetUp() override {
+    SystemDialog::SetUp();
+    form = new TIpv6StaticRouteForm(nullptr);
+    form->Show();
+    ASSERT_EQ(form->DataComplete, 1);
+    sim->clearSetLog();
+  }
+  void TearDown() override { delete form; }
+  // Deletes every route through the list, first row first.
+  void EmptyTheTable() {
+    while (form->ListView1->Items->Count > 0) {
+      GuiTesting::UserClickItem(form->ListView1, form->ListView1->Items->Item[0]);
+      GuiTesting::UserClick(form->btnDelete);
+    }
+    sim->clearSetLog();
+  }
+  struct Typed {
+    std::string iface, nextHop, metric;
+  };
+  // Add Default with these typed; whether the pop-up stayed open.
+  bool AddDefault(const Typed& typed) {
+    bool open = false;
+    GuiTesting::ModalDriver driver([&](TCustomForm&) {
+      TIpv6StaticRouteEditForm* popup = form->Popup;
+      TypeInto(popup->edtInterface, typed.iface);
+      TypeInto(popup->edtNextHop, typed.nextHop);
+      TypeInto(popup->edtMetric, typed.metric);
+      GuiTesting::UserClick(popup->btnSet);
+      open = popup->ModalResult == mrNone;
+      if (open) GuiTesting::UserClick(popup->btnClose);
+    });
+    GuiTesting::UserClick(form->btnAddDefault);
+    EXPECT_EQ(driver.Runs(), 1);
+    return open;
+  }
+  TIpv6StaticRouteForm* form = nullptr;
+};
+
+TEST_F(RouteDialog, lists_the_routes_and_offers_the_default_route_only_on_an_empty_table) {
+  ASSERT_EQ(form->ListView1->Items->Count, 3);
+  EXPECT_EQ(form->StaticText1->Caption(), "3");
+  EXPECT_EQ(std::string(form->ListView1->Items->Item[0]->Caption), "20010DB8001000000000000000000000");
+  EXPECT_EQ(form->ListView1->Items->Item[0]->SubItems->Get(0), "48");
+  EXPECT_EQ(form->ListView1->Items->Item[0]->SubItems->Get(1), "System");
+  EXPECT_EQ(form->ListView1->Items->Item[0]->SubItems->Get(2), "FE800000000000000000000000000002");
+  EXPECT_FALSE(form->btnAdd->Visible);
+  EXPECT_FALSE(form->btnAddDefault->Enabled);
+  EXPECT_FALSE(form->btnDelete->Enabled);
+  EmptyTheTable();
+  EXPECT_EQ(form->StaticText1->Caption(), "0");
+  EXPECT_TRUE(form->btnAddDefault->Enabled);
+  EXPECT_FALSE(form->btnDelete->Enabled);
+}
+
+TEST_F(RouteDialog, delete_destroys_the_chosen_route_without_its_metric) {
+  ChooseRow(form->ListView1, "20010DB8002000000000000000000000");
+  EXPECT_TRUE(form->btnDelete->Enabled);
+  GuiTesting::UserClick(form->btnDelete);
+  EXPECT_EQ(sim->setLog(), (std::vector<std::string>{
+                               kRouteStatus + ".32.1.13.184.0.32.0.0.0.0.0.0.0.0.0.0.64.3.118.50.48." +
+                               "254.128.0.0.0.0.0.0.2.0.0.0.0.0.0.32=2:6"}));
+  EXPECT_EQ(FindRow(form->ListView1, "20010DB8002000000000000000000000"), nullptr);
+  EXPECT_EQ(form->StaticText1->Caption(), "2");
+  EXPECT_FALSE(form->btnDelete->Enabled);
+  EXPECT_TRUE(boxes.Calls().empty());
+}
+
+TEST_F(RouteDialog, the_default_route_is_sent_with_its_next_hop_and_without_an_empty_metric) {
+  EmptyTheTable();
+  EXPECT_FALSE(AddDefault({"System", kLinkLocal1, ""}));
+  EXPECT_EQ(form->Popup->Caption(), "IPv6 Static Route(Add default): " + TitleSuffix);
+  EXPECT_EQ(sim->setLog(), (std::vector<std::string>{kRouteStatus + "." + kZeroOctets + ".0." + kSystem + "." +
+                                                     kLinkLocal1Octets + "=2:4"}));
+  ASSERT_EQ(form->ListView1->Items->Count, 1);
+  EXPECT_EQ(std::string(form->ListView1->Items->Item[0]->Caption), kZeros);
+  EXPECT_FALSE(form->btnAddDefault->Enabled);
+  EXPECT_TRUE(boxes.Calls().empty());
+}
+
+TEST_F(RouteDialog, bad_routes_are_refused_with_their_message_and_nothing_is_sent) {
+  EmptyTheTable();
+  const struct {
+    Typed typed;
+    const char* message;
+  } cases[] = {
+      {{"System", "", ""}, "Please Set Next Hop Address"},
+      {{"System", kZeros, ""}, "Duplicate IP address, Please input a valid Next Hop"},
+      {{"System", kLinkLocal1.substr(1), ""}, "Please input a valid IPv6 address"},
+      {{"System", "fe80:000000000000000000000000001", ""}, "Please input a valid IPv6 address"},
+      {{"System", kLinkLocal1, "0"}, "Metric should between 1-65535"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.message);
+    GuiTesting::ScriptedAnswerer caseBoxes;
+    EXPECT_TRUE(AddDefault(c.typed));
+    EXPECT_EQ(BoxTexts(caseBoxes), (std::vector<std::string>{c.message}));
+  }
+  EXPECT_TRUE(sim->setLog().empty());
+  EXPECT_FALSE(AddDefault({"System", kLinkLocal1, "65535"}));
+  EXPECT_EQ(sim->setLog(), (std::vector<std::string>{
+                               "1.3.6.1.4.1.32473.12.26.3.1.1.5." + kZeroOctets + ".0." + kSystem + "." +
+                               kLinkLocal1Octets + "=2:65535 ; " + kRouteStatus + "." + kZeroOctets + ".0." +
+                               kSystem + "." + kLinkLocal1Octets + "=2:4"}));
+}
+
+TEST_F(RouteDialog, a_refused_route_keeps_the_popup_open_with_what_was_typed) {
+  EmptyTheTable();
+  sim->setSubtreeError(kRouteStatus, 12);  // inconsistentValue
+  std::string nextHop;
+  bool open = false;
+  GuiTesting::ModalDriver driver([&](TCustomForm&) {
+    TIpv6StaticRouteEditForm* popup = form->Popup;
+    TypeInto(popup->edtInterface, "System");
+    TypeInto(popup->edtNextHop, kLinkLocal1);
+    GuiTesting::UserClick(popup->btnSet);
+    open = popup->ModalResult == mrNone;
+    nextHop = popup->edtNextHop->Text();
+    GuiTesting::UserClick(popup->btnClose);
+  });
+  GuiTesting::UserClick(form->btnAddDefault);
+  EXPECT_TRUE(open);
+  EXPECT_EQ(nextHop, kLinkLocal1);
+  EXPECT_EQ(boxes.Calls().size(), 1u);
+  sim->clearFaults();
+}
+
+TEST_F(SystemDialog, ipv6_static_routes_open_from_their_menu_item) {
+  NvRegisterFeatureDialogs();
+  const NvMenuCommand* command = NvFindMenuCommand("IPv6StaticRoute1");
+  ASSERT_NE(command, nullptr);
+  ASSERT_TRUE(NvMenuCommandBuilt(*command));
+  std::string caption;
+  bool globals = false;
+  int rows = -1;
+  GuiTesting::ModalDriver driver([&](TCustomForm& shown) {
+    auto* form = dynamic_cast<TIpv6StaticRouteForm*>(&shown);
+    ASSERT_NE(form, nullptr);
+    caption = form->Caption;
+    globals = Ipv6StaticRouteForm == form && Ipv6StaticRouteEditForm == form->Popup;
+    rows = form->ListView1->Items->Count;
+    GuiTesting::UserClick(form->btnClose);
+  });
+  TForm mainWindow(nullptr);
+  std::string title;
+  NvCommandHost host{.MainWindow = &mainWindow, .CommandTitle = &title};
+  NvRunMenuCommand(*command, host);
+  EXPECT_EQ(driver.Runs(), 1);
+  EXPECT_EQ(caption, "IPv6 Static Route Table: 127.0.0.1");
+  EXPECT_TRUE(globals);
+  EXPECT_EQ(rows, 3);
+  EXPECT_EQ(Ipv6StaticRouteForm, nullptr);
+  EXPECT_EQ(Ipv6StaticRouteEditForm, nullptr);
 }
 
 }  // namespace
