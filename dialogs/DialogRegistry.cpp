@@ -3,6 +3,7 @@
 #include "Bootctrltableformunit.h"
 #include "CommandRunner.h"
 #include "Ipv6staticrouteunit.h"
+#include "Msinfortable.h"
 #include "Cpuethernetinformaitonrule.h"
 #include "Cpuethernetinformationformunit.h"
 #include "Cpuusermaskinforunit.h"
@@ -107,6 +108,7 @@ void NvRegisterFeatureDialogs() {
                                                  VLanPortInfomationForm);
   NvRegisterDialogClass<TBOOTCtrlTableForm>("TBOOTCtrlTableForm", "BOOTCtrlTableForm", BOOTCtrlTableForm);
   NvRegisterDialogClass<TIpv6StaticRouteForm>("TIpv6StaticRouteForm", "Ipv6StaticRouteForm", Ipv6StaticRouteForm);
+  NvRegisterDialogClass<TMSInformationForm>("TMSInformationForm", "MSInformationForm", MSInformationForm);
 }
 
 namespace {

@@ -14,6 +14,8 @@
 #include "GuiTesting.h"
 #include "Ipv6staticrouteeditunit.h"
 #include "Ipv6staticrouteunit.h"
+#include "Msinfortable.h"
+#include "Msunit.h"
 #include "Newbootpctrlformunit.h"
 #include "NvSNMPSession.h"
 #include "SessionSupport.h"
@@ -58,6 +60,10 @@ int main(int argc, char** argv) {
           popup->Caption = "IPv6 Static Route(Add default): 127.0.0.1";
           return popup;
         }}},
+      {"TMSInformationForm",
+       {[] { return new TMSInformationForm(nullptr); }, "Member Switch Information: 127.0.0.1",
+        [](TFeatureDialog* f) { return static_cast<TMSInformationForm*>(f)->ListView1; },
+        [](TFeatureDialog* f) -> TForm* { return static_cast<TMSInformationForm*>(f)->Popup; }}},
   };
   const auto shot = shots.find(argc > 1 ? argv[1] : "");
   if (shot == shots.end()) return 2;

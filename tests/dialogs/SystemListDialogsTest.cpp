@@ -15,6 +15,8 @@
 #include "Ipv6staticrouteeditunit.h"
 #include "Ipv6staticrouteunit.h"
 #include "Mainunit.h"
+#include "Msinfortable.h"
+#include "Msunit.h"
 #include "ProgramEntry.h"
 #include "Newbootpctrlformunit.h"
 #include "Startup.h"
@@ -381,6 +383,141 @@ TEST_F(SystemDialog, ipv6_static_routes_open_from_their_menu_item) {
   EXPECT_EQ(rows, 3);
   EXPECT_EQ(Ipv6StaticRouteForm, nullptr);
   EXPECT_EQ(Ipv6StaticRouteEditForm, nullptr);
+}
+
+// ---------------------------------------------------------------------------------------
+// Single IP member switches
+
+const std::string kMember = "1.3.6.1.4.1.32473.12.8.1.3.1.";
+
+class MemberDialog : public SystemDialog {
+ protected:
+  void SetUp() override {
+    SystemDialog::SetUp();
+    form = new TMSInformationForm(nullptr);
+    form->Show();
+    WaitIdle();
+    sim->clearSetLog();
+  }
+  void TearDown() override { delete form; }
+  void WaitIdle() {
+    ASSERT_TRUE(GuiTesting::ProcessUntil(
+        [&] { return form->DataComplete == 1 && !form->Table->Busy && form->Table->Request.PendingReplies == 0; },
+        15000));
+  }
+  struct Typed {
+    std::string id, candidate, password;
+    int status = TMSEditForm::kCreateAndGo;
+  };
+  // Add with these typed; whether the pop-up stayed open, and what its ID edit held then.
+  std::pair<bool, std::string> Add(const Typed& typed) {
+    bool open = false;
+    std::string id;
+    GuiTesting::ModalDriver driver([&](TCustomForm&) {
+      TMSEditForm* popup = form->Popup;
+      TypeInto(popup->MSIDEdit, typed.id);
+      TypeInto(popup->KeyIDEdit, typed.candidate);
+      TypeInto(popup->MS_Password, typed.password);
+      if (typed.status != TMSEditForm::kCreateAndGo) GuiTesting::UserChoose(popup->Row_Status, typed.status);
+      GuiTesting::UserClick(popup->SetButton);
+      open = popup->ModalResult == mrNone;
+      id = popup->MSIDEdit->Text();
+      if (open) GuiTesting::UserClick(popup->CloseButton);
+    });
+    GuiTesting::UserClick(form->AddButton);
+    EXPECT_EQ(driver.Runs(), 1);
+    WaitIdle();
+    return {open, id};
+  }
+  TMSInformationForm* form = nullptr;
+};
+
+TEST_F(MemberDialog, lists_the_members_and_deletes_only_with_a_chosen_one) {
+  EXPECT_EQ(Captions(form->ListView1), (std::vector<std::string>{"1", "2", "5"}));
+  EXPECT_EQ(Cell(form->ListView1, "2", 1), "branch-sw2");
+  EXPECT_EQ(Cell(form->ListView1, "2", 7), "3");
+  EXPECT_FALSE(form->DeleteButton->Enabled);
+  ChooseRow(form->ListView1, "5");
+  GuiTesting::UserClick(form->ListView1);
+  EXPECT_TRUE(form->DeleteButton->Enabled);
+}
+
+TEST_F(MemberDialog, add_writes_the_member_under_its_id_and_reads_the_list_again) {
+  const auto [open, id] = Add({"3", "4", "pw3"});
+  EXPECT_FALSE(open);
+  EXPECT_EQ(sim->setLog(),
+            (std::vector<std::string>{kMember + "8.3=2:4 ; " + kMember + "9.3=4:pw3 ; " + kMember + "10.3=2:4"}));
+  EXPECT_EQ(Captions(form->ListView1), (std::vector<std::string>{"1", "2", "3", "5"}));
+  EXPECT_EQ(Cell(form->ListView1, "3", 9), "active");
+  EXPECT_TRUE(boxes.Calls().empty());
+}
+
+TEST_F(MemberDialog, bad_members_are_refused_with_their_message_and_nothing_is_sent) {
+  const struct {
+    Typed typed;
+    const char* message;
+  } cases[] = {
+      {{"2", "4", "x"}, "There is already a record with the same Member Switch ID. Please modified it."},
+      {{"", "4", "x"}, "Member Siwitch ID is needed."},
+      {{"3", "", "x"}, "Member Candidate ID is needed."},
+      {{"3", "4", "x", 0}, "Member Row State must be createAndGo."},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.message);
+    GuiTesting::ScriptedAnswerer caseBoxes;
+    EXPECT_TRUE(Add(c.typed).first);
+    EXPECT_EQ(BoxTexts(caseBoxes), (std::vector<std::string>{c.message}));
+  }
+  EXPECT_TRUE(sim->setLog().empty());
+}
+
+TEST_F(MemberDialog, a_refused_add_keeps_the_popup_open_with_what_was_typed) {
+  sim->setSubtreeError(kMember + "10", 12);  // inconsistentValue
+  const auto [open, id] = Add({"7", "8", "pw"});
+  EXPECT_TRUE(open);
+  EXPECT_EQ(id, "7");
+  EXPECT_EQ(boxes.Calls().size(), 1u);
+  sim->clearFaults();
+}
+
+TEST_F(MemberDialog, delete_destroys_the_chosen_member_with_its_status_alone) {
+  ChooseRow(form->ListView1, "5");
+  GuiTesting::UserClick(form->ListView1);
+  GuiTesting::UserClick(form->DeleteButton);
+  WaitIdle();
+  EXPECT_EQ(sim->setLog(), (std::vector<std::string>{kMember + "10.5=2:6"}));
+  EXPECT_EQ(Captions(form->ListView1), (std::vector<std::string>{"1", "2"}));
+  EXPECT_FALSE(form->DeleteButton->Enabled);
+  EXPECT_TRUE(boxes.Calls().empty());
+}
+
+TEST_F(SystemDialog, member_switches_open_from_their_menu_item) {
+  NvRegisterFeatureDialogs();
+  const NvMenuCommand* command = NvFindMenuCommand("MemberSwitch1");
+  ASSERT_NE(command, nullptr);
+  ASSERT_TRUE(NvMenuCommandBuilt(*command));
+  std::string caption;
+  bool global = false;
+  int rows = -1;
+  GuiTesting::ModalDriver driver([&](TCustomForm& shown) {
+    auto* form = dynamic_cast<TMSInformationForm*>(&shown);
+    ASSERT_NE(form, nullptr);
+    caption = form->Caption;
+    global = MSInformationForm == form;
+    ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return form->DataComplete == 1; }, 15000));
+    rows = form->ListView1->Items->Count;
+    GuiTesting::UserClick(form->GetButton);  // a walk under way when the window closes
+    form->Close();
+  });
+  TForm mainWindow(nullptr);
+  std::string title;
+  NvCommandHost host{.MainWindow = &mainWindow, .CommandTitle = &title};
+  NvRunMenuCommand(*command, host);
+  EXPECT_EQ(driver.Runs(), 1);
+  EXPECT_EQ(caption, "Member Switch Information: 127.0.0.1");
+  EXPECT_TRUE(global);
+  EXPECT_EQ(rows, 3);
+  EXPECT_EQ(MSInformationForm, nullptr);
 }
 
 }  // namespace
