@@ -4,6 +4,7 @@
 #include "CommandRunner.h"
 #include "Ipv6staticrouteunit.h"
 #include "Msinfortable.h"
+#include "Timerangeformunit.h"
 #include "Cpuethernetinformaitonrule.h"
 #include "Cpuethernetinformationformunit.h"
 #include "Cpuusermaskinforunit.h"
@@ -109,6 +110,7 @@ void NvRegisterFeatureDialogs() {
   NvRegisterDialogClass<TBOOTCtrlTableForm>("TBOOTCtrlTableForm", "BOOTCtrlTableForm", BOOTCtrlTableForm);
   NvRegisterDialogClass<TIpv6StaticRouteForm>("TIpv6StaticRouteForm", "Ipv6StaticRouteForm", Ipv6StaticRouteForm);
   NvRegisterDialogClass<TMSInformationForm>("TMSInformationForm", "MSInformationForm", MSInformationForm);
+  NvRegisterDialogClass<TTimeRangeForm>("TTimeRangeForm", "TimeRangeForm", TimeRangeForm);
 }
 
 namespace {

@@ -17,6 +17,7 @@
 #include "Msinfortable.h"
 #include "Msunit.h"
 #include "Newbootpctrlformunit.h"
+#include "Timerangeformunit.h"
 #include "NvSNMPSession.h"
 #include "SessionSupport.h"
 #include "SwitchSim.h"
@@ -64,6 +65,9 @@ int main(int argc, char** argv) {
        {[] { return new TMSInformationForm(nullptr); }, "Member Switch Information: 127.0.0.1",
         [](TFeatureDialog* f) { return static_cast<TMSInformationForm*>(f)->ListView1; },
         [](TFeatureDialog* f) -> TForm* { return static_cast<TMSInformationForm*>(f)->Popup; }}},
+      {"TTimeRangeForm",
+       {[] { return new TTimeRangeForm(nullptr); }, "Time Range: 127.0.0.1",
+        [](TFeatureDialog* f) { return static_cast<TTimeRangeForm*>(f)->ListView1; }, nullptr}},
   };
   const auto shot = shots.find(argc > 1 ? argv[1] : "");
   if (shot == shots.end()) return 2;

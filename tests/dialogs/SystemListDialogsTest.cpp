@@ -20,6 +20,7 @@
 #include "ProgramEntry.h"
 #include "Newbootpctrlformunit.h"
 #include "Startup.h"
+#include "Timerangeformunit.h"
 
 namespace {
 
@@ -518,6 +519,164 @@ TEST_F(SystemDialog, member_switches_open_from_their_menu_item) {
   EXPECT_TRUE(global);
   EXPECT_EQ(rows, 3);
   EXPECT_EQ(MSInformationForm, nullptr);
+}
+
+// ---------------------------------------------------------------------------------------
+// Time ranges
+
+const std::string kRange = "1.3.6.1.4.1.32473.12.50.3.1.1.";
+const std::string kLab = "3.108.97.98";
+const std::string kWeekend = "7.119.101.101.107.101.110.100";
+const std::string kBackup = "6.98.97.99.107.117.112";
+
+class TimeRangeDialog : public SystemDialog {
+ protected:
+  void SetUp() override {
+    SystemDialog::SetUp();
+    form = new TTimeRangeForm(nullptr);
+    form->Show();
+    WaitIdle();
+    sim->clearSetLog();
+  }
+  void TearDown() override { delete form; }
+  void WaitIdle() {
+    ASSERT_TRUE(GuiTesting::ProcessUntil(
+        [&] { return form->DataComplete == 1 && !form->Table->Busy && form->Table->Request.PendingReplies == 0; },
+        15000));
+  }
+  std::vector<int> TickedDays() const {
+    std::vector<int> days;
+    for (int d = 0; d < 7; ++d)
+      if (form->DayBoxes[size_t(d)]->Checked) days.push_back(d + 1);
+    return days;
+  }
+  void Tick(std::initializer_list<int> days) {
+    for (int d : days) GuiTesting::UserClick(form->DayBoxes[size_t(d - 1)]);
+  }
+  static std::string Row(const std::string& key, const std::string& days, const std::string& start,
+                         const std::string& end, int status) {
+    return kRange + "2." + key + "=4:" + days + " ; " + kRange + "3." + key + "=4:" + start + " ; " + kRange + "4." +
+           key + "=4:" + end + " ; " + kRange + "5." + key + "=2:" + std::to_string(status);
+  }
+  TTimeRangeForm* form = nullptr;
+};
+
+TEST_F(TimeRangeDialog, lists_the_ranges_and_a_chosen_one_ticks_its_days) {
+  EXPECT_EQ(Captions(form->ListView1), (std::vector<std::string>{"backup", "weekend", "office-hours"}));
+  EXPECT_EQ(form->StaticText1->Caption(), "3");
+  EXPECT_FALSE(form->btnSet->Enabled);
+  ChooseRow(form->ListView1, "backup");
+  GuiTesting::UserClick(form->ListView1);
+  EXPECT_EQ(TickedDays(), (std::vector<int>{1, 7}));  // "Sun,Mon"
+  EXPECT_EQ(form->edtStart->Text(), "02:00:00");
+  EXPECT_FALSE(form->edtName->Enabled);
+  EXPECT_TRUE(form->btnSet->Enabled);
+  EXPECT_TRUE(form->btnDelete->Enabled);
+}
+
+TEST_F(TimeRangeDialog, add_packs_the_days_with_their_own_commas_and_reads_again) {
+  TypeInto(form->edtName, "lab");
+  Tick({2, 4});
+  TypeInto(form->edtStart, "09:00:00");
+  TypeInto(form->edtEnd, "17:30:00");
+  GuiTesting::UserClick(form->btnAdd);
+  WaitIdle();
+  EXPECT_EQ(sim->setLog(), (std::vector<std::string>{Row(kLab, ",Tue,Thu", "09:00:00", "17:30:00", 4)}));
+  EXPECT_EQ(Cell(form->ListView1, "lab", 1), ",Tue,Thu");
+  EXPECT_EQ(form->StaticText1->Caption(), "4");
+  EXPECT_TRUE(boxes.Calls().empty());
+}
+
+TEST_F(TimeRangeDialog, an_add_without_days_or_times_is_refused_and_nothing_is_sent) {
+  const struct {
+    bool days;
+    const char* start;
+    const char* end;
+    const char* message;
+  } cases[] = {
+      {false, "09:00:00", "10:00:00", "Please input the weekdays"},
+      {true, "", "10:00:00", "Please select the daily start time"},
+      {true, "09:00:00", "", "Please select the daily end time"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.message);
+    GuiTesting::ScriptedAnswerer caseBoxes;
+    form->ClearDetailControls();
+    TypeInto(form->edtName, "lab");
+    if (c.days) Tick({3});
+    TypeInto(form->edtStart, c.start);
+    TypeInto(form->edtEnd, c.end);
+    GuiTesting::UserClick(form->btnAdd);
+    EXPECT_EQ(BoxTexts(caseBoxes), (std::vector<std::string>{c.message}));
+  }
+  EXPECT_TRUE(sim->setLog().empty());
+}
+
+TEST_F(TimeRangeDialog, edit_writes_the_row_with_the_status_it_was_read_with) {
+  ChooseRow(form->ListView1, "weekend");
+  GuiTesting::UserClick(form->ListView1);
+  Tick({5});
+  TypeInto(form->edtEnd, "22:00:00");
+  GuiTesting::UserClick(form->btnSet);
+  WaitIdle();
+  EXPECT_EQ(sim->setLog(), (std::vector<std::string>{Row(kWeekend, ",Fri,Sat,Sun", "00:00:00", "22:00:00", 1)}));
+  EXPECT_EQ(Cell(form->ListView1, "weekend", 1), ",Fri,Sat,Sun");
+  EXPECT_FALSE(form->btnSet->Enabled);
+  EXPECT_TRUE(form->edtName->Enabled);
+}
+
+TEST_F(TimeRangeDialog, delete_destroys_the_chosen_row_with_its_values_as_read) {
+  ChooseRow(form->ListView1, "backup");
+  GuiTesting::UserClick(form->ListView1);
+  TypeInto(form->edtStart, "05:00:00");  // not saved: the row is destroyed as it stands
+  GuiTesting::UserClick(form->btnDelete);
+  WaitIdle();
+  EXPECT_EQ(sim->setLog(), (std::vector<std::string>{Row(kBackup, "Sun,Mon", "02:00:00", "04:00:00", 6)}));
+  EXPECT_EQ(Captions(form->ListView1), (std::vector<std::string>{"weekend", "office-hours"}));
+  EXPECT_TRUE(boxes.Calls().empty());
+}
+
+TEST_F(TimeRangeDialog, closing_during_a_walk_is_refused_until_stop) {
+  sim->setDelay(200);
+  GuiTesting::UserClick(form->btnGet);
+  ASSERT_EQ(form->DataComplete, 0);
+  GuiTesting::UserClick(form->btnClose);
+  EXPECT_EQ(BoxTexts(boxes), (std::vector<std::string>{"Get data not complete"}));
+  EXPECT_TRUE(form->Visible);
+  GuiTesting::UserClick(form->btnStop);
+  ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return form->DataComplete == 1; }, 15000));
+  sim->setDelay(0);
+  GuiTesting::UserClick(form->btnClose);
+  EXPECT_EQ(form->Table, nullptr);  // the request went with the close
+  EXPECT_EQ(boxes.Calls().size(), 1u);
+}
+
+TEST_F(SystemDialog, time_ranges_open_from_their_menu_item) {
+  NvRegisterFeatureDialogs();
+  const NvMenuCommand* command = NvFindMenuCommand("TimeRangeManagement1");
+  ASSERT_NE(command, nullptr);
+  ASSERT_TRUE(NvMenuCommandBuilt(*command));
+  std::string caption;
+  bool global = false;
+  int rows = -1;
+  GuiTesting::ModalDriver driver([&](TCustomForm& shown) {
+    auto* form = dynamic_cast<TTimeRangeForm*>(&shown);
+    ASSERT_NE(form, nullptr);
+    caption = form->Caption;
+    global = TimeRangeForm == form;
+    ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return form->DataComplete == 1; }, 15000));
+    rows = form->ListView1->Items->Count;
+    GuiTesting::UserClick(form->btnClose);
+  });
+  TForm mainWindow(nullptr);
+  std::string title;
+  NvCommandHost host{.MainWindow = &mainWindow, .CommandTitle = &title};
+  NvRunMenuCommand(*command, host);
+  EXPECT_EQ(driver.Runs(), 1);
+  EXPECT_EQ(caption, "Time Range: 127.0.0.1");
+  EXPECT_TRUE(global);
+  EXPECT_EQ(rows, 3);
+  EXPECT_EQ(TimeRangeForm, nullptr);
 }
 
 }  // namespace
