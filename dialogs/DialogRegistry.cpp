@@ -4,6 +4,7 @@
 #include "CommandRunner.h"
 #include "Ipv6staticrouteunit.h"
 #include "Msinfortable.h"
+#include "Systemlogserverunit.h"
 #include "Timerangeformunit.h"
 #include "Cpuethernetinformaitonrule.h"
 #include "Cpuethernetinformationformunit.h"
@@ -111,6 +112,7 @@ void NvRegisterFeatureDialogs() {
   NvRegisterDialogClass<TIpv6StaticRouteForm>("TIpv6StaticRouteForm", "Ipv6StaticRouteForm", Ipv6StaticRouteForm);
   NvRegisterDialogClass<TMSInformationForm>("TMSInformationForm", "MSInformationForm", MSInformationForm);
   NvRegisterDialogClass<TTimeRangeForm>("TTimeRangeForm", "TimeRangeForm", TimeRangeForm);
+  NvRegisterDialogWithoutGlobal<TSystemLogServerForm>("TSystemLogServerForm");
 }
 
 namespace {

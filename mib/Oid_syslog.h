@@ -5,6 +5,7 @@
 #include "NvSNMPVar.h"
 
 extern const NvSNMPVar SyslogGlobalSettingsTable[];  // System Log Management > Global Settings
+extern const NvSNMPVar SyslogServerTable[];  // System Log Management > Host Table
 
 // The module: its tables for listings, and its option lists, built at start-up and freed at exit.
 extern NvCatalogueModule Oid_syslog;

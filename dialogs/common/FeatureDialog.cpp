@@ -123,6 +123,10 @@ bool TFeatureDialog::Guarded(NvSNMPRequest2Controls* statusOf, const std::functi
 
 bool TFeatureDialog::Refuse(const std::string& message, TWinControl* focus) {
   ShowMessage(message);
+  return Refocus(focus);
+}
+
+bool TFeatureDialog::Refocus(TWinControl* focus) {
   if (focus && focus->Enabled && focus->Visible) ActiveControl = focus;
   return false;
 }

@@ -135,6 +135,9 @@ class TFeatureDialog : public TBasicForm {
                const std::function<void()>& onFailure = nullptr);
   // An input refusal: the message shown, the focus to the control when it can take it; false.
   bool Refuse(const std::string& message, TWinControl* focus = nullptr);
+  // After a check that has shown its own message: the focus to the control when it can take
+  // it; false.
+  bool Refocus(TWinControl* focus);
 
   // ---- Walks ----
   // DataComplete 0, the request active, Get. A walk that could not start, or a blocking one

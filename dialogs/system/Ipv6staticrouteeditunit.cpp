@@ -13,11 +13,6 @@ constexpr int kCreateAndGo = 3;
 constexpr const char* kUnspecified = "00000000000000000000000000000000";
 }  // namespace
 
-// After a check that has shown its own message: the focus to the edit; false.
-bool TIpv6StaticRouteEditForm::Focus(TEdit* edit) {
-  if (edit->Enabled && edit->Visible) ActiveControl = edit;
-  return false;
-}
 
 TIpv6StaticRouteEditForm::TIpv6StaticRouteEditForm(TComponent* Owner, TFeatureDialog* parent)
     : TEntryPopup(Owner, parent, 420, 262, NvScale::ByDpi) {
@@ -81,13 +76,13 @@ bool TIpv6StaticRouteEditForm::IsValidIPv6Hex(const std::string& text) {
 bool TIpv6StaticRouteEditForm::CheckRouteInput() {
   if (RouteEditMode == 1) {
     if (edtDst->Text().empty()) return Refuse("Please Set Destination Address");
-    if (!IsValidIPv6Hex(edtDst->Text)) return Focus(edtDst);
+    if (!IsValidIPv6Hex(edtDst->Text)) return Refocus(edtDst);
     if (edtPrefix->Text().empty()) return Refuse("Please Set Prefix length");
     const int prefix = TextToIntDef(edtPrefix->Text, -1);
     if (prefix < 0 || prefix > 128) return Refuse("Prefix should between 0-128", edtPrefix);
   }
   if (edtNextHop->Text().empty()) return Refuse("Please Set Next Hop Address");
-  if (!IsValidIPv6Hex(edtNextHop->Text)) return Focus(edtNextHop);
+  if (!IsValidIPv6Hex(edtNextHop->Text)) return Refocus(edtNextHop);
   if (edtNextHop->Text() == edtDst->Text())
     return Refuse("Duplicate IP address, Please input a valid Next Hop", edtNextHop);
   if (edtMetric->Text().empty()) return true;

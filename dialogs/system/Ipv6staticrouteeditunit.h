@@ -38,9 +38,6 @@ class TIpv6StaticRouteEditForm : public TEntryPopup {
   void btnCloseClick(TObject* Sender);
   bool CheckRouteInput();
   bool IsValidIPv6Hex(const std::string& text);
-
- private:
-  bool Focus(TEdit* edit);
 };
 
 // The pop-up while its dialog is open.

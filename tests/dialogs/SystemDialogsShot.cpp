@@ -17,6 +17,7 @@
 #include "Msinfortable.h"
 #include "Msunit.h"
 #include "Newbootpctrlformunit.h"
+#include "Systemlogserverunit.h"
 #include "Timerangeformunit.h"
 #include "NvSNMPSession.h"
 #include "SessionSupport.h"
@@ -68,6 +69,9 @@ int main(int argc, char** argv) {
       {"TTimeRangeForm",
        {[] { return new TTimeRangeForm(nullptr); }, "Time Range: 127.0.0.1",
         [](TFeatureDialog* f) { return static_cast<TTimeRangeForm*>(f)->ListView1; }, nullptr}},
+      {"TSystemLogServerForm",
+       {[] { return new TSystemLogServerForm(nullptr); }, "System Log Host Table: 127.0.0.1",
+        [](TFeatureDialog* f) { return static_cast<TSystemLogServerForm*>(f)->LV_SystemLogServerEntry; }, nullptr}},
   };
   const auto shot = shots.find(argc > 1 ? argv[1] : "");
   if (shot == shots.end()) return 2;

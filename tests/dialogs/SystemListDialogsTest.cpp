@@ -20,6 +20,7 @@
 #include "ProgramEntry.h"
 #include "Newbootpctrlformunit.h"
 #include "Startup.h"
+#include "Systemlogserverunit.h"
 #include "Timerangeformunit.h"
 
 namespace {
@@ -677,6 +678,153 @@ TEST_F(SystemDialog, time_ranges_open_from_their_menu_item) {
   EXPECT_TRUE(global);
   EXPECT_EQ(rows, 3);
   EXPECT_EQ(TimeRangeForm, nullptr);
+}
+
+// ---------------------------------------------------------------------------------------
+// System log hosts
+
+const std::string kHost = "1.3.6.1.4.1.32473.12.12.2.1.";
+
+class SyslogDialog : public SystemDialog {
+ protected:
+  void SetUp() override {
+    SystemDialog::SetUp();
+    form = new TSystemLogServerForm(nullptr);
+    form->Show();
+    WaitIdle();
+    sim->clearSetLog();
+  }
+  void TearDown() override { delete form; }
+  void WaitIdle() {
+    ASSERT_TRUE(GuiTesting::ProcessUntil(
+        [&] { return form->DataComplete == 1 && !form->Table->Busy && form->Table->Request.PendingReplies == 0; },
+        15000));
+  }
+  void Choose(const std::string& index) {
+    ChooseRow(form->LV_SystemLogServerEntry, index);
+    GuiTesting::UserClick(form->LV_SystemLogServerEntry);
+  }
+  TSystemLogServerForm* form = nullptr;
+};
+
+TEST_F(SyslogDialog, lists_the_hosts_and_a_chosen_one_locks_its_index) {
+  EXPECT_EQ(Captions(form->LV_SystemLogServerEntry), (std::vector<std::string>{"1", "2", "3"}));
+  EXPECT_EQ(form->ST_Count->Caption(), "3");
+  EXPECT_EQ(Cell(form->LV_SystemLogServerEntry, "2", 2), "local4");
+  EXPECT_EQ(Cell(form->LV_SystemLogServerEntry, "2", 4), "6514");
+  EXPECT_FALSE(form->Btn_Edit->Enabled);
+  Choose("2");
+  EXPECT_FALSE(form->Ed_Index->Enabled);
+  EXPECT_EQ(form->Ed_IP->Text(), "192.168.10.20");
+  EXPECT_TRUE(form->Btn_Edit->Enabled);
+  EXPECT_TRUE(form->Btn_Del->Enabled);
+}
+
+TEST_F(SyslogDialog, add_with_only_an_address_sends_it_with_the_creation_and_lists_the_table_once) {
+  TypeInto(form->Ed_Index, "4");
+  TypeInto(form->Ed_IP, "10.1.1.4");
+  GuiTesting::UserClick(form->Btn_Add);
+  WaitIdle();
+  EXPECT_EQ(sim->setLog(), (std::vector<std::string>{kHost + "2.4=64:10.1.1.4 ; " + kHost + "7.4=2:4"}));
+  EXPECT_EQ(Captions(form->LV_SystemLogServerEntry), (std::vector<std::string>{"1", "2", "3", "4"}));
+  EXPECT_EQ(form->ST_Count->Caption(), "4");
+  EXPECT_TRUE(boxes.Calls().empty());
+}
+
+TEST_F(SyslogDialog, bad_hosts_are_refused_with_their_message_and_nothing_is_sent) {
+  const struct {
+    const char* index;
+    const char* ip;
+    const char* port;
+    const char* message;
+  } cases[] = {
+      {"", "10.1.1.4", "", "Server Index must be set"},
+      {"2", "10.1.1.4", "", "This Index has already existed. Please Change Server Index."},
+      {"4", "", "", "Server IP Address must be set"},
+      {"4", "10.1.1", "", "Please input a valid ip"},
+      {"4", "10.1.1.4", "513", "The range of Server UDP Port for syslog is 514 or 6000-65535."},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.message);
+    GuiTesting::ScriptedAnswerer caseBoxes;
+    TypeInto(form->Ed_Index, c.index);
+    TypeInto(form->Ed_IP, c.ip);
+    TypeInto(form->Ed_Port, c.port);
+    GuiTesting::UserClick(form->Btn_Add);
+    EXPECT_EQ(BoxTexts(caseBoxes), (std::vector<std::string>{c.message}));
+  }
+  EXPECT_TRUE(sim->setLog().empty());
+}
+
+TEST_F(SyslogDialog, set_takes_only_the_syslog_ports_and_lists_the_table_once) {
+  const struct {
+    const char* port;
+    bool taken;
+  } cases[] = {{"514", true}, {"6000", true}, {"65535", true}, {"513", false}, {"5999", false}, {"65536", false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.port);
+    sim->clearSetLog();
+    GuiTesting::ScriptedAnswerer caseBoxes;
+    Choose("2");
+    TypeInto(form->Ed_Port, c.port);
+    GuiTesting::UserClick(form->Btn_Edit);
+    WaitIdle();
+    if (c.taken) {
+      EXPECT_EQ(sim->setLog(),
+                (std::vector<std::string>{kHost + "2.2=64:192.168.10.20 ; " + kHost + "3.2=2:4 ; " + kHost +
+                                          "4.2=2:2 ; " + kHost + "5.2=2:" + c.port + " ; " + kHost + "6.2=2:3 ; " +
+                                          kHost + "7.2=2:1"}));
+      EXPECT_EQ(Cell(form->LV_SystemLogServerEntry, "2", 4), c.port);
+      EXPECT_TRUE(caseBoxes.Calls().empty());
+    } else {
+      EXPECT_TRUE(sim->setLog().empty());
+      EXPECT_EQ(BoxTexts(caseBoxes),
+                (std::vector<std::string>{"The range of Server UDP Port for syslog is 514 or 6000-65535."}));
+    }
+    EXPECT_EQ(form->LV_SystemLogServerEntry->Items->Count, 3);
+  }
+}
+
+TEST_F(SyslogDialog, delete_sends_the_chosen_row_status_alone) {
+  Choose("3");
+  GuiTesting::UserClick(form->Btn_Del);
+  WaitIdle();
+  EXPECT_EQ(sim->setLog(), (std::vector<std::string>{kHost + "7.3=2:6"}));
+  EXPECT_EQ(Captions(form->LV_SystemLogServerEntry), (std::vector<std::string>{"1", "2"}));
+  EXPECT_TRUE(boxes.Calls().empty());
+}
+
+TEST_F(SyslogDialog, closing_during_a_walk_leaves_no_reply_behind) {
+  sim->setDelay(150);
+  GuiTesting::UserClick(form->Btn_Refresh);
+  ASSERT_TRUE(form->Table->Busy);
+  GuiTesting::UserClick(form->Button1);
+  EXPECT_EQ(form->Table, nullptr);
+  sim->setDelay(0);
+}
+
+TEST_F(SystemDialog, syslog_hosts_open_from_their_menu_item) {
+  NvRegisterFeatureDialogs();
+  const NvMenuCommand* command = NvFindMenuCommand("SystemLogServerTable1");
+  ASSERT_NE(command, nullptr);
+  ASSERT_TRUE(NvMenuCommandBuilt(*command));
+  std::string caption;
+  int rows = -1;
+  GuiTesting::ModalDriver driver([&](TCustomForm& shown) {
+    auto* form = dynamic_cast<TSystemLogServerForm*>(&shown);
+    ASSERT_NE(form, nullptr);
+    caption = form->Caption;
+    ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return form->DataComplete == 1; }, 15000));
+    rows = form->LV_SystemLogServerEntry->Items->Count;
+    GuiTesting::UserClick(form->Button1);
+  });
+  TForm mainWindow(nullptr);
+  std::string title;
+  NvCommandHost host{.MainWindow = &mainWindow, .CommandTitle = &title};
+  NvRunMenuCommand(*command, host);
+  EXPECT_EQ(driver.Runs(), 1);
+  EXPECT_EQ(caption, "System Log Host Table: 127.0.0.1");
+  EXPECT_EQ(rows, 3);
 }
 
 }  // namespace
