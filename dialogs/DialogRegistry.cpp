@@ -4,6 +4,7 @@
 #include "CommandRunner.h"
 #include "Ipv6staticrouteunit.h"
 #include "Msinfortable.h"
+#include "Sshuserctrllistunit.h"
 #include "Systemlogserverunit.h"
 #include "Timerangeformunit.h"
 #include "Cpuethernetinformaitonrule.h"
@@ -113,6 +114,7 @@ void NvRegisterFeatureDialogs() {
   NvRegisterDialogClass<TMSInformationForm>("TMSInformationForm", "MSInformationForm", MSInformationForm);
   NvRegisterDialogClass<TTimeRangeForm>("TTimeRangeForm", "TimeRangeForm", TimeRangeForm);
   NvRegisterDialogWithoutGlobal<TSystemLogServerForm>("TSystemLogServerForm");
+  NvRegisterDialogWithoutGlobal<TSSHUserCtrlList>("TSSHUserCtrlList");
 }
 
 namespace {

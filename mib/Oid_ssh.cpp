@@ -51,8 +51,19 @@ const NvSNMPVar SshAuthenticationMethodTable[] = {
     {"1.3.6.1.4.1.32473.12.6.3.2.3", "Host Key Admin", NvSyntax::integer, NvAccess::readwrite, &HostKeyAdminList},
     {}};
 
+// Security > SSH > User Control Table
+static const NvOptionPair SshUserAuthModeValues[] = {{1, "hostbased"}, {2, "password"}, {3, "publickey"}, {}};
+static NvOptionList SshUserAuthModeList;
+const NvSNMPVar SshUserControlTable[] = {
+    {"1.3.6.1.4.1.32473.12.6.4.1.1.1", "UserName", NvSyntax::displaystr, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.6.4.1.1.2", "Authentication Mode", NvSyntax::integer, NvAccess::readwrite, &SshUserAuthModeList},
+    {"1.3.6.1.4.1.32473.12.6.4.1.1.3", "Host Name", NvSyntax::displaystr, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.6.4.1.1.4", "Host IP", NvSyntax::ipaddress, NvAccess::readwrite, nullptr},
+    {}};
+
 // Built in this order at start-up, freed in reverse at exit.
 static const NvCatalogueList Lists[] = {
+    {&SshUserAuthModeList, SshUserAuthModeValues},
     {&AdminList, ValueSet::Disabled2Enabled3},
     {&SessionKeyRekeyingList, SessionKeyRekeyingValues},
     {&EncryptionAlgorithm3desAdminList, ValueSet::Disabled2Enabled3},
@@ -75,6 +86,7 @@ static const NvCatalogueList Lists[] = {
 };
 
 static const NvCatalogueTable Tables[] = {
+    {"SshUserControlTable", "1.3.6.1.4.1.32473.12.6.4.1.1", SshUserControlTable},
     {"SshManagementTable", "1.3.6.1.4.1.32473.12.6.1", SshManagementTable},
     {"SshAlgorithmControlTable", "1.3.6.1.4.1.32473.12.6.3", SshAlgorithmControlTable},
     {"SshAuthenticationMethodTable", "1.3.6.1.4.1.32473.12.6.3.2", SshAuthenticationMethodTable},

@@ -17,6 +17,8 @@
 #include "Msinfortable.h"
 #include "Msunit.h"
 #include "Newbootpctrlformunit.h"
+#include "Sshuserctrllistunit.h"
+#include "Sshuserctrlunit.h"
 #include "Systemlogserverunit.h"
 #include "Timerangeformunit.h"
 #include "NvSNMPSession.h"
@@ -72,6 +74,10 @@ int main(int argc, char** argv) {
       {"TSystemLogServerForm",
        {[] { return new TSystemLogServerForm(nullptr); }, "System Log Host Table: 127.0.0.1",
         [](TFeatureDialog* f) { return static_cast<TSystemLogServerForm*>(f)->LV_SystemLogServerEntry; }, nullptr}},
+      {"TSSHUserCtrlList",
+       {[] { return new TSSHUserCtrlList(nullptr); }, "SSH User Control Table: 127.0.0.1",
+        [](TFeatureDialog* f) { return static_cast<TSSHUserCtrlList*>(f)->lvData; },
+        [](TFeatureDialog* f) -> TForm* { return static_cast<TSSHUserCtrlList*>(f)->Popup; }}},
   };
   const auto shot = shots.find(argc > 1 ? argv[1] : "");
   if (shot == shots.end()) return 2;

@@ -19,6 +19,8 @@
 #include "Msunit.h"
 #include "ProgramEntry.h"
 #include "Newbootpctrlformunit.h"
+#include "Sshuserctrllistunit.h"
+#include "Sshuserctrlunit.h"
 #include "Startup.h"
 #include "Systemlogserverunit.h"
 #include "Timerangeformunit.h"
@@ -825,6 +827,121 @@ TEST_F(SystemDialog, syslog_hosts_open_from_their_menu_item) {
   EXPECT_EQ(driver.Runs(), 1);
   EXPECT_EQ(caption, "System Log Host Table: 127.0.0.1");
   EXPECT_EQ(rows, 3);
+}
+
+// ---------------------------------------------------------------------------------------
+// SSH users
+
+const std::string kSshUser = "1.3.6.1.4.1.32473.12.6.4.1.1.";
+const std::string kAdmin = "5.97.100.109.105.110";
+const std::string kOps = "3.111.112.115";
+
+class SshUserDialog : public SystemDialog {
+ protected:
+  void SetUp() override {
+    SystemDialog::SetUp();
+    form = new TSSHUserCtrlList(nullptr);
+    form->Show();
+    WaitIdle();
+    sim->clearSetLog();
+  }
+  void TearDown() override { delete form; }
+  void WaitIdle() {
+    ASSERT_TRUE(GuiTesting::ProcessUntil(
+        [&] { return form->DataComplete == 1 && !form->Table->Busy && form->Table->Request.PendingReplies == 0; },
+        15000));
+  }
+  void Choose(const std::string& user) {
+    ChooseRow(form->lvData, user);
+    GuiTesting::UserClick(form->lvData);
+  }
+  TSSHUserCtrlList* form = nullptr;
+};
+
+TEST_F(SshUserDialog, a_password_user_is_written_with_its_mode_alone) {
+  EXPECT_EQ(Captions(form->lvData), (std::vector<std::string>{"ops", "admin", "backup"}));
+  EXPECT_EQ(form->StaticText->Caption(), "3");
+  EXPECT_FALSE(form->btnEdit->Enabled);
+  Choose("admin");
+  EXPECT_TRUE(form->btnEdit->Enabled);
+  bool hostFieldsOff = false, open = true;
+  GuiTesting::ModalDriver driver([&](TCustomForm&) {
+    TSSHUserCtrlEdit* popup = form->Popup;
+    hostFieldsOff = !popup->edtHostName->Enabled && !popup->edtHostIPAddr->Enabled;
+    GuiTesting::UserClick(popup->btnSet);
+    open = popup->ModalResult == mrNone;
+  });
+  GuiTesting::UserClick(form->btnEdit);
+  WaitIdle();
+  EXPECT_EQ(driver.Runs(), 1);
+  EXPECT_TRUE(hostFieldsOff);
+  EXPECT_FALSE(open);
+  EXPECT_EQ(sim->setLog(), (std::vector<std::string>{kSshUser + "2." + kAdmin + "=2:2"}));
+  EXPECT_TRUE(boxes.Calls().empty());
+}
+
+TEST_F(SshUserDialog, a_user_made_hostbased_is_written_with_its_host) {
+  Choose("ops");
+  GuiTesting::ModalDriver driver([&](TCustomForm&) {
+    TSSHUserCtrlEdit* popup = form->Popup;
+    GuiTesting::UserChoose(popup->cbbAuthMode, 0);
+    EXPECT_TRUE(popup->edtHostName->Enabled);
+    TypeInto(popup->edtHostName, "ops-host");
+    TypeInto(popup->edtHostIPAddr, "10.90.90.7");
+    GuiTesting::UserClick(popup->btnSet);
+  });
+  GuiTesting::UserClick(form->btnEdit);
+  WaitIdle();
+  EXPECT_EQ(sim->setLog(), (std::vector<std::string>{kSshUser + "2." + kOps + "=2:1 ; " + kSshUser + "3." + kOps +
+                                                     "=4:ops-host ; " + kSshUser + "4." + kOps + "=64:10.90.90.7"}));
+  EXPECT_EQ(Cell(form->lvData, "ops", 1), "hostbased");
+  EXPECT_EQ(Cell(form->lvData, "ops", 3), "10.90.90.7");
+}
+
+TEST_F(SshUserDialog, a_refused_write_keeps_the_popup_open_and_the_host_columns_come_back) {
+  sim->setSubtreeError(kSshUser + "2", 17);  // notWritable
+  Choose("admin");
+  bool open = false;
+  GuiTesting::ModalDriver driver([&](TCustomForm&) {
+    GuiTesting::UserClick(form->Popup->btnSet);
+    open = form->Popup->ModalResult == mrNone;
+    GuiTesting::UserClick(form->Popup->btnClose);
+  });
+  GuiTesting::UserClick(form->btnEdit);
+  EXPECT_TRUE(open);
+  EXPECT_EQ(boxes.Calls().size(), 1u);
+  sim->clearFaults();
+  // The left-out host columns are read again.
+  GuiTesting::UserClick(form->btnRefresh);
+  WaitIdle();
+  EXPECT_EQ(Cell(form->lvData, "backup", 2), "nms-host");
+}
+
+TEST_F(SystemDialog, ssh_users_open_from_their_menu_item_and_their_popup_goes_with_them) {
+  NvRegisterFeatureDialogs();
+  const NvMenuCommand* command = NvFindMenuCommand("UserControlTable1");
+  ASSERT_NE(command, nullptr);
+  ASSERT_TRUE(NvMenuCommandBuilt(*command));
+  const int before = Application->ComponentCount;
+  std::string caption;
+  int rows = -1;
+  GuiTesting::ModalDriver driver([&](TCustomForm& shown) {
+    auto* form = dynamic_cast<TSSHUserCtrlList*>(&shown);
+    ASSERT_NE(form, nullptr);
+    caption = form->Caption;
+    ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return form->DataComplete == 1; }, 15000));
+    rows = form->lvData->Items->Count;
+    GuiTesting::UserClick(form->btnClose);
+  });
+  TForm mainWindow(nullptr);
+  std::string title;
+  NvCommandHost host{.MainWindow = &mainWindow, .CommandTitle = &title};
+  NvRunMenuCommand(*command, host);
+  EXPECT_EQ(driver.Runs(), 1);
+  EXPECT_EQ(caption, "SSH User Control Table: 127.0.0.1");
+  EXPECT_EQ(rows, 3);
+  EXPECT_EQ(SSHUserCtrlEdit, nullptr);
+  EXPECT_EQ(Application->ComponentCount, before);
 }
 
 }  // namespace
