@@ -1,5 +1,6 @@
 #include "DialogRegistry.h"
 
+#include "Arpconfig.h"
 #include "Bootctrltableformunit.h"
 #include "CommandRunner.h"
 #include "Ipv6staticrouteunit.h"
@@ -115,6 +116,7 @@ void NvRegisterFeatureDialogs() {
   NvRegisterDialogClass<TTimeRangeForm>("TTimeRangeForm", "TimeRangeForm", TimeRangeForm);
   NvRegisterDialogWithoutGlobal<TSystemLogServerForm>("TSystemLogServerForm");
   NvRegisterDialogWithoutGlobal<TSSHUserCtrlList>("TSSHUserCtrlList");
+  NvRegisterDialogClass<TARPConfigForm>("TARPConfigForm", "ARPConfigForm", ARPConfigForm);
 }
 
 namespace {

@@ -704,6 +704,26 @@ const NvSNMPVar DhcpRelayManagementTable[] = {
     {"1.3.6.1.4.1.32473.12.42.3.2.5", "Option 82 Remote ID", NvSyntax::displaystr, NvAccess::readwrite, nullptr},
     {}};
 
+// Basic Configuration > MIB II > ARP Table (IP-MIB ipNetToPhysicalTable); the address is an
+// octet string index, shown as compact hexadecimal text.
+static const NvOptionPair NetToPhysicalAddressTypeValues[] = {
+    {0, "unknown"}, {1, "ipv4"}, {2, "ipv6"}, {3, "ipv4z"}, {4, "ipv6z"}, {16, "dns"}, {}};
+static const NvOptionPair NetToPhysicalTypeValues[] = {
+    {1, "other"}, {2, "invalid"}, {3, "dynamic"}, {4, "static"}, {5, "local"}, {}};
+static const NvOptionPair NetToPhysicalStateValues[] = {
+    {1, "reachable"}, {2, "stale"}, {3, "delay"}, {4, "probe"}, {5, "invalid"}, {6, "unknown"}, {7, "incomplete"}, {}};
+static NvOptionList NetToPhysicalAddressTypeList, NetToPhysicalTypeList, NetToPhysicalStateList,
+    NetToPhysicalRowStatusList;
+const NvSNMPVar IpNetToPhysicalTable[] = {
+    {"1.3.6.1.2.1.4.35.1.1", "Interface Index", NvSyntax::integer, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.2.1.4.35.1.2", "IP Type", NvSyntax::integer, NvAccess::notaccess, &NetToPhysicalAddressTypeList},
+    {"1.3.6.1.2.1.4.35.1.3", "IP", NvSyntax::octetstr, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.2.1.4.35.1.4", "MAC", NvSyntax::macaddress, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.2.1.4.35.1.6", "Type", NvSyntax::integer, NvAccess::readwrite, &NetToPhysicalTypeList},
+    {"1.3.6.1.2.1.4.35.1.7", "State", NvSyntax::integer, NvAccess::readonly, &NetToPhysicalStateList},
+    {"1.3.6.1.2.1.4.35.1.8", "Row Status", NvSyntax::integer, NvAccess::readwrite, &NetToPhysicalRowStatusList},
+    {}};
+
 // Layer 3 > DHCP Relay > DHCP Relay Control
 static NvOptionList DhcpRelayControlStatusList;
 const NvSNMPVar DhcpRelayControlTable[] = {
@@ -851,6 +871,10 @@ static const NvCatalogueList Lists[] = {
     {&Option82RemoteIDTypeList, Option82RemoteIDTypeValues},
     {&DhcpLocalRelayStateList, ValueSet::Disabled2Enabled3},
     {&DhcpRelayControlStatusList, ValueSet::RowStatus},
+    {&NetToPhysicalAddressTypeList, NetToPhysicalAddressTypeValues},
+    {&NetToPhysicalTypeList, NetToPhysicalTypeValues},
+    {&NetToPhysicalStateList, NetToPhysicalStateValues},
+    {&NetToPhysicalRowStatusList, ValueSet::RowStatusShort},
     {&VlanStateList, ValueSet::Disabled2Enabled3},
 };
 
@@ -922,6 +946,7 @@ static const NvCatalogueTable Tables[] = {
     {"Ipv6StaticRouteTable", "1.3.6.1.4.1.32473.12.26.3.1.1", Ipv6StaticRouteTable},
     {"DhcpRelayManagementTable", "1.3.6.1.4.1.32473.12.42", DhcpRelayManagementTable},
     {"DhcpRelayControlTable", "1.3.6.1.4.1.32473.12.42.3.1.1", DhcpRelayControlTable},
+    {"IpNetToPhysicalTable", "1.3.6.1.2.1.4.35.1", IpNetToPhysicalTable},
     {"DhcpLocalRelayStateTable", "1.3.6.1.4.1.32473.11.113.1.3.2.24", DhcpLocalRelayStateTable},
     {"DhcpLocalRelayVlanTable", "1.3.6.1.4.1.32473.11.113.1.3.2.24.2.1", DhcpLocalRelayVlanTable},
     {"TrafficSegmentationTable", "1.3.6.1.4.1.32473.11.113.1.3.2.12.1.1", TrafficSegmentationTable},

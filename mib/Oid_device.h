@@ -80,6 +80,7 @@ extern const NvSNMPVar NeighborCacheTable[];  // Layer 3 > IPv6 Management > Nei
 extern const NvSNMPVar Ipv6StaticRouteTable[];  // Layer 3 > IPv6 Management > IPv6 Static Route Table
 extern const NvSNMPVar DhcpRelayManagementTable[];  // Layer 3 > DHCP Relay > DHCP Relay Management
 extern const NvSNMPVar DhcpRelayControlTable[];  // Layer 3 > DHCP Relay > DHCP Relay Control
+extern const NvSNMPVar IpNetToPhysicalTable[];  // Basic Configuration > MIB II > ARP Table
 extern const NvSNMPVar DhcpLocalRelayStateTable[];  // Layer 3 > DHCP Relay > DHCP Local Relay State
 extern const NvSNMPVar DhcpLocalRelayVlanTable[];  // Layer 3 > DHCP Relay > DHCP Local Relay VLAN Table
 extern const NvSNMPVar TrafficSegmentationTable[];  // traffic segmentation dialog

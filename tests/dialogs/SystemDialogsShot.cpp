@@ -7,6 +7,8 @@
 #include <map>
 #include <string>
 
+#include "Arpaddedit.h"
+#include "Arpconfig.h"
 #include "Bootctrltableformunit.h"
 #include "Catalogue.h"
 #include "ComCtrls.h"
@@ -78,6 +80,15 @@ int main(int argc, char** argv) {
        {[] { return new TSSHUserCtrlList(nullptr); }, "SSH User Control Table: 127.0.0.1",
         [](TFeatureDialog* f) { return static_cast<TSSHUserCtrlList*>(f)->lvData; },
         [](TFeatureDialog* f) -> TForm* { return static_cast<TSSHUserCtrlList*>(f)->Popup; }}},
+      {"TARPConfigForm",
+       {[] { return new TARPConfigForm(nullptr); }, "ARP: 127.0.0.1",
+        [](TFeatureDialog* f) { return static_cast<TARPConfigForm*>(f)->ListView1; },
+        [](TFeatureDialog* f) -> TForm* {
+          auto* popup = static_cast<TARPConfigForm*>(f)->Popup;
+          popup->Caption = "ARP Edit:127.0.0.1";
+          popup->AddBtn->Caption = "Set";
+          return popup;
+        }}},
   };
   const auto shot = shots.find(argc > 1 ? argv[1] : "");
   if (shot == shots.end()) return 2;

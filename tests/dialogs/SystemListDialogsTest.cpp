@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "Arpaddedit.h"
+#include "Arpconfig.h"
 #include "Bootctrltableformunit.h"
 #include "CommandRunner.h"
 #include "DialogDriving.h"
@@ -942,6 +944,172 @@ TEST_F(SystemDialog, ssh_users_open_from_their_menu_item_and_their_popup_goes_wi
   EXPECT_EQ(rows, 3);
   EXPECT_EQ(SSHUserCtrlEdit, nullptr);
   EXPECT_EQ(Application->ComponentCount, before);
+}
+
+// ---------------------------------------------------------------------------------------
+// ARP entries
+
+const std::string kArp = "1.3.6.1.2.1.4.35.1.";
+
+class ArpDialog : public SystemDialog {
+ protected:
+  void SetUp() override {
+    SystemDialog::SetUp();
+    form = new TARPConfigForm(nullptr);
+    form->Show();
+    WaitIdle();
+    sim->clearSetLog();
+  }
+  void TearDown() override { delete form; }
+  void WaitIdle() {
+    ASSERT_TRUE(GuiTesting::ProcessUntil(
+        [&] { return form->DataComplete == 1 && !form->Table->Busy && form->Table->Request.PendingReplies == 0; },
+        15000));
+  }
+  // The rows' addresses as listed.
+  std::vector<std::string> Addresses() const {
+    std::vector<std::string> ips;
+    for (int i = 0; i < form->ListView1->Items->Count; ++i) ips.push_back(form->ListView1->Items->Item[i]->SubItems->Get(1));
+    return ips;
+  }
+  void ChooseAddress(const std::string& ip) {
+    for (int i = 0; i < form->ListView1->Items->Count; ++i)
+      if (form->ListView1->Items->Item[i]->SubItems->Get(1) == ip) {
+        GuiTesting::UserClickItem(form->ListView1, form->ListView1->Items->Item[i]);
+        GuiTesting::UserClick(form->ListView1);
+        return;
+      }
+    FAIL() << ip;
+  }
+  TARPConfigForm* form = nullptr;
+};
+
+TEST_F(ArpDialog, lists_the_entries_with_addresses_in_hex) {
+  EXPECT_EQ(Addresses(), (std::vector<std::string>{"0A5A5A01", "0A5A5A5A", "0A5A5AFE", "C0A80014"}));
+  EXPECT_EQ(form->StaticText->Caption(), "4");
+  EXPECT_EQ(form->ListView1->Items->Item[0]->SubItems->Get(2), "0001022A5001");
+  EXPECT_FALSE(form->EditBtn->Enabled);
+}
+
+TEST_F(ArpDialog, add_creates_a_static_entry_from_the_typed_hex_address) {
+  std::string caption, button, type;
+  GuiTesting::ModalDriver driver([&](TCustomForm&) {
+    TARPAddEdit* popup = form->Popup;
+    caption = popup->Caption;
+    button = popup->AddBtn->Caption;
+    type = popup->TypeComb->Text();
+    TypeInto(popup->IndexEdit, "1");
+    TypeInto(popup->IPEdit, "C0A80001");
+    TypeInto(popup->MACEdit, "0001022A9901");
+    GuiTesting::UserClick(popup->AddBtn);
+  });
+  GuiTesting::UserClick(form->AddBtn);
+  WaitIdle();
+  EXPECT_EQ(caption, "ARP Add:" + TitleSuffix);
+  EXPECT_EQ(button, "Add");
+  EXPECT_EQ(type, "static");
+  const std::string row = ".1.1.4.192.168.0.1";
+  EXPECT_EQ(sim->setLog(), (std::vector<std::string>{kArp + "4" + row + "=4x:0001022A9901 ; " + kArp + "6" + row +
+                                                     "=2:4 ; " + kArp + "8" + row + "=2:4"}));
+  EXPECT_EQ(Addresses(), (std::vector<std::string>{"0A5A5A01", "0A5A5A5A", "0A5A5AFE", "C0A80001", "C0A80014"}));
+  EXPECT_TRUE(boxes.Calls().empty());
+}
+
+TEST_F(ArpDialog, edit_after_an_add_shows_the_chosen_entry_again_and_sends_no_row_status) {
+  ChooseAddress("0A5A5A01");
+  EXPECT_TRUE(form->EditBtn->Enabled);
+  std::string ipShown, button;
+  GuiTesting::ModalDriver driver([&](TCustomForm& shown) {
+    TARPAddEdit* popup = form->Popup;
+    if (driver.Runs() == 1) {  // the Add, closed without writing
+      GuiTesting::UserClick(popup->CloseBtn);
+      return;
+    }
+    ipShown = popup->IPEdit->Text();
+    button = popup->AddBtn->Caption;
+    EXPECT_FALSE(popup->IndexEdit->Enabled);
+    GuiTesting::UserChoose(popup->TypeComb, 3);  // static
+    GuiTesting::UserClick(popup->AddBtn);
+    EXPECT_EQ(shown.ModalResult, mrOk);
+  });
+  GuiTesting::UserClick(form->AddBtn);
+  GuiTesting::UserClick(form->EditBtn);
+  WaitIdle();
+  EXPECT_EQ(driver.Runs(), 2);
+  EXPECT_EQ(ipShown, "0A5A5A01");
+  EXPECT_EQ(button, "Set");
+  const std::string row = ".1.1.4.10.90.90.1";
+  EXPECT_EQ(sim->setLog(),
+            (std::vector<std::string>{kArp + "4" + row + "=4x:0001022A5001 ; " + kArp + "6" + row + "=2:4"}));
+  EXPECT_EQ(form->ListView1->Items->Item[0]->SubItems->Get(3), "static");
+}
+
+TEST_F(ArpDialog, delete_destroys_the_chosen_entry_only) {
+  // An Add's typed key is never deleted: without a chosen row nothing is sent.
+  GuiTesting::ModalDriver driver([&](TCustomForm&) {
+    TypeInto(form->Popup->IndexEdit, "1");
+    TypeInto(form->Popup->IPEdit, "0A5A5A5A");
+    GuiTesting::UserClick(form->Popup->CloseBtn);
+  });
+  GuiTesting::UserClick(form->AddBtn);
+  GuiTesting::UserClick(form->DelBtn);
+  WaitIdle();
+  EXPECT_TRUE(sim->setLog().empty());
+
+  ChooseAddress("C0A80014");
+  GuiTesting::UserClick(form->DelBtn);
+  WaitIdle();
+  EXPECT_EQ(sim->setLog(), (std::vector<std::string>{kArp + "8.1.1.4.192.168.0.20=2:6"}));
+  EXPECT_EQ(Addresses(), (std::vector<std::string>{"0A5A5A01", "0A5A5A5A", "0A5A5AFE"}));
+}
+
+TEST_F(ArpDialog, a_write_during_a_walk_is_sent_after_the_walk_has_stopped) {
+  ChooseAddress("0A5A5AFE");
+  sim->setDelay(100);
+  GuiTesting::UserClick(form->RefreshBtn);
+  ASSERT_TRUE(form->Table->Busy);
+  bool closed = false;
+  GuiTesting::ModalDriver driver([&](TCustomForm& shown) {
+    GuiTesting::UserClick(form->Popup->AddBtn);  // "Set", the walk still running
+    closed = shown.ModalResult == mrOk;
+  });
+  GuiTesting::UserClick(form->EditBtn);
+  sim->setDelay(0);
+  WaitIdle();
+  EXPECT_TRUE(closed);
+  const std::string row = ".1.1.4.10.90.90.254";
+  EXPECT_EQ(sim->setLog(),
+            (std::vector<std::string>{kArp + "4" + row + "=4x:0001022A50FE ; " + kArp + "6" + row + "=2:4"}));
+  EXPECT_EQ(form->ListView1->Items->Count, 4);
+}
+
+TEST_F(SystemDialog, arp_entries_open_from_their_menu_item) {
+  NvRegisterFeatureDialogs();
+  const NvMenuCommand* command = NvFindMenuCommand("ARPTable1");
+  ASSERT_NE(command, nullptr);
+  ASSERT_TRUE(NvMenuCommandBuilt(*command));
+  std::string caption;
+  bool globals = false;
+  int rows = -1;
+  GuiTesting::ModalDriver driver([&](TCustomForm& shown) {
+    auto* form = dynamic_cast<TARPConfigForm*>(&shown);
+    ASSERT_NE(form, nullptr);
+    caption = form->Caption;
+    globals = ARPConfigForm == form && ARPAddEdit == form->Popup;
+    ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return form->DataComplete == 1; }, 15000));
+    rows = form->ListView1->Items->Count;
+    GuiTesting::UserClick(form->CloseBtn);
+  });
+  TForm mainWindow(nullptr);
+  std::string title;
+  NvCommandHost host{.MainWindow = &mainWindow, .CommandTitle = &title};
+  NvRunMenuCommand(*command, host);
+  EXPECT_EQ(driver.Runs(), 1);
+  EXPECT_EQ(caption, "ARP: 127.0.0.1");
+  EXPECT_TRUE(globals);
+  EXPECT_EQ(rows, 4);
+  EXPECT_EQ(ARPConfigForm, nullptr);
+  EXPECT_EQ(ARPAddEdit, nullptr);
 }
 
 }  // namespace
