@@ -1,6 +1,10 @@
 #include "DialogRegistry.h"
 
+#include "Bootctrltableformunit.h"
 #include "CommandRunner.h"
+#include "Ipv6staticrouteunit.h"
+#include "Msinfortable.h"
+#include "Timerangeformunit.h"
 #include "Cpuethernetinformaitonrule.h"
 #include "Cpuethernetinformationformunit.h"
 #include "Cpuusermaskinforunit.h"
@@ -103,6 +107,10 @@ void NvRegisterFeatureDialogs() {
   NvRegisterDialogClass<TVLanCurrentTableForm>("TVLanCurrentTableForm", "VLanCurrentTableForm", VLanCurrentTableForm);
   NvRegisterDialogClass<TVLanPortInfomationForm>("TVLanPortInfomationForm", "VLanPortInfomationForm",
                                                  VLanPortInfomationForm);
+  NvRegisterDialogClass<TBOOTCtrlTableForm>("TBOOTCtrlTableForm", "BOOTCtrlTableForm", BOOTCtrlTableForm);
+  NvRegisterDialogClass<TIpv6StaticRouteForm>("TIpv6StaticRouteForm", "Ipv6StaticRouteForm", Ipv6StaticRouteForm);
+  NvRegisterDialogClass<TMSInformationForm>("TMSInformationForm", "MSInformationForm", MSInformationForm);
+  NvRegisterDialogClass<TTimeRangeForm>("TTimeRangeForm", "TimeRangeForm", TimeRangeForm);
 }
 
 namespace {

@@ -674,6 +674,19 @@ const NvSNMPVar NeighborCacheTable[] = {
     {"1.3.6.1.4.1.32473.12.26.4.1.1.5", "Cache Route Status", NvSyntax::integer, NvAccess::readwrite, &CacheRouteStatusList},
     {}};
 
+// Layer 3 > IPv6 Management > IPv6 Static Route Table. The next hop is the fourth index
+// column: its value comes with the row's index, never as a column of its own.
+static NvOptionList Ipv6StaticRouteStatusList;
+const NvSNMPVar Ipv6StaticRouteTable[] = {
+    {"1.3.6.1.4.1.32473.12.26.3.1.1.1", "Destination", NvSyntax::ipv6address, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.26.3.1.1.2", "Prefix Length", NvSyntax::integer, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.26.3.1.1.3", "Interface Name", NvSyntax::displaystr, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.26.3.1.1.4", "Next Hop", NvSyntax::ipv6address, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.26.3.1.1.5", "Metric", NvSyntax::integer, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.26.3.1.1.7", "Protocol", NvSyntax::displaystr, NvAccess::readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.26.3.1.1.8", "Status", NvSyntax::integer, NvAccess::readwrite, &Ipv6StaticRouteStatusList},
+    {}};
+
 // Layer 3 > DHCP Relay > DHCP Relay Management
 static const NvOptionPair Option82PolicyValues[] = {{1, "replace"}, {2, "drop"}, {3, "keep"}, {}};
 static const NvOptionPair Option82RemoteIDTypeValues[] = {{1, "default"}, {2, "user-defined"}, {}};
@@ -689,6 +702,14 @@ const NvSNMPVar DhcpRelayManagementTable[] = {
     {"1.3.6.1.4.1.32473.12.42.3.2.3", "Option 82 Policy", NvSyntax::integer, NvAccess::readwrite, &Option82PolicyList},
     {"1.3.6.1.4.1.32473.12.42.3.2.4", "Option 82 Remote ID Type", NvSyntax::integer, NvAccess::readwrite, &Option82RemoteIDTypeList},
     {"1.3.6.1.4.1.32473.12.42.3.2.5", "Option 82 Remote ID", NvSyntax::displaystr, NvAccess::readwrite, nullptr},
+    {}};
+
+// Layer 3 > DHCP Relay > DHCP Relay Control
+static NvOptionList DhcpRelayControlStatusList;
+const NvSNMPVar DhcpRelayControlTable[] = {
+    {"1.3.6.1.4.1.32473.12.42.3.1.1.1", "Interface Name", NvSyntax::displaystr, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.42.3.1.1.2", "DHCP Server IP", NvSyntax::ipaddress, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.42.3.1.1.3", "Row Status", NvSyntax::integer, NvAccess::readwrite, &DhcpRelayControlStatusList},
     {}};
 
 // Layer 3 > DHCP Relay > DHCP Local Relay State
@@ -822,12 +843,14 @@ static const NvCatalogueList Lists[] = {
     {&IPv6NeighborCacheDeleteActionList, IPv6NeighborCacheDeleteActionValues},
     {&ReachStateList, ReachStateValues},
     {&CacheRouteStatusList, ValueSet::RowStatus},
+    {&Ipv6StaticRouteStatusList, ValueSet::RowStatus},
     {&DhcpRelayManagementStateList, ValueSet::Enabled1Disabled2},
     {&Option82StateList, ValueSet::Enabled1Disabled2},
     {&Option82CheckStateList, ValueSet::Enabled1Disabled2},
     {&Option82PolicyList, Option82PolicyValues},
     {&Option82RemoteIDTypeList, Option82RemoteIDTypeValues},
     {&DhcpLocalRelayStateList, ValueSet::Disabled2Enabled3},
+    {&DhcpRelayControlStatusList, ValueSet::RowStatus},
     {&VlanStateList, ValueSet::Disabled2Enabled3},
 };
 
@@ -896,7 +919,9 @@ static const NvCatalogueTable Tables[] = {
     {"AllIpInterfaceStateTable", "1.3.6.1.4.1.32473.11.113.1.3.3.2.1", AllIpInterfaceStateTable},
     {"NeighborCacheDeleteTable", "1.3.6.1.4.1.32473.12.26.4", NeighborCacheDeleteTable},
     {"NeighborCacheTable", "1.3.6.1.4.1.32473.12.26.4.1.1", NeighborCacheTable},
+    {"Ipv6StaticRouteTable", "1.3.6.1.4.1.32473.12.26.3.1.1", Ipv6StaticRouteTable},
     {"DhcpRelayManagementTable", "1.3.6.1.4.1.32473.12.42", DhcpRelayManagementTable},
+    {"DhcpRelayControlTable", "1.3.6.1.4.1.32473.12.42.3.1.1", DhcpRelayControlTable},
     {"DhcpLocalRelayStateTable", "1.3.6.1.4.1.32473.11.113.1.3.2.24", DhcpLocalRelayStateTable},
     {"DhcpLocalRelayVlanTable", "1.3.6.1.4.1.32473.11.113.1.3.2.24.2.1", DhcpLocalRelayVlanTable},
     {"TrafficSegmentationTable", "1.3.6.1.4.1.32473.11.113.1.3.2.12.1.1", TrafficSegmentationTable},

@@ -77,7 +77,9 @@ extern const NvSNMPVar IPv6AddressControlTable[];  // Layer 3 > IP Managment > I
 extern const NvSNMPVar AllIpInterfaceStateTable[];  // Layer 3 > IP Managment > All IP Interface State Settings
 extern const NvSNMPVar NeighborCacheDeleteTable[];  // Layer 3 > IPv6 Management > Neighbor Cache Delete Settings
 extern const NvSNMPVar NeighborCacheTable[];  // Layer 3 > IPv6 Management > Neighbor Cache Table
+extern const NvSNMPVar Ipv6StaticRouteTable[];  // Layer 3 > IPv6 Management > IPv6 Static Route Table
 extern const NvSNMPVar DhcpRelayManagementTable[];  // Layer 3 > DHCP Relay > DHCP Relay Management
+extern const NvSNMPVar DhcpRelayControlTable[];  // Layer 3 > DHCP Relay > DHCP Relay Control
 extern const NvSNMPVar DhcpLocalRelayStateTable[];  // Layer 3 > DHCP Relay > DHCP Local Relay State
 extern const NvSNMPVar DhcpLocalRelayVlanTable[];  // Layer 3 > DHCP Relay > DHCP Local Relay VLAN Table
 extern const NvSNMPVar TrafficSegmentationTable[];  // traffic segmentation dialog

@@ -55,11 +55,34 @@ const NvSNMPVar SingleIpNeighborTable[] = {
     {"1.3.6.1.4.1.32473.12.8.1.6.1.3", "Role State", NvSyntax::integer, NvAccess::readonly, &SingleIpNeighborRoleStateList},
     {}};
 
+// Single IP > Member Switch: the list, and the columns its add pop-up writes for one member.
+static NvOptionList MemberRowStatusList, MemberEditRowStatusList;
+const NvSNMPVar SingleIpMemberTable[] = {
+    {"1.3.6.1.4.1.32473.12.8.1.3.1.1", "ID", NvSyntax::integer, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.8.1.3.1.2", "Device Name", NvSyntax::displaystr, NvAccess::readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.8.1.3.1.3", "MAC Address", NvSyntax::macaddress, NvAccess::readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.8.1.3.1.4", "Firmware Version", NvSyntax::displaystr, NvAccess::readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.8.1.3.1.5", "Capability", NvSyntax::displaystr, NvAccess::readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.8.1.3.1.6", "Platform", NvSyntax::displaystr, NvAccess::readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.8.1.3.1.7", "Hold Time", NvSyntax::integer, NvAccess::readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.8.1.3.1.8", "Member Candidate ID", NvSyntax::integer, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.8.1.3.1.9", "Member Password", NvSyntax::displaystr, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.8.1.3.1.10", "Member Row Status", NvSyntax::integer, NvAccess::readwrite, &MemberRowStatusList},
+    {}};
+const NvSNMPVar SingleIpMemberEditTable[] = {
+    {"1.3.6.1.4.1.32473.12.8.1.3.1.1", "ID", NvSyntax::integer, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.8.1.3.1.8", "Member Candidate ID", NvSyntax::integer, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.8.1.3.1.9", "Member Password", NvSyntax::displaystr, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.8.1.3.1.10", "Member Row Status", NvSyntax::integer, NvAccess::readwrite, &MemberEditRowStatusList},
+    {}};
+
 // Built in this order at start-up, freed in reverse at exit.
 static const NvCatalogueList Lists[] = {
     {&AdminList, ValueSet::Disabled2Enabled3},
     {&SingleIpGlobalSettingsRoleStateList, SingleIpGlobalSettingsRoleStateValues},
     {&SingleIpNeighborRoleStateList, SingleIpNeighborRoleStateValues},
+    {&MemberRowStatusList, ValueSet::RowStatusShort},
+    {&MemberEditRowStatusList, ValueSet::RowStatusShort},
 };
 
 static const NvCatalogueTable Tables[] = {
@@ -68,6 +91,8 @@ static const NvCatalogueTable Tables[] = {
     {"SingleIpCandidateTable", "1.3.6.1.4.1.32473.12.8.1.4.1", SingleIpCandidateTable},
     {"SingleIpGroupTable", "1.3.6.1.4.1.32473.12.8.1.5.1", SingleIpGroupTable},
     {"SingleIpNeighborTable", "1.3.6.1.4.1.32473.12.8.1.6.1", SingleIpNeighborTable},
+    {"SingleIpMemberTable", "1.3.6.1.4.1.32473.12.8.1.3.1", SingleIpMemberTable},
+    {"SingleIpMemberEditTable", "1.3.6.1.4.1.32473.12.8.1.3.1", SingleIpMemberEditTable},
 };
 
 NvCatalogueModule Oid_singleip = {"Oid_singleip", Tables, Lists};

@@ -9,6 +9,8 @@ extern const NvSNMPVar SingleIpInformationTable[];  // Single IP > Information
 extern const NvSNMPVar SingleIpCandidateTable[];  // Single IP > Candidate Switch
 extern const NvSNMPVar SingleIpGroupTable[];  // Single IP > Group Information
 extern const NvSNMPVar SingleIpNeighborTable[];  // Single IP > Neighbor Switch
+extern const NvSNMPVar SingleIpMemberTable[];  // Single IP > Member Switch
+extern const NvSNMPVar SingleIpMemberEditTable[];  // Single IP > Member Switch: the add pop-up
 
 // The module: its tables for listings, and its option lists, built at start-up and freed at exit.
 extern NvCatalogueModule Oid_singleip;

@@ -4,6 +4,7 @@
 #include "Catalogue.h"
 #include "NvSNMPVar.h"
 
+extern const NvSNMPVar TimeRangeTable[];  // Time Range > Time Range Management
 extern const NvSNMPVar TimeRangeAclTable[];  // Time Range > ACL Table
 extern const NvSNMPVar TimeRangeCpuAclTable[];  // Time Range > CPU ACL Table
 

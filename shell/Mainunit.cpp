@@ -243,6 +243,13 @@ void TMainForm::Refresh1Click(TObject*) {
 }
 
 // Opening the RMON menu: the viewers are offered only while the device's RMON is on.
+void TMainForm::RelayDHCPControlTable1Click(TObject*) {
+  static const NvMenuCommand command{.Item = "RelayDHCPControlTable1", .Kind = NvCommandKind::Dialog,
+                                     .Title = "Relay DHCP Control Table", .DialogClass = "TBOOTCtrlTableForm",
+                                     .GlobalForm = "BOOTCtrlTableForm", .Owner = NvOwner::Application};
+  RunCommand(command);
+}
+
 void TMainForm::Menu_RMONClick(TObject*) {
   try {
     NvSNMPRequest2Edits request(this);

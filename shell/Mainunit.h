@@ -63,6 +63,9 @@ class TMainForm : public TForm, public TSessionTexts {
   // Menu commands built so far.
   void Refresh1Click(TObject* Sender);
   void Menu_RMONClick(TObject* Sender);
+  // Opens the DHCP relay server dialog as its menu item does, owned by the application and
+  // captioned "Relay DHCP Control Table"; no menu item is bound to it.
+  void RelayDHCPControlTable1Click(TObject* Sender);
 
   // The menu item of this component name, or null.
   TMenuItem* MenuItem(const std::string& name) const;

@@ -1,5 +1,7 @@
 #include "EntryPopup.h"
 
+#include "NvSNMPRequest2Edits.h"
+
 TEntryPopup::TEntryPopup(TComponent* AOwner, TFeatureDialog* parent, int width, int height, NvScale scale)
     : TFeatureDialog(AOwner, width, height, scale), ParentDialog(parent) {
   Position = poOwnerFormCenter;
@@ -24,4 +26,22 @@ bool TEntryPopup::WriteThroughParent(std::span<const NvSetStep> steps, const cha
   const bool written = ParentDialog->WriteThenReread(steps);
   if (written) ModalResult = mrOk;
   return written;
+}
+
+bool TEntryPopup::WriteAndWait(NvSNMPRequest2Edits* request, const std::vector<int>& leftOut, bool rereadParent) {
+  if (!request) return false;
+  bool taken = false;
+  ParentDialog->Guarded([&] {
+    if (request->Reading()) request->StopAndWait();
+    request->Request.Active = 1;
+    NvVarFlagsScope flags(request->Request.Vars);
+    for (int var : leftOut) flags.ExcludeVar(var);
+    taken = request->SetAndWait(true);
+  });
+  if (!taken) return false;
+  if (rereadParent && ParentDialog->Table)
+    ParentDialog->Guarded([&] { ParentDialog->StartWalk(ParentDialog->Table); },
+                          [&] { ParentDialog->DataComplete = 1; });
+  ModalResult = mrOk;
+  return true;
 }

@@ -260,6 +260,13 @@ void TFeatureDialog::ConfirmDeleteSelectedRow(int statusColumn, const std::strin
       [&] { DataComplete = 1; });
 }
 
+bool TFeatureDialog::SelectedRowToControls() {
+  if (!Table || !List || !List->Selected()) return false;
+  Table->ReadSelectedRow();
+  Table->ValuesToControls(-1);
+  return true;
+}
+
 NvSetStep TFeatureDialog::IncludedStep() const {
   NvSetStep step;
   for (int k = IndexCount; k < VarCount; ++k) {

@@ -168,6 +168,9 @@ class TFeatureDialog : public TBasicForm {
   // last walked row's) address the SET, and the walk that follows is tracked by DataComplete.
   // Call it after WriteAllowed, so that no walk overwrites the values meanwhile.
   void ConfirmDeleteSelectedRow(int statusColumn, const std::string& deleteValue);
+  // The selected row into the table's variables and its bound controls, so that a write
+  // addresses that row and not whatever the controls hold meanwhile; false without one.
+  bool SelectedRowToControls();
   // The SET of the include boxes: every variable whose box is checked and enabled, the exempt
   // one and those without a box.
   NvSetStep IncludedStep() const;

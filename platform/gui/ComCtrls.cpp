@@ -314,6 +314,7 @@ TListItem* TListItems::Insert(int index) {
   if (view_->checkboxes_) item->row_->setCheckState(0, Qt::Unchecked);
   items_.insert(items_.begin() + index, item);
   TreeOf(view_)->insertTopLevelItem(index, item->row_);
+  view_->RowsChanged();
   return item;
 }
 
@@ -326,6 +327,7 @@ void TListItems::Delete(int index) {
   delete item;
   --view_->quiet_;
   view_->ItemChanged(nullptr, ctState);  // the count has changed
+  view_->RowsChanged();
 }
 
 void TListItems::Clear() {
@@ -341,6 +343,7 @@ void TListItems::Clear() {
   --view_->quiet_;
   // A count shown beside the list follows a read that brings no rows.
   if (!items.empty()) view_->ItemChanged(nullptr, ctState);
+  if (!items.empty()) view_->RowsChanged();
 }
 
 void TListItems::BeginUpdate() { TreeOf(view_)->setUpdatesEnabled(false); }
@@ -492,6 +495,8 @@ void TListView::ItemChanged(TListItem* item, TItemChange change) {
 }
 
 // Reports what the selection lost, then what it gained.
+void TListView::RowsChanged() { FireEvent(OnDataStateChange, this); }
+
 void TListView::SelectionChanged() {
   if (quiet_) return;
   std::vector<TListItem*> now;

@@ -233,6 +233,7 @@ using TLVChangingEvent =
 //     by the program (the old item's loss comes first).
 //   OnChanging/OnChange: an item's text or selection state is about to change / changed.
 //   OnClick, OnDblClick: the user's clicks in the list.
+//   OnDataStateChange: rows were added, deleted or cleared (after the change).
 class TListView : public TWinControl {
  public:
   explicit TListView(TComponent* AOwner);
@@ -256,6 +257,7 @@ class TListView : public TWinControl {
   TLVSelectItemEvent OnSelectItem;
   TLVChangeEvent OnChange;
   TLVChangingEvent OnChanging;
+  TNotifyEvent OnDataStateChange;
 
   void ClearSelection();
 
@@ -295,6 +297,7 @@ class TListView : public TWinControl {
   bool ItemChanging(TListItem* item, TItemChange change);
   void ItemChanged(TListItem* item, TItemChange change);
   void SelectionChanged();
+  void RowsChanged();
   TListItem* ItemOf(QTreeWidgetItem* row) const;
   void ShowRow(TListItem* item);
 

@@ -143,3 +143,19 @@ if(TARGET dialogs AND TARGET switchsim_fixture)
   target_link_libraries(lldp_dot3_cos_shot PRIVATE dialogs switchsim_fixture)
   set_target_properties(lldp_dot3_cos_shot PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
 endif()
+
+# The system area's list dialogs with entry pop-ups (DHCP relay servers and the others).
+if(TARGET dialog_registry AND TARGET switchsim_fixture)
+  nv_add_test(system_list_dialog_tests
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/SystemListDialogsTest.cpp
+    LIBS dialog_registry dialogs shell switchsim_fixture)
+  target_compile_definitions(system_list_dialog_tests PRIVATE
+    NV_TEST_DIR="${CMAKE_CURRENT_LIST_DIR}" NV_SIM_SEED_DIR="${CMAKE_SOURCE_DIR}/sim/seed")
+endif()
+
+# Not a test: shows a system-area list dialog or its pop-up for a screenshot.
+if(TARGET dialogs AND TARGET switchsim_fixture)
+  add_executable(system_dialogs_shot ${CMAKE_CURRENT_LIST_DIR}/SystemDialogsShot.cpp)
+  target_link_libraries(system_dialogs_shot PRIVATE dialogs switchsim_fixture)
+  set_target_properties(system_dialogs_shot PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+endif()

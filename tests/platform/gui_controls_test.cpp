@@ -163,6 +163,20 @@ TEST_F(Window, ListViewChangeFollowsClearAndDelete) {
   EXPECT_EQ(shown, 0);
 }
 
+TEST_F(Window, ListViewDataStateChangeFollowsEveryRowAddedOrRemoved) {
+  auto* list = Add<TListView>();
+  list->ViewStyle = vsReport;
+  list->Columns->Add()->Caption = "Name";
+  std::vector<int> counts;
+  list->OnDataStateChange = [&](TObject*) { counts.push_back(list->Items->Count); };
+  for (const char* name : {"one", "two"}) list->Items->Add()->Caption = name;
+  list->Items->Item[0]->Caption = "first";  // a text: no change of rows
+  list->Items->Delete(0);
+  list->Items->Clear();
+  list->Items->Clear();  // already empty
+  EXPECT_EQ(counts, (std::vector<int>{1, 2, 1, 0}));
+}
+
 TEST_F(Window, CheckBoxClickFollowsEveryChange) {
   auto* box = Add<TCheckBox>();
   int clicks = 0;

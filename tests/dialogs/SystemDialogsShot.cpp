@@ -1,0 +1,86 @@
+// Shows one of the system area's list dialogs on a simulated switch with its second row
+// chosen, or its entry pop-up beside it, for a screenshot:
+//   scripts/screenshot -o relay.png -w 4 build/tests/system_dialogs_shot TBOOTCtrlTableForm [popup]
+// Ends after ten seconds or on SIGTERM, stopping its switch.
+#include <csignal>
+#include <functional>
+#include <map>
+#include <string>
+
+#include "Bootctrltableformunit.h"
+#include "Catalogue.h"
+#include "ComCtrls.h"
+#include "Forms.h"
+#include "GuiTesting.h"
+#include "Ipv6staticrouteeditunit.h"
+#include "Ipv6staticrouteunit.h"
+#include "Msinfortable.h"
+#include "Msunit.h"
+#include "Newbootpctrlformunit.h"
+#include "Timerangeformunit.h"
+#include "NvSNMPSession.h"
+#include "SessionSupport.h"
+#include "SwitchSim.h"
+
+namespace {
+volatile std::sig_atomic_t ended = 0;
+void End(int) { ended = 1; }
+
+struct Shot {
+  std::function<TFeatureDialog*()> make;
+  const char* caption;
+  std::function<TListView*(TFeatureDialog*)> list;
+  std::function<TForm*(TFeatureDialog*)> popup;
+};
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::signal(SIGTERM, End);
+  Application->Initialize();
+  Application->Title = "NVS-7000-D";
+  StartSessionInScratchFolder("shot");
+  NvCatalogueStartup();
+  SwitchSim sim;
+  PointSessionAt(sim, 1, 100);
+
+  const std::map<std::string, Shot> shots = {
+      {"TBOOTCtrlTableForm",
+       {[] { return new TBOOTCtrlTableForm(nullptr); }, "DHCP Relay Control: 127.0.0.1",
+        [](TFeatureDialog* f) { return static_cast<TBOOTCtrlTableForm*>(f)->ListView1; },
+        [](TFeatureDialog* f) -> TForm* {
+          auto* popup = static_cast<TBOOTCtrlTableForm*>(f)->Popup;
+          popup->Caption = "New DHCP Control: 127.0.0.1";
+          return popup;
+        }}},
+      {"TIpv6StaticRouteForm",
+       {[] { return new TIpv6StaticRouteForm(nullptr); }, "IPv6 Static Route Table: 127.0.0.1",
+        [](TFeatureDialog* f) { return static_cast<TIpv6StaticRouteForm*>(f)->ListView1; },
+        [](TFeatureDialog* f) -> TForm* {
+          auto* popup = static_cast<TIpv6StaticRouteForm*>(f)->Popup;
+          popup->RouteEditMode = 2;
+          popup->Caption = "IPv6 Static Route(Add default): 127.0.0.1";
+          return popup;
+        }}},
+      {"TMSInformationForm",
+       {[] { return new TMSInformationForm(nullptr); }, "Member Switch Information: 127.0.0.1",
+        [](TFeatureDialog* f) { return static_cast<TMSInformationForm*>(f)->ListView1; },
+        [](TFeatureDialog* f) -> TForm* { return static_cast<TMSInformationForm*>(f)->Popup; }}},
+      {"TTimeRangeForm",
+       {[] { return new TTimeRangeForm(nullptr); }, "Time Range: 127.0.0.1",
+        [](TFeatureDialog* f) { return static_cast<TTimeRangeForm*>(f)->ListView1; }, nullptr}},
+  };
+  const auto shot = shots.find(argc > 1 ? argv[1] : "");
+  if (shot == shots.end()) return 2;
+  TFeatureDialog* form = shot->second.make();
+  form->Caption = shot->second.caption;
+  form->Show();
+  GuiTesting::ProcessUntil([&] { return form->DataComplete == 1; });
+  GuiTesting::ProcessUntil([] { return false; }, 500);
+  TListView* list = shot->second.list(form);
+  if (list->Items->Count > 1) GuiTesting::UserClickItem(list, list->Items->Item[1]);
+  if (argc > 2 && std::string(argv[2]) == "popup") shot->second.popup(form)->Show();
+  GuiTesting::ProcessUntil([] { return ended != 0; }, 10000);
+  delete form;
+  NvCatalogueShutdown();
+  return 0;
+}

@@ -1,0 +1,682 @@
+// The list dialogs with entry pop-ups of the system area against the simulated switch: the
+// DHCP relay servers (their pop-up, the four-server limit, deletes of the chosen row, a refused
+// write kept open), opened from the menu and from the main window's unbound command.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Bootctrltableformunit.h"
+#include "CommandRunner.h"
+#include "DialogDriving.h"
+#include "DialogRegistry.h"
+#include "DialogTestSupport.h"
+#include "Ipv6staticrouteeditunit.h"
+#include "Ipv6staticrouteunit.h"
+#include "Mainunit.h"
+#include "Msinfortable.h"
+#include "Msunit.h"
+#include "ProgramEntry.h"
+#include "Newbootpctrlformunit.h"
+#include "Startup.h"
+#include "Timerangeformunit.h"
+
+namespace {
+
+using namespace dialogtest;
+
+// Each test starts from the seed: the tests add and destroy rows.
+class SystemDialog : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    sim = std::make_unique<SwitchSim>();
+    PointSessionAt(*sim);
+    DeviceAddress = "127.0.0.1";
+  }
+  std::unique_ptr<SwitchSim> sim;
+  GuiTesting::ScriptedAnswerer boxes;
+};
+
+std::vector<std::string> BoxTexts(const GuiTesting::ScriptedAnswerer& boxes) {
+  std::vector<std::string> texts;
+  for (const auto& call : boxes.Calls()) texts.push_back(call.text);
+  return texts;
+}
+
+// ---------------------------------------------------------------------------------------
+// DHCP relay servers
+
+const std::string kRelayStatus = "1.3.6.1.4.1.32473.12.42.3.1.1.3";
+const std::string kSystem = "6.83.121.115.116.101.109";
+const std::string kV20 = "3.118.50.48";
+const std::string kV30 = "3.118.51.48";
+
+class RelayDialog : public SystemDialog {
+ protected:
+  void SetUp() override {
+    SystemDialog::SetUp();
+    form = new TBOOTCtrlTableForm(nullptr);
+    form->Show();
+    WaitIdle();
+    sim->clearSetLog();
+  }
+  void TearDown() override { delete form; }
+  void WaitIdle() {
+    ASSERT_TRUE(GuiTesting::ProcessUntil(
+        [&] { return form->DataComplete == 1 && !form->Table->Busy && form->Table->Request.PendingReplies == 0; },
+        15000));
+  }
+  // Add with the interface (when given) and address typed; what the pop-up showed on opening.
+  struct Shown {
+    std::string iface, server;
+    bool open = false;
+    std::string ifaceAfter, serverAfter;
+  };
+  Shown Add(const std::string& iface, const std::string& server, bool closeAfter = false) {
+    Shown shown;
+    GuiTesting::ModalDriver driver([&](TCustomForm&) {
+      TNewBootpCtrlForm* popup = form->Popup;
+      shown.iface = popup->Edit1->Text();
+      shown.server = popup->Edit2->Text();
+      if (!iface.empty()) TypeInto(popup->Edit1, iface);
+      TypeInto(popup->Edit2, server);
+      GuiTesting::UserClick(popup->DeleteBtn);
+      shown.open = popup->ModalResult == mrNone;
+      shown.ifaceAfter = popup->Edit1->Text();
+      shown.serverAfter = popup->Edit2->Text();
+      if (shown.open || closeAfter) GuiTesting::UserClick(popup->BitBtn1);
+    });
+    GuiTesting::UserClick(form->AddBtn);
+    EXPECT_EQ(driver.Runs(), 1);
+    WaitIdle();
+    return shown;
+  }
+  TBOOTCtrlTableForm* form = nullptr;
+};
+
+TEST_F(RelayDialog, lists_the_servers_by_interface_and_address) {
+  ASSERT_EQ(form->ListView1->Items->Count, 8);
+  EXPECT_EQ(form->ListView1->Columns->Items[0]->Caption, "Interface Name");
+  EXPECT_EQ(form->ListView1->Items->Item[0]->Caption, "v20");
+  EXPECT_EQ(form->ListView1->Items->Item[0]->SubItems->Get(0), "192.168.20.1");
+  EXPECT_EQ(form->ListView1->Items->Item[7]->Caption, "System");
+  EXPECT_EQ(form->ListView1->Items->Item[7]->SubItems->Get(0), "10.90.90.12");
+  EXPECT_EQ(form->ListView1->Items->Item[7]->SubItems->Get(1), "active");
+}
+
+TEST_F(RelayDialog, add_creates_the_row_with_its_two_keys_and_reads_it_back) {
+  const Shown shown = Add("", "10.90.90.13");
+  EXPECT_EQ(shown.iface, "System");
+  EXPECT_EQ(shown.server, "");
+  EXPECT_FALSE(shown.open);
+  EXPECT_EQ(shown.ifaceAfter, "");
+  EXPECT_EQ(sim->setLog(), (std::vector<std::string>{kRelayStatus + "." + kSystem + ".10.90.90.13=2:4"}));
+  EXPECT_EQ(form->ListView1->Items->Count, 9);
+  EXPECT_EQ(form->Popup->Caption(), "New DHCP Control: " + TitleSuffix);
+  EXPECT_TRUE(boxes.Calls().empty());
+}
+
+TEST_F(RelayDialog, a_fifth_server_of_an_interface_is_refused_and_nothing_is_sent) {
+  ChooseRow(form->ListView1, "v30");  // the binding makes the interface edit usable
+  const Shown fifth = Add("v20", "192.168.20.5");
+  EXPECT_TRUE(fifth.open);
+  EXPECT_EQ(BoxTexts(boxes), (std::vector<std::string>{"One interface can support four bootp servers at most."}));
+  EXPECT_EQ(boxes.Calls()[0].kind, GuiTesting::BoxKind::MessageDlg);
+  EXPECT_TRUE(sim->setLog().empty());
+}
+
+TEST_F(RelayDialog, bad_input_gives_its_messages_and_sends_nothing) {
+  const Shown badAddress = Add("", "10.90.90");
+  EXPECT_TRUE(badAddress.open);
+  EXPECT_EQ(BoxTexts(boxes),
+            (std::vector<std::string>{"Please input a valid ip", "Please input a valid IP address."}));
+  EXPECT_TRUE(sim->setLog().empty());
+}
+
+TEST_F(RelayDialog, a_refused_write_keeps_the_popup_open_with_what_was_typed) {
+  sim->setSubtreeError(kRelayStatus, 17);  // notWritable
+  const Shown refused = Add("", "10.90.90.20");
+  EXPECT_TRUE(refused.open);
+  EXPECT_EQ(refused.ifaceAfter, "System");
+  EXPECT_EQ(refused.serverAfter, "10.90.90.20");
+  ASSERT_EQ(boxes.Calls().size(), 1u);  // the switch's reason
+  EXPECT_NE(boxes.Calls()[0].text, "");
+  sim->clearFaults();
+}
+
+TEST_F(RelayDialog, delete_destroys_the_chosen_row_only) {
+  // Without a chosen row nothing is addressed, not even the one the pop-up was left holding.
+  Add("", "10.90.90.30", true);
+  sim->clearSetLog();
+  GuiTesting::UserClick(form->DeleteBtn);
+  WaitIdle();
+  EXPECT_TRUE(sim->setLog().empty());
+
+  ChooseRow(form->ListView1, "v30");
+  GuiTesting::UserClick(form->RefreshBtn);  // the selection goes with the re-read
+  WaitIdle();
+  GuiTesting::UserClick(form->DeleteBtn);
+  WaitIdle();
+  EXPECT_TRUE(sim->setLog().empty());
+
+  ChooseRow(form->ListView1, "v30");
+  PressAndWait(form, form->DeleteBtn);
+  WaitIdle();
+  EXPECT_EQ(sim->setLog(), (std::vector<std::string>{kRelayStatus + "." + kV30 + ".172.16.30.254=2:6"}));
+  EXPECT_EQ(FindRow(form->ListView1, "v30"), nullptr);
+  EXPECT_EQ(form->ListView1->Items->Count, 8);  // with the 10.90.90.30 added above
+}
+
+TEST_F(RelayDialog, closing_during_a_walk_leaves_no_reply_behind) {
+  sim->setDelay(150);
+  GuiTesting::UserClick(form->RefreshBtn);
+  ASSERT_TRUE(form->Table->Busy);
+  GuiTesting::UserClick(form->CloseBtn);
+  EXPECT_EQ(form->Table, nullptr);
+  EXPECT_EQ(form->Popup, nullptr);
+  sim->setDelay(0);
+}
+
+TEST_F(SystemDialog, relay_control_opens_from_its_menu_item_and_from_the_unbound_command) {
+  NvRegisterFeatureDialogs();
+  const NvMenuCommand* command = NvFindMenuCommand("Control1");
+  ASSERT_NE(command, nullptr);
+  ASSERT_TRUE(NvMenuCommandBuilt(*command));
+  struct Seen {
+    std::string caption;
+    bool global = false;
+    TComponent* owner = nullptr;
+    int rows = -1;
+  } seen;
+  GuiTesting::ModalDriver driver([&](TCustomForm& shown) {
+    auto* form = dynamic_cast<TBOOTCtrlTableForm*>(&shown);
+    ASSERT_NE(form, nullptr);
+    seen.caption = form->Caption;
+    seen.global = BOOTCtrlTableForm == form;
+    seen.owner = form->Owner();
+    ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return form->DataComplete == 1; }, 15000));
+    seen.rows = form->ListView1->Items->Count;
+    GuiTesting::UserClick(form->CloseBtn);
+  });
+
+  TForm mainWindow(nullptr);
+  std::string title;
+  NvCommandHost host{.MainWindow = &mainWindow, .CommandTitle = &title};
+  NvRunMenuCommand(*command, host);
+  EXPECT_EQ(seen.caption, "DHCP Relay Control: 127.0.0.1");
+  EXPECT_TRUE(seen.global);
+  EXPECT_EQ(seen.owner, &mainWindow);
+  EXPECT_EQ(seen.rows, 8);
+
+  ProgramParameters = {"/I127.0.0.1", "/Rquorra", "/Wventhal"};
+  auto main = std::make_unique<TMainForm>(nullptr);
+  PointSessionAt(*sim);  // the window's start took the session to its parameters
+  main->RelayDHCPControlTable1Click(nullptr);
+  EXPECT_EQ(driver.Runs(), 2);
+  EXPECT_EQ(seen.caption, "Relay DHCP Control Table: 127.0.0.1");
+  EXPECT_EQ(seen.owner, Application);
+  EXPECT_EQ(seen.rows, 8);
+  EXPECT_EQ(BOOTCtrlTableForm, nullptr);
+  EXPECT_EQ(NvFindMenuCommand("RelayDHCPControlTable1"), nullptr);  // no menu item of its own
+}
+
+// ---------------------------------------------------------------------------------------
+// IPv6 static routes
+
+const std::string kRouteStatus = "1.3.6.1.4.1.32473.12.26.3.1.1.8";
+const std::string kZeros = "00000000000000000000000000000000";
+const std::string kZeroOctets = "0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0";
+const std::string kLinkLocal1 = "fe800000000000000000000000000001";
+const std::string kLinkLocal1Octets = "254.128.0.0.0.0.0.0.0.0.0.0.0.0.0.1";
+
+class RouteDialog : public SystemDialog {
+ protected:
+  void SetUp() override {
+    SystemDialog::SetUp();
+    form = new TIpv6StaticRouteForm(nullptr);
+    form->Show();
+    ASSERT_EQ(form->DataComplete, 1);
+    sim->clearSetLog();
+  }
+  void TearDown() override { delete form; }
+  // Deletes every route through the list, first row first.
+  void EmptyTheTable() {
+    while (form->ListView1->Items->Count > 0) {
+      GuiTesting::UserClickItem(form->ListView1, form->ListView1->Items->Item[0]);
+      GuiTesting::UserClick(form->btnDelete);
+    }
+    sim->clearSetLog();
+  }
+  struct Typed {
+    std::string iface, nextHop, metric;
+  };
+  // Add Default with these typed; whether the pop-up stayed open.
+  bool AddDefault(const Typed& typed) {
+    bool open = false;
+    GuiTesting::ModalDriver driver([&](TCustomForm&) {
+      TIpv6StaticRouteEditForm* popup = form->Popup;
+      TypeInto(popup->edtInterface, typed.iface);
+      TypeInto(popup->edtNextHop, typed.nextHop);
+      TypeInto(popup->edtMetric, typed.metric);
+      GuiTesting::UserClick(popup->btnSet);
+      open = popup->ModalResult == mrNone;
+      if (open) GuiTesting::UserClick(popup->btnClose);
+    });
+    GuiTesting::UserClick(form->btnAddDefault);
+    EXPECT_EQ(driver.Runs(), 1);
+    return open;
+  }
+  TIpv6StaticRouteForm* form = nullptr;
+};
+
+TEST_F(RouteDialog, lists_the_routes_and_offers_the_default_route_only_on_an_empty_table) {
+  ASSERT_EQ(form->ListView1->Items->Count, 3);
+  EXPECT_EQ(form->StaticText1->Caption(), "3");
+  EXPECT_EQ(std::string(form->ListView1->Items->Item[0]->Caption), "20010DB8001000000000000000000000");
+  EXPECT_EQ(form->ListView1->Items->Item[0]->SubItems->Get(0), "48");
+  EXPECT_EQ(form->ListView1->Items->Item[0]->SubItems->Get(1), "System");
+  EXPECT_EQ(form->ListView1->Items->Item[0]->SubItems->Get(2), "FE800000000000000000000000000002");
+  EXPECT_FALSE(form->btnAdd->Visible);
+  EXPECT_FALSE(form->btnAddDefault->Enabled);
+  EXPECT_FALSE(form->btnDelete->Enabled);
+  EmptyTheTable();
+  EXPECT_EQ(form->StaticText1->Caption(), "0");
+  EXPECT_TRUE(form->btnAddDefault->Enabled);
+  EXPECT_FALSE(form->btnDelete->Enabled);
+}
+
+TEST_F(RouteDialog, delete_destroys_the_chosen_route_without_its_metric) {
+  ChooseRow(form->ListView1, "20010DB8002000000000000000000000");
+  EXPECT_TRUE(form->btnDelete->Enabled);
+  GuiTesting::UserClick(form->btnDelete);
+  EXPECT_EQ(sim->setLog(), (std::vector<std::string>{
+                               kRouteStatus + ".32.1.13.184.0.32.0.0.0.0.0.0.0.0.0.0.64.3.118.50.48." +
+                               "254.128.0.0.0.0.0.0.2.0.0.0.0.0.0.32=2:6"}));
+  EXPECT_EQ(FindRow(form->ListView1, "20010DB8002000000000000000000000"), nullptr);
+  EXPECT_EQ(form->StaticText1->Caption(), "2");
+  EXPECT_FALSE(form->btnDelete->Enabled);
+  EXPECT_TRUE(boxes.Calls().empty());
+}
+
+TEST_F(RouteDialog, the_default_route_is_sent_with_its_next_hop_and_without_an_empty_metric) {
+  EmptyTheTable();
+  EXPECT_FALSE(AddDefault({"System", kLinkLocal1, ""}));
+  EXPECT_EQ(form->Popup->Caption(), "IPv6 Static Route(Add default): " + TitleSuffix);
+  EXPECT_EQ(sim->setLog(), (std::vector<std::string>{kRouteStatus + "." + kZeroOctets + ".0." + kSystem + "." +
+                                                     kLinkLocal1Octets + "=2:4"}));
+  ASSERT_EQ(form->ListView1->Items->Count, 1);
+  EXPECT_EQ(std::string(form->ListView1->Items->Item[0]->Caption), kZeros);
+  EXPECT_FALSE(form->btnAddDefault->Enabled);
+  EXPECT_TRUE(boxes.Calls().empty());
+}
+
+TEST_F(RouteDialog, bad_routes_are_refused_with_their_message_and_nothing_is_sent) {
+  EmptyTheTable();
+  const struct {
+    Typed typed;
+    const char* message;
+  } cases[] = {
+      {{"System", "", ""}, "Please Set Next Hop Address"},
+      {{"System", kZeros, ""}, "Duplicate IP address, Please input a valid Next Hop"},
+      {{"System", kLinkLocal1.substr(1), ""}, "Please input a valid IPv6 address"},
+      {{"System", "fe80:000000000000000000000000001", ""}, "Please input a valid IPv6 address"},
+      {{"System", kLinkLocal1, "0"}, "Metric should between 1-65535"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.message);
+    GuiTesting::ScriptedAnswerer caseBoxes;
+    EXPECT_TRUE(AddDefault(c.typed));
+    EXPECT_EQ(BoxTexts(caseBoxes), (std::vector<std::string>{c.message}));
+  }
+  EXPECT_TRUE(sim->setLog().empty());
+  EXPECT_FALSE(AddDefault({"System", kLinkLocal1, "65535"}));
+  EXPECT_EQ(sim->setLog(), (std::vector<std::string>{
+                               "1.3.6.1.4.1.32473.12.26.3.1.1.5." + kZeroOctets + ".0." + kSystem + "." +
+                               kLinkLocal1Octets + "=2:65535 ; " + kRouteStatus + "." + kZeroOctets + ".0." +
+                               kSystem + "." + kLinkLocal1Octets + "=2:4"}));
+}
+
+TEST_F(RouteDialog, a_refused_route_keeps_the_popup_open_with_what_was_typed) {
+  EmptyTheTable();
+  sim->setSubtreeError(kRouteStatus, 12);  // inconsistentValue
+  std::string nextHop;
+  bool open = false;
+  GuiTesting::ModalDriver driver([&](TCustomForm&) {
+    TIpv6StaticRouteEditForm* popup = form->Popup;
+    TypeInto(popup->edtInterface, "System");
+    TypeInto(popup->edtNextHop, kLinkLocal1);
+    GuiTesting::UserClick(popup->btnSet);
+    open = popup->ModalResult == mrNone;
+    nextHop = popup->edtNextHop->Text();
+    GuiTesting::UserClick(popup->btnClose);
+  });
+  GuiTesting::UserClick(form->btnAddDefault);
+  EXPECT_TRUE(open);
+  EXPECT_EQ(nextHop, kLinkLocal1);
+  EXPECT_EQ(boxes.Calls().size(), 1u);
+  sim->clearFaults();
+}
+
+TEST_F(SystemDialog, ipv6_static_routes_open_from_their_menu_item) {
+  NvRegisterFeatureDialogs();
+  const NvMenuCommand* command = NvFindMenuCommand("IPv6StaticRoute1");
+  ASSERT_NE(command, nullptr);
+  ASSERT_TRUE(NvMenuCommandBuilt(*command));
+  std::string caption;
+  bool globals = false;
+  int rows = -1;
+  GuiTesting::ModalDriver driver([&](TCustomForm& shown) {
+    auto* form = dynamic_cast<TIpv6StaticRouteForm*>(&shown);
+    ASSERT_NE(form, nullptr);
+    caption = form->Caption;
+    globals = Ipv6StaticRouteForm == form && Ipv6StaticRouteEditForm == form->Popup;
+    rows = form->ListView1->Items->Count;
+    GuiTesting::UserClick(form->btnClose);
+  });
+  TForm mainWindow(nullptr);
+  std::string title;
+  NvCommandHost host{.MainWindow = &mainWindow, .CommandTitle = &title};
+  NvRunMenuCommand(*command, host);
+  EXPECT_EQ(driver.Runs(), 1);
+  EXPECT_EQ(caption, "IPv6 Static Route Table: 127.0.0.1");
+  EXPECT_TRUE(globals);
+  EXPECT_EQ(rows, 3);
+  EXPECT_EQ(Ipv6StaticRouteForm, nullptr);
+  EXPECT_EQ(Ipv6StaticRouteEditForm, nullptr);
+}
+
+// ---------------------------------------------------------------------------------------
+// Single IP member switches
+
+const std::string kMember = "1.3.6.1.4.1.32473.12.8.1.3.1.";
+
+class MemberDialog : public SystemDialog {
+ protected:
+  void SetUp() override {
+    SystemDialog::SetUp();
+    form = new TMSInformationForm(nullptr);
+    form->Show();
+    WaitIdle();
+    sim->clearSetLog();
+  }
+  void TearDown() override { delete form; }
+  void WaitIdle() {
+    ASSERT_TRUE(GuiTesting::ProcessUntil(
+        [&] { return form->DataComplete == 1 && !form->Table->Busy && form->Table->Request.PendingReplies == 0; },
+        15000));
+  }
+  struct Typed {
+    std::string id, candidate, password;
+    int status = TMSEditForm::kCreateAndGo;
+  };
+  // Add with these typed; whether the pop-up stayed open, and what its ID edit held then.
+  std::pair<bool, std::string> Add(const Typed& typed) {
+    bool open = false;
+    std::string id;
+    GuiTesting::ModalDriver driver([&](TCustomForm&) {
+      TMSEditForm* popup = form->Popup;
+      TypeInto(popup->MSIDEdit, typed.id);
+      TypeInto(popup->KeyIDEdit, typed.candidate);
+      TypeInto(popup->MS_Password, typed.password);
+      if (typed.status != TMSEditForm::kCreateAndGo) GuiTesting::UserChoose(popup->Row_Status, typed.status);
+      GuiTesting::UserClick(popup->SetButton);
+      open = popup->ModalResult == mrNone;
+      id = popup->MSIDEdit->Text();
+      if (open) GuiTesting::UserClick(popup->CloseButton);
+    });
+    GuiTesting::UserClick(form->AddButton);
+    EXPECT_EQ(driver.Runs(), 1);
+    WaitIdle();
+    return {open, id};
+  }
+  TMSInformationForm* form = nullptr;
+};
+
+TEST_F(MemberDialog, lists_the_members_and_deletes_only_with_a_chosen_one) {
+  EXPECT_EQ(Captions(form->ListView1), (std::vector<std::string>{"1", "2", "5"}));
+  EXPECT_EQ(Cell(form->ListView1, "2", 1), "branch-sw2");
+  EXPECT_EQ(Cell(form->ListView1, "2", 7), "3");
+  EXPECT_FALSE(form->DeleteButton->Enabled);
+  ChooseRow(form->ListView1, "5");
+  GuiTesting::UserClick(form->ListView1);
+  EXPECT_TRUE(form->DeleteButton->Enabled);
+}
+
+TEST_F(MemberDialog, add_writes_the_member_under_its_id_and_reads_the_list_again) {
+  const auto [open, id] = Add({"3", "4", "pw3"});
+  EXPECT_FALSE(open);
+  EXPECT_EQ(sim->setLog(),
+            (std::vector<std::string>{kMember + "8.3=2:4 ; " + kMember + "9.3=4:pw3 ; " + kMember + "10.3=2:4"}));
+  EXPECT_EQ(Captions(form->ListView1), (std::vector<std::string>{"1", "2", "3", "5"}));
+  EXPECT_EQ(Cell(form->ListView1, "3", 9), "active");
+  EXPECT_TRUE(boxes.Calls().empty());
+}
+
+TEST_F(MemberDialog, bad_members_are_refused_with_their_message_and_nothing_is_sent) {
+  const struct {
+    Typed typed;
+    const char* message;
+  } cases[] = {
+      {{"2", "4", "x"}, "There is already a record with the same Member Switch ID. Please modified it."},
+      {{"", "4", "x"}, "Member Siwitch ID is needed."},
+      {{"3", "", "x"}, "Member Candidate ID is needed."},
+      {{"3", "4", "x", 0}, "Member Row State must be createAndGo."},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.message);
+    GuiTesting::ScriptedAnswerer caseBoxes;
+    EXPECT_TRUE(Add(c.typed).first);
+    EXPECT_EQ(BoxTexts(caseBoxes), (std::vector<std::string>{c.message}));
+  }
+  EXPECT_TRUE(sim->setLog().empty());
+}
+
+TEST_F(MemberDialog, a_refused_add_keeps_the_popup_open_with_what_was_typed) {
+  sim->setSubtreeError(kMember + "10", 12);  // inconsistentValue
+  const auto [open, id] = Add({"7", "8", "pw"});
+  EXPECT_TRUE(open);
+  EXPECT_EQ(id, "7");
+  EXPECT_EQ(boxes.Calls().size(), 1u);
+  sim->clearFaults();
+}
+
+TEST_F(MemberDialog, delete_destroys_the_chosen_member_with_its_status_alone) {
+  ChooseRow(form->ListView1, "5");
+  GuiTesting::UserClick(form->ListView1);
+  GuiTesting::UserClick(form->DeleteButton);
+  WaitIdle();
+  EXPECT_EQ(sim->setLog(), (std::vector<std::string>{kMember + "10.5=2:6"}));
+  EXPECT_EQ(Captions(form->ListView1), (std::vector<std::string>{"1", "2"}));
+  EXPECT_FALSE(form->DeleteButton->Enabled);
+  EXPECT_TRUE(boxes.Calls().empty());
+}
+
+TEST_F(SystemDialog, member_switches_open_from_their_menu_item) {
+  NvRegisterFeatureDialogs();
+  const NvMenuCommand* command = NvFindMenuCommand("MemberSwitch1");
+  ASSERT_NE(command, nullptr);
+  ASSERT_TRUE(NvMenuCommandBuilt(*command));
+  std::string caption;
+  bool global = false;
+  int rows = -1;
+  GuiTesting::ModalDriver driver([&](TCustomForm& shown) {
+    auto* form = dynamic_cast<TMSInformationForm*>(&shown);
+    ASSERT_NE(form, nullptr);
+    caption = form->Caption;
+    global = MSInformationForm == form;
+    ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return form->DataComplete == 1; }, 15000));
+    rows = form->ListView1->Items->Count;
+    GuiTesting::UserClick(form->GetButton);  // a walk under way when the window closes
+    form->Close();
+  });
+  TForm mainWindow(nullptr);
+  std::string title;
+  NvCommandHost host{.MainWindow = &mainWindow, .CommandTitle = &title};
+  NvRunMenuCommand(*command, host);
+  EXPECT_EQ(driver.Runs(), 1);
+  EXPECT_EQ(caption, "Member Switch Information: 127.0.0.1");
+  EXPECT_TRUE(global);
+  EXPECT_EQ(rows, 3);
+  EXPECT_EQ(MSInformationForm, nullptr);
+}
+
+// ---------------------------------------------------------------------------------------
+// Time ranges
+
+const std::string kRange = "1.3.6.1.4.1.32473.12.50.3.1.1.";
+const std::string kLab = "3.108.97.98";
+const std::string kWeekend = "7.119.101.101.107.101.110.100";
+const std::string kBackup = "6.98.97.99.107.117.112";
+
+class TimeRangeDialog : public SystemDialog {
+ protected:
+  void SetUp() override {
+    SystemDialog::SetUp();
+    form = new TTimeRangeForm(nullptr);
+    form->Show();
+    WaitIdle();
+    sim->clearSetLog();
+  }
+  void TearDown() override { delete form; }
+  void WaitIdle() {
+    ASSERT_TRUE(GuiTesting::ProcessUntil(
+        [&] { return form->DataComplete == 1 && !form->Table->Busy && form->Table->Request.PendingReplies == 0; },
+        15000));
+  }
+  std::vector<int> TickedDays() const {
+    std::vector<int> days;
+    for (int d = 0; d < 7; ++d)
+      if (form->DayBoxes[size_t(d)]->Checked) days.push_back(d + 1);
+    return days;
+  }
+  void Tick(std::initializer_list<int> days) {
+    for (int d : days) GuiTesting::UserClick(form->DayBoxes[size_t(d - 1)]);
+  }
+  static std::string Row(const std::string& key, const std::string& days, const std::string& start,
+                         const std::string& end, int status) {
+    return kRange + "2." + key + "=4:" + days + " ; " + kRange + "3." + key + "=4:" + start + " ; " + kRange + "4." +
+           key + "=4:" + end + " ; " + kRange + "5." + key + "=2:" + std::to_string(status);
+  }
+  TTimeRangeForm* form = nullptr;
+};
+
+TEST_F(TimeRangeDialog, lists_the_ranges_and_a_chosen_one_ticks_its_days) {
+  EXPECT_EQ(Captions(form->ListView1), (std::vector<std::string>{"backup", "weekend", "office-hours"}));
+  EXPECT_EQ(form->StaticText1->Caption(), "3");
+  EXPECT_FALSE(form->btnSet->Enabled);
+  ChooseRow(form->ListView1, "backup");
+  GuiTesting::UserClick(form->ListView1);
+  EXPECT_EQ(TickedDays(), (std::vector<int>{1, 7}));  // "Sun,Mon"
+  EXPECT_EQ(form->edtStart->Text(), "02:00:00");
+  EXPECT_FALSE(form->edtName->Enabled);
+  EXPECT_TRUE(form->btnSet->Enabled);
+  EXPECT_TRUE(form->btnDelete->Enabled);
+}
+
+TEST_F(TimeRangeDialog, add_packs_the_days_with_their_own_commas_and_reads_again) {
+  TypeInto(form->edtName, "lab");
+  Tick({2, 4});
+  TypeInto(form->edtStart, "09:00:00");
+  TypeInto(form->edtEnd, "17:30:00");
+  GuiTesting::UserClick(form->btnAdd);
+  WaitIdle();
+  EXPECT_EQ(sim->setLog(), (std::vector<std::string>{Row(kLab, ",Tue,Thu", "09:00:00", "17:30:00", 4)}));
+  EXPECT_EQ(Cell(form->ListView1, "lab", 1), ",Tue,Thu");
+  EXPECT_EQ(form->StaticText1->Caption(), "4");
+  EXPECT_TRUE(boxes.Calls().empty());
+}
+
+TEST_F(TimeRangeDialog, an_add_without_days_or_times_is_refused_and_nothing_is_sent) {
+  const struct {
+    bool days;
+    const char* start;
+    const char* end;
+    const char* message;
+  } cases[] = {
+      {false, "09:00:00", "10:00:00", "Please input the weekdays"},
+      {true, "", "10:00:00", "Please select the daily start time"},
+      {true, "09:00:00", "", "Please select the daily end time"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.message);
+    GuiTesting::ScriptedAnswerer caseBoxes;
+    form->ClearDetailControls();
+    TypeInto(form->edtName, "lab");
+    if (c.days) Tick({3});
+    TypeInto(form->edtStart, c.start);
+    TypeInto(form->edtEnd, c.end);
+    GuiTesting::UserClick(form->btnAdd);
+    EXPECT_EQ(BoxTexts(caseBoxes), (std::vector<std::string>{c.message}));
+  }
+  EXPECT_TRUE(sim->setLog().empty());
+}
+
+TEST_F(TimeRangeDialog, edit_writes_the_row_with_the_status_it_was_read_with) {
+  ChooseRow(form->ListView1, "weekend");
+  GuiTesting::UserClick(form->ListView1);
+  Tick({5});
+  TypeInto(form->edtEnd, "22:00:00");
+  GuiTesting::UserClick(form->btnSet);
+  WaitIdle();
+  EXPECT_EQ(sim->setLog(), (std::vector<std::string>{Row(kWeekend, ",Fri,Sat,Sun", "00:00:00", "22:00:00", 1)}));
+  EXPECT_EQ(Cell(form->ListView1, "weekend", 1), ",Fri,Sat,Sun");
+  EXPECT_FALSE(form->btnSet->Enabled);
+  EXPECT_TRUE(form->edtName->Enabled);
+}
+
+TEST_F(TimeRangeDialog, delete_destroys_the_chosen_row_with_its_values_as_read) {
+  ChooseRow(form->ListView1, "backup");
+  GuiTesting::UserClick(form->ListView1);
+  TypeInto(form->edtStart, "05:00:00");  // not saved: the row is destroyed as it stands
+  GuiTesting::UserClick(form->btnDelete);
+  WaitIdle();
+  EXPECT_EQ(sim->setLog(), (std::vector<std::string>{Row(kBackup, "Sun,Mon", "02:00:00", "04:00:00", 6)}));
+  EXPECT_EQ(Captions(form->ListView1), (std::vector<std::string>{"weekend", "office-hours"}));
+  EXPECT_TRUE(boxes.Calls().empty());
+}
+
+TEST_F(TimeRangeDialog, closing_during_a_walk_is_refused_until_stop) {
+  sim->setDelay(200);
+  GuiTesting::UserClick(form->btnGet);
+  ASSERT_EQ(form->DataComplete, 0);
+  GuiTesting::UserClick(form->btnClose);
+  EXPECT_EQ(BoxTexts(boxes), (std::vector<std::string>{"Get data not complete"}));
+  EXPECT_TRUE(form->Visible);
+  GuiTesting::UserClick(form->btnStop);
+  ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return form->DataComplete == 1; }, 15000));
+  sim->setDelay(0);
+  GuiTesting::UserClick(form->btnClose);
+  EXPECT_EQ(form->Table, nullptr);  // the request went with the close
+  EXPECT_EQ(boxes.Calls().size(), 1u);
+}
+
+TEST_F(SystemDialog, time_ranges_open_from_their_menu_item) {
+  NvRegisterFeatureDialogs();
+  const NvMenuCommand* command = NvFindMenuCommand("TimeRangeManagement1");
+  ASSERT_NE(command, nullptr);
+  ASSERT_TRUE(NvMenuCommandBuilt(*command));
+  std::string caption;
+  bool global = false;
+  int rows = -1;
+  GuiTesting::ModalDriver driver([&](TCustomForm& shown) {
+    auto* form = dynamic_cast<TTimeRangeForm*>(&shown);
+    ASSERT_NE(form, nullptr);
+    caption = form->Caption;
+    global = TimeRangeForm == form;
+    ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return form->DataComplete == 1; }, 15000));
+    rows = form->ListView1->Items->Count;
+    GuiTesting::UserClick(form->btnClose);
+  });
+  TForm mainWindow(nullptr);
+  std::string title;
+  NvCommandHost host{.MainWindow = &mainWindow, .CommandTitle = &title};
+  NvRunMenuCommand(*command, host);
+  EXPECT_EQ(driver.Runs(), 1);
+  EXPECT_EQ(caption, "Time Range: 127.0.0.1");
+  EXPECT_TRUE(global);
+  EXPECT_EQ(rows, 3);
+  EXPECT_EQ(TimeRangeForm, nullptr);
+}
+
+}  // namespace
