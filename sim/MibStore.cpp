@@ -241,6 +241,12 @@ void MibStore::loadTables(const std::string& path) {
           spec.indexColumns[col] = {static_cast<size_t>(parseUnsigned(n, 128)), text};
           continue;
         }
+        // with:<entry OID>: a table beside this one whose row of the same index the agent
+        // removes together with this table's row
+        if (word.rfind("with:", 0) == 0) {
+          spec.companions.push_back(parseOid(word.substr(5)));
+          continue;
+        }
         // default:<col>=<TAG>:<VALUE>
         size_t eq = word.find('='), colon = word.find(':', eq == std::string::npos ? 0 : eq);
         if (word.rfind("default:", 0) != 0 || eq == std::string::npos || colon == std::string::npos)
@@ -450,14 +456,17 @@ int MibStore::prepareSet(const std::vector<VarBind>& vbs, Map& result, size_t& e
     for (const auto& [col, c] : t.indexColumns)
       if (auto value = indexColumnValue(c, key.index)) result.try_emplace(columnOid(t, col, key.index), Object{*value, false});
   }
-  for (const auto& key : deletions) {
-    const TableSpec& t = *key.table;
-    for (auto it = result.lower_bound(t.entry); it != result.end() && isPrefix(t.entry, it->first);) {
-      if (it->first.size() > t.entry.size() + 1 && rowIndex(t, it->first) == key.index)
+  const auto eraseRow = [&result](const Oid& entry, const Oid& index) {
+    for (auto it = result.lower_bound(entry); it != result.end() && isPrefix(entry, it->first);) {
+      if (it->first.size() > entry.size() + 1 && Oid(it->first.begin() + entry.size() + 1, it->first.end()) == index)
         it = result.erase(it);
       else
         ++it;
     }
+  };
+  for (const auto& key : deletions) {
+    eraseRow(key.table->entry, key.index);
+    for (const Oid& companion : key.table->companions) eraseRow(companion, key.index);
   }
   return NoError;
 }

@@ -66,6 +66,7 @@ struct TableSpec {
     bool text = false;  // a length-prefixed string rather than one Integer32
   };
   std::map<uint32_t, IndexColumn> indexColumns;  // readable index columns
+  std::vector<Oid> companions;  // entries whose row of the same index goes when this row goes
 };
 
 struct VarBind {

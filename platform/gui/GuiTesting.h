@@ -91,6 +91,8 @@ void UserClick(TControl* control);
 void UserDoubleClick(TControl* control);
 // A click on the row of the item.
 void UserClickItem(TListView* view, TListItem* item);
+// A double click on the row of the item.
+void UserDoubleClickItem(TListView* view, TListItem* item);
 // Picking the item from the drop-down list.
 void UserChoose(TComboBox* combo, int index);
 // Typing the text, key by key, into the control with the focus given to it first.

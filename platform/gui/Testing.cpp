@@ -61,12 +61,23 @@ void UserDoubleClick(TControl* control) {
   Mouse(w, QEvent::MouseButtonRelease, at);
 }
 
+// The middle of the part of the item's row that the view shows (a wide row scrolls).
+static QPoint ItemPoint(QTreeWidget* tree, TListItem* item) {
+  QTreeWidgetItem* row = tree->topLevelItem(item->GetIndex());
+  return tree->visualItemRect(row).intersected(tree->viewport()->rect()).center();
+}
+
 void UserClickItem(TListView* view, TListItem* item) {
   auto* tree = static_cast<QTreeWidget*>(view->Widget());
-  QTreeWidgetItem* row = tree->topLevelItem(item->GetIndex());
-  // A user clicks the part of a wide row that the view shows.
-  QRect r = tree->visualItemRect(row).intersected(tree->viewport()->rect());
-  Click(tree->viewport(), r.center());
+  Click(tree->viewport(), ItemPoint(tree, item));
+}
+
+void UserDoubleClickItem(TListView* view, TListItem* item) {
+  auto* tree = static_cast<QTreeWidget*>(view->Widget());
+  const QPoint at = ItemPoint(tree, item);
+  Click(tree->viewport(), at);
+  Mouse(tree->viewport(), QEvent::MouseButtonDblClick, at);
+  Mouse(tree->viewport(), QEvent::MouseButtonRelease, at);
 }
 
 static void MoveTo(QWidget* w, QPoint at) {

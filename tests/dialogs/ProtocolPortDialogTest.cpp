@@ -99,6 +99,24 @@ TEST_F(ProtocolPortDialog, edit_changes_only_the_priority_and_writes_the_vlan_as
   EXPECT_EQ(Cell(form->ListView1, "25", 3), "5");
 }
 
+TEST_F(ProtocolPortDialog, double_click_on_a_row_opens_it_for_edit) {
+  std::string port, vid;
+  bool keysLocked = false;
+  GuiTesting::ModalDriver driver([&](TCustomForm& shown) {
+    Tdot1vProtocolPortEdit* popup = form->Popup;
+    port = popup->edt_baseport->Text();
+    vid = popup->edt_groupvid->Text();
+    keysLocked = !popup->edt_baseport->Enabled && !popup->edt_groupvid->Enabled;
+    shown.ModalResult = mrCancel;
+  });
+  GuiTesting::UserDoubleClickItem(form->ListView1, FindRow(form->ListView1, "26"));
+  EXPECT_EQ(driver.Runs(), 1);
+  EXPECT_EQ(port, "26");
+  EXPECT_EQ(vid, "20");
+  EXPECT_TRUE(keysLocked);
+  EXPECT_TRUE(sim->setLog().empty());
+}
+
 TEST_F(ProtocolPortDialog, add_after_edit_starts_with_empty_usable_keys) {
   ChooseRow(form->ListView1, "27");
   GuiTesting::ModalDriver driver([&](TCustomForm& shown) {
@@ -124,10 +142,8 @@ TEST_F(ProtocolPortDialog, delete_destroys_the_chosen_entry_without_asking) {
   WaitForReread();
   EXPECT_EQ(sim->setLog(), (std::vector<std::string>{kStatus + "27.3=2:6"}));
   EXPECT_EQ(SwitchValue(kStatus.substr(0, kStatus.size() - 1), "27.3", NvSyntax::integer), "");
-  // Read again after the reply. The simulated switch keeps the private priority of the
-  // destroyed row, so the port still shows with that alone.
-  EXPECT_EQ(Cell(form->ListView1, "27", 2), "(NOTDONE)");
-  EXPECT_EQ(Cell(form->ListView1, "27", 4), "(NOTDONE)");
+  // Read again after the reply: the port is gone with its priority.
+  EXPECT_EQ(FindRow(form->ListView1, "27"), nullptr);
   EXPECT_EQ(Cell(form->ListView1, "26", 4), "active");
   EXPECT_TRUE(boxes.Calls().empty());
 }

@@ -212,6 +212,18 @@ TEST_F(SwitchSimTest, CreatedRowReadsItsReadableIndexColumns) {
   EXPECT_EQ(client.set({{neighbours + ".3" + index, "4:x"}}).errorStatus, notWritable);
 }
 
+TEST_F(SwitchSimTest, DestroyedRowTakesItsCompanionRowAlong) {
+  SimClient client(sim.port(), writer(2));
+  // Protocol VLAN ports: the private group priority is a companion of the standard row.
+  const std::string ports = "1.3.6.1.2.1.17.7.1.5.2.1";
+  const std::string priority = "1.3.6.1.4.1.32473.12.16.1.2.1.1";
+  ASSERT_EQ(client.value(priority + ".27.3"), "2:3");
+  ASSERT_EQ(client.set({{ports + ".3.27.3", "2:6"}}).errorStatus, noError);
+  EXPECT_EQ(client.value(ports + ".2.27.3"), "noSuchInstance");
+  EXPECT_EQ(client.value(priority + ".27.3"), "noSuchInstance");
+  EXPECT_EQ(client.value(priority + ".26.2"), "2:0");
+}
+
 TEST_F(SwitchSimTest, QBridgeRowsAreCreatedPermanentAndDeletedByInvalid) {
   SimClient client(sim.port(), writer(2));
   const std::string index = ".7.0.1.2.3.4.5";
