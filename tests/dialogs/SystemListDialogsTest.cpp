@@ -3,6 +3,7 @@
 // write kept open), opened from the menu and from the main window's unbound command.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -43,6 +44,72 @@ class SystemDialog : public ::testing::Test {
   GuiTesting::ScriptedAnswerer boxes;
 };
 
+// The dialog F shown on the switch, its first read ended.
+template <class F>
+class DialogOnSwitch : public SystemDialog {
+ protected:
+  void SetUp() override {
+    SystemDialog::SetUp();
+    form = new F(nullptr);
+    form->Show();
+    WaitIdle();
+    sim->clearSetLog();
+  }
+  void TearDown() override { delete form; }
+  // Until the dialog's writes and the read after them have ended.
+  void WaitIdle() {
+    ASSERT_TRUE(GuiTesting::ProcessUntil(
+        [&] { return form->DataComplete == 1 && !form->Table->Busy && form->Table->Request.PendingReplies == 0; },
+        15000));
+  }
+  F* form = nullptr;
+};
+
+// What a command showed: the dialog's caption, whether its global held it, its owner and its
+// row count once read.
+struct Opened {
+  std::string caption;
+  bool global = false;
+  TComponent* owner = nullptr;
+  int rows = -1;
+  int runs = 0;
+};
+
+// Runs the command and closes the dialog F it shows with closing (after what the dialog had
+// read was noted).
+template <class F>
+Opened RunAndClose(const std::function<void()>& run, TListView* F::*list, F* const* global,
+                   const std::function<void(F*)>& closing) {
+  Opened opened;
+  GuiTesting::ModalDriver driver([&](TCustomForm& shown) {
+    auto* form = dynamic_cast<F*>(&shown);
+    ASSERT_NE(form, nullptr);
+    opened.caption = form->Caption;
+    opened.global = global && *global == form;
+    opened.owner = form->Owner();
+    ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return form->DataComplete == 1; }, 15000));
+    opened.rows = (form->*list)->Items->Count;
+    closing(form);
+  });
+  run();
+  opened.runs = driver.Runs();
+  return opened;
+}
+
+// The menu item's command, run with mainWindow as the main window.
+std::function<void()> MenuCommand(const char* item, TForm& mainWindow) {
+  NvRegisterFeatureDialogs();
+  const NvMenuCommand* command = NvFindMenuCommand(item);
+  EXPECT_NE(command, nullptr);
+  EXPECT_TRUE(command && NvMenuCommandBuilt(*command));
+  return [command, &mainWindow] {
+    if (!command) return;
+    std::string title;
+    NvCommandHost host{.MainWindow = &mainWindow, .CommandTitle = &title};
+    NvRunMenuCommand(*command, host);
+  };
+}
+
 std::vector<std::string> BoxTexts(const GuiTesting::ScriptedAnswerer& boxes) {
   std::vector<std::string> texts;
   for (const auto& call : boxes.Calls()) texts.push_back(call.text);
@@ -57,21 +124,8 @@ const std::string kSystem = "6.83.121.115.116.101.109";
 const std::string kV20 = "3.118.50.48";
 const std::string kV30 = "3.118.51.48";
 
-class RelayDialog : public SystemDialog {
+class RelayDialog : public DialogOnSwitch<TBOOTCtrlTableForm> {
  protected:
-  void SetUp() override {
-    SystemDialog::SetUp();
-    form = new TBOOTCtrlTableForm(nullptr);
-    form->Show();
-    WaitIdle();
-    sim->clearSetLog();
-  }
-  void TearDown() override { delete form; }
-  void WaitIdle() {
-    ASSERT_TRUE(GuiTesting::ProcessUntil(
-        [&] { return form->DataComplete == 1 && !form->Table->Busy && form->Table->Request.PendingReplies == 0; },
-        15000));
-  }
   // Add with the interface (when given) and address typed; what the pop-up showed on opening.
   struct Shown {
     std::string iface, server;
@@ -97,7 +151,6 @@ class RelayDialog : public SystemDialog {
     WaitIdle();
     return shown;
   }
-  TBOOTCtrlTableForm* form = nullptr;
 };
 
 TEST_F(RelayDialog, lists_the_servers_by_interface_and_address) {
@@ -184,44 +237,26 @@ TEST_F(RelayDialog, closing_during_a_walk_leaves_no_reply_behind) {
 }
 
 TEST_F(SystemDialog, relay_control_opens_from_its_menu_item_and_from_the_unbound_command) {
-  NvRegisterFeatureDialogs();
-  const NvMenuCommand* command = NvFindMenuCommand("Control1");
-  ASSERT_NE(command, nullptr);
-  ASSERT_TRUE(NvMenuCommandBuilt(*command));
-  struct Seen {
-    std::string caption;
-    bool global = false;
-    TComponent* owner = nullptr;
-    int rows = -1;
-  } seen;
-  GuiTesting::ModalDriver driver([&](TCustomForm& shown) {
-    auto* form = dynamic_cast<TBOOTCtrlTableForm*>(&shown);
-    ASSERT_NE(form, nullptr);
-    seen.caption = form->Caption;
-    seen.global = BOOTCtrlTableForm == form;
-    seen.owner = form->Owner();
-    ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return form->DataComplete == 1; }, 15000));
-    seen.rows = form->ListView1->Items->Count;
-    GuiTesting::UserClick(form->CloseBtn);
-  });
-
+  const auto close = [](TBOOTCtrlTableForm* form) { GuiTesting::UserClick(form->CloseBtn); };
   TForm mainWindow(nullptr);
-  std::string title;
-  NvCommandHost host{.MainWindow = &mainWindow, .CommandTitle = &title};
-  NvRunMenuCommand(*command, host);
-  EXPECT_EQ(seen.caption, "DHCP Relay Control: 127.0.0.1");
-  EXPECT_TRUE(seen.global);
-  EXPECT_EQ(seen.owner, &mainWindow);
-  EXPECT_EQ(seen.rows, 8);
+  const Opened fromMenu = RunAndClose<TBOOTCtrlTableForm>(MenuCommand("Control1", mainWindow),
+                                                          &TBOOTCtrlTableForm::ListView1, &BOOTCtrlTableForm, close);
+  EXPECT_EQ(fromMenu.runs, 1);
+  EXPECT_EQ(fromMenu.caption, "DHCP Relay Control: 127.0.0.1");
+  EXPECT_TRUE(fromMenu.global);
+  EXPECT_EQ(fromMenu.owner, &mainWindow);
+  EXPECT_EQ(fromMenu.rows, 8);
 
   ProgramParameters = {"/I127.0.0.1", "/Rquorra", "/Wventhal"};
   auto main = std::make_unique<TMainForm>(nullptr);
   PointSessionAt(*sim);  // the window's start took the session to its parameters
-  main->RelayDHCPControlTable1Click(nullptr);
-  EXPECT_EQ(driver.Runs(), 2);
-  EXPECT_EQ(seen.caption, "Relay DHCP Control Table: 127.0.0.1");
-  EXPECT_EQ(seen.owner, Application);
-  EXPECT_EQ(seen.rows, 8);
+  const Opened unbound = RunAndClose<TBOOTCtrlTableForm>([&] { main->RelayDHCPControlTable1Click(nullptr); },
+                                                         &TBOOTCtrlTableForm::ListView1, &BOOTCtrlTableForm, close);
+  EXPECT_EQ(unbound.runs, 1);
+  EXPECT_EQ(unbound.caption, "Relay DHCP Control Table: 127.0.0.1");
+  EXPECT_TRUE(unbound.global);
+  EXPECT_EQ(unbound.owner, Application);
+  EXPECT_EQ(unbound.rows, 8);
   EXPECT_EQ(BOOTCtrlTableForm, nullptr);
   EXPECT_EQ(NvFindMenuCommand("RelayDHCPControlTable1"), nullptr);  // no menu item of its own
 }
@@ -235,16 +270,8 @@ const std::string kZeroOctets = "0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0";
 const std::string kLinkLocal1 = "fe800000000000000000000000000001";
 const std::string kLinkLocal1Octets = "254.128.0.0.0.0.0.0.0.0.0.0.0.0.0.1";
 
-class RouteDialog : public SystemDialog {
+class RouteDialog : public DialogOnSwitch<TIpv6StaticRouteForm> {
  protected:
-  void SetUp() override {
-    SystemDialog::SetUp();
-    form = new TIpv6StaticRouteForm(nullptr);
-    form->Show();
-    ASSERT_EQ(form->DataComplete, 1);
-    sim->clearSetLog();
-  }
-  void TearDown() override { delete form; }
   // Deletes every route through the list, first row first.
   void EmptyTheTable() {
     while (form->ListView1->Items->Count > 0) {
@@ -272,7 +299,6 @@ class RouteDialog : public SystemDialog {
     EXPECT_EQ(driver.Runs(), 1);
     return open;
   }
-  TIpv6StaticRouteForm* form = nullptr;
 };
 
 TEST_F(RouteDialog, lists_the_routes_and_offers_the_default_route_only_on_an_empty_table) {
@@ -364,29 +390,19 @@ TEST_F(RouteDialog, a_refused_route_keeps_the_popup_open_with_what_was_typed) {
 }
 
 TEST_F(SystemDialog, ipv6_static_routes_open_from_their_menu_item) {
-  NvRegisterFeatureDialogs();
-  const NvMenuCommand* command = NvFindMenuCommand("IPv6StaticRoute1");
-  ASSERT_NE(command, nullptr);
-  ASSERT_TRUE(NvMenuCommandBuilt(*command));
-  std::string caption;
-  bool globals = false;
-  int rows = -1;
-  GuiTesting::ModalDriver driver([&](TCustomForm& shown) {
-    auto* form = dynamic_cast<TIpv6StaticRouteForm*>(&shown);
-    ASSERT_NE(form, nullptr);
-    caption = form->Caption;
-    globals = Ipv6StaticRouteForm == form && Ipv6StaticRouteEditForm == form->Popup;
-    rows = form->ListView1->Items->Count;
-    GuiTesting::UserClick(form->btnClose);
-  });
   TForm mainWindow(nullptr);
-  std::string title;
-  NvCommandHost host{.MainWindow = &mainWindow, .CommandTitle = &title};
-  NvRunMenuCommand(*command, host);
-  EXPECT_EQ(driver.Runs(), 1);
-  EXPECT_EQ(caption, "IPv6 Static Route Table: 127.0.0.1");
-  EXPECT_TRUE(globals);
-  EXPECT_EQ(rows, 3);
+  bool popupGlobal = false;
+  const Opened opened = RunAndClose<TIpv6StaticRouteForm>(
+      MenuCommand("IPv6StaticRoute1", mainWindow), &TIpv6StaticRouteForm::ListView1, &Ipv6StaticRouteForm,
+      [&](TIpv6StaticRouteForm* form) {
+        popupGlobal = Ipv6StaticRouteEditForm == form->Popup;
+        GuiTesting::UserClick(form->btnClose);
+      });
+  EXPECT_EQ(opened.runs, 1);
+  EXPECT_EQ(opened.caption, "IPv6 Static Route Table: 127.0.0.1");
+  EXPECT_TRUE(opened.global);
+  EXPECT_TRUE(popupGlobal);
+  EXPECT_EQ(opened.rows, 3);
   EXPECT_EQ(Ipv6StaticRouteForm, nullptr);
   EXPECT_EQ(Ipv6StaticRouteEditForm, nullptr);
 }
@@ -396,21 +412,8 @@ TEST_F(SystemDialog, ipv6_static_routes_open_from_their_menu_item) {
 
 const std::string kMember = "1.3.6.1.4.1.32473.12.8.1.3.1.";
 
-class MemberDialog : public SystemDialog {
+class MemberDialog : public DialogOnSwitch<TMSInformationForm> {
  protected:
-  void SetUp() override {
-    SystemDialog::SetUp();
-    form = new TMSInformationForm(nullptr);
-    form->Show();
-    WaitIdle();
-    sim->clearSetLog();
-  }
-  void TearDown() override { delete form; }
-  void WaitIdle() {
-    ASSERT_TRUE(GuiTesting::ProcessUntil(
-        [&] { return form->DataComplete == 1 && !form->Table->Busy && form->Table->Request.PendingReplies == 0; },
-        15000));
-  }
   struct Typed {
     std::string id, candidate, password;
     int status = TMSEditForm::kCreateAndGo;
@@ -435,7 +438,6 @@ class MemberDialog : public SystemDialog {
     WaitIdle();
     return {open, id};
   }
-  TMSInformationForm* form = nullptr;
 };
 
 TEST_F(MemberDialog, lists_the_members_and_deletes_only_with_a_chosen_one) {
@@ -498,31 +500,18 @@ TEST_F(MemberDialog, delete_destroys_the_chosen_member_with_its_status_alone) {
 }
 
 TEST_F(SystemDialog, member_switches_open_from_their_menu_item) {
-  NvRegisterFeatureDialogs();
-  const NvMenuCommand* command = NvFindMenuCommand("MemberSwitch1");
-  ASSERT_NE(command, nullptr);
-  ASSERT_TRUE(NvMenuCommandBuilt(*command));
-  std::string caption;
-  bool global = false;
-  int rows = -1;
-  GuiTesting::ModalDriver driver([&](TCustomForm& shown) {
-    auto* form = dynamic_cast<TMSInformationForm*>(&shown);
-    ASSERT_NE(form, nullptr);
-    caption = form->Caption;
-    global = MSInformationForm == form;
-    ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return form->DataComplete == 1; }, 15000));
-    rows = form->ListView1->Items->Count;
-    GuiTesting::UserClick(form->GetButton);  // a walk under way when the window closes
-    form->Close();
-  });
   TForm mainWindow(nullptr);
-  std::string title;
-  NvCommandHost host{.MainWindow = &mainWindow, .CommandTitle = &title};
-  NvRunMenuCommand(*command, host);
-  EXPECT_EQ(driver.Runs(), 1);
-  EXPECT_EQ(caption, "Member Switch Information: 127.0.0.1");
-  EXPECT_TRUE(global);
-  EXPECT_EQ(rows, 3);
+  const Opened opened = RunAndClose<TMSInformationForm>(
+      MenuCommand("MemberSwitch1", mainWindow), &TMSInformationForm::ListView1, &MSInformationForm,
+      [](TMSInformationForm* form) {
+        GuiTesting::UserClick(form->GetButton);  // a walk under way when the window closes
+        form->Close();
+      });
+  EXPECT_EQ(opened.runs, 1);
+  EXPECT_EQ(opened.caption, "Member Switch Information: 127.0.0.1");
+  EXPECT_TRUE(opened.global);
+  EXPECT_EQ(opened.owner, &mainWindow);
+  EXPECT_EQ(opened.rows, 3);
   EXPECT_EQ(MSInformationForm, nullptr);
 }
 
@@ -534,21 +523,8 @@ const std::string kLab = "3.108.97.98";
 const std::string kWeekend = "7.119.101.101.107.101.110.100";
 const std::string kBackup = "6.98.97.99.107.117.112";
 
-class TimeRangeDialog : public SystemDialog {
+class TimeRangeDialog : public DialogOnSwitch<TTimeRangeForm> {
  protected:
-  void SetUp() override {
-    SystemDialog::SetUp();
-    form = new TTimeRangeForm(nullptr);
-    form->Show();
-    WaitIdle();
-    sim->clearSetLog();
-  }
-  void TearDown() override { delete form; }
-  void WaitIdle() {
-    ASSERT_TRUE(GuiTesting::ProcessUntil(
-        [&] { return form->DataComplete == 1 && !form->Table->Busy && form->Table->Request.PendingReplies == 0; },
-        15000));
-  }
   std::vector<int> TickedDays() const {
     std::vector<int> days;
     for (int d = 0; d < 7; ++d)
@@ -563,7 +539,6 @@ class TimeRangeDialog : public SystemDialog {
     return kRange + "2." + key + "=4:" + days + " ; " + kRange + "3." + key + "=4:" + start + " ; " + kRange + "4." +
            key + "=4:" + end + " ; " + kRange + "5." + key + "=2:" + std::to_string(status);
   }
-  TTimeRangeForm* form = nullptr;
 };
 
 TEST_F(TimeRangeDialog, lists_the_ranges_and_a_chosen_one_ticks_its_days) {
@@ -657,30 +632,14 @@ TEST_F(TimeRangeDialog, closing_during_a_walk_is_refused_until_stop) {
 }
 
 TEST_F(SystemDialog, time_ranges_open_from_their_menu_item) {
-  NvRegisterFeatureDialogs();
-  const NvMenuCommand* command = NvFindMenuCommand("TimeRangeManagement1");
-  ASSERT_NE(command, nullptr);
-  ASSERT_TRUE(NvMenuCommandBuilt(*command));
-  std::string caption;
-  bool global = false;
-  int rows = -1;
-  GuiTesting::ModalDriver driver([&](TCustomForm& shown) {
-    auto* form = dynamic_cast<TTimeRangeForm*>(&shown);
-    ASSERT_NE(form, nullptr);
-    caption = form->Caption;
-    global = TimeRangeForm == form;
-    ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return form->DataComplete == 1; }, 15000));
-    rows = form->ListView1->Items->Count;
-    GuiTesting::UserClick(form->btnClose);
-  });
   TForm mainWindow(nullptr);
-  std::string title;
-  NvCommandHost host{.MainWindow = &mainWindow, .CommandTitle = &title};
-  NvRunMenuCommand(*command, host);
-  EXPECT_EQ(driver.Runs(), 1);
-  EXPECT_EQ(caption, "Time Range: 127.0.0.1");
-  EXPECT_TRUE(global);
-  EXPECT_EQ(rows, 3);
+  const Opened opened =
+      RunAndClose<TTimeRangeForm>(MenuCommand("TimeRangeManagement1", mainWindow), &TTimeRangeForm::ListView1,
+                                  &TimeRangeForm, [](TTimeRangeForm* form) { GuiTesting::UserClick(form->btnClose); });
+  EXPECT_EQ(opened.runs, 1);
+  EXPECT_EQ(opened.caption, "Time Range: 127.0.0.1");
+  EXPECT_TRUE(opened.global);
+  EXPECT_EQ(opened.rows, 3);
   EXPECT_EQ(TimeRangeForm, nullptr);
 }
 
@@ -689,26 +648,12 @@ TEST_F(SystemDialog, time_ranges_open_from_their_menu_item) {
 
 const std::string kHost = "1.3.6.1.4.1.32473.12.12.2.1.";
 
-class SyslogDialog : public SystemDialog {
+class SyslogDialog : public DialogOnSwitch<TSystemLogServerForm> {
  protected:
-  void SetUp() override {
-    SystemDialog::SetUp();
-    form = new TSystemLogServerForm(nullptr);
-    form->Show();
-    WaitIdle();
-    sim->clearSetLog();
-  }
-  void TearDown() override { delete form; }
-  void WaitIdle() {
-    ASSERT_TRUE(GuiTesting::ProcessUntil(
-        [&] { return form->DataComplete == 1 && !form->Table->Busy && form->Table->Request.PendingReplies == 0; },
-        15000));
-  }
   void Choose(const std::string& index) {
     ChooseRow(form->LV_SystemLogServerEntry, index);
     GuiTesting::UserClick(form->LV_SystemLogServerEntry);
   }
-  TSystemLogServerForm* form = nullptr;
 };
 
 TEST_F(SyslogDialog, lists_the_hosts_and_a_chosen_one_locks_its_index) {
@@ -808,27 +753,13 @@ TEST_F(SyslogDialog, closing_during_a_walk_leaves_no_reply_behind) {
 }
 
 TEST_F(SystemDialog, syslog_hosts_open_from_their_menu_item) {
-  NvRegisterFeatureDialogs();
-  const NvMenuCommand* command = NvFindMenuCommand("SystemLogServerTable1");
-  ASSERT_NE(command, nullptr);
-  ASSERT_TRUE(NvMenuCommandBuilt(*command));
-  std::string caption;
-  int rows = -1;
-  GuiTesting::ModalDriver driver([&](TCustomForm& shown) {
-    auto* form = dynamic_cast<TSystemLogServerForm*>(&shown);
-    ASSERT_NE(form, nullptr);
-    caption = form->Caption;
-    ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return form->DataComplete == 1; }, 15000));
-    rows = form->LV_SystemLogServerEntry->Items->Count;
-    GuiTesting::UserClick(form->Button1);
-  });
   TForm mainWindow(nullptr);
-  std::string title;
-  NvCommandHost host{.MainWindow = &mainWindow, .CommandTitle = &title};
-  NvRunMenuCommand(*command, host);
-  EXPECT_EQ(driver.Runs(), 1);
-  EXPECT_EQ(caption, "System Log Host Table: 127.0.0.1");
-  EXPECT_EQ(rows, 3);
+  const Opened opened = RunAndClose<TSystemLogServerForm>(
+      MenuCommand("SystemLogServerTable1", mainWindow), &TSystemLogServerForm::LV_SystemLogServerEntry, nullptr,
+      [](TSystemLogServerForm* form) { GuiTesting::UserClick(form->Button1); });
+  EXPECT_EQ(opened.runs, 1);
+  EXPECT_EQ(opened.caption, "System Log Host Table: 127.0.0.1");
+  EXPECT_EQ(opened.rows, 3);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -838,26 +769,12 @@ const std::string kSshUser = "1.3.6.1.4.1.32473.12.6.4.1.1.";
 const std::string kAdmin = "5.97.100.109.105.110";
 const std::string kOps = "3.111.112.115";
 
-class SshUserDialog : public SystemDialog {
+class SshUserDialog : public DialogOnSwitch<TSSHUserCtrlList> {
  protected:
-  void SetUp() override {
-    SystemDialog::SetUp();
-    form = new TSSHUserCtrlList(nullptr);
-    form->Show();
-    WaitIdle();
-    sim->clearSetLog();
-  }
-  void TearDown() override { delete form; }
-  void WaitIdle() {
-    ASSERT_TRUE(GuiTesting::ProcessUntil(
-        [&] { return form->DataComplete == 1 && !form->Table->Busy && form->Table->Request.PendingReplies == 0; },
-        15000));
-  }
   void Choose(const std::string& user) {
     ChooseRow(form->lvData, user);
     GuiTesting::UserClick(form->lvData);
   }
-  TSSHUserCtrlList* form = nullptr;
 };
 
 TEST_F(SshUserDialog, a_password_user_is_written_with_its_mode_alone) {
@@ -920,28 +837,14 @@ TEST_F(SshUserDialog, a_refused_write_keeps_the_popup_open_and_the_host_columns_
 }
 
 TEST_F(SystemDialog, ssh_users_open_from_their_menu_item_and_their_popup_goes_with_them) {
-  NvRegisterFeatureDialogs();
-  const NvMenuCommand* command = NvFindMenuCommand("UserControlTable1");
-  ASSERT_NE(command, nullptr);
-  ASSERT_TRUE(NvMenuCommandBuilt(*command));
-  const int before = Application->ComponentCount;
-  std::string caption;
-  int rows = -1;
-  GuiTesting::ModalDriver driver([&](TCustomForm& shown) {
-    auto* form = dynamic_cast<TSSHUserCtrlList*>(&shown);
-    ASSERT_NE(form, nullptr);
-    caption = form->Caption;
-    ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return form->DataComplete == 1; }, 15000));
-    rows = form->lvData->Items->Count;
-    GuiTesting::UserClick(form->btnClose);
-  });
   TForm mainWindow(nullptr);
-  std::string title;
-  NvCommandHost host{.MainWindow = &mainWindow, .CommandTitle = &title};
-  NvRunMenuCommand(*command, host);
-  EXPECT_EQ(driver.Runs(), 1);
-  EXPECT_EQ(caption, "SSH User Control Table: 127.0.0.1");
-  EXPECT_EQ(rows, 3);
+  const int before = Application->ComponentCount;
+  const Opened opened =
+      RunAndClose<TSSHUserCtrlList>(MenuCommand("UserControlTable1", mainWindow), &TSSHUserCtrlList::lvData, nullptr,
+                                    [](TSSHUserCtrlList* form) { GuiTesting::UserClick(form->btnClose); });
+  EXPECT_EQ(opened.runs, 1);
+  EXPECT_EQ(opened.caption, "SSH User Control Table: 127.0.0.1");
+  EXPECT_EQ(opened.rows, 3);
   EXPECT_EQ(SSHUserCtrlEdit, nullptr);
   EXPECT_EQ(Application->ComponentCount, before);
 }
@@ -951,21 +854,8 @@ TEST_F(SystemDialog, ssh_users_open_from_their_menu_item_and_their_popup_goes_wi
 
 const std::string kArp = "1.3.6.1.2.1.4.35.1.";
 
-class ArpDialog : public SystemDialog {
+class ArpDialog : public DialogOnSwitch<TARPConfigForm> {
  protected:
-  void SetUp() override {
-    SystemDialog::SetUp();
-    form = new TARPConfigForm(nullptr);
-    form->Show();
-    WaitIdle();
-    sim->clearSetLog();
-  }
-  void TearDown() override { delete form; }
-  void WaitIdle() {
-    ASSERT_TRUE(GuiTesting::ProcessUntil(
-        [&] { return form->DataComplete == 1 && !form->Table->Busy && form->Table->Request.PendingReplies == 0; },
-        15000));
-  }
   // The rows' addresses as listed.
   std::vector<std::string> Addresses() const {
     std::vector<std::string> ips;
@@ -981,7 +871,6 @@ class ArpDialog : public SystemDialog {
       }
     FAIL() << ip;
   }
-  TARPConfigForm* form = nullptr;
 };
 
 TEST_F(ArpDialog, lists_the_entries_with_addresses_in_hex) {
@@ -1084,30 +973,18 @@ TEST_F(ArpDialog, a_write_during_a_walk_is_sent_after_the_walk_has_stopped) {
 }
 
 TEST_F(SystemDialog, arp_entries_open_from_their_menu_item) {
-  NvRegisterFeatureDialogs();
-  const NvMenuCommand* command = NvFindMenuCommand("ARPTable1");
-  ASSERT_NE(command, nullptr);
-  ASSERT_TRUE(NvMenuCommandBuilt(*command));
-  std::string caption;
-  bool globals = false;
-  int rows = -1;
-  GuiTesting::ModalDriver driver([&](TCustomForm& shown) {
-    auto* form = dynamic_cast<TARPConfigForm*>(&shown);
-    ASSERT_NE(form, nullptr);
-    caption = form->Caption;
-    globals = ARPConfigForm == form && ARPAddEdit == form->Popup;
-    ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return form->DataComplete == 1; }, 15000));
-    rows = form->ListView1->Items->Count;
-    GuiTesting::UserClick(form->CloseBtn);
-  });
   TForm mainWindow(nullptr);
-  std::string title;
-  NvCommandHost host{.MainWindow = &mainWindow, .CommandTitle = &title};
-  NvRunMenuCommand(*command, host);
-  EXPECT_EQ(driver.Runs(), 1);
-  EXPECT_EQ(caption, "ARP: 127.0.0.1");
-  EXPECT_TRUE(globals);
-  EXPECT_EQ(rows, 4);
+  bool popupGlobal = false;
+  const Opened opened = RunAndClose<TARPConfigForm>(MenuCommand("ARPTable1", mainWindow), &TARPConfigForm::ListView1,
+                                                    &ARPConfigForm, [&](TARPConfigForm* form) {
+                                                      popupGlobal = ARPAddEdit == form->Popup;
+                                                      GuiTesting::UserClick(form->CloseBtn);
+                                                    });
+  EXPECT_EQ(opened.runs, 1);
+  EXPECT_EQ(opened.caption, "ARP: 127.0.0.1");
+  EXPECT_TRUE(opened.global);
+  EXPECT_TRUE(popupGlobal);
+  EXPECT_EQ(opened.rows, 4);
   EXPECT_EQ(ARPConfigForm, nullptr);
   EXPECT_EQ(ARPAddEdit, nullptr);
 }
