@@ -262,6 +262,10 @@ void TAclRuleBase::LeaveOutUnticked(NvVarFlagsScope& flags, std::initializer_lis
 
 bool TAclRuleBase::AnyPortTicked() const { return Picker && Picker->CountChecked() > 0; }
 
+bool TAclRuleBase::PermitTicked(TCheckBox* box, TWinControl* focus) {
+  return box->Checked || Refuse(Texts.PermitNotTicked, focus);
+}
+
 void TAclRuleBase::ClearDetailControls() {
   TAclDialogBase::ClearDetailControls();
   TickAll(false);

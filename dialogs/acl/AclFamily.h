@@ -29,6 +29,7 @@ struct NvAclTexts {
   const char* Duplicate = nullptr;
   const char* RowStatus = nullptr;   // the row-status control is not on createAndGo (and ticked)
   const char* EmptyField = nullptr;  // rules: a ticked field is empty
+  const char* PermitNotTicked = "Permit option must be checked.";  // rules that need a permit
   const char* NotComplete = NvDialogText::GetNotComplete;  // a read is still running
 };
 
@@ -198,6 +199,8 @@ class TAclRuleBase : public TAclDialogBase {
   // Every unticked column among columns (all include boxes when empty) is left out.
   void LeaveOutUnticked(NvVarFlagsScope& flags, std::initializer_list<int> columns = {}) const;
   bool AnyPortTicked() const;
+  // The permit's include box ticked; else the permit text, the focus on focus, false.
+  bool PermitTicked(TCheckBox* box, TWinControl* focus);
   // Also unticks the include boxes.
   void ClearDetailControls() override;
   // RowSelectionChanged, and with a row its keys into the key edits.
