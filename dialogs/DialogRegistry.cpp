@@ -1,12 +1,17 @@
 #include "DialogRegistry.h"
 
+#include <type_traits>
+
 #include "Arpconfig.h"
 #include "Bootctrltableformunit.h"
 #include "CommandRunner.h"
 #include "Ipv6staticrouteunit.h"
+#include "Loginmethodlistunit.h"
 #include "Msinfortable.h"
+#include "Serverinfounit.h"
 #include "Sshuserctrllistunit.h"
 #include "Systemlogserverunit.h"
+#include "Tacacsservercontrolunit.h"
 #include "Timerangeformunit.h"
 #include "Cpuethernetinformaitonrule.h"
 #include "Cpuethernetinformationformunit.h"
@@ -55,7 +60,10 @@ namespace {
 // A dialog whose menu command keeps no global pointer to it.
 template <class F>
 void NvRegisterDialogWithoutGlobal(const std::string& className) {
-  NvRegisterDialog(className, [](TComponent* owner, int) -> TForm* { return new F(owner); });
+  NvRegisterDialog(className, [](TComponent* owner, int mode) -> TForm* {
+    if constexpr (std::is_constructible_v<F, TComponent*, int>) return new F(owner, mode);
+    else return new F(owner);
+  });
 }
 }  // namespace
 
@@ -127,6 +135,10 @@ void NvRegisterFeatureDialogs() {
   NvRegisterDialogWithoutGlobal<TSystemLogServerForm>("TSystemLogServerForm");
   NvRegisterDialogWithoutGlobal<TSSHUserCtrlList>("TSSHUserCtrlList");
   NvRegisterDialogClass<TARPConfigForm>("TARPConfigForm", "ARPConfigForm", ARPConfigForm);
+  NvRegisterDialogClass<TServerInformationForm>("TServerInformationForm", "ServerInformationForm",
+                                                ServerInformationForm);
+  NvRegisterDialogWithoutGlobal<TLoginMethodListForm>("TLoginMethodListForm");
+  NvRegisterDialogWithoutGlobal<TAAASrvCtrlForm>("TAAASrvCtrlForm");
 }
 
 namespace {
