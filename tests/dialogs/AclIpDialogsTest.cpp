@@ -7,11 +7,8 @@
 #include <vector>
 
 #include "AclDialogTestSupport.h"
-#include "CommandRunner.h"
-#include "DialogRegistry.h"
 #include "ExtCtrls.h"
 #include "Ipmaskinformationformunit.h"
-#include "Startup.h"
 
 namespace {
 
@@ -291,48 +288,6 @@ TEST_F(AclIpProfile, a_write_that_fails_says_why_in_the_status_bar) {
   EXPECT_EQ(status.find("Receive at"), std::string::npos) << status;
   EXPECT_TRUE(sim->setLog().empty());
   ExpectWordsRestored();
-}
-
-// ---------------------------------------------------------------------------------------
-// The menu items
-
-struct MenuCase {
-  const char* item;
-  const char* caption;
-  int rows;
-};
-
-TEST(AclIpMenu, each_item_shows_its_dialog_with_the_switch_rows_and_its_caption) {
-  SwitchSim sim;
-  dialogtest::PointSessionAt(sim);
-  DeviceAddress = "127.0.0.1";
-  NvRegisterFeatureDialogs();
-  const MenuCase cases[] = {
-      {"IPMaskInformation1", "IP Mask: 127.0.0.1", 6},
-  };
-  TForm mainWindow(nullptr);
-  for (const MenuCase& c : cases) {
-    SCOPED_TRACE(c.item);
-    const NvMenuCommand* command = NvFindMenuCommand(c.item);
-    ASSERT_NE(command, nullptr);
-    ASSERT_TRUE(NvMenuCommandBuilt(*command));
-    std::string title;
-    NvCommandHost host{.MainWindow = &mainWindow, .CommandTitle = &title};
-    std::string caption;
-    int rows = -1;
-    GuiTesting::ModalDriver driver([&](TCustomForm& shown) {
-      auto* form = dynamic_cast<TAclDialogBase*>(&shown);
-      ASSERT_NE(form, nullptr);
-      caption = form->Caption;
-      ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return form->DataComplete == 1; }));
-      rows = form->List->Items->Count;
-      GuiTesting::UserCloseWindow(form);
-    });
-    NvRunMenuCommand(*command, host);
-    EXPECT_EQ(driver.Runs(), 1);
-    EXPECT_EQ(caption, c.caption);
-    EXPECT_EQ(rows, c.rows);
-  }
 }
 
 }  // namespace
