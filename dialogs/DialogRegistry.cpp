@@ -5,6 +5,7 @@
 #include "Arpconfig.h"
 #include "Bootctrltableformunit.h"
 #include "CommandRunner.h"
+#include "Ipmaskinformationformunit.h"
 #include "Ipv6staticrouteunit.h"
 #include "Loginmethodlistunit.h"
 #include "Msinfortable.h"
@@ -70,7 +71,9 @@ void NvRegisterDialogWithoutGlobal(const std::string& className) {
 void NvRegisterFeatureDialogs() {
   NvSetStpVersionTextSource([] { return MainForm ? MainForm->ST_Version : nullptr; });
   NvRegisterDialogClass<TVlanStaticForm>("TVlanStaticForm", "VlanStaticForm", VlanStaticForm);
-  // Access profiles and rules; the two Ethernet profiles have no form global.
+  // Access profiles and rules; the two Ethernet profiles and the IP profiles have no form
+  // global.
+  NvRegisterDialogWithoutGlobal<TIPMaskInformationForm>("TIPMaskInformationForm");
   NvRegisterDialogWithoutGlobal<TEthernetMaskInformationForm>("TEthernetMaskInformationForm");
   NvRegisterDialogClass<TEthernetInformationRuleForm>("TEthernetInformationRuleForm", "EthernetInformationRuleForm",
                                                       EthernetInformationRuleForm);
