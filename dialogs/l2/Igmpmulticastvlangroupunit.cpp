@@ -55,10 +55,11 @@ void TIGMPMulticastVlanForm::btnGetClick(TObject*) {
   Guarded([&] { StartWalk(Table); }, [&] { DataComplete = 1; });
 }
 
-// The add write stops a running walk and waits for it itself, and makes the request active
-// again before sending.
+// A running walk is stopped first: its end would disable the pop-up's fields while they are
+// typed into. The add write makes the request active again before sending.
 void TIGMPMulticastVlanForm::btnAddClick(TObject*) {
-  if (!Popup) return;
+  if (!Popup || !Table) return;
+  if (Table->Reading()) Table->StopAndWait();
   Popup->PrepareForAdd();
   Popup->ShowForAdd("IGMP Multicast VLAN Group (Add): " + TitleSuffix);
 }

@@ -11,6 +11,7 @@
 #include "DialogRegistry.h"
 #include "DialogTestSupport.h"
 #include "FeatureDialog.h"
+#include "NvSNMPRequest2Edits.h"
 #include "Igmpmulticastvlangroupaddunit.h"
 #include "Igmpmulticastvlangroupunit.h"
 #include "Igmpsnoopingcleardnyipmultunit.h"
