@@ -36,18 +36,19 @@ TSnoopingGroupView::TSnoopingGroupView(TComponent* Owner, const NvGroupViewKind&
     : TFeatureDialog(Owner, kind.Width, kind.Height, NvScale::ByDpi, kind.Placement), Kind(kind) {
   Name = kind.Name;
   Caption = kind.Caption;
-  // The button column at the right; under the list two lines of fields, then the pickers.
+  // The button column beside the list; under the list two lines of fields, then the
+  // pickers, full width, so that a row of 12 boxes fits.
   const int right = kind.Width - 16 - 88;
   const int width = right - 16;
-  const int pagesHeight = 150;
+  const int pagesHeight = 120;
   const int pagesTop = kind.Height - 39 - 22 - 8 - pagesHeight;
   FieldsTop = pagesTop - 60;
 
   ListView1 = Put<TListView>(this, "ListView1", 8, 8, width, FieldsTop - 16);
   if (kind.PortSets.front().Caption) {
-    PageControl1 = Put<TPageControl>(this, "PageControl1", 8, pagesTop, width, pagesHeight);
+    PageControl1 = Put<TPageControl>(this, "PageControl1", 8, pagesTop, kind.Width - 32, pagesHeight);
   } else {
-    StackingPortPanel = Put<TPanel>(this, "StackingPortPanel", 8, pagesTop, width, pagesHeight);
+    StackingPortPanel = Put<TPanel>(this, "StackingPortPanel", 8, pagesTop, kind.Width - 32, pagesHeight);
     StackingPortPanel->Enabled = false;  // shown, never changed
   }
   LB_Samples = Put<TLabel>(this, "LB_Samples", right, 8, 80, 13, "Samples");

@@ -28,10 +28,11 @@ TSnoopingRouterPortsForm::TSnoopingRouterPortsForm(TComponent* Owner, const NvRo
     : TFeatureDialog(Owner, kind.Width, kind.Height, kind.Scale, kind.Placement), Kind(kind) {
   Name = kind.Name;
   Caption = kind.Caption;
-  // The button column at the right, the list above the VLAN line, the three pickers below.
+  // The button column beside the list and the VLAN line; the pickers below, full width, so
+  // that a row of 12 boxes fits.
   const int right = kind.Width - 16 - 88;
   const int listWidth = right - 16;
-  const int pagesHeight = 150;
+  const int pagesHeight = 120;
   const int pagesTop = kind.Height - 39 - 22 - 8 - pagesHeight;
   const int vlanTop = pagesTop - 28;
 
@@ -47,7 +48,7 @@ TSnoopingRouterPortsForm::TSnoopingRouterPortsForm(TComponent* Owner, const NvRo
     LB_VlanName->Visible = false;
     stVlanName->Visible = false;
   }
-  PageControl1 = Put<TPageControl>(this, "PageControl1", 8, pagesTop, listWidth, pagesHeight);
+  PageControl1 = Put<TPageControl>(this, "PageControl1", 8, pagesTop, kind.Width - 32, pagesHeight);
 
   LB_Samples = Put<TLabel>(this, "LB_Samples", right, 8, 80, 13, "Samples");
   StaticText1 = Put<TStaticText>(this, "StaticText1", right, 24, 80, 19);

@@ -7,18 +7,16 @@
 #include <string>
 #include <vector>
 
-#include "CommandRunner.h"
-#include "DialogRegistry.h"
 #include "DialogTestSupport.h"
 #include "FeatureDialog.h"
 #include "NvSNMPRequest2Edits.h"
 #include "Igmpmulticastvlangroupaddunit.h"
 #include "Igmpmulticastvlangroupunit.h"
 #include "Igmpsnoopingcleardnyipmultunit.h"
+#include "MenuDialogDriver.h"
 #include "Ismvlanformunit.h"
 #include "Snoopinggroupviewunits.h"
 #include "Snoopingrouterportsunits.h"
-#include "Startup.h"
 #include "SwitchValues.h"
 #include "TableDialogDriver.h"
 
@@ -65,32 +63,11 @@ TEST_P(SnoopingMenu, command_shows_its_dialog_with_the_switchs_rows) {
   const MenuCase& c = GetParam();
   SwitchSim sim;
   PointSessionAt(sim);
-  DeviceAddress = "127.0.0.1";
-  NvRegisterFeatureDialogs();
-  const NvMenuCommand* command = NvFindMenuCommand(c.item);
-  ASSERT_NE(command, nullptr);
-  ASSERT_TRUE(NvMenuCommandBuilt(*command));
-
-  TForm mainWindow(nullptr);
-  std::string title;
-  NvCommandHost host{.MainWindow = &mainWindow, .CommandTitle = &title};
-  std::string caption;
-  bool global = false;
-  int rows = -2;
-  GuiTesting::ModalDriver driver([&](TCustomForm& shown) {
-    auto* form = dynamic_cast<TFeatureDialog*>(&shown);
-    ASSERT_NE(form, nullptr);
-    caption = form->Caption;
-    global = c.isGlobal(form);
-    ASSERT_TRUE(ProcessUntil([&] { return form->DataComplete == 1; }, kLongWait));
-    rows = form->List ? form->List->Items->Count : -1;
-    GuiTesting::UserCloseWindow(form);
-  });
-  NvRunMenuCommand(*command, host);
-  EXPECT_EQ(driver.Runs(), 1);
-  EXPECT_EQ(caption, std::string(c.caption) + ": 127.0.0.1");
-  EXPECT_TRUE(global);
-  EXPECT_EQ(rows, c.rows);
+  const MenuOpened opened = OpenByMenu(c.item, c.isGlobal);
+  EXPECT_EQ(opened.runs, 1);
+  EXPECT_EQ(opened.caption, std::string(c.caption) + ": 127.0.0.1");
+  EXPECT_TRUE(opened.global);
+  EXPECT_EQ(opened.rows, c.rows);
   EXPECT_TRUE(c.isGlobal(nullptr));  // cleared once the dialog has gone
 }
 
