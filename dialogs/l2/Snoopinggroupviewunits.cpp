@@ -166,9 +166,8 @@ void TIGMP_SnoopingGroupTableForm::BindFields() {
 TMLD_SnoopingGroupForm::TMLD_SnoopingGroupForm(TComponent* Owner) : TSnoopingGroupView(Owner, MldGroupKind) {
   const int second = FieldsTop + 28;
   VIDEdit = PutField<TEdit>("VIDEdit", "VLAN ID", 8, FieldsTop, 60);
+  edtMAC = PutField<TEdit>("edtMAC", "Source Address", 150, FieldsTop, 230);
   edtIPAddress = PutField<TEdit>("edtIPAddress", "Group Address", 8, second, 230);
-  edtMAC = PutField<TEdit>("edtMAC", "Source Address", 310, FieldsTop, 230);
-  edtMAC->Top = second;
   DetailEdits = {VIDEdit, edtIPAddress, edtMAC};
   DoCreate();
 }
