@@ -1,17 +1,26 @@
 #include "DialogRegistry.h"
 
+#include <type_traits>
+
 #include "Arpconfig.h"
 #include "Bootctrltableformunit.h"
 #include "CommandRunner.h"
 #include "Ipv6staticrouteunit.h"
+#include "Loginmethodlistunit.h"
 #include "Msinfortable.h"
+#include "Serverinfounit.h"
 #include "Sshuserctrllistunit.h"
 #include "Systemlogserverunit.h"
+#include "Tacacsservercontrolunit.h"
 #include "Timerangeformunit.h"
 #include "Cpuethernetinformaitonrule.h"
 #include "Cpuethernetinformationformunit.h"
 #include "Cpuusermaskinforunit.h"
 #include "Cpuusermaskruleunit.h"
+#include "Cpufilteripv6ruleunit.h"
+#include "Ipv6maskinfoformunit.h"
+#include "Ipv6ruleinfoformunit.h"
+#include "Packetcontentruleunit.h"
 #include "Erpsvlanformunit.h"
 #include "Ethernetinformationruleunit.h"
 #include "Ethernetmaskinformationformunit.h"
@@ -51,7 +60,10 @@ namespace {
 // A dialog whose menu command keeps no global pointer to it.
 template <class F>
 void NvRegisterDialogWithoutGlobal(const std::string& className) {
-  NvRegisterDialog(className, [](TComponent* owner, int) -> TForm* { return new F(owner); });
+  NvRegisterDialog(className, [](TComponent* owner, int mode) -> TForm* {
+    if constexpr (std::is_constructible_v<F, TComponent*, int>) return new F(owner, mode);
+    else return new F(owner);
+  });
 }
 }  // namespace
 
@@ -67,6 +79,12 @@ void NvRegisterFeatureDialogs() {
       "TCPUEthernetInformationRuleForm", "CPUEthernetInformationRuleForm", CPUEthernetInformationRuleForm);
   NvRegisterDialogClass<TCPUUserMaskInfoForm>("TCPUUserMaskInfoForm", "CPUUserMaskInfoForm", CPUUserMaskInfoForm);
   NvRegisterDialogClass<TCPUUserMaskRuleForm>("TCPUUserMaskRuleForm", "CPUUserMaskRuleForm", CPUUserMaskRuleForm);
+  NvRegisterDialogClass<TIPv6MaskInfoForm>("TIPv6MaskInfoForm", "IPv6MaskInfoForm", IPv6MaskInfoForm);
+  NvRegisterDialogClass<TIpv6RuleForm>("TIpv6RuleForm", "Ipv6RuleForm", Ipv6RuleForm);
+  NvRegisterDialogClass<TPacketContentRuleForm>("TPacketContentRuleForm", "PacketContentRuleForm",
+                                                PacketContentRuleForm);
+  NvRegisterDialogClass<TCPUFilterIPV6RuleForm>("TCPUFilterIPV6RuleForm", "CPUFilterIPV6RuleForm",
+                                                CPUFilterIPV6RuleForm);
   NvRegisterDialogClass<TLLDPConfigProtocolForm>("TLLDPConfigProtocolForm", "LLDPConfigProtocolForm",
                                                  LLDPConfigProtocolForm);
   NvRegisterDialogClass<TLLDPConfigProtocolVLANForm>("TLLDPConfigProtocolVLANForm", "LLDPConfigProtocolVLANForm",
@@ -117,6 +135,10 @@ void NvRegisterFeatureDialogs() {
   NvRegisterDialogWithoutGlobal<TSystemLogServerForm>("TSystemLogServerForm");
   NvRegisterDialogWithoutGlobal<TSSHUserCtrlList>("TSSHUserCtrlList");
   NvRegisterDialogClass<TARPConfigForm>("TARPConfigForm", "ARPConfigForm", ARPConfigForm);
+  NvRegisterDialogClass<TServerInformationForm>("TServerInformationForm", "ServerInformationForm",
+                                                ServerInformationForm);
+  NvRegisterDialogWithoutGlobal<TLoginMethodListForm>("TLoginMethodListForm");
+  NvRegisterDialogWithoutGlobal<TAAASrvCtrlForm>("TAAASrvCtrlForm");
 }
 
 namespace {
