@@ -5,6 +5,7 @@
 #include "Arpconfig.h"
 #include "Bootctrltableformunit.h"
 #include "CommandRunner.h"
+#include "Cpuipmaskinformationformunit.h"
 #include "Ipmaskinformationformunit.h"
 #include "Ipv6staticrouteunit.h"
 #include "Loginmethodlistunit.h"
@@ -79,6 +80,7 @@ void NvRegisterFeatureDialogs() {
   // Access profiles and rules; the two Ethernet profiles and the IP profiles have no form
   // global.
   NvRegisterDialogWithoutGlobal<TIPMaskInformationForm>("TIPMaskInformationForm");
+  NvRegisterDialogWithoutGlobal<TCPUIPMaskInformationForm>("TCPUIPMaskInformationForm");
   NvRegisterDialogWithoutGlobal<TEthernetMaskInformationForm>("TEthernetMaskInformationForm");
   NvRegisterDialogClass<TEthernetInformationRuleForm>("TEthernetInformationRuleForm", "EthernetInformationRuleForm",
                                                       EthernetInformationRuleForm);
