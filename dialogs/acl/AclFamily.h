@@ -86,6 +86,10 @@ class TAclDialogBase : public TFeatureDialog {
   // Row Status = destroy alone for the selected row (no question); then as WriteRow. Refused
   // while a read runs, so no row arriving meanwhile can take the selected row's place.
   bool DestroySelectedRow();
+  // Row Status = destroy for the selected row after the question "Are you sure to delete
+  // it?"; refused while a read runs, the selected row's own keys addressing the SET. Then,
+  // whatever the answer, the list read again, the idle state and the details cleared.
+  void ConfirmDestroySelectedRow();
 
   // ---- Handlers every member has ----
   // The list read again (active again after a Stop, once the stopped walk's last reply has
@@ -134,9 +138,12 @@ struct NvChoiceLeavesOut {
   const char* Choice;
   std::vector<int> Columns;
 };
+// The rules apply in their order; a put-back rule gives the columns of its choice back to
+// the write (a column that a later rule leaves out stays out).
 struct NvComboRule {
   TComboBox* Combo;
   std::vector<NvChoiceLeavesOut> Choices;
+  bool PutsBack = false;
 };
 // An edit whose column is left out while it is empty.
 struct NvEmptyEditRule {
