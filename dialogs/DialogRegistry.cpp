@@ -6,6 +6,7 @@
 #include "Ipv6staticrouteunit.h"
 #include "Msinfortable.h"
 #include "Sshuserctrllistunit.h"
+#include "Sslmanagementtable.h"
 #include "Systemlogserverunit.h"
 #include "Timerangeformunit.h"
 #include "Cpuethernetinformaitonrule.h"
@@ -117,6 +118,7 @@ void NvRegisterFeatureDialogs() {
   NvRegisterDialogWithoutGlobal<TSystemLogServerForm>("TSystemLogServerForm");
   NvRegisterDialogWithoutGlobal<TSSHUserCtrlList>("TSSHUserCtrlList");
   NvRegisterDialogClass<TARPConfigForm>("TARPConfigForm", "ARPConfigForm", ARPConfigForm);
+  NvRegisterDialogClass<TSSLManagementForm>("TSSLManagementForm", "SSLManagementForm", SSLManagementForm);
 }
 
 namespace {
