@@ -178,6 +178,7 @@ bool NvSNMPRequest2Controls::GetBlocking() {
       --blocking_;
       reading_ = false;
       UpdateBusy();
+      ReadEnded();
     });
     if (!IsTableList()) {
       Request.Get(ok, true);
@@ -267,6 +268,7 @@ void NvSNMPRequest2Controls::OnAsyncGetReply(NvSNMPError* error) {
     case Outcome::Raised: {
       reading_ = false;
       UpdateBusy();
+      ReadEnded();
       MessageIndex = 0;
       if (StatusControl)
         ShowStatus(raised.Message);
@@ -280,6 +282,7 @@ void NvSNMPRequest2Controls::OnAsyncGetReply(NvSNMPError* error) {
 }
 
 void NvSNMPRequest2Controls::EndGet(NvSNMPError* error, const std::string& statusText) {
+  ReadEnded();
   EndReadAfter([this] { AfterGet(); });
   MessageIndex = 0;
   ShowStatus(statusText);
@@ -289,6 +292,7 @@ void NvSNMPRequest2Controls::EndGet(NvSNMPError* error, const std::string& statu
 void NvSNMPRequest2Controls::FailGet(NvSNMPError* error) {
   reading_ = false;
   UpdateBusy();
+  ReadEnded();
   MessageIndex = 0;
   if (GetDoneHandler)
     GetDoneHandler(this, error);

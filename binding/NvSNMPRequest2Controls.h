@@ -48,6 +48,8 @@ class NvSNMPRequest2Controls {
   virtual void OnSetDone(NvSNMPError* error);
   virtual void AfterGet() {}
   virtual void AfterSet() {}
+  // A read (GET or walk) has ended, however it ended.
+  virtual void ReadEnded() {}
   // Lets go of the window's controls: the binding outlives its window once released.
   virtual void DetachFromWindow() {}
 
@@ -115,6 +117,8 @@ class NvSNMPRequest2Controls {
   bool IsTableList() const { return Request.Vars.Kind == MVT_FMV || Request.Vars.Kind == MVT_UMV; }
   // A message box owned by the window, titled with the application title.
   void ShowMessageBox(const std::string& text);
+  // Within a blocking GET or SET of this binding.
+  bool InBlockingCall() const { return blocking_ > 0; }
 
  private:
   class CallScope;

@@ -66,6 +66,7 @@ NvSNMPRequest2Edits::NvSNMPRequest2Edits(TForm* owner)
 NvSNMPRequest2Edits::~NvSNMPRequest2Edits() { DetachFromWindow(); }
 
 void NvSNMPRequest2Edits::DetachFromWindow() {
+  ReleaseListPaint();
   // The edits outlive this binding on their window; their handlers must not reach the freed
   // constraint object.
   for (const auto& binding : Bindings)
@@ -85,13 +86,37 @@ void NvSNMPRequest2Edits::BeforeGet() {
   ListView->Items->Clear();
 }
 
+// Painting the list after every row costs more than reading the row: the rows of a walk are
+// painted in batches a few times a second, and all of them once it ends.
+constexpr auto kListPaintInterval = std::chrono::milliseconds(50);
+
 void NvSNMPRequest2Edits::ShowRow() {
   if (ListView) {
+    HoldListPaint();
     AddListRow();
-    Application->ProcessMessages();  // the list repaints, and Stop or a close can come through
+    const bool paintDue = std::chrono::steady_clock::now() - heldSince_ >= kListPaintInterval;
+    if (paintDue) ReleaseListPaint();
+    // The list repaints, and Stop or a close can come through; an asynchronous walk lets
+    // them through between its replies anyway.
+    if (paintDue || InBlockingCall()) Application->ProcessMessages();
   } else {
     ValuesToControls(-1);
   }
+}
+
+void NvSNMPRequest2Edits::ReadEnded() { ReleaseListPaint(); }
+
+void NvSNMPRequest2Edits::HoldListPaint() {
+  if (listHeld_ || !ListView) return;
+  ListView->Items->BeginUpdate();
+  listHeld_ = true;
+  heldSince_ = std::chrono::steady_clock::now();
+}
+
+void NvSNMPRequest2Edits::ReleaseListPaint() {
+  if (!listHeld_) return;
+  listHeld_ = false;
+  if (ListView) ListView->Items->EndUpdate();
 }
 
 void NvSNMPRequest2Edits::CollectValues() {
@@ -569,6 +594,8 @@ void NvSNMPRequest2Edits::BuildColumns() {
 void NvSNMPRequest2Edits::AddListRow() {
   if (!ListView) return;
   TListItem* item = ListView->Items->Add();
+  item->SubItems->BeginUpdate();  // one change for the row, not one per cell
+  ScopeExit cellsDone([item] { item->SubItems->EndUpdate(); });
   bool first = true;
   for (int i : ColumnOrder()) {
     const NvSNMPVar* var = Request.Vars.GetVar(i);

@@ -15,6 +15,8 @@
 // Binding calls take the variable's index in the request's list, which must be filled first.
 #pragma once
 
+#include <chrono>
+
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -56,6 +58,7 @@ class NvSNMPRequest2Edits : public NvSNMPRequest2Controls {
   void CollectValues() override;
   void AfterGet() override;
   void DetachFromWindow() override;
+  void ReadEnded() override;
   virtual void OnSelectItem(TObject* Sender, TListItem* Item, bool Selected);
 
   // Binding.
@@ -100,6 +103,9 @@ class NvSNMPRequest2Edits : public NvSNMPRequest2Controls {
   int32_t FallbackPortCount = 0;
 
  private:
+  // A walk's rows go into the list with its painting held, shown in batches.
+  void HoldListPaint();
+  void ReleaseListPaint();
   NvSNMPBinding& AddBinding(int index, std::vector<TControl*> controls, std::vector<int> positions = {});
   void BindBits(int index, const std::string& positions, const std::vector<TCheckBox*>& boxes);
   void ShowBinding(const NvSNMPBinding& binding);
@@ -128,4 +134,6 @@ class NvSNMPRequest2Edits : public NvSNMPRequest2Controls {
   std::vector<std::string> collectedFrom_;
   // The variable of each list column, fixed when the columns are built.
   std::vector<int> builtOrder_;
+  bool listHeld_ = false;
+  std::chrono::steady_clock::time_point heldSince_;
 };

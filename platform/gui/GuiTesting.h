@@ -119,4 +119,7 @@ void UserChooseMenuItem(TMenuItem* item);
 // control has no region.
 std::vector<std::string> WindowRegion(TControl* control);
 
+// Whether the control paints its changes (false while its updates are held).
+bool Paints(TControl* control);
+
 }  // namespace GuiTesting

@@ -97,6 +97,8 @@ void UserMouseMoveOverItem(TListView* view, TListItem* item) {
   MoveTo(tree->viewport(), tree->visualItemRect(tree->topLevelItem(item->GetIndex())).center());
 }
 
+bool Paints(TControl* control) { return control->Widget()->updatesEnabled(); }
+
 std::vector<std::string> WindowRegion(TControl* control) {
   QWidget* w = control->Widget();
   const QRegion mask = w->mask();

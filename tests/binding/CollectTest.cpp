@@ -154,7 +154,7 @@ TEST(MacText, SeparatorsAreDroppedAndOtherLengthsRefused) {
       {"00_11_22_33_44_55", nullptr},
   };
   for (const auto& [text, hex] : cases) {
-    NvSNMPVar var;
+    NvSNMPVar var{};
     std::string value = text;
     var.Value = &value;
     var.Syntax = NvSyntax::macaddress;

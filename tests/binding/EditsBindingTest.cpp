@@ -178,6 +178,30 @@ TEST_F(TableBinding, PortListShorterThanTheBoundPositionsIsAStatusMessage) {
   EXPECT_EQ(name->Text(), "vlan-c");
 }
 
+// A walk holds the list's painting while rows come in; however the walk ends, the list
+// paints again.
+TEST_F(TableBinding, ListPaintsAgainWhenTheWalkEndsOrIsStopped) {
+  EXPECT_TRUE(GuiTesting::Paints(list));
+
+  // Stopped at its first row.
+  walks = 0;
+  list->OnDataStateChange = [&](TObject*) {
+    if (list->Items->Count == 1) binding.Stop();
+  };
+  ASSERT_TRUE(binding.Get());
+  ASSERT_TRUE(WaitUntil([&] { return walks > 0; }));
+  EXPECT_EQ(list->Items->Count, 1);
+  EXPECT_TRUE(GuiTesting::Paints(list));
+
+  // A blocking walk to its end.
+  list->OnDataStateChange = nullptr;
+  binding.Request.Active = 1;
+  binding.Asynchronous = 0;
+  ASSERT_TRUE(binding.Get());
+  EXPECT_EQ(list->Items->Count, 3);
+  EXPECT_TRUE(GuiTesting::Paints(list));
+}
+
 TEST_F(EditsBinding, RowConditionsChooseTheRowsShown) {
   NvSNMPRequest2Edits binding(&form);
   Point(binding);
