@@ -13,6 +13,10 @@
 #include "Cpuethernetinformationformunit.h"
 #include "Cpuusermaskinforunit.h"
 #include "Cpuusermaskruleunit.h"
+#include "Cpufilteripv6ruleunit.h"
+#include "Ipv6maskinfoformunit.h"
+#include "Ipv6ruleinfoformunit.h"
+#include "Packetcontentruleunit.h"
 #include "Erpsvlanformunit.h"
 #include "Ethernetinformationruleunit.h"
 #include "Ethernetmaskinformationformunit.h"
@@ -68,6 +72,12 @@ void NvRegisterFeatureDialogs() {
       "TCPUEthernetInformationRuleForm", "CPUEthernetInformationRuleForm", CPUEthernetInformationRuleForm);
   NvRegisterDialogClass<TCPUUserMaskInfoForm>("TCPUUserMaskInfoForm", "CPUUserMaskInfoForm", CPUUserMaskInfoForm);
   NvRegisterDialogClass<TCPUUserMaskRuleForm>("TCPUUserMaskRuleForm", "CPUUserMaskRuleForm", CPUUserMaskRuleForm);
+  NvRegisterDialogClass<TIPv6MaskInfoForm>("TIPv6MaskInfoForm", "IPv6MaskInfoForm", IPv6MaskInfoForm);
+  NvRegisterDialogClass<TIpv6RuleForm>("TIpv6RuleForm", "Ipv6RuleForm", Ipv6RuleForm);
+  NvRegisterDialogClass<TPacketContentRuleForm>("TPacketContentRuleForm", "PacketContentRuleForm",
+                                                PacketContentRuleForm);
+  NvRegisterDialogClass<TCPUFilterIPV6RuleForm>("TCPUFilterIPV6RuleForm", "CPUFilterIPV6RuleForm",
+                                                CPUFilterIPV6RuleForm);
   NvRegisterDialogClass<TLLDPConfigProtocolForm>("TLLDPConfigProtocolForm", "LLDPConfigProtocolForm",
                                                  LLDPConfigProtocolForm);
   NvRegisterDialogClass<TLLDPConfigProtocolVLANForm>("TLLDPConfigProtocolVLANForm", "LLDPConfigProtocolVLANForm",

@@ -42,7 +42,7 @@ TBasicForm::~TBasicForm() {
   delete BoundControls;
 }
 
-void TBasicForm::CreatePortPicker(TPanel* host, int columns) {
+void TBasicForm::CreatePortPicker(TPanel* host, int columns, int units) {
   try {
     PortPicker = new TStackingPortUitForm(this);
   } catch (const std::bad_alloc&) {
@@ -53,7 +53,7 @@ void TBasicForm::CreatePortPicker(TPanel* host, int columns) {
   PortPicker->Parent = host;
   PortPicker->Align = alClient;
   PortPicker->Show();
-  for (int unit = 1; unit <= 12; ++unit)
+  for (int unit = 1; unit <= units; ++unit)
     PortPicker->AddUnitPage("Unit" + std::to_string(unit), 1 + 64 * (unit - 1), 64, columns, 0);
   PortPicker->ShowUnit("1", ModelName, 1, GetModelPortCount(ModelName), 0);
 }

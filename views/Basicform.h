@@ -39,9 +39,9 @@ class TBasicForm : public TForm {
   TBasicForm(TComponent* AOwner, int width, int height);
   ~TBasicForm() override;
 
-  // Puts a port picker on the host panel: twelve unit pages of 64 boxes in rows of columns,
-  // unit 1 shown with the model's ports.
-  void CreatePortPicker(TPanel* host, int columns);
+  // Puts a port picker on the host panel: units pages of 64 boxes in rows of columns, unit 1
+  // shown with the model's ports.
+  void CreatePortPicker(TPanel* host, int columns, int units = 12);
   // False with "You must choose at least 1 port!" when no box of unit 1 is checked.
   bool CheckPortSelected();
 

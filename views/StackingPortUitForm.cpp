@@ -150,6 +150,12 @@ std::string MakePortIndexList() {
   return list;
 }
 
+std::string MakePortIndexList(int positions) {
+  std::string list;
+  for (int i = 0; i < positions; ++i) list += (i ? "," : "") + std::to_string(i);
+  return list;
+}
+
 void ShowStackingPortForm(TCustomForm* picker, TTabSheet* sheet) {
   picker->Parent = sheet;
   picker->Align = alClient;

@@ -50,6 +50,8 @@ int GetModelPortCount(const std::string& modelName);
 // "0,1,...,63": the positions of a 64-port bitmap.
 void MakePortIndexList(std::string& out);
 std::string MakePortIndexList();
+// "0,1,...,positions-1": the first positions of a port bitmap (32 for a 4-octet view).
+std::string MakePortIndexList(int positions);
 // Puts the picker on the sheet with one unit page of 64 boxes in rows of 12, the model's
 // ports visible.
 void ShowStackingPortForm(TCustomForm* picker, TTabSheet* sheet);

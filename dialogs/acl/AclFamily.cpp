@@ -1,17 +1,17 @@
 #include "AclFamily.h"
 
 #include <algorithm>
-#include <chrono>
-#include <thread>
+#include <memory>
 
 #include "DialogChecks.h"
+#include "DialogNumbers.h"
 #include "Dialogs.h"
 #include "NvSNMPRequest2Edits.h"
 #include "PartialSet.h"
 #include "StackingPortUitForm.h"
 
-TAclDialogBase::TAclDialogBase(TComponent* AOwner, int width, int height, const NvAclTexts& texts)
-    : TFeatureDialog(AOwner, width, height, NvScale::Stored), Texts(texts) {}
+TAclDialogBase::TAclDialogBase(TComponent* AOwner, int width, int height, const NvAclTexts& texts, NvScale scale)
+    : TFeatureDialog(AOwner, width, height, scale), Texts(texts) {}
 
 NvSNMPRequest2Edits* TAclDialogBase::OpenTable(const NvSNMPVar* table, int indexCount, bool blocking) {
   Table = AddRequest(table, MVT_UMV, indexCount);
@@ -59,15 +59,8 @@ bool TAclDialogBase::RowStatusCreates(TCheckBox* include) {
 
 bool TAclDialogBase::ReadFinished() { return WriteAllowed(Texts.NotComplete); }
 
-static int WholeNumberOrMinusOne(const std::string& text) {
-  if (text.empty() || text.size() > 9) return -1;
-  for (char c : text)
-    if (c < '0' || c > '9') return -1;
-  return std::stoi(text);
-}
-
 bool TAclDialogBase::NumberInRange(TCustomEdit* edit, int low, int high, const char* message) {
-  const int value = WholeNumberOrMinusOne(edit->Text);
+  const int value = NumberOrMinusOne(edit->Text);
   if (value >= low && value <= high) return true;
   return Refuse(message, edit);
 }
@@ -80,24 +73,29 @@ bool TAclDialogBase::HexDigitsExact(TCustomEdit* edit, const NvHexCheck& check) 
 
 void TAclDialogBase::ChooseOption(TComboBox* combo, const char* name) { combo->ItemIndex = combo->Items->IndexOf(name); }
 
+void TAclDialogBase::EnableField(TControl* control, bool enabled) {
+  control->Enabled = enabled;
+  control->Color = enabled ? clWindow : clBtnFace;
+}
+
 // ---------------------------------------------------------------------------------------
 // Writes
 
 bool TAclDialogBase::WriteRow(const std::function<void(NvVarFlagsScope&)>& leaveOut) {
   if (!Table || !ReadFinished()) return false;
+  NvSNMPRequest2Edits* table = Table;
+  const std::shared_ptr<const bool> alive = table->Lifetime();
+  DataComplete = 0;
   const bool written = Guarded([&] {
-    NvVarFlagsScope flags(Table->Request.Vars);
+    NvVarFlagsScope flags(table->Request.Vars);
     leaveOut(flags);
-    Table->Request.Active = 1;
-    Table->Set(false, true);
-    // An asynchronous SET is answered before the list is read again.
-    const auto limit = std::chrono::milliseconds(Table->Request.TimeOut * 10 * (Table->Request.Retries + 1) + 2000);
-    const auto start = std::chrono::steady_clock::now();
-    while (Table->Busy && std::chrono::steady_clock::now() - start < limit) {
-      Application->ProcessMessages();
-      std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
+    table->Request.Active = 1;
+    // The SET's own answer, not a read's, ends the wait.
+    table->SetAndWait(true);
+    if (!*alive) flags.Abandon();
   });
+  DataComplete = 1;
+  if (!*alive || Table != table) return false;  // the window closed meanwhile
   // After a failure the message stays in the status bar: no read overwrites it.
   if (written) {
     Refresh();
@@ -118,8 +116,14 @@ bool TAclDialogBase::DestroySelectedRow() {
 // ---------------------------------------------------------------------------------------
 // Handlers
 
-void TAclDialogBase::Refresh() {
-  RefreshAll();
+void TAclDialogBase::Refresh(bool refuseWhileReading) {
+  // A walk stopped a moment ago still waits for its last reply; the new one follows it.
+  if (Table && Table->Busy && !Table->Request.Active) Table->WaitIdle(Table->ReplyLimit());
+  if (refuseWhileReading && Table && Table->Busy) {
+    ShowMessage(Texts.NotComplete);
+    return;
+  }
+  RefreshAll(refuseWhileReading ? Texts.NotComplete : nullptr);
   FitColumnsToContents();
 }
 
@@ -227,9 +231,12 @@ void TAclRuleBase::TickAll(bool ticked) {
   for (const NvIncludeBox& include : IncludeBoxes) include.Box->Checked = ticked;
 }
 
-bool TAclRuleBase::TickedFieldsFilled() {
-  for (const NvIncludeBox& include : IncludeBoxes)
-    if (include.Box->Checked && FieldIsEmpty(include.Field)) return Refuse(Texts.EmptyField, include.Field);
+bool TAclRuleBase::TickedFieldsFilled(const std::function<bool(const NvIncludeBox&)>& valid) {
+  for (const NvIncludeBox& include : IncludeBoxes) {
+    if (!include.Box->Checked) continue;
+    if (FieldIsEmpty(include.Field)) return Refuse(Texts.EmptyField, include.Field);
+    if (valid && !valid(include)) return false;
+  }
   return true;
 }
 

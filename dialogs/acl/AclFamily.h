@@ -44,8 +44,10 @@ inline constexpr const char* Destroy = "destroy";
 
 class TAclDialogBase : public TFeatureDialog {
  public:
-  // Never scaled for the pixel density; the member sets its own position.
-  TAclDialogBase(TComponent* AOwner, int width, int height, const NvAclTexts& texts);
+  // Scaled for the pixel density as scale says (by default not at all); the member sets its
+  // own position.
+  TAclDialogBase(TComponent* AOwner, int width, int height, const NvAclTexts& texts,
+                 NvScale scale = NvScale::Stored);
 
   // ---- What a member declares ----
   TCustomEdit* ProfileKey = nullptr;
@@ -76,17 +78,19 @@ class TAclDialogBase : public TFeatureDialog {
   static bool HexDigitsExact(TCustomEdit* edit, const NvHexCheck& check);
 
   // One SET of the row the controls hold, with the columns leaveOut marks left out; then
-  // the list read again, the idle state and the details cleared. A failure is shown in panel
-  // 0; the access words are back on every path.
+  // the list read again, the idle state and the details cleared. An asynchronous SET's own
+  // answer is awaited (bounded by the time-out and retries) before the read, DataComplete
+  // being 0 meanwhile. A failure is shown in panel 0; the access words are back on every path.
   bool WriteRow(const std::function<void(NvVarFlagsScope&)>& leaveOut);
   // Row Status = destroy alone for the selected row (no question); then as WriteRow. Refused
   // while a read runs, so no row arriving meanwhile can take the selected row's place.
   bool DestroySelectedRow();
 
   // ---- Handlers every member has ----
-  // The list read again (active again after a Stop), the count, the idle state, the details
-  // cleared.
-  void Refresh();
+  // The list read again (active again after a Stop, once the stopped walk's last reply has
+  // come), the count, the idle state, the details cleared. While a read or write runs: nothing,
+  // or with refuseWhileReading the not-complete text.
+  void Refresh(bool refuseWhileReading = false);
   // The selected row's caption and first sub-item into the key edits.
   void ShowSelectedKeys();
   void RowButtonsOn();
@@ -94,6 +98,9 @@ class TAclDialogBase : public TFeatureDialog {
   // Selects the option of the row-status control, or of combo, by name.
   void ChooseRowStatus(const char* name) { ChooseOption(RowStatusBox, name); }
   static void ChooseOption(TComboBox* combo, const char* name);
+  // A control a choice makes usable or unusable: enabled in the window colour, or disabled in
+  // the button-face colour.
+  static void EnableField(TControl* control, bool enabled);
 
   // The table's list: a click or a change of its selection runs onSelect (RowSelectHandler),
   // a change of its rows onChange (RowCountHandler).
@@ -184,8 +191,9 @@ class TAclRuleBase : public TAclDialogBase {
   // Check All / Clear Checks.
   void TickAll(bool ticked);
   // A ticked field whose control is empty (an edit without text, a combo without a choice):
-  // the empty-field text, the focus on it, false.
-  bool TickedFieldsFilled();
+  // the empty-field text, the focus on it, false. With valid, each ticked field that is not
+  // empty must also pass it (which shows its own message), in the same walk.
+  bool TickedFieldsFilled(const std::function<bool(const NvIncludeBox&)>& valid = nullptr);
   bool IsTicked(int column) const;
   // Every unticked column among columns (all include boxes when empty) is left out.
   void LeaveOutUnticked(NvVarFlagsScope& flags, std::initializer_list<int> columns = {}) const;

@@ -2,7 +2,8 @@
 // for a screenshot:
 //   scripts/screenshot -o eth-rule.png -w 4 build/tests/acl_dialog_shot EthernetRule
 // Dialogs: EthernetMask, EthernetRule, CpuEthernetMask, CpuEthernetRule, CpuPacketContentMask,
-// CpuPacketContentRule. Ends after ten seconds or on SIGTERM, stopping its switch.
+// CpuPacketContentRule, Ipv6Mask, Ipv6Rule, PacketContentRule, CpuIpv6Rule. Ends after ten
+// seconds or on SIGTERM, stopping its switch.
 #include <csignal>
 #include <cstdio>
 #include <functional>
@@ -17,6 +18,10 @@
 #include "Cpuusermaskruleunit.h"
 #include "Ethernetinformationruleunit.h"
 #include "Ethernetmaskinformationformunit.h"
+#include "Cpufilteripv6ruleunit.h"
+#include "Ipv6maskinfoformunit.h"
+#include "Ipv6ruleinfoformunit.h"
+#include "Packetcontentruleunit.h"
 #include "GuiTesting.h"
 #include "NvSNMPSession.h"
 #include "SessionSupport.h"
@@ -40,6 +45,10 @@ int main(int argc, char** argv) {
       {"CpuEthernetRule", Make<TCPUEthernetInformationRuleForm>},
       {"CpuPacketContentMask", Make<TCPUUserMaskInfoForm>},
       {"CpuPacketContentRule", Make<TCPUUserMaskRuleForm>},
+      {"Ipv6Mask", Make<TIPv6MaskInfoForm>},
+      {"Ipv6Rule", Make<TIpv6RuleForm>},
+      {"PacketContentRule", Make<TPacketContentRuleForm>},
+      {"CpuIpv6Rule", Make<TCPUFilterIPV6RuleForm>},
   };
   const auto chosen = dialogs.find(argc > 1 ? argv[1] : "");
   if (chosen == dialogs.end()) {

@@ -7,11 +7,15 @@
 #include "AclFamily.h"
 #include "CommandRunner.h"
 #include "Cpuethernetinformaitonrule.h"
+#include "Cpufilteripv6ruleunit.h"
 #include "Cpuusermaskinforunit.h"
 #include "Cpuusermaskruleunit.h"
 #include "DialogRegistry.h"
 #include "DialogTestSupport.h"
 #include "Ethernetinformationruleunit.h"
+#include "Ipv6maskinfoformunit.h"
+#include "Ipv6ruleinfoformunit.h"
+#include "Packetcontentruleunit.h"
 #include "Startup.h"
 
 namespace {
@@ -38,6 +42,11 @@ TEST(AclMenu, each_item_shows_its_dialog_with_the_switch_rows_and_its_caption) {
        [] { return CPUUserMaskInfoForm; }},
       {"PacketContentRuleCPUFilter1", "Packet Content Rule (CPU Interface Filtering): 127.0.0.1", 3,
        [] { return CPUUserMaskRuleForm; }},
+      {"IPv6MaskInformation1", "IPv6 Mask Information: 127.0.0.1", 3, [] { return IPv6MaskInfoForm; }},
+      {"IPv6Rule1", "IPv6 Rule: 127.0.0.1", 2, [] { return Ipv6RuleForm; }},
+      {"PacketContentRuleManagement1", "Packet Content Rule Table: 127.0.0.1", 2, [] { return PacketContentRuleForm; }},
+      {"IPv6RuleCPUFilter1", "IPv6 Rule (CPU Interface Filtering): 127.0.0.1", 2,
+       [] { return CPUFilterIPV6RuleForm; }},
   };
   TForm mainWindow(nullptr);
   for (const MenuCase& c : cases) {

@@ -108,3 +108,30 @@ TEST(PortPicker, AScalarPortListReadIntoThePickerAndWrittenBack) {
   ASSERT_TRUE(binding->Set(false, true));
   delete binding;
 }
+
+TEST(PortPicker, FiftySixBoxesBoundByTheFiftySixPositions) {
+  const std::string list56 = MakePortIndexList(56);
+  EXPECT_EQ(list56.rfind("0,1,2,", 0), 0u);
+  EXPECT_EQ(list56.substr(list56.size() - 6), ",54,55");
+  EXPECT_EQ(std::count(list56.begin(), list56.end(), ','), 55);
+  TForm* form = new TForm(Application);
+  auto* picker = new TStackingPortUitForm(form);
+  picker->Parent = form;
+  picker->AddUnitPage("Unit1", 1, 56, 12, 0);
+  ASSERT_EQ(picker->CheckBoxes->Count, 56);
+  auto* binding = NewBinding(form);
+  binding->Request.Vars.AddVar((kScalars + ".7").c_str(), "Ports", NvSyntax::bitlist, NvAccess::readwrite, nullptr);
+  binding->Asynchronous = 0;
+  binding->BindControlList(0, MakePortIndexList(56), picker->CheckBoxes);
+  ASSERT_TRUE(binding->Get());
+  EXPECT_TRUE(Box(picker, 0)->Checked());
+  EXPECT_TRUE(Box(picker, 1)->Checked());
+  Sim()->clearSetLog();
+  Box(picker, 55)->Checked = true;  // the last position: bit 0x01 of the seventh octet
+  ASSERT_TRUE(binding->Set(false, true));
+  EXPECT_EQ(Sim()->setLog(), std::vector<std::string>{kScalars + ".7.0=4x:C000000000000100"});
+  Box(picker, 55)->Checked = false;  // put the seed value back
+  ASSERT_TRUE(binding->Set(false, true));
+  delete binding;
+  delete form;
+}
