@@ -1,13 +1,19 @@
 #include "DialogRegistry.h"
 
+#include <type_traits>
+
 #include "Arpconfig.h"
 #include "Bootctrltableformunit.h"
 #include "CommandRunner.h"
+#include "Ipmaskinformationformunit.h"
 #include "Ipv6staticrouteunit.h"
+#include "Loginmethodlistunit.h"
 #include "Msinfortable.h"
+#include "Serverinfounit.h"
 #include "Sshuserctrllistunit.h"
 #include "Sslmanagementtable.h"
 #include "Systemlogserverunit.h"
+#include "Tacacsservercontrolunit.h"
 #include "Timerangeformunit.h"
 #include "Cpuethernetinformaitonrule.h"
 #include "Cpuethernetinformationformunit.h"
@@ -56,14 +62,19 @@ namespace {
 // A dialog whose menu command keeps no global pointer to it.
 template <class F>
 void NvRegisterDialogWithoutGlobal(const std::string& className) {
-  NvRegisterDialog(className, [](TComponent* owner, int) -> TForm* { return new F(owner); });
+  NvRegisterDialog(className, [](TComponent* owner, int mode) -> TForm* {
+    if constexpr (std::is_constructible_v<F, TComponent*, int>) return new F(owner, mode);
+    else return new F(owner);
+  });
 }
 }  // namespace
 
 void NvRegisterFeatureDialogs() {
   NvSetStpVersionTextSource([] { return MainForm ? MainForm->ST_Version : nullptr; });
   NvRegisterDialogClass<TVlanStaticForm>("TVlanStaticForm", "VlanStaticForm", VlanStaticForm);
-  // Access profiles and rules; the two Ethernet profiles have no form global.
+  // Access profiles and rules; the two Ethernet profiles and the IP profiles have no form
+  // global.
+  NvRegisterDialogWithoutGlobal<TIPMaskInformationForm>("TIPMaskInformationForm");
   NvRegisterDialogWithoutGlobal<TEthernetMaskInformationForm>("TEthernetMaskInformationForm");
   NvRegisterDialogClass<TEthernetInformationRuleForm>("TEthernetInformationRuleForm", "EthernetInformationRuleForm",
                                                       EthernetInformationRuleForm);
@@ -129,6 +140,10 @@ void NvRegisterFeatureDialogs() {
   NvRegisterDialogWithoutGlobal<TSSHUserCtrlList>("TSSHUserCtrlList");
   NvRegisterDialogClass<TARPConfigForm>("TARPConfigForm", "ARPConfigForm", ARPConfigForm);
   NvRegisterDialogClass<TSSLManagementForm>("TSSLManagementForm", "SSLManagementForm", SSLManagementForm);
+  NvRegisterDialogClass<TServerInformationForm>("TServerInformationForm", "ServerInformationForm",
+                                                ServerInformationForm);
+  NvRegisterDialogWithoutGlobal<TLoginMethodListForm>("TLoginMethodListForm");
+  NvRegisterDialogWithoutGlobal<TAAASrvCtrlForm>("TAAASrvCtrlForm");
 }
 
 namespace {
