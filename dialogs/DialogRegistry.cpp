@@ -11,6 +11,9 @@
 #include "Msinfortable.h"
 #include "Serverinfounit.h"
 #include "Sshuserctrllistunit.h"
+#include "Agentsupportedupdatefiles.h"
+#include "Safeguardctrlformunit.h"
+#include "Sslcertificatefileunit.h"
 #include "Sslmanagementtable.h"
 #include "Systemlogserverunit.h"
 #include "Tacacsservercontrolunit.h"
@@ -140,6 +143,10 @@ void NvRegisterFeatureDialogs() {
   NvRegisterDialogWithoutGlobal<TSSHUserCtrlList>("TSSHUserCtrlList");
   NvRegisterDialogClass<TARPConfigForm>("TARPConfigForm", "ARPConfigForm", ARPConfigForm);
   NvRegisterDialogClass<TSSLManagementForm>("TSSLManagementForm", "SSLManagementForm", SSLManagementForm);
+  NvRegisterDialogClass<TCertificateFileForm>("TCertificateFileForm", "CertificateFileForm", CertificateFileForm);
+  NvRegisterDialogClass<TSafeguardCtrlForm>("TSafeguardCtrlForm", "SafeguardCtrlForm", SafeguardCtrlForm);
+  NvRegisterDialogClass<TfrmAgentSupportedUpdateFiles>("TfrmAgentSupportedUpdateFiles", "frmAgentSupportedUpdateFiles",
+                                                       frmAgentSupportedUpdateFiles);
   NvRegisterDialogClass<TServerInformationForm>("TServerInformationForm", "ServerInformationForm",
                                                 ServerInformationForm);
   NvRegisterDialogWithoutGlobal<TLoginMethodListForm>("TLoginMethodListForm");
