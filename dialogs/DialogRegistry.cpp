@@ -12,6 +12,10 @@
 #include "Msinfortable.h"
 #include "Serverinfounit.h"
 #include "Sshuserctrllistunit.h"
+#include "Agentsupportedupdatefiles.h"
+#include "Safeguardctrlformunit.h"
+#include "Sslcertificatefileunit.h"
+#include "Sslmanagementtable.h"
 #include "Systemlogserverunit.h"
 #include "Tacacsservercontrolunit.h"
 #include "Timerangeformunit.h"
@@ -145,6 +149,11 @@ void NvRegisterFeatureDialogs() {
   NvRegisterDialogWithoutGlobal<TSystemLogServerForm>("TSystemLogServerForm");
   NvRegisterDialogWithoutGlobal<TSSHUserCtrlList>("TSSHUserCtrlList");
   NvRegisterDialogClass<TARPConfigForm>("TARPConfigForm", "ARPConfigForm", ARPConfigForm);
+  NvRegisterDialogClass<TSSLManagementForm>("TSSLManagementForm", "SSLManagementForm", SSLManagementForm);
+  NvRegisterDialogClass<TCertificateFileForm>("TCertificateFileForm", "CertificateFileForm", CertificateFileForm);
+  NvRegisterDialogClass<TSafeguardCtrlForm>("TSafeguardCtrlForm", "SafeguardCtrlForm", SafeguardCtrlForm);
+  NvRegisterDialogClass<TfrmAgentSupportedUpdateFiles>("TfrmAgentSupportedUpdateFiles", "frmAgentSupportedUpdateFiles",
+                                                       frmAgentSupportedUpdateFiles);
   // IGMP and MLD snooping.
   NvRegisterDialogClass<TIGMPRouterPortsForm>("TIGMPRouterPortsForm", "IGMPRouterPortsForm", IGMPRouterPortsForm);
   NvRegisterDialogClass<TMLD_SnoopingRouterPortsForm>("TMLD_SnoopingRouterPortsForm", "MLD_SnoopingRouterPortsForm",

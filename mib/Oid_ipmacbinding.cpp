@@ -9,6 +9,21 @@ const NvSNMPVar SafeguardGlobalTable[] = {
     {"1.3.6.1.4.1.32473.12.19.1.1", "Safeguard Admin State", NvSyntax::integer, NvAccess::readwrite, &SafeguardAdminStateList},
     {}};
 
+// Security > Safeguard_Engine > Safeguard Control
+static const NvOptionPair SafeguardModeValues[] = {{1, "strict"}, {2, "fuzzy"}, {}};
+static const NvOptionPair SafeguardCurrentStatusValues[] = {{1, "normal"}, {2, "exhausted"}, {}};
+static NvOptionList SafeguardModeList, SafeguardAlarmAdminStateList, SafeguardCurrentStatusList;
+const NvSNMPVar SafeguardControlTable[] = {
+    {"1.3.6.1.4.1.32473.12.19.2.1", "Rising Threshold", NvSyntax::integer, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.19.2.2", "Falling Threshold", NvSyntax::integer, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.19.2.3", "Mode", NvSyntax::integer, NvAccess::readwrite, &SafeguardModeList},
+    {"1.3.6.1.4.1.32473.12.19.2.4", "Alarm Admin State", NvSyntax::integer, NvAccess::readwrite,
+     &SafeguardAlarmAdminStateList},
+    {"1.3.6.1.4.1.32473.12.19.2.5", "Current Status", NvSyntax::integer, NvAccess::readonly,
+     &SafeguardCurrentStatusList},
+    {"1.3.6.1.4.1.32473.12.19.2.6", "Interval", NvSyntax::integer, NvAccess::readonly, nullptr},
+    {}};
+
 // Security > IP-MAC Binding > Global Settings
 static const NvOptionPair TrapLogStateValues[] = {{2, "enable"}, {3, "disable"}, {}};
 static const NvOptionPair AllPortStateValues[] = {
@@ -85,6 +100,9 @@ const NvSNMPVar GuestVlanDeleteTable[] = {
 // Built in this order at start-up, freed in reverse at exit.
 static const NvCatalogueList Lists[] = {
     {&SafeguardAdminStateList, ValueSet::Disabled2Enabled3},
+    {&SafeguardModeList, SafeguardModeValues},
+    {&SafeguardAlarmAdminStateList, ValueSet::Disabled2Enabled3},
+    {&SafeguardCurrentStatusList, SafeguardCurrentStatusValues},
     {&TrapLogStateList, TrapLogStateValues},
     {&DhcpSnoopingStateList, ValueSet::Enabled1Disabled2},
     {&DhcpSnoopEntryClearAllStateList, ValueSet::OtherStart},
@@ -105,6 +123,7 @@ static const NvCatalogueList Lists[] = {
 
 static const NvCatalogueTable Tables[] = {
     {"SafeguardGlobalTable", "1.3.6.1.4.1.32473.12.19.1", SafeguardGlobalTable},
+    {"SafeguardControlTable", "1.3.6.1.4.1.32473.12.19.2", SafeguardControlTable},
     {"IpMacBindingGlobalSettingsTable", "1.3.6.1.4.1.32473.12.23", IpMacBindingGlobalSettingsTable},
     {"IpMacBindingPortStateTable", "1.3.6.1.4.1.32473.12.23.3.2.1", IpMacBindingPortStateTable},
     {"IpMacBindingDhcpSnoopTable", "1.3.6.1.4.1.32473.12.23.4.3.1", IpMacBindingDhcpSnoopTable},

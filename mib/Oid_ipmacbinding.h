@@ -6,6 +6,7 @@
 #include "NvSNMPVar.h"
 
 extern const NvSNMPVar SafeguardGlobalTable[];  // Security > Safeguard_Engine > Global Management
+extern const NvSNMPVar SafeguardControlTable[];  // Security > Safeguard_Engine > Safeguard Control
 extern const NvSNMPVar IpMacBindingGlobalSettingsTable[];  // Security > IP-MAC Binding > Global Settings
 extern const NvSNMPVar IpMacBindingPortStateTable[];  // Security > IP-MAC Binding > Port State Control
 extern const NvSNMPVar IpMacBindingDhcpSnoopTable[];  // Security > IP-MAC Binding > DHCP Snoop Table
