@@ -1,6 +1,9 @@
 #include "DialogRegistry.h"
 
 #include "Arpconfig.h"
+#include "Arpspoofingpreventmgmtformunit.h"
+#include "Filterdhcppermitformunit.h"
+#include "Ipmacbindingformunit.h"
 #include "Bootctrltableformunit.h"
 #include "CommandRunner.h"
 #include "Ipv6staticrouteunit.h"
@@ -127,6 +130,10 @@ void NvRegisterFeatureDialogs() {
   NvRegisterDialogWithoutGlobal<TSystemLogServerForm>("TSystemLogServerForm");
   NvRegisterDialogWithoutGlobal<TSSHUserCtrlList>("TSSHUserCtrlList");
   NvRegisterDialogClass<TARPConfigForm>("TARPConfigForm", "ARPConfigForm", ARPConfigForm);
+  NvRegisterDialogClass<TARPSpoofingPreventMgmtForm>("TARPSpoofingPreventMgmtForm", "ARPSpoofingPreventMgmtForm",
+                                                     ARPSpoofingPreventMgmtForm);
+  NvRegisterDialogClass<TIPMACBindingForm>("TIPMACBindingForm", "IPMACBindingForm", IPMACBindingForm);
+  NvRegisterDialogWithoutGlobal<TFilterDHCPPermitForm>("TFilterDHCPPermitForm");
 }
 
 namespace {
