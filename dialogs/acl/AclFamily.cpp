@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "DialogChecks.h"
+#include "DialogNumbers.h"
 #include "Dialogs.h"
 #include "NvSNMPRequest2Edits.h"
 #include "PartialSet.h"
@@ -58,15 +59,8 @@ bool TAclDialogBase::RowStatusCreates(TCheckBox* include) {
 
 bool TAclDialogBase::ReadFinished() { return WriteAllowed(Texts.NotComplete); }
 
-static int WholeNumberOrMinusOne(const std::string& text) {
-  if (text.empty() || text.size() > 9) return -1;
-  for (char c : text)
-    if (c < '0' || c > '9') return -1;
-  return std::stoi(text);
-}
-
 bool TAclDialogBase::NumberInRange(TCustomEdit* edit, int low, int high, const char* message) {
-  const int value = WholeNumberOrMinusOne(edit->Text);
+  const int value = NumberOrMinusOne(edit->Text);
   if (value >= low && value <= high) return true;
   return Refuse(message, edit);
 }

@@ -4,7 +4,6 @@
 #include <climits>
 #include <cstdlib>
 
-#include "Exception.h"
 
 namespace {
 
@@ -20,9 +19,13 @@ bool Convert(const std::string& text, int& value) {
 
 }  // namespace
 
+Exception NotAValidInteger(const std::string& text) {
+  return Exception("'" + text + "' is not a valid integer value");
+}
+
 int TextToInt(const std::string& text) {
   int value = 0;
-  if (!Convert(text, value)) throw Exception("'" + text + "' is not a valid integer value");
+  if (!Convert(text, value)) throw NotAValidInteger(text);
   return value;
 }
 

@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "ConvertingRequest.h"
+#include "DialogNumbers.h"
 #include "Dialogs.h"
 #include "Oid_erps.h"
 #include "ScopeExit.h"
@@ -30,7 +31,7 @@ long WholeNumber(const std::string& text) {
     const auto [stop, error] = std::from_chars(text.data() + first, end, value);
     if (error == std::errc() && stop == end) return value;
   }
-  throw Exception("'" + text + "' is not a valid integer value");
+  throw NotAValidInteger(text);
 }
 
 }  // namespace

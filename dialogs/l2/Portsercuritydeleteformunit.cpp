@@ -92,7 +92,7 @@ void TPrtSecDelCtrlForm::btnSetClick(TObject*) {
     Refuse("You should input VLAN name.");
     return;
   }
-  const int port = TextToIntDef(PortEdit->Text, -1);
+  const int port = NumberOrMinusOne(PortEdit->Text);
   if (port <= 0) {
     Refuse("You should input valid port.", PortEdit);
     return;

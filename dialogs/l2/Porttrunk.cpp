@@ -162,7 +162,7 @@ bool TPortTrunkForm::ListHolds(int column, int value) const {
   for (int i = 0; i < LV_PortTrunk->Items->Count; ++i) {
     TListItem* row = LV_PortTrunk->Items->Item[i];
     const std::string cell = column == VarIndex ? row->Caption() : row->SubItems->Get(column - 1);
-    if (TextToIntDef(cell, -1) == value) return true;
+    if (NumberOrMinusOne(cell) == value) return true;
   }
   return false;
 }
@@ -200,7 +200,7 @@ void TPortTrunkForm::BT_SetClick(TObject*) {
     Refuse("The index should not be empty.", ED_Index);
     return;
   }
-  if (ListHolds(VarIndex, TextToIntDef(ED_Index->Text, -1))) {
+  if (ListHolds(VarIndex, NumberOrMinusOne(ED_Index->Text))) {
     Refuse("The Index must be different.", ED_Index);
     return;
   }
@@ -208,7 +208,7 @@ void TPortTrunkForm::BT_SetClick(TObject*) {
     Refuse("The Port should not be empty.", PortEdit);
     return;
   }
-  const int unit = TextToIntDef(UnitEdit->Text, -1), port = TextToIntDef(PortEdit->Text, -1);
+  const int unit = NumberOrMinusOne(UnitEdit->Text), port = NumberOrMinusOne(PortEdit->Text);
   if (!CheckMasterPort(unit, port)) return;
   if (Combo_Type->ItemIndex < 0) {
     Refuse("Please choose trunk type.", Combo_Type);
@@ -229,7 +229,7 @@ void TPortTrunkForm::SetBtnClick(TObject*) {
     return;
   }
   ShowStateIn(ComboBox1, Combo_State->Text);
-  const int unit = TextToIntDef(UnitEdit->Text, -1), port = TextToIntDef(PortEdit->Text, -1);
+  const int unit = NumberOrMinusOne(UnitEdit->Text), port = NumberOrMinusOne(PortEdit->Text);
   if (!CheckMasterPort(unit, port)) return;
   WriteGroup(unit, port, false);
 }

@@ -108,10 +108,10 @@ void TARPConfigForm::EditBtnClick(TObject*) {
     Popup->IndexEdit->Text = SavedEntry[0];
     Popup->IPEdit->Text = SavedEntry[1];
     Popup->MACEdit->Text = SavedEntry[2];
-    Popup->TypeComb->ItemIndex = TextToIntDef(SavedEntry[3], -1);
+    Popup->TypeComb->ItemIndex = NumberOrMinusOne(SavedEntry[3]);
     Popup->TypeComb->Enabled = true;
-    Popup->StateComb->ItemIndex = TextToIntDef(SavedEntry[4], -1);
-    Popup->RowStatus->ItemIndex = TextToIntDef(SavedEntry[5], -1);
+    Popup->StateComb->ItemIndex = NumberOrMinusOne(SavedEntry[4]);
+    Popup->RowStatus->ItemIndex = NumberOrMinusOne(SavedEntry[5]);
   }
   Popup->ShowForEdit("ARP Edit:" + TitleSuffix);
 }

@@ -78,7 +78,7 @@ bool TIpv6StaticRouteEditForm::CheckRouteInput() {
     if (edtDst->Text().empty()) return Refuse("Please Set Destination Address");
     if (!IsValidIPv6Hex(edtDst->Text)) return Refocus(edtDst);
     if (edtPrefix->Text().empty()) return Refuse("Please Set Prefix length");
-    const int prefix = TextToIntDef(edtPrefix->Text, -1);
+    const int prefix = NumberOrMinusOne(edtPrefix->Text);
     if (prefix < 0 || prefix > 128) return Refuse("Prefix should between 0-128", edtPrefix);
   }
   if (edtNextHop->Text().empty()) return Refuse("Please Set Next Hop Address");
@@ -86,7 +86,7 @@ bool TIpv6StaticRouteEditForm::CheckRouteInput() {
   if (edtNextHop->Text() == edtDst->Text())
     return Refuse("Duplicate IP address, Please input a valid Next Hop", edtNextHop);
   if (edtMetric->Text().empty()) return true;
-  const int metric = TextToIntDef(edtMetric->Text, -1);
+  const int metric = NumberOrMinusOne(edtMetric->Text);
   if (metric < 1 || metric > 65535) return Refuse("Metric should between 1-65535", edtMetric);
   return true;
 }

@@ -11,6 +11,7 @@
 #include "FeatureDialog.h"
 #include "NvSNMPRequest2Edits.h"
 #include "ShellTexts.h"
+#include "TickRows.h"
 #include "VlanMapText.h"
 
 namespace {
@@ -104,6 +105,46 @@ TEST(DialogIncludes, the_step_carries_ticked_and_enabled_boxes_the_exempt_variab
   EXPECT_EQ(dialog.IncludedStep().Carries, (std::vector<int>{3}));
 }
 
+// Rows 1 and 2 have boxes, row 3 has one that is hidden (its row is laid out away).
+TEST(TickRows, a_write_carries_only_the_ticked_rows_the_user_can_see) {
+  TFeatureDialog dialog(nullptr, 400, 300, NvScale::Stored);
+  auto* request = dialog.AddRequest(kRows, MVT_UMV, 1);
+  NvSNMPVarList& vars = request->Request.Vars;
+  TEdit* name = dialog.Put<TEdit>(&dialog, "Name", 0, 0, 50, 21);
+  TComboBox* status = dialog.Put<TComboBox>(&dialog, "Status", 0, 0, 50, 21);
+  TCheckBox* boxes[3];
+  for (TCheckBox*& box : boxes) box = dialog.Put<TCheckBox>(&dialog, "", 0, 0, 15, 17);
+  NvTickRows rows;
+  rows.Add(boxes[0], 1, name);
+  rows.Add(boxes[1], 2);
+  rows.Add(boxes[2], 3, status);
+  boxes[2]->Visible = false;
+
+  rows.TickAll();
+  EXPECT_TRUE(boxes[0]->Checked() && boxes[1]->Checked());
+  EXPECT_FALSE(boxes[2]->Checked());  // Check All leaves a hidden row alone
+  boxes[2]->Checked = true;           // ticked before its row was hidden
+  EXPECT_FALSE(rows.IsTicked(3));
+  EXPECT_EQ(rows.TickedStep().Carries, (std::vector<int>{1, 2}));
+  EXPECT_EQ(rows.FirstEmptyTicked(), name);
+  name->Text = "core-sw";
+  EXPECT_EQ(rows.FirstEmptyTicked(), nullptr);  // the hidden empty combo box does not count
+
+  boxes[0]->Checked = false;
+  {
+    NvVarFlagsScope flags(vars);
+    rows.LeaveOutUnticked(flags);
+    EXPECT_EQ(vars.GetVar(1)->Access, NvAccess::invalid);
+    EXPECT_EQ(vars.GetVar(2)->Access, NvAccess::readwrite);
+    EXPECT_EQ(vars.GetVar(3)->Access, NvAccess::invalid);
+  }
+  EXPECT_EQ(vars.GetVar(1)->Access, NvAccess::readwrite);
+  EXPECT_TRUE(rows.AnyTicked());
+  rows.ClearAll();
+  EXPECT_FALSE(rows.AnyTicked());
+  EXPECT_FALSE(boxes[2]->Checked());
+}
+
 TEST(StpVersionText, is_kept_by_the_dialogs_until_the_main_window_holds_it) {
   NvSetStpVersionTextSource(nullptr);
   SetStpVersionText("ST_Version");
@@ -159,7 +200,14 @@ TEST(DialogNumbers, only_whole_decimal_numbers_convert) {
   EXPECT_EQ(TextToInt("-7"), -7);
   for (const char* bad : {"", "12a", " 1", "0x10", "99999999999"}) {
     EXPECT_THROW(TextToInt(bad), Exception) << bad;
-    EXPECT_EQ(TextToIntDef(bad, -1), -1) << bad;
+    EXPECT_EQ(NumberOrMinusOne(bad), -1) << bad;
+  }
+  EXPECT_EQ(NumberOrMinusOne("+45"), 45);
+  try {
+    TextToInt("1a");
+    ADD_FAILURE();
+  } catch (const Exception& e) {
+    EXPECT_EQ(e.Message, "'1a' is not a valid integer value");
   }
 }
 
