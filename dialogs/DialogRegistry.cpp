@@ -1,15 +1,21 @@
 #include "DialogRegistry.h"
 
+#include <type_traits>
+
 #include "Arpconfig.h"
 #include "Arpspoofingpreventmgmtformunit.h"
 #include "Filterdhcppermitformunit.h"
 #include "Ipmacbindingformunit.h"
 #include "Bootctrltableformunit.h"
 #include "CommandRunner.h"
+#include "Ipmaskinformationformunit.h"
 #include "Ipv6staticrouteunit.h"
+#include "Loginmethodlistunit.h"
 #include "Msinfortable.h"
+#include "Serverinfounit.h"
 #include "Sshuserctrllistunit.h"
 #include "Systemlogserverunit.h"
+#include "Tacacsservercontrolunit.h"
 #include "Timerangeformunit.h"
 #include "Cpuethernetinformaitonrule.h"
 #include "Cpuethernetinformationformunit.h"
@@ -58,14 +64,19 @@ namespace {
 // A dialog whose menu command keeps no global pointer to it.
 template <class F>
 void NvRegisterDialogWithoutGlobal(const std::string& className) {
-  NvRegisterDialog(className, [](TComponent* owner, int) -> TForm* { return new F(owner); });
+  NvRegisterDialog(className, [](TComponent* owner, int mode) -> TForm* {
+    if constexpr (std::is_constructible_v<F, TComponent*, int>) return new F(owner, mode);
+    else return new F(owner);
+  });
 }
 }  // namespace
 
 void NvRegisterFeatureDialogs() {
   NvSetStpVersionTextSource([] { return MainForm ? MainForm->ST_Version : nullptr; });
   NvRegisterDialogClass<TVlanStaticForm>("TVlanStaticForm", "VlanStaticForm", VlanStaticForm);
-  // Access profiles and rules; the two Ethernet profiles have no form global.
+  // Access profiles and rules; the two Ethernet profiles and the IP profiles have no form
+  // global.
+  NvRegisterDialogWithoutGlobal<TIPMaskInformationForm>("TIPMaskInformationForm");
   NvRegisterDialogWithoutGlobal<TEthernetMaskInformationForm>("TEthernetMaskInformationForm");
   NvRegisterDialogClass<TEthernetInformationRuleForm>("TEthernetInformationRuleForm", "EthernetInformationRuleForm",
                                                       EthernetInformationRuleForm);
@@ -130,6 +141,10 @@ void NvRegisterFeatureDialogs() {
   NvRegisterDialogWithoutGlobal<TSystemLogServerForm>("TSystemLogServerForm");
   NvRegisterDialogWithoutGlobal<TSSHUserCtrlList>("TSSHUserCtrlList");
   NvRegisterDialogClass<TARPConfigForm>("TARPConfigForm", "ARPConfigForm", ARPConfigForm);
+  NvRegisterDialogClass<TServerInformationForm>("TServerInformationForm", "ServerInformationForm",
+                                                ServerInformationForm);
+  NvRegisterDialogWithoutGlobal<TLoginMethodListForm>("TLoginMethodListForm");
+  NvRegisterDialogWithoutGlobal<TAAASrvCtrlForm>("TAAASrvCtrlForm");
   NvRegisterDialogClass<TARPSpoofingPreventMgmtForm>("TARPSpoofingPreventMgmtForm", "ARPSpoofingPreventMgmtForm",
                                                      ARPSpoofingPreventMgmtForm);
   NvRegisterDialogClass<TIPMACBindingForm>("TIPMACBindingForm", "IPMACBindingForm", IPMACBindingForm);

@@ -19,12 +19,15 @@
 #include "Ipmacbindingformunit.h"
 #include "Ipv6staticrouteeditunit.h"
 #include "Ipv6staticrouteunit.h"
+#include "Loginmethodlistunit.h"
 #include "Msinfortable.h"
 #include "Msunit.h"
 #include "Newbootpctrlformunit.h"
+#include "Serverinfounit.h"
 #include "Sshuserctrllistunit.h"
 #include "Sshuserctrlunit.h"
 #include "Systemlogserverunit.h"
+#include "Tacacsservercontrolunit.h"
 #include "Timerangeformunit.h"
 #include "NvSNMPSession.h"
 #include "SessionSupport.h"
@@ -92,6 +95,15 @@ int main(int argc, char** argv) {
           popup->AddBtn->Caption = "Set";
           return popup;
         }}},
+      {"TServerInformationForm",
+       {[] { return new TServerInformationForm(nullptr); }, "Server Information: 127.0.0.1",
+        [](TFeatureDialog* f) { return static_cast<TServerInformationForm*>(f)->ListView1; }, nullptr}},
+      {"TLoginMethodListForm",
+       {[] { return new TLoginMethodListForm(nullptr, 1); }, "AAC Login Method List Table: 127.0.0.1",
+        [](TFeatureDialog* f) { return static_cast<TLoginMethodListForm*>(f)->ListView1; }, nullptr}},
+      {"TAAASrvCtrlForm",
+       {[] { return new TAAASrvCtrlForm(nullptr); }, "AAC Server Control Table: 127.0.0.1",
+        [](TFeatureDialog*) -> TListView* { return nullptr; }, nullptr}},
   };
   // The address, MAC and ports dialogs, all members of one family.
   const auto family = [](const char* caption, std::function<TFeatureDialog*()> make) {
@@ -113,7 +125,7 @@ int main(int argc, char** argv) {
   GuiTesting::ProcessUntil([&] { return form->DataComplete == 1; });
   GuiTesting::ProcessUntil([] { return false; }, 500);
   TListView* list = shot->second.list(form);
-  if (list->Items->Count > 1) GuiTesting::UserClickItem(list, list->Items->Item[1]);
+  if (list && list->Items->Count > 1) GuiTesting::UserClickItem(list, list->Items->Item[1]);
   if (argc > 2 && std::string(argv[2]) == "popup") shot->second.popup(form)->Show();
   GuiTesting::ProcessUntil([] { return ended != 0; }, 10000);
   delete form;
