@@ -3,6 +3,9 @@
 #include <type_traits>
 
 #include "Arpconfig.h"
+#include "Arpspoofingpreventmgmtformunit.h"
+#include "Filterdhcppermitformunit.h"
+#include "Ipmacbindingformunit.h"
 #include "Bootctrltableformunit.h"
 #include "CommandRunner.h"
 #include "Cpuipmaskinformationformunit.h"
@@ -173,6 +176,10 @@ void NvRegisterFeatureDialogs() {
                                                 ServerInformationForm);
   NvRegisterDialogWithoutGlobal<TLoginMethodListForm>("TLoginMethodListForm");
   NvRegisterDialogWithoutGlobal<TAAASrvCtrlForm>("TAAASrvCtrlForm");
+  NvRegisterDialogClass<TARPSpoofingPreventMgmtForm>("TARPSpoofingPreventMgmtForm", "ARPSpoofingPreventMgmtForm",
+                                                     ARPSpoofingPreventMgmtForm);
+  NvRegisterDialogClass<TIPMACBindingForm>("TIPMACBindingForm", "IPMACBindingForm", IPMACBindingForm);
+  NvRegisterDialogWithoutGlobal<TFilterDHCPPermitForm>("TFilterDHCPPermitForm");
 }
 
 namespace {

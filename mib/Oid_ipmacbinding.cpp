@@ -60,6 +60,18 @@ const NvSNMPVar IpMacBindingPortStateTable[] = {
     {"1.3.6.1.4.1.32473.12.23.3.2.1.10", "Learning Status", NvSyntax::integer, NvAccess::readonly, &LearningStatusList},
     {}};
 
+// Security > IP-MAC Binding > Binding Table; the columns stand in the dialog's order
+static const NvOptionPair BindingModeValues[] = {{1, "arp"}, {2, "acl"}, {3, "dhcp-snooping"}, {4, "static"}, {}};
+static NvOptionList BindingAclStatusList, BindingModeList, BindingRowStatusList;
+const NvSNMPVar IpMacBindingTable[] = {
+    {"1.3.6.1.4.1.32473.12.23.4.1.1.1", "IP Index", NvSyntax::ipaddress, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.23.4.1.1.2", "MAC", NvSyntax::macaddress, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.23.4.1.1.7", "ACL Status", NvSyntax::integer, NvAccess::readonly, &BindingAclStatusList},
+    {"1.3.6.1.4.1.32473.12.23.4.1.1.4", "Ports", NvSyntax::octetstr, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.23.4.1.1.6", "Mode", NvSyntax::integer, NvAccess::readonly, &BindingModeList},
+    {"1.3.6.1.4.1.32473.12.23.4.1.1.3", "Row Status", NvSyntax::integer, NvAccess::readwrite, &BindingRowStatusList},
+    {}};
+
 // Security > IP-MAC Binding > DHCP Snoop Table
 static NvOptionList IpMacBindingDhcpSnoopStatusList;
 const NvSNMPVar IpMacBindingDhcpSnoopTable[] = {
@@ -115,6 +127,9 @@ static const NvCatalogueList Lists[] = {
     {&ModeList, ModeValues},
     {&RecoverLearningList, ValueSet::OtherStart},
     {&LearningStatusList, LearningStatusValues},
+    {&BindingAclStatusList, ValueSet::InactiveActive},
+    {&BindingModeList, BindingModeValues},
+    {&BindingRowStatusList, ValueSet::RowStatusShort},
     {&IpMacBindingDhcpSnoopStatusList, ValueSet::InactiveActive},
     {&TypeList, TypeValues},
     {&IpMacBindingBlockedStatusList, ValueSet::RowStatus},
@@ -126,6 +141,7 @@ static const NvCatalogueTable Tables[] = {
     {"SafeguardControlTable", "1.3.6.1.4.1.32473.12.19.2", SafeguardControlTable},
     {"IpMacBindingGlobalSettingsTable", "1.3.6.1.4.1.32473.12.23", IpMacBindingGlobalSettingsTable},
     {"IpMacBindingPortStateTable", "1.3.6.1.4.1.32473.12.23.3.2.1", IpMacBindingPortStateTable},
+    {"IpMacBindingTable", "1.3.6.1.4.1.32473.12.23.4.1.1", IpMacBindingTable},
     {"IpMacBindingDhcpSnoopTable", "1.3.6.1.4.1.32473.12.23.4.3.1", IpMacBindingDhcpSnoopTable},
     {"IpMacBindingBlockedTable", "1.3.6.1.4.1.32473.12.23.4.2.1", IpMacBindingBlockedTable},
     {"GuestVlanSettingTable", "1.3.6.1.4.1.32473.12.30.1", GuestVlanSettingTable},

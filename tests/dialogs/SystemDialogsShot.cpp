@@ -9,11 +9,14 @@
 
 #include "Arpaddedit.h"
 #include "Arpconfig.h"
+#include "Arpspoofingpreventmgmtformunit.h"
 #include "Bootctrltableformunit.h"
 #include "Catalogue.h"
+#include "Filterdhcppermitformunit.h"
 #include "ComCtrls.h"
 #include "Forms.h"
 #include "GuiTesting.h"
+#include "Ipmacbindingformunit.h"
 #include "Ipv6staticrouteeditunit.h"
 #include "Ipv6staticrouteunit.h"
 #include "Loginmethodlistunit.h"
@@ -51,7 +54,7 @@ int main(int argc, char** argv) {
   SwitchSim sim;
   PointSessionAt(sim, 1, 100);
 
-  const std::map<std::string, Shot> shots = {
+  std::map<std::string, Shot> shots = {
       {"TBOOTCtrlTableForm",
        {[] { return new TBOOTCtrlTableForm(nullptr); }, "DHCP Relay Control: 127.0.0.1",
         [](TFeatureDialog* f) { return static_cast<TBOOTCtrlTableForm*>(f)->ListView1; },
@@ -102,6 +105,18 @@ int main(int argc, char** argv) {
        {[] { return new TAAASrvCtrlForm(nullptr); }, "AAC Server Control Table: 127.0.0.1",
         [](TFeatureDialog*) -> TListView* { return nullptr; }, nullptr}},
   };
+  // The address, MAC and ports dialogs, all members of one family.
+  const auto family = [](const char* caption, std::function<TFeatureDialog*()> make) {
+    return Shot{std::move(make), caption,
+                [](TFeatureDialog* f) { return static_cast<TAddressMacPortsDialog*>(f)->ListView1; }, nullptr};
+  };
+  shots.emplace("TARPSpoofingPreventMgmtForm",
+                family("ARP Spoofing Prevent Managment Table: 127.0.0.1",
+                       [] { return new TARPSpoofingPreventMgmtForm(nullptr); }));
+  shots.emplace("TIPMACBindingForm",
+                family("IP-MAC Binding: 127.0.0.1", [] { return new TIPMACBindingForm(nullptr); }));
+  shots.emplace("TFilterDHCPPermitForm", family("DHCP Offer Permit Entry Settings: 127.0.0.1",
+                                                [] { return new TFilterDHCPPermitForm(nullptr); }));
   const auto shot = shots.find(argc > 1 ? argv[1] : "");
   if (shot == shots.end()) return 2;
   TFeatureDialog* form = shot->second.make();
