@@ -99,6 +99,8 @@ void TAddressMacPortsDialog::FormCreate(TObject*) {
 }
 
 void TAddressMacPortsDialog::AfterRead() {
+  // The emptied details belong to no row: the next click chooses one afresh and fills them.
+  ListView1->ClearSelection();
   IdleButtons();
   ClearDetailControls();
   if (KeptDisabled) KeptDisabled->Enabled = false;

@@ -292,6 +292,22 @@ TEST_F(IpMacBinding, delete_asks_and_destroys_the_chosen_binding) {
   ExpectIdle();
 }
 
+// A cancelled delete empties the details; choosing the row again fills them, so a Set then
+// writes the row's own MAC and ports.
+TEST_F(IpMacBinding, a_cancelled_delete_leaves_no_row_chosen_with_empty_details) {
+  ChooseRow(form->ListView1, "192.168.20.15");
+  const std::string mac = form->edtMacAddr->Text();
+  ASSERT_FALSE(mac.empty());
+  boxes.Answer(IDCANCEL);
+  Press(form->btnDelete);
+  EXPECT_EQ(BoxTexts(boxes), (std::vector<std::string>{"Are you sure to delete it?"}));
+  EXPECT_TRUE(sim->setLog().empty());
+  EXPECT_EQ(form->ListView1->Selected(), nullptr);
+
+  ChooseRow(form->ListView1, "192.168.20.15");
+  EXPECT_EQ(form->edtMacAddr->Text(), mac);
+}
+
 TEST_F(IpMacBinding, bad_addresses_are_refused_before_anything_is_sent) { ExpectStockRefusals(*this); }
 
 // ---------------------------------------------------------------------------------------
