@@ -1,6 +1,10 @@
 #include "DialogRegistry.h"
 
 #include "Arpconfig.h"
+#include "Currenttime.h"
+#include "Networktimeunit.h"
+#include "Smtpcontorlunit.h"
+#include "Summertimeunit.h"
 #include "Bootctrltableformunit.h"
 #include "CommandRunner.h"
 #include "Ipv6staticrouteunit.h"
@@ -127,6 +131,11 @@ void NvRegisterFeatureDialogs() {
   NvRegisterDialogWithoutGlobal<TSystemLogServerForm>("TSystemLogServerForm");
   NvRegisterDialogWithoutGlobal<TSSHUserCtrlList>("TSSHUserCtrlList");
   NvRegisterDialogClass<TARPConfigForm>("TARPConfigForm", "ARPConfigForm", ARPConfigForm);
+  // Time and mail settings; the summer time and SMTP dialogs have no form global.
+  NvRegisterDialogClass<TCurrentTimeForm>("TCurrentTimeForm", "CurrentTimeForm", CurrentTimeForm);
+  NvRegisterDialogClass<TfrmNetwroktime>("TfrmNetwroktime", "frmNetwroktime", frmNetwroktime);
+  NvRegisterDialogWithoutGlobal<TfrmSummerTime>("TfrmSummerTime");
+  NvRegisterDialogWithoutGlobal<TSMTPControlForm>("TSMTPControlForm");
 }
 
 namespace {

@@ -1,6 +1,7 @@
-// Shows one of the system area's list dialogs on a simulated switch with its second row
-// chosen, or its entry pop-up beside it, for a screenshot:
+// Shows one of the system area's dialogs on a simulated switch with its second row chosen (a
+// list dialog), or its entry pop-up beside it, for a screenshot:
 //   scripts/screenshot -o relay.png -w 4 build/tests/system_dialogs_shot TBOOTCtrlTableForm [popup]
+//   scripts/screenshot -o summer.png -w 4 build/tests/system_dialogs_shot TfrmSummerTime.annual
 // Ends after ten seconds or on SIGTERM, stopping its switch.
 #include <csignal>
 #include <functional>
@@ -11,6 +12,10 @@
 #include "Arpconfig.h"
 #include "Bootctrltableformunit.h"
 #include "Catalogue.h"
+#include "Currenttime.h"
+#include "Networktimeunit.h"
+#include "Smtpcontorlunit.h"
+#include "Summertimeunit.h"
 #include "ComCtrls.h"
 #include "Forms.h"
 #include "GuiTesting.h"
@@ -48,7 +53,7 @@ int main(int argc, char** argv) {
   SwitchSim sim;
   PointSessionAt(sim, 1, 100);
 
-  const std::map<std::string, Shot> shots = {
+  std::map<std::string, Shot> shots = {
       {"TBOOTCtrlTableForm",
        {[] { return new TBOOTCtrlTableForm(nullptr); }, "DHCP Relay Control: 127.0.0.1",
         [](TFeatureDialog* f) { return static_cast<TBOOTCtrlTableForm*>(f)->ListView1; },
@@ -90,6 +95,23 @@ int main(int argc, char** argv) {
           return popup;
         }}},
   };
+  // Settings dialogs, without a list.
+  const std::map<std::string, Shot> settings = {
+      {"TfrmNetwroktime", {[] { return new TfrmNetwroktime(nullptr); }, "Network Time: 127.0.0.1", nullptr, nullptr}},
+      {"TfrmSummerTime", {[] { return new TfrmSummerTime(nullptr); }, "Summer Time: 127.0.0.1", nullptr, nullptr}},
+      {"TfrmSummerTime.annual",
+       {[] {
+          auto* form = new TfrmSummerTime(nullptr);
+          form->cbxTimeStatus->ItemIndex = form->cbxTimeStatus->Items->IndexOf("annual");
+          form->cbxTimeStatusChange(nullptr);
+          return form;
+        },
+        "Summer Time: 127.0.0.1", nullptr, nullptr}},
+      {"TCurrentTimeForm", {[] { return new TCurrentTimeForm(nullptr); }, "Current Time: 127.0.0.1", nullptr, nullptr}},
+      {"TSMTPControlForm",
+       {[] { return new TSMTPControlForm(nullptr); }, "SMTP Control Table :127.0.0.1", nullptr, nullptr}},
+  };
+  shots.insert(settings.begin(), settings.end());
   const auto shot = shots.find(argc > 1 ? argv[1] : "");
   if (shot == shots.end()) return 2;
   TFeatureDialog* form = shot->second.make();
@@ -97,8 +119,8 @@ int main(int argc, char** argv) {
   form->Show();
   GuiTesting::ProcessUntil([&] { return form->DataComplete == 1; });
   GuiTesting::ProcessUntil([] { return false; }, 500);
-  TListView* list = shot->second.list(form);
-  if (list->Items->Count > 1) GuiTesting::UserClickItem(list, list->Items->Item[1]);
+  TListView* list = shot->second.list ? shot->second.list(form) : nullptr;
+  if (list && list->Items->Count > 1) GuiTesting::UserClickItem(list, list->Items->Item[1]);
   if (argc > 2 && std::string(argv[2]) == "popup") shot->second.popup(form)->Show();
   GuiTesting::ProcessUntil([] { return ended != 0; }, 10000);
   delete form;

@@ -13,6 +13,7 @@
 #include "Bootctrltableformunit.h"
 #include "CommandRunner.h"
 #include "DialogDriving.h"
+#include "MenuOpening.h"
 #include "DialogRegistry.h"
 #include "DialogTestSupport.h"
 #include "Ipv6staticrouteeditunit.h"
@@ -64,51 +65,6 @@ class DialogOnSwitch : public SystemDialog {
   }
   F* form = nullptr;
 };
-
-// What a command showed: the dialog's caption, whether its global held it, its owner and its
-// row count once read.
-struct Opened {
-  std::string caption;
-  bool global = false;
-  TComponent* owner = nullptr;
-  int rows = -1;
-  int runs = 0;
-};
-
-// Runs the command and closes the dialog F it shows with closing (after what the dialog had
-// read was noted).
-template <class F>
-Opened RunAndClose(const std::function<void()>& run, TListView* F::*list, F* const* global,
-                   const std::function<void(F*)>& closing) {
-  Opened opened;
-  GuiTesting::ModalDriver driver([&](TCustomForm& shown) {
-    auto* form = dynamic_cast<F*>(&shown);
-    ASSERT_NE(form, nullptr);
-    opened.caption = form->Caption;
-    opened.global = global && *global == form;
-    opened.owner = form->Owner();
-    ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return form->DataComplete == 1; }, 15000));
-    opened.rows = (form->*list)->Items->Count;
-    closing(form);
-  });
-  run();
-  opened.runs = driver.Runs();
-  return opened;
-}
-
-// The menu item's command, run with mainWindow as the main window.
-std::function<void()> MenuCommand(const char* item, TForm& mainWindow) {
-  NvRegisterFeatureDialogs();
-  const NvMenuCommand* command = NvFindMenuCommand(item);
-  EXPECT_NE(command, nullptr);
-  EXPECT_TRUE(command && NvMenuCommandBuilt(*command));
-  return [command, &mainWindow] {
-    if (!command) return;
-    std::string title;
-    NvCommandHost host{.MainWindow = &mainWindow, .CommandTitle = &title};
-    NvRunMenuCommand(*command, host);
-  };
-}
 
 std::vector<std::string> BoxTexts(const GuiTesting::ScriptedAnswerer& boxes) {
   std::vector<std::string> texts;
