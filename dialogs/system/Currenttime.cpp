@@ -64,7 +64,8 @@ void TCurrentTimeForm::GetCompleted(NvSNMPRequest2Controls* Sender, NvSNMPError*
   Guarded([&] {
     const std::string bits = tempText->Caption;
     if (bits.empty()) return;
-    Capacity = " " + BitsToNames(bits, {"systemTime", ",SNTP", ",SummerTime", ",realTimeClock"}, NvNamesJoin::AsGiven);
+    // One blank, then the names of the set bits.
+    Capacity = BitsToNames(bits, {"systemTime", ",SNTP", ",SummerTime", ",realTimeClock"}, NvNamesJoin::AsGiven);
     timecapacityEdit->Text = Capacity;
   });
 }

@@ -6,6 +6,7 @@
 #include "NvSNMPRequest2Edits.h"
 #include "Oid_smtp.h"
 #include "Progress.h"
+#include "StackingPortUitForm.h"
 
 namespace {
 

@@ -336,7 +336,7 @@ TEST_F(CurrentTime, set_writes_the_clock_alone_and_an_empty_clock_is_refused) {
   EXPECT_TRUE(sim->setLog().empty());
   TypeInto(form->currentclockEdit, "2027-1-2,3:04:05.0");
   Press(form->SetButton);
-  EXPECT_EQ(sim->setLog(), (Log{kTime + "2.0=4x:07EB010203040500"}));
+  EXPECT_EQ(sim->setLog(), (Log{kTime + "2.0=4x:07EB0102030405002B0000"}));  // UTC+0:00 added by the conversion
 }
 
 // A read that ends with an error says so; the capabilities stay as they were.
