@@ -1,5 +1,7 @@
 #include "DialogRegistry.h"
 
+#include <type_traits>
+
 #include "Arpconfig.h"
 #include "Currenttime.h"
 #include "Networktimeunit.h"
@@ -7,10 +9,14 @@
 #include "Summertimeunit.h"
 #include "Bootctrltableformunit.h"
 #include "CommandRunner.h"
+#include "Ipmaskinformationformunit.h"
 #include "Ipv6staticrouteunit.h"
+#include "Loginmethodlistunit.h"
 #include "Msinfortable.h"
+#include "Serverinfounit.h"
 #include "Sshuserctrllistunit.h"
 #include "Systemlogserverunit.h"
+#include "Tacacsservercontrolunit.h"
 #include "Timerangeformunit.h"
 #include "Cpuethernetinformaitonrule.h"
 #include "Cpuethernetinformationformunit.h"
@@ -59,14 +65,19 @@ namespace {
 // A dialog whose menu command keeps no global pointer to it.
 template <class F>
 void NvRegisterDialogWithoutGlobal(const std::string& className) {
-  NvRegisterDialog(className, [](TComponent* owner, int) -> TForm* { return new F(owner); });
+  NvRegisterDialog(className, [](TComponent* owner, int mode) -> TForm* {
+    if constexpr (std::is_constructible_v<F, TComponent*, int>) return new F(owner, mode);
+    else return new F(owner);
+  });
 }
 }  // namespace
 
 void NvRegisterFeatureDialogs() {
   NvSetStpVersionTextSource([] { return MainForm ? MainForm->ST_Version : nullptr; });
   NvRegisterDialogClass<TVlanStaticForm>("TVlanStaticForm", "VlanStaticForm", VlanStaticForm);
-  // Access profiles and rules; the two Ethernet profiles have no form global.
+  // Access profiles and rules; the two Ethernet profiles and the IP profiles have no form
+  // global.
+  NvRegisterDialogWithoutGlobal<TIPMaskInformationForm>("TIPMaskInformationForm");
   NvRegisterDialogWithoutGlobal<TEthernetMaskInformationForm>("TEthernetMaskInformationForm");
   NvRegisterDialogClass<TEthernetInformationRuleForm>("TEthernetInformationRuleForm", "EthernetInformationRuleForm",
                                                       EthernetInformationRuleForm);
@@ -131,6 +142,10 @@ void NvRegisterFeatureDialogs() {
   NvRegisterDialogWithoutGlobal<TSystemLogServerForm>("TSystemLogServerForm");
   NvRegisterDialogWithoutGlobal<TSSHUserCtrlList>("TSSHUserCtrlList");
   NvRegisterDialogClass<TARPConfigForm>("TARPConfigForm", "ARPConfigForm", ARPConfigForm);
+  NvRegisterDialogClass<TServerInformationForm>("TServerInformationForm", "ServerInformationForm",
+                                                ServerInformationForm);
+  NvRegisterDialogWithoutGlobal<TLoginMethodListForm>("TLoginMethodListForm");
+  NvRegisterDialogWithoutGlobal<TAAASrvCtrlForm>("TAAASrvCtrlForm");
   // Time and mail settings; the summer time and SMTP dialogs have no form global.
   NvRegisterDialogClass<TCurrentTimeForm>("TCurrentTimeForm", "CurrentTimeForm", CurrentTimeForm);
   NvRegisterDialogClass<TfrmNetwroktime>("TfrmNetwroktime", "frmNetwroktime", frmNetwroktime);

@@ -89,6 +89,63 @@ const NvSNMPVar AacServerGroupTable[] = {
     {"1.3.6.1.4.1.32473.12.5.9.1.18", "Row Status", NvSyntax::integer, NvAccess::readwrite, &RowStatusList},
     {}};
 
+// AAC > Server Information
+static const NvOptionPair ServerProtocolValues[] = {{1, "tacacs"}, {2, "xtacacs"}, {3, "tacacs-plus"}, {4, "RADIUS"}, {}};
+static NvOptionList ServerHostProtocolList, ServerHostRowStatusList;
+const NvSNMPVar AacServerHostTable[] = {
+    {"1.3.6.1.4.1.32473.12.5.10.1.1", "IP Address", NvSyntax::ipaddress, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.5.10.1.2", "Authentication Protocol", NvSyntax::integer, NvAccess::notaccess, &ServerHostProtocolList},
+    {"1.3.6.1.4.1.32473.12.5.10.1.3", "Authentication Port", NvSyntax::integer, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.5.10.1.4", "Authentication Key", NvSyntax::displaystr, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.5.10.1.5", "Timeout", NvSyntax::integer, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.5.10.1.6", "Retry Count", NvSyntax::integer, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.5.10.1.7", "Row Status", NvSyntax::integer, NvAccess::readwrite, &ServerHostRowStatusList},
+    {}};
+
+// AAC > Login Method Control, AAC > Enable Method Control: the same columns, the enable lists
+// ending in local-enable where the login lists end in local.
+static const NvOptionPair LoginMethodTypeValues[] = {
+    {9, "other"}, {1, "tacacs"}, {2, "xtacacs"}, {3, "tacacs-plus"}, {4, "RADIUS"}, {5, "server-group"},
+    {6, "local"}, {8, "none"}, {}};
+static const NvOptionPair EnableMethodTypeValues[] = {
+    {9, "other"}, {1, "tacacs"}, {2, "xtacacs"}, {3, "tacacs-plus"}, {4, "RADIUS"}, {5, "server-group"},
+    {7, "local-enable"}, {8, "none"}, {}};
+static NvOptionList LoginMethodTypeList, LoginMethodRowStatusList, EnableMethodTypeList, EnableMethodRowStatusList;
+const NvSNMPVar AacLoginMethodListTable[] = {
+    {"1.3.6.1.4.1.32473.12.5.3.1.1", "Name", NvSyntax::displaystr, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.5.3.1.2", "Method 1 Type", NvSyntax::integer, NvAccess::readwrite, &LoginMethodTypeList},
+    {"1.3.6.1.4.1.32473.12.5.3.1.3", "Method 1 Server Group", NvSyntax::displaystr, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.5.3.1.4", "Method 2 Type", NvSyntax::integer, NvAccess::readwrite, &LoginMethodTypeList},
+    {"1.3.6.1.4.1.32473.12.5.3.1.5", "Method 2 Server Group", NvSyntax::displaystr, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.5.3.1.6", "Method 3 Type", NvSyntax::integer, NvAccess::readwrite, &LoginMethodTypeList},
+    {"1.3.6.1.4.1.32473.12.5.3.1.7", "Method 3 Server Group", NvSyntax::displaystr, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.5.3.1.8", "Method 4 Type", NvSyntax::integer, NvAccess::readwrite, &LoginMethodTypeList},
+    {"1.3.6.1.4.1.32473.12.5.3.1.9", "Method 4 Server Group", NvSyntax::displaystr, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.5.3.1.10", "Row Status", NvSyntax::integer, NvAccess::readwrite, &LoginMethodRowStatusList},
+    {}};
+const NvSNMPVar AacEnableMethodListTable[] = {
+    {"1.3.6.1.4.1.32473.12.5.4.1.1", "Name", NvSyntax::displaystr, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.5.4.1.2", "Method 1 Type", NvSyntax::integer, NvAccess::readwrite, &EnableMethodTypeList},
+    {"1.3.6.1.4.1.32473.12.5.4.1.3", "Method 1 Server Group", NvSyntax::displaystr, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.5.4.1.4", "Method 2 Type", NvSyntax::integer, NvAccess::readwrite, &EnableMethodTypeList},
+    {"1.3.6.1.4.1.32473.12.5.4.1.5", "Method 2 Server Group", NvSyntax::displaystr, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.5.4.1.6", "Method 3 Type", NvSyntax::integer, NvAccess::readwrite, &EnableMethodTypeList},
+    {"1.3.6.1.4.1.32473.12.5.4.1.7", "Method 3 Server Group", NvSyntax::displaystr, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.5.4.1.8", "Method 4 Type", NvSyntax::integer, NvAccess::readwrite, &EnableMethodTypeList},
+    {"1.3.6.1.4.1.32473.12.5.4.1.9", "Method 4 Server Group", NvSyntax::displaystr, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.5.4.1.10", "Row Status", NvSyntax::integer, NvAccess::readwrite, &EnableMethodRowStatusList},
+    {}};
+
+// AAC > Server Control: one SET of the action column adds a server to a group or removes it.
+static const NvOptionPair ServerControlRowStateValues[] = {{1, "add"}, {2, "delete"}, {}};
+static NvOptionList ServerControlProtocolList, ServerControlRowStateList;
+const NvSNMPVar AacServerControlTable[] = {
+    {"1.3.6.1.4.1.32473.12.5.12.1.1", "Group Name", NvSyntax::displaystr, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.5.12.1.2", "IP Address", NvSyntax::ipaddress, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.5.12.1.3", "Authentication Protocol", NvSyntax::integer, NvAccess::notaccess, &ServerControlProtocolList},
+    {"1.3.6.1.4.1.32473.12.5.12.1.4", "Row State", NvSyntax::integer, NvAccess::readwrite, &ServerControlRowStateList},
+    {}};
+
 // Built in this order at start-up, freed in reverse at exit.
 static const NvCatalogueList Lists[] = {
     {&PortCapabilitiesList, PortCapabilitiesValues},
@@ -102,6 +159,14 @@ static const NvCatalogueList Lists[] = {
     {&AuthenticationProtocol7List, AuthenticationProtocol7Values},
     {&AuthenticationProtocol8List, AuthenticationProtocol8Values},
     {&RowStatusList, ValueSet::RowStatus},
+    {&ServerHostProtocolList, ServerProtocolValues},
+    {&ServerHostRowStatusList, ValueSet::RowStatus},
+    {&LoginMethodTypeList, LoginMethodTypeValues},
+    {&LoginMethodRowStatusList, ValueSet::RowStatus},
+    {&EnableMethodTypeList, EnableMethodTypeValues},
+    {&EnableMethodRowStatusList, ValueSet::RowStatus},
+    {&ServerControlProtocolList, ServerProtocolValues},
+    {&ServerControlRowStateList, ServerControlRowStateValues},
 };
 
 static const NvCatalogueTable Tables[] = {
@@ -110,6 +175,10 @@ static const NvCatalogueTable Tables[] = {
     {"AacInformationTable", "1.3.6.1.4.1.32473.12.5", AacInformationTable},
     {"AacApplicationMethodTable", "1.3.6.1.4.1.32473.12.5.7", AacApplicationMethodTable},
     {"AacServerGroupTable", "1.3.6.1.4.1.32473.12.5.9.1", AacServerGroupTable},
+    {"AacServerHostTable", "1.3.6.1.4.1.32473.12.5.10.1", AacServerHostTable},
+    {"AacLoginMethodListTable", "1.3.6.1.4.1.32473.12.5.3.1", AacLoginMethodListTable},
+    {"AacEnableMethodListTable", "1.3.6.1.4.1.32473.12.5.4.1", AacEnableMethodListTable},
+    {"AacServerControlTable", "1.3.6.1.4.1.32473.12.5.12.1", AacServerControlTable},
 };
 
 NvCatalogueModule Oid_aaa = {"Oid_aaa", Tables, Lists};

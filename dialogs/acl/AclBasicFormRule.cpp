@@ -45,6 +45,22 @@ void TAclBasicFormRuleBase::OpenRegistered(const NvSNMPVar* table, bool blocking
   }
 }
 
+void TAclBasicFormRuleBase::CreateAndRead(TPanel* host, const NvSNMPVar* table, bool blocking,
+                                          std::initializer_list<NvFieldFormat> formats,
+                                          const std::function<void()>& startingChoices) {
+  const bool bound = Guarded(
+      [&] {
+        MakeUnitPicker(host);
+        OpenRegistered(table, blocking, formats);
+        ClearDetailControls();
+        if (startingChoices) startingChoices();
+        IdleButtons();
+      },
+      [&] { DataComplete = 1; });
+  if (bound) Refresh();
+  ShowRowCount();
+}
+
 bool TAclBasicFormRuleBase::WriteIncluded() {
   // The scope gives the words back, as ClearIncludeFlags would.
   return WriteRow([&](NvVarFlagsScope&) { ApplyIncludeFlags(Table); });

@@ -26,6 +26,11 @@ class TAclBasicFormRuleBase : public TAclRuleBase {
   // the keys (ProfileKey, AccessKey) and the port list with neither box nor control, every
   // other one as IncludeBoxes gives it. formats: the edits' value formats, keys included.
   void OpenRegistered(const NvSNMPVar* table, bool blocking, std::initializer_list<NvFieldFormat> formats);
+  // FormCreate of a member: the picker on host, the table opened as OpenRegistered does, the
+  // details cleared, then startingChoices and the idle state; then the first read. A failure
+  // is shown in the status bar.
+  void CreateAndRead(TPanel* host, const NvSNMPVar* table, bool blocking, std::initializer_list<NvFieldFormat> formats,
+                     const std::function<void()>& startingChoices = nullptr);
   // WriteRow carrying the fields whose boxes are ticked and enabled, and the port list.
   bool WriteIncluded();
 };

@@ -113,6 +113,17 @@ bool TAclDialogBase::DestroySelectedRow() {
   return WriteRow([&](NvVarFlagsScope& flags) { flags.ExcludeAllBut({RowStatusColumn}); });
 }
 
+void TAclDialogBase::ConfirmDestroySelectedRow() {
+  if (!List->Selected() || !ReadFinished()) return;
+  ConfirmDeleteSelectedRow(RowStatusColumn, NvRowStatusName::Destroy);
+  if (DataComplete == 1) {
+    Refresh();
+  } else {  // an asynchronous read follows the SET; its rows arrive by themselves
+    IdleButtons();
+    ClearDetailControls();
+  }
+}
+
 // ---------------------------------------------------------------------------------------
 // Handlers
 
@@ -184,8 +195,13 @@ std::set<int> TAclProfileBase::LeftOutByChoices() const {
   std::set<int> columns;
   for (const NvComboRule& rule : ComboRules) {
     const std::string choice = rule.Combo->Text;
-    for (const NvChoiceLeavesOut& leaves : rule.Choices)
-      if (choice == leaves.Choice) columns.insert(leaves.Columns.begin(), leaves.Columns.end());
+    for (const NvChoiceLeavesOut& leaves : rule.Choices) {
+      if (choice != leaves.Choice) continue;
+      for (int column : leaves.Columns) {
+        if (rule.PutsBack) columns.erase(column);
+        else columns.insert(column);
+      }
+    }
   }
   return columns;
 }
@@ -255,6 +271,10 @@ void TAclRuleBase::LeaveOutUnticked(NvVarFlagsScope& flags, std::initializer_lis
 }
 
 bool TAclRuleBase::AnyPortTicked() const { return Picker && Picker->CountChecked() > 0; }
+
+bool TAclRuleBase::PermitTicked(TCheckBox* box, TWinControl* focus) {
+  return box->Checked || Refuse(Texts.PermitNotTicked, focus);
+}
 
 void TAclRuleBase::ClearDetailControls() {
   TAclDialogBase::ClearDetailControls();

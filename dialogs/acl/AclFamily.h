@@ -29,6 +29,7 @@ struct NvAclTexts {
   const char* Duplicate = nullptr;
   const char* RowStatus = nullptr;   // the row-status control is not on createAndGo (and ticked)
   const char* EmptyField = nullptr;  // rules: a ticked field is empty
+  const char* PermitNotTicked = "Permit option must be checked.";  // rules that need a permit
   const char* NotComplete = NvDialogText::GetNotComplete;  // a read is still running
 };
 
@@ -85,6 +86,10 @@ class TAclDialogBase : public TFeatureDialog {
   // Row Status = destroy alone for the selected row (no question); then as WriteRow. Refused
   // while a read runs, so no row arriving meanwhile can take the selected row's place.
   bool DestroySelectedRow();
+  // Row Status = destroy for the selected row after the question "Are you sure to delete
+  // it?"; refused while a read runs, the selected row's own keys addressing the SET. Then,
+  // whatever the answer, the list read again, the idle state and the details cleared.
+  void ConfirmDestroySelectedRow();
 
   // ---- Handlers every member has ----
   // The list read again (active again after a Stop, once the stopped walk's last reply has
@@ -133,9 +138,12 @@ struct NvChoiceLeavesOut {
   const char* Choice;
   std::vector<int> Columns;
 };
+// The rules apply in their order; a put-back rule gives the columns of its choice back to
+// the write (a column that a later rule leaves out stays out).
 struct NvComboRule {
   TComboBox* Combo;
   std::vector<NvChoiceLeavesOut> Choices;
+  bool PutsBack = false;
 };
 // An edit whose column is left out while it is empty.
 struct NvEmptyEditRule {
@@ -198,6 +206,8 @@ class TAclRuleBase : public TAclDialogBase {
   // Every unticked column among columns (all include boxes when empty) is left out.
   void LeaveOutUnticked(NvVarFlagsScope& flags, std::initializer_list<int> columns = {}) const;
   bool AnyPortTicked() const;
+  // The permit's include box ticked; else the permit text, the focus on focus, false.
+  bool PermitTicked(TCheckBox* box, TWinControl* focus);
   // Also unticks the include boxes.
   void ClearDetailControls() override;
   // RowSelectionChanged, and with a row its keys into the key edits.

@@ -96,24 +96,17 @@ TCPUFilterIPV6RuleForm::TCPUFilterIPV6RuleForm(TComponent* Owner)
 }
 
 void TCPUFilterIPV6RuleForm::FormCreate(TObject*) {
-  const bool bound = Guarded(
-      [&] {
-        MakeUnitPicker(StackingPortPanel);
-        OpenRegistered(CpuFilterIpv6RuleTable, true,
-                       {{VarProfileId, "%i{n1x200}"},
-                        {VarAccessId, "%i{n1x5}"},
-                        {VarClass, "%i{n0x255}"},
-                        {VarFlowLabel, "%h{l8f}"},
-                        {VarSourceAddress, "%h{l32f}"},
-                        {VarDestinationAddress, "%h{l32f}"}});
-        ClearDetailControls();
-        ChooseOption(PermitComboBox, "permit");
-        ChooseRowStatus(NvRowStatusName::CreateAndGo);
-        IdleButtons();
-      },
-      [&] { DataComplete = 1; });
-  if (bound) Refresh();
-  ShowRowCount();
+  CreateAndRead(StackingPortPanel, CpuFilterIpv6RuleTable, true,
+                {{VarProfileId, "%i{n1x200}"},
+                 {VarAccessId, "%i{n1x5}"},
+                 {VarClass, "%i{n0x255}"},
+                 {VarFlowLabel, "%h{l8f}"},
+                 {VarSourceAddress, "%h{l32f}"},
+                 {VarDestinationAddress, "%h{l32f}"}},
+                [&] {
+                  ChooseOption(PermitComboBox, "permit");
+                  ChooseRowStatus(NvRowStatusName::CreateAndGo);
+                });
 }
 
 bool TCPUFilterIPV6RuleForm::CheckInput() {
@@ -131,12 +124,7 @@ bool TCPUFilterIPV6RuleForm::CheckInput() {
 void TCPUFilterIPV6RuleForm::GetButtonClick(TObject*) { Refresh(); }
 
 void TCPUFilterIPV6RuleForm::AddButtonClick(TObject*) {
-  if (!CheckInput() || !KeyIsNew()) return;
-  if (!cbxPermit->Checked) {
-    Refuse("Permit option must be checked.", PermitComboBox);
-    return;
-  }
-  if (!RowStatusCreates(cbxRow)) return;
+  if (!CheckInput() || !KeyIsNew() || !PermitTicked(cbxPermit, PermitComboBox) || !RowStatusCreates(cbxRow)) return;
   WriteIncluded();
 }
 

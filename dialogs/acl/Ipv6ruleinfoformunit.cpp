@@ -255,12 +255,7 @@ bool TIpv6RuleForm::CheckInput() {
 void TIpv6RuleForm::GetButtonClick(TObject*) { Refresh(true); }
 
 void TIpv6RuleForm::AddButtonClick(TObject*) {
-  if (!CheckInput() || !KeyIsNew()) return;
-  if (!cbxPermit->Checked) {
-    Refuse("Permit option must be checked.", PermitComboBox);
-    return;
-  }
-  if (!RowStatusCreates(cbxRow)) return;
+  if (!CheckInput() || !KeyIsNew() || !PermitTicked(cbxPermit, PermitComboBox) || !RowStatusCreates(cbxRow)) return;
   WriteRow([&](NvVarFlagsScope& flags) {
     LeaveOutUnticked(flags);
     // Priority and its replacement only go with an enabled priority.

@@ -125,29 +125,20 @@ TPacketContentRuleForm::TPacketContentRuleForm(TComponent* Owner)
 }
 
 void TPacketContentRuleForm::FormCreate(TObject*) {
-  const bool bound = Guarded(
-      [&] {
-        MakeUnitPicker(pnlStackingPortPanel);
-        OpenRegistered(AclPacketContentRuleTable, false,
-                       {{VarProfileId, "%i"},
-                        {VarAccessId, "%i{n0x65535l5}"},
-                        {VarSourceMac, "%s{M}"},
-                        {VarDestinationMac, "%s{M}"},
-                        {VarCTag, "%s{l4f}"},
-                        {VarSTag, "%s{l4f}"},
-                        {VarPriority, "%i{n0x7}"},
-                        {VarReplaceDscp, "%i{n0x63}"},
-                        {VarMaskSourceMac, "%s{M}"},
-                        {VarMaskDestinationMac, "%s{M}"},
-                        {VarMaskCTag, "%s{l4f}"},
-                        {VarMaskSTag, "%s{l4f}"}});
-        Table->SetStatusControl(stat1);
-        ClearDetailControls();
-        IdleButtons();
-      },
-      [&] { DataComplete = 1; });
-  if (bound) Refresh();
-  ShowRowCount();
+  CreateAndRead(pnlStackingPortPanel, AclPacketContentRuleTable, false,
+                {{VarProfileId, "%i"},
+                 {VarAccessId, "%i{n0x65535l5}"},
+                 {VarSourceMac, "%s{M}"},
+                 {VarDestinationMac, "%s{M}"},
+                 {VarCTag, "%s{l4f}"},
+                 {VarSTag, "%s{l4f}"},
+                 {VarPriority, "%i{n0x7}"},
+                 {VarReplaceDscp, "%i{n0x63}"},
+                 {VarMaskSourceMac, "%s{M}"},
+                 {VarMaskDestinationMac, "%s{M}"},
+                 {VarMaskCTag, "%s{l4f}"},
+                 {VarMaskSTag, "%s{l4f}"}},
+                [&] { Table->SetStatusControl(stat1); });
 }
 
 void TPacketContentRuleForm::ClearDetailControls() {
@@ -172,7 +163,7 @@ void TPacketContentRuleForm::cbbEnableReplaceDSCPComboBoxChange(TObject*) {
 
 bool TPacketContentRuleForm::CheckInput() {
   if (!KeysGiven()) return false;
-  if (!chkPermit->Checked) return Refuse("Permit option must be checked.", chkPermit);
+  if (!PermitTicked(chkPermit, chkPermit)) return false;
   if (cbbPermitComboBox->ItemIndex < 0) return Refuse(Texts.EmptyField, cbbPermitComboBox);
   if (chkRow->Checked && cbbRowComboBox->ItemIndex < 0) return Refuse(Texts.EmptyField, cbbRowComboBox);
   // Ticked and usable fields reach the switch: they must be what their octets need.

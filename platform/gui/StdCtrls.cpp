@@ -1,5 +1,6 @@
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QIcon>
 #include <QImage>
 #include <QLabel>
@@ -520,4 +521,24 @@ void TBitBtn::GlyphChanged() {
   }
   b->setIcon(QIcon(QPixmap::fromImage(Glyph->Image())));
   b->setIconSize(Glyph->Image().size());
+}
+
+// ---------------------------------------------------------------------------------------
+// TGroupBox
+
+static QGroupBox* GroupBoxOf(const TControl* c) { return static_cast<QGroupBox*>(c->Widget()); }
+
+TGroupBox::TGroupBox(TComponent* AOwner) : TWinControl(AOwner, Make<QGroupBox>()) {
+  bridge_->forwardMouseClicks = true;
+  SetBounds(0, 0, 185, 105);
+}
+
+void TGroupBox::CaptionChanged() { GroupBoxOf(this)->setTitle(ToQt(GetCaption())); }
+
+void TGroupBox::AlignArea(int& left, int& top, int& width, int& height) const {
+  const int frame = 2;
+  left = frame;
+  top = GroupBoxOf(this)->fontMetrics().height() + frame;
+  width = std::max(GetClientWidth() - 2 * frame, 0);
+  height = std::max(GetClientHeight() - top - frame, 0);
 }

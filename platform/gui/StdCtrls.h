@@ -1,4 +1,4 @@
-// Labels, edits, memos, combo boxes, check boxes, radio buttons and buttons.
+// Labels, edits, memos, combo boxes, check boxes, radio buttons, group boxes and buttons.
 #pragma once
 
 #include <string>
@@ -227,6 +227,17 @@ class TRadioButton : public TWinControl {
 
  protected:
   void CaptionChanged() override;
+};
+
+// A framed container with its caption in the frame. Children are placed relative to the
+// box's own corner; aligned children keep inside the frame, below the caption.
+class TGroupBox : public TWinControl {
+ public:
+  explicit TGroupBox(TComponent* AOwner);
+
+ protected:
+  void CaptionChanged() override;
+  void AlignArea(int& left, int& top, int& width, int& height) const override;
 };
 
 // A push button. After OnClick, a ModalResult other than mrNone becomes the form's.

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "AclFamily.h"
+#include "Ipmaskinformationformunit.h"
 #include "Catalogue.h"
 #include "Cpuethernetinformaitonrule.h"
 #include "Cpuethernetinformationformunit.h"
@@ -39,6 +40,7 @@ TAclDialogBase* Make() {
 
 int main(int argc, char** argv) {
   const std::map<std::string, std::function<TAclDialogBase*()>> dialogs = {
+      {"IpMask", Make<TIPMaskInformationForm>},
       {"EthernetMask", Make<TEthernetMaskInformationForm>},
       {"EthernetRule", Make<TEthernetInformationRuleForm>},
       {"CpuEthernetMask", Make<TCPUEthernetInformationForm>},

@@ -90,6 +90,22 @@ class AclDialogTest : public ::testing::Test {
     const NvSNMPVarList& vars = form->Table->Request.Vars;
     for (int i = vars.IndexCount; i < vars.GetCount(); ++i) EXPECT_NE(vars.GetVar(i)->Access, NvAccess::invalid) << i;
   }
+  // One refused press of add per case (what, enter(self), message): that message alone,
+  // nothing sent, the access words back; the details cleared for the next case.
+  template <class Self, class Case, size_t N>
+  void ExpectRefusals(Self* self, const Case (&cases)[N], TButton* add) {
+    for (const Case& c : cases) {
+      SCOPED_TRACE(c.what);
+      const size_t before = boxes.Calls().size();
+      c.enter(self);
+      GuiTesting::UserClick(add);
+      ASSERT_EQ(boxes.Calls().size(), before + 1);
+      EXPECT_EQ(boxes.Calls().back().text, c.message);
+      EXPECT_TRUE(sim->setLog().empty());
+      ExpectWordsRestored();
+      form->ClearDetailControls();
+    }
+  }
   std::vector<std::string> Messages() const {
     std::vector<std::string> texts;
     for (const auto& call : boxes.Calls()) texts.push_back(call.text);

@@ -159,17 +159,7 @@ TEST_F(Ipv6ProfileDialog, refuses_bad_input_with_its_message_and_sends_nothing) 
        "Invalid Mask!"},
   };
   Open();
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    const size_t before = boxes.Calls().size();
-    c.enter(this);
-    GuiTesting::UserClick(form->AddButton);
-    ASSERT_EQ(boxes.Calls().size(), before + 1);
-    EXPECT_EQ(boxes.Calls().back().text, c.message);
-    EXPECT_TRUE(sim->setLog().empty());
-    ExpectWordsRestored();
-    form->ClearDetailControls();
-  }
+  ExpectRefusals(this, cases, form->AddButton);
 }
 
 TEST_F(Ipv6ProfileDialog, delete_destroys_the_selected_profile_alone_without_asking) {

@@ -176,17 +176,7 @@ TEST_F(Ipv6RuleDialog, refuses_bad_input_with_its_message_and_sends_nothing) {
        "Row State must be checked and set to createAndGo."},
   };
   Open();
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    const size_t before = boxes.Calls().size();
-    c.enter(this);
-    GuiTesting::UserClick(form->AddButton);
-    ASSERT_EQ(boxes.Calls().size(), before + 1);
-    EXPECT_EQ(boxes.Calls().back().text, c.message);
-    EXPECT_TRUE(sim->setLog().empty());
-    ExpectWordsRestored();
-    form->ClearDetailControls();
-  }
+  ExpectRefusals(this, cases, form->AddButton);
 }
 
 TEST_F(Ipv6RuleDialog, delete_destroys_the_selected_rule_alone_without_asking) {

@@ -21,12 +21,15 @@
 #include "GuiTesting.h"
 #include "Ipv6staticrouteeditunit.h"
 #include "Ipv6staticrouteunit.h"
+#include "Loginmethodlistunit.h"
 #include "Msinfortable.h"
 #include "Msunit.h"
 #include "Newbootpctrlformunit.h"
+#include "Serverinfounit.h"
 #include "Sshuserctrllistunit.h"
 #include "Sshuserctrlunit.h"
 #include "Systemlogserverunit.h"
+#include "Tacacsservercontrolunit.h"
 #include "Timerangeformunit.h"
 #include "NvSNMPSession.h"
 #include "SessionSupport.h"
@@ -94,6 +97,15 @@ int main(int argc, char** argv) {
           popup->AddBtn->Caption = "Set";
           return popup;
         }}},
+      {"TServerInformationForm",
+       {[] { return new TServerInformationForm(nullptr); }, "Server Information: 127.0.0.1",
+        [](TFeatureDialog* f) { return static_cast<TServerInformationForm*>(f)->ListView1; }, nullptr}},
+      {"TLoginMethodListForm",
+       {[] { return new TLoginMethodListForm(nullptr, 1); }, "AAC Login Method List Table: 127.0.0.1",
+        [](TFeatureDialog* f) { return static_cast<TLoginMethodListForm*>(f)->ListView1; }, nullptr}},
+      {"TAAASrvCtrlForm",
+       {[] { return new TAAASrvCtrlForm(nullptr); }, "AAC Server Control Table: 127.0.0.1",
+        [](TFeatureDialog*) -> TListView* { return nullptr; }, nullptr}},
   };
   // Settings dialogs, without a list.
   const std::map<std::string, Shot> settings = {

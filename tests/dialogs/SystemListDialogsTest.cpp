@@ -13,9 +13,9 @@
 #include "Bootctrltableformunit.h"
 #include "CommandRunner.h"
 #include "DialogDriving.h"
-#include "MenuOpening.h"
 #include "DialogRegistry.h"
 #include "DialogTestSupport.h"
+#include "SystemDialogFixture.h"
 #include "Ipv6staticrouteeditunit.h"
 #include "Ipv6staticrouteunit.h"
 #include "Mainunit.h"
@@ -32,45 +32,6 @@
 namespace {
 
 using namespace dialogtest;
-
-// Each test starts from the seed: the tests add and destroy rows.
-class SystemDialog : public ::testing::Test {
- protected:
-  void SetUp() override {
-    sim = std::make_unique<SwitchSim>();
-    PointSessionAt(*sim);
-    DeviceAddress = "127.0.0.1";
-  }
-  std::unique_ptr<SwitchSim> sim;
-  GuiTesting::ScriptedAnswerer boxes;
-};
-
-// The dialog F shown on the switch, its first read ended.
-template <class F>
-class DialogOnSwitch : public SystemDialog {
- protected:
-  void SetUp() override {
-    SystemDialog::SetUp();
-    form = new F(nullptr);
-    form->Show();
-    WaitIdle();
-    sim->clearSetLog();
-  }
-  void TearDown() override { delete form; }
-  // Until the dialog's writes and the read after them have ended.
-  void WaitIdle() {
-    ASSERT_TRUE(GuiTesting::ProcessUntil(
-        [&] { return form->DataComplete == 1 && !form->Table->Busy && form->Table->Request.PendingReplies == 0; },
-        15000));
-  }
-  F* form = nullptr;
-};
-
-std::vector<std::string> BoxTexts(const GuiTesting::ScriptedAnswerer& boxes) {
-  std::vector<std::string> texts;
-  for (const auto& call : boxes.Calls()) texts.push_back(call.text);
-  return texts;
-}
 
 // ---------------------------------------------------------------------------------------
 // DHCP relay servers

@@ -10,13 +10,13 @@
 #include "Currenttime.h"
 #include "DialogDriving.h"
 #include "DialogTestSupport.h"
-#include "MenuOpening.h"
 #include "Networktimeunit.h"
 #include "Progress.h"
 #include "Smtpcontorlunit.h"
 #include "StackingPortUitForm.h"
 #include "Startup.h"
 #include "Summertimeunit.h"
+#include "SystemDialogFixture.h"
 
 namespace {
 
@@ -38,26 +38,18 @@ std::vector<NvSNMPRequest2Controls*> RequestsOf(TfrmSummerTime* f) {
   return {f->StatusRequest, f->RepeatRequest, f->AnnualRequest};
 }
 
-std::vector<std::string> BoxTexts(const GuiTesting::ScriptedAnswerer& boxes) {
-  std::vector<std::string> texts;
-  for (const auto& call : boxes.Calls()) texts.push_back(call.text);
-  return texts;
-}
-
 void Choose(TComboBox* combo, const std::string& item) {
   const int index = combo->Items->IndexOf(item);
   ASSERT_GE(index, 0) << item;
   UserChoose(combo, index);
 }
 
-// The dialog F shown on a fresh switch, its first read ended; each test starts from the seed.
+// The dialog F shown on a fresh switch, its first reads ended (all its requests idle).
 template <class F>
-class OnSwitch : public ::testing::Test {
+class OnSwitch : public SystemDialog {
  protected:
   void SetUp() override {
-    sim = std::make_unique<SwitchSim>();
-    PointSessionAt(*sim);
-    DeviceAddress = "127.0.0.1";
+    SystemDialog::SetUp();
     form = new F(nullptr);
     form->Show();
     WaitIdle();
@@ -79,18 +71,15 @@ class OnSwitch : public ::testing::Test {
   }
   std::string Status() const { return form->StatusBar1->Panels->Items[0]->Text; }
 
-  std::unique_ptr<SwitchSim> sim;
   F* form = nullptr;
-  GuiTesting::ScriptedAnswerer boxes;
 };
 
 // ---------------------------------------------------------------------------------------
 // Opened from the menu
 
-TEST(TimeMailMenu, each_dialog_opens_from_its_menu_item_with_its_caption_owner_and_global) {
-  SwitchSim sim;
-  PointSessionAt(sim);
-  DeviceAddress = "127.0.0.1";
+using TimeMailMenu = SystemDialog;
+
+TEST_F(TimeMailMenu, each_dialog_opens_from_its_menu_item_with_its_caption_owner_and_global) {
   TForm mainWindow(nullptr);
   std::string shown;
   const Opened sntp = RunAndClose<TfrmNetwroktime>(MenuCommand("NetworkTime1", mainWindow), nullptr, &frmNetwroktime,

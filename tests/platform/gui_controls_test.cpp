@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QGroupBox>
 #include <QImage>
 #include <QPixmap>
 #include <QTreeWidget>
@@ -216,6 +217,28 @@ TEST_F(Window, StatusBarShowsSimpleTextWithoutPanels) {
   TStatusPanel* panel = bar->Panels->Add();
   panel->Text = "Set: Ok!";
   EXPECT_EQ(bar->Panels->Items[0]->Text(), "Set: Ok!");
+}
+
+TEST_F(Window, GroupBoxHoldsItsControlsInsideItsFrame) {
+  auto* box = Add<TGroupBox>();
+  box->SetBounds(10, 20, 200, 120);
+  box->Caption = "Weekdays";
+  EXPECT_EQ(static_cast<QGroupBox*>(box->Widget())->title(), QString("Weekdays"));
+  auto* check = new TCheckBox(form);
+  check->Parent = box;
+  check->SetBounds(8, 24, 80, 17);
+  EXPECT_EQ(box->ControlCount, 1);
+  EXPECT_EQ(check->Widget()->parentWidget(), box->Widget());
+  EXPECT_EQ(check->Widget()->geometry(), QRect(8, 24, 80, 17));
+  auto* filler = new TPanel(form);
+  filler->Parent = box;
+  filler->Align = alClient;  // stays below the caption and inside the frame
+  EXPECT_GT(filler->Top, 0);
+  EXPECT_GT(filler->Left, 0);
+  EXPECT_LT(filler->Top + filler->Height, box->Height);
+  EXPECT_LT(filler->Left + filler->Width, box->Width);
+  box->Enabled = false;
+  EXPECT_FALSE(check->Widget()->isEnabled());
 }
 
 TEST_F(Window, OwnerFreesWhatItOwnsAndParentsKeepTheirChildren) {

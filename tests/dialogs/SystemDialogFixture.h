@@ -1,19 +1,55 @@
-// Opening a feature dialog through its menu item's command, as the main window does, and
-// noting what the command showed.
+// The fixture of the system area's dialog tests: a fresh simulated switch per test, a dialog
+// shown on it with its first read ended, and running a menu item's command to see what it
+// opened.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <string>
+#include <vector>
 
-#include "ComCtrls.h"
 #include "CommandRunner.h"
+#include "DialogDriving.h"
 #include "DialogRegistry.h"
-#include "Forms.h"
-#include "GuiTesting.h"
+#include "DialogTestSupport.h"
+#include "Startup.h"
 
 namespace dialogtest {
+
+// Each test starts from the seed: the tests add and destroy rows.
+class SystemDialog : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    sim = std::make_unique<SwitchSim>();
+    PointSessionAt(*sim);
+    DeviceAddress = "127.0.0.1";
+  }
+  std::unique_ptr<SwitchSim> sim;
+  GuiTesting::ScriptedAnswerer boxes;
+};
+
+// The dialog F shown on the switch, its first read ended.
+template <class F>
+class DialogOnSwitch : public SystemDialog {
+ protected:
+  void SetUp() override {
+    SystemDialog::SetUp();
+    form = new F(nullptr);
+    form->Show();
+    WaitIdle();
+    sim->clearSetLog();
+  }
+  void TearDown() override { delete form; }
+  // Until the dialog's writes and the read after them have ended.
+  void WaitIdle() {
+    ASSERT_TRUE(GuiTesting::ProcessUntil(
+        [&] { return form->DataComplete == 1 && !form->Table->Busy && form->Table->Request.PendingReplies == 0; },
+        15000));
+  }
+  F* form = nullptr;
+};
 
 // What a command showed: the dialog's caption, whether its global held it, its owner and its
 // row count once read (-1 without a list).
@@ -58,6 +94,12 @@ inline std::function<void()> MenuCommand(const char* item, TForm& mainWindow) {
     NvCommandHost host{.MainWindow = &mainWindow, .CommandTitle = &title};
     NvRunMenuCommand(*command, host);
   };
+}
+
+inline std::vector<std::string> BoxTexts(const GuiTesting::ScriptedAnswerer& boxes) {
+  std::vector<std::string> texts;
+  for (const auto& call : boxes.Calls()) texts.push_back(call.text);
+  return texts;
 }
 
 }  // namespace dialogtest
