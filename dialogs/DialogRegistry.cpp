@@ -9,6 +9,7 @@
 #include "Summertimeunit.h"
 #include "Bootctrltableformunit.h"
 #include "CommandRunner.h"
+#include "Cpuipmaskinformationformunit.h"
 #include "Ipmaskinformationformunit.h"
 #include "Ipv6staticrouteunit.h"
 #include "Loginmethodlistunit.h"
@@ -60,6 +61,11 @@
 #include "Lldplocalsysdatatable.h"
 #include "Lldpportconfigtable.h"
 #include "Lldpremotetable.h"
+#include "Snoopingrouterportsunits.h"
+#include "Ismvlanformunit.h"
+#include "Igmpmulticastvlangroupunit.h"
+#include "Igmpsnoopingcleardnyipmultunit.h"
+#include "Snoopinggroupviewunits.h"
 
 namespace {
 // A dialog whose menu command keeps no global pointer to it.
@@ -78,6 +84,7 @@ void NvRegisterFeatureDialogs() {
   // Access profiles and rules; the two Ethernet profiles and the IP profiles have no form
   // global.
   NvRegisterDialogWithoutGlobal<TIPMaskInformationForm>("TIPMaskInformationForm");
+  NvRegisterDialogWithoutGlobal<TCPUIPMaskInformationForm>("TCPUIPMaskInformationForm");
   NvRegisterDialogWithoutGlobal<TEthernetMaskInformationForm>("TEthernetMaskInformationForm");
   NvRegisterDialogClass<TEthernetInformationRuleForm>("TEthernetInformationRuleForm", "EthernetInformationRuleForm",
                                                       EthernetInformationRuleForm);
@@ -142,6 +149,21 @@ void NvRegisterFeatureDialogs() {
   NvRegisterDialogWithoutGlobal<TSystemLogServerForm>("TSystemLogServerForm");
   NvRegisterDialogWithoutGlobal<TSSHUserCtrlList>("TSSHUserCtrlList");
   NvRegisterDialogClass<TARPConfigForm>("TARPConfigForm", "ARPConfigForm", ARPConfigForm);
+  // IGMP and MLD snooping.
+  NvRegisterDialogClass<TIGMPRouterPortsForm>("TIGMPRouterPortsForm", "IGMPRouterPortsForm", IGMPRouterPortsForm);
+  NvRegisterDialogClass<TMLD_SnoopingRouterPortsForm>("TMLD_SnoopingRouterPortsForm", "MLD_SnoopingRouterPortsForm",
+                                                      MLD_SnoopingRouterPortsForm);
+  NvRegisterDialogClass<TISMVLANForm>("TISMVLANForm", "ISMVLANForm", ISMVLANForm);
+  NvRegisterDialogClass<TIGMPMulticastVlanForm>("TIGMPMulticastVlanForm", "IGMPMulticastVlanForm",
+                                                IGMPMulticastVlanForm);
+  NvRegisterDialogClass<TIGMP_SnoopingGroupTableForm>("TIGMP_SnoopingGroupTableForm", "IGMP_SnoopingGroupTableForm",
+                                                      IGMP_SnoopingGroupTableForm);
+  NvRegisterDialogClass<TMLD_SnoopingGroupForm>("TMLD_SnoopingGroupForm", "MLD_SnoopingGroupForm", MLD_SnoopingGroupForm);
+  NvRegisterDialogClass<TIGMPSnoopingDataDrivenLearingGroupForm>(
+      "TIGMPSnoopingDataDrivenLearingGroupForm", "IGMPSnoopingDataDrivenLearingGroupForm",
+      IGMPSnoopingDataDrivenLearingGroupForm);
+  NvRegisterDialogClass<TIGMPSnoopingClearDnyIpMultForm>("TIGMPSnoopingClearDnyIpMultForm",
+                                                         "IGMPSnoopingClearDnyIpMultForm", IGMPSnoopingClearDnyIpMultForm);
   NvRegisterDialogClass<TServerInformationForm>("TServerInformationForm", "ServerInformationForm",
                                                 ServerInformationForm);
   NvRegisterDialogWithoutGlobal<TLoginMethodListForm>("TLoginMethodListForm");

@@ -751,6 +751,73 @@ const NvSNMPVar TrafficSegmentationTable[] = {
     {"1.3.6.1.4.1.32473.11.113.1.3.2.12.1.1.2", "Forward Ports", NvSyntax::bitstr, NvAccess::readwrite, nullptr},
     {}};
 
+// IGMP Snooping > Router Ports
+const NvSNMPVar IgmpRouterPortTable[] = {
+    {" ", "VID", NvSyntax::integer, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.73.3.1.4.1.5", "Static Router Ports", NvSyntax::bitstr, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.73.3.1.4.1.10", "Dynamic Router Ports", NvSyntax::bitstr, NvAccess::readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.73.3.1.4.1.15", "Forbidden Router Ports", NvSyntax::bitstr, NvAccess::readwrite, nullptr},
+    {}};
+
+// IGMP Snooping > Multicast VLAN Table
+static NvOptionList IsmVlanStateList, IsmVlanRowStatusList, IsmVlanReplacePriorityList;
+const NvSNMPVar IsmVlanTable[] = {
+    {"1.3.6.1.4.1.32473.11.113.1.3.2.7.8.1.1", "VLAN ID", NvSyntax::integer, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.11.113.1.3.2.7.8.1.2", "VLAN Name", NvSyntax::displaystr, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.11.113.1.3.2.7.8.1.3", "Source Port", NvSyntax::bitstr, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.11.113.1.3.2.7.8.1.4", "Member Port", NvSyntax::bitstr, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.11.113.1.3.2.7.8.1.5", "Tag Member Port", NvSyntax::bitstr, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.11.113.1.3.2.7.8.1.6", "State", NvSyntax::integer, NvAccess::readwrite, &IsmVlanStateList},
+    {"1.3.6.1.4.1.32473.11.113.1.3.2.7.8.1.7", "Replace Source IP", NvSyntax::ipaddress, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.11.113.1.3.2.7.8.1.8", "Row Status", NvSyntax::integer, NvAccess::readwrite, &IsmVlanRowStatusList},
+    {"1.3.6.1.4.1.32473.11.113.1.3.2.7.8.1.9", "Untag Source Port", NvSyntax::bitstr, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.11.113.1.3.2.7.8.1.10", "Remap Priority", NvSyntax::integer, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.11.113.1.3.2.7.8.1.11", "Replace Priority", NvSyntax::integer, NvAccess::readwrite, &IsmVlanReplacePriorityList},
+    {}};
+
+// IGMP Snooping > Multicast VLAN Group
+static NvOptionList IgmpMulticastVlanGroupStatusList;
+const NvSNMPVar IgmpMulticastVlanGroupTable[] = {
+    {"1.3.6.1.4.1.32473.11.113.1.3.2.7.9.1.1", "VLAN ID", NvSyntax::integer, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.11.113.1.3.2.7.9.1.2", "From IP", NvSyntax::ipaddress, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.11.113.1.3.2.7.9.1.3", "To IP", NvSyntax::ipaddress, NvAccess::readonly, nullptr},
+    {"1.3.6.1.4.1.32473.11.113.1.3.2.7.9.1.4", "Status", NvSyntax::integer, NvAccess::readwrite, &IgmpMulticastVlanGroupStatusList},
+    {}};
+
+// IGMP Snooping > Group Table
+const NvSNMPVar IgmpSnoopingGroupTable[] = {
+    {" ", "VID", NvSyntax::integer, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.73.2.1.2.1.1", "SrcAddr", NvSyntax::ipaddress, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.73.2.1.2.1.2", "GrpAddr", NvSyntax::ipaddress, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.73.2.1.2.1.3", "Include Member Ports", NvSyntax::bitstr, NvAccess::readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.73.2.1.2.1.4", "Exclude Member Ports", NvSyntax::bitstr, NvAccess::readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.73.2.1.2.1.5", "Router Ports", NvSyntax::bitstr, NvAccess::readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.73.2.1.2.1.6", "Up Time", NvSyntax::integer, NvAccess::readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.73.2.1.2.1.7", "Expiry Time", NvSyntax::integer, NvAccess::readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.73.2.1.2.1.8", "Report Count", NvSyntax::integer, NvAccess::readonly, nullptr},
+    {}};
+
+// IGMP Snooping > Data Driven Learning Group
+static const NvOptionPair ClearGroupValues[] = {{1, "other"}, {2, "clear"}, {}};
+static NvOptionList ClearGroupList;
+const NvSNMPVar IgmpDataDrivenGroupTable[] = {
+    {" ", "VID", NvSyntax::integer, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.73.3.1.3.1.1", "Group Addr", NvSyntax::ipaddress, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.73.3.1.3.1.2", "Router Ports", NvSyntax::bitstr, NvAccess::readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.73.3.1.3.1.3", "Up Time", NvSyntax::integer, NvAccess::readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.73.3.1.3.1.4", "Expiry Time", NvSyntax::integer, NvAccess::readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.73.3.1.3.1.100", "Clear Group", NvSyntax::integer, NvAccess::readwrite, &ClearGroupList},
+    {}};
+
+// IGMP Snooping > Clear Dynamic IP Multicast
+static const NvOptionPair ClearDynamicActionValues[] = {{1, "all"}, {2, "vlan"}, {3, "group"}, {4, "other"}, {}};
+static NvOptionList ClearDynamicActionList;
+const NvSNMPVar IgmpClearDynamicMulticastTable[] = {
+    {"1.3.6.1.4.1.32473.11.113.1.3.2.7.12.2.1", "VLAN ID", NvSyntax::integer, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.11.113.1.3.2.7.12.2.2", "IP", NvSyntax::ipaddress, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.11.113.1.3.2.7.12.2.3", "Action", NvSyntax::integer, NvAccess::readwrite, &ClearDynamicActionList},
+    {}};
+
 // Built in this order at start-up, freed in reverse at exit.
 static const NvCatalogueList Lists[] = {
     {&DeviceAlarmLinkChangeList, DeviceAlarmLinkChangeValues},
@@ -876,6 +943,12 @@ static const NvCatalogueList Lists[] = {
     {&NetToPhysicalStateList, NetToPhysicalStateValues},
     {&NetToPhysicalRowStatusList, ValueSet::RowStatusShort},
     {&VlanStateList, ValueSet::Disabled2Enabled3},
+    {&IsmVlanStateList, ValueSet::Enabled1Disabled2},
+    {&IsmVlanRowStatusList, ValueSet::RowStatus},
+    {&IsmVlanReplacePriorityList, ValueSet::Enabled1Disabled2},
+    {&IgmpMulticastVlanGroupStatusList, ValueSet::RowStatus},
+    {&ClearGroupList, ClearGroupValues},
+    {&ClearDynamicActionList, ClearDynamicActionValues},
 };
 
 static const NvCatalogueTable Tables[] = {
@@ -950,6 +1023,12 @@ static const NvCatalogueTable Tables[] = {
     {"DhcpLocalRelayStateTable", "1.3.6.1.4.1.32473.11.113.1.3.2.24", DhcpLocalRelayStateTable},
     {"DhcpLocalRelayVlanTable", "1.3.6.1.4.1.32473.11.113.1.3.2.24.2.1", DhcpLocalRelayVlanTable},
     {"TrafficSegmentationTable", "1.3.6.1.4.1.32473.11.113.1.3.2.12.1.1", TrafficSegmentationTable},
+    {"IgmpRouterPortTable", "1.3.6.1.4.1.32473.12.73.3.1.4.1", IgmpRouterPortTable},
+    {"IsmVlanTable", "1.3.6.1.4.1.32473.11.113.1.3.2.7.8.1", IsmVlanTable},
+    {"IgmpMulticastVlanGroupTable", "1.3.6.1.4.1.32473.11.113.1.3.2.7.9.1", IgmpMulticastVlanGroupTable},
+    {"IgmpSnoopingGroupTable", "1.3.6.1.4.1.32473.12.73.2.1.2.1", IgmpSnoopingGroupTable},
+    {"IgmpDataDrivenGroupTable", "1.3.6.1.4.1.32473.12.73.3.1.3.1", IgmpDataDrivenGroupTable},
+    {"IgmpClearDynamicMulticastTable", "1.3.6.1.4.1.32473.11.113.1.3.2.7.12.2", IgmpClearDynamicMulticastTable},
 };
 
 // Front-panel LED colours, 0x00BBGGRR, by state value.

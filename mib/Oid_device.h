@@ -51,6 +51,12 @@ extern const NvSNMPVar IgmpHostTable[];  // IGMP Snooping > Host Table
 extern const NvSNMPVar IgmpAccessAuthenticationTable[];  // IGMP Snooping > Access Authentication Table
 extern const NvSNMPVar Igmpv3Table[];  // IGMP Snooping > IGMPv3 Table (hidden)
 extern const NvSNMPVar IgmpDynamicMulticastMaxEntryTable[];  // IGMP Snooping > Dynamic IP Multicast Max Entry
+extern const NvSNMPVar IgmpRouterPortTable[];  // IGMP Snooping > Router Ports
+extern const NvSNMPVar IsmVlanTable[];  // IGMP Snooping > Multicast VLAN Table
+extern const NvSNMPVar IgmpMulticastVlanGroupTable[];  // IGMP Snooping > Multicast VLAN Group
+extern const NvSNMPVar IgmpSnoopingGroupTable[];  // IGMP Snooping > Group Table
+extern const NvSNMPVar IgmpDataDrivenGroupTable[];  // IGMP Snooping > Data Driven Learning Group
+extern const NvSNMPVar IgmpClearDynamicMulticastTable[];  // IGMP Snooping > Clear Dynamic IP Multicast
 extern const NvSNMPVar CosPriorityTable[];  // CoS Management > Priority Table
 extern const NvSNMPVar CosPortPriTable[];  // CoS Management > Port PRI Table (hidden)
 extern const NvSNMPVar CosMacBasePriTable[];  // CoS Management > MAC_Base PRI Table (hidden)

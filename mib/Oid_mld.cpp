@@ -34,6 +34,23 @@ const NvSNMPVar MldCounterTotalRxQueryTable[] = {
     {"1.3.6.1.4.1.32473.12.73.2.2.3.1.20", "VLAN Counter Total RX Query", NvSyntax::counter, NvAccess::readonly, nullptr},
     {}};
 
+// MLD Snooping > Router Ports
+const NvSNMPVar MldRouterPortTable[] = {
+    {"1.3.6.1.4.1.32473.12.34.3.4.1.1", "Router Ports VLAN ID", NvSyntax::integer, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.34.3.4.1.2", "Router Static Port List", NvSyntax::bitstr, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.34.3.4.1.3", "Dynamic Port List", NvSyntax::bitstr, NvAccess::readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.34.3.4.1.4", "Router Forbidden Port List", NvSyntax::bitstr, NvAccess::readwrite, nullptr},
+    {}};
+
+// MLD Snooping > Group Information
+const NvSNMPVar MldSnoopingGroupTable[] = {
+    {"1.3.6.1.4.1.32473.12.34.3.5.1.1", "VLAN ID", NvSyntax::integer, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.34.3.5.1.2", "Group Address", NvSyntax::ipv6address, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.34.3.5.1.3", "Source Address", NvSyntax::ipv6address, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.34.3.5.1.4", "Include Port Map", NvSyntax::bitstr, NvAccess::readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.34.3.5.1.5", "Exclude Port Map", NvSyntax::bitstr, NvAccess::readonly, nullptr},
+    {}};
+
 // Built in this order at start-up, freed in reverse at exit.
 static const NvCatalogueList Lists[] = {
     {&MldSnoopingGlobalStateList, ValueSet::Disabled2Enabled3},
@@ -47,6 +64,8 @@ static const NvCatalogueTable Tables[] = {
     {"MldSnoopingGlobalSettingsTable", "1.3.6.1.4.1.32473.12.34.1", MldSnoopingGlobalSettingsTable},
     {"MldSnoopingControlTable", "1.3.6.1.4.1.32473.12.34.3.2.1", MldSnoopingControlTable},
     {"MldCounterTotalRxQueryTable", "1.3.6.1.4.1.32473.12.73.2.2.3.1", MldCounterTotalRxQueryTable},
+    {"MldRouterPortTable", "1.3.6.1.4.1.32473.12.34.3.4.1", MldRouterPortTable},
+    {"MldSnoopingGroupTable", "1.3.6.1.4.1.32473.12.34.3.5.1", MldSnoopingGroupTable},
 };
 
 NvCatalogueModule Oid_mld = {"Oid_mld", Tables, Lists};

@@ -8,6 +8,8 @@
 extern const NvSNMPVar MldSnoopingGlobalSettingsTable[];  // MLD Snooping > Global Settings
 extern const NvSNMPVar MldSnoopingControlTable[];  // MLD Snooping > Control Table
 extern const NvSNMPVar MldCounterTotalRxQueryTable[];  // MLD Snooping > Counter Total Rx Query Table
+extern const NvSNMPVar MldRouterPortTable[];  // MLD Snooping > Router Ports
+extern const NvSNMPVar MldSnoopingGroupTable[];  // MLD Snooping > Group Information
 
 // The module: its tables for listings, and its option lists, built at start-up and freed at exit.
 extern NvCatalogueModule Oid_mld;

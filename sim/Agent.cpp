@@ -237,7 +237,7 @@ Agent::~Agent() {
   theAgent = nullptr;
 }
 
-uint16_t Agent::start(const std::string& stateDir, uint16_t port) {
+uint16_t Agent::start(const std::string& stateDir, uint16_t port, const std::string& engineId) {
   // Nothing of the machine's SNMP set-up may leak in: no config files, no MIBs, no state
   // outside the private folder.
   setenv("SNMPCONFPATH", stateDir.c_str(), 1);
@@ -275,6 +275,13 @@ uint16_t Agent::start(const std::string& stateDir, uint16_t port) {
                             NETSNMP_CALLBACK_HIGHEST_PRIORITY);
   init_snmp("switchsim");
   started_ = true;
+  if (!engineId.empty()) {
+    auto* id = reinterpret_cast<const u_char*>(engineId.data());
+    if (set_exact_engineID(id, engineId.size()) != SNMPERR_SUCCESS) throw std::runtime_error("cannot take the engine ID");
+    // The library noted its boots and time under the engine ID it had made; incoming messages
+    // are checked against the one they name.
+    set_enginetime(id, u_int(engineId.size()), snmpv3_local_snmpEngineBoots(), snmpv3_local_snmpEngineTime(), TRUE);
+  }
 
   // Users are made after start-up so their keys are localised to the final engine ID.
   for (const auto& line : access_.createUserLines) {

@@ -48,8 +48,9 @@ class Agent {
   ~Agent();
 
   // Starts Net-SNMP with its state in stateDir and listens on 127.0.0.1:port (0 = any free
-  // port). Returns the bound port; throws std::runtime_error on failure.
-  uint16_t start(const std::string& stateDir, uint16_t port);
+  // port), with the given SNMPv3 engine ID (bytes; empty: a fresh one). Returns the bound port;
+  // throws std::runtime_error on failure.
+  uint16_t start(const std::string& stateDir, uint16_t port, const std::string& engineId = "");
 
   // Serves until `stop` becomes non-zero. extraFds adds descriptors to watch (returns the
   // highest), onReady handles the ready ones. wakeFd makes select return (signal self-pipe).

@@ -230,15 +230,17 @@ void MibStore::loadTables(const std::string& path) {
       else
         throw std::invalid_argument("unknown row style '" + style + "'");
       while (ss >> word) {
-        // index:<col>=<n>[s]: a readable index column, the row index's n-th sub-identifier, or
-        // with "s" the length-prefixed string that starts there
+        // index:<col>=<n>[s|a]: a readable index column, the row index's n-th sub-identifier,
+        // with "s" the length-prefixed string that starts there, with "a" the IpAddress of the
+        // four sub-identifiers that start there
         if (word.rfind("index:", 0) == 0 && word.find('=') != std::string::npos) {
           const size_t at = word.find('=');
           const auto col = static_cast<uint32_t>(parseUnsigned(word.substr(6, at - 6), 0xffffffffu));
           std::string n = word.substr(at + 1);
           const bool text = !n.empty() && n.back() == 's';
-          if (text) n.pop_back();
-          spec.indexColumns[col] = {static_cast<size_t>(parseUnsigned(n, 128)), text};
+          const bool address = !n.empty() && n.back() == 'a';
+          if (text || address) n.pop_back();
+          spec.indexColumns[col] = {static_cast<size_t>(parseUnsigned(n, 128)), text, address};
           continue;
         }
         // with:<entry OID>: a table beside this one whose row of the same index the agent
@@ -313,6 +315,17 @@ Oid columnOid(const TableSpec& t, uint32_t column, const Oid& index) {
 // The value a readable index column holds for a row, or none when the index is too short.
 std::optional<Value> indexColumnValue(const TableSpec::IndexColumn& c, const Oid& index) {
   if (c.n < 1 || c.n > index.size()) return std::nullopt;
+  if (c.address) {
+    if (index.size() - (c.n - 1) < 4) return std::nullopt;
+    std::string bytes;
+    for (size_t i = c.n - 1; i < c.n + 3; ++i) {
+      if (index[i] > 255) return std::nullopt;
+      bytes.push_back(static_cast<char>(index[i]));
+    }
+    Value value = Value::octets(bytes);
+    value.tag = TagIpAddress;
+    return value;
+  }
   if (!c.text) return Value::integer(index[c.n - 1]);
   const size_t length = index[c.n - 1];
   if (length > index.size() - c.n) return std::nullopt;

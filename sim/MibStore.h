@@ -64,6 +64,7 @@ struct TableSpec {
   struct IndexColumn {
     size_t n = 0;       // its first sub-identifier (1-based)
     bool text = false;  // a length-prefixed string rather than one Integer32
+    bool address = false;  // an IpAddress of four sub-identifiers
   };
   std::map<uint32_t, IndexColumn> indexColumns;  // readable index columns
   std::vector<Oid> companions;  // entries whose row of the same index goes when this row goes

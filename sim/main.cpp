@@ -42,6 +42,7 @@ const char usage[] =
     "  --control PATH      Unix socket taking fault commands while running\n"
     "  --delay MS          delay every reply by MS milliseconds\n"
     "  --drop              answer nothing\n"
+    "  --engine-id HEX     the SNMPv3 engine ID (5 to 32 bytes; default: a fresh one at each start)\n"
     "Prints \"LISTENING <port>\" once it answers; stops on SIGTERM or SIGINT.\n";
 
 struct Options {
@@ -50,6 +51,7 @@ struct Options {
   bool defaultSeed = true;
   std::vector<std::string> seeds;
   std::string users, setLog, control;
+  std::string engineId;  // bytes
   sim::Faults faults;
 };
 
@@ -70,6 +72,7 @@ Options parseArgs(int argc, char** argv) {
     else if (a == "--control") o.control = value();
     else if (a == "--delay") o.faults.delayMs = std::stoi(value());
     else if (a == "--drop") o.faults.dropReplies = true;
+    else if (a == "--engine-id") o.engineId = sim::parseValue("4x", value()).bytes;
     else if (a == "--help" || a == "-h") {
       std::cout << usage;
       std::exit(0);
@@ -78,6 +81,8 @@ Options parseArgs(int argc, char** argv) {
     }
   }
   if (o.port < 0 || o.port > 65535) throw std::runtime_error("bad port");
+  if (!o.engineId.empty() && (o.engineId.size() < 5 || o.engineId.size() > 32))
+    throw std::runtime_error("an engine ID has 5 to 32 bytes");
   if (o.seedDirs.empty() && o.defaultSeed) o.seedDirs.push_back(SWITCHSIM_SEED_DIR);
   return o;
 }
@@ -166,7 +171,7 @@ int main(int argc, char** argv) {
       agent.setSetLog(opt.setLog);
       agent.clearSetLog();
     }
-    uint16_t port = agent.start(stateDir, static_cast<uint16_t>(opt.port));
+    uint16_t port = agent.start(stateDir, static_cast<uint16_t>(opt.port), opt.engineId);
 
     std::unique_ptr<sim::ControlServer> control;
     if (!opt.control.empty())

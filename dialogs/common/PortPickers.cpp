@@ -20,7 +20,15 @@ TStackingPortUitForm* CreatePortPicker(TComponent* owner, TWinControl* container
   return picker;
 }
 
-TStackingPortUitForm* CreatePortPickerPage(TComponent* owner, const std::string& caption, TPageControl* pages) {
+TStackingPortUitForm* CreatePortPickerPage(TComponent* owner, const std::string& caption, TPageControl* pages,
+                                           int ports) {
+  if (ports != 64) {
+    auto* sheet = new TTabSheet(pages);
+    sheet->PageControl = pages;
+    sheet->Caption = caption;
+    sheet->TabVisible = true;
+    return CreatePortPicker(owner, sheet, 12, ports);
+  }
   TStackingPortUitForm* picker = nullptr;
   try {
     picker = new TStackingPortUitForm(owner);

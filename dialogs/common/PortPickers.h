@@ -15,7 +15,8 @@ class TWinControl;
 // columns, the model's port count of them visible. Throws Exception with "Memory alloc
 // problem!" when it cannot be made.
 TStackingPortUitForm* CreatePortPicker(TComponent* owner, TWinControl* container, int columns = 12, int ports = 64);
-// A picker owned by owner on a new visible tab of pages captioned caption.
-TStackingPortUitForm* CreatePortPickerPage(TComponent* owner, const std::string& caption, TPageControl* pages);
+// A picker owned by owner on a new visible tab of pages captioned caption, of ports boxes.
+TStackingPortUitForm* CreatePortPickerPage(TComponent* owner, const std::string& caption, TPageControl* pages,
+                                           int ports = 64);
 // Empties and frees the picker's two lists, then the picker; picker becomes null.
 void FreePortPicker(TStackingPortUitForm*& picker);

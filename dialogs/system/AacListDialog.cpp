@@ -11,10 +11,10 @@ TAacListDialog::TAacListDialog(TComponent* Owner, int width, int height, int lis
   DetailPanel = Put<TPanel>(this, "DetailPanel", 8, detailTop, column - 16, height - detailTop - 30);
   DetailPanel->BevelOuter = bvLowered;
   PutSamplesBox(*this, column, 8, countBoxName);
-  GetButton = Put<TButton>(this, "GetButton", column, 56, 90, 25, "Refresh");
+  GetButton = PutButton(this, "GetButton", "Refresh", column, 56, 90, 25, &TAacListDialog::GetButtonClick);
   AddButton = Put<TButton>(this, "AddButton", column, 88, 90, 25, "Add");
   EditButton = Put<TButton>(this, "EditButton", column, 120, 90, 25, "Edit");
-  DeleteButton = Put<TButton>(this, "DeleteButton", column, 152, 90, 25, "Delete");
+  DeleteButton = PutButton(this, "DeleteButton", "Delete", column, 152, 90, 25, &TAacListDialog::DeleteButtonClick);
   btnClose = PutButton(this, "btnClose", "Close", column, 184, 90, 25, &TAacListDialog::btnCloseClick);
   PutStatusBar();
   ListView1->OnChange = Handler(this, &TAacListDialog::ListView1Change);
@@ -42,7 +42,7 @@ void TAacListDialog::RowClicked() {
   RowSelectionChanged();
 }
 
-void TAacListDialog::Refresh() { RefreshAll(); }
+void TAacListDialog::GetButtonClick(TObject*) { RefreshAll(); }
 
 bool TAacListDialog::Listed(const std::string& caption, const std::string* firstSubItem) const {
   for (int i = 0; i < ListView1->Items->Count; ++i) {
@@ -64,8 +64,8 @@ void TAacListDialog::WriteRow(const NvSetStep& step) {
   IdleState();
 }
 
-void TAacListDialog::DeleteSelected(int statusColumn) {
-  ConfirmDeleteSelectedRow(statusColumn, "destroy");
+void TAacListDialog::DeleteButtonClick(TObject*) {
+  ConfirmDeleteSelectedRow(StatusColumn, "destroy");
   IdleState();
 }
 

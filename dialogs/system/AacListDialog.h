@@ -24,10 +24,16 @@ class TAacListDialog : public TFeatureDialog {
   TButton* DeleteButton = nullptr;
   TButton* btnClose = nullptr;
 
+  // Refresh: the list read again, then the idle state.
+  void GetButtonClick(TObject* Sender);
+  // The selected row destroyed through StatusColumn after the question, the list read again,
+  // then the idle state.
+  void DeleteButtonClick(TObject* Sender);
+
  protected:
   // width, height: the client area; the list and the detail panel share its left part, the
   // button column (count box under "Samples", then Refresh, Add, Edit, Delete, Close) its
-  // right edge. The subclass wires the buttons' clicks.
+  // right edge. The subclass wires Add, Edit and the list's clicks.
   TAacListDialog(TComponent* Owner, int width, int height, int listHeight, const char* countBoxName);
 
   // The table request, blocking, walked into the list with select-to-edit.
@@ -45,8 +51,6 @@ class TAacListDialog : public TFeatureDialog {
   // A click on the list: the chosen row's values into the controls (a row clicked again after
   // the idle state cleared them shows them again), then the button and key states.
   void RowClicked();
-  // Refresh: the list read again, then the idle state.
-  void Refresh();
   // Whether a list row has this caption and, when given, this first sub-item.
   bool Listed(const std::string& caption, const std::string* firstSubItem = nullptr) const;
   // The step's variables plus each edit's when it is not empty; the device keeps its own
@@ -55,11 +59,10 @@ class TAacListDialog : public TFeatureDialog {
   // One SET of the step's variables of the row the controls hold, the list read again, then the
   // idle state (also after a failure, whose message goes to panel 0).
   void WriteRow(const NvSetStep& step);
-  // The selected row destroyed after the question, the list read again, then the idle state.
-  void DeleteSelected(int statusColumn);
   // Edit and Delete off, the key controls and Add on, the details cleared.
   void IdleState();
 
+  int StatusColumn = -1;  // the row-status variable that destroys a row
   void ListView1Change(TObject* Sender, TListItem* Item, TItemChange Change);
   void btnCloseClick(TObject* Sender);
   void FormClose(TObject* Sender, TCloseAction& Action);

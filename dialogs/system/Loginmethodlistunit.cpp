@@ -38,16 +38,15 @@ TLoginMethodListForm::TLoginMethodListForm(TComponent* Owner, int isLoginList)
   RowComboBox = Put<TComboBox>(DetailPanel, "RowComboBox", 394, 8, 120, 21);
   RowComboBox->Visible = false;
 
-  GetButton->OnClick = Handler(this, &TLoginMethodListForm::GetButtonClick);
   AddButton->OnClick = Handler(this, &TLoginMethodListForm::AddButtonClick);
   EditButton->OnClick = Handler(this, &TLoginMethodListForm::EditButtonClick);
-  DeleteButton->OnClick = Handler(this, &TLoginMethodListForm::DeleteButtonClick);
   ListView1->OnClick = Handler(this, &TLoginMethodListForm::ListView1Click);
   ComboBoxType[0]->OnChange = Handler(this, &TLoginMethodListForm::ComboBoxType1Change);
   ComboBoxType[1]->OnChange = Handler(this, &TLoginMethodListForm::ComboBoxType2Change);
   ComboBoxType[2]->OnChange = Handler(this, &TLoginMethodListForm::ComboBoxType3Change);
   ComboBoxType[3]->OnChange = Handler(this, &TLoginMethodListForm::ComboBoxType4Change);
   OnCreate = Handler(this, &TLoginMethodListForm::FormCreate);
+  StatusColumn = VarRowStatus;
   LockedKeys = {ListnameEdit};
   DoCreate();
 }
@@ -71,8 +70,6 @@ void TLoginMethodListForm::ClearDetailControls() {
   ResetFormControls(this, true, true, true);
   ShowRowCount();
 }
-
-void TLoginMethodListForm::GetButtonClick(TObject*) { Refresh(); }
 
 void TLoginMethodListForm::TypeChanged(int method) {
   ServerEdit[method]->Enabled = ComboBoxType[method]->Text() == "server-group";
@@ -162,4 +159,3 @@ void TLoginMethodListForm::EditButtonClick(TObject*) {
   WriteList(NvSetStep{});
 }
 
-void TLoginMethodListForm::DeleteButtonClick(TObject*) { DeleteSelected(VarRowStatus); }

@@ -20,10 +20,8 @@ class TLoginMethodListForm : public TAacListDialog {
   TStaticText* StaticText1;
 
   void FormCreate(TObject* Sender);
-  void GetButtonClick(TObject* Sender);
   void AddButtonClick(TObject* Sender);
   void EditButtonClick(TObject* Sender);
-  void DeleteButtonClick(TObject* Sender);
   void ListView1Click(TObject* Sender);
   void ComboBoxType1Change(TObject* Sender);
   void ComboBoxType2Change(TObject* Sender);

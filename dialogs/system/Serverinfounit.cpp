@@ -26,12 +26,11 @@ TServerInformationForm::TServerInformationForm(TComponent* Owner) : TAacListDial
   RowComboBox = Put<TComboBox>(DetailPanel, "RowComboBox", left + labels, 92, 112, 21);
   RowComboBox->Visible = false;
 
-  GetButton->OnClick = Handler(this, &TServerInformationForm::GetButtonClick);
   AddButton->OnClick = Handler(this, &TServerInformationForm::AddButtonClick);
   EditButton->OnClick = Handler(this, &TServerInformationForm::EditButtonClick);
-  DeleteButton->OnClick = Handler(this, &TServerInformationForm::DeleteButtonClick);
   ListView1->OnClick = Handler(this, &TServerInformationForm::ListView1Click);
   OnCreate = Handler(this, &TServerInformationForm::FormCreate);
+  StatusColumn = VarRowStatus;
   LockedKeys = {IPEdit, ProtocolComboBox};
   DetailEdits = {IPEdit, PortEdit, KeyEdit, TimeoutEdit, RetryCEdit};
   DoCreate();
@@ -64,8 +63,6 @@ bool TServerInformationForm::KeyGiven(bool focus) {
   return true;
 }
 
-void TServerInformationForm::GetButtonClick(TObject*) { Refresh(); }
-
 // The same address with another protocol is another server.
 void TServerInformationForm::AddButtonClick(TObject*) {
   if (!KeyGiven(true)) return;
@@ -84,6 +81,5 @@ void TServerInformationForm::EditButtonClick(TObject*) {
   WriteRow(WithFilled({}, {{VarPort, PortEdit}, {VarKey, KeyEdit}, {VarTimeout, TimeoutEdit}, {VarRetry, RetryCEdit}}));
 }
 
-void TServerInformationForm::DeleteButtonClick(TObject*) { DeleteSelected(VarRowStatus); }
 
 void TServerInformationForm::ListView1Click(TObject*) { RowClicked(); }

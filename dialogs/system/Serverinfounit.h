@@ -18,10 +18,8 @@ class TServerInformationForm : public TAacListDialog {
   TStaticText* Static;
 
   void FormCreate(TObject* Sender);
-  void GetButtonClick(TObject* Sender);
   void AddButtonClick(TObject* Sender);
   void EditButtonClick(TObject* Sender);
-  void DeleteButtonClick(TObject* Sender);
   void ListView1Click(TObject* Sender);
   void ClearDetailControls() override;
 

@@ -328,7 +328,13 @@ class Snmp {
 
   // Asynchronous: 0 when queued; the callback runs later from SNMPProcessPendingEvents,
   // exactly once (with SNMP_CLASS_SESSION_DESTROYED from the destructor at the latest).
-  // The first SNMPv3 request to an agent discovers its engine ID before returning.
+  // Neither waits for the agent: an SNMPv3 request to an agent whose engine ID is not known
+  // yet is sent once the agent has named it, and ends with SNMP_CLASS_TIMEOUT when the agent
+  // does not answer that question.
+  //
+  // SNMPv3 engine IDs are kept per agent address for the whole process. When a request to an
+  // agent times out or is refused for an unknown engine ID (the agent was replaced or reset),
+  // the engine ID is asked for again at the next request, blocking or not.
   int get(Pdu& pdu, const SnmpTarget& target, snmp_callback cb, void* context);
   int get_next(Pdu& pdu, const SnmpTarget& target, snmp_callback cb, void* context);
   int set(Pdu& pdu, const SnmpTarget& target, snmp_callback cb, void* context);

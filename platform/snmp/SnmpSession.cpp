@@ -6,6 +6,10 @@
 // Blocking requests use sessions of their own: waiting on one of them never reads the
 // sockets of the asynchronous ones, so no other reply is handled during a blocking call.
 //
+// The library asks an SNMPv3 agent for its engine ID inside the first send and waits for the
+// answer; for asynchronous requests we ask ourselves, without waiting, and open the user's
+// session with the engine ID once it is known.
+//
 // Asynchronous completions are never run from inside the library: its callback only
 // records the outcome, and SNMPProcessPendingEvents hands the outcomes to the callers
 // once the library is done reading and timing out.
@@ -222,20 +226,48 @@ void forgetLibraryUser(const std::string& name) {
 struct LibSession {
   void* handle = nullptr;
   bool blocking = false;
+  bool probe = false;    // asks one agent for its engine ID, for no user
+  bool retired = false;  // takes no new request; closed once its outstanding ones ended
+  std::string peer;      // "host:port"
   std::string userName;  // v3
   std::string keys;      // v3
+  std::string engineId;  // v3: the agent's engine ID the session speaks to
 };
 
 struct Pending {
   Snmp* owner = nullptr;
-  LibSession* session = nullptr;
+  LibSession* session = nullptr;  // null while it waits for the agent's engine ID
   snmp_callback callback = nullptr;
   void* context = nullptr;
+  int command = 0;
   Pdu pdu;  // the request as sent; the reply once it arrived
   std::unique_ptr<SnmpTarget> target;
+  std::string peer, engineId;  // v3: where it went, to forget the engine ID when it is no longer answered
   int reason = 0;
   bool done = false;  // outcome recorded; later library calls for it are ignored
 };
+
+// SNMPv3 engine IDs of the agents, by "host:port", as discovered. An agent that stops
+// answering, or is replaced by one with another engine ID, is asked again.
+std::map<std::string, std::string>& knownEngines() {
+  static auto* table = new std::map<std::string, std::string>;
+  return *table;
+}
+
+std::string peerOf(const SnmpTarget& target) {
+  return target.address().host() + ":" + std::to_string(target.address().get_port());
+}
+
+const std::string* knownEngine(const std::string& peer) {
+  auto it = knownEngines().find(peer);
+  return it == knownEngines().end() ? nullptr : &it->second;
+}
+
+std::string engineOf(void* handle) {
+  const netsnmp_session* ss = snmp_sess_session(handle);
+  if (!ss || !ss->securityEngineID) return std::string();
+  return std::string(reinterpret_cast<const char*>(ss->securityEngineID), ss->securityEngineIDLen);
+}
 
 // Requests are known to the library by a token, never by a pointer: a late second
 // callback for a finished request then finds nothing instead of freed memory.
@@ -245,6 +277,12 @@ std::map<uint64_t, std::unique_ptr<Pending>>& pendingRequests = *new std::map<ui
 std::deque<uint64_t>& readyRequests = *new std::deque<uint64_t>;
 uint64_t nextToken = 1;
 uint64_t sendingToken = 0;
+// Engine discoveries under way, by the token of their request.
+struct ProbeRef {
+  Snmp::Impl* impl;
+  std::string peer;
+};
+std::map<uint64_t, ProbeRef>& probeTokens = *new std::map<uint64_t, ProbeRef>;
 
 std::vector<Snmp::Impl*>& liveObjects() {
   static auto* all = new std::vector<Snmp::Impl*>;
@@ -444,6 +482,19 @@ struct Snmp::Impl {
   std::map<std::string, std::unique_ptr<LibSession>> sessions;
   void (*socketsChanged)(void*) = nullptr;
   void* socketsChangedData = nullptr;
+  uint64_t retiredCount = 0;
+
+  // An agent being asked for its engine ID, and the requests waiting for the answer.
+  struct Discovery {
+    LibSession* session = nullptr;
+    uint64_t token = 0;
+    bool finished = false;
+    int reason = 0;  // SNMP_CLASS_ASYNC_RESPONSE (engineId, or error), SNMP_CLASS_TIMEOUT, ...
+    int error = 0;
+    std::string engineId;
+    std::vector<uint64_t> waiting;
+  };
+  std::map<std::string, Discovery> discoveries;  // by peer
 
   void notifySockets() {
     if (socketsChanged) socketsChanged(socketsChangedData);
@@ -460,6 +511,53 @@ struct Snmp::Impl {
       if (p->session == s) p->session = nullptr;
     }
     snmp_sess_close(s->handle);
+  }
+
+  bool busy(const LibSession* s) const {
+    for (auto& [token, p] : pendingRequests)
+      if (p->session == s && !p->done) return true;
+    return false;
+  }
+
+  // A blocking session goes at once; an asynchronous one takes no new request and goes when
+  // its outstanding ones have ended.
+  void retire(std::map<std::string, std::unique_ptr<LibSession>>::iterator it) {
+    if (it->second->blocking) {
+      close(it->second.get());
+      sessions.erase(it);
+      return;
+    }
+    auto node = sessions.extract(it);
+    node.mapped()->retired = true;
+    node.key() = "R" + std::to_string(++retiredCount);
+    sessions.insert(std::move(node));
+  }
+
+  void closeRetired() {
+    bool changed = false;
+    for (auto it = sessions.begin(); it != sessions.end();) {
+      if (it->second->retired && !busy(it->second.get())) {
+        close(it->second.get());
+        it = sessions.erase(it);
+        changed = true;
+      } else {
+        ++it;
+      }
+    }
+    if (changed) notifySockets();
+  }
+
+  // The agent no longer answers to this engine ID (it may have been replaced or reset): the
+  // next request to it asks for the engine ID again.
+  static void forgetEngine(const std::string& peer, const std::string& engineId) {
+    auto known = knownEngines().find(peer);
+    if (known != knownEngines().end() && known->second == engineId) knownEngines().erase(known);
+    for (Impl* impl : liveObjects()) {
+      std::vector<std::string> keys;
+      for (auto& [key, s] : impl->sessions)
+        if (!s->retired && !s->probe && s->peer == peer && s->engineId == engineId) keys.push_back(key);
+      for (const std::string& key : keys) impl->retire(impl->sessions.find(key));
+    }
   }
 
   // A user's keys changed: sessions opened with the old keys and the library's localized
@@ -485,6 +583,8 @@ struct Snmp::Impl {
     lastKeys()[name] = keys;
   }
 
+  // An SNMPv3 session of an asynchronous request is opened only once the agent's engine ID
+  // is known, so that opening it never waits for the agent; a blocking one may ask for it.
   int sessionFor(const SnmpTarget& target, bool blocking, LibSession*& out) {
     out = nullptr;
     const UdpAddress& address = target.address();
@@ -509,26 +609,38 @@ struct Snmp::Impl {
       return SNMP_CLASS_INVALID_TARGET;
     }
 
+    const std::string peer = peerOf(target);
+    const std::string* engine = version == SNMP_VERSION_3 ? knownEngine(peer) : nullptr;
     const std::string key = std::string(blocking ? "B" : "A") + std::to_string(version) + piece(address.host()) +
                             std::to_string(address.get_port()) + "|" + piece(userName) + keys;
     auto found = sessions.find(key);
     if (found != sessions.end()) {
-      out = found->second.get();
-      return SNMP_CLASS_SUCCESS;
+      if (version != SNMP_VERSION_3 || (engine && *engine == found->second->engineId)) {
+        out = found->second.get();
+        return SNMP_CLASS_SUCCESS;
+      }
+      retire(found);  // the agent's engine ID changed since
     }
+    if (version == SNMP_VERSION_3 && !engine && !blocking) return SNMP_CLASS_INTERNAL_ERROR;
     if (version == SNMP_VERSION_3) retireUser(userName, keys);
 
     netsnmp_session in;
     snmp_sess_init(&in);
-    std::string peer = "udp:" + address.host() + ":" + std::to_string(address.get_port());
-    in.peername = peer.data();
+    std::string peername = "udp:" + peer;
+    in.peername = peername.data();
     in.version = version;
     setTiming(&in, target);
+    std::string engineId = engine ? *engine : std::string();
     if (version == SNMP_VERSION_3) {
       in.securityModel = SNMP_SEC_MODEL_USM;
       in.securityName = userName.data();
       in.securityNameLen = userName.size();
       in.securityLevel = userLevel(user);
+      if (!engineId.empty()) {
+        in.securityEngineID = reinterpret_cast<u_char*>(engineId.data());
+        in.securityEngineIDLen = engineId.size();
+        in.flags |= SNMP_FLAGS_DONT_PROBE;
+      }
       if (user.auth != SNMP_AUTHPROTOCOL_NONE) {
         oid* proto = user.auth == SNMP_AUTHPROTOCOL_HMACMD5 ? usmHMACMD5AuthProtocol : usmHMACSHA1AuthProtocol;
         in.securityAuthProto = proto;
@@ -561,8 +673,13 @@ struct Snmp::Impl {
     auto s = std::make_unique<LibSession>();
     s->handle = handle;
     s->blocking = blocking;
+    s->peer = peer;
     s->userName = userName;
     s->keys = keys;
+    if (version == SNMP_VERSION_3) {
+      s->engineId = engineOf(handle);
+      if (!s->engineId.empty()) knownEngines()[peer] = s->engineId;
+    }
     out = s.get();
     sessions.emplace(key, std::move(s));
     if (!blocking) notifySockets();
@@ -597,32 +714,25 @@ struct Snmp::Impl {
       if (rc == SNMP_CLASS_SUCCESS) rc = SNMP_CLASS_ERROR;
     }
     if (reply) snmp_free_pdu(reply);
+    if (!s->engineId.empty() && (rc == SNMP_CLASS_TIMEOUT || rc == SNMPv3_USM_UNKNOWN_ENGINEID))
+      forgetEngine(std::string(s->peer), std::string(s->engineId));
     return rc;
   }
 
-  int sendAsync(int command, Pdu& pdu, const SnmpTarget& target, snmp_callback cb, void* context) {
-    if (!cb) return SNMP_CLASS_INVALID_CALLBACK;
-    int rc = checkRequest(pdu, target);
-    if (rc != SNMP_CLASS_SUCCESS) return rc;
+  // Sends a queued request on the session of its target; the library's status when it cannot.
+  int transmit(uint64_t token, Pending& p) {
     LibSession* s = nullptr;
-    rc = sessionFor(target, false, s);
+    int rc = sessionFor(*p.target, false, s);
     if (rc != SNMP_CLASS_SUCCESS) return rc;
     netsnmp_pdu* request = nullptr;
-    rc = buildPdu(command, pdu, target, request);
+    rc = buildPdu(p.command, p.pdu, *p.target, request);
     if (rc != SNMP_CLASS_SUCCESS) return rc;
-
-    auto p = std::make_unique<Pending>();
-    p->owner = self;
-    p->session = s;
-    p->callback = cb;
-    p->context = context;
-    p->pdu = pdu;
-    p->target = copyTarget(target);
-    const uint64_t token = nextToken++;
-    pendingRequests.emplace(token, std::move(p));
+    p.session = s;
+    p.peer = s->peer;
+    p.engineId = s->engineId;
 
     netsnmp_session* ss = snmp_sess_session(s->handle);
-    setTiming(ss, target);
+    setTiming(ss, *p.target);
     ss->s_snmp_errno = 0;
     // A failing send may call back at once; the caller learns of the failure from the
     // result instead, so that callback is ignored.
@@ -631,22 +741,208 @@ struct Snmp::Impl {
                                            reinterpret_cast<void*>(static_cast<uintptr_t>(token)));
     sendingToken = 0;
     if (reqid == 0) {
+      p.session = nullptr;
       rc = translate(ss->s_snmp_errno);
       snmp_free_pdu(request);
-      pendingRequests.erase(token);
       return rc == SNMP_CLASS_SUCCESS ? SNMP_CLASS_ERROR : rc;
     }
     return SNMP_CLASS_SUCCESS;
+  }
+
+  // Asks the agent for its engine ID without waiting: an unauthenticated request of no user,
+  // which the agent answers with a report naming its engine ID.
+  int discover(const SnmpTarget& target, uint64_t waitingToken) {
+    const std::string peer = peerOf(target);
+    auto running = discoveries.find(peer);  // never an ended one (see sendAsync)
+    if (running != discoveries.end()) {
+      running->second.waiting.push_back(waitingToken);
+      return SNMP_CLASS_SUCCESS;
+    }
+
+    netsnmp_session in;
+    snmp_sess_init(&in);
+    std::string peername = "udp:" + peer;
+    in.peername = peername.data();
+    in.version = SNMP_VERSION_3;
+    in.securityModel = SNMP_SEC_MODEL_USM;
+    in.securityLevel = SNMP_SEC_LEVEL_NOAUTH;
+    in.flags |= SNMP_FLAGS_DONT_PROBE;
+    in.callback = libraryEvent;
+    setTiming(&in, target);
+    snmp_errno = 0;
+    void* handle = snmp_sess_open(&in);
+    if (!handle) {
+      const int rc = translate(in.s_snmp_errno ? in.s_snmp_errno : snmp_errno);
+      return rc == SNMP_CLASS_SUCCESS ? SNMP_CLASS_ERROR : rc;
+    }
+    netsnmp_session* ss = snmp_sess_session(handle);
+    ss->flags |= SNMP_FLAGS_DONT_PROBE;  // opening cleared it; the request below is the probe
+
+    // The library sends a message of no user only with an entry for the empty name.
+    if (!usm_get_user(nullptr, 0, "")) {
+      struct usmUser* nobody = usm_create_user();
+      if (nobody) {
+        nobody->name = strdup("");
+        nobody->secName = strdup("");
+        usm_add_user(nobody);
+      }
+    }
+    netsnmp_pdu* probe = snmp_pdu_create(SNMP_MSG_GET);
+    if (!probe) {
+      snmp_sess_close(handle);
+      return SNMP_CLASS_RESOURCE_UNAVAIL;
+    }
+    probe->version = SNMP_VERSION_3;
+    probe->securityModel = SNMP_SEC_MODEL_USM;
+    probe->securityLevel = SNMP_SEC_LEVEL_NOAUTH;
+    probe->securityName = strdup("");
+    probe->securityNameLen = 0;
+
+    const uint64_t token = nextToken++;
+    ss->s_snmp_errno = 0;
+    sendingToken = token;
+    const int reqid = snmp_sess_async_send(handle, probe, libraryEvent,
+                                           reinterpret_cast<void*>(static_cast<uintptr_t>(token)));
+    sendingToken = 0;
+    if (reqid == 0) {
+      const int rc = translate(ss->s_snmp_errno);
+      snmp_free_pdu(probe);
+      snmp_sess_close(handle);
+      return rc == SNMP_CLASS_SUCCESS ? SNMP_CLASS_ERROR : rc;
+    }
+
+    auto s = std::make_unique<LibSession>();
+    s->handle = handle;
+    s->probe = true;
+    s->peer = peer;
+    Discovery& d = discoveries[peer];
+    d.session = s.get();
+    d.token = token;
+    d.waiting.push_back(waitingToken);
+    sessions.emplace("P" + std::to_string(token), std::move(s));
+    probeTokens[token] = {this, peer};
+    notifySockets();
+    return SNMP_CLASS_SUCCESS;
+  }
+
+  // Ended discoveries: their requests are sent, or end as the discovery did.
+  void finishDiscoveries() {
+    bool changed = false;
+    for (auto it = discoveries.begin(); it != discoveries.end();) {
+      Discovery& d = it->second;
+      if (!d.finished) {
+        ++it;
+        continue;
+      }
+      probeTokens.erase(d.token);
+      for (auto s = sessions.begin(); s != sessions.end(); ++s) {
+        if (s->second.get() == d.session) {
+          snmp_sess_close(s->second->handle);
+          sessions.erase(s);
+          changed = true;
+          break;
+        }
+      }
+      if (!d.engineId.empty()) knownEngines()[it->first] = d.engineId;
+      const Discovery ended = std::move(d);
+      it = discoveries.erase(it);
+      for (uint64_t token : ended.waiting) {
+        auto found = pendingRequests.find(token);
+        if (found == pendingRequests.end() || found->second->done) continue;
+        Pending& p = *found->second;
+        int reason = ended.reason, error = ended.error;
+        if (!ended.engineId.empty()) {
+          error = transmit(token, p);
+          if (error == SNMP_CLASS_SUCCESS) continue;
+          reason = SNMP_CLASS_ASYNC_RESPONSE;
+        }
+        if (reason == SNMP_CLASS_ASYNC_RESPONSE) {
+          p.pdu.set_error_status(error);
+          p.pdu.set_error_index(0);
+        }
+        p.reason = reason;
+        p.done = true;
+        readyRequests.push_back(token);
+      }
+    }
+    if (changed) notifySockets();
+  }
+
+  int sendAsync(int command, Pdu& pdu, const SnmpTarget& target, snmp_callback cb, void* context) {
+    if (!cb) return SNMP_CLASS_INVALID_CALLBACK;
+    int rc = checkRequest(pdu, target);
+    if (rc != SNMP_CLASS_SUCCESS) return rc;
+    finishDiscoveries();  // one that ended since the last pump may have named the engine ID
+    const bool discovering = target.is_user_target() && !knownEngine(peerOf(target));
+    if (discovering) {
+      // What the request itself would be refused for is said now, not after the discovery.
+      netsnmp_pdu* request = nullptr;
+      rc = buildPdu(command, pdu, target, request);
+      if (rc != SNMP_CLASS_SUCCESS) return rc;
+      snmp_free_pdu(request);
+    }
+
+    auto p = std::make_unique<Pending>();
+    p->owner = self;
+    p->callback = cb;
+    p->context = context;
+    p->command = command;
+    p->pdu = pdu;
+    p->target = copyTarget(target);
+    const uint64_t token = nextToken++;
+    Pending& pending = *p;
+    pendingRequests.emplace(token, std::move(p));
+    rc = discovering ? discover(target, token) : transmit(token, pending);
+    if (rc != SNMP_CLASS_SUCCESS) pendingRequests.erase(token);
+    return rc;
   }
 };
 
 namespace {
 
+// The outcome of an engine discovery: the agent's report names its engine ID.
+void probeEvent(uint64_t token, int op, netsnmp_pdu* pdu) {
+  auto it = probeTokens.find(token);
+  if (it == probeTokens.end()) return;
+  auto d = it->second.impl->discoveries.find(it->second.peer);
+  if (d == it->second.impl->discoveries.end() || d->second.finished || d->second.token != token) return;
+  Snmp::Impl::Discovery& discovery = d->second;
+  switch (op) {
+    case NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE:
+    case NETSNMP_CALLBACK_OP_SEC_ERROR:
+      if (pdu && pdu->securityEngineID && pdu->securityEngineIDLen > 0) {
+        discovery.engineId.assign(reinterpret_cast<const char*>(pdu->securityEngineID), pdu->securityEngineIDLen);
+        discovery.reason = SNMP_CLASS_ASYNC_RESPONSE;
+      } else {
+        discovery.reason = SNMP_CLASS_ASYNC_RESPONSE;
+        discovery.error = SNMPv3_USM_UNKNOWN_ENGINEID;
+      }
+      break;
+    case NETSNMP_CALLBACK_OP_TIMED_OUT:
+      discovery.reason = SNMP_CLASS_TIMEOUT;
+      break;
+    case NETSNMP_CALLBACK_OP_SEND_FAILED:
+      discovery.reason = SNMP_CLASS_ASYNC_RESPONSE;
+      discovery.error = SNMP_CLASS_TL_FAILED;
+      break;
+    case NETSNMP_CALLBACK_OP_DISCONNECT:
+      discovery.reason = SNMP_CLASS_SESSION_DESTROYED;
+      break;
+    default:
+      return;
+  }
+  discovery.finished = true;
+}
+
 int libraryEvent(int op, netsnmp_session* ss, int /*reqid*/, netsnmp_pdu* pdu, void* magic) {
   const uint64_t token = static_cast<uint64_t>(reinterpret_cast<uintptr_t>(magic));
   if (token == 0 || token == sendingToken) return 1;
   auto it = pendingRequests.find(token);
-  if (it == pendingRequests.end() || it->second->done) return 1;
+  if (it == pendingRequests.end()) {
+    probeEvent(token, op, pdu);
+    return 1;
+  }
+  if (it->second->done) return 1;
   Pending& p = *it->second;
   switch (op) {
     case NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE:
@@ -734,6 +1030,8 @@ Snmp::~Snmp() {
       // A destructor cannot pass it on.
     }
   }
+  for (auto it = probeTokens.begin(); it != probeTokens.end();)
+    it = it->second.impl == impl_ ? probeTokens.erase(it) : std::next(it);
   for (auto& [key, s] : impl_->sessions) snmp_sess_close(s->handle);
   if (impl_->socket >= 0) ::close(impl_->socket);
   delete impl_;
@@ -786,6 +1084,8 @@ int SNMPProcessPendingEvents() {
     snmp_sess_timeout(h);
   }
 
+  for (Snmp::Impl* impl : liveObjects()) impl->finishDiscoveries();
+
   // Completions run last, outside the library; one that throws leaves the rest queued
   // for the next call.
   while (!readyRequests.empty()) {
@@ -795,8 +1095,12 @@ int SNMPProcessPendingEvents() {
     if (it == pendingRequests.end()) continue;
     std::unique_ptr<Pending> p = std::move(it->second);
     pendingRequests.erase(it);
+    const bool unanswered = p->reason == SNMP_CLASS_TIMEOUT || (p->reason == SNMP_CLASS_ASYNC_RESPONSE &&
+                                                                p->pdu.get_error_status() == SNMPv3_USM_UNKNOWN_ENGINEID);
+    if (!p->engineId.empty() && unanswered) Snmp::Impl::forgetEngine(p->peer, p->engineId);
     p->callback(p->reason, p->owner, p->pdu, *p->target, p->context);
   }
+  for (Snmp::Impl* impl : liveObjects()) impl->closeRetired();
   return SNMP_CLASS_SUCCESS;
 }
 

@@ -108,6 +108,19 @@ TEST_F(ServerHostDialog, a_missing_key_is_refused_and_nothing_is_sent) {
   EXPECT_TRUE(sim->setLog().empty());
 }
 
+TEST_F(ServerHostDialog, a_refused_add_is_reported_and_ends_idle_with_the_list_as_the_switch_has_it) {
+  sim->setSubtreeError(kHost + "3.10.90.90.40.4", 17);  // notWritable: the new row's port only
+  TypeAll("10.90.90.40", "RADIUS", {"1812", "", "", ""});
+  PressAndWait(form, form->AddButton);
+  sim->clearFaults();
+  ASSERT_EQ(boxes.Calls().size(), 1u);  // the switch's reason
+  EXPECT_EQ(boxes.Calls()[0].title, "NVS-7000-D");
+  EXPECT_EQ(form->ListView1->Items->Count, 5);
+  EXPECT_EQ(form->IPEdit->Text(), "");
+  EXPECT_TRUE(form->AddButton->Enabled);
+  EXPECT_EQ(SwitchValue(kHost + "7", "10.90.90.40.4", NvSyntax::integer), "");
+}
+
 TEST_F(ServerHostDialog, edit_with_the_key_emptied_keeps_the_stored_key) {
   ChooseRow(form->ListView1, "10.90.90.22");
   EXPECT_TRUE(form->EditButton->Enabled);

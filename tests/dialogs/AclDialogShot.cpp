@@ -11,6 +11,7 @@
 #include <string>
 
 #include "AclFamily.h"
+#include "Cpuipmaskinformationformunit.h"
 #include "Ipmaskinformationformunit.h"
 #include "Catalogue.h"
 #include "Cpuethernetinformaitonrule.h"
@@ -41,6 +42,7 @@ TAclDialogBase* Make() {
 int main(int argc, char** argv) {
   const std::map<std::string, std::function<TAclDialogBase*()>> dialogs = {
       {"IpMask", Make<TIPMaskInformationForm>},
+      {"CpuIpMask", Make<TCPUIPMaskInformationForm>},
       {"EthernetMask", Make<TEthernetMaskInformationForm>},
       {"EthernetRule", Make<TEthernetInformationRuleForm>},
       {"CpuEthernetMask", Make<TCPUEthernetInformationForm>},

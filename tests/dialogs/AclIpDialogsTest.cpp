@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "AclDialogTestSupport.h"
+#include "Cpuipmaskinformationformunit.h"
 #include "ExtCtrls.h"
 #include "Ipmaskinformationformunit.h"
 
@@ -288,6 +289,113 @@ TEST_F(AclIpProfile, a_write_that_fails_says_why_in_the_status_bar) {
   EXPECT_EQ(status.find("Receive at"), std::string::npos) << status;
   EXPECT_TRUE(sim->setLog().empty());
   ExpectWordsRestored();
+}
+
+constexpr const char* kCpuProfile = "1.3.6.1.4.1.32473.12.9.4.2.1";
+
+class CpuIpProfile : public IpProfileDialog<TCPUIPMaskInformationForm> {
+ protected:
+  // The table holds profiles 1 to 3 only: profile 3 is deleted first to make room.
+  void OpenWithRoom() {
+    Open();
+    Select("3");
+    boxes.Answer(mrOk);
+    Press(form->BT_Delete);
+    ASSERT_EQ(Row("3"), nullptr);
+    sim->clearSetLog();
+  }
+  static IpProfileEntry Entry(const char* protocol) {
+    IpProfileEntry e;
+    e.id = "3";
+    e.protocol = protocol;
+    e.ownMask = "FFFF0000";
+    return e;
+  }
+};
+
+TEST_F(CpuIpProfile, lists_the_profiles_and_resets_the_choices_to_their_first) {
+  Open();
+  EXPECT_EQ(Rows(), (std::vector<std::string>{"1", "2", "3"}));
+  EXPECT_EQ(form->StaticText1->Caption(), "3");
+  Select("2");
+  EXPECT_EQ(form->UseProTypeComBo->Text(), "protocolId");
+  EXPECT_EQ(form->ProIDMaskEdit->Text(), "FFFF0000");
+  EXPECT_EQ(form->ProtoIDEdit->Text(), "255");
+  EXPECT_FALSE(form->BT_Add->Enabled);
+  Press(form->BT_Get);
+  EXPECT_TRUE(form->BT_Add->Enabled);
+  EXPECT_EQ(form->UseVlanComboBox->Text(), "disabled");
+  EXPECT_EQ(form->IGMPOpetionComboBo->Text(), "disable");
+  EXPECT_EQ(form->UseProTypeComBo->Text(), "none");
+  EXPECT_EQ(form->RowStatusComBo->Text(), "active");
+  EXPECT_EQ(form->ProIDMaskEdit->Text(), "");
+}
+
+TEST_F(CpuIpProfile, add_writes_the_columns_the_protocol_and_options_keep) {
+  const Varbinds head = {{2, "2:1"}, {3, "2:4"}, {4, "64:255.255.255.0"}, {5, "64:255.255.0.0"}, {6, "2:1"}};
+  auto carried = [&](Varbinds protocol) {
+    Varbinds all = head;
+    all.insert(all.end(), protocol.begin(), protocol.end());
+    all.push_back({19, "2:4"});
+    return all;
+  };
+  IpProfileEntry icmpNone = Entry("icmp");
+  icmpNone.icmp = "none";
+  IpProfileEntry idOptionOff = Entry("protocolId");
+  idOptionOff.protocolIdOption = "disable";
+  IpProfileEntry tcpSourceOnly = Entry("tcp");
+  tcpSourceOnly.tcp = "src-port";
+  tcpSourceOnly.udp = "other";
+  const std::vector<WriteCase> cases = {
+      {"none: no protocol column", Entry("none"), carried({})},
+      {"icmp", Entry("icmp"), carried({{7, "2:2"}, {8, "2:4"}})},
+      {"icmp with option none: the protocol alone", icmpNone, carried({{7, "2:2"}})},
+      {"igmp", Entry("igmp"), carried({{7, "2:3"}, {9, "2:1"}})},
+      {"tcp", Entry("tcp"),
+       carried({{7, "2:4"}, {10, "2:2"}, {12, "4x:FFFF"}, {13, "4x:00FF"}, {14, "2:1"}, {15, "2:63"}})},
+      {"udp", Entry("udp"), carried({{7, "2:5"}, {11, "2:3"}, {12, "4x:FFFF"}, {13, "4x:00FF"}})},
+      {"protocolId: option, mask and user mask", Entry("protocolId"),
+       carried({{7, "2:6"}, {16, "2:1"}, {17, "2:255"}, {18, "4x:FFFF0000"}})},
+      {"protocolId with the option disabled: no user mask", idOptionOff,
+       carried({{7, "2:6"}, {16, "2:2"}, {17, "2:255"}})},
+      {"tcp with source port only: the source port mask", tcpSourceOnly,
+       carried({{7, "2:4"}, {10, "2:3"}, {12, "4x:FFFF"}, {14, "2:1"}, {15, "2:63"}})},
+  };
+  OpenWithRoom();
+  ExpectWrites(kCpuProfile, cases);
+}
+
+TEST_F(CpuIpProfile, refuses_bad_input_with_its_message_and_sends_nothing) {
+  auto with = [](const char* protocol, auto change) {
+    IpProfileEntry e = Entry(protocol);
+    change(e);
+    return e;
+  };
+  const std::vector<RefusalCase> cases = {
+      {"no ID", with("none", [](auto& e) { e.id = ""; }), "IP Mask ID must be set."},
+      {"a source mask in use", with("none", [](auto& e) { e.source = "255.255.0"; }), "Please input a valid IP."},
+      {"a user mask of seven digits", with("protocolId", [](auto& e) { e.ownMask = "FFFF000"; }), "Invalid Mask!"},
+      {"a protocol-ID mask above 255", with("protocolId", [](auto& e) { e.protocolIdMask = "256"; }),
+       "Please input a valid value"},
+      {"a port mask of five digits", with("udp", [](auto& e) { e.destinationPort = "0FFFF"; }), "Invalid Mask!"},
+      {"a flag mask above 63", with("tcp", [](auto& e) { e.flagMask = "64"; }),
+       "Please input a valid value"},
+      {"a listed ID", with("none", [](auto& e) { e.id = "2"; }),
+       "There is already a record with the same IP Mask ID. Please modified it."},
+      {"row status active", with("none", [](auto& e) { e.rowStatus = "active"; }), "Row Status must be createAndGo."},
+  };
+  OpenWithRoom();
+  ExpectRefusals(cases);
+}
+
+TEST_F(CpuIpProfile, delete_asks_and_destroys_the_selected_profile_alone) {
+  Open();
+  ExpectDeleteAsks(kCpuProfile, 19, "2");
+}
+
+TEST_F(CpuIpProfile, delete_while_the_table_is_read_is_refused) {
+  Open();
+  ExpectDeleteRefusedWhileReading("1");
 }
 
 }  // namespace

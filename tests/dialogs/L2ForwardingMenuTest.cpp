@@ -10,6 +10,7 @@
 #include "Dot1vprotocolportunit.h"
 #include "FeatureDialog.h"
 #include "Guestvlanformunit.h"
+#include "MenuDialogDriver.h"
 #include "Nlbfdbformunits.h"
 #include "Portcapabilities8021dformunit.h"
 #include "Staticfilterformunits.h"
@@ -35,32 +36,11 @@ TEST_P(L2ForwardingMenu, item_shows_its_dialog_with_the_switchs_rows) {
   const MenuCase& c = GetParam();
   SwitchSim sim;
   dialogtest::PointSessionAt(sim);
-  DeviceAddress = "127.0.0.1";
-  NvRegisterFeatureDialogs();
-  const NvMenuCommand* command = NvFindMenuCommand(c.item);
-  ASSERT_NE(command, nullptr);
-  ASSERT_TRUE(NvMenuCommandBuilt(*command));
-
-  TForm mainWindow(nullptr);
-  std::string title;
-  NvCommandHost host{.MainWindow = &mainWindow, .CommandTitle = &title};
-  std::string caption;
-  bool global = false;
-  int rows = -1;
-  GuiTesting::ModalDriver driver([&](TCustomForm& shown) {
-    auto* form = dynamic_cast<TFeatureDialog*>(&shown);
-    ASSERT_NE(form, nullptr);
-    caption = form->Caption;
-    global = c.isGlobal(form);
-    ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return form->DataComplete == 1; }, 15000));
-    rows = form->List ? form->List->Items->Count : -1;
-    GuiTesting::UserCloseWindow(form);
-  });
-  NvRunMenuCommand(*command, host);
-  EXPECT_EQ(driver.Runs(), 1);
-  EXPECT_EQ(caption, std::string(c.caption) + ": 127.0.0.1");
-  EXPECT_TRUE(global);
-  EXPECT_EQ(rows, c.rows);
+  const dialogtest::MenuOpened opened = dialogtest::OpenByMenu(c.item, c.isGlobal);
+  EXPECT_EQ(opened.runs, 1);
+  EXPECT_EQ(opened.caption, std::string(c.caption) + ": 127.0.0.1");
+  EXPECT_TRUE(opened.global);
+  EXPECT_EQ(opened.rows, c.rows);
 }
 
 INSTANTIATE_TEST_SUITE_P(

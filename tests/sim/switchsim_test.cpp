@@ -210,6 +210,10 @@ TEST_F(SwitchSimTest, CreatedRowReadsItsReadableIndexColumns) {
   ASSERT_EQ(client.set({{neighbours + ".5" + index, "2:4"}}).errorStatus, noError);
   EXPECT_EQ(client.value(neighbours + ".3" + index), "4:vlan");
   EXPECT_EQ(client.set({{neighbours + ".3" + index, "4:x"}}).errorStatus, notWritable);
+  // Multicast VLAN group ranges: VLAN, first and last address; the last one reads as an address.
+  const std::string ranges = "1.3.6.1.4.1.32473.11.113.1.3.2.7.9.1";
+  ASSERT_EQ(client.set({{ranges + ".4.30.239.1.1.1.239.1.1.20", "2:4"}}).errorStatus, noError);
+  EXPECT_EQ(client.value(ranges + ".3.30.239.1.1.1.239.1.1.20"), "64:239.1.1.20");
 }
 
 TEST_F(SwitchSimTest, DestroyedRowTakesItsCompanionRowAlong) {

@@ -65,12 +65,22 @@ void control(const std::string& workDir, const std::string& command) {
 
 SwitchSim::SwitchSim() : SwitchSim(Options{}) {}
 
-SwitchSim::SwitchSim(const Options& options) {
+SwitchSim::SwitchSim(const Options& options) : options_(options) {
   char templ[] = "/tmp/switchsim-test.XXXXXX";
   if (!mkdtemp(templ)) throw std::runtime_error("SwitchSim: cannot create a work folder");
   workDir_ = templ;
+  launch(0);
+}
 
-  std::vector<std::string> args = {SWITCHSIM_PATH, "--port", "0", "--set-log", setLogPath(workDir_),
+void SwitchSim::restart(const std::string& engineId) {
+  stop();
+  if (!engineId.empty()) options_.engineId = engineId;
+  launch(port_);
+}
+
+void SwitchSim::launch(uint16_t atPort) {
+  const Options& options = options_;
+  std::vector<std::string> args = {SWITCHSIM_PATH, "--port", std::to_string(atPort), "--set-log", setLogPath(workDir_),
                                    "--control", controlPath(workDir_)};
   if (options.defaultSeed)
     args.insert(args.end(), {"--seed-dir", SWITCHSIM_SEED_DIR});
@@ -80,6 +90,7 @@ SwitchSim::SwitchSim(const Options& options) {
   if (!options.usersFile.empty()) args.insert(args.end(), {"--users", options.usersFile});
   if (options.delayMs > 0) args.insert(args.end(), {"--delay", std::to_string(options.delayMs)});
   if (options.dropReplies) args.push_back("--drop");
+  if (!options.engineId.empty()) args.insert(args.end(), {"--engine-id", options.engineId});
   std::vector<char*> argv;
   for (auto& a : args) argv.push_back(a.data());
   argv.push_back(nullptr);

@@ -14,6 +14,7 @@ class SwitchSim {
     int delayMs = 0;                      // delay every reply
     bool dropReplies = false;             // answer nothing (a silent agent)
     std::string usersFile;                // communities and v3 users; empty = the built-in ones
+    std::string engineId;                 // SNMPv3 engine ID in hex; empty = a fresh one at each start
   };
 
   // Built-in access (see sim/README.md). Every v3 user may write and needs authNoPriv at least.
@@ -39,6 +40,11 @@ class SwitchSim {
 
   uint16_t port() const { return port_; }
 
+  // Stops the agent and starts it again on the same port with the same options and SET log,
+  // as a switch that is replaced or reset (the SET log starts empty); engineId (hex) replaces
+  // the option's when given.
+  void restart(const std::string& engineId = "");
+
   // Every SET PDU received since start (or the last clear), one entry per PDU, varbinds in
   // order: "<oid>=<TAG>:<value>" joined by " ; ", TAG as in the seed format ("2:5",
   // "4:text", "4x:00FF" for octets that are not printable, "64:10.0.0.1", ...).
@@ -57,8 +63,10 @@ class SwitchSim {
   // Ends the agent, after graceMs for it to end on its own; says how it ended ("exited with
   // status 1", "stopped", ...).
   std::string stop(int graceMs = 0);
+  void launch(uint16_t port);
   void removeWorkDir();
 
+  Options options_;
   int pid_ = -1;
   uint16_t port_ = 0;
   std::string workDir_;

@@ -41,6 +41,10 @@ TEST(ModelPortHelpers, PortCountByModelAndThePositionList) {
   EXPECT_EQ(list.substr(list.size() - 3), ",63");
   EXPECT_EQ(std::count(list.begin(), list.end(), ','), 63);
   EXPECT_EQ(MakePortIndexList(), list);
+  EXPECT_EQ(MakePortIndexList(64), list);
+  const std::string four = MakePortIndexList(32);
+  EXPECT_EQ(four.substr(four.size() - 3), ",31");
+  EXPECT_EQ(std::count(four.begin(), four.end(), ','), 31);
 }
 
 TEST(PortPicker, OnePageOf64NumberedBoxesInRowsOf12WithTheModelsPortsShown) {

@@ -154,6 +154,43 @@ TEST(SnmpSessionLocal, AsyncGetTimesOutThroughTheEventPump) {
   EXPECT_EQ(o.calls, 1);
 }
 
+// The agent's engine ID is asked for without waiting: the send returns at once, and an agent
+// that never answers ends the request with a time-out through the pump, as in SNMPv2c.
+TEST(SnmpSessionLocal, AsyncV3RequestToASilentAgentTimesOutThroughTheEventPump) {
+  SilentPort agent;
+  int status = -1;
+  Snmp session(status, 0);
+  ASSERT_EQ(usmAddUserName(OctetStr("quietuser"), SNMP_AUTHPROTOCOL_HMACSHA, SNMP_PRIVPROTOCOL_NONE,
+                           OctetStr("quietpass1"), OctetStr("")),
+            0);
+  UdpAddress a("127.0.0.1");
+  a.set_port(agent.port());
+  UTarget target(a);
+  target.set_security_name(OctetStr("quietuser"));
+  target.set_timeout(20);
+  target.set_retry(2);
+  Outcome first, second;
+  Pdu pdu = sysDescrGet();
+  pdu.set_security_level(2);
+  ASSERT_EQ(session.get(pdu, target, record, &first), 0);
+  ASSERT_EQ(session.get_next(pdu, target, record, &second), 0);
+  // Nothing was waited for: one question went out, no retry yet, no outcome.
+  EXPECT_EQ(agent.received(), 1);
+  EXPECT_EQ(first.calls + second.calls, 0);
+  EXPECT_FALSE(session.sockets().empty());
+
+  ASSERT_TRUE(pumpUntil(first, std::chrono::milliseconds(5000)));
+  ASSERT_TRUE(pumpUntil(second, std::chrono::milliseconds(1000)));
+  for (const Outcome* o : {&first, &second}) {
+    EXPECT_EQ(o->reason, SNMP_CLASS_TIMEOUT);
+    EXPECT_EQ(o->vbCount, 1);  // the bindings as sent
+  }
+  EXPECT_EQ(agent.received(), 2);  // the two retries of the one question
+  for (int i = 0; i < 5; ++i) SNMPProcessPendingEvents();
+  EXPECT_EQ(first.calls + second.calls, 2);
+  EXPECT_TRUE(session.sockets().empty());
+}
+
 TEST(SnmpSessionLocal, BlockingCallHandsOutNoAsynchronousOutcome) {
   SilentPort slow, other;
   int status = -1;

@@ -1,0 +1,82 @@
+#include "Igmpmulticastvlangroupunit.h"
+
+#include "Igmpmulticastvlangroupaddunit.h"
+#include "NvSNMPRequest2Edits.h"
+#include "Oid_device.h"
+#include "StackingPortUitForm.h"
+
+TIGMPMulticastVlanForm* IGMPMulticastVlanForm = nullptr;
+
+using Popup_ = TIGMPMulticastVLANGroupAddForm;
+
+TIGMPMulticastVlanForm::TIGMPMulticastVlanForm(TComponent* Owner)
+    : TFeatureDialog(Owner, 511, 250, NvScale::ByDpi, NvPlacement{.Position = poDesigned, .Left = 220, .Top = 160}) {
+  Name = "IGMPMulticastVlanForm";
+  Caption = "IGMP Multicast VLAN Group";
+
+  ListView1 = Put<TListView>(this, "ListView1", 8, 8, 384, 180);
+  btnGet = PutButton(this, "btnGet", "Refresh", 404, 8, 80, 25, &TIGMPMulticastVlanForm::btnGetClick);
+  btnAdd = PutButton(this, "btnAdd", "Add", 404, 40, 80, 25, &TIGMPMulticastVlanForm::btnAddClick);
+  btnDelete = PutButton(this, "btnDelete", "Delete", 404, 72, 80, 25, &TIGMPMulticastVlanForm::btnDeleteClick);
+  btnClose = PutButton(this, "btnClose", "Close", 404, 104, 80, 25, &TIGMPMulticastVlanForm::btnCloseClick);
+  PutStatusBar();
+
+  ListView1->OnClick = Handler(this, &TIGMPMulticastVlanForm::ListView1Click);
+  OnCreate = Handler(this, &TIGMPMulticastVlanForm::FormCreate);
+  OnClose = Handler(this, &TIGMPMulticastVlanForm::FormClose);
+
+  List = ListView1;
+  DoCreate();
+}
+
+void TIGMPMulticastVlanForm::FormCreate(TObject*) {
+  btnDelete->Enabled = false;
+  Guarded(
+      [&] {
+        Popup = new Popup_(this, this);
+        IGMPMulticastVLANGroupAddForm = Popup;
+        FreeWithDialog(Popup);
+        Table = AddRequest(IgmpMulticastVlanGroupTable, MVT_FMV, 3);
+        Table->BindListView(ListView1, true);
+        Table->BindEdits(Popup_::VarVlan, "%i{n2x4094l4}", Popup->edtVID);
+        Table->BindEdits(Popup_::VarFrom, "%s", Popup->edtFormIP);
+        Table->BindEdits(Popup_::VarTo, "%s", Popup->edtToIP);
+        Table->BindControl(Popup_::VarStatus, Popup->cbxState);
+        TrackWalks(Table);
+        StartWalk(Table);
+      },
+      [&] { DataComplete = 1; });
+}
+
+void TIGMPMulticastVlanForm::btnGetClick(TObject*) {
+  if (!Table) return;
+  Table->Request.Active = 1;
+  if (Table->Busy) return;
+  Guarded([&] { StartWalk(Table); }, [&] { DataComplete = 1; });
+}
+
+// A running walk is stopped first: its end would disable the pop-up's fields while they are
+// typed into. The add write makes the request active again before sending.
+void TIGMPMulticastVlanForm::btnAddClick(TObject*) {
+  if (!Popup || !Table) return;
+  if (Table->Reading()) Table->StopAndWait();
+  Popup->PrepareForAdd();
+  Popup->ShowForAdd("IGMP Multicast VLAN Group (Add): " + TitleSuffix);
+}
+
+// Without a question; the chosen range is addressed, never what the pop-up last held.
+void TIGMPMulticastVlanForm::btnDeleteClick(TObject*) {
+  if (!Popup || !SelectedRowToControls()) return;
+  Popup->cbxState->ItemIndex = Popup_::kDestroy;
+  Popup->WriteAndWait(Table);
+  btnDelete->Enabled = false;
+}
+
+void TIGMPMulticastVlanForm::btnCloseClick(TObject*) { Close(); }
+
+void TIGMPMulticastVlanForm::ListView1Click(TObject*) { btnDelete->Enabled = ListView1->Selected() != nullptr; }
+
+void TIGMPMulticastVlanForm::FormClose(TObject*, TCloseAction&) {
+  CloseRequests();
+  IGMPMulticastVLANGroupAddForm = nullptr;
+}
