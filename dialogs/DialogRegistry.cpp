@@ -7,6 +7,9 @@
 #include "Networktimeunit.h"
 #include "Smtpcontorlunit.h"
 #include "Summertimeunit.h"
+#include "Arpspoofingpreventmgmtformunit.h"
+#include "Filterdhcppermitformunit.h"
+#include "Ipmacbindingformunit.h"
 #include "Bootctrltableformunit.h"
 #include "CommandRunner.h"
 #include "Cpuipmaskinformationformunit.h"
@@ -16,6 +19,10 @@
 #include "Msinfortable.h"
 #include "Serverinfounit.h"
 #include "Sshuserctrllistunit.h"
+#include "Agentsupportedupdatefiles.h"
+#include "Safeguardctrlformunit.h"
+#include "Sslcertificatefileunit.h"
+#include "Sslmanagementtable.h"
 #include "Systemlogserverunit.h"
 #include "Tacacsservercontrolunit.h"
 #include "Timerangeformunit.h"
@@ -149,6 +156,11 @@ void NvRegisterFeatureDialogs() {
   NvRegisterDialogWithoutGlobal<TSystemLogServerForm>("TSystemLogServerForm");
   NvRegisterDialogWithoutGlobal<TSSHUserCtrlList>("TSSHUserCtrlList");
   NvRegisterDialogClass<TARPConfigForm>("TARPConfigForm", "ARPConfigForm", ARPConfigForm);
+  NvRegisterDialogClass<TSSLManagementForm>("TSSLManagementForm", "SSLManagementForm", SSLManagementForm);
+  NvRegisterDialogClass<TCertificateFileForm>("TCertificateFileForm", "CertificateFileForm", CertificateFileForm);
+  NvRegisterDialogClass<TSafeguardCtrlForm>("TSafeguardCtrlForm", "SafeguardCtrlForm", SafeguardCtrlForm);
+  NvRegisterDialogClass<TfrmAgentSupportedUpdateFiles>("TfrmAgentSupportedUpdateFiles", "frmAgentSupportedUpdateFiles",
+                                                       frmAgentSupportedUpdateFiles);
   // IGMP and MLD snooping.
   NvRegisterDialogClass<TIGMPRouterPortsForm>("TIGMPRouterPortsForm", "IGMPRouterPortsForm", IGMPRouterPortsForm);
   NvRegisterDialogClass<TMLD_SnoopingRouterPortsForm>("TMLD_SnoopingRouterPortsForm", "MLD_SnoopingRouterPortsForm",
@@ -173,6 +185,10 @@ void NvRegisterFeatureDialogs() {
   NvRegisterDialogClass<TfrmNetwroktime>("TfrmNetwroktime", "frmNetwroktime", frmNetwroktime);
   NvRegisterDialogWithoutGlobal<TfrmSummerTime>("TfrmSummerTime");
   NvRegisterDialogWithoutGlobal<TSMTPControlForm>("TSMTPControlForm");
+  NvRegisterDialogClass<TARPSpoofingPreventMgmtForm>("TARPSpoofingPreventMgmtForm", "ARPSpoofingPreventMgmtForm",
+                                                     ARPSpoofingPreventMgmtForm);
+  NvRegisterDialogClass<TIPMACBindingForm>("TIPMACBindingForm", "IPMACBindingForm", IPMACBindingForm);
+  NvRegisterDialogWithoutGlobal<TFilterDHCPPermitForm>("TFilterDHCPPermitForm");
 }
 
 namespace {

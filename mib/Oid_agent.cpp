@@ -81,6 +81,30 @@ const NvSNMPVar PortUtilizationTable[] = {
     {"1.3.6.1.4.1.32473.12.1.1.8.1.4", "Port Utilization Util", NvSyntax::integer, NvAccess::readonly, nullptr},
     {}};
 
+// Agent Management > Agent Supported Update Files
+static const NvOptionPair UpdateFileTransferTypeValues[] = {{2, "network-load"}, {3, "out-of-band-load"}, {}};
+static const NvOptionPair UpdateFileLoadTypeValues[] = {{2, "upload"}, {3, "download"}, {}};
+static const NvOptionPair UpdateFileControlValues[] = {
+    {2, "inactive"}, {3, "start"}, {4, "delete"}, {5, "config-as-bootup-fw"}, {}};
+static NvOptionList UpdateFileTransferTypeList, UpdateFileLoadTypeList, UpdateFileControlList,
+    UpdateFileBIncrementList;
+const NvSNMPVar AgentUpdateFilesTable[] = {
+    {"1.3.6.1.4.1.32473.12.1.2.1.1.1", "File Index", NvSyntax::integer, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.1.2.1.1.2", "File Description", NvSyntax::displaystr, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.1.2.1.1.3", "File Address", NvSyntax::ipaddress, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.1.2.1.1.4", "File Transfer Type", NvSyntax::integer, NvAccess::readwrite,
+     &UpdateFileTransferTypeList},
+    {"1.3.6.1.4.1.32473.12.1.2.1.1.5", "File", NvSyntax::displaystr, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.1.2.1.1.6", "File Locate ID", NvSyntax::integer, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.1.2.1.1.7", "File Load Type", NvSyntax::integer, NvAccess::readwrite,
+     &UpdateFileLoadTypeList},
+    {"1.3.6.1.4.1.32473.12.1.2.1.1.8", "File Control", NvSyntax::integer, NvAccess::readwrite, &UpdateFileControlList},
+    {"1.3.6.1.4.1.32473.12.1.2.1.1.9", "File BIncrement", NvSyntax::integer, NvAccess::readwrite,
+     &UpdateFileBIncrementList},
+    {"1.3.6.1.4.1.32473.12.1.2.1.1.10", "Multiple Image Control ID", NvSyntax::integer, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.1.2.1.1.12", "File IPv6 Address", NvSyntax::ipv6address, NvAccess::readwrite, nullptr},
+    {}};
+
 // Agent Management > Multiple Image Management
 const NvSNMPVar MultipleImageManagementTable[] = {
     {"1.3.6.1.4.1.32473.12.1.2.7.1.1", "Multiple Image Information ID", NvSyntax::integer, NvAccess::notaccess, nullptr},
@@ -226,6 +250,10 @@ static const NvCatalogueList Lists[] = {
     {&LogStateList, ValueSet::Enabled1Disabled2},
     {&FdbClearAllStateList, ValueSet::OtherStart},
     {&RowStatusList, ValueSet::RowStatus},
+    {&UpdateFileTransferTypeList, UpdateFileTransferTypeValues},
+    {&UpdateFileLoadTypeList, UpdateFileLoadTypeValues},
+    {&UpdateFileControlList, UpdateFileControlValues},
+    {&UpdateFileBIncrementList, ValueSet::TruthValue},
     {&DeleteAllTrustedHostList, ValueSet::NoneStart},
     {&PortTypeList, PortTypeValues},
     {&LinkStatusList, LinkStatusValues},
@@ -246,6 +274,7 @@ static const NvCatalogueTable Tables[] = {
     {"DramUtilizationTable", "1.3.6.1.4.1.32473.12.1.1.9.1", DramUtilizationTable},
     {"FlashUtilizationTable", "1.3.6.1.4.1.32473.12.1.1.10.1", FlashUtilizationTable},
     {"PortUtilizationTable", "1.3.6.1.4.1.32473.12.1.1.8.1", PortUtilizationTable},
+    {"AgentUpdateFilesTable", "1.3.6.1.4.1.32473.12.1.2.1.1", AgentUpdateFilesTable},
     {"MultipleImageManagementTable", "1.3.6.1.4.1.32473.12.1.2.7.1", MultipleImageManagementTable},
     {"ConsoleModeControlTable", "1.3.6.1.4.1.32473.12.1.5", ConsoleModeControlTable},
     {"ArpClearAllStateTable", "1.3.6.1.4.1.32473.12.1.2.12", ArpClearAllStateTable},

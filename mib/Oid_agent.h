@@ -14,6 +14,7 @@ extern const NvSNMPVar CpuUtilizationTable[];  // Agent Management > CPU Utiliza
 extern const NvSNMPVar DramUtilizationTable[];  // Agent Management > DRAM Utilization
 extern const NvSNMPVar FlashUtilizationTable[];  // Agent Management > Flash Utilization Table
 extern const NvSNMPVar PortUtilizationTable[];  // Agent Management > Port Utilization
+extern const NvSNMPVar AgentUpdateFilesTable[];  // Agent Management > Agent Supported Update Files
 extern const NvSNMPVar MultipleImageManagementTable[];  // Agent Management > Multiple Image Management
 extern const NvSNMPVar ConsoleModeControlTable[];  // Agent Management > Console Mode Control
 extern const NvSNMPVar ArpClearAllStateTable[];  // Agent Management > ARP Clear All State

@@ -4,5 +4,7 @@
 #include "Catalogue.h"
 #include "NvSNMPVar.h"
 
-// The module; its tables come with the dialogs that use them.
+extern const NvSNMPVar ArpSpoofingPreventTable[];  // Layer 2 > ARP Spoofing Prevent
+
+// The module: its tables for listings, and its option lists, built at start-up and freed at exit.
 extern NvCatalogueModule Oid_arpspoofingprevent;

@@ -501,6 +501,28 @@ const NvSNMPVar MbaInformationTable[] = {
     {"1.3.6.1.4.1.32473.12.35.1.14", "Log State", NvSyntax::integer, NvAccess::readwrite, &LogStateList},
     {}};
 
+// MBA global settings dialog: state, method, password and clear-all action; the guest VLAN's
+// name and member ports; its name delete action; the name the switch holds now (scalars)
+static const NvOptionPair MbaMethodValues[] = {{1, "local"}, {2, "radius"}, {}};
+static NvOptionList MbaStateList, MbaMethodList, MbaClearAllActionList, MbaNameDeleteStateList;
+const NvSNMPVar MbaGlobalTable[] = {
+    {"1.3.6.1.4.1.32473.12.35.1.1", "State", NvSyntax::integer, NvAccess::readwrite, &MbaStateList},
+    {"1.3.6.1.4.1.32473.12.35.1.2", "Method", NvSyntax::integer, NvAccess::readwrite, &MbaMethodList},
+    {"1.3.6.1.4.1.32473.12.35.1.3", "PassWord", NvSyntax::displaystr, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.35.1.8", "Clear All Action", NvSyntax::integer, NvAccess::readwrite, &MbaClearAllActionList},
+    {}};
+const NvSNMPVar MbaGuestVlanTable[] = {
+    {"1.3.6.1.4.1.32473.12.35.1.4", "VLAN Name", NvSyntax::displaystr, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.35.1.5", "Member Ports", NvSyntax::bitstr, NvAccess::readwrite, nullptr},
+    {}};
+const NvSNMPVar MbaNameDeleteTable[] = {
+    {"1.3.6.1.4.1.32473.12.35.1.7", "VLAN Name Delete State", NvSyntax::integer, NvAccess::readwrite,
+     &MbaNameDeleteStateList},
+    {}};
+const NvSNMPVar MbaCurrentNameTable[] = {
+    {"1.3.6.1.4.1.32473.12.35.1.4", "VLAN Name", NvSyntax::displaystr, NvAccess::readwrite, nullptr},
+    {}};
+
 // Security > MBA Management > Port Information Table
 static const NvOptionPair MbaPortInformationStatusValues[] = {
     {1, "unconnected"}, {2, "connecting"}, {3, "authenticating"}, {4, "authenticated"},
@@ -902,6 +924,10 @@ static const NvCatalogueList Lists[] = {
     {&LocalAuthorizationList, ValueSet::Enabled1Disabled2},
     {&TrapStateList, ValueSet::Enabled1Disabled2},
     {&LogStateList, ValueSet::Enabled1Disabled2},
+    {&MbaStateList, ValueSet::Disabled1Enabled2},
+    {&MbaMethodList, MbaMethodValues},
+    {&MbaClearAllActionList, ValueSet::OtherStart},
+    {&MbaNameDeleteStateList, ValueSet::NoneStart},
     {&MbaPortInformationStatusList, MbaPortInformationStatusValues},
     {&ClearMacActionList, ValueSet::OtherStart},
     {&MbaPortStateList, ValueSet::Enabled1Disabled2},
@@ -1000,6 +1026,10 @@ static const NvCatalogueTable Tables[] = {
     {"DosGlobalSettingsTable", "1.3.6.1.4.1.32473.12.59.1", DosGlobalSettingsTable},
     {"DosControlTable", "1.3.6.1.4.1.32473.12.59.1.3.1", DosControlTable},
     {"MbaInformationTable", "1.3.6.1.4.1.32473.12.35.1", MbaInformationTable},
+    {"MbaGlobalTable", "1.3.6.1.4.1.32473.12.35.1", MbaGlobalTable},
+    {"MbaGuestVlanTable", "1.3.6.1.4.1.32473.12.35.1", MbaGuestVlanTable},
+    {"MbaNameDeleteTable", "1.3.6.1.4.1.32473.12.35.1.7", MbaNameDeleteTable},
+    {"MbaCurrentNameTable", "1.3.6.1.4.1.32473.12.35.1.4", MbaCurrentNameTable},
     {"MbaPortInformationTable", "1.3.6.1.4.1.32473.12.35.2.1.1", MbaPortInformationTable},
     {"MbaPortTable", "1.3.6.1.4.1.32473.12.35.3.1.1", MbaPortTable},
     {"MbaDatabaseTable", "1.3.6.1.4.1.32473.12.35.4.1.1", MbaDatabaseTable},

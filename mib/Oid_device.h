@@ -67,6 +67,10 @@ extern const NvSNMPVar PacketStormControlTable[];  // Packet Storm > Control Tab
 extern const NvSNMPVar DosGlobalSettingsTable[];  // Security > DoS Prevention > Global Settings
 extern const NvSNMPVar DosControlTable[];  // Security > DoS Prevention > Control Table
 extern const NvSNMPVar MbaInformationTable[];  // Security > MBA Management > Information
+extern const NvSNMPVar MbaGlobalTable[];  // MBA global settings dialog: state, method, password, clear all
+extern const NvSNMPVar MbaGuestVlanTable[];  // MBA global settings dialog: guest VLAN name and ports
+extern const NvSNMPVar MbaNameDeleteTable[];  // MBA global settings dialog: the name delete action
+extern const NvSNMPVar MbaCurrentNameTable[];  // MBA global settings dialog: the name the switch holds
 extern const NvSNMPVar MbaPortInformationTable[];  // Security > MBA Management > Port Information Table
 extern const NvSNMPVar MbaPortTable[];  // Security > MBA Management > Port Table
 extern const NvSNMPVar MbaDatabaseTable[];  // Security > MBA Management > DataBase Table

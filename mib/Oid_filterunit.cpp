@@ -20,17 +20,28 @@ const NvSNMPVar DhcpScreeningPortTable[] = {
     {"1.3.6.1.4.1.32473.12.37.1.2.1.2", "Port State", NvSyntax::integer, NvAccess::readwrite, &PortStateList},
     {}};
 
+// Security > DHCP Server Screening > DHCP Offer Permit Entry Settings
+static NvOptionList PermitStatusList;
+const NvSNMPVar DhcpScreeningPermitTable[] = {
+    {"1.3.6.1.4.1.32473.12.37.1.1.1.1", "Server IP", NvSyntax::ipaddress, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.37.1.1.1.2", "Client MAC", NvSyntax::macaddress, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.37.1.1.1.3", "Ports", NvSyntax::bitstr, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.37.1.1.1.4", "Status", NvSyntax::integer, NvAccess::readwrite, &PermitStatusList},
+    {}};
+
 // Built in this order at start-up, freed in reverse at exit.
 static const NvCatalogueList Lists[] = {
     {&IllegalServerLogSuppressDurationList, IllegalServerLogSuppressDurationValues},
     {&TrapStateList, ValueSet::Enabled1Disabled2},
     {&LogStateList, ValueSet::Enabled1Disabled2},
     {&PortStateList, ValueSet::Enabled1Disabled2},
+    {&PermitStatusList, ValueSet::RowStatus},
 };
 
 static const NvCatalogueTable Tables[] = {
     {"DhcpScreeningGlobalSettingsTable", "1.3.6.1.4.1.32473.12.37.1", DhcpScreeningGlobalSettingsTable},
     {"DhcpScreeningPortTable", "1.3.6.1.4.1.32473.12.37.1.2.1", DhcpScreeningPortTable},
+    {"DhcpScreeningPermitTable", "1.3.6.1.4.1.32473.12.37.1.1.1", DhcpScreeningPermitTable},
 };
 
 NvCatalogueModule Oid_filterunit = {"Oid_filterunit", Tables, Lists};

@@ -6,6 +6,7 @@
 
 extern const NvSNMPVar DhcpScreeningGlobalSettingsTable[];  // Security > DHCP Server Screening > Global Settings
 extern const NvSNMPVar DhcpScreeningPortTable[];  // Security > DHCP Server Screening > Port Settings
+extern const NvSNMPVar DhcpScreeningPermitTable[];  // Security > DHCP Server Screening > DHCP Offer Permit Entry Settings
 
 // The module: its tables for listings, and its option lists, built at start-up and freed at exit.
 extern NvCatalogueModule Oid_filterunit;

@@ -9,6 +9,21 @@ const NvSNMPVar SafeguardGlobalTable[] = {
     {"1.3.6.1.4.1.32473.12.19.1.1", "Safeguard Admin State", NvSyntax::integer, NvAccess::readwrite, &SafeguardAdminStateList},
     {}};
 
+// Security > Safeguard_Engine > Safeguard Control
+static const NvOptionPair SafeguardModeValues[] = {{1, "strict"}, {2, "fuzzy"}, {}};
+static const NvOptionPair SafeguardCurrentStatusValues[] = {{1, "normal"}, {2, "exhausted"}, {}};
+static NvOptionList SafeguardModeList, SafeguardAlarmAdminStateList, SafeguardCurrentStatusList;
+const NvSNMPVar SafeguardControlTable[] = {
+    {"1.3.6.1.4.1.32473.12.19.2.1", "Rising Threshold", NvSyntax::integer, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.19.2.2", "Falling Threshold", NvSyntax::integer, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.19.2.3", "Mode", NvSyntax::integer, NvAccess::readwrite, &SafeguardModeList},
+    {"1.3.6.1.4.1.32473.12.19.2.4", "Alarm Admin State", NvSyntax::integer, NvAccess::readwrite,
+     &SafeguardAlarmAdminStateList},
+    {"1.3.6.1.4.1.32473.12.19.2.5", "Current Status", NvSyntax::integer, NvAccess::readonly,
+     &SafeguardCurrentStatusList},
+    {"1.3.6.1.4.1.32473.12.19.2.6", "Interval", NvSyntax::integer, NvAccess::readonly, nullptr},
+    {}};
+
 // Security > IP-MAC Binding > Global Settings
 static const NvOptionPair TrapLogStateValues[] = {{2, "enable"}, {3, "disable"}, {}};
 static const NvOptionPair AllPortStateValues[] = {
@@ -43,6 +58,18 @@ const NvSNMPVar IpMacBindingPortStateTable[] = {
     {"1.3.6.1.4.1.32473.12.23.3.2.1.8", "Stop Learning Threshold", NvSyntax::integer, NvAccess::readwrite, nullptr},
     {"1.3.6.1.4.1.32473.12.23.3.2.1.9", "Recover Learning", NvSyntax::integer, NvAccess::readwrite, &RecoverLearningList},
     {"1.3.6.1.4.1.32473.12.23.3.2.1.10", "Learning Status", NvSyntax::integer, NvAccess::readonly, &LearningStatusList},
+    {}};
+
+// Security > IP-MAC Binding > Binding Table; the columns stand in the dialog's order
+static const NvOptionPair BindingModeValues[] = {{1, "arp"}, {2, "acl"}, {3, "dhcp-snooping"}, {4, "static"}, {}};
+static NvOptionList BindingAclStatusList, BindingModeList, BindingRowStatusList;
+const NvSNMPVar IpMacBindingTable[] = {
+    {"1.3.6.1.4.1.32473.12.23.4.1.1.1", "IP Index", NvSyntax::ipaddress, NvAccess::notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.23.4.1.1.2", "MAC", NvSyntax::macaddress, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.23.4.1.1.7", "ACL Status", NvSyntax::integer, NvAccess::readonly, &BindingAclStatusList},
+    {"1.3.6.1.4.1.32473.12.23.4.1.1.4", "Ports", NvSyntax::octetstr, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.23.4.1.1.6", "Mode", NvSyntax::integer, NvAccess::readonly, &BindingModeList},
+    {"1.3.6.1.4.1.32473.12.23.4.1.1.3", "Row Status", NvSyntax::integer, NvAccess::readwrite, &BindingRowStatusList},
     {}};
 
 // Security > IP-MAC Binding > DHCP Snoop Table
@@ -85,6 +112,9 @@ const NvSNMPVar GuestVlanDeleteTable[] = {
 // Built in this order at start-up, freed in reverse at exit.
 static const NvCatalogueList Lists[] = {
     {&SafeguardAdminStateList, ValueSet::Disabled2Enabled3},
+    {&SafeguardModeList, SafeguardModeValues},
+    {&SafeguardAlarmAdminStateList, ValueSet::Disabled2Enabled3},
+    {&SafeguardCurrentStatusList, SafeguardCurrentStatusValues},
     {&TrapLogStateList, TrapLogStateValues},
     {&DhcpSnoopingStateList, ValueSet::Enabled1Disabled2},
     {&DhcpSnoopEntryClearAllStateList, ValueSet::OtherStart},
@@ -97,6 +127,9 @@ static const NvCatalogueList Lists[] = {
     {&ModeList, ModeValues},
     {&RecoverLearningList, ValueSet::OtherStart},
     {&LearningStatusList, LearningStatusValues},
+    {&BindingAclStatusList, ValueSet::InactiveActive},
+    {&BindingModeList, BindingModeValues},
+    {&BindingRowStatusList, ValueSet::RowStatusShort},
     {&IpMacBindingDhcpSnoopStatusList, ValueSet::InactiveActive},
     {&TypeList, TypeValues},
     {&IpMacBindingBlockedStatusList, ValueSet::RowStatus},
@@ -105,8 +138,10 @@ static const NvCatalogueList Lists[] = {
 
 static const NvCatalogueTable Tables[] = {
     {"SafeguardGlobalTable", "1.3.6.1.4.1.32473.12.19.1", SafeguardGlobalTable},
+    {"SafeguardControlTable", "1.3.6.1.4.1.32473.12.19.2", SafeguardControlTable},
     {"IpMacBindingGlobalSettingsTable", "1.3.6.1.4.1.32473.12.23", IpMacBindingGlobalSettingsTable},
     {"IpMacBindingPortStateTable", "1.3.6.1.4.1.32473.12.23.3.2.1", IpMacBindingPortStateTable},
+    {"IpMacBindingTable", "1.3.6.1.4.1.32473.12.23.4.1.1", IpMacBindingTable},
     {"IpMacBindingDhcpSnoopTable", "1.3.6.1.4.1.32473.12.23.4.3.1", IpMacBindingDhcpSnoopTable},
     {"IpMacBindingBlockedTable", "1.3.6.1.4.1.32473.12.23.4.2.1", IpMacBindingBlockedTable},
     {"GuestVlanSettingTable", "1.3.6.1.4.1.32473.12.30.1", GuestVlanSettingTable},

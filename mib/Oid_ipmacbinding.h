@@ -6,8 +6,10 @@
 #include "NvSNMPVar.h"
 
 extern const NvSNMPVar SafeguardGlobalTable[];  // Security > Safeguard_Engine > Global Management
+extern const NvSNMPVar SafeguardControlTable[];  // Security > Safeguard_Engine > Safeguard Control
 extern const NvSNMPVar IpMacBindingGlobalSettingsTable[];  // Security > IP-MAC Binding > Global Settings
 extern const NvSNMPVar IpMacBindingPortStateTable[];  // Security > IP-MAC Binding > Port State Control
+extern const NvSNMPVar IpMacBindingTable[];  // Security > IP-MAC Binding > Binding Table
 extern const NvSNMPVar IpMacBindingDhcpSnoopTable[];  // Security > IP-MAC Binding > DHCP Snoop Table
 extern const NvSNMPVar IpMacBindingBlockedTable[];  // Security > IP-MAC Binding > Blocked Table
 extern const NvSNMPVar GuestVlanSettingTable[];  // guest VLAN dialog: name and ports

@@ -4,5 +4,8 @@
 #include "Catalogue.h"
 #include "NvSNMPVar.h"
 
-// The module; its tables come with the dialogs that use them.
+extern const NvSNMPVar SslManagementTable[];  // Security > SSL > SSL Management
+extern const NvSNMPVar SslCertificateFileTable[];  // Security > SSL > SSL Certificate File
+
+// The module: its tables for listings, and its option lists, built at start-up and freed at exit.
 extern NvCatalogueModule Oid_ssl;

@@ -1,5 +1,6 @@
 #include "About.h"
 
+#include "LayoutPictures.h"
 #include "StackingPortUitForm.h"
 
 TAboutForm* AboutForm = nullptr;
@@ -16,6 +17,7 @@ TAboutForm::TAboutForm(TComponent* AOwner) : TForm(AOwner) {
   Image7030->Name = "Image7030";
   Image7030->Parent = this;
   Image7030->SetBounds(16, 20, 32, 32);
+  LoadLayoutPicture(Image7030, "AboutModule.jpg");  // the window is complete without it
 
   AboutLabel = new TLabel(this);
   AboutLabel->Name = "AboutLabel";

@@ -1,6 +1,5 @@
 #include "FrontPanel.h"
 
-#include <filesystem>
 #include <map>
 
 #include "ComCtrls.h"
@@ -55,15 +54,6 @@ TLinkPicture PanelPictureFor(const TLinkPictureRule& rule, const std::string& co
   return TLinkPicture::Keep;
 }
 
-std::string PanelResourcePath(const std::string& name) {
-  namespace fs = std::filesystem;
-  const fs::path exeDir = fs::path(Application->ExeName()).parent_path();
-  for (const fs::path& dir : {exeDir / ".." / "resources", exeDir / "resources"}) {
-    std::error_code ec;
-    if (fs::exists(dir / name, ec)) return (dir / name).string();
-  }
-  return (exeDir / ".." / "resources" / name).string();
-}
 
 TFrontPanelForm::TFrontPanelForm(TComponent* Owner) : TForm(Owner) {
   BorderStyle = bsNone;

@@ -13,6 +13,7 @@
 
 #include "ExtCtrls.h"
 #include "Forms.h"
+#include "LayoutPictures.h"
 #include "StdCtrls.h"
 
 class NvSNMPLedColorMapList;
@@ -95,7 +96,3 @@ class TFrontPanelForm : public TForm {
   bool tickRead_ = false;   // the outstanding port read came from the timer
   bool closing_ = false;
 };
-
-// Where the pictures of the window layouts are: "resources" beside the program's folder
-// (build tree) or inside it (installed).
-std::string PanelResourcePath(const std::string& name);

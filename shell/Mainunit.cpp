@@ -242,7 +242,6 @@ void TMainForm::Refresh1Click(TObject*) {
   ShowFrontPanel();
 }
 
-// Opening the RMON menu: the viewers are offered only while the device's RMON is on.
 void TMainForm::RelayDHCPControlTable1Click(TObject*) {
   static const NvMenuCommand command{.Item = "RelayDHCPControlTable1", .Kind = NvCommandKind::Dialog,
                                      .Title = "Relay DHCP Control Table", .DialogClass = "TBOOTCtrlTableForm",
@@ -250,6 +249,14 @@ void TMainForm::RelayDHCPControlTable1Click(TObject*) {
   RunCommand(command);
 }
 
+void TMainForm::SafeGuardControl1Click(TObject*) {
+  static const NvMenuCommand command{.Item = "SafeGuardControl1", .Kind = NvCommandKind::Dialog,
+                                     .Title = "Safeguard Control", .DialogClass = "TSafeguardCtrlForm",
+                                     .GlobalForm = "SafeguardCtrlForm", .Owner = NvOwner::Application};
+  RunCommand(command);
+}
+
+// Opening the RMON menu: the viewers are offered only while the device's RMON is on.
 void TMainForm::Menu_RMONClick(TObject*) {
   try {
     NvSNMPRequest2Edits request(this);

@@ -66,6 +66,9 @@ class TMainForm : public TForm, public TSessionTexts {
   // Opens the DHCP relay server dialog as its menu item does, owned by the application and
   // captioned "Relay DHCP Control Table"; no menu item is bound to it.
   void RelayDHCPControlTable1Click(TObject* Sender);
+  // Opens the safeguard engine dialog as its menu item does, owned by the application and
+  // captioned "Safeguard Control"; no menu item is bound to it.
+  void SafeGuardControl1Click(TObject* Sender);
 
   // The menu item of this component name, or null.
   TMenuItem* MenuItem(const std::string& name) const;

@@ -17,6 +17,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -376,6 +377,12 @@ void Agent::logSet(void* p) {
 bool Agent::knows(void* p) const {
   auto* pdu = static_cast<netsnmp_pdu*>(p);
   if (pdu->version == SNMP_VERSION_3) {
+    // A context of another engine is none of this switch's.
+    u_char own[64];
+    const size_t ownLen = snmpv3_get_engineID(own, sizeof own);
+    if (pdu->contextEngineIDLen &&
+        (pdu->contextEngineIDLen != ownLen || std::memcmp(pdu->contextEngineID, own, ownLen) != 0))
+      return false;
     auto it = access_.users.find(userOf(pdu));
     return pdu->securityModel == SNMP_SEC_MODEL_USM && it != access_.users.end() &&
            pdu->securityLevel >= it->second.minLevel;

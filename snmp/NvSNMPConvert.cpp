@@ -230,6 +230,24 @@ std::string NvHexTextToBytes(const std::string& text) {
   return bytes.bytes();
 }
 
+std::string NvContextEngineIdBytes(const std::string& text) {
+  auto digit = [](char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+  };
+  size_t i = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X') ? 2 : 0;
+  std::string bytes;
+  while (i < text.size()) {
+    if (i + 1 >= text.size() || digit(text[i]) < 0 || digit(text[i + 1]) < 0) return text;
+    bytes.push_back(static_cast<char>(digit(text[i]) * 16 + digit(text[i + 1])));
+    i += 2;
+    if (i < text.size() && (text[i] == ' ' || text[i] == ':') && ++i == text.size()) return text;
+  }
+  return bytes.size() >= 5 && bytes.size() <= 32 ? bytes : text;
+}
+
 std::string NvMacTextToHex(const std::string& text) {
   std::string digits;
   std::string separators;

@@ -28,6 +28,11 @@ uint64_t NvReadUInt64(const std::string& text);
 // The bytes of a hexadecimal text (blanks ignored); a text with any other character is
 // refused (-518).
 std::string NvHexTextToBytes(const std::string& text);
+// The bytes to send for a context engine ID text. An engine ID written in hexadecimal, as SNMP
+// tools print one, stands for those bytes: an optional "0x", then 5 to 32 bytes of two digits
+// each, a blank or ":" allowed between two bytes ("80001F8880A1B2C3D4", "0x80001f88...",
+// "80 00 1F 88 80 ..."). Any other text is sent as its own characters.
+std::string NvContextEngineIdBytes(const std::string& text);
 // A MAC address as its 12 hexadecimal digits: "-", ":" and "." separators are dropped; a
 // text that is not 12 digits then is refused with the MAC address message (-518).
 std::string NvMacTextToHex(const std::string& text);

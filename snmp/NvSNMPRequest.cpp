@@ -324,7 +324,7 @@ void NvSNMPRequest::MakeTargets(Targets& targets) {
 std::vector<int> NvSNMPRequest::BuildPdu(Pdu& pdu, PduMode mode) {
   pdu.set_security_level(SecurityLevel);
   pdu.set_context_name(OctetStr(ContextName));
-  pdu.set_context_engine_id(OctetStr(ContextEngineID));
+  pdu.set_context_engine_id(OctetStr(NvContextEngineIdBytes(ContextEngineID)));
   const bool walk = IsWalk();
   if (mode == PduMode::Next && (Vars.Kind == SVT_SV || Vars.Kind == MVT_SV)) NvThrowError(NvErr::GetNextSingleValue);
   if (mode == PduMode::Set && Vars.Kind > MVT_UMV) NvThrowError(NvErr::BadListType);

@@ -333,7 +333,17 @@ void TFeatureDialog::FreeAll(bool closing) {
   closed_ = true;
   if (closing && List) List->ClearSelection();
   // Requests first: their bindings point at the pickers' boxes until they are gone.
-  for (NvSNMPRequest2Controls* request : requests_) FreeRequest(request);
+  for (NvSNMPRequest2Controls* request : requests_) {
+    if (!closing) {
+      // A reply that comes while the request is waited for must reach neither the list (its
+      // change events go to handlers of the part already destroyed) nor this dialog.
+      request->Stop();
+      request->DetachFromWindow();
+      request->GetDoneHandler = nullptr;
+      request->SetDoneHandler = nullptr;
+    }
+    FreeRequest(request);
+  }
   requests_.clear();
   Table = nullptr;
   Scalars.clear();

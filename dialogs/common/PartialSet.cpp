@@ -47,9 +47,11 @@ void NvVarFlagsScope::RestoreVarFlags() {
   for (int i = 0; i < count; ++i) vars_.GetVar(i)->Access = saved_[static_cast<size_t>(i)];
 }
 
-bool SendSetSequence(NvSNMPRequest2Controls* request, std::span<const NvSetStep> steps) {
+bool SendSetSequence(NvSNMPRequest2Controls* request, std::span<const NvSetStep> steps,
+                     NvAfterRefusedSet afterRefused) {
   const std::shared_ptr<const bool> alive = request->Lifetime();
   NvVarFlagsScope flags(request->Request.Vars);
+  bool allTaken = true;
   for (const NvSetStep& step : steps) {
     flags.ExcludeAllBut(std::span<const int>(step.Carries));
     request->Request.Active = 1;
@@ -59,7 +61,9 @@ bool SendSetSequence(NvSNMPRequest2Controls* request, std::span<const NvSetStep>
       flags.Abandon();
       return false;
     }
-    if (!taken) return false;
+    if (taken) continue;
+    allTaken = false;
+    if (afterRefused == NvAfterRefusedSet::Stop) break;
   }
-  return true;
+  return allTaken;
 }

@@ -52,10 +52,18 @@ struct NvSetStep {
   std::vector<int> Carries;
 };
 
+// What a refused step of a sequence means for the steps after it.
+enum class NvAfterRefusedSet {
+  Stop,  // they depend on it (a row the step creates)
+  GoOn,  // they stand on their own: each is sent all the same
+};
+
 // Sends the steps in order through request->Set(false, true), each with the values collected
-// from the controls, the next one only once the switch has taken the one before (an
-// asynchronous request included): a refused step, reported by the request, ends the
-// sequence. The request is made active before each SET, so a walk stopped earlier does not
-// swallow the writes. The access words are given back afterwards, also when a SET throws
-// (the exception goes on to the caller). Returns whether every step was taken.
-bool SendSetSequence(NvSNMPRequest2Controls* request, std::span<const NvSetStep> steps);
+// from the controls, the next one only once the switch has answered the one before (an
+// asynchronous request included). A refused step is reported by the request and, unless
+// told to go on, ends the sequence. The request is made active before each SET, so a walk
+// stopped earlier does not swallow the writes. The access words are given back afterwards,
+// also when a SET throws (the exception ends the sequence and goes on to the caller).
+// Returns whether every step was taken.
+bool SendSetSequence(NvSNMPRequest2Controls* request, std::span<const NvSetStep> steps,
+                     NvAfterRefusedSet afterRefused = NvAfterRefusedSet::Stop);

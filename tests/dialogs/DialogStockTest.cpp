@@ -127,6 +127,26 @@ TEST_F(StockDialog, stopped_request_still_sends_the_writes_of_a_sequence) {
   EXPECT_EQ(log[1], std::string(kTable) + ".2.2=4:renamed");
 }
 
+// A refused step ends the sequence unless its steps stand on their own.
+TEST_F(StockDialog, a_refused_step_ends_the_sequence_or_lets_the_next_go) {
+  NvSNMPRequest2Edits* table = dialog->Table;
+  index->Text = "3";
+  name->Text = "refused";
+  count->Text = "9";
+  sim->setSubtreeError(std::string(kTable) + ".2", 17);  // notWritable
+  const NvSetStep steps[] = {{{1}}, {{2}}};
+  for (NvAfterRefusedSet after : {NvAfterRefusedSet::Stop, NvAfterRefusedSet::GoOn}) {
+    const bool goOn = after == NvAfterRefusedSet::GoOn;
+    SCOPED_TRACE(goOn ? "go on" : "stop");
+    sim->clearSetLog();
+    EXPECT_FALSE(SendSetSequence(table, steps, after));
+    std::vector<std::string> expected{std::string(kTable) + ".2.3=4:refused"};
+    if (goOn) expected.push_back(std::string(kTable) + ".3.3=2:9");
+    EXPECT_EQ(sim->setLog(), expected);
+  }
+  EXPECT_EQ(boxes.Calls().size(), 2u);  // each refusal reported by the request
+}
+
 TEST_F(StockDialog, waiting_for_a_write_ends_on_stop_and_is_bounded) {
   NvSNMPRequest2Edits* table = dialog->Table;
   table->Request.TimeOut = 10;

@@ -10,15 +10,18 @@
 
 #include "Arpaddedit.h"
 #include "Arpconfig.h"
+#include "Arpspoofingpreventmgmtformunit.h"
 #include "Bootctrltableformunit.h"
 #include "Catalogue.h"
 #include "Currenttime.h"
 #include "Networktimeunit.h"
 #include "Smtpcontorlunit.h"
 #include "Summertimeunit.h"
+#include "Filterdhcppermitformunit.h"
 #include "ComCtrls.h"
 #include "Forms.h"
 #include "GuiTesting.h"
+#include "Ipmacbindingformunit.h"
 #include "Ipv6staticrouteeditunit.h"
 #include "Ipv6staticrouteunit.h"
 #include "Loginmethodlistunit.h"
@@ -124,6 +127,18 @@ int main(int argc, char** argv) {
        {[] { return new TSMTPControlForm(nullptr); }, "SMTP Control Table :127.0.0.1", nullptr, nullptr}},
   };
   shots.insert(settings.begin(), settings.end());
+  // The address, MAC and ports dialogs, all members of one family.
+  const auto family = [](const char* caption, std::function<TFeatureDialog*()> make) {
+    return Shot{std::move(make), caption,
+                [](TFeatureDialog* f) { return static_cast<TAddressMacPortsDialog*>(f)->ListView1; }, nullptr};
+  };
+  shots.emplace("TARPSpoofingPreventMgmtForm",
+                family("ARP Spoofing Prevent Managment Table: 127.0.0.1",
+                       [] { return new TARPSpoofingPreventMgmtForm(nullptr); }));
+  shots.emplace("TIPMACBindingForm",
+                family("IP-MAC Binding: 127.0.0.1", [] { return new TIPMACBindingForm(nullptr); }));
+  shots.emplace("TFilterDHCPPermitForm", family("DHCP Offer Permit Entry Settings: 127.0.0.1",
+                                                [] { return new TFilterDHCPPermitForm(nullptr); }));
   const auto shot = shots.find(argc > 1 ? argv[1] : "");
   if (shot == shots.end()) return 2;
   TFeatureDialog* form = shot->second.make();

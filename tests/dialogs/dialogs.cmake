@@ -159,3 +159,12 @@ if(TARGET dialogs AND TARGET switchsim_fixture)
   target_link_libraries(system_dialogs_shot PRIVATE dialogs switchsim_fixture)
   set_target_properties(system_dialogs_shot PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
 endif()
+
+# The security dialogs: ARP spoofing prevention, IP-MAC binding, DHCP offer permits, MBA settings.
+if(TARGET dialog_registry AND TARGET switchsim_fixture)
+  nv_add_test(security_dialog_tests
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/SecurityDialogsTest.cpp
+    LIBS dialog_registry dialogs shell switchsim_fixture)
+  target_compile_definitions(security_dialog_tests PRIVATE
+    NV_TEST_DIR="${CMAKE_CURRENT_LIST_DIR}" NV_SIM_SEED_DIR="${CMAKE_SOURCE_DIR}/sim/seed")
+endif()

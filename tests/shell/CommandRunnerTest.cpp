@@ -441,9 +441,10 @@ TEST_F(Commands, DialogIsBuiltOnlyOnceRegisteredAndHeldInItsGlobalWhileShown) {
   EXPECT_EQ(caption, "Stored");
 }
 
-TEST_F(Commands, AboutShowsNameAndReleaseAndTheBuildOnShiftAltF3) {
+TEST_F(Commands, AboutShowsPictureNameAndReleaseAndTheBuildOnShiftAltF3) {
   std::string caption, about, before, plainF3, shiftF3, full;
-  bool heldInGlobal = false;
+  bool heldInGlobal = false, pictureEmpty = true;
+  int pictureWidth = 0, pictureHeight = 0;
   GuiTesting::ModalDriver driver(Closing([&](TCustomForm& form) {
     auto& window = dynamic_cast<TAboutForm&>(form);
     heldInGlobal = AboutForm == &window;
@@ -451,6 +452,9 @@ TEST_F(Commands, AboutShowsNameAndReleaseAndTheBuildOnShiftAltF3) {
     caption = window.Caption;
     about = window.AboutLabel->Caption;
     before = window.VersionLabel->Caption;
+    pictureEmpty = window.Image7030->Picture->Empty;
+    pictureWidth = window.Image7030->Picture->Width;
+    pictureHeight = window.Image7030->Picture->Height;
     WORD key = VK_F3;
     window.BT_OkKeyDown(window.BT_Ok, key, 0);
     window.BT_OkKeyDown(window.BT_Ok, key, ssAlt);
@@ -468,6 +472,9 @@ TEST_F(Commands, AboutShowsNameAndReleaseAndTheBuildOnShiftAltF3) {
   EXPECT_EQ(caption, "About NVS-7000-D Module");
   EXPECT_EQ(about, "Norvane NVS-7000-D Management Module");
   EXPECT_EQ(before, "Release Version 1.28");
+  EXPECT_FALSE(pictureEmpty);
+  EXPECT_EQ(pictureWidth, 32);
+  EXPECT_EQ(pictureHeight, 32);
   EXPECT_EQ(plainF3, "Release Version 1.28");
   EXPECT_EQ(shiftF3, "Release Version 1.28");
   EXPECT_EQ(full, "Release Version 1.28R07(Build 2011/3/4)");

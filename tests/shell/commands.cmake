@@ -6,6 +6,7 @@ if(TARGET views AND TARGET switchsim_fixture)
             ${CMAKE_CURRENT_LIST_DIR}/ViewerLaunchTest.cpp
             ${CMAKE_SOURCE_DIR}/shell/CommandRunner.cpp
             ${CMAKE_SOURCE_DIR}/shell/About.cpp
+            ${CMAKE_SOURCE_DIR}/shell/LayoutPictures.cpp
             ${CMAKE_SOURCE_DIR}/shell/ViewerLaunch.cpp
             ${CMAKE_SOURCE_DIR}/shell/Startup.cpp
             ${CMAKE_SOURCE_DIR}/shell/CommandsBasic.cpp
@@ -17,4 +18,5 @@ if(TARGET views AND TARGET switchsim_fixture)
             ${CMAKE_SOURCE_DIR}/shell/Commands.cpp
     LIBS views mib switchsim_fixture)
   target_include_directories(shell_commands_test PRIVATE ${CMAKE_SOURCE_DIR}/shell)
+  add_dependencies(shell_commands_test shell_resources)  # the About window's picture
 endif()

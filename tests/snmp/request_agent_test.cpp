@@ -102,6 +102,38 @@ TEST_F(AgentTest, Version3ReadsAsTheUserWithoutCommunities) {
   EXPECT_FALSE(ok);
 }
 
+// A context engine ID is written as SNMP tools print one: the hex forms reach the agent as the
+// engine's bytes; the same digits sent as characters name no engine the agent knows.
+TEST(AgentContextEngine, HexContextEngineIdIsSentAsItsBytes) {
+  SwitchSim::Options o;
+  o.engineId = "80007ED90511223344";
+  SwitchSim sim(o);
+  const std::pair<const char*, bool> cases[] = {
+      {"80007ED90511223344", true},
+      {"0x80007ed90511223344", true},
+      {"80 00 7E D9 05 11 22 33 44", true},
+      {"", true},  // the agent's own
+      {"80007ED905112233", false},
+  };
+  for (const auto& [engine, answered] : cases) {
+    NvSNMPRequest req;
+    req.Port = sim.port();
+    req.Version = 3;
+    req.SecurityLevel = 2;
+    req.SecurityName = "md5user";
+    req.AuthProtocol = SNMP_AUTHPROTOCOL_HMACMD5;
+    req.AuthPassword = "md5authpass";
+    req.TimeOut = 30;
+    req.Retries = 0;
+    req.ContextEngineID = engine;
+    req.Vars.AddVar(Oid(kScalars, "2").c_str(), "text", NvSyntax::displaystr, NvAccess::readwrite, nullptr);
+    bool ok = false;
+    req.Get(ok, true);
+    EXPECT_EQ(ok, answered) << engine;
+    if (answered) EXPECT_EQ(*req.Vars.GetVar(0)->Value, "hello") << engine;
+  }
+}
+
 // The suite may name a protocol but no pass phrase for a user at noAuthNoPriv: the request
 // goes out and the agent's answer is told, instead of being refused for keys it does not use.
 TEST_F(AgentTest, Version3WithoutAuthenticationIsSentWhateverProtocolIsNamed) {

@@ -206,6 +206,30 @@ TEST(ValueConversion, HexTextFormsGiveTheirBytes) {
   EXPECT_STREQ(OctetStr(std::string("ab\0c", 4)).get_printable(), "ab");
 }
 
+TEST(ValueConversion, ContextEngineIdInHexGivesItsBytesOtherTextItsCharacters) {
+  const std::string id("\x80\x00\x1F\x88\x80\xA1\xB2", 7);
+  const std::pair<std::string, std::string> cases[] = {
+      {"80001F8880A1B2", id},
+      {"80001f8880a1b2", id},
+      {"0x80001F8880A1B2", id},
+      {"0X80001f8880a1b2", id},
+      {"80 00 1F 88 80 A1 B2", id},
+      {"80:00:1f:88:80:a1:b2", id},
+      {"0102030405", std::string("\x01\x02\x03\x04\x05", 5)},
+      {"", ""},
+      {"engine-7", "engine-7"},
+      {"01020304", "01020304"},                  // 4 bytes: too short for an engine ID
+      {std::string(66, 'a'), std::string(66, 'a')},  // 33 bytes: too long
+      {"80001F8880A1B", "80001F8880A1B"},        // odd count of digits
+      {"80001F8880A1BZ", "80001F8880A1BZ"},
+      {"8 0001F8880A1B2", "8 0001F8880A1B2"},    // a blank inside a byte
+      {"80  00 1F 88 80 A1", "80  00 1F 88 80 A1"},
+      {"80001F8880A1B2 ", "80001F8880A1B2 "},
+      {"0x", "0x"},
+  };
+  for (const auto& [text, bytes] : cases) EXPECT_EQ(NvContextEngineIdBytes(text), bytes) << text;
+}
+
 TEST(ValueConversion, TimeTicksTextsParseAndPrint) {
   struct {
     const char* text;

@@ -1,0 +1,373 @@
+// The security dialogs against the simulated switch: the tables that tie an address and a MAC
+// address to ports (ARP spoofing prevention, IP-MAC binding, DHCP offer permits), opened from
+// their menu items, listing, adding, writing and deleting rows through their controls.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Arpspoofingpreventmgmtformunit.h"
+#include "CommandRunner.h"
+#include "DialogDriving.h"
+#include "DialogRegistry.h"
+#include "DialogTestSupport.h"
+#include "Filterdhcppermitformunit.h"
+#include "Ipmacbindingformunit.h"
+#include "NvSNMPRequest2Edits.h"
+#include "Startup.h"
+
+namespace {
+
+using namespace dialogtest;
+
+const std::string kArpPorts = "1.3.6.1.4.1.32473.12.62.3.1.1.3";
+const std::string kArpStatus = "1.3.6.1.4.1.32473.12.62.3.1.1.4";
+const std::string kBindMac = "1.3.6.1.4.1.32473.12.23.4.1.1.2";
+const std::string kBindStatus = "1.3.6.1.4.1.32473.12.23.4.1.1.3";
+const std::string kBindPorts = "1.3.6.1.4.1.32473.12.23.4.1.1.4";
+const std::string kPermitPorts = "1.3.6.1.4.1.32473.12.37.1.1.1.3";
+const std::string kPermitStatus = "1.3.6.1.4.1.32473.12.37.1.1.1.4";
+
+// The caption and sub-items of the row so captioned; empty when there is none.
+std::vector<std::string> RowCells(TListView* list, const std::string& caption) {
+  TListItem* row = FindRow(list, caption);
+  if (!row) return {};
+  std::vector<std::string> cells{row->Caption};
+  for (int i = 0; i < row->SubItems->Count; ++i) cells.push_back(row->SubItems->Get(i));
+  return cells;
+}
+
+std::vector<std::string> BoxTexts(const GuiTesting::ScriptedAnswerer& boxes) {
+  std::vector<std::string> texts;
+  for (const auto& call : boxes.Calls()) texts.push_back(call.text);
+  return texts;
+}
+
+// The dialog F shown on a fresh switch (the tests add and destroy rows), its first read done.
+template <class F>
+class OnSwitch : public ::testing::Test {
+ public:
+  void SetUp() override {
+    sim = std::make_unique<SwitchSim>();
+    PointSessionAt(*sim);
+    DeviceAddress = "127.0.0.1";
+    form = new F(nullptr);
+    form->Show();
+    sim->clearSetLog();
+  }
+  void TearDown() override { delete form; }
+  // The keys typed and the ports ticked, then the button pressed; every request blocks.
+  void Enter(const std::string& ip, const std::string& mac, std::initializer_list<int> ports) {
+    TypeInto(form->edtIpAddr, ip);
+    TypeInto(form->edtMacAddr, mac);
+    TogglePorts(form->Picker, ports);
+  }
+  void Press(TButton* button) { GuiTesting::UserClick(button); }
+  // The idle state every read ends in: no row, the row buttons off, the detail controls empty.
+  void ExpectIdle() {
+    EXPECT_EQ(form->ListView1->Selected(), nullptr);
+    EXPECT_FALSE(form->btnEdit->Enabled());
+    EXPECT_FALSE(form->btnDelete->Enabled());
+    EXPECT_TRUE(form->btnAdd->Enabled());
+    EXPECT_TRUE(form->edtIpAddr->Enabled());
+    EXPECT_EQ(form->edtIpAddr->Text(), "");
+    EXPECT_EQ(form->edtMacAddr->Text(), "");
+    EXPECT_EQ(form->Picker->CountChecked(), 0);
+  }
+  std::unique_ptr<SwitchSim> sim;
+  GuiTesting::ScriptedAnswerer boxes;
+  F* form = nullptr;
+};
+
+// ---------------------------------------------------------------------------------------
+// Menu items
+
+struct MenuCase {
+  const char* item;
+  const char* caption;
+  int rows;
+  bool global;
+};
+
+TEST(SecurityMenus, each_dialog_opens_from_its_menu_item_with_the_switchs_rows) {
+  SwitchSim sim;
+  PointSessionAt(sim);
+  DeviceAddress = "127.0.0.1";
+  NvRegisterFeatureDialogs();
+  const MenuCase cases[] = {
+      {"ARPSpoofingPrevent1", "ARP Spoofing Prevent Managment Table: 127.0.0.1", 3, true},
+      {"BindingTable1", "IP-MAC Binding: 127.0.0.1", 4, true},
+      {"PermitTable1", "DHCP Offer Permit Entry Settings: 127.0.0.1", 3, false},
+  };
+  for (const MenuCase& c : cases) {
+    SCOPED_TRACE(c.item);
+    const NvMenuCommand* command = NvFindMenuCommand(c.item);
+    ASSERT_NE(command, nullptr);
+    EXPECT_TRUE(NvMenuCommandBuilt(*command));
+    std::string caption;
+    int rows = -1;
+    bool global = false;
+    GuiTesting::ModalDriver driver([&](TCustomForm& shown) {
+      auto* form = dynamic_cast<TAddressMacPortsDialog*>(&shown);
+      ASSERT_NE(form, nullptr);
+      caption = form->Caption;
+      rows = form->ListView1->Items->Count;
+      global = form == ARPSpoofingPreventMgmtForm || form == IPMACBindingForm;
+      GuiTesting::UserClick(form->btnClose);
+    });
+    TForm mainWindow(nullptr);
+    std::string title;
+    NvCommandHost host{.MainWindow = &mainWindow, .CommandTitle = &title};
+    NvRunMenuCommand(*command, host);
+    EXPECT_EQ(driver.Runs(), 1);
+    EXPECT_EQ(caption, c.caption);
+    EXPECT_EQ(rows, c.rows);
+    EXPECT_EQ(global, c.global);
+  }
+  EXPECT_EQ(ARPSpoofingPreventMgmtForm, nullptr);
+  EXPECT_EQ(IPMACBindingForm, nullptr);
+}
+
+// ---------------------------------------------------------------------------------------
+// ARP spoofing prevention
+
+const std::string kGateway = "10.90.90.254.0.1.2.42.80.254";
+
+using ArpSpoofing = OnSwitch<TARPSpoofingPreventMgmtForm>;
+
+TEST_F(ArpSpoofing, lists_each_gateway_with_its_mac_and_ports) {
+  ASSERT_EQ(Captions(form->ListView1), (std::vector<std::string>{"10.90.90.254", "192.168.20.1", "192.168.30.1"}));
+  EXPECT_EQ(Cell(form->ListView1, "10.90.90.254", 1), "0001022A50FE");
+  EXPECT_EQ(Cell(form->ListView1, "192.168.30.1", 2), "25-28[000000F000000000]");
+  EXPECT_EQ(form->StaticText1->Caption(), "3");
+  EXPECT_EQ(form->PageControl1->Pages[0]()->Caption(), "Ports");
+  ExpectIdle();
+}
+
+TEST_F(ArpSpoofing, add_sends_the_ticked_ports_with_createAndGo_and_without_a_tick_the_status_alone) {
+  Enter("10.90.90.1", "0001022A5001", {1, 3});
+  Press(form->btnAdd);
+  Enter("10.90.90.2", "0001022A5002", {});
+  Press(form->btnAdd);
+  EXPECT_EQ(sim->setLog(), (std::vector<std::string>{
+                               kArpPorts + ".10.90.90.1.0.1.2.42.80.1=4x:A000000000000000 ; " + kArpStatus +
+                                   ".10.90.90.1.0.1.2.42.80.1=2:4",
+                               kArpStatus + ".10.90.90.2.0.1.2.42.80.2=2:4"}));
+  EXPECT_EQ(form->StaticText1->Caption(), "5");
+  EXPECT_EQ(Cell(form->ListView1, "10.90.90.2", 2), "0[0000000000000000]");
+  ExpectIdle();
+}
+
+TEST_F(ArpSpoofing, set_writes_the_chosen_rows_ports_and_its_own_status) {
+  ChooseRow(form->ListView1, "192.168.20.1");
+  EXPECT_EQ(form->edtMacAddr->Text(), "0050BA200001");  // twelve digits: the MAC check takes it
+  EXPECT_FALSE(form->edtIpAddr->Enabled());
+  EXPECT_FALSE(form->btnAdd->Enabled());
+  TogglePorts(form->Picker, {17});
+  Press(form->btnEdit);
+  EXPECT_EQ(sim->setLog(), (std::vector<std::string>{kArpPorts + ".192.168.20.1.0.80.186.32.0.1=4x:00FF800000000000 ; " +
+                                                     kArpStatus + ".192.168.20.1.0.80.186.32.0.1=2:1"}));
+  EXPECT_TRUE(boxes.Calls().empty());
+  ExpectIdle();
+}
+
+// Every read ends with no row chosen: a Delete never reaches the last row read.
+TEST_F(ArpSpoofing, delete_destroys_the_row_chosen_after_the_last_read_only) {
+  ChooseRow(form->ListView1, "10.90.90.254");
+  Press(form->btnEdit);
+  ExpectIdle();
+  sim->clearSetLog();
+  form->btnDeleteClick(nullptr);
+  Press(form->btnGet);
+  form->btnDeleteClick(nullptr);
+  EXPECT_TRUE(sim->setLog().empty());
+  EXPECT_TRUE(boxes.Calls().empty());
+
+  sim->clearSetLog();
+  ChooseRow(form->ListView1, "10.90.90.254");
+  Press(form->btnDelete);
+  EXPECT_EQ(BoxTexts(boxes), (std::vector<std::string>{"Are you sure to delete it?"}));
+  EXPECT_EQ(sim->setLog(), (std::vector<std::string>{kArpStatus + "." + kGateway + "=2:6"}));
+  EXPECT_EQ(Captions(form->ListView1), (std::vector<std::string>{"192.168.20.1", "192.168.30.1"}));
+  EXPECT_EQ(form->StaticText1->Caption(), "2");
+  ExpectIdle();
+}
+
+// ---------------------------------------------------------------------------------------
+// Bad addresses: both dialogs of the stock checks refuse them alike, sending nothing.
+
+struct BadInput {
+  const char* ip;
+  const char* mac;
+  std::vector<std::string> messages;
+  bool focusOnMac;
+};
+
+const BadInput kStockRefusals[] = {
+    {"10.90.90", "0001022A5001", {"Please input a valid IP."}, false},
+    {"10.90.90.300", "0001022A5001", {"Please input a valid IP."}, false},
+    {"10.90.90.9", "0001022A50", {}, true},
+    {"10.90.90.9", "0001022A50GG", {}, true},
+};
+
+// Add with each bad pair typed: its message, the focus on the edit at fault, nothing sent.
+template <class F>
+void ExpectStockRefusals(OnSwitch<F>& test) {
+  for (const BadInput& c : kStockRefusals) {
+    SCOPED_TRACE(std::string(c.ip) + " " + c.mac);
+    GuiTesting::ScriptedAnswerer answers;
+    test.Enter(c.ip, c.mac, {});
+    test.Press(test.form->btnAdd);
+    EXPECT_EQ(BoxTexts(answers), c.messages);
+    EXPECT_EQ(test.form->ActiveControl(),
+              c.focusOnMac ? static_cast<TWinControl*>(test.form->edtMacAddr) : test.form->edtIpAddr);
+  }
+  EXPECT_TRUE(test.sim->setLog().empty());
+}
+
+TEST_F(ArpSpoofing, bad_addresses_are_refused_before_anything_is_sent) { ExpectStockRefusals(*this); }
+
+// ---------------------------------------------------------------------------------------
+// IP-MAC binding
+
+using IpMacBinding = OnSwitch<TIPMACBindingForm>;
+
+TEST_F(IpMacBinding, lists_the_bindings_with_the_switchs_acl_status_and_mode) {
+  std::vector<std::string> headers;
+  for (int i = 0; i < form->ListView1->Columns->Count; ++i) headers.push_back(form->ListView1->Columns->Items[i]->Caption);
+  EXPECT_EQ(headers, (std::vector<std::string>{"IP Index", "MAC", "ACL Status", "Ports", "Mode", "Row Status"}));
+  ASSERT_EQ(form->ListView1->Items->Count, 4);
+  EXPECT_EQ(RowCells(form->ListView1, "10.90.90.21"),
+            (std::vector<std::string>{"10.90.90.21", "001A2B3C4D21", "active", "F000000000000000", "static", "active"}));
+  EXPECT_EQ(form->StaticText1, nullptr);
+  EXPECT_EQ(form->btnEdit->Caption(), "Edit");
+  ExpectIdle();
+}
+
+TEST_F(IpMacBinding, add_sends_the_mac_the_ports_and_createAndGo) {
+  Enter("10.90.90.30", "001A2B3C4D30", {1, 2});
+  Press(form->btnAdd);
+  EXPECT_EQ(sim->setLog(), (std::vector<std::string>{kBindMac + ".10.90.90.30=4x:001A2B3C4D30 ; " + kBindPorts +
+                                                     ".10.90.90.30=4x:C000000000000000 ; " + kBindStatus +
+                                                     ".10.90.90.30=2:4"}));
+  EXPECT_EQ(RowCells(form->ListView1, "10.90.90.30"),
+            (std::vector<std::string>{"10.90.90.30", "001A2B3C4D30", "active", "C000000000000000", "static", "active"}));
+  ExpectIdle();
+}
+
+TEST_F(IpMacBinding, edit_keeps_the_address_and_sends_the_mac_the_ports_and_active) {
+  ChooseRow(form->ListView1, "10.90.90.22");
+  EXPECT_FALSE(form->edtIpAddr->Enabled());
+  EXPECT_TRUE(form->edtMacAddr->Enabled());
+  TypeInto(form->edtMacAddr, "001A2B3C4D99");
+  TogglePorts(form->Picker, {6});
+  Press(form->btnEdit);
+  EXPECT_EQ(sim->setLog(), (std::vector<std::string>{kBindMac + ".10.90.90.22=4x:001A2B3C4D99 ; " + kBindPorts +
+                                                     ".10.90.90.22=4x:0C00000000000000 ; " + kBindStatus +
+                                                     ".10.90.90.22=2:1"}));
+  EXPECT_EQ(Cell(form->ListView1, "10.90.90.22", 1), "001A2B3C4D99");
+  ExpectIdle();
+}
+
+// A binding the switch learnt keeps its MAC: the refused write is reported and the list read
+// again shows every value under its own heading.
+TEST_F(IpMacBinding, a_refused_edit_is_reported_and_the_list_reads_right_afterwards) {
+  ChooseRow(form->ListView1, "10.90.90.40");
+  Press(form->btnEdit);
+  ASSERT_EQ(boxes.Calls().size(), 1u);
+  EXPECT_EQ(boxes.Calls()[0].title, "NVS-7000-D");
+  EXPECT_EQ(RowCells(form->ListView1, "10.90.90.40"),
+            (std::vector<std::string>{"10.90.90.40", "0050BA5D7712", "active", "0004000000000000", "dhcp-snooping",
+                                      "active"}));
+  ExpectIdle();
+}
+
+TEST_F(IpMacBinding, delete_asks_and_destroys_the_chosen_binding) {
+  ChooseRow(form->ListView1, "192.168.20.15");
+  Press(form->btnDelete);
+  EXPECT_EQ(BoxTexts(boxes), (std::vector<std::string>{"Are you sure to delete it?"}));
+  EXPECT_EQ(sim->setLog(), (std::vector<std::string>{kBindStatus + ".192.168.20.15=2:6"}));
+  EXPECT_EQ(FindRow(form->ListView1, "192.168.20.15"), nullptr);
+  ExpectIdle();
+}
+
+TEST_F(IpMacBinding, bad_addresses_are_refused_before_anything_is_sent) { ExpectStockRefusals(*this); }
+
+// ---------------------------------------------------------------------------------------
+// DHCP offer permits
+
+const std::string kPermit = "10.90.90.5.0.30.88.161.2.3";
+
+using DhcpPermit = OnSwitch<TFilterDHCPPermitForm>;
+
+TEST_F(DhcpPermit, lists_the_entries_with_a_picker_of_56_ports) {
+  ASSERT_EQ(Captions(form->ListView1), (std::vector<std::string>{"10.90.90.5", "192.168.20.2", "192.168.30.2"}));
+  EXPECT_EQ(Cell(form->ListView1, "192.168.30.2", 1), "000C294F8E35");
+  EXPECT_EQ(form->StaticText1->Caption(), "3");
+  EXPECT_EQ(form->Picker->CheckBoxes->Count, 56);
+  EXPECT_TRUE(PortBox(form->Picker, 28)->Visible());
+  EXPECT_FALSE(PortBox(form->Picker, 29)->Visible());
+  ExpectIdle();
+}
+
+TEST_F(DhcpPermit, add_refuses_a_missing_port_then_a_bad_address_then_a_bad_mac) {
+  struct Case {
+    std::vector<int> ports;
+    const char* ip;
+    const char* mac;
+    const char* message;
+  };
+  const Case cases[] = {
+      {{}, "", "", "Please select a certain portlist to configure!"},
+      {{1}, "10.90.90.6", "", "Invalid MAC address"},
+      {{1}, "10.90.90.6", "001E58A1020", "Invalid MAC address"},
+      {{1}, "10.90.90.6", "001E58A1020G", "Invalid MAC address"},
+      {{1}, "10.90.90", "001E58A10206", "Please input a valid IP"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.message);
+    GuiTesting::ScriptedAnswerer answers;
+    form->Picker->UncheckAll();
+    TypeInto(form->edtIpAddr, c.ip);
+    TypeInto(form->edtMacAddr, c.mac);
+    for (int p : c.ports) GuiTesting::UserClick(PortBox(form->Picker, p));
+    Press(form->btnAdd);
+    EXPECT_EQ(BoxTexts(answers), (std::vector<std::string>{c.message}));
+  }
+  EXPECT_TRUE(sim->setLog().empty());
+}
+
+TEST_F(DhcpPermit, add_and_set_send_the_ports_with_createAndGo_and_active) {
+  Enter("10.90.90.6", "001E58A10206", {2, 28});
+  Press(form->btnAdd);
+  ChooseRow(form->ListView1, "192.168.20.2");
+  EXPECT_FALSE(form->edtIpAddr->Enabled());
+  EXPECT_FALSE(form->edtMacAddr->Enabled());
+  TogglePorts(form->Picker, {9});
+  Press(form->btnEdit);
+  EXPECT_EQ(sim->setLog(),
+            (std::vector<std::string>{
+                kPermitPorts + ".10.90.90.6.0.30.88.161.2.6=4x:40000010000000 ; " + kPermitStatus +
+                    ".10.90.90.6.0.30.88.161.2.6=2:4",
+                kPermitPorts + ".192.168.20.2.0.30.88.161.2.32=4x:007F000000000000 ; " + kPermitStatus +
+                    ".192.168.20.2.0.30.88.161.2.32=2:1"}));
+  EXPECT_EQ(form->StaticText1->Caption(), "4");
+  ExpectIdle();
+}
+
+TEST_F(DhcpPermit, delete_destroys_the_chosen_entry_without_a_question_down_to_an_empty_table) {
+  ChooseRow(form->ListView1, "10.90.90.5");
+  Press(form->btnDelete);
+  EXPECT_EQ(sim->setLog(), (std::vector<std::string>{kPermitStatus + "." + kPermit + "=2:6"}));
+  while (form->ListView1->Items->Count > 0) {
+    GuiTesting::UserClickItem(form->ListView1, form->ListView1->Items->Item[0]);
+    Press(form->btnDelete);
+  }
+  EXPECT_EQ(sim->setLog().size(), 3u);
+  EXPECT_TRUE(boxes.Calls().empty());
+  EXPECT_EQ(form->StaticText1->Caption(), "0");
+  ExpectIdle();
+}
+
+}  // namespace
