@@ -3,6 +3,10 @@
 #include <type_traits>
 
 #include "Arpconfig.h"
+#include "Currenttime.h"
+#include "Networktimeunit.h"
+#include "Smtpcontorlunit.h"
+#include "Summertimeunit.h"
 #include "Arpspoofingpreventmgmtformunit.h"
 #include "Filterdhcppermitformunit.h"
 #include "Ipmacbindingformunit.h"
@@ -176,6 +180,11 @@ void NvRegisterFeatureDialogs() {
                                                 ServerInformationForm);
   NvRegisterDialogWithoutGlobal<TLoginMethodListForm>("TLoginMethodListForm");
   NvRegisterDialogWithoutGlobal<TAAASrvCtrlForm>("TAAASrvCtrlForm");
+  // Time and mail settings; the summer time and SMTP dialogs have no form global.
+  NvRegisterDialogClass<TCurrentTimeForm>("TCurrentTimeForm", "CurrentTimeForm", CurrentTimeForm);
+  NvRegisterDialogClass<TfrmNetwroktime>("TfrmNetwroktime", "frmNetwroktime", frmNetwroktime);
+  NvRegisterDialogWithoutGlobal<TfrmSummerTime>("TfrmSummerTime");
+  NvRegisterDialogWithoutGlobal<TSMTPControlForm>("TSMTPControlForm");
   NvRegisterDialogClass<TARPSpoofingPreventMgmtForm>("TARPSpoofingPreventMgmtForm", "ARPSpoofingPreventMgmtForm",
                                                      ARPSpoofingPreventMgmtForm);
   NvRegisterDialogClass<TIPMACBindingForm>("TIPMACBindingForm", "IPMACBindingForm", IPMACBindingForm);

@@ -3,6 +3,20 @@
 #include "NvOptionList.h"
 #include "ValueSets.h"
 
+// SMTP Management > Global Settings
+static NvOptionList SmtpStatusList;
+static const NvOptionPair SmtpSendTestValues[] = {{1, "send"}, {2, "noAction"}, {}};
+static NvOptionList SmtpSendTestList;
+const NvSNMPVar SmtpControlTable[] = {
+    {"1.3.6.1.4.1.32473.12.29.1.1", "SMTP Status", NvSyntax::integer, NvAccess::readwrite, &SmtpStatusList},
+    {"1.3.6.1.4.1.32473.12.29.1.2", "SMTP Server Address", NvSyntax::ipaddress, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.29.1.3", "SMTP Server Port", NvSyntax::integer, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.29.1.4", "SMTP Self Mail Address", NvSyntax::displaystr, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.29.1.5", "SMTP Test Messsage Subject", NvSyntax::displaystr, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.29.1.6", "SMTP Test Message Content", NvSyntax::displaystr, NvAccess::readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.29.1.7", "SMTP Send Test Message", NvSyntax::integer, NvAccess::readwrite, &SmtpSendTestList},
+    {}};
+
 // SMTP Management > SMTP Information Table
 static const NvOptionPair SmtpSendTestStatusValues[] = {
     {1, "success"}, {2, "failed"}, {3, "in-processing"}, {}};
@@ -21,11 +35,14 @@ const NvSNMPVar MailReceiverTable[] = {
 
 // Built in this order at start-up, freed in reverse at exit.
 static const NvCatalogueList Lists[] = {
+    {&SmtpStatusList, ValueSet::Disabled2Enabled3},
+    {&SmtpSendTestList, SmtpSendTestValues},
     {&SmtpSendTestStatusList, SmtpSendTestStatusValues},
     {&SmtpMailReceiverAddressStateList, ValueSet::RowStatusShort},
 };
 
 static const NvCatalogueTable Tables[] = {
+    {"SmtpControlTable", "1.3.6.1.4.1.32473.12.29.1", SmtpControlTable},
     {"SmtpInformationTable", "1.3.6.1.4.1.32473.12.29.2", SmtpInformationTable},
     {"MailReceiverTable", "1.3.6.1.4.1.32473.12.29.3.1.1", MailReceiverTable},
 };

@@ -4,6 +4,7 @@
 #include "Catalogue.h"
 #include "NvSNMPVar.h"
 
+extern const NvSNMPVar SmtpControlTable[];      // SMTP Management > Global Settings
 extern const NvSNMPVar SmtpInformationTable[];  // SMTP Management > SMTP Information Table
 extern const NvSNMPVar MailReceiverTable[];  // SMTP Management > Mail Receiver Table
 

@@ -52,7 +52,7 @@ class DialogOnSwitch : public SystemDialog {
 };
 
 // What a command showed: the dialog's caption, whether its global held it, its owner and its
-// row count once read.
+// row count once read (-1 without a list).
 struct Opened {
   std::string caption;
   bool global = false;
@@ -74,7 +74,7 @@ Opened RunAndClose(const std::function<void()>& run, TListView* F::*list, F* con
     opened.global = global && *global == form;
     opened.owner = form->Owner();
     ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return form->DataComplete == 1; }, 15000));
-    opened.rows = (form->*list)->Items->Count;
+    if (list) opened.rows = (form->*list)->Items->Count;
     closing(form);
   });
   run();

@@ -1,6 +1,7 @@
-// Shows one of the system area's list dialogs on a simulated switch with its second row
-// chosen, or its entry pop-up beside it, for a screenshot:
+// Shows one of the system area's dialogs on a simulated switch with its second row chosen (a
+// list dialog), or its entry pop-up beside it, for a screenshot:
 //   scripts/screenshot -o relay.png -w 4 build/tests/system_dialogs_shot TBOOTCtrlTableForm [popup]
+//   scripts/screenshot -o summer.png -w 4 build/tests/system_dialogs_shot TfrmSummerTime.annual
 // Ends after ten seconds or on SIGTERM, stopping its switch.
 #include <csignal>
 #include <functional>
@@ -12,6 +13,10 @@
 #include "Arpspoofingpreventmgmtformunit.h"
 #include "Bootctrltableformunit.h"
 #include "Catalogue.h"
+#include "Currenttime.h"
+#include "Networktimeunit.h"
+#include "Smtpcontorlunit.h"
+#include "Summertimeunit.h"
 #include "Filterdhcppermitformunit.h"
 #include "ComCtrls.h"
 #include "Forms.h"
@@ -105,6 +110,23 @@ int main(int argc, char** argv) {
        {[] { return new TAAASrvCtrlForm(nullptr); }, "AAC Server Control Table: 127.0.0.1",
         [](TFeatureDialog*) -> TListView* { return nullptr; }, nullptr}},
   };
+  // Settings dialogs, without a list.
+  const std::map<std::string, Shot> settings = {
+      {"TfrmNetwroktime", {[] { return new TfrmNetwroktime(nullptr); }, "Network Time: 127.0.0.1", nullptr, nullptr}},
+      {"TfrmSummerTime", {[] { return new TfrmSummerTime(nullptr); }, "Summer Time: 127.0.0.1", nullptr, nullptr}},
+      {"TfrmSummerTime.annual",
+       {[] {
+          auto* form = new TfrmSummerTime(nullptr);
+          form->cbxTimeStatus->ItemIndex = form->cbxTimeStatus->Items->IndexOf("annual");
+          form->cbxTimeStatusChange(nullptr);
+          return form;
+        },
+        "Summer Time: 127.0.0.1", nullptr, nullptr}},
+      {"TCurrentTimeForm", {[] { return new TCurrentTimeForm(nullptr); }, "Current Time: 127.0.0.1", nullptr, nullptr}},
+      {"TSMTPControlForm",
+       {[] { return new TSMTPControlForm(nullptr); }, "SMTP Control Table :127.0.0.1", nullptr, nullptr}},
+  };
+  shots.insert(settings.begin(), settings.end());
   // The address, MAC and ports dialogs, all members of one family.
   const auto family = [](const char* caption, std::function<TFeatureDialog*()> make) {
     return Shot{std::move(make), caption,
@@ -124,7 +146,7 @@ int main(int argc, char** argv) {
   form->Show();
   GuiTesting::ProcessUntil([&] { return form->DataComplete == 1; });
   GuiTesting::ProcessUntil([] { return false; }, 500);
-  TListView* list = shot->second.list(form);
+  TListView* list = shot->second.list ? shot->second.list(form) : nullptr;
   if (list && list->Items->Count > 1) GuiTesting::UserClickItem(list, list->Items->Item[1]);
   if (argc > 2 && std::string(argv[2]) == "popup") shot->second.popup(form)->Show();
   GuiTesting::ProcessUntil([] { return ended != 0; }, 10000);

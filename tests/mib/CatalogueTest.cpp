@@ -125,6 +125,7 @@ TEST_F(Catalogue, usm_protocol_lists_hold_object_identifiers) {
 
 TEST_F(Catalogue, clock_reset_on_reboot_is_one_shared_truth_list) {
   EXPECT_EQ(SystemTimeTable[0].Options, &OptClockResetOnReboot);
+  EXPECT_EQ(CurrentTimeTable[2].Options, &OptClockResetOnReboot);
   EXPECT_EQ(OptClockResetOnReboot.NameToValue("false"), "2");
 }
 

@@ -1,0 +1,96 @@
+#include "Currenttime.h"
+
+#include "DialogChecks.h"
+#include "NvSNMPRequest2Edits.h"
+#include "Oid_time.h"
+
+TCurrentTimeForm* CurrentTimeForm = nullptr;
+
+namespace {
+
+// Variables of CurrentTimeTable.
+enum : int { VarCapacity = 0, VarClock = 1, VarReset = 2 };
+
+}  // namespace
+
+TCurrentTimeForm::TCurrentTimeForm(TComponent* Owner) : TFeatureDialog(Owner, 547, 172, NvScale::ByDpi) {
+  Name = "CurrentTimeForm";
+  Caption = "Current Time";
+  timecapacityEdit = Put<TEdit>(this, "timecapacityEdit", 0, 0, 300, 21);
+  currentclockEdit = Put<TEdit>(this, "currentclockEdit", 0, 0, 180, 21);
+  cbxReset = Put<TComboBox>(this, "cbxReset", 0, 0, 100, 21);
+  cbxReset->Style = csDropDownList;
+  struct Row { const char* caption; TWinControl* control; };
+  const Row rows[] = {
+      {"Time Capacity", timecapacityEdit},
+      {"Current Clock (e.g.:  2007-5-26,15:30:15.0)", currentclockEdit},
+      {"Clock Reset On Reboot", cbxReset},
+  };
+  int top = 14;
+  for (const Row& row : rows) {
+    Put<TLabel>(this, "", 12, top + 3, 0, 13, row.caption);
+    row.control->SetBounds(232, top, row.control->GetWidth(), 21);
+    top += 30;
+  }
+  tempText = Put<TStaticText>(this, "tempText", 12, 0, 40, 17);
+  tempText->Visible = false;
+  timecapacityEdit->Enabled = false;
+  timecapacityEdit->Color = clBtnFace;
+  cbxReset->Enabled = false;
+  cbxReset->Color = clBtnFace;
+  GetButton = PutButton(this, "GetButton", "Refresh", 130, top + 4, 80, 25, &TCurrentTimeForm::GetButtonClick);
+  SetButton = PutButton(this, "SetButton", "Set", 230, top + 4, 80, 25, &TCurrentTimeForm::SetButtonClick);
+  CloseButton = PutButton(this, "CloseButton", "Close", 330, top + 4, 80, 25, &TCurrentTimeForm::CloseButtonClick);
+  PutStatusBar();
+  OnCreate = Handler(this, &TCurrentTimeForm::FormCreate);
+  OnClose = Handler(this, &TCurrentTimeForm::FormClose);
+  DoCreate();
+}
+
+void TCurrentTimeForm::FormCreate(TObject*) {
+  Guarded([&] {
+    Request = AddRequest(CurrentTimeTable, SVT_SV, 0);
+    Request->BindStaticText(VarCapacity, tempText);
+    Request->BindEdits(VarClock, "%s{l22}", currentclockEdit);
+    Request->BindControl(VarReset, cbxReset);
+    TrackWalks(Request);
+    StartWalk(Request);
+  }, [&] { DataComplete = 1; });
+}
+
+void TCurrentTimeForm::GetCompleted(NvSNMPRequest2Controls* Sender, NvSNMPError* Error) {
+  TFeatureDialog::GetCompleted(Sender, Error);
+  if (Error && Error->Code != 0) return;
+  Guarded([&] {
+    const std::string bits = tempText->Caption;
+    if (bits.empty()) return;
+    // One blank, then the names of the set bits.
+    Capacity = BitsToNames(bits, {"systemTime", ",SNTP", ",SummerTime", ",realTimeClock"}, NvNamesJoin::AsGiven);
+    timecapacityEdit->Text = Capacity;
+  });
+}
+
+void TCurrentTimeForm::FormClose(TObject*, TCloseAction&) {
+  CloseRequests();
+  Request = nullptr;
+}
+
+void TCurrentTimeForm::GetButtonClick(TObject*) {
+  if (!Request) return;
+  Guarded([&] { StartWalk(Request); }, [&] { DataComplete = 1; });
+}
+
+void TCurrentTimeForm::SetButtonClick(TObject*) {
+  if (!Request) return;
+  if (currentclockEdit->Text().empty()) {
+    Refuse("The Current Edit should not be empty!", currentclockEdit);
+    return;
+  }
+  // The clock is the one writable variable: the SET carries it alone.
+  Guarded([&] {
+    Request->Request.Active = 1;
+    Request->Set(false, true);
+  });
+}
+
+void TCurrentTimeForm::CloseButtonClick(TObject*) { Close(); }
