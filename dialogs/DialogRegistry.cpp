@@ -10,6 +10,7 @@
 #include "Arpspoofingpreventmgmtformunit.h"
 #include "Filterdhcppermitformunit.h"
 #include "Ipmacbindingformunit.h"
+#include "Mbacontrolunit.h"
 #include "Bootctrltableformunit.h"
 #include "CommandRunner.h"
 #include "Cpuipmaskinformationformunit.h"
@@ -189,6 +190,7 @@ void NvRegisterFeatureDialogs() {
                                                      ARPSpoofingPreventMgmtForm);
   NvRegisterDialogClass<TIPMACBindingForm>("TIPMACBindingForm", "IPMACBindingForm", IPMACBindingForm);
   NvRegisterDialogWithoutGlobal<TFilterDHCPPermitForm>("TFilterDHCPPermitForm");
+  NvRegisterDialogClass<TMBAControlForm>("TMBAControlForm", "MBAControlForm", MBAControlForm);
 }
 
 namespace {

@@ -43,6 +43,13 @@ void TFeatureDialog::AdoptRequest(NvSNMPRequest2Edits* request, const NvSNMPVar*
   if (StatusBar1 && StatusBar1->Panels->Count > 0) request->SetStatusPanel(StatusBar1->Panels->Items[0]);
 }
 
+NvSNMPRequest2Edits* TFeatureDialog::AddBlockingRequest(const NvSNMPVar* table, int timeOut) {
+  NvSNMPRequest2Edits* request = AddRequest(table, SVT_SV, 0);
+  request->Asynchronous = 0;
+  request->Request.TimeOut = timeOut;
+  return request;
+}
+
 void TFeatureDialog::TrackWalks(NvSNMPRequest2Controls* request) {
   request->GetDoneHandler = [this](NvSNMPRequest2Controls* sender, NvSNMPError* error) { GetCompleted(sender, error); };
 }

@@ -107,6 +107,9 @@ class TFeatureDialog : public TBasicForm {
     AdoptRequest(request, table, kind, indexCount);
     return request;
   }
+  // A request over the scalar group table that blocks the window for each read and write,
+  // waiting up to timeOut hundredths of a second; freed by the dialog.
+  NvSNMPRequest2Edits* AddBlockingRequest(const NvSNMPVar* table, int timeOut);
   // Takes a request made elsewhere into the dialog's care, as AddRequest does.
   void AdoptRequest(NvSNMPRequest2Edits* request, const NvSNMPVar* table, NvListKind kind, int indexCount);
   // GetCompleted becomes the request's GetDoneHandler.

@@ -15,6 +15,7 @@ constexpr int kStart = 1;
 const NvSetStep NameAndPorts[] = {{{VarName, VarPorts}}};
 const NvSetStep PortsOnly[] = {{{VarPorts}}};
 const NvSetStep DeleteStart[] = {{{0}}};
+constexpr int kTimeOut = 300;  // hundredths of a second
 
 }  // namespace
 
@@ -43,22 +44,15 @@ TGuestVlanForm::TGuestVlanForm(TComponent* Owner) : TFeatureDialog(Owner, 665, 2
   DoCreate();
 }
 
-NvSNMPRequest2Edits* TGuestVlanForm::AddBlockingRequest(const NvSNMPVar* table) {
-  NvSNMPRequest2Edits* request = AddRequest(table, SVT_SV, 0);
-  request->Asynchronous = 0;
-  request->Request.TimeOut = 300;
-  return request;
-}
-
 void TGuestVlanForm::FormCreate(TObject*) {
   Guarded([&] {
     Picker = CreatePortPickerPage(this, "Guest VLAN Ports", pgc1);
-    SettingRequest = AddBlockingRequest(GuestVlanSettingTable);
+    SettingRequest = AddBlockingRequest(GuestVlanSettingTable, kTimeOut);
     SettingRequest->BindControlList(VarPorts, MakePortIndexList(), Picker->CheckBoxes);
     SettingRequest->BindEdits(VarName, "%s", edtName);
-    CurrentNameRequest = AddBlockingRequest(GuestVlanCurrentNameTable);
+    CurrentNameRequest = AddBlockingRequest(GuestVlanCurrentNameTable, kTimeOut);
     CurrentNameRequest->BindEdits(0, "%s", Edit1);
-    DeleteRequest = AddBlockingRequest(GuestVlanDeleteTable);
+    DeleteRequest = AddBlockingRequest(GuestVlanDeleteTable, kTimeOut);
     DeleteRequest->BindControl(0, cbxDel);
     CurrentNameRequest->Get();
     SettingRequest->Get();

@@ -33,9 +33,6 @@ class TGuestVlanForm : public TFeatureDialog {
   void DelBtnClick(TObject* Sender);
   void BT_CloseClick(TObject* Sender);
   void FormClose(TObject* Sender, TCloseAction& Action);
-
- private:
-  NvSNMPRequest2Edits* AddBlockingRequest(const NvSNMPVar* table);
 };
 
 // The dialog while its menu command shows it.

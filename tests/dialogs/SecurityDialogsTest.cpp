@@ -1,6 +1,7 @@
 // The security dialogs against the simulated switch: the tables that tie an address and a MAC
 // address to ports (ARP spoofing prevention, IP-MAC binding, DHCP offer permits), opened from
-// their menu items, listing, adding, writing and deleting rows through their controls.
+// their menu items, listing, adding, writing and deleting rows through their controls; and the
+// MAC-based access control settings with their guest VLAN.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -14,6 +15,7 @@
 #include "DialogTestSupport.h"
 #include "Filterdhcppermitformunit.h"
 #include "Ipmacbindingformunit.h"
+#include "Mbacontrolunit.h"
 #include "NvSNMPRequest2Edits.h"
 #include "Startup.h"
 
@@ -384,6 +386,167 @@ TEST_F(DhcpPermit, delete_destroys_the_chosen_entry_without_a_question_down_to_a
   EXPECT_TRUE(boxes.Calls().empty());
   EXPECT_EQ(form->StaticText1->Caption(), "0");
   ExpectIdle();
+}
+
+// ---------------------------------------------------------------------------------------
+// MAC-based access control settings
+
+const std::string kMba = "1.3.6.1.4.1.32473.12.35.1.";
+const std::string kMbaGlobal = kMba + "1.0=2:2 ; " + kMba + "2.0=2:1 ; " + kMba + "3.0=4:mbaKey2024 ; " + kMba + "8.0=2:1";
+
+class MbaSettings : public ::testing::Test {
+ protected:
+  void Open(const SwitchSim::Options& options = {}) {
+    sim = std::make_unique<SwitchSim>(options);
+    PointSessionAt(*sim);
+    DeviceAddress = "127.0.0.1";
+    form = new TMBAControlForm(nullptr);
+    form->Show();
+    sim->clearSetLog();
+  }
+  void OpenWithoutGuestVlan() {
+    SwitchSim::Options options;
+    options.extraSeeds = {TestSeed("mba-guest-vlan-unset.snmprec")};
+    Open(options);
+  }
+  void TearDown() override { delete form; }
+  void Press(TButton* button) { GuiTesting::UserClick(button); }
+
+  std::unique_ptr<SwitchSim> sim;
+  GuiTesting::ScriptedAnswerer boxes;
+  TMBAControlForm* form = nullptr;
+};
+
+TEST_F(MbaSettings, opens_from_its_menu_item_with_the_switchs_settings_and_guest_vlan) {
+  sim = std::make_unique<SwitchSim>();
+  PointSessionAt(*sim);
+  DeviceAddress = "127.0.0.1";
+  NvRegisterFeatureDialogs();
+  const NvMenuCommand* command = NvFindMenuCommand("PortGlobalSettings1");
+  ASSERT_NE(command, nullptr);
+  EXPECT_TRUE(NvMenuCommandBuilt(*command));
+  struct Seen {
+    std::string caption;
+    bool global = false;
+    TPosition position = poDefault;
+    std::vector<std::string> values;
+    std::vector<int> ports;
+    std::string groupCaption;
+  } seen;
+  GuiTesting::ModalDriver driver([&](TCustomForm& shown) {
+    auto* f = dynamic_cast<TMBAControlForm*>(&shown);
+    ASSERT_NE(f, nullptr);
+    seen.caption = f->Caption;
+    seen.global = f == MBAControlForm;
+    seen.position = f->Position;
+    seen.values = {f->Cbox_State->Text(), f->Cbox_Method->Text(),  f->edtPassWord->Text(),
+                   f->Cbox_ClearAllAction->Text(), f->edtName->Text(), f->Edit1->Text(), f->cbxDel->Text()};
+    seen.ports = CheckedPorts(f->Picker);
+    seen.groupCaption = f->gbStackingPort->Caption;
+    EXPECT_EQ(f->Picker->Parent(), f->gbStackingPort);
+    EXPECT_TRUE(PortBox(f->Picker, 28)->Visible());
+    EXPECT_FALSE(PortBox(f->Picker, 29)->Visible());
+    GuiTesting::UserClick(f->BT_Close);
+  });
+  TForm mainWindow(nullptr);
+  std::string title;
+  NvCommandHost host{.MainWindow = &mainWindow, .CommandTitle = &title};
+  NvRunMenuCommand(*command, host);
+  EXPECT_EQ(driver.Runs(), 1);
+  EXPECT_EQ(seen.caption, "MBA Port Global Settings: 127.0.0.1");
+  EXPECT_TRUE(seen.global);
+  EXPECT_EQ(seen.position, poDesigned);
+  EXPECT_EQ(seen.values,
+            (std::vector<std::string>{"enabled", "local", "mbaKey2024", "other", "guest", "guest", "none"}));
+  EXPECT_EQ(seen.ports, (std::vector<int>{20, 21, 22, 23, 24}));
+  EXPECT_EQ(seen.groupCaption, "Guest VLAN Member Ports");
+  EXPECT_EQ(MBAControlForm, nullptr);
+  EXPECT_TRUE(sim->setLog().empty());
+}
+
+TEST_F(MbaSettings, set_writes_the_settings_then_only_the_member_ports_of_the_held_guest_vlan) {
+  Open();
+  GuiTesting::UserChoose(form->Cbox_Method, 1);  // radius
+  TogglePorts(form->Picker, {1, 24});
+  Press(form->SetBtn);
+  EXPECT_EQ(sim->setLog(),
+            (std::vector<std::string>{kMba + "1.0=2:2 ; " + kMba + "2.0=2:2 ; " + kMba + "3.0=4:mbaKey2024 ; " + kMba +
+                                          "8.0=2:1",
+                                      kMba + "5.0=4x:80001E0000000000"}));
+  EXPECT_TRUE(boxes.Calls().empty());
+}
+
+TEST_F(MbaSettings, refusals_give_their_message_and_send_what_they_say) {
+  struct Case {
+    const char* password;
+    const char* name;
+    const char* message;
+    std::vector<std::string> sent;
+  };
+  const Case cases[] = {
+      {"", "guest", "The Pssword can't be NULL!", {}},
+      // The settings stand on their own and are written; the guest VLAN is not.
+      {"mbaKey2024", "visitors", "Can't change the VLAN name,delete previous name first!", {kMbaGlobal}},
+      {"mbaKey2024", "", "Can't change the VLAN name,delete previous name first!", {kMbaGlobal}},
+  };
+  Open();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.message);
+    GuiTesting::ScriptedAnswerer answers;
+    sim->clearSetLog();
+    TypeInto(form->edtPassWord, c.password);
+    TypeInto(form->edtName, c.name);
+    Press(form->SetBtn);
+    EXPECT_EQ(BoxTexts(answers), (std::vector<std::string>{c.message}));
+    EXPECT_EQ(sim->setLog(), c.sent);
+  }
+  EXPECT_EQ(SwitchValue(kMba + "4", "0", 76), "guest");
+}
+
+// Nothing held and nothing typed: the guest VLAN SET carries no variable, and the switch takes it.
+TEST_F(MbaSettings, without_a_guest_vlan_or_a_name_the_guest_vlan_set_carries_nothing) {
+  OpenWithoutGuestVlan();
+  EXPECT_EQ(form->Edit1->Text(), "");
+  TogglePorts(form->Picker, {3});
+  Press(form->SetBtn);
+  EXPECT_EQ(sim->setLog(), (std::vector<std::string>{kMbaGlobal, ""}));
+  EXPECT_TRUE(boxes.Calls().empty());
+  EXPECT_FALSE(form->GuestVlanRequest->Busy);
+}
+
+// After the first name is written the dialog knows the switch holds it: a second, different
+// name is refused instead of overwriting the first.
+TEST_F(MbaSettings, a_first_name_is_written_with_the_ports_and_then_held_against_another) {
+  OpenWithoutGuestVlan();
+  TypeInto(form->edtName, "visitors");
+  TogglePorts(form->Picker, {1, 2});
+  Press(form->SetBtn);
+  EXPECT_EQ(sim->setLog(),
+            (std::vector<std::string>{kMbaGlobal, kMba + "4.0=4:visitors ; " + kMba + "5.0=4x:C000000000000000"}));
+  EXPECT_EQ(form->Edit1->Text(), "visitors");
+  EXPECT_TRUE(boxes.Calls().empty());
+
+  sim->clearSetLog();
+  TypeInto(form->edtName, "lobby");
+  Press(form->SetBtn);
+  EXPECT_EQ(BoxTexts(boxes), (std::vector<std::string>{"Can't change the VLAN name,delete previous name first!"}));
+  EXPECT_EQ(sim->setLog(), (std::vector<std::string>{kMbaGlobal}));
+  EXPECT_EQ(SwitchValue(kMba + "4", "0", 76), "visitors");
+}
+
+TEST_F(MbaSettings, delete_starts_the_name_delete_action_without_asking_and_reads_every_group_again) {
+  Open();
+  TypeInto(form->edtPassWord, "typed");
+  TypeInto(form->edtName, "typed");
+  TogglePorts(form->Picker, {20});
+  Press(form->DelBtn);
+  EXPECT_EQ(sim->setLog(), (std::vector<std::string>{kMba + "7.0=2:2"}));
+  EXPECT_TRUE(boxes.Calls().empty());
+  EXPECT_EQ(form->cbxDel->Text(), "start");
+  EXPECT_EQ(form->edtPassWord->Text(), "mbaKey2024");
+  EXPECT_EQ(form->edtName->Text(), "guest");
+  EXPECT_EQ(form->Edit1->Text(), "guest");
+  EXPECT_EQ(CheckedPorts(form->Picker), (std::vector<int>{20, 21, 22, 23, 24}));
 }
 
 }  // namespace

@@ -24,6 +24,7 @@
 #include "Ipmacbindingformunit.h"
 #include "Ipv6staticrouteeditunit.h"
 #include "Ipv6staticrouteunit.h"
+#include "Mbacontrolunit.h"
 #include "Loginmethodlistunit.h"
 #include "Msinfortable.h"
 #include "Msunit.h"
@@ -125,6 +126,8 @@ int main(int argc, char** argv) {
       {"TCurrentTimeForm", {[] { return new TCurrentTimeForm(nullptr); }, "Current Time: 127.0.0.1", nullptr, nullptr}},
       {"TSMTPControlForm",
        {[] { return new TSMTPControlForm(nullptr); }, "SMTP Control Table :127.0.0.1", nullptr, nullptr}},
+      {"TMBAControlForm",
+       {[] { return new TMBAControlForm(nullptr); }, "MBA Port Global Settings: 127.0.0.1", nullptr, nullptr}},
   };
   shots.insert(settings.begin(), settings.end());
   // The address, MAC and ports dialogs, all members of one family.
