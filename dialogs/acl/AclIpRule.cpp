@@ -19,8 +19,8 @@ const NvAclTexts NvIpRuleTexts{
 TAclIpRuleBase::TAclIpRuleBase(TComponent* Owner, const NvIpRuleLayout& layout)
     : TAclRuleBase(Owner, layout.Width, layout.Height, NvIpRuleTexts), layout_(layout) {
   ListView1 = Put<TListView>(this, "ListView1", 8, 8, ButtonsLeft() - 16, layout.ListHeight);
-  IPRuleEdit = Put<TEdit>(this, "IPRuleEdit", 0, 0, 120, 21);
-  AccessIDEdit = Put<TEdit>(this, "AccessIDEdit", 0, 0, 120, 21);
+  IPRuleEdit = Put<TEdit>(this, "IPRuleEdit", 0, 0, KeyWidth, 21);
+  AccessIDEdit = Put<TEdit>(this, "AccessIDEdit", 0, 0, KeyWidth, 21);
   PutField(Put<TLabel>(this, "", 0, 0, 0, 13, "Profile ID"), IPRuleEdit, LeftBox + 18, LeftControl, RowTop(0));
   PutField(Put<TLabel>(this, "", 0, 0, 0, 13, "Access ID"), AccessIDEdit, LeftBox + 18, LeftControl, RowTop(1));
 
@@ -28,7 +28,7 @@ TAclIpRuleBase::TAclIpRuleBase(TComponent* Owner, const NvIpRuleLayout& layout)
   int slot = 2;
   auto row = [&](TCheckBox*& box, const char* boxName, const char* label, auto*& control, const char* name) {
     using Control = std::remove_pointer_t<std::remove_reference_t<decltype(control)>>;
-    control = Put<Control>(this, name, 0, 0, 120, 21);
+    control = Put<Control>(this, name, 0, 0, FieldWidth, 21);
     const bool left = slot < layout.LeftRows;
     box = PutRow(boxName, label, control, left ? 0 : 1, left ? slot : slot - layout.LeftRows);
     ++slot;
@@ -44,9 +44,9 @@ TAclIpRuleBase::TAclIpRuleBase(TComponent* Owner, const NvIpRuleLayout& layout)
   row(cbxDestPort, "cbxDestPort", "Destination Port", DestPortEdit, "DestPortEdit");
   row(cbxFBs, "cbxFBs", "Flag Bits", FlagEdit, "FlagEdit");
   row(cbxProtocolID, "cbxProtocolID", "Protocol ID", ProtocolIDEdit, "ProtocolIDEdit");
-  PermitComboBox = Put<TComboBox>(this, "PermitComboBox", 0, 0, 120, 21);
+  PermitComboBox = Put<TComboBox>(this, "PermitComboBox", 0, 0, FieldWidth, 21);
   cbxPermit = PutRow("cbxPermit", "Permit", PermitComboBox, 1, 5);
-  RowComboBox = Put<TComboBox>(this, layout.RowStatusName, 0, 0, 120, 21);
+  RowComboBox = Put<TComboBox>(this, layout.RowStatusName, 0, 0, FieldWidth, 21);
   cbxRow = PutRow("cbxRow", "Row Status", RowComboBox, 1, 6);
   StackingPortPanel =
       Put<TPanel>(this, "StackingPortPanel", 8, RowTop(layout.LeftRows) + 4, ButtonsLeft() - 16, 162);

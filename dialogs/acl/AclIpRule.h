@@ -106,7 +106,8 @@ class TAclIpRuleBase : public TAclRuleBase {
   // The top of detail row r; the left column's boxes at LeftBox, the right one's at RightBox.
   int RowTop(int r) const { return layout_.ListHeight + 16 + 24 * r; }
   int ButtonsLeft() const { return layout_.Width - 104; }
-  static constexpr int LeftBox = 8, LeftControl = 150, RightBox = 290, RightControl = 440;
+  static constexpr int LeftBox = 8, LeftControl = 156, RightBox = 302, RightControl = 446;
+  static constexpr int FieldWidth = 116, KeyWidth = 50;
   // An include row in column 0 (left) or 1 (right).
   TCheckBox* PutRow(const char* boxName, const char* label, TControl* control, int column, int row);
   // The picker in StackingPortPanel, the request (asynchronous) with the shared bindings.

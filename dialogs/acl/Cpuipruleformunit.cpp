@@ -42,7 +42,7 @@ TCPUIPRuleForm::TCPUIPRuleForm(TComponent* Owner) : TAclIpRuleBase(Owner, kLayou
   VLANEdit = VlanEdit;
   RowStatusComboBox = RowComboBox;
 
-  UserMaskEdit = Put<TEdit>(this, "UserMaskEdit", 0, 0, 120, 21);
+  UserMaskEdit = Put<TEdit>(this, "UserMaskEdit", 0, 0, FieldWidth, 21);
   cbxUserMask = PutRow("cbxUserMask", "User Mask", UserMaskEdit, 1, 4);
   CloseButton = PutButton(this, "CloseButton", "Close", 0, 0, 88, 25, &TCPUIPRuleForm::CloseButtonClick);
   EditButton->OnClick = Handler(this, &TCPUIPRuleForm::EditButtonClick);

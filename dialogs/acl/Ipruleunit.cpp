@@ -56,7 +56,7 @@ TIPRuleForm::TIPRuleForm(TComponent* Owner) : TAclIpRuleBase(Owner, kLayout) {
   Put<TLabel>(this, "", AccessIDEdit->Left + AccessIDEdit->Width + 6, RowTop(1) + 3, 0, 13, "0 = auto_assign");
   auto row = [&](TCheckBox*& box, const char* boxName, const char* label, auto*& control, const char* name, int r) {
     using Control = std::remove_pointer_t<std::remove_reference_t<decltype(control)>>;
-    control = Put<Control>(this, name, 0, 0, 120, 21);
+    control = Put<Control>(this, name, 0, 0, FieldWidth, 21);
     box = PutRow(boxName, label, control, 1, r);
   };
   row(cbxEnabledPriority, "cbxEnabledPriority", "Enable Priority", EnablePriorityComboBox, "EnablePriorityComboBox", 0);
