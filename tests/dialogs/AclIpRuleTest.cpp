@@ -246,7 +246,7 @@ TYPED_TEST(IpRuleDialog, refuses_bad_input_with_its_message_and_sends_nothing) {
 TYPED_TEST(IpRuleDialog, writes_while_the_rules_are_read_are_refused_and_the_read_is_not_doubled) {
   this->Open();
   auto* form = this->form;
-  this->sim->setDelay(150);
+  this->sim->setDelay(250);
   GuiTesting::UserClick(form->GetButton);
   ASSERT_EQ(form->DataComplete, 0);
   GuiTesting::UserClick(form->GetButton);
