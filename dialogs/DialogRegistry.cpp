@@ -14,7 +14,9 @@
 #include "Bootctrltableformunit.h"
 #include "CommandRunner.h"
 #include "Cpuipmaskinformationformunit.h"
+#include "Cpuipruleformunit.h"
 #include "Ipmaskinformationformunit.h"
+#include "Ipruleunit.h"
 #include "Ipv6staticrouteunit.h"
 #include "Loginmethodlistunit.h"
 #include "Msinfortable.h"
@@ -89,10 +91,12 @@ void NvRegisterDialogWithoutGlobal(const std::string& className) {
 void NvRegisterFeatureDialogs() {
   NvSetStpVersionTextSource([] { return MainForm ? MainForm->ST_Version : nullptr; });
   NvRegisterDialogClass<TVlanStaticForm>("TVlanStaticForm", "VlanStaticForm", VlanStaticForm);
-  // Access profiles and rules; the two Ethernet profiles and the IP profiles have no form
-  // global.
+  // Access profiles and rules; the two Ethernet profiles, the IP profiles and the CPU filter's
+  // IP rule have no form global.
   NvRegisterDialogWithoutGlobal<TIPMaskInformationForm>("TIPMaskInformationForm");
   NvRegisterDialogWithoutGlobal<TCPUIPMaskInformationForm>("TCPUIPMaskInformationForm");
+  NvRegisterDialogClass<TIPRuleForm>("TIPRuleForm", "IPRuleForm", IPRuleForm);
+  NvRegisterDialogWithoutGlobal<TCPUIPRuleForm>("TCPUIPRuleForm");
   NvRegisterDialogWithoutGlobal<TEthernetMaskInformationForm>("TEthernetMaskInformationForm");
   NvRegisterDialogClass<TEthernetInformationRuleForm>("TEthernetInformationRuleForm", "EthernetInformationRuleForm",
                                                       EthernetInformationRuleForm);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <numeric>
 
 #include "DialogChecks.h"
 #include "DialogNumbers.h"
@@ -9,6 +10,7 @@
 #include "NvSNMPRequest2Edits.h"
 #include "PartialSet.h"
 #include "StackingPortUitForm.h"
+#include "TickRows.h"
 
 TAclDialogBase::TAclDialogBase(TComponent* AOwner, int width, int height, const NvAclTexts& texts, NvScale scale)
     : TFeatureDialog(AOwner, width, height, scale), Texts(texts) {}
@@ -180,6 +182,12 @@ void TAclDialogBase::PutField(TLabel* label, TControl* control, int left, int co
 // ---------------------------------------------------------------------------------------
 // Profiles
 
+std::vector<int> ColumnSpan(int first, int last) {
+  std::vector<int> columns(last - first + 1);
+  std::iota(columns.begin(), columns.end(), first);
+  return columns;
+}
+
 NvComboRule UsageRule(TComboBox* combo, int column) { return {combo, {{"", {column}}}}; }
 
 NvComboRule MaskStateRule(TComboBox* combo, int state, int sourceMask, int destinationMask,
@@ -243,14 +251,22 @@ static bool FieldIsEmpty(TWinControl* field) {
   return false;
 }
 
+bool TAclRuleBase::Counts(const TCheckBox* box) { return NvTickRows::Ticked(box); }
+
 void TAclRuleBase::TickAll(bool ticked) {
-  for (const NvIncludeBox& include : IncludeBoxes) include.Box->Checked = ticked;
+  for (const NvIncludeBox& include : IncludeBoxes)
+    if (!ticked || (include.Box->Enabled() && include.Box->Visible())) include.Box->Checked = ticked;
 }
 
 bool TAclRuleBase::TickedFieldsFilled(const std::function<bool(const NvIncludeBox&)>& valid) {
   for (const NvIncludeBox& include : IncludeBoxes) {
-    if (!include.Box->Checked) continue;
+    if (!Counts(include.Box)) continue;
     if (FieldIsEmpty(include.Field)) return Refuse(Texts.EmptyField, include.Field);
+    for (const NvMaskCheck& check : FieldChecks) {
+      if (check.Column != include.Column || check.Valid(check.Edit)) continue;
+      if (check.Edit->CanFocus()) check.Edit->SetFocus();
+      return false;
+    }
     if (valid && !valid(include)) return false;
   }
   return true;
@@ -258,7 +274,7 @@ bool TAclRuleBase::TickedFieldsFilled(const std::function<bool(const NvIncludeBo
 
 bool TAclRuleBase::IsTicked(int column) const {
   for (const NvIncludeBox& include : IncludeBoxes)
-    if (include.Column == column) return include.Box->Checked;
+    if (include.Column == column) return Counts(include.Box);
   return false;
 }
 
@@ -266,7 +282,7 @@ void TAclRuleBase::LeaveOutUnticked(NvVarFlagsScope& flags, std::initializer_lis
   for (const NvIncludeBox& include : IncludeBoxes) {
     const bool considered =
         columns.size() == 0 || std::find(columns.begin(), columns.end(), include.Column) != columns.end();
-    if (considered && !include.Box->Checked) flags.ExcludeVar(include.Column);
+    if (considered && !Counts(include.Box)) flags.ExcludeVar(include.Column);
   }
 }
 
@@ -292,4 +308,14 @@ TCheckBox* TAclRuleBase::PutIncludeRow(const char* boxName, const char* label, T
 void TAclRuleBase::RuleSelected() {
   ShowSelectedKeys();
   RowSelectionChanged();
+}
+
+void TAclRuleBase::RewriteSelectedRule(const std::function<void(NvVarFlagsScope&)>& leaveOut) {
+  if (!List->Selected()) return;
+  if (RowStatusBox->Text() == NvRowStatusName::Destroy && IsTicked(RowStatusColumn)) {
+    DestroySelectedRow();
+    return;
+  }
+  ShowSelectedKeys();
+  WriteRow(leaveOut);
 }

@@ -130,10 +130,24 @@ class TAclDialogBase : public TFeatureDialog {
   static bool Refuse(const char* text, TWinControl* focus);
 };
 
+// A typed value that is written only when it passes Valid (which shows its own message).
+struct NvMaskCheck {
+  TCustomEdit* Edit;
+  int Column;
+  std::function<bool(TCustomEdit*)> Valid;
+};
+
+// A port or VLAN mask: the two octets as exactly four hexadecimal digits. Fewer digits or other
+// characters would be sent as other octets than the ones typed.
+inline constexpr NvHexCheck NvFourDigitMask{4, "Invalid Mask!"};
+
 // ---------------------------------------------------------------------------------------
 // Profiles
 
-// A choice of a combo box and the columns it leaves out of a new profile; "" is no choice.
+// The columns from first to last.
+std::vector<int> ColumnSpan(int first, int last);
+
+// A choice of a combo box and the columns it leaves out of a new row; "" is no choice.
 struct NvChoiceLeavesOut {
   const char* Choice;
   std::vector<int> Columns;
@@ -180,7 +194,9 @@ class TAclProfileBase : public TAclDialogBase {
 // ---------------------------------------------------------------------------------------
 // Rules
 
-// A field with its include box; a rule carries exactly the ticked fields.
+// A field with its include box; a rule carries exactly the ticked fields. A box that is
+// disabled or hidden counts as unticked, whatever its tick: a write carries only the fields
+// the user can see and has chosen.
 struct NvIncludeBox {
   TCheckBox* Box;
   int Column;
@@ -193,15 +209,21 @@ class TAclRuleBase : public TAclDialogBase {
 
   // In the order the empty-field test walks them.
   std::vector<NvIncludeBox> IncludeBoxes;
+  // The checks of ticked fields that are not empty, made within that walk.
+  std::vector<NvMaskCheck> FieldChecks;
   TStackingPortUitForm* Picker = nullptr;
   int PortColumn = -1;
 
-  // Check All / Clear Checks.
+  // Check All ticks every usable box; Clear Checks unticks them all, so that no hidden tick is
+  // carried into the next rule.
   void TickAll(bool ticked);
   // A ticked field whose control is empty (an edit without text, a combo without a choice):
-  // the empty-field text, the focus on it, false. With valid, each ticked field that is not
-  // empty must also pass it (which shows its own message), in the same walk.
+  // the empty-field text, the focus on it, false. Each ticked field that is not empty must
+  // also pass its FieldChecks and valid, when given (which show their own messages), in the
+  // same walk.
   bool TickedFieldsFilled(const std::function<bool(const NvIncludeBox&)>& valid = nullptr);
+  // Ticked, enabled and shown.
+  static bool Counts(const TCheckBox* box);
   bool IsTicked(int column) const;
   // Every unticked column among columns (all include boxes when empty) is left out.
   void LeaveOutUnticked(NvVarFlagsScope& flags, std::initializer_list<int> columns = {}) const;
@@ -212,6 +234,9 @@ class TAclRuleBase : public TAclDialogBase {
   void ClearDetailControls() override;
   // RowSelectionChanged, and with a row its keys into the key edits.
   void RuleSelected();
+  // Edit of the selected rule: destroyed (no question) when the row status is ticked and on
+  // destroy; else written again with the columns leaveOut marks left out.
+  void RewriteSelectedRule(const std::function<void(NvVarFlagsScope&)>& leaveOut);
 
   // An include box at left, the label after it and the control at controlLeft, on one line.
   TCheckBox* PutIncludeRow(const char* boxName, const char* label, TControl* control, int left, int controlLeft, int top);

@@ -1,7 +1,5 @@
 #include "AclIpProfile.h"
 
-#include <numeric>
-
 #include "DialogChecks.h"
 #include "NvSNMPRequest2Edits.h"
 
@@ -14,15 +12,8 @@ const NvAclTexts NvIpProfileTexts{
 };
 
 namespace {
-constexpr NvHexCheck PortMaskCheck{4, "Invalid Mask!"};
 constexpr int FieldRow = 26;
 }  // namespace
-
-std::vector<int> ColumnSpan(int first, int last) {
-  std::vector<int> columns(last - first + 1);
-  std::iota(columns.begin(), columns.end(), first);
-  return columns;
-}
 
 TAclIpProfileBase::TAclIpProfileBase(TComponent* Owner, const NvIpProfileLayout& layout)
     : TAclProfileBase(Owner, layout.Width, layout.Height, NvIpProfileTexts), layout_(layout) {
@@ -141,7 +132,7 @@ void TAclIpProfileBase::BindShared(const NvSNMPVar* table, const char* keyFormat
   Table->BindControl(RowStatus, RowStatusComBo);
 }
 
-bool TAclIpProfileBase::FourHexDigits(TCustomEdit* edit) { return HexDigitsExact(edit, PortMaskCheck); }
+bool TAclIpProfileBase::FourHexDigits(TCustomEdit* edit) { return HexDigitsExact(edit, NvFourDigitMask); }
 
 bool TAclIpProfileBase::FlagMaskInRange(TCustomEdit* edit) {
   return NumberInRange(edit, 0, 63, "Please input a valid value");

@@ -38,13 +38,6 @@ struct NvIpProfileLayout {
   const char* OwnMaskLabel;
 };
 
-// A mask the profile keeps is checked when it is not empty; valid shows its own message.
-struct NvMaskCheck {
-  TCustomEdit* Edit;
-  int Column;
-  std::function<bool(TCustomEdit*)> Valid;
-};
-
 class TAclIpProfileBase : public TAclProfileBase {
  public:
   TAclIpProfileBase(TComponent* Owner, const NvIpProfileLayout& layout);
@@ -105,5 +98,3 @@ class TAclIpProfileBase : public TAclProfileBase {
   NvIpProfileLayout layout_;
 };
 
-// The columns from first to last.
-std::vector<int> ColumnSpan(int first, int last);

@@ -57,12 +57,7 @@ void TCPUEthernetInformationRuleForm::FormCreate(TObject*) {
 
 void TCPUEthernetInformationRuleForm::EditButtonClick(TObject*) {
   if (!List->Selected() || !CheckInput()) return;
-  if (RowComboBox->Text() == NvRowStatusName::Destroy && cbxRow->Checked) {
-    DestroySelectedRow();
-    return;
-  }
-  ShowSelectedKeys();
-  WriteRow([&](NvVarFlagsScope& flags) { LeaveOutUnticked(flags); });
+  RewriteSelectedRule([&](NvVarFlagsScope& flags) { LeaveOutUnticked(flags); });
 }
 
 void TCPUEthernetInformationRuleForm::Button1Click(TObject*) { Close(); }

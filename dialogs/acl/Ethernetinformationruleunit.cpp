@@ -15,9 +15,6 @@ enum : int {
   VarMaskDestinationMac = 18
 };
 
-// The VLAN mask is the 2-octet value; fewer digits or other characters would be sent garbled.
-constexpr NvHexCheck VlanMaskCheck{4, "Invalid Mask!"};
-
 const NvEthernetRuleLayout kLayout{.Width = 716, .Height = 656, .ListHeight = 150, .PermitRow = 7, .RowStatusRow = 9,
                                   .PermitColumn = VarPermit, .RowStatusColumn = VarRowStatus, .PortColumn = VarPort};
 
@@ -105,7 +102,7 @@ bool TEthernetInformationRuleForm::CheckInput() {
   if (!TAclEthernetRuleBase::CheckInput()) return false;
   if (cbxPriority->Checked && !NumberInRange(PriorityEdit, 0, 7, "Priority value should between 0-7")) return false;
   if (cbxRxRate->Checked && !NumberInRange(RxRateEdit, 0, 156249, "Rx Rate should between 0-156249")) return false;
-  return !chk_MaskVlan->Checked || HexDigitsExact(edt_MaskVlan, VlanMaskCheck);
+  return !chk_MaskVlan->Checked || HexDigitsExact(edt_MaskVlan, NvFourDigitMask);
 }
 
 void TEthernetInformationRuleForm::Button1Click(TObject*) { StopWalk(); }

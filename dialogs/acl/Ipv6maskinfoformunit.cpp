@@ -22,7 +22,6 @@ const NvAclTexts kTexts{
 
 // A mask is its octets' digits exactly: fewer, or other characters, would be sent garbled.
 constexpr NvHexCheck Ipv6MaskCheck{32, "Invalid Mask!"};
-constexpr NvHexCheck PortMaskCheck{4, "Invalid Mask!"};
 
 constexpr int kWidth = 624, Buttons = kWidth - 112, ListHeight = 144;
 constexpr int RowTop(int r) { return ListHeight + 20 + 26 * r; }
@@ -167,7 +166,7 @@ std::set<int> TIPv6MaskInfoForm::LeftOutColumns() const {
 bool TIPv6MaskInfoForm::MasksValid() const {
   const std::set<int> leftOut = LeftOutColumns();
   const std::pair<TEdit*, NvHexCheck> masks[] = {
-      {edtSrcMask, Ipv6MaskCheck}, {SourcePortEdit, PortMaskCheck}, {DstPortEdit, PortMaskCheck}};
+      {edtSrcMask, Ipv6MaskCheck}, {SourcePortEdit, NvFourDigitMask}, {DstPortEdit, NvFourDigitMask}};
   const int columns[] = {VarSourceMask, VarSourcePortMask, VarDestinationPortMask};
   for (int k = 0; k < 3; ++k)
     if (!leftOut.count(columns[k]) && !HexDigitsExact(masks[k].first, masks[k].second)) return false;

@@ -1,9 +1,9 @@
 // Shows one access profile or rule dialog on a simulated switch with its first row chosen,
 // for a screenshot:
 //   scripts/screenshot -o eth-rule.png -w 4 build/tests/acl_dialog_shot EthernetRule
-// Dialogs: EthernetMask, EthernetRule, CpuEthernetMask, CpuEthernetRule, CpuPacketContentMask,
-// CpuPacketContentRule, Ipv6Mask, Ipv6Rule, PacketContentRule, CpuIpv6Rule. Ends after ten
-// seconds or on SIGTERM, stopping its switch.
+// Dialogs: IpMask, CpuIpMask, IpRule, CpuIpRule, EthernetMask, EthernetRule, CpuEthernetMask,
+// CpuEthernetRule, CpuPacketContentMask, CpuPacketContentRule, Ipv6Mask, Ipv6Rule,
+// PacketContentRule, CpuIpv6Rule. Ends after ten seconds or on SIGTERM, stopping its switch.
 #include <csignal>
 #include <cstdio>
 #include <functional>
@@ -13,6 +13,8 @@
 #include "AclFamily.h"
 #include "Cpuipmaskinformationformunit.h"
 #include "Ipmaskinformationformunit.h"
+#include "Ipruleunit.h"
+#include "Cpuipruleformunit.h"
 #include "Catalogue.h"
 #include "Cpuethernetinformaitonrule.h"
 #include "Cpuethernetinformationformunit.h"
@@ -43,6 +45,8 @@ int main(int argc, char** argv) {
   const std::map<std::string, std::function<TAclDialogBase*()>> dialogs = {
       {"IpMask", Make<TIPMaskInformationForm>},
       {"CpuIpMask", Make<TCPUIPMaskInformationForm>},
+      {"IpRule", Make<TIPRuleForm>},
+      {"CpuIpRule", Make<TCPUIPRuleForm>},
       {"EthernetMask", Make<TEthernetMaskInformationForm>},
       {"EthernetRule", Make<TEthernetInformationRuleForm>},
       {"CpuEthernetMask", Make<TCPUEthernetInformationForm>},

@@ -13,6 +13,7 @@
 #include "DialogRegistry.h"
 #include "DialogTestSupport.h"
 #include "Ethernetinformationruleunit.h"
+#include "Ipruleunit.h"
 #include "Ipv6maskinfoformunit.h"
 #include "Ipv6ruleinfoformunit.h"
 #include "Packetcontentruleunit.h"
@@ -35,6 +36,8 @@ TEST(AclMenu, each_item_shows_its_dialog_with_the_switch_rows_and_its_caption) {
   const MenuCase cases[] = {
       {"IPMaskInformation1", "IP Mask: 127.0.0.1", 6, nullptr},
       {"IPMaskCPUFilter1", "IP Mask (CPU Interface Filtering): 127.0.0.1", 3, nullptr},
+      {"IPRule1", "IP Rule: 127.0.0.1", 3, [] { return IPRuleForm; }},
+      {"IPRuleCPUFilter1", "IP Rule (CPU Interface Filtering): 127.0.0.1", 3, nullptr},
       {"EthernetMask1", "Ethernet Mask: 127.0.0.1", 4, nullptr},
       {"RuleOfEthernetInformation1", "Ethernet Rule: 127.0.0.1", 3, [] { return EthernetInformationRuleForm; }},
       {"EthernetMaskCPUFilter1", "Ethernet Mask (CPU Interface Filtering): 127.0.0.1", 2, nullptr},
