@@ -16,7 +16,7 @@ enum : int { VarCapacity = 0, VarClock = 1, VarReset = 2 };
 TCurrentTimeForm::TCurrentTimeForm(TComponent* Owner) : TFeatureDialog(Owner, 547, 172, NvScale::ByDpi) {
   Name = "CurrentTimeForm";
   Caption = "Current Time";
-  timecapacityEdit = Put<TEdit>(this, "timecapacityEdit", 0, 0, 300, 21);
+  timecapacityEdit = Put<TEdit>(this, "timecapacityEdit", 0, 0, 268, 21);
   currentclockEdit = Put<TEdit>(this, "currentclockEdit", 0, 0, 180, 21);
   cbxReset = Put<TComboBox>(this, "cbxReset", 0, 0, 100, 21);
   cbxReset->Style = csDropDownList;
@@ -29,7 +29,8 @@ TCurrentTimeForm::TCurrentTimeForm(TComponent* Owner) : TFeatureDialog(Owner, 54
   int top = 14;
   for (const Row& row : rows) {
     Put<TLabel>(this, "", 12, top + 3, 0, 13, row.caption);
-    row.control->SetBounds(232, top, row.control->GetWidth(), 21);
+    // Right of the widest caption, the clock example.
+    row.control->SetBounds(270, top, row.control->GetWidth(), 21);
     top += 30;
   }
   tempText = Put<TStaticText>(this, "tempText", 12, 0, 40, 17);
