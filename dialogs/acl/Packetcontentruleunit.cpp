@@ -168,7 +168,7 @@ bool TPacketContentRuleForm::CheckInput() {
   if (chkRow->Checked && cbbRowComboBox->ItemIndex < 0) return Refuse(Texts.EmptyField, cbbRowComboBox);
   // Ticked and usable fields reach the switch: they must be what their octets need.
   for (const NvIncludeBox& include : IncludeBoxes) {
-    if (!include.Box->Checked || !include.Box->Enabled()) continue;
+    if (!Counts(include.Box)) continue;
     auto* edit = dynamic_cast<TCustomEdit*>(include.Field);
     switch (include.Column) {
       case VarSourceMac: case VarDestinationMac: case VarMaskSourceMac: case VarMaskDestinationMac:
