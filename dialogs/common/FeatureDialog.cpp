@@ -46,7 +46,7 @@ void TFeatureDialog::AdoptRequest(NvSNMPRequest2Edits* request, const NvSNMPVar*
 NvSNMPRequest2Edits* TFeatureDialog::AddBlockingRequest(const NvSNMPVar* table, int timeOut) {
   NvSNMPRequest2Edits* request = AddRequest(table, SVT_SV, 0);
   request->Asynchronous = 0;
-  request->Request.TimeOut = timeOut;
+  if (timeOut > 0) request->Request.TimeOut = timeOut;
   return request;
 }
 

@@ -108,8 +108,8 @@ class TFeatureDialog : public TBasicForm {
     return request;
   }
   // A request over the scalar group table that blocks the window for each read and write,
-  // waiting up to timeOut hundredths of a second; freed by the dialog.
-  NvSNMPRequest2Edits* AddBlockingRequest(const NvSNMPVar* table, int timeOut);
+  // waiting up to timeOut hundredths of a second (0: the session's); freed by the dialog.
+  NvSNMPRequest2Edits* AddBlockingRequest(const NvSNMPVar* table, int timeOut = 0);
   // Takes a request made elsewhere into the dialog's care, as AddRequest does.
   void AdoptRequest(NvSNMPRequest2Edits* request, const NvSNMPVar* table, NvListKind kind, int indexCount);
   // GetCompleted becomes the request's GetDoneHandler.

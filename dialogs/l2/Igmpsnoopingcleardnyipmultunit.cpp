@@ -29,9 +29,8 @@ TIGMPSnoopingClearDnyIpMultForm::TIGMPSnoopingClearDnyIpMultForm(TComponent* Own
 }
 
 void TIGMPSnoopingClearDnyIpMultForm::FormCreate(TObject*) {
-  Table = AddRequest(IgmpClearDynamicMulticastTable, SVT_SV, 0);
+  Table = AddBlockingRequest(IgmpClearDynamicMulticastTable);
   Guarded(Table, [&] {
-    Table->Asynchronous = 0;
     Table->BindEdits(VarVlan, "%i{n0x4094l4}", edtVID);
     Table->BindEdits(VarIp, "%s{l16}", edtIPAddr);
     Table->BindControl(VarAction, cbMultAction);

@@ -51,13 +51,12 @@ TSafeguardCtrlForm::TSafeguardCtrlForm(TComponent* Owner)
 void TSafeguardCtrlForm::FormCreate(TObject*) {
   btnSet->Enabled = false;
   Guarded([&] {
-    Request = AddRequest(SafeguardControlTable, SVT_SV, 0);
+    Request = AddBlockingRequest(SafeguardControlTable);
     Request->BindEdits(kRising, "%i{n20x100l3}", edtRising);
     Request->BindEdits(kFalling, "%i{n20x100l3}", edtFalling);
     Request->BindControl(kMode, cbxMode);
     Request->BindControl(kAlarm, cbxAlarm);
     Request->BindControl(4, cbxCurrentState);
-    Request->Asynchronous = 0;
     btnGetClick(nullptr);
   });
   DataComplete = 1;

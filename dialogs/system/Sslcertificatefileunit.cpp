@@ -43,8 +43,7 @@ TCertificateFileForm::TCertificateFileForm(TComponent* Owner)
 
 void TCertificateFileForm::FormCreate(TObject*) {
   Guarded([&] {
-    Request = AddRequest(SslCertificateFileTable, SVT_SV, 0);
-    Request->Asynchronous = 0;
+    Request = AddBlockingRequest(SslCertificateFileTable);
     Request->BindEdits(0, "%s{l16}", ED_IPAddress);
     Request->BindEdits(1, "%s{l64}", ED_FilePath);
     Request->BindEdits(2, "%s{l64}", ED_KeyFilePath);

@@ -166,10 +166,9 @@ void TfrmSummerTime::LayOut() {
 
 void TfrmSummerTime::FormCreate(TObject*) {
   Guarded([&] {
-    StatusRequest = AddRequest(SummerTimeStatusTable, SVT_SV, 0);
-    RepeatRequest = AddRequest(SummerTimeRepeatTable, SVT_SV, 0);
-    AnnualRequest = AddRequest(SummerTimeAnnualTable, SVT_SV, 0);
-    for (NvSNMPRequest2Edits* request : {StatusRequest, RepeatRequest, AnnualRequest}) request->Asynchronous = 0;
+    StatusRequest = AddBlockingRequest(SummerTimeStatusTable);
+    RepeatRequest = AddBlockingRequest(SummerTimeRepeatTable);
+    AnnualRequest = AddBlockingRequest(SummerTimeAnnualTable);
     StatusRequest->BindControl(VarStatus, cbxTimeStatus);
     StatusRequest->BindEdits(VarOffset, "%i{n30x120l3}", edtTimeOffset);
     RepeatRequest->BindEdits(VarStart, "%s", edt_RepeatStart);
