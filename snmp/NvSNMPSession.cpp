@@ -80,6 +80,9 @@ void NvSNMPInitSession(const std::string& directory) {
                                                       "\" is no regular file, is larger than 1 MiB or cannot be read.");
     case -7: NvThrowError(NvErr::BootCounterSave, NvErrorText(NvErr::BootCounterSave) + " \"" + file +
                                                       ".lock\" cannot be created or locked.");
+    case -8: NvThrowError(NvErr::BootCounterSave, NvErrorText(NvErr::BootCounterSave) + " \"" + file +
+                                                      ".lock\" is held by another process; gave up after 5 "
+                                                      "seconds.");
     case -5: NvThrowError(NvErr::BootCounterSave, NvErrorText(NvErr::BootCounterSave) + " \"" + file +
                                                       "\" cannot be written.");
     default: NvThrowError(NvErr::BootCounterLoad);

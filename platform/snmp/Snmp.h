@@ -368,7 +368,8 @@ int usmAddUserName(const OctetStr& securityName, long authProtocol, long privPro
 // file is left as it is), -5 cannot write (the file is replaced through a temporary file
 // made exclusively beside it, and a rename). advanceBootCounter: reads, adds one (a missing
 // file or line counts from 0) and saves under a lock beside the file, so that starts at the
-// same moment lose no count; the results as above, -7 the lock cannot be had.
+// same moment lose no count; the results as above, -7 the lock file cannot be made or locked,
+// -8 another process held the lock for the whole wait of 5 seconds.
 // The folder under tempDir for the few files the library keeps of its own:
 // "nvs7000d-snmp-<uid>", made with mode 0700. Refused when anything else stands at that name
 // (no folder, a link, another owner, open to others): then a fresh folder of a name no one can

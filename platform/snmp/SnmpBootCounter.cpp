@@ -5,8 +5,10 @@
 #include "Snmp.h"
 
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -27,6 +29,9 @@ constexpr int kEngineIdTooLong = -4;  // or empty
 constexpr int kWriteFailed = -5;
 constexpr int kFileUnreadable = -6;  // there, but no regular file, too large or no permission
 constexpr int kLockFailed = -7;
+constexpr int kLockHeld = -8;  // another process kept the lock for the whole wait
+constexpr int kLockWaitMs = 5000;
+constexpr int kLockTryEveryMs = 20;
 constexpr size_t kMaxFileSize = 1 << 20;
 constexpr unsigned int kMaxBoots = 0x7FFFFFFF;  // snmpEngineBoots latches here (RFC 3414)
 
@@ -155,10 +160,15 @@ int advanceBootCounter(const char* fileName, const OctetStr& engineId, unsigned 
   const int lock = ::open(lockName.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
   if (lock < 0) return kLockFailed;
   ScopeExit unlock([lock] { ::close(lock); });
-  int locked;
-  while ((locked = ::flock(lock, LOCK_EX)) != 0 && errno == EINTR) {
+  // Another start holds it only for a moment; one that keeps it (a hung start, or someone
+  // holding it on purpose) must not keep this start waiting for ever.
+  for (int waited = 0;; waited += kLockTryEveryMs) {
+    if (::flock(lock, LOCK_EX | LOCK_NB) == 0) break;
+    if (errno != EWOULDBLOCK && errno != EINTR) return kLockFailed;
+    if (waited >= kLockWaitMs) return kLockHeld;
+    const timespec pause{0, kLockTryEveryMs * 1000000L};
+    ::nanosleep(&pause, nullptr);
   }
-  if (locked != 0) return kLockFailed;
 
   unsigned int stored = 0;
   const int rc = getBootCounter(fileName, engineId, stored);

@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <chrono>
 
 #include <filesystem>
 #include <fstream>
@@ -128,6 +133,48 @@ TEST_F(SessionStart, UnwritableFolderFailsWith508AndChangesNothing) {
   }
   EXPECT_EQ(NvSNMPDevice::Address, "kept");
   EXPECT_FALSE(NvSNMPEventProcessor().Timer->Enabled);
+}
+
+// A lock kept by another process (a hung start, or a hostile local user) ends the start
+// within a few seconds, naming the lock file; the counter stays as it was.
+TEST_F(SessionStart, LockHeldByAnotherProcessFailsWith508WithinSeconds) {
+  ASSERT_EQ(saveBootCounter(NvSNMPBootCounterFile, OctetStr("NvSNMP_PP_Application"), 41), 0);
+  int locked[2], release[2];
+  ASSERT_EQ(::pipe(locked), 0);
+  ASSERT_EQ(::pipe(release), 0);
+  const pid_t holder = ::fork();
+  ASSERT_GE(holder, 0);
+  if (holder == 0) {
+    ::close(release[1]);
+    const int fd = ::open("NvSNMP_PP_BootCounter.lock", O_RDWR | O_CREAT, 0600);
+    const bool ok = fd >= 0 && ::flock(fd, LOCK_EX) == 0;
+    (void)!::write(locked[1], ok ? "y" : "n", 1);
+    char c;
+    (void)!::read(release[0], &c, 1);  // holds it until the test lets go
+    ::_exit(0);
+  }
+  ::close(release[0]);
+  char c = 0;
+  ASSERT_EQ(::read(locked[0], &c, 1), 1);
+  ASSERT_EQ(c, 'y');
+  NvSNMPEventProcessor().Disable();
+  const auto start = std::chrono::steady_clock::now();
+  try {
+    NvSNMPInitSession("");
+    ADD_FAILURE() << "start-up succeeded";
+  } catch (const Exception& e) {
+    EXPECT_EQ(e.HelpContext, -508);
+    EXPECT_EQ(e.Message, "Error when saving SNMP engine boots counter! \"NvSNMP_PP_BootCounter.lock\" is held by "
+                         "another process; gave up after 5 seconds.");
+  }
+  const auto waited = std::chrono::steady_clock::now() - start;
+  ::close(release[1]);
+  ::waitpid(holder, nullptr, 0);
+  EXPECT_GE(waited, std::chrono::seconds(4));
+  EXPECT_LT(waited, std::chrono::seconds(30));
+  EXPECT_EQ(StoredBoot("NvSNMP_PP_Application"), 41u);
+  EXPECT_FALSE(NvSNMPEventProcessor().Timer->Enabled);
+  for (int fd : locked) ::close(fd);
 }
 
 TEST_F(SessionStart, MalformedCounterFileFailsWith507AndIsLeftAlone) {
