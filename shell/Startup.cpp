@@ -14,6 +14,7 @@
 #include "NvSNMPError.h"
 #include "NvSNMPSession.h"
 #include "Paths.h"
+#include "PrintableText.h"
 #include "Registry.h"
 
 std::string DeviceAddress;
@@ -48,12 +49,12 @@ std::string OriginOf(const std::string& setting, const std::string& fallback) {
 std::string SwitchOrigin(const char* code) { return std::string("Switch ") + code; }
 
 std::string FileOrigin(const std::string& fileName, const char* key) {
-  return "\"" + fileName + "\", key " + key;
+  return "\"" + PrintableText(fileName) + "\", key " + key;
 }
 
-// A long text is shown by its start.
+// A long text is shown by its start, control bytes escaped.
 std::string Shown(const std::string& text) {
-  return "'" + (text.size() > 40 ? text.substr(0, 40) + "..." : text) + "'";
+  return "'" + PrintableText(text.size() > 40 ? text.substr(0, 40) : text) + (text.size() > 40 ? "...'" : "'");
 }
 
 [[noreturn]] void Refuse(const std::string& origin, const std::string& why) {

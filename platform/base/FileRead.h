@@ -13,6 +13,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "PrintableText.h"
+
 enum class TFileRead { Ok, Missing, Failed };
 
 // The whole file into text. Missing: there is no file of that name. Failed: anything else
@@ -21,24 +23,30 @@ enum class TFileRead { Ok, Missing, Failed };
 inline TFileRead ReadRegularFile(const std::string& path, size_t maxBytes, std::string& text, std::string& why) {
   text.clear();
   why.clear();
+  const std::string quoted = "\"" + PrintableText(path) + "\"";
+  // The system would take the name only up to its zero byte: some other file.
+  if (path.find('\0') != std::string::npos) {
+    why = quoted + " is no file name: it holds a zero byte";
+    return TFileRead::Failed;
+  }
   // Non-blocking, so that opening a FIFO does not wait for a writer; fstat then refuses it.
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (fd < 0) {
     const int error = errno;
     if (error == ENOENT) return TFileRead::Missing;
-    why = "\"" + path + "\" cannot be read: " + std::strerror(error);
+    why = quoted + " cannot be read: " + std::strerror(error);
     return TFileRead::Failed;
   }
   struct stat st {};
   TFileRead result = TFileRead::Ok;
   if (::fstat(fd, &st) != 0) {
-    why = "\"" + path + "\" cannot be read: " + std::strerror(errno);
+    why = quoted + " cannot be read: " + std::strerror(errno);
     result = TFileRead::Failed;
   } else if (!S_ISREG(st.st_mode)) {
-    why = "\"" + path + "\" is not a regular file";
+    why = quoted + " is not a regular file";
     result = TFileRead::Failed;
   } else if (static_cast<unsigned long long>(st.st_size) > maxBytes) {
-    why = "\"" + path + "\" is larger than " + std::to_string(maxBytes) + " bytes";
+    why = quoted + " is larger than " + std::to_string(maxBytes) + " bytes";
     result = TFileRead::Failed;
   } else {
     // The size may change while we read: never take more than the bound.
@@ -48,13 +56,13 @@ inline TFileRead ReadRegularFile(const std::string& path, size_t maxBytes, std::
       const ssize_t n = ::read(fd, buffer, sizeof buffer);
       if (n < 0 && errno == EINTR) continue;
       if (n < 0) {
-        why = "\"" + path + "\" cannot be read: " + std::strerror(errno);
+        why = quoted + " cannot be read: " + std::strerror(errno);
         result = TFileRead::Failed;
         break;
       }
       if (n == 0) break;
       if (text.size() + static_cast<size_t>(n) > maxBytes) {
-        why = "\"" + path + "\" is larger than " + std::to_string(maxBytes) + " bytes";
+        why = quoted + " is larger than " + std::to_string(maxBytes) + " bytes";
         result = TFileRead::Failed;
         break;
       }

@@ -278,6 +278,16 @@ TEST_F(RefusedStarts, SpecialFilesAndAddressesOutsideTheFolderAreRefused) {
   EXPECT_NE(message.find("NvSNMP_PP_BootCounter\" is no regular file"), std::string::npos) << message;
   fs::remove(dir_ / "NvSNMP_PP_BootCounter");
 
+  // A zero byte would have the system open some other file, and end the message there.
+  std::ofstream(dir_ / "registry.reg")
+      << "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Norvane\\Vistrel5.1\\MibFile]\n\"Path\"=\""
+      << (dir_ / "Conf").string() << '\0' << "/MBF\\\\\"\n";
+  message = StartRefused({"/I10.1.1.1", "/Rpublic"});
+  EXPECT_NE(message.find("The per-device file \"" + (dir_ / "Conf").string() +
+                         "\\x00/MBF/10.1.1.1.cfg\" is no file name: it holds a zero byte."),
+            std::string::npos)
+      << message;
+
   for (const std::string registry : {std::string("/dev/zero"), (dir_ / "registry.fifo").string()}) {
     if (registry != "/dev/zero") ASSERT_EQ(::mkfifo(registry.c_str(), 0600), 0);
     ::setenv("NV_REGISTRY_FILE", registry.c_str(), 1);

@@ -161,6 +161,29 @@ TEST_F(StartupConfig, AgentPortBeyond16BitsIsRefused) {
   EXPECT_THROW(Apply({"/v3", "/t-1"}), Exception);
 }
 
+// A zero byte would end the message box's text inside the quoted value.
+TEST_F(StartupConfig, ControlBytesOfARefusedValueAreShownEscaped) {
+  struct Case {
+    std::string agentPort;
+    std::string shown;
+  };
+  const Case cases[] = {
+      {std::string("16\0" "1", 4), "key AgentPort: '16\\x001' is not a valid integer value"},
+      {"1\t2\x7F", "key AgentPort: '1\\x092\\x7F' is not"},
+      {std::string("7\0", 2) + std::string(60, '9'), "key AgentPort: '7\\x00" + std::string(38, '9') + "...' is not"},
+  };
+  for (const Case& c : cases) {
+    WriteDeviceFile("10.7.7.7", "AgentPort=" + c.agentPort + "\r\n");
+    try {
+      Apply({"/I10.7.7.7", "/Rpublic"});
+      ADD_FAILURE() << "no exception";
+    } catch (const Exception& e) {
+      EXPECT_EQ(e.Message.find('\0'), std::string::npos);
+      EXPECT_NE(e.Message.find(c.shown), std::string::npos) << e.Message;
+    }
+  }
+}
+
 TEST_F(StartupConfig, NumbersAreConvertedStrictly) {
   for (const char* bad : {"/vthree", "/v", "/v 3", "/v0x3", "/v3.0", "/v99999999999"})
     EXPECT_THROW(Apply({bad}), Exception) << bad;
