@@ -40,6 +40,8 @@ TMainForm::TMainForm(TComponent* Owner) : TForm(Owner) {
   } else {
     ApplyParameters(ProgramParameters, mibConfigDirectory, *this);
     CheckSessionSettings();
+    // A slow name server then delays no window: the name is looked up meanwhile, once.
+    NvSNMPLookUpAddress(NvSNMPDevice::Address);
   }
 
   SNMPv31->Enabled = NvSNMPSecurity::Version == 3;

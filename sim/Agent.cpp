@@ -4,6 +4,7 @@
 #include <net-snmp/net-snmp-includes.h>
 #include <net-snmp/agent/net-snmp-agent-includes.h>
 #include <net-snmp/library/snmpUDPDomain.h>
+#include <net-snmp/library/snmpUDPIPv6Domain.h>
 #include <net-snmp/library/snmpIPBaseDomain.h>
 #include <net-snmp/library/vacm.h>
 #include <net-snmp/agent/agent_callbacks.h>
@@ -164,6 +165,7 @@ std::string checkCreateUser(const std::string& rest) {
 
 struct Agent::Delayed {
   Clock::time_point due;
+  void* transport;
   std::string data;
   std::string opaque;
   bool hasOpaque;
@@ -305,12 +307,27 @@ uint16_t Agent::start(const std::string& stateDir, uint16_t port, const std::str
   sockaddr_in bound{};
   socklen_t len = sizeof bound;
   if (getsockname(t->sock, reinterpret_cast<sockaddr*>(&bound), &len) != 0) throw std::runtime_error("getsockname failed");
-  originalSend_ = reinterpret_cast<int (*)(void*, const void*, int, void**, int*)>(t->f_send);
-  t->f_send = onSend;
-  transport_ = t;
-  nsapHandle_ = netsnmp_register_agent_nsap(t);
-  if (nsapHandle_ <= 0) throw std::runtime_error("cannot attach the agent to its socket");
+  listen(t);
+
+  // The same port on the IPv6 loopback, for managers that reach the switch by IPv6.
+  netsnmp_ep ep6{};
+  ep6.a.sin6.sin6_family = AF_INET6;
+  ep6.a.sin6.sin6_addr = in6addr_loopback;
+  ep6.a.sin6.sin6_port = bound.sin_port;
+  netsnmp_transport* t6 = netsnmp_udp6_transport(&ep6, 1);
+  if (!t6) throw std::runtime_error("cannot listen on [::1]:" + std::to_string(ntohs(bound.sin_port)));
+  listen(t6);
   return ntohs(bound.sin_port);
+}
+
+// Replies of the transport pass through send(), where the faults apply.
+void Agent::listen(void* transport) {
+  auto* t = static_cast<netsnmp_transport*>(transport);
+  originalSends_[t] = reinterpret_cast<SendFunction>(t->f_send);
+  t->f_send = onSend;
+  const int handle = netsnmp_register_agent_nsap(t);
+  if (handle <= 0) throw std::runtime_error("cannot attach the agent to its socket");
+  nsapHandles_.push_back(handle);
 }
 
 void Agent::run(volatile std::sig_atomic_t& stop, int wakeFd, const std::function<int(fd_set&)>& extraFds,
@@ -348,8 +365,9 @@ void Agent::shutdown() {
   if (!started_) return;
   started_ = false;
   delayed_.clear();  // replies still held back are never sent
-  if (nsapHandle_ > 0) netsnmp_deregister_agent_nsap(nsapHandle_);
-  nsapHandle_ = 0;
+  for (int handle : nsapHandles_) netsnmp_deregister_agent_nsap(handle);
+  nsapHandles_.clear();
+  originalSends_.clear();
   snmp_shutdown("switchsim");
   shutdown_agent();
 }
@@ -520,6 +538,7 @@ int Agent::send(void* t, const void* buf, int size, void** opaque, int* olength)
   if (faults_.delayMs > 0 || !delayed_.empty()) {
     Delayed d;
     d.due = Clock::now() + std::chrono::milliseconds(faults_.delayMs);
+    d.transport = t;
     if (!delayed_.empty() && d.due < delayed_.back().due) d.due = delayed_.back().due;  // keep order
     d.data.assign(static_cast<const char*>(buf), size);
     d.hasOpaque = opaque && *opaque && olength;
@@ -527,7 +546,7 @@ int Agent::send(void* t, const void* buf, int size, void** opaque, int* olength)
     delayed_.push_back(std::move(d));
     return size;
   }
-  return originalSend_(t, buf, size, opaque, olength);
+  return originalSends_.at(t)(t, buf, size, opaque, olength);
 }
 
 void Agent::flushDelayed() {
@@ -537,7 +556,9 @@ void Agent::flushDelayed() {
     delayed_.erase(delayed_.begin());
     void* op = d.hasOpaque ? d.opaque.data() : nullptr;
     int oplen = static_cast<int>(d.opaque.size());
-    if (!faults_.dropReplies) originalSend_(transport_, d.data.data(), static_cast<int>(d.data.size()), d.hasOpaque ? &op : nullptr, &oplen);
+    if (!faults_.dropReplies)
+      originalSends_.at(d.transport)(d.transport, d.data.data(), static_cast<int>(d.data.size()),
+                                     d.hasOpaque ? &op : nullptr, &oplen);
   }
 }
 

@@ -70,6 +70,7 @@ class Agent {
  private:
   bool knows(void* pdu) const;
   void logSet(void* pdu);
+  void listen(void* transport);
   void flushDelayed();
   int msUntilNextDelayed() const;
 
@@ -84,9 +85,9 @@ class Agent {
   std::unique_ptr<MibStore::Map> pending_;
   std::unique_ptr<MibStore::Map> undo_;
   std::vector<Delayed> delayed_;
-  void* transport_ = nullptr;
-  int (*originalSend_)(void*, const void*, int, void**, int*) = nullptr;
-  int nsapHandle_ = 0;
+  using SendFunction = int (*)(void*, const void*, int, void**, int*);
+  std::map<void*, SendFunction> originalSends_;  // by transport: the library's own send
+  std::vector<int> nsapHandles_;
   bool started_ = false;
 };
 

@@ -458,7 +458,6 @@ bool NvSNMPRequest::Get(bool& ok, bool first) {
   const std::vector<std::string> sentOids = OidsOf(pdu);
   const bool walk = IsWalk();
   const int status = Send(NvSNMPGlobalSession, pdu, *targets.target, walk ? OpGetNext : OpGet);
-  if (status == SNMP_CLASS_TIMEOUT) NvSNMPForgetResolvedAddress(Address);
   int code;
   std::string message;
   NvSNMPMapError(status, code, message);
@@ -544,7 +543,6 @@ bool NvSNMPRequest::Set(bool& ok, NvSNMPError& error, bool takeReplyValues, cons
     restorer.Restore();
     status = Send(NvSNMPGlobalSession, pdu, *targets.target, OpSet);
   }
-  if (status == SNMP_CLASS_TIMEOUT) NvSNMPForgetResolvedAddress(Address);
   int code;
   std::string message;
   NvSNMPMapError(status, code, message);
@@ -629,7 +627,6 @@ void NvSNMPRequest::OnAsyncReply(int reason, Pdu& pdu, NvSNMPAsyncContext& conte
   int code;
   std::string message;
   const int status = reason == SNMP_CLASS_ASYNC_RESPONSE ? pdu.get_error_status() : reason;
-  if (status == SNMP_CLASS_TIMEOUT) NvSNMPForgetResolvedAddress(Address);
   NvSNMPMapError(status, code, message);
   error.ErrorIndex = pdu.get_error_index();
   GenAddress from;

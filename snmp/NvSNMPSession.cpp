@@ -95,22 +95,33 @@ void NvSNMPInitSession(const std::string& directory) {
 
 namespace {
 
-std::map<std::string, UdpAddress>& ResolvedAddresses() {
-  static std::map<std::string, UdpAddress> resolved;
-  return resolved;
+// A look-up per host name, kept for the session. One that failed is asked again in the
+// background; only a name's first look-up is ever waited for.
+struct DeviceLookup {
+  AddressLookup lookup;
+  bool waitedFor;
+};
+
+std::map<std::string, DeviceLookup>& DeviceLookups() {
+  static std::map<std::string, DeviceLookup> lookups;
+  return lookups;
 }
 
 }  // namespace
 
-UdpAddress NvSNMPResolveAddress(const std::string& hostOrAddress) {
-  auto found = ResolvedAddresses().find(hostOrAddress);
-  if (found != ResolvedAddresses().end()) return found->second;
-  UdpAddress address(hostOrAddress.c_str());
-  if (address.valid()) ResolvedAddresses().emplace(hostOrAddress, address);
-  return address;
+void NvSNMPLookUpAddress(const std::string& hostOrAddress) {
+  if (!DeviceLookups().count(hostOrAddress))
+    DeviceLookups().emplace(hostOrAddress, DeviceLookup{AddressLookup(hostOrAddress), true});
 }
 
-void NvSNMPForgetResolvedAddress(const std::string& hostOrAddress) { ResolvedAddresses().erase(hostOrAddress); }
+UdpAddress NvSNMPResolveAddress(const std::string& hostOrAddress) {
+  NvSNMPLookUpAddress(hostOrAddress);
+  DeviceLookup& entry = DeviceLookups().at(hostOrAddress);
+  if (!entry.waitedFor && !entry.lookup.done()) return UdpAddress();
+  const UdpAddress address = entry.lookup.address();
+  if (!address.valid()) entry = DeviceLookup{AddressLookup(hostOrAddress), false};
+  return address;
+}
 
 void NvSNMPSetDefaultSettings() {
   NvSNMPDevice::Address = "127.0.0.1";

@@ -16,7 +16,7 @@ class UdpAddress;
 class TObject;
 
 namespace NvSNMPDevice {
-extern std::string Address;           // dotted IPv4 address or host name
+extern std::string Address;           // IPv4 or IPv6 address, or host name
 extern uint16_t Port;
 }  // namespace NvSNMPDevice
 
@@ -45,11 +45,13 @@ extern int32_t NvSNMPDefaultTimeout;
 // successful start and never freed.
 extern Snmp* NvSNMPGlobalSession;
 
-// The address of a device named by host or address, looked up once and then kept, so that
-// a request never waits for a name server; a failed lookup is not kept. Forgetting it (when
-// a request to it timed out) has the next request look it up again.
+// The address of a device named by host or address, looked up once per session on a thread of
+// its own: NvSNMPLookUpAddress starts it (at start-up, as soon as the device is known), and
+// NvSNMPResolveAddress waits, at most once, for the rest of that first look-up. A time-out
+// never has the name looked up again; a look-up that found nothing is asked again in the
+// background, and until that one has answered requests find the address invalid at once.
+void NvSNMPLookUpAddress(const std::string& hostOrAddress);
 UdpAddress NvSNMPResolveAddress(const std::string& hostOrAddress);
-void NvSNMPForgetResolvedAddress(const std::string& hostOrAddress);
 
 // Names of the SNMPv3 boot-counter store.
 extern const char* const NvSNMPBootCounterFile;   // "NvSNMP_PP_BootCounter"

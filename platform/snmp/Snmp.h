@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -241,18 +242,41 @@ class GenAddress {
 class UdpAddress {
  public:
   UdpAddress() = default;
-  UdpAddress(const char* hostOrAddress);  // resolves a host name; invalid when it cannot
+  // An IPv4 or IPv6 address, or a host name looked up through the host resolver (its IPv4
+  // address, else its IPv6 one); invalid when it is none of these.
+  UdpAddress(const char* hostOrAddress);
   bool valid() const { return valid_; }
+  bool is_ipv6() const { return ipv6_; }
   void set_port(uint16_t port) { port_ = port; }
   uint16_t get_port() const { return port_; }
-  const std::string& host() const { return host_; }  // dotted IPv4 after resolution
-  const char* get_printable() const;
+  const std::string& host() const { return host_; }  // the address, after a host name's look-up
+  const char* get_printable() const;                 // "address/port"
 
  private:
   std::string host_;
   uint16_t port_ = 161;
   bool valid_ = false;
+  bool ipv6_ = false;
   mutable std::string printable_;
+};
+
+// What host names are looked up with: the address text of a name (IPv4 preferred), or ""
+// when it has none. The system's name service unless replaced; tests put a stand-in here.
+// Returns the resolver it replaces. May be called on any thread.
+using HostResolver = std::string (*)(const std::string& hostName);
+HostResolver set_host_resolver(HostResolver resolver);
+
+// One host name looked up on a thread of its own, so that whoever started it goes on at once
+// and waits, if at all, only when it wants the address. An address text is done at once.
+class AddressLookup {
+ public:
+  explicit AddressLookup(const std::string& hostOrAddress);
+  bool done() const;
+  UdpAddress address() const;  // waits until the look-up is done
+
+ private:
+  struct State;
+  std::shared_ptr<State> state_;
 };
 
 class SnmpTarget {

@@ -255,7 +255,13 @@ std::map<std::string, std::string>& knownEngines() {
 }
 
 std::string peerOf(const SnmpTarget& target) {
-  return target.address().host() + ":" + std::to_string(target.address().get_port());
+  const UdpAddress& a = target.address();
+  return (a.is_ipv6() ? "[" + a.host() + "]" : a.host()) + ":" + std::to_string(a.get_port());
+}
+
+// The library's name of the agent, with its transport.
+std::string libraryPeer(const SnmpTarget& target) {
+  return (target.address().is_ipv6() ? "udp6:" : "udp:") + peerOf(target);
 }
 
 const std::string* knownEngine(const std::string& peer) {
@@ -626,7 +632,7 @@ struct Snmp::Impl {
 
     netsnmp_session in;
     snmp_sess_init(&in);
-    std::string peername = "udp:" + peer;
+    std::string peername = libraryPeer(target);
     in.peername = peername.data();
     in.version = version;
     setTiming(&in, target);
@@ -761,7 +767,7 @@ struct Snmp::Impl {
 
     netsnmp_session in;
     snmp_sess_init(&in);
-    std::string peername = "udp:" + peer;
+    std::string peername = libraryPeer(target);
     in.peername = peername.data();
     in.version = SNMP_VERSION_3;
     in.securityModel = SNMP_SEC_MODEL_USM;

@@ -6,9 +6,13 @@
 #include <netdb.h>
 #include <sys/socket.h>
 
+#include <atomic>
 #include <cctype>
+#include <condition_variable>
 #include <cstdio>
 #include <cstring>
+#include <mutex>
+#include <thread>
 
 OctetStr::OctetStr(const char* text) : data_(text ? text : "") {}
 
@@ -78,31 +82,102 @@ const char* IpAddress::get_printable() const {
 
 // ---------------------------------------------------------------------------------------
 
+namespace {
+
+// The name service: the first IPv4 address of the name, else its first IPv6 one.
+std::string systemResolver(const std::string& hostName) {
+  addrinfo hints{};
+  hints.ai_family = AF_UNSPEC;
+  hints.ai_socktype = SOCK_DGRAM;
+  addrinfo* res = nullptr;
+  if (getaddrinfo(hostName.c_str(), nullptr, &hints, &res) != 0 || !res) return "";
+  const addrinfo* chosen = nullptr;
+  for (const addrinfo* a = res; a; a = a->ai_next)
+    if (a->ai_family == AF_INET || (a->ai_family == AF_INET6 && !chosen)) {
+      chosen = a;
+      if (a->ai_family == AF_INET) break;
+    }
+  char buf[INET6_ADDRSTRLEN] = "";
+  if (chosen && chosen->ai_family == AF_INET)
+    inet_ntop(AF_INET, &reinterpret_cast<const sockaddr_in*>(chosen->ai_addr)->sin_addr, buf, sizeof buf);
+  else if (chosen)
+    inet_ntop(AF_INET6, &reinterpret_cast<const sockaddr_in6*>(chosen->ai_addr)->sin6_addr, buf, sizeof buf);
+  freeaddrinfo(res);
+  return buf;
+}
+
+std::atomic<HostResolver> hostResolver{&systemResolver};
+
+// The address text in its canonical form, and its family; false for anything else.
+bool parseAddress(const std::string& text, std::string& canonical, bool& ipv6) {
+  in_addr a4{};
+  in6_addr a6{};
+  char buf[INET6_ADDRSTRLEN];
+  if (inet_pton(AF_INET, text.c_str(), &a4) == 1) {
+    canonical = text;
+    ipv6 = false;
+    return true;
+  }
+  if (inet_pton(AF_INET6, text.c_str(), &a6) == 1 && inet_ntop(AF_INET6, &a6, buf, sizeof buf)) {
+    canonical = buf;
+    ipv6 = true;
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+HostResolver set_host_resolver(HostResolver resolver) { return hostResolver.exchange(resolver ? resolver : &systemResolver); }
+
 UdpAddress::UdpAddress(const char* hostOrAddress) {
   if (!hostOrAddress || !*hostOrAddress) return;
-  in_addr a{};
-  if (inet_pton(AF_INET, hostOrAddress, &a) == 1) {
-    host_ = hostOrAddress;
+  if (parseAddress(hostOrAddress, host_, ipv6_)) {
     valid_ = true;
     return;
   }
-  addrinfo hints{};
-  hints.ai_family = AF_INET;
-  hints.ai_socktype = SOCK_DGRAM;
-  addrinfo* res = nullptr;
-  if (getaddrinfo(hostOrAddress, nullptr, &hints, &res) != 0 || !res) return;
-  char buf[INET_ADDRSTRLEN];
-  auto* sin = reinterpret_cast<sockaddr_in*>(res->ai_addr);
-  if (inet_ntop(AF_INET, &sin->sin_addr, buf, sizeof buf)) {
-    host_ = buf;
-    valid_ = true;
-  }
-  freeaddrinfo(res);
+  valid_ = parseAddress(hostResolver.load()(hostOrAddress), host_, ipv6_);
 }
 
 const char* UdpAddress::get_printable() const {
   printable_ = host_ + "/" + std::to_string(port_);
   return printable_.c_str();
+}
+
+struct AddressLookup::State {
+  std::mutex mutex;
+  std::condition_variable finished;
+  bool done = false;
+  UdpAddress address;
+};
+
+AddressLookup::AddressLookup(const std::string& hostOrAddress) : state_(std::make_shared<State>()) {
+  std::string canonical;
+  bool ipv6 = false;
+  if (hostOrAddress.empty() || parseAddress(hostOrAddress, canonical, ipv6)) {
+    state_->address = UdpAddress(hostOrAddress.c_str());
+    state_->done = true;
+    return;
+  }
+  // The thread keeps the state alive should the lookup be dropped before it answers.
+  std::thread([state = state_, hostOrAddress] {
+    UdpAddress address(hostOrAddress.c_str());
+    std::lock_guard<std::mutex> lock(state->mutex);
+    state->address = address;
+    state->done = true;
+    state->finished.notify_all();
+  }).detach();
+}
+
+bool AddressLookup::done() const {
+  std::lock_guard<std::mutex> lock(state_->mutex);
+  return state_->done;
+}
+
+UdpAddress AddressLookup::address() const {
+  std::unique_lock<std::mutex> lock(state_->mutex);
+  state_->finished.wait(lock, [this] { return state_->done; });
+  return state_->address;
 }
 
 // ---------------------------------------------------------------------------------------

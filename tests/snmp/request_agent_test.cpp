@@ -1,8 +1,11 @@
 // Requests against the simulated switch: reads, walks, writes and the request's lifecycle.
+#include <atomic>
 #include <chrono>
 #include <fstream>
+#include <thread>
 
 #include "Classes.h"
+#include "Snmp.h"
 #include "SwitchSim.h"
 #include "request_test_support.h"
 
@@ -476,5 +479,99 @@ INSTANTIATE_TEST_SUITE_P(
                                  "1.3.6.1.4.1.32473.999.33.1.3.3|2|30\n",
                                  {"1:a:10", "2::20", "3:c:30"}}),
     [](const ::testing::TestParamInfo<SparseCase>& info) { return std::string(info.param.name); });
+
+}  // namespace
+
+namespace {
+
+// A name server that takes 1.5 s for every answer and knows two names.
+std::atomic<int> slowLookups{0};
+std::string SlowNameServer(const std::string& name) {
+  ++slowLookups;
+  std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+  return name == "slow-switch.lab" ? "127.0.0.1" : "";
+}
+
+// A switch named by host: looked up once, beside the GUI thread; time-outs never have it
+// looked up again, so no request waits for the name server after the first.
+TEST(AgentByName, NameIsLookedUpOnceAndTimeOutsNeverLookItUpAgain) {
+  const HostResolver system = set_host_resolver(&SlowNameServer);
+  SwitchSim silent(Silent());
+  slowLookups = 0;
+  auto start = std::chrono::steady_clock::now();
+  NvSNMPLookUpAddress("slow-switch.lab");
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(500));
+
+  NvSNMPRequest req;
+  req.Address = "slow-switch.lab";
+  req.Port = silent.port();
+  req.TimeOut = 20;
+  req.Retries = 0;
+  req.Vars.AddVar(Oid(kScalars, "1").c_str(), "int", NvSyntax::integer, NvAccess::readwrite, nullptr);
+  for (int i = 0; i < 3; ++i) {
+    SCOPED_TRACE(i);
+    Collector get(req, false);
+    start = std::chrono::steady_clock::now();
+    ASSERT_TRUE(get.Start());
+    if (i > 0) {
+      EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(500));
+    }
+    ASSERT_TRUE(get.RunToEnd());
+    ASSERT_EQ(get.results.size(), 1u);
+    EXPECT_EQ(get.results[0].Code, -405);
+    EXPECT_EQ(get.results[0].AgentAddress, "127.0.0.1");
+  }
+  bool ok = true;
+  req.Get(ok, true);
+  EXPECT_FALSE(ok);
+  EXPECT_EQ(slowLookups, 1);
+
+  // A name that has no address: -509 after the first look-up, and at once while it is asked
+  // again in the background.
+  req.Address = "gone-switch.lab";
+  for (int i = 0; i < 2; ++i) {
+    SCOPED_TRACE(i);
+    start = std::chrono::steady_clock::now();
+    try {
+      req.GetAsync(ok, &Collector::Done, nullptr, true);
+      ADD_FAILURE() << "no exception";
+    } catch (const Exception& e) {
+      EXPECT_EQ(e.HelpContext, -509);
+    }
+    if (i > 0) {
+      EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(500));
+    }
+  }
+  // slow-switch once, gone-switch once and its second try
+  EXPECT_TRUE(GuiTesting::ProcessUntil([] { return slowLookups == 3; }, 5000));
+  set_host_resolver(system);
+}
+
+// The switch reached over IPv6, SNMPv1 and SNMPv3 (whose engine discovery goes the same way).
+TEST_F(AgentTest, SwitchIsReachedByItsIpv6Address) {
+  for (uint8_t version : {uint8_t(1), uint8_t(3)}) {
+    SCOPED_TRACE(int(version));
+    NvSNMPRequest req;
+    Point(req, version);
+    req.Address = "::1";
+    req.SecurityLevel = 2;
+    req.SecurityName = "shauser";
+    req.AuthProtocol = SNMP_AUTHPROTOCOL_HMACSHA;
+    req.AuthPassword = "shaauthpass";
+    req.Vars.AddVar(Oid(kScalars, "1").c_str(), "int", NvSyntax::integer, NvAccess::readwrite, nullptr);
+    bool ok = false;
+    req.Get(ok, true);
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(*req.Vars.GetVar(0)->Value, "42");
+    *req.Vars.GetVar(0)->Value = "";
+    Collector get(req, false);
+    ASSERT_TRUE(get.Start());
+    ASSERT_TRUE(get.RunToEnd());
+    ASSERT_EQ(get.results.size(), 1u);
+    EXPECT_EQ(get.results[0].Code, 0);
+    EXPECT_EQ(get.results[0].AgentAddress, "::1");
+    EXPECT_EQ(get.rows[0][0], "42");
+  }
+}
 
 }  // namespace

@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <string>
+#include <thread>
+
 namespace {
 
 struct OidCase {
@@ -186,6 +190,59 @@ TEST(SnmpAddress, UdpAddressResolvesAndPrintsWithPort) {
 
   EXPECT_FALSE(UdpAddress("").valid());
   EXPECT_FALSE(UdpAddress("no-such-host.invalid").valid());
+}
+
+// Names the stand-in resolver knows; everything else has no address.
+std::string standInResolver(const std::string& name) {
+  if (name == "v6only.lab") return "fd00::0:7";
+  if (name == "dual.lab") return "10.9.9.9";
+  return "";
+}
+
+TEST(SnmpAddress, Ipv6AddressesAndNamesWithOnlyAnIpv6AddressAreValid) {
+  const HostResolver system = set_host_resolver(&standInResolver);
+  struct Case {
+    const char* given;
+    const char* host;
+    bool ipv6;
+  } const cases[] = {
+      {"::1", "::1", true},
+      {"0:0:0:0:0:0:0:1", "::1", true},
+      {"v6only.lab", "fd00::7", true},
+      {"dual.lab", "10.9.9.9", false},
+  };
+  for (const Case& c : cases) {
+    UdpAddress a(c.given);
+    ASSERT_TRUE(a.valid()) << c.given;
+    EXPECT_EQ(a.host(), c.host);
+    EXPECT_EQ(a.is_ipv6(), c.ipv6) << c.given;
+  }
+  EXPECT_FALSE(UdpAddress("nowhere.lab").valid());
+  UdpAddress v6("::1");
+  v6.set_port(1161);
+  EXPECT_STREQ(v6.get_printable(), "::1/1161");
+  EXPECT_EQ(set_host_resolver(system), &standInResolver);
+}
+
+// The look-up runs beside its caller: it returns at once and the address is there once the
+// resolver has answered.
+std::string slowResolver(const std::string& name) {
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  return name == "slow.lab" ? "10.8.8.8" : "";
+}
+
+TEST(SnmpAddress, LookupRunsOnAThreadOfItsOwn) {
+  const HostResolver system = set_host_resolver(&slowResolver);
+  const auto start = std::chrono::steady_clock::now();
+  AddressLookup lookup("slow.lab");
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(200));
+  EXPECT_FALSE(lookup.done());
+  EXPECT_EQ(lookup.address().host(), "10.8.8.8");
+  EXPECT_TRUE(lookup.done());
+  AddressLookup literal("fd00::1");
+  EXPECT_TRUE(literal.done());
+  EXPECT_TRUE(literal.address().is_ipv6());
+  set_host_resolver(system);
 }
 
 }  // namespace
