@@ -356,9 +356,10 @@ class Snmp {
   // yet is sent once the agent has named it, and ends with SNMP_CLASS_TIMEOUT when the agent
   // does not answer that question.
   //
-  // SNMPv3 engine IDs are kept per agent address for the whole process. When a request to an
-  // agent times out or is refused for an unknown engine ID (the agent was replaced or reset),
-  // the engine ID is asked for again at the next request, blocking or not.
+  // SNMPv3 engine IDs are kept per agent address for the whole process. When an attempt of a
+  // request to a known engine ID goes unanswered or is refused for an unknown engine ID (the
+  // agent was replaced or reset), the engine ID is asked for again, once, and the request is
+  // sent once more with the retries it has left, blocking or not.
   int get(Pdu& pdu, const SnmpTarget& target, snmp_callback cb, void* context);
   int get_next(Pdu& pdu, const SnmpTarget& target, snmp_callback cb, void* context);
   int set(Pdu& pdu, const SnmpTarget& target, snmp_callback cb, void* context);

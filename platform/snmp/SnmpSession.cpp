@@ -245,7 +245,18 @@ struct Pending {
   std::string peer, engineId;  // v3: where it went, to forget the engine ID when it is no longer answered
   int reason = 0;
   bool done = false;  // outcome recorded; later library calls for it are ignored
+  bool mayRediscover = false;  // v3 to a known engine ID: an unanswered attempt asks for it again, once
 };
+
+// Requests whose attempt went unanswered, to be sent again once the agent has named its
+// engine ID anew (asked for after the library is done reading).
+std::deque<uint64_t>& rediscoveringRequests = *new std::deque<uint64_t>;
+
+// A v3 attempt that timed out, or met an agent that knows no such engine ID: the agent may
+// have been replaced at the same address.
+bool unansweredEngine(int reason, int errorStatus) {
+  return reason == SNMP_CLASS_TIMEOUT || (reason == SNMP_CLASS_ASYNC_RESPONSE && errorStatus == SNMPv3_USM_UNKNOWN_ENGINEID);
+}
 
 // SNMPv3 engine IDs of the agents, by "host:port", as discovered. An agent that stops
 // answering, or is replaced by one with another engine ID, is asked again.
@@ -692,7 +703,9 @@ struct Snmp::Impl {
     return SNMP_CLASS_SUCCESS;
   }
 
-  int sendBlocking(int command, Pdu& pdu, const SnmpTarget& target) {
+  // An attempt to a known engine ID that goes unanswered asks for the engine ID again, once,
+  // and the request is sent once more with the retries it has left.
+  int sendBlocking(int command, Pdu& pdu, const SnmpTarget& target, bool mayRediscover = true) {
     int rc = checkRequest(pdu, target);
     if (rc != SNMP_CLASS_SUCCESS) return rc;
     LibSession* s = nullptr;
@@ -703,6 +716,8 @@ struct Snmp::Impl {
     if (rc != SNMP_CLASS_SUCCESS) return rc;
     netsnmp_session* ss = snmp_sess_session(s->handle);
     setTiming(ss, target);
+    const bool rediscover = mayRediscover && !s->engineId.empty() && target.get_retry() > 0;
+    if (rediscover) ss->retries = 0;
     ss->s_snmp_errno = 0;
     netsnmp_pdu* reply = nullptr;
     const int st = snmp_sess_synch_response(s->handle, request, &reply);
@@ -720,8 +735,16 @@ struct Snmp::Impl {
       if (rc == SNMP_CLASS_SUCCESS) rc = SNMP_CLASS_ERROR;
     }
     if (reply) snmp_free_pdu(reply);
-    if (!s->engineId.empty() && (rc == SNMP_CLASS_TIMEOUT || rc == SNMPv3_USM_UNKNOWN_ENGINEID))
+    if (!s->engineId.empty() && (rc == SNMP_CLASS_TIMEOUT || rc == SNMPv3_USM_UNKNOWN_ENGINEID)) {
       forgetEngine(std::string(s->peer), std::string(s->engineId));
+      if (rediscover) {
+        const std::unique_ptr<SnmpTarget> again = copyTarget(target);
+        again->set_retry(target.get_retry() - 1);
+        const int retried = sendBlocking(command, pdu, *again, false);
+        // An agent that does not even name its engine ID stays unanswered.
+        return retried == SNMPv3_USM_UNKNOWN_ENGINEID || retried == SNMP_CLASS_ERROR ? rc : retried;
+      }
+    }
     return rc;
   }
 
@@ -739,6 +762,9 @@ struct Snmp::Impl {
 
     netsnmp_session* ss = snmp_sess_session(s->handle);
     setTiming(ss, *p.target);
+    // The library would send it again to the engine ID it knows; the retry asks first whether
+    // the agent still is that engine.
+    if (p.mayRediscover) ss->retries = 0;
     ss->s_snmp_errno = 0;
     // A failing send may call back at once; the caller learns of the failure from the
     // result instead, so that callback is ignored.
@@ -831,6 +857,22 @@ struct Snmp::Impl {
     return SNMP_CLASS_SUCCESS;
   }
 
+  // The request's engine ID went unanswered: it is asked for again, and the request is sent
+  // once more when the agent has named it (on a new session when it changed).
+  void rediscover(uint64_t token, Pending& p) {
+    forgetEngine(p.peer, p.engineId);
+    p.pdu.set_error_status(0);
+    // One question, within the time-out of one attempt.
+    const std::unique_ptr<SnmpTarget> asking = copyTarget(*p.target);
+    asking->set_retry(0);
+    const int rc = discover(*asking, token);
+    if (rc == SNMP_CLASS_SUCCESS) return;
+    p.reason = SNMP_CLASS_ASYNC_RESPONSE;
+    p.pdu.set_error_status(rc);
+    p.done = true;
+    readyRequests.push_back(token);
+  }
+
   // Ended discoveries: their requests are sent, or end as the discovery did.
   void finishDiscoveries() {
     bool changed = false;
@@ -895,6 +937,7 @@ struct Snmp::Impl {
     p->command = command;
     p->pdu = pdu;
     p->target = copyTarget(target);
+    p->mayRediscover = target.is_user_target() && !discovering && target.get_retry() > 0;
     const uint64_t token = nextToken++;
     Pending& pending = *p;
     pendingRequests.emplace(token, std::move(p));
@@ -948,7 +991,7 @@ int libraryEvent(int op, netsnmp_session* ss, int /*reqid*/, netsnmp_pdu* pdu, v
     probeEvent(token, op, pdu);
     return 1;
   }
-  if (it->second->done) return 1;
+  if (it->second->done || !it->second->session) return 1;
   Pending& p = *it->second;
   switch (op) {
     case NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE:
@@ -984,6 +1027,12 @@ int libraryEvent(int op, netsnmp_session* ss, int /*reqid*/, netsnmp_pdu* pdu, v
       break;
     default:  // resends and connects are no outcome
       return 1;
+  }
+  if (p.mayRediscover && unansweredEngine(p.reason, p.pdu.get_error_status())) {
+    p.mayRediscover = false;
+    p.session = nullptr;  // later calls for this attempt are ignored
+    rediscoveringRequests.push_back(token);
+    return 1;
   }
   p.done = true;
   readyRequests.push_back(token);
@@ -1090,6 +1139,14 @@ int SNMPProcessPendingEvents() {
     snmp_sess_timeout(h);
   }
 
+  while (!rediscoveringRequests.empty()) {
+    const uint64_t token = rediscoveringRequests.front();
+    rediscoveringRequests.pop_front();
+    auto it = pendingRequests.find(token);
+    if (it == pendingRequests.end() || it->second->done) continue;
+    for (Snmp::Impl* impl : liveObjects())
+      if (impl->self == it->second->owner) impl->rediscover(token, *it->second);
+  }
   for (Snmp::Impl* impl : liveObjects()) impl->finishDiscoveries();
 
   // Completions run last, outside the library; one that throws leaves the rest queued
@@ -1101,9 +1158,8 @@ int SNMPProcessPendingEvents() {
     if (it == pendingRequests.end()) continue;
     std::unique_ptr<Pending> p = std::move(it->second);
     pendingRequests.erase(it);
-    const bool unanswered = p->reason == SNMP_CLASS_TIMEOUT || (p->reason == SNMP_CLASS_ASYNC_RESPONSE &&
-                                                                p->pdu.get_error_status() == SNMPv3_USM_UNKNOWN_ENGINEID);
-    if (!p->engineId.empty() && unanswered) Snmp::Impl::forgetEngine(p->peer, p->engineId);
+    if (!p->engineId.empty() && unansweredEngine(p->reason, p->pdu.get_error_status()))
+      Snmp::Impl::forgetEngine(p->peer, p->engineId);
     p->callback(p->reason, p->owner, p->pdu, *p->target, p->context);
   }
   for (Snmp::Impl* impl : liveObjects()) impl->closeRetired();
