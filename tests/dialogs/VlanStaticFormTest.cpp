@@ -218,6 +218,36 @@ TEST_F(VlanStaticDialog, set_writes_each_column_of_the_chosen_vlan_in_its_own_se
   EXPECT_TRUE(boxes.Calls().empty());
 }
 
+// The columns of an existing VLAN stand on their own: a refused one stops none of the others,
+// and the user is told which change the switch does not hold.
+TEST_F(VlanStaticDialog, set_goes_on_past_a_refused_column_and_tells_which_changes_were_not_made) {
+  Open();
+  sim->clearSetLog();
+  Select("20");
+  Type(form->ED_VLANName, "lab2");
+  Toggle(0, form->EgressPicker, {1});
+  Toggle(1, form->ForbiddenPicker, {27});
+  sim->setSubtreeError(Col(2, 20), 10);
+  Press(form->SetBtn);
+
+  const std::vector<std::string> expected = {
+      Col(2, 20) + "=4x:80FF000000000000",
+      Col(3, 20) + "=4x:0000002000000000",
+      Col(4, 20) + "=4x:0000000000000000",
+      Col(5, 20) + "=2:1",
+      Col(1, 20) + "=4:lab2",
+  };
+  EXPECT_EQ(sim->setLog(), expected);
+  EXPECT_EQ(SwitchValue(1, NvSyntax::displaystr, 20), "lab2");
+  EXPECT_EQ(SwitchValue(3, NvSyntax::octetstr, 20), "0000002000000000");
+  sim->setSubtreeError(Col(2, 20), 0);
+  EXPECT_EQ(SwitchValue(2, NvSyntax::octetstr, 20), "00FF000000000000");
+  ASSERT_EQ(boxes.Calls().size(), 2u);
+  EXPECT_EQ(boxes.Calls()[0].kind, BoxKind::MessageBox);  // the switch's refusal
+  EXPECT_EQ(boxes.Calls()[1].text, "These changes were not made: Egress Ports.");
+  EXPECT_EQ(form->DataComplete, 1);
+}
+
 // Each SET leaves the other columns out; the selected row's cells must still reach their own
 // variables, and ports past the 64 boxes go back as they were read.
 TEST_F(VlanStaticDialog, set_without_change_writes_back_long_port_lists_as_read) {
@@ -315,6 +345,9 @@ TEST_F(VlanStaticDialog, switch_refusing_an_add_ends_it_and_leaves_the_existing_
   EXPECT_EQ(boxes.Calls()[0].title, "NVS-7000-D");
   EXPECT_NE(boxes.Calls()[0].text.find("nconsistent"), std::string::npos) << boxes.Calls()[0].text;
   EXPECT_EQ(sim->setLog().size(), 1u);  // the forbidden ports' SET never went
+  ASSERT_EQ(boxes.Calls().size(), 2u);
+  EXPECT_EQ(boxes.Calls()[1].text,
+            "These changes were not made: Name, Egress Ports, Untagged Ports, Row Status, Forbidden Egress Ports.");
   EXPECT_EQ(SwitchValue(3, NvSyntax::octetstr, 10), "0000001000000000");
   EXPECT_EQ(SwitchValue(1, NvSyntax::displaystr, 10), "sales");
   EXPECT_EQ(Cell("10", 1), "sales");
