@@ -595,7 +595,8 @@ TEST_F(ClearDynamicMulticast, missing_or_invalid_values_are_refused_in_order) {
   } cases[] = {{"", "", "VLAN ID can't be empty."},
                {"20", "", "Multicast IP Address can't be empty."},
                {"20", "239.1.1", "Please input a valid ip"},
-               {"20", ".239.1.1.1", "Please input a valid IP"}};
+               {"20", ".239.1.1.1", "Please input a valid IP"},
+               {"20", "1234.", "Please input a valid IP"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.message);
     Retype(form->edtVID, c.vid);
