@@ -4,6 +4,8 @@
 #include <climits>
 
 #include "Dialogs.h"
+#include "NvEditConstraint.h"
+#include "NvSNMPRequest2Edits.h"
 
 namespace {
 
@@ -50,6 +52,13 @@ bool IsValidIPString(const std::string& text, const NvIpCheck& kind) {
     }
   }
   if (!IsGoodPart(part) || dots != 3) return Refuse(kind.Message);
+  return true;
+}
+
+bool TypedValuesAccepted(NvSNMPRequest2Edits* request, std::initializer_list<TCustomEdit*> edits) {
+  if (!request) return true;
+  for (TCustomEdit* edit : edits)
+    if (!request->Constraint->CheckText(edit)) return false;
   return true;
 }
 
