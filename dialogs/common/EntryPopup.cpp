@@ -29,15 +29,22 @@ bool TEntryPopup::WriteThroughParent(std::span<const NvSetStep> steps, const cha
 }
 
 bool TEntryPopup::WriteAndWait(NvSNMPRequest2Edits* request, const std::vector<int>& leftOut, bool rereadParent) {
-  if (!request) return false;
+  if (!request || !ParentDialog->NoReadUnderWay(request)) return false;
+  const std::shared_ptr<const bool> binding = request->Lifetime();
+  const std::shared_ptr<const bool> parent = ParentDialog->Lifetime();
+  const std::shared_ptr<const bool> popup = Lifetime();
   bool taken = false;
   ParentDialog->Guarded([&] {
-    if (request->Reading()) request->StopAndWait();
+    // Declared before the left-out columns: no read runs until they are back.
+    NvSNMPRequest2Controls::ReadsHeld held(request);
     request->Request.Active = 1;
     NvVarFlagsScope flags(request->Request.Vars);
     for (int var : leftOut) flags.ExcludeVar(var);
     taken = request->SetAndWait(true);
+    if (!*binding) flags.Abandon();
   });
+  // Closed while the SET waited: it stands, and neither window is touched again.
+  if (!*parent || !*popup || !*binding || ParentDialog->Closed()) return false;
   if (!taken) return false;
   if (rereadParent && ParentDialog->Table)
     ParentDialog->Guarded([&] { ParentDialog->StartWalk(ParentDialog->Table); },
