@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "Bootctrltableformunit.h"
 #include "Cosbrandctrltable.h"
 #include "DialogTestSupport.h"
 #include "ExtCtrls.h"
@@ -21,6 +22,7 @@
 #include "Lldpportconfigtable.h"
 #include "Msinfortable.h"
 #include "Networktimeunit.h"
+#include "Newbootpctrlformunit.h"
 #include "Nlbfdbformunits.h"
 #include "NvSNMPRequest2Edits.h"
 #include "Smtpcontorlunit.h"
@@ -199,6 +201,28 @@ TEST_F(Flow, a_write_during_a_read_is_refused_and_sends_nothing) {
   WaitIdle();
   EXPECT_TRUE(sim->setLog().empty());
   EXPECT_EQ(hosts->LV_SystemLogServerEntry->Items->Count, rows);
+}
+
+// The DHCP relay pop-up counts the interface's servers on the list: never on one that a read
+// under way has not finished.
+TEST_F(Flow, a_relay_server_added_during_a_read_is_refused_and_the_list_stays_whole) {
+  auto* relay = Open<TBOOTCtrlTableForm>();
+  const int rows = relay->ListView1->Items->Count;
+  ASSERT_GT(rows, 2);
+  sim->setDelay(150);
+  UserClick(relay->RefreshBtn);
+  ASSERT_TRUE(ProcessUntil([&] { return relay->ListView1->Items->Count >= 2; }, dialogtest::kLongWait));
+  GuiTesting::ModalDriver driver([&](TCustomForm&) {
+    TypeInto(relay->Popup->Edit2, "10.9.9.9");
+    UserClick(relay->Popup->DeleteBtn);  // "Set"
+    if (relay->Popup->ModalResult == mrNone) UserClick(relay->Popup->BitBtn1);
+  });
+  UserClick(relay->AddBtn);
+  EXPECT_EQ(BoxTexts(boxes), std::vector<std::string>{NvDialogText::GetNotComplete});
+  sim->setDelay(0);
+  WaitIdle();
+  EXPECT_TRUE(sim->setLog().empty());
+  EXPECT_EQ(relay->ListView1->Items->Count, rows);
 }
 
 // ---------------------------------------------------------------------------------------
