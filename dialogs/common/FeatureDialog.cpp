@@ -245,7 +245,8 @@ void TFeatureDialog::RefreshAll(const char* notCompleteText) {
   IdleButtons();
 }
 
-bool TFeatureDialog::WriteAndReread(std::span<const NvSetStep> steps) {
+bool TFeatureDialog::WriteAndReread(std::span<const NvSetStep> steps, NvAfterRefusedSet afterRefused,
+                                    NvSetOutcome* outcome) {
   if (!Table || !NoReadUnderWay(Table)) return false;
   NvSNMPRequest2Edits* table = Table;
   const std::shared_ptr<const bool> binding = table->Lifetime();
@@ -256,7 +257,7 @@ bool TFeatureDialog::WriteAndReread(std::span<const NvSetStep> steps) {
   bool closed = false;
   const bool ranThrough = Guarded(
       [&] {
-        taken = SendSetSequence(table, steps);
+        taken = SendSetSequence(table, steps, afterRefused, outcome);
         closed = !*dialog || !*binding || closed_;
         if (closed) return;
         StartWalk(table);
@@ -325,7 +326,7 @@ NvSetStep TFeatureDialog::IncludedStep() const {
   return step;
 }
 
-bool TFeatureDialog::WriteThenReread(std::span<const NvSetStep> steps) {
+bool TFeatureDialog::WriteThenReread(std::span<const NvSetStep> steps, NvSetOutcome* outcome) {
   if (!Table || !NoReadUnderWay(Table)) return false;
   NvSNMPRequest2Edits* table = Table;
   const std::shared_ptr<const bool> binding = table->Lifetime();
@@ -338,7 +339,7 @@ bool TFeatureDialog::WriteThenReread(std::span<const NvSetStep> steps) {
   // Replies that come while the sequence is still sending are counted out already.
   const int pendingBefore = table->Request.PendingReplies;
   bool taken = false;
-  const bool sent = Guarded([&] { taken = SendSetSequence(table, steps); });
+  const bool sent = Guarded([&] { taken = SendSetSequence(table, steps, NvAfterRefusedSet::Stop, outcome); });
   // Closed while a step waited: the SETs sent stand, and nothing here is touched again.
   if (!*dialog) return false;
   if (!*binding || closed_) return false;
