@@ -38,6 +38,28 @@ void RunLoopUntil(const std::function<bool()>& done) {
   RunningLoops().pop_back();
 }
 
+bool Headless() {
+  static const bool headless =
+      QGuiApplication::platformName() == "offscreen" || QGuiApplication::platformName() == "minimal";
+  return headless;
+}
+
+void ActivateWindow(QWidget* window) {
+  if (!Headless()) {
+    if (!window) return;
+    window->raise();
+    window->activateWindow();
+    return;
+  }
+  // The window left is told first, as the window system tells it.
+  if (QApplication::activeWindow() && QApplication::activeWindow() != window) QApplication::setActiveWindow(nullptr);
+  // The platform reports every window shown as activated, later; a report still queued would
+  // undo what is done here, so it is taken first (without timers, sockets or input).
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::ExcludeSocketNotifiers |
+                                  QEventLoop::X11ExcludeTimers);
+  QApplication::setActiveWindow(window);
+}
+
 void WakeEventLoop() {
   for (QEventLoop* loop : RunningLoops()) loop->quit();
   if (auto* dispatcher = QAbstractEventDispatcher::instance()) dispatcher->wakeUp();

@@ -40,7 +40,26 @@ static void Mouse(QWidget* w, QEvent::Type type, QPoint at) {
   QApplication::sendEvent(w, &event);
 }
 
+// What the window system does with a press before the control sees it: the window pressed
+// becomes the active one, and the first widget from the point outwards that takes the focus
+// on a click gets it, so the control left gets its exit event.
+static void FocusOnPress(QWidget* w, QPoint at) {
+  QWidget* window = w->window();
+  if (QApplication::activeWindow() != window) gui_internal::ActivateWindow(window);
+  for (QWidget* f = w; f; f = f->parentWidget()) {
+    QWidget* taker = f->focusProxy() ? f->focusProxy() : f;
+    if (f->isEnabled() && f->rect().contains(at) && (taker->focusPolicy() & Qt::ClickFocus)) {
+      f->setFocus(Qt::MouseFocusReason);
+      return;
+    }
+    // A click beside the focused widget leaves the focus where it is.
+    if (f->isWindow() || taker->hasFocus()) return;
+    at += f->pos();
+  }
+}
+
 static void Click(QWidget* w, QPoint at) {
+  FocusOnPress(w, at);
   Mouse(w, QEvent::MouseButtonPress, at);
   Mouse(w, QEvent::MouseButtonRelease, at);
 }
@@ -114,6 +133,7 @@ std::vector<std::string> WindowRegion(TControl* control) {
 
 void UserChoose(TComboBox* combo, int index) {
   auto* box = static_cast<QComboBox*>(combo->Widget());
+  FocusOnPress(box, box->rect().center());
   box->setCurrentIndex(index);
   emit box->activated(index);
 }
@@ -127,7 +147,8 @@ static void Key(QWidget* w, int key, const QString& text) {
 
 void UserType(TWinControl* control, const std::string& text) {
   QWidget* w = control->Widget();
-  w->setFocus(Qt::TabFocusReason);
+  // A click into the control, where its text stays as it is (focus by Tab would select it).
+  if (!w->hasFocus()) FocusOnPress(w, w->rect().center());
   for (char c : text) {
     QChar ch(static_cast<unsigned char>(c));
     int key = ch.isLetter() ? ch.toUpper().unicode() : ch.unicode();
@@ -148,8 +169,29 @@ void UserKey(TWinControl* control, unsigned short virtualKey) {
     case VK_RIGHT: key = Qt::Key_Right; break;
     case VK_UP: key = Qt::Key_Up; break;
     case VK_DOWN: key = Qt::Key_Down; break;
+    case VK_HOME: key = Qt::Key_Home; break;
+    case VK_END: key = Qt::Key_End; break;
+    case VK_PRIOR: key = Qt::Key_PageUp; break;
+    case VK_NEXT: key = Qt::Key_PageDown; break;
+    case VK_SPACE: key = Qt::Key_Space; text = QStringLiteral(" "); break;
   }
   Key(control->Widget(), key, text);
+}
+
+void UserChooseItemByKeys(TListView* view, TListItem* item) {
+  auto* tree = static_cast<QTreeWidget*>(view->Widget());
+  if (!tree->hasFocus()) UserFocus(view);
+  const int target = item->GetIndex();
+  // One step more than the rows: a row the keys cannot reach ends the loop as well.
+  for (int steps = tree->topLevelItemCount() + 1; steps > 0; --steps) {
+    const QModelIndex current = tree->currentIndex();
+    if (current.isValid() && current.row() == target) {
+      // The row has the focus mark but is not chosen yet (the list was just entered).
+      if (view->Selected() != item) UserKey(view, VK_SPACE);
+      return;
+    }
+    UserKey(view, !current.isValid() || current.row() < target ? VK_DOWN : VK_UP);
+  }
 }
 
 void UserFocus(TWinControl* control) { control->Widget()->setFocus(Qt::TabFocusReason); }
@@ -157,7 +199,10 @@ void UserFocus(TWinControl* control) { control->Widget()->setFocus(Qt::TabFocusR
 void UserCloseWindow(TCustomForm* form) { form->Widget()->close(); }
 
 void UserSelectTab(TPageControl* pages, int tab) {
-  if (auto* bar = pages->Widget()->findChild<QTabBar*>()) bar->setCurrentIndex(tab);
+  auto* bar = pages->Widget()->findChild<QTabBar*>();
+  if (!bar) return;
+  FocusOnPress(bar, bar->tabRect(tab).center());
+  bar->setCurrentIndex(tab);
 }
 
 void UserChooseMenuItem(TMenuItem* item) {
