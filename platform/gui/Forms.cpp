@@ -52,7 +52,7 @@ class FormWindow : public QWidget {
   }
   void changeEvent(QEvent* event) override {
     if (form_ && event->type() == QEvent::ActivationChange) {
-      bool active = isActiveWindow();
+      bool active = gui_internal::ActiveWindow() == this;
       GuardedCall([this, active] { form_->WindowActivated(active); });
     }
     QWidget::changeEvent(event);
@@ -304,9 +304,8 @@ void TCustomForm::SetVisible(bool visible) {
     FireEvent(OnHide, this);
   }
   auto* window = dynamic_cast<FormWindow*>(Widget());
-  const bool wasActive = window && QApplication::activeWindow() == window;
-  if (visible && window && !GetParent() && QApplication::activeWindow() != window)
-    window->activeBefore = QApplication::activeWindow();
+  const bool wasActive = window && gui_internal::ActiveWindow() == window;
+  if (visible && window && !GetParent() && !wasActive) window->activeBefore = gui_internal::ActiveWindow();
   TWinControl::SetVisible(visible);
   if (visible) {
     QWidget* w = Widget();

@@ -74,6 +74,11 @@ bool Headless();
 // clicked; on a headless platform at once, since none does it there. nullptr leaves no
 // window active (a window of another program, or a message box, took the activation).
 void ActivateWindow(QWidget* window);
+// The active window as the program's windows know it (see ActivateWindow).
+QWidget* ActiveWindow();
+
+// How many message boxes the program has shown so far.
+unsigned long MessageBoxesShown();
 
 // The control a widget belongs to, when it is a control's own widget.
 TControl* ControlOf(const QWidget* widget);

@@ -87,7 +87,9 @@ bool ProcessUntil(const std::function<bool()>& condition, int timeoutMs = 30000)
 
 // What a person does, as the window system delivers it. The window must be shown.
 // A press of the mouse makes its window the active one and gives the focus to the control
-// when it takes the focus on a click, before the control sees the press.
+// when it takes the focus on a click, before the control sees the press. When that focus
+// change puts up a message box (a left edit refusing its text), the box takes the mouse and
+// the click (or the typing) goes no further.
 // A left click in the middle of the control (buttons, check boxes, radio buttons, ...).
 void UserClick(TControl* control);
 void UserDoubleClick(TControl* control);

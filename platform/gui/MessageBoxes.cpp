@@ -71,6 +71,8 @@ GuiTesting::Answerer& CurrentAnswerer() {
   return answerer;
 }
 
+unsigned long boxesShown = 0;
+
 std::vector<MessageBoxCall>& History() {
   static std::vector<MessageBoxCall> history;
   return history;
@@ -83,8 +85,9 @@ int Ask(MessageBoxCall call, Icon icon) {
   constexpr size_t kHistoryLimit = 1000;
   if (History().size() >= kHistoryLimit) History().erase(History().begin());
   History().push_back(call);
+  ++boxesShown;
   gui_internal::EnsureQtApplication();
-  QPointer<QWidget> activeBefore = QApplication::activeWindow();
+  QPointer<QWidget> activeBefore = gui_internal::ActiveWindow();
   QPointer<QWidget> owner = call.owner && gui_internal::IsLiveControl(call.owner)
                                 ? call.owner->Widget()->window()
                                 : activeBefore.data();
@@ -151,6 +154,8 @@ void TApplication::ShowException(const std::exception& e) {
 }
 
 // ---------------------------------------------------------------------------------------
+
+unsigned long gui_internal::MessageBoxesShown() { return boxesShown; }
 
 namespace GuiTesting {
 

@@ -42,24 +42,27 @@ static void Mouse(QWidget* w, QEvent::Type type, QPoint at) {
 
 // What the window system does with a press before the control sees it: the window pressed
 // becomes the active one, and the first widget from the point outwards that takes the focus
-// on a click gets it, so the control left gets its exit event.
-static void FocusOnPress(QWidget* w, QPoint at) {
+// on a click gets it, so the control left gets its exit event. False when that exit put up a
+// message box: the box took the mouse, and the press is lost.
+static bool FocusOnPress(QWidget* w, QPoint at) {
+  const unsigned long boxesBefore = gui_internal::MessageBoxesShown();
   QWidget* window = w->window();
   if (QApplication::activeWindow() != window) gui_internal::ActivateWindow(window);
   for (QWidget* f = w; f; f = f->parentWidget()) {
     QWidget* taker = f->focusProxy() ? f->focusProxy() : f;
     if (f->isEnabled() && f->rect().contains(at) && (taker->focusPolicy() & Qt::ClickFocus)) {
       f->setFocus(Qt::MouseFocusReason);
-      return;
+      break;
     }
     // A click beside the focused widget leaves the focus where it is.
-    if (f->isWindow() || taker->hasFocus()) return;
+    if (f->isWindow() || taker->hasFocus()) break;
     at += f->pos();
   }
+  return gui_internal::MessageBoxesShown() == boxesBefore;
 }
 
 static void Click(QWidget* w, QPoint at) {
-  FocusOnPress(w, at);
+  if (!FocusOnPress(w, at)) return;
   Mouse(w, QEvent::MouseButtonPress, at);
   Mouse(w, QEvent::MouseButtonRelease, at);
 }
@@ -75,7 +78,9 @@ void UserDoubleClick(TControl* control) {
   QWidget* w = control->Widget();
   if (auto* tree = qobject_cast<QTreeWidget*>(w)) w = tree->viewport();
   QPoint at = w->rect().center();
-  Click(w, at);
+  if (!FocusOnPress(w, at)) return;
+  Mouse(w, QEvent::MouseButtonPress, at);
+  Mouse(w, QEvent::MouseButtonRelease, at);
   Mouse(w, QEvent::MouseButtonDblClick, at);
   Mouse(w, QEvent::MouseButtonRelease, at);
 }
@@ -94,7 +99,9 @@ void UserClickItem(TListView* view, TListItem* item) {
 void UserDoubleClickItem(TListView* view, TListItem* item) {
   auto* tree = static_cast<QTreeWidget*>(view->Widget());
   const QPoint at = ItemPoint(tree, item);
-  Click(tree->viewport(), at);
+  if (!FocusOnPress(tree->viewport(), at)) return;
+  Mouse(tree->viewport(), QEvent::MouseButtonPress, at);
+  Mouse(tree->viewport(), QEvent::MouseButtonRelease, at);
   Mouse(tree->viewport(), QEvent::MouseButtonDblClick, at);
   Mouse(tree->viewport(), QEvent::MouseButtonRelease, at);
 }
@@ -133,7 +140,7 @@ std::vector<std::string> WindowRegion(TControl* control) {
 
 void UserChoose(TComboBox* combo, int index) {
   auto* box = static_cast<QComboBox*>(combo->Widget());
-  FocusOnPress(box, box->rect().center());
+  if (!FocusOnPress(box, box->rect().center())) return;
   box->setCurrentIndex(index);
   emit box->activated(index);
 }
@@ -148,7 +155,7 @@ static void Key(QWidget* w, int key, const QString& text) {
 void UserType(TWinControl* control, const std::string& text) {
   QWidget* w = control->Widget();
   // A click into the control, where its text stays as it is (focus by Tab would select it).
-  if (!w->hasFocus()) FocusOnPress(w, w->rect().center());
+  if (!w->hasFocus() && !FocusOnPress(w, w->rect().center())) return;
   for (char c : text) {
     QChar ch(static_cast<unsigned char>(c));
     int key = ch.isLetter() ? ch.toUpper().unicode() : ch.unicode();
@@ -201,7 +208,7 @@ void UserCloseWindow(TCustomForm* form) { form->Widget()->close(); }
 void UserSelectTab(TPageControl* pages, int tab) {
   auto* bar = pages->Widget()->findChild<QTabBar*>();
   if (!bar) return;
-  FocusOnPress(bar, bar->tabRect(tab).center());
+  if (!FocusOnPress(bar, bar->tabRect(tab).center())) return;
   bar->setCurrentIndex(tab);
 }
 
