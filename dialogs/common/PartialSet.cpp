@@ -49,6 +49,8 @@ void NvVarFlagsScope::RestoreVarFlags() {
 
 bool SendSetSequence(NvSNMPRequest2Controls* request, std::span<const NvSetStep> steps,
                      NvAfterRefusedSet afterRefused) {
+  // Refused as a whole: one message, not one per step.
+  if (request->WriteRefused()) return false;
   const std::shared_ptr<const bool> alive = request->Lifetime();
   NvVarFlagsScope flags(request->Request.Vars);
   bool allTaken = true;
