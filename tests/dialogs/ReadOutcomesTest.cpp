@@ -69,13 +69,21 @@ void OpenByMenu(const char* item, const std::function<void(TFeatureDialog*)>& wh
 // ---------------------------------------------------------------------------------------
 // A blocking read answered with genErr
 
-struct FailedReadCase {
-  const char* item;
-};
+// The menu items whose dialogs read with blocking requests, at opening or on Refresh.
+const char* const kBlockingReaders[] = {
+    "EthernetMask1", "RuleOfEthernetInformation1", "IPMaskInformation1", "IPRule1", "IPv6MaskInformation1",
+    "EthernetMaskCPUFilter1", "EthernetRuleCPUFilter1", "IPMaskCPUFilter1", "IPRuleCPUFilter1",
+    "PacketContentMaskCPUFilter1", "PacketContentRuleCPUFilter1", "PortSecurityDeleteTable1", "PortTrunk2",
+    "PortMirrorTable1", "IGMPSnoopingClearDynamicIPMulticastTable1", "ARPSpoofingPrevent1", "PortCapbility1",
+    "GuestVLAN1", "LoginMethodControl1", "EnableMethodControl1", "ServerInformation1", "ServerControl1",
+    "SSLCertificateLevel1", "ProtectControl1", "BindingTable1", "PortGlobalSettings1", "PermitTable1",
+    "IPv6StaticRoute1", "Information2", "SummerTime1"};
 
-void PrintTo(const FailedReadCase& c, std::ostream* os) { *os << c.item; }
+// The menu items whose dialogs chain blocking reads when they open.
+const char* const kChainedReaders[] = {"PortGlobalSettings1", "GuestVLAN1", "Information2", "PortTrunk2",
+                                       "PortMirrorTable1"};
 
-class BlockingReadFailure : public ::testing::TestWithParam<FailedReadCase> {};
+class BlockingReadFailure : public ::testing::TestWithParam<const char*> {};
 
 void ExpectFailureTold(TFeatureDialog* form, const char* when) {
   ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return form->DataComplete == 1; }, 60000));
@@ -92,7 +100,7 @@ TEST_P(BlockingReadFailure, is_told_in_the_status_line_and_never_as_ok) {
   SwitchSim sim;
   PointSessionAt(sim);
   GuiTesting::ScriptedAnswerer boxes;
-  OpenByMenu(GetParam().item, [&](TFeatureDialog* form) {
+  OpenByMenu(GetParam(), [&](TFeatureDialog* form) {
     // A good line before, as after an earlier read, must not stand.
     form->StatusBar1->Panels->Items[0]->Text = "Get: Ok! Receive at 00:00:00";
     sim.setSubtreeError("1.3.6.1", kGenErr);
@@ -102,27 +110,10 @@ TEST_P(BlockingReadFailure, is_told_in_the_status_line_and_never_as_ok) {
     }
   });
   // Opened while the switch refuses.
-  OpenByMenu(GetParam().item, [&](TFeatureDialog* form) { ExpectFailureTold(form, "opening"); });
+  OpenByMenu(GetParam(), [&](TFeatureDialog* form) { ExpectFailureTold(form, "opening"); });
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Dialogs, BlockingReadFailure,
-    ::testing::Values(FailedReadCase{"EthernetMask1"}, FailedReadCase{"RuleOfEthernetInformation1"},
-                      FailedReadCase{"IPMaskInformation1"}, FailedReadCase{"IPRule1"},
-                      FailedReadCase{"IPv6MaskInformation1"}, FailedReadCase{"EthernetMaskCPUFilter1"},
-                      FailedReadCase{"EthernetRuleCPUFilter1"}, FailedReadCase{"IPMaskCPUFilter1"},
-                      FailedReadCase{"IPRuleCPUFilter1"}, FailedReadCase{"PacketContentMaskCPUFilter1"},
-                      FailedReadCase{"PacketContentRuleCPUFilter1"}, FailedReadCase{"PortSecurityDeleteTable1"},
-                      FailedReadCase{"PortTrunk2"}, FailedReadCase{"PortMirrorTable1"},
-                      FailedReadCase{"IGMPSnoopingClearDynamicIPMulticastTable1"},
-                      FailedReadCase{"ARPSpoofingPrevent1"}, FailedReadCase{"PortCapbility1"},
-                      FailedReadCase{"GuestVLAN1"}, FailedReadCase{"LoginMethodControl1"},
-                      FailedReadCase{"EnableMethodControl1"}, FailedReadCase{"ServerInformation1"},
-                      FailedReadCase{"ServerControl1"}, FailedReadCase{"SSLCertificateLevel1"},
-                      FailedReadCase{"ProtectControl1"}, FailedReadCase{"BindingTable1"},
-                      FailedReadCase{"PortGlobalSettings1"}, FailedReadCase{"PermitTable1"},
-                      FailedReadCase{"IPv6StaticRoute1"}, FailedReadCase{"Information2"},
-                      FailedReadCase{"SummerTime1"}));
+INSTANTIATE_TEST_SUITE_P(Dialogs, BlockingReadFailure, ::testing::ValuesIn(kBlockingReaders));
 
 // ---------------------------------------------------------------------------------------
 // Writes
@@ -167,13 +158,7 @@ TEST(UnsendableWrite, says_so_where_the_read_after_it_cannot_overwrite_it) {
 // ---------------------------------------------------------------------------------------
 // A silent switch
 
-struct ChainedReadCase {
-  const char* item;
-};
-
-void PrintTo(const ChainedReadCase& c, std::ostream* os) { *os << c.item; }
-
-class ChainedBlockingReads : public ::testing::TestWithParam<ChainedReadCase> {};
+class ChainedBlockingReads : public ::testing::TestWithParam<const char*> {};
 
 // Every read of these dialogs waits 3 s a try, with one retry.
 constexpr auto kOneRead = std::chrono::milliseconds(2 * 3000);
@@ -193,7 +178,7 @@ TEST_P(ChainedBlockingReads, hold_the_window_for_one_read_at_most) {
     longest = std::max(longest, now - last);
     last = now;
   };
-  OpenByMenu(GetParam().item, [&](TFeatureDialog* form) {
+  OpenByMenu(GetParam(), [&](TFeatureDialog* form) {
     const Clock::time_point shown = Clock::now();
     GuiTesting::ProcessUntil([&] { return Clock::now() - shown > std::chrono::milliseconds(300); }, 5000);
     ticker.Enabled = false;  // closing lets go of the replies still awaited: not the opening
@@ -204,9 +189,6 @@ TEST_P(ChainedBlockingReads, hold_the_window_for_one_read_at_most) {
       << std::chrono::duration_cast<std::chrono::milliseconds>(longest).count() << " ms";
 }
 
-INSTANTIATE_TEST_SUITE_P(Dialogs, ChainedBlockingReads,
-                         ::testing::Values(ChainedReadCase{"PortGlobalSettings1"}, ChainedReadCase{"GuestVLAN1"},
-                                           ChainedReadCase{"Information2"}, ChainedReadCase{"PortTrunk2"},
-                                           ChainedReadCase{"PortMirrorTable1"}));
+INSTANTIATE_TEST_SUITE_P(Dialogs, ChainedBlockingReads, ::testing::ValuesIn(kChainedReaders));
 
 }  // namespace
