@@ -187,6 +187,9 @@ TEST_F(ProtocolPortDialog, add_retried_after_a_refused_vlan_writes_the_vlan_of_t
     WaitForReread();
     stayedOpen = popup->ModalResult == mrNone;
     sim->setSubtreeError(kVid + "5.4", 0);
+    // The fault failed the walk after the write too; nothing is written on a failed read.
+    form->StartWalk(form->Table);
+    WaitForReread();
     GuiTesting::UserClick(popup->btn_Set);
     closedAfterRetry = popup->ModalResult == mrOk;
     if (!closedAfterRetry) GuiTesting::UserClick(popup->btn_Close);
