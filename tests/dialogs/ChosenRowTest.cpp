@@ -232,6 +232,13 @@ TEST_F(ChosenRow, a_short_port_list_shows_the_chosen_row_in_every_control) {
   const std::string member = "1.3.6.1.4.1.32473.11.113.1.3.2.7.8.1.4";
   EXPECT_EQ(dialogtest::SwitchValue(member, "150", NvSyntax::bitstr).substr(0, 4), "6000");
   EXPECT_EQ(dialogtest::SwitchValue(kRemap, "150", NvSyntax::integer), "2");
+  // Such a row is deleted like any other, without a box.
+  sim->clearSetLog();
+  dialogtest::ChooseRow(vlans->lvISMVLAN, {"150"});
+  Press(vlans->DeleteBtn);
+  EXPECT_EQ(sim->setLog(), (std::vector<std::string>{"1.3.6.1.4.1.32473.11.113.1.3.2.7.8.1.8.150=2:6"}));
+  EXPECT_EQ(FindRow(vlans->lvISMVLAN, {"150"}), nullptr);
+  EXPECT_TRUE(boxes.Calls().empty());
   delete form;
   form = nullptr;
 
