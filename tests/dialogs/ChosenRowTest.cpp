@@ -14,6 +14,8 @@
 #include "Dot3pauseformunit.h"
 #include "ExtCtrls.h"
 #include "Ismvlanformunit.h"
+#include "Ipruleunit.h"
+#include "Ipv6maskinfoformunit.h"
 #include "Ipv6ruleinfoformunit.h"
 #include "NvSNMPRequest2Edits.h"
 #include "Snoopingrouterportsunits.h"
@@ -117,6 +119,15 @@ const KeyCase kKeyCases[] = {
     {"IGMP multicast VLAN", [] { return new TISMVLANForm(nullptr); }, {"100"}, VK_DOWN, {"200"}, {"100"}},
     {"IGMP router ports", [] { return new TIGMPRouterPortsForm(nullptr); }, {"10"}, VK_DOWN, {"20"}, {"1"}},
     {"IPv6 rule", [] { return new TIpv6RuleForm(nullptr); }, {"1", "1"}, VK_DOWN, {"5", "2"}, {"1", "1"}},
+    {"IPv6 profile", [] { return new TIPv6MaskInfoForm(nullptr); }, {"2"}, VK_DOWN, {"5"}, {"1"},
+     [](TFeatureDialog* f) -> bool {  // udp: the source port field is of no use
+       auto* p = static_cast<TIPv6MaskInfoForm*>(f);
+       return !p->SourcePortEdit->Enabled && p->DstPortEdit->Enabled;
+     }},
+    {"IP rule", [] { return new TIPRuleForm(nullptr); }, {"1", "1"}, VK_DOWN, {"2", "1"}, {"4", "3"},
+     [](TFeatureDialog* f) -> bool {  // priority disabled
+       return !static_cast<TIPRuleForm*>(f)->PriorityEdit->Enabled;
+     }},
 };
 
 TEST_F(ChosenRow, a_row_reached_with_the_keys_shows_what_a_click_on_it_shows) {
