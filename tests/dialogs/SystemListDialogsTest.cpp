@@ -850,6 +850,40 @@ TEST_F(ArpDialog, edit_after_an_add_shows_the_chosen_entry_again_and_sends_no_ro
   EXPECT_EQ(form->ListView1->Items->Item[0]->SubItems->Get(3), "static");
 }
 
+class ArpDialogWithIpv6 : public ArpDialog {
+ protected:
+  std::vector<std::string> ExtraSeeds() const override { return {TestSeed("arp-ipv6.snmprec")}; }
+};
+
+// The entry Edit comes back to after an Add keeps its address type, so an IPv6 neighbour is
+// addressed as IPv6.
+TEST_F(ArpDialogWithIpv6, edit_after_an_add_addresses_an_ipv6_neighbour_as_ipv6) {
+  const std::string ipv6 = "FE800000000000000000000000000001";
+  ChooseAddress(ipv6);
+  GuiTesting::ModalDriver driver([&](TCustomForm&) {
+    TARPAddEdit* popup = form->Popup;
+    if (driver.Runs() == 1) {  // the Add, closed without writing
+      GuiTesting::UserClick(popup->CloseBtn);
+      return;
+    }
+    GuiTesting::UserChoose(popup->TypeComb, 3);  // static
+    GuiTesting::UserClick(popup->AddBtn);
+  });
+  GuiTesting::UserClick(form->AddBtn);
+  GuiTesting::UserClick(form->EditBtn);
+  WaitIdle();
+  EXPECT_EQ(driver.Runs(), 2);
+  const std::string row = ".1.2.16.254.128.0.0.0.0.0.0.0.0.0.0.0.0.0.1";
+  EXPECT_EQ(sim->setLog(),
+            (std::vector<std::string>{kArp + "4" + row + "=4x:0001022A6601 ; " + kArp + "6" + row + "=2:4"}));
+  EXPECT_TRUE(boxes.Calls().empty());
+  std::string type;
+  for (int i = 0; i < form->ListView1->Items->Count; ++i)
+    if (form->ListView1->Items->Item[i]->SubItems->Get(1) == ipv6) type = form->ListView1->Items->Item[i]->SubItems->Get(3);
+  EXPECT_EQ(type, "static");  // as the switch holds it, read again
+  EXPECT_EQ(form->ListView1->Items->Count, 5);
+}
+
 TEST_F(ArpDialog, delete_destroys_the_chosen_entry_only) {
   // An Add's typed key is never deleted: without a chosen row nothing is sent.
   GuiTesting::ModalDriver driver([&](TCustomForm&) {
