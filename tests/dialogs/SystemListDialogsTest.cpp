@@ -335,16 +335,18 @@ class MemberDialog : public DialogOnSwitch<TMSInformationForm> {
     std::string id, candidate, password;
     int status = TMSEditForm::kCreateAndGo;
   };
-  // Add with these typed; whether the pop-up stayed open, and what its ID edit held then.
+  // Add with these typed (a status below 0 left unchosen); whether the pop-up stayed open, and
+  // what its ID edit held then.
   std::pair<bool, std::string> Add(const Typed& typed) {
     bool open = false;
     std::string id;
     GuiTesting::ModalDriver driver([&](TCustomForm&) {
       TMSEditForm* popup = form->Popup;
+      EXPECT_EQ(popup->Row_Status->Text(), "");  // an add starts with no row status
       TypeInto(popup->MSIDEdit, typed.id);
       TypeInto(popup->KeyIDEdit, typed.candidate);
       TypeInto(popup->MS_Password, typed.password);
-      if (typed.status != TMSEditForm::kCreateAndGo) GuiTesting::UserChoose(popup->Row_Status, typed.status);
+      if (typed.status >= 0) GuiTesting::UserChoose(popup->Row_Status, typed.status);
       GuiTesting::UserClick(popup->SetButton);
       open = popup->ModalResult == mrNone;
       id = popup->MSIDEdit->Text();
@@ -386,6 +388,7 @@ TEST_F(MemberDialog, bad_members_are_refused_with_their_message_and_nothing_is_s
       {{"", "4", "x"}, "Member Siwitch ID is needed."},
       {{"3", "", "x"}, "Member Candidate ID is needed."},
       {{"3", "4", "x", 0}, "Member Row State must be createAndGo."},
+      {{"3", "4", "x", -1}, "Member Row State must be createAndGo."},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.message);
