@@ -86,8 +86,11 @@ void TSystemLogServerForm::FormCreate(TObject*) {
   Btn_Edit->Enabled = false;
 }
 
+// The index is painted as what it is: white while it can be typed, in the face colour while it
+// names the chosen row and cannot.
 void TSystemLogServerForm::ClearDetailControls() {
   TFeatureDialog::ClearDetailControls();
+  Ed_Index->Color = clWhite;
   for (TEdit* edit : {Ed_Index, Ed_IP, Ed_Port}) {
     edit->Enabled = true;
     edit->ReadOnly = false;
@@ -170,7 +173,10 @@ void TSystemLogServerForm::Btn_DelClick(TObject*) {
 
 void TSystemLogServerForm::Button1Click(TObject*) { Close(); }
 
-void TSystemLogServerForm::LV_SystemLogServerEntryClick(TObject*) { RowSelectionChanged(); }
+void TSystemLogServerForm::LV_SystemLogServerEntryClick(TObject*) {
+  RowSelectionChanged();
+  if (LV_SystemLogServerEntry->Selected()) Ed_Index->Color = clBtnFace;
+}
 
 void TSystemLogServerForm::LV_SystemLogServerEntryChange(TObject*, TListItem*, TItemChange) { ShowRowCount(); }
 

@@ -589,6 +589,17 @@ TEST_F(SyslogDialog, lists_the_hosts_and_a_chosen_one_locks_its_index) {
   EXPECT_TRUE(form->Btn_Del->Enabled);
 }
 
+TEST_F(SyslogDialog, the_index_is_white_while_it_can_be_typed_and_greyed_while_locked) {
+  Choose("2");
+  EXPECT_EQ(form->Ed_Index->Color(), clBtnFace);
+  GuiTesting::UserClick(form->Btn_Refresh);
+  WaitIdle();
+  EXPECT_TRUE(form->Ed_Index->Enabled);
+  EXPECT_EQ(form->Ed_Index->Color(), clWhite);
+  Choose("3");
+  EXPECT_EQ(form->Ed_Index->Color(), clBtnFace);
+}
+
 TEST_F(SyslogDialog, add_with_only_an_address_sends_it_with_the_creation_and_lists_the_table_once) {
   TypeInto(form->Ed_Index, "4");
   TypeInto(form->Ed_IP, "10.1.1.4");
