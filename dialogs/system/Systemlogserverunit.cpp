@@ -27,7 +27,8 @@ TSystemLogServerForm::TSystemLogServerForm(TComponent* Owner)
   Btn_Del = PutButton(this, "Btn_Del", "Delete", 532, 136, 80, 25, &TSystemLogServerForm::Btn_DelClick);
   Button1 = PutButton(this, "Button1", "Close", 532, 168, 80, 25, &TSystemLogServerForm::Button1Click);
 
-  const int left = 8, right = 300;
+  // The right-hand column ends left of the buttons.
+  const int left = 8, right = 272;
   Put<TLabel>(this, "LB_Index", left, 193, 110, 13, "Server Index");
   Ed_Index = Put<TEdit>(this, "Ed_Index", left + 114, 190, 140, 21);
   Put<TLabel>(this, "LB_IP", right, 193, 110, 13, "Server IP Address");
