@@ -158,7 +158,7 @@ static void FindLayoutFaults(const QWidget* parent, std::vector<std::string>& fa
     const auto* w = qobject_cast<const QWidget*>(child);
     if (!w || w->isWindow() || !w->isVisible()) continue;
     if (gui_internal::ControlOf(w)) shown.push_back(w);
-    else FindLayoutFaults(w, faults);  // a layer of the window layer's own, such as a form's client area
+    else FindLayoutFaults(w, faults);  // the layer's own widget, such as a form's client area
   }
   for (size_t i = 0; i < shown.size(); ++i) {
     const QWidget* w = shown[i];
