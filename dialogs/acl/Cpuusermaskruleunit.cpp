@@ -23,6 +23,9 @@ const NvAclTexts kTexts{
 };
 
 constexpr int Buttons = 706 - 104;
+constexpr int kBoxLeft = 400;
+constexpr int kFieldLeft = 486;
+constexpr int kFieldWidth = Buttons - 8 - kFieldLeft;
 constexpr int RowTop(int r) { return 166 + 26 * r; }
 
 }  // namespace
@@ -45,14 +48,15 @@ TCPUUserMaskRuleForm::TCPUUserMaskRuleForm(TComponent* Owner) : TAclRuleBase(Own
     *boxes[w] = PutIncludeRow(("CheckBox" + n).c_str(), labels[w], *payloads[w], 8, 140, RowTop(w));
     IncludeBoxes.push_back({*boxes[w], VarFirstPayload + w, *payloads[w]});
   }
-  ProfileID_Edit = Put<TEdit>(this, "ProfileID_Edit", 0, 0, 90, 21);
-  PutField(Put<TLabel>(this, "", 0, 0, 0, 13, "Profile ID"), ProfileID_Edit, 426, 496, RowTop(0));
-  AccessID_Edit = Put<TEdit>(this, "AccessID_Edit", 0, 0, 90, 21);
-  PutField(Put<TLabel>(this, "", 0, 0, 0, 13, "Access ID"), AccessID_Edit, 426, 496, RowTop(1));
-  PermitComboBox = Put<TComboBox>(this, "PermitComboBox", 0, 0, 90, 21);
-  PermitCBox = PutIncludeRow("PermitCBox", "Permit", PermitComboBox, 408, 496, RowTop(2));
-  StatusComboBox = Put<TComboBox>(this, "StatusComboBox", 0, 0, 90, 21);
-  StatusCBox = PutIncludeRow("StatusCBox", "Row Status", StatusComboBox, 408, 496, RowTop(3));
+  // The right-hand fields end under the list's right edge, wide enough for "createAndGo".
+  ProfileID_Edit = Put<TEdit>(this, "ProfileID_Edit", 0, 0, kFieldWidth, 21);
+  PutField(Put<TLabel>(this, "", 0, 0, 0, 13, "Profile ID"), ProfileID_Edit, kBoxLeft + 18, kFieldLeft, RowTop(0));
+  AccessID_Edit = Put<TEdit>(this, "AccessID_Edit", 0, 0, kFieldWidth, 21);
+  PutField(Put<TLabel>(this, "", 0, 0, 0, 13, "Access ID"), AccessID_Edit, kBoxLeft + 18, kFieldLeft, RowTop(1));
+  PermitComboBox = Put<TComboBox>(this, "PermitComboBox", 0, 0, kFieldWidth, 21);
+  PermitCBox = PutIncludeRow("PermitCBox", "Permit", PermitComboBox, kBoxLeft, kFieldLeft, RowTop(2));
+  StatusComboBox = Put<TComboBox>(this, "StatusComboBox", 0, 0, kFieldWidth, 21);
+  StatusCBox = PutIncludeRow("StatusCBox", "Row Status", StatusComboBox, kBoxLeft, kFieldLeft, RowTop(3));
   IncludeBoxes.push_back({PermitCBox, VarPermit, PermitComboBox});
   IncludeBoxes.push_back({StatusCBox, VarRowStatus, StatusComboBox});
   StackingPortPanel = Put<TPanel>(this, "StackingPortPanel", 8, RowTop(5) + 4, Buttons - 16, 160);

@@ -40,21 +40,23 @@ TCoSBrandwidthctrlForm::TCoSBrandwidthctrlForm(TComponent* Owner) : TFeatureDial
   Name = "CoSBrandwidthctrlForm";
   Caption = "CoS Bandwidth Control";
   Position = poDesigned;
-  ListView1 = Put<TListView>(this, "ListView1", 8, 8, 410, 360);
-  StaticText1 = PutSamplesBox(*this, 430, 8);
-  GetButton = PutButton(this, "GetButton", "Refresh", 430, 56, 90, 25, &TCoSBrandwidthctrlForm::GetButtonClick);
-  EditButton = PutButton(this, "EditButton", "Set", 430, 88, 90, 25, &TCoSBrandwidthctrlForm::EditButtonClick);
-  StopButton = PutButton(this, "StopButton", "Stop", 430, 120, 90, 25, &TCoSBrandwidthctrlForm::StopButtonClick);
-  CloseButton = PutButton(this, "CloseButton", "Close", 430, 152, 90, 25, &TCoSBrandwidthctrlForm::CloseButtonClick);
+  // The list takes the whole width, so its three columns show whole; the count and the buttons
+  // go under it, right of the details.
+  ListView1 = Put<TListView>(this, "ListView1", 8, 8, 523, 330);
+  StaticText1 = PutSamplesBox(*this, 441, 350);
+  GetButton = PutButton(this, "GetButton", "Refresh", 187, 440, 80, 25, &TCoSBrandwidthctrlForm::GetButtonClick);
+  EditButton = PutButton(this, "EditButton", "Set", 275, 440, 80, 25, &TCoSBrandwidthctrlForm::EditButtonClick);
+  StopButton = PutButton(this, "StopButton", "Stop", 363, 440, 80, 25, &TCoSBrandwidthctrlForm::StopButtonClick);
+  CloseButton = PutButton(this, "CloseButton", "Close", 451, 440, 80, 25, &TCoSBrandwidthctrlForm::CloseButtonClick);
 
-  PortEditLabel = Put<TLabel>(this, "PortEditLabel", 8, 383, 100, 13, "Port Number");
-  PortText = PutValueBox(*this, "PortText", 120, 380, 80);
-  Label2 = Put<TLabel>(this, "Label2", 8, 411, 100, 13, "Class ID");
-  ClassIDText = PutValueBox(*this, "ClassIDText", 120, 408, 80);
-  Label1 = Put<TLabel>(this, "Label1", 8, 439, 100, 13, "Maximum Rate");
-  rateEdit = Put<TEdit>(this, "rateEdit", 120, 436, 100, 21);
-  Label3 = Put<TLabel>(this, "Label3", 226, 439, 60, 13, "Kbit/sec");
-  NOLIMITRBT = Put<TCheckBox>(this, "NOLIMITRBT", 300, 437, 100, 19, kNoLimit);
+  PortEditLabel = Put<TLabel>(this, "PortEditLabel", 8, 353, 100, 13, "Port Number");
+  PortText = PutValueBox(*this, "PortText", 120, 350, 80);
+  Label2 = Put<TLabel>(this, "Label2", 8, 381, 100, 13, "Class ID");
+  ClassIDText = PutValueBox(*this, "ClassIDText", 120, 378, 80);
+  Label1 = Put<TLabel>(this, "Label1", 8, 409, 100, 13, "Maximum Rate");
+  rateEdit = Put<TEdit>(this, "rateEdit", 120, 406, 100, 21);
+  Label3 = Put<TLabel>(this, "Label3", 226, 409, 60, 13, "Kbit/sec");
+  NOLIMITRBT = Put<TCheckBox>(this, "NOLIMITRBT", 300, 407, 100, 19, kNoLimit);
   TXText = Put<TStaticText>(this, "TXText", 8, 8, 60, 19);
   TXText->Visible = false;
   PutStatusBar();

@@ -11,6 +11,8 @@ TLLDPLocSysDataForm* LLDPLocSysDataForm = nullptr;
 namespace {
 enum : int { VarSubtype = 0, VarId = 1, VarName = 2, VarDescription = 3, VarSupported = 4, VarEnabled = 5 };
 constexpr int kHintLine = 100;  // characters of the name per line of its hint
+constexpr int kValueLeft = 216;
+constexpr int kValueWidth = 453 - kValueLeft;
 }  // namespace
 
 TLLDPLocSysDataForm::TLLDPLocSysDataForm(TComponent* Owner) : TFeatureDialog(Owner, 467, 228, NvScale::ByDpi) {
@@ -19,15 +21,18 @@ TLLDPLocSysDataForm::TLLDPLocSysDataForm(TComponent* Owner) : TFeatureDialog(Own
   auto label = [&](const char* name, const char* caption, int y) {
     return Put<TLabel>(this, name, 8, y + 3, 196, 13, caption);
   };
-  auto edit = [&](const char* name, int y) { return Put<TEdit>(this, name, 208, y, 245, 21); };
+  // The values start right of the longest label, "Local System Capabilities Supported".
+  auto edit = [&](const char* name, int y) { return Put<TEdit>(this, name, kValueLeft, y, kValueWidth, 21); };
   SubtypeLabel = label("SubtypeLabel", "Local Chassis ID Subtype", 6);
-  subtypeText = PutValueBox(*this, "subtypeText", 208, 6, 245);
+  subtypeText = PutValueBox(*this, "subtypeText", kValueLeft, 6, kValueWidth);
   IDLabel = label("IDLabel", "Local Chassis ID", 28);
-  IDText = PutValueBox(*this, "IDText", 208, 28, 245);
+  IDText = PutValueBox(*this, "IDText", kValueLeft, 28, kValueWidth);
   SysNameLabel = label("SysNameLabel", "Local System Name", 50);
-  sysNameText = PutValueBox(*this, "sysNameText", 208, 50, 245);
+  sysNameText = PutValueBox(*this, "sysNameText", kValueLeft, 50, kValueWidth);
   SysDescLabel = label("SysDescLabel", "Local System Description", 72);
-  sysDescText = PutValueBox(*this, "sysDescText", 208, 72, 245);
+  sysDescText = edit("sysDescText", 72);
+  sysDescText->ReadOnly = true;
+  sysDescText->Color = clBtnFace;
   CapSupportLabel = label("CapSupportLabel", "Local System Capabilities Supported", 94);
   CapSupportEdit = edit("CapSupportEdit", 94);
   CapEnableLabel = label("CapEnableLabel", "Local System Capabilities Enabled", 118);
@@ -56,7 +61,7 @@ void TLLDPLocSysDataForm::FormCreate(TObject*) {
         SystemData->BindStaticText(VarSubtype, subtypeText);
         SystemData->BindStaticText(VarId, IDText);
         SystemData->BindStaticText(VarName, sysNameText);
-        SystemData->BindStaticText(VarDescription, sysDescText);
+        SystemData->BindEdits(VarDescription, "%s", sysDescText);
         SystemData->BindStaticText(VarSupported, tempText1);
         SystemData->BindStaticText(VarEnabled, tempText2);
         TrackWalks(SystemData);
@@ -67,6 +72,7 @@ void TLLDPLocSysDataForm::FormCreate(TObject*) {
 
 void TLLDPLocSysDataForm::GetCompleted(NvSNMPRequest2Controls* Sender, NvSNMPError* Error) {
   TFeatureDialog::GetCompleted(Sender, Error);
+  sysDescText->SelStart = 0;  // the description shown from its start
   ShowCapabilities();
   ShowNameHint();
 }

@@ -16,7 +16,7 @@ class TLLDPLocSysDataForm : public TFeatureDialog {
   TLabel* SysNameLabel;
   TStaticText* sysNameText;
   TLabel* SysDescLabel;
-  TStaticText* sysDescText;
+  TEdit* sysDescText;  // read-only: a description longer than the box scrolls
   TLabel* CapSupportLabel;
   TEdit* CapSupportEdit;
   TLabel* CapEnableLabel;

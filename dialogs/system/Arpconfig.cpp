@@ -95,7 +95,7 @@ void TARPConfigForm::AddBtnClick(TObject*) {
   Popup->IsAddMode = true;
   SavedEntry = {Popup->IndexEdit->Text(), Popup->IPEdit->Text(), Popup->MACEdit->Text(),
                 std::to_string(Popup->TypeComb->ItemIndex), std::to_string(Popup->StateComb->ItemIndex),
-                std::to_string(Popup->RowStatus->ItemIndex)};
+                std::to_string(Popup->RowStatus->ItemIndex), std::to_string(Popup->IpTypeComb->ItemIndex)};
   for (TEdit* edit : {Popup->IndexEdit, Popup->IPEdit, Popup->MACEdit}) edit->Text = "";
   Popup->TypeComb->ItemIndex = kStatic;
   Popup->IpTypeComb->ItemIndex = kIpv4;
@@ -114,6 +114,7 @@ void TARPConfigForm::EditBtnClick(TObject*) {
     Popup->TypeComb->Enabled = true;
     Popup->StateComb->ItemIndex = NumberOrMinusOne(SavedEntry[4]);
     Popup->RowStatus->ItemIndex = NumberOrMinusOne(SavedEntry[5]);
+    Popup->IpTypeComb->ItemIndex = NumberOrMinusOne(SavedEntry[6]);
   }
   Popup->ShowForEdit("ARP Edit:" + TitleSuffix);
 }

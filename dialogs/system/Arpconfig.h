@@ -26,9 +26,10 @@ class TARPConfigForm : public TFeatureDialog {
 
   // An Add has blanked the pop-up since the last list click.
   bool AddPending = false;
-  // The pop-up's index, address and MAC texts and the item indexes of its type, state and row
-  // status boxes, as they were before an Add blanked them.
-  std::array<std::string, 6> SavedEntry;
+  // The pop-up's index, address and MAC texts and the item indexes of its type, state, row
+  // status and address type boxes, as they were before an Add blanked them: the address type
+  // is part of the entry's key.
+  std::array<std::string, 7> SavedEntry;
 
   void FormCreate(TObject* Sender);
   void FormShow(TObject* Sender);

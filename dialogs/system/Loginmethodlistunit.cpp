@@ -13,6 +13,7 @@ enum : int { VarName = 0, VarRowStatus = 9 };
 constexpr int VarType(int method) { return 1 + 2 * method; }
 constexpr int VarServer(int method) { return 2 + 2 * method; }
 constexpr int kCreateAndGo = 3;  // item of RowComboBox
+constexpr int kOther = 0;        // item of each type box
 const char* const kOrderQuestion =
     "Method(s) after method local and none is(are) ineffective. Do you want to change your configurations?";
 }  // namespace
@@ -102,19 +103,20 @@ bool TLoginMethodListForm::CheckMethodOrder() {
   return true;
 }
 
+// Only the methods after the first final one go; a blank method before it still travels, as
+// "other", so it replaces whatever the switch held in its place.
 void TLoginMethodListForm::DropIneffectiveMethods(NvSetStep& step) {
   CheckMethodOrder();
   const std::string local = IsLoginList == 1 ? "local" : "local-enable";
   bool afterFinal = false;
   for (int m = 0; m < 4; ++m) {
-    if (afterFinal) MethodSlot[m] = kNoMethod;
+    if (afterFinal) {
+      MethodSlot[m] = kNoMethod;
+      std::erase(step.Carries, VarType(m));
+      std::erase(step.Carries, VarServer(m));
+    }
     const std::string type = ComboBoxType[m]->Text;
     if (type == local || type == "none") afterFinal = true;
-  }
-  for (int m = 0; m < 4; ++m) {
-    if (MethodSlot[m] != kNoMethod) continue;
-    std::erase(step.Carries, VarType(m));
-    std::erase(step.Carries, VarServer(m));
   }
 }
 
@@ -127,6 +129,7 @@ void TLoginMethodListForm::WriteList(NvSetStep step) {
     drop = true;
   }
   for (int m = 0; m < 4; ++m) {
+    if (ComboBoxType[m]->ItemIndex < 0) ComboBoxType[m]->ItemIndex = kOther;
     step.Carries.push_back(VarType(m));
     if (!ServerEdit[m]->Text().empty()) step.Carries.push_back(VarServer(m));
   }

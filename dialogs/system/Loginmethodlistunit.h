@@ -31,7 +31,7 @@ class TLoginMethodListForm : public TAacListDialog {
 
   // No method after the first final one (local, local-enable, none) is chosen.
   bool CheckMethodOrder();
-  // Leaves out of step every method that is blank or stands after the first final one.
+  // Leaves out of step every method that stands after the first final one.
   void DropIneffectiveMethods(NvSetStep& step);
 
  private:

@@ -12,11 +12,13 @@ namespace {
 
 enum : int { VarState = 0, VarMethod = 1, VarPassWord = 2, VarClearAll = 3 };
 enum : int { VarName = 0, VarPorts = 1 };
-// cbxDel items: none, start.
+// cbxDel items: none, start; Cbox_ClearAllAction items: other, start.
 constexpr int kStart = 1;
+constexpr int kOther = 0;
 constexpr int kTimeOut = 300;  // hundredths of a second
 
-const NvSetStep GlobalSettings[] = {{{VarState, VarMethod, VarPassWord, VarClearAll}}};
+const NvSetStep GlobalSettings[] = {{{VarState, VarMethod, VarPassWord}}};
+const NvSetStep GlobalSettingsAndClearAll[] = {{{VarState, VarMethod, VarPassWord, VarClearAll}}};
 const NvSetStep NameAndPorts[] = {{{VarName, VarPorts}}};
 const NvSetStep PortsOnly[] = {{{VarPorts}}};
 // No guest VLAN on the switch and none typed: the SET carries nothing.
@@ -72,6 +74,7 @@ TMBAControlForm::TMBAControlForm(TComponent* Owner)
   BT_Close = PutButton(this, "BT_Close", "Close", kButtonLeft, 108, 80, 25, &TMBAControlForm::BT_CloseClick);
   PutStatusBar();
 
+  Cbox_ClearAllAction->OnChange = Handler(this, &TMBAControlForm::Cbox_ClearAllActionChange);
   OnCreate = Handler(this, &TMBAControlForm::FormCreate);
   OnClose = Handler(this, &TMBAControlForm::FormClose);
   Pickers = {&Picker};
@@ -99,7 +102,10 @@ void TMBAControlForm::FormCreate(TObject*) {
   DataComplete = 1;
 }
 
+void TMBAControlForm::Cbox_ClearAllActionChange(TObject*) { ClearAllChosen = true; }
+
 void TMBAControlForm::BT_GetClick(TObject*) {
+  ClearAllChosen = false;
   for (NvSNMPRequest2Edits* request : {GuestVlanRequest, NameDeleteRequest, CurrentNameRequest, GlobalRequest}) {
     if (!request) continue;
     if (request->Busy) return;
@@ -113,7 +119,12 @@ void TMBAControlForm::SetBtnClick(TObject*) {
     Refuse("The Pssword can't be NULL!");
     return;
   }
-  Guarded([&] { SendSetSequence(GlobalRequest, GlobalSettings); });
+  // The clear-all action is a one-off: it travels only with the Set it was chosen for; a "start"
+  // read back from the switch, or left in the box, starts nothing.
+  const bool clearAll = ClearAllChosen;
+  ClearAllChosen = false;
+  Guarded([&] { SendSetSequence(GlobalRequest, clearAll ? GlobalSettingsAndClearAll : GlobalSettings); });
+  if (clearAll) Cbox_ClearAllAction->ItemIndex = kOther;
   WriteGuestVlan();
 }
 

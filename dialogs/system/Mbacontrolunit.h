@@ -37,6 +37,10 @@ class TMBAControlForm : public TFeatureDialog {
   void SetBtnClick(TObject* Sender);
   void DelBtnClick(TObject* Sender);
   void BT_CloseClick(TObject* Sender);
+  void Cbox_ClearAllActionChange(TObject* Sender);
+
+  // The user chose a clear-all action since the last Set or Refresh.
+  bool ClearAllChosen = false;
 
  private:
   // The guest VLAN part of Set.

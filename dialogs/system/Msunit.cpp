@@ -32,13 +32,14 @@ TMSEditForm::TMSEditForm(TComponent* Owner, TFeatureDialog* parent)
   MemberRequest->BindControl(VarRowStatus, Row_Status);
 }
 
-// Row_Status keeps the createAndGo that Add chose: the user would otherwise have to pick the
-// only value an add accepts.
+// An add starts blank, its row status included: the user chooses createAndGo. On show, not on
+// every activation, so what was typed outlasts the pop-up's own message boxes.
 void TMSEditForm::FormShow(TObject*) {
   if (EditMode != 2) return;
   KeyIDEdit->Enabled = true;
   MSIDEdit->Text = "";
   KeyIDEdit->Text = "";
+  Row_Status->ItemIndex = -1;
 }
 
 void TMSEditForm::SetButtonClick(TObject*) {

@@ -35,6 +35,7 @@ TSSLManagementForm::TSSLManagementForm(TComponent* Owner)
     const std::string n = std::to_string(i + 1);
     Put<TLabel>(gbCipherSuites, ("lblciphersuites" + n).c_str(), 16, 29 + i * 24, 200, 13, kSuiteNames[i]);
     TComboBox* combo = Put<TComboBox>(gbCipherSuites, ("cbxciphersuites" + n).c_str(), 228, 26 + i * 24, 108, 21);
+    combo->Style = csDropDownList;
     combo->Items->Add("disabled");
     combo->Items->Add("enabled");
     CipherCombos[i] = combo;

@@ -27,7 +27,8 @@ TSystemLogServerForm::TSystemLogServerForm(TComponent* Owner)
   Btn_Del = PutButton(this, "Btn_Del", "Delete", 532, 136, 80, 25, &TSystemLogServerForm::Btn_DelClick);
   Button1 = PutButton(this, "Button1", "Close", 532, 168, 80, 25, &TSystemLogServerForm::Button1Click);
 
-  const int left = 8, right = 300;
+  // The right-hand column ends left of the buttons.
+  const int left = 8, right = 272;
   Put<TLabel>(this, "LB_Index", left, 193, 110, 13, "Server Index");
   Ed_Index = Put<TEdit>(this, "Ed_Index", left + 114, 190, 140, 21);
   Put<TLabel>(this, "LB_IP", right, 193, 110, 13, "Server IP Address");
@@ -85,8 +86,11 @@ void TSystemLogServerForm::FormCreate(TObject*) {
   Btn_Edit->Enabled = false;
 }
 
+// The index is painted as what it is: white while it can be typed, in the face colour while it
+// names the chosen row and cannot.
 void TSystemLogServerForm::ClearDetailControls() {
   TFeatureDialog::ClearDetailControls();
+  Ed_Index->Color = clWhite;
   for (TEdit* edit : {Ed_Index, Ed_IP, Ed_Port}) {
     edit->Enabled = true;
     edit->ReadOnly = false;
@@ -169,6 +173,11 @@ void TSystemLogServerForm::Btn_DelClick(TObject*) {
 }
 
 void TSystemLogServerForm::Button1Click(TObject*) { Close(); }
+
+// The index is greyed while it names the chosen row, however the row was chosen.
+void TSystemLogServerForm::ApplyEnablingRules() {
+  Ed_Index->Color = LV_SystemLogServerEntry->Selected() ? clBtnFace : clWhite;
+}
 
 void TSystemLogServerForm::LV_SystemLogServerEntryChange(TObject*, TListItem*, TItemChange) { ShowRowCount(); }
 

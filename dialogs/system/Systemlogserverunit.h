@@ -36,6 +36,7 @@ class TSystemLogServerForm : public TFeatureDialog {
   void Button1Click(TObject* Sender);
   void LV_SystemLogServerEntryChange(TObject* Sender, TListItem* Item, TItemChange Change);
   void ClearDetailControls() override;
+  void ApplyEnablingRules() override;
 
  private:
   // The port edit empty or 514 or 6000-65535; false after the message.

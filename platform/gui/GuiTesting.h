@@ -130,4 +130,11 @@ std::vector<std::string> WindowRegion(TControl* control);
 // Whether the control paints its changes (false while its updates are held).
 bool Paints(TControl* control);
 
+// What a shown window does not show of itself: each visible control that covers a visible
+// sibling, and each one whose text is wider than the room it has (a label, static text,
+// button, check box, group box caption or the chosen item of a combo box), and a list view
+// whose columns are wider than the list. One line per fault naming the controls; empty when
+// the window is clean. Edits scroll their text and are not looked at.
+std::vector<std::string> LayoutFaults(TCustomForm* form);
+
 }  // namespace GuiTesting

@@ -3,6 +3,11 @@
 #include <QMenu>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyleOptionComboBox>
 #include <QRadioButton>
 #include <QRegion>
 #include <QCoreApplication>
@@ -136,6 +141,71 @@ std::vector<std::string> WindowRegion(TControl* control) {
     rows.push_back(row);
   }
   return rows;
+}
+
+static std::string NameOf(const QWidget* w) {
+  const TControl* control = gui_internal::ControlOf(w);
+  return control && !control->GetName().empty() ? control->GetName() : gui_internal::FromQt(w->objectName());
+}
+
+// The room a control gives its text, or -1 when it does not show a text of its own.
+static int TextRoom(const QWidget* w, QString& text) {
+  if (const auto* label = qobject_cast<const QLabel*>(w)) {
+    if (label->wordWrap()) return -1;
+    text = label->text();
+    return label->contentsRect().width() - 2 * label->margin() - 2 * label->indent();
+  }
+  if (const auto* button = qobject_cast<const QPushButton*>(w)) {
+    text = button->text().remove(QLatin1Char('&'));
+    return button->width() - 8;
+  }
+  if (const auto* box = qobject_cast<const QAbstractButton*>(w)) {  // check box, radio button
+    text = box->text().remove(QLatin1Char('&'));
+    return box->width() - box->style()->pixelMetric(QStyle::PM_IndicatorWidth) -
+           box->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
+  }
+  if (const auto* group = qobject_cast<const QGroupBox*>(w)) {
+    text = group->title();
+    return group->width() - 16;
+  }
+  if (const auto* combo = qobject_cast<const QComboBox*>(w)) {
+    text = combo->currentText();
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    option.editable = combo->isEditable();
+    return combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo).width();
+  }
+  return -1;
+}
+
+static void FindLayoutFaults(const QWidget* parent, std::vector<std::string>& faults) {
+  std::vector<const QWidget*> shown;
+  for (const QObject* child : parent->children()) {
+    const auto* w = qobject_cast<const QWidget*>(child);
+    if (!w || w->isWindow() || !w->isVisible()) continue;
+    if (gui_internal::ControlOf(w)) shown.push_back(w);
+    else FindLayoutFaults(w, faults);  // the layer's own widget, such as a form's client area
+  }
+  for (size_t i = 0; i < shown.size(); ++i) {
+    const QWidget* w = shown[i];
+    for (size_t j = i + 1; j < shown.size(); ++j)
+      if (w->geometry().intersects(shown[j]->geometry()))
+        faults.push_back(NameOf(w) + " covers " + NameOf(shown[j]));
+    QString text;
+    const int room = TextRoom(w, text);
+    if (room >= 0 && !text.isEmpty() && w->fontMetrics().horizontalAdvance(text) > room)
+      faults.push_back(NameOf(w) + " cuts \"" + gui_internal::FromQt(text) + "\"");
+    if (const auto* tree = qobject_cast<const QTreeWidget*>(w))
+      if (tree->header()->length() > tree->viewport()->width())
+        faults.push_back(NameOf(w) + " is narrower than its columns");
+    FindLayoutFaults(w, faults);
+  }
+}
+
+std::vector<std::string> LayoutFaults(TCustomForm* form) {
+  std::vector<std::string> faults;
+  FindLayoutFaults(form->Widget(), faults);
+  return faults;
 }
 
 void UserChoose(TComboBox* combo, int index) {

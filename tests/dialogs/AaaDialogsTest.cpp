@@ -209,7 +209,7 @@ const char* const kOrderQuestion =
     "Method(s) after method local and none is(are) ineffective. Do you want to change your configurations?";
 
 // The question comes only when a chosen method follows the first local or none; No writes
-// the list without the methods after it (and without blank ones).
+// the list without the methods after it.
 TEST_F(LoginListDialog, methods_after_a_final_one_are_asked_about_and_no_leaves_them_out) {
   struct Case {
     std::array<std::string, 4> types;
@@ -238,6 +238,19 @@ TEST_F(LoginListDialog, methods_after_a_final_one_are_asked_about_and_no_leaves_
     EXPECT_EQ(sim->setLog(), (std::vector<std::string>{Written(kLogin, name, c.written)}));
     EXPECT_NE(FindRow(form->ListView1, name), nullptr);
   }
+}
+
+// A method blanked before the final one is written as "other": the switch no longer tries
+// the method it held there.
+TEST_F(LoginListDialog, no_to_the_question_writes_a_blanked_method_before_the_final_one) {
+  ChooseRow(form->ListView1, "radius_first");  // RADIUS, local, other, other
+  Methods({"other", "none", "RADIUS", "other"});
+  boxes.Answer(IDNO);
+  PressAndWait(form, form->EditButton);
+  EXPECT_EQ(BoxTexts(boxes), (std::vector<std::string>{kOrderQuestion}));
+  EXPECT_EQ(sim->setLog(), (std::vector<std::string>{Written(kLogin, "radius_first", {{2, "2:9"}, {4, "2:8"}})}));
+  EXPECT_EQ(RowText(form->ListView1, "radius_first", 8),
+            (std::vector<std::string>{"radius_first", "other", "", "none", "", "other", "", "other"}));
 }
 
 TEST_F(LoginListDialog, yes_to_the_question_sends_nothing_and_keeps_the_choice) {

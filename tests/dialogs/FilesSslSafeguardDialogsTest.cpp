@@ -178,6 +178,29 @@ TEST_F(SslDialog, set_packs_the_four_suites_into_the_octet_and_a_read_unpacks_th
   EXPECT_TRUE(boxes.Calls().empty());
 }
 
+// A suite box takes no text of its own: typing picks an item or nothing, and what it shows
+// is what is written.
+TEST_F(SslDialog, typing_into_a_suite_picks_an_item_and_set_writes_what_is_shown) {
+  const struct {
+    const char* typed;
+    const char* shown;
+    const char* octet;
+  } cases[] = {{"en", "enabled", "4x:F0"}, {"x", "disabled", "4x:E0"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.typed);
+    Choose({1, 1, 1, 0});
+    sim->clearSetLog();
+    GuiTesting::UserType(form->cbxciphersuites4, c.typed);
+    EXPECT_EQ(form->cbxciphersuites4->Text(), c.shown);
+    GuiTesting::UserClick(form->btnSet);
+    ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return sim->setLog().size() == 1; }, 15000));
+    WaitIdle();
+    EXPECT_EQ(sim->setLog()[0], kSslState + "=2:3 ; " + kCipherSuites + "=" + c.octet + " ; " + kCacheTimeout +
+                                    "=66:600");
+  }
+  EXPECT_TRUE(boxes.Calls().empty());
+}
+
 TEST_F(SslDialog, an_emptied_choice_is_refused_and_nothing_is_sent) {
   form->cbxciphersuites3->Text = "";
   GuiTesting::UserClick(form->btnSet);

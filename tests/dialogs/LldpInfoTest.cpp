@@ -113,7 +113,8 @@ TEST(LldpLocalSystemData, shows_the_values_and_the_capabilities_as_names) {
   EXPECT_EQ(form->subtypeText->Caption(), "macAddress");
   EXPECT_EQ(form->sysNameText->Caption(), "lab-switch-1");
   EXPECT_EQ(form->sysNameText->Hint(), "lab-switch-1");
-  EXPECT_NE(form->sysDescText->Caption().find("NVS-7030"), std::string::npos);
+  EXPECT_EQ(form->sysDescText->Text(), "NVS-7030 Gigabit Ethernet Managed Switch, firmware 2.10.B014");
+  EXPECT_TRUE(form->sysDescText->ReadOnly);
   EXPECT_EQ(form->CapSupportEdit->Text(), " Bridge,Router");
   EXPECT_EQ(form->capEnableEdit->Text(), " Bridge");
   EXPECT_FALSE(form->CapSupportEdit->Enabled);

@@ -392,7 +392,7 @@ TEST_F(DhcpPermit, delete_destroys_the_chosen_entry_without_a_question_down_to_a
 // MAC-based access control settings
 
 const std::string kMba = "1.3.6.1.4.1.32473.12.35.1.";
-const std::string kMbaGlobal = kMba + "1.0=2:2 ; " + kMba + "2.0=2:1 ; " + kMba + "3.0=4:mbaKey2024 ; " + kMba + "8.0=2:1";
+const std::string kMbaGlobal = kMba + "1.0=2:2 ; " + kMba + "2.0=2:1 ; " + kMba + "3.0=4:mbaKey2024";
 
 class MbaSettings : public ::testing::Test {
  protected:
@@ -470,9 +470,32 @@ TEST_F(MbaSettings, set_writes_the_settings_then_only_the_member_ports_of_the_he
   TogglePorts(form->Picker, {1, 24});
   Press(form->SetBtn);
   EXPECT_EQ(sim->setLog(),
-            (std::vector<std::string>{kMba + "1.0=2:2 ; " + kMba + "2.0=2:2 ; " + kMba + "3.0=4:mbaKey2024 ; " + kMba +
-                                          "8.0=2:1",
+            (std::vector<std::string>{kMba + "1.0=2:2 ; " + kMba + "2.0=2:2 ; " + kMba + "3.0=4:mbaKey2024",
                                       kMba + "5.0=4x:80001E0000000000"}));
+  EXPECT_TRUE(boxes.Calls().empty());
+}
+
+// The clear-all action travels with the Set it was chosen for and with no later one, not even
+// after the switch reports "start" back.
+TEST_F(MbaSettings, clear_all_is_started_only_by_the_set_it_was_chosen_for) {
+  Open();
+  const std::string ports = kMba + "5.0=4x:00001F0000000000";
+  GuiTesting::UserChoose(form->Cbox_ClearAllAction, 1);  // start
+  Press(form->SetBtn);
+  EXPECT_EQ(sim->setLog(), (std::vector<std::string>{kMbaGlobal + " ; " + kMba + "8.0=2:2", ports}));
+  EXPECT_EQ(form->Cbox_ClearAllAction->Text(), "other");
+
+  sim->clearSetLog();
+  GuiTesting::UserChoose(form->Cbox_Method, 1);  // radius
+  Press(form->SetBtn);
+  const std::string radius = kMba + "1.0=2:2 ; " + kMba + "2.0=2:2 ; " + kMba + "3.0=4:mbaKey2024";
+  EXPECT_EQ(sim->setLog(), (std::vector<std::string>{radius, ports}));
+
+  sim->clearSetLog();
+  Press(form->BT_Get);
+  EXPECT_EQ(form->Cbox_ClearAllAction->Text(), "start");  // as the switch reports it
+  Press(form->SetBtn);
+  EXPECT_EQ(sim->setLog(), (std::vector<std::string>{radius, ports}));
   EXPECT_TRUE(boxes.Calls().empty());
 }
 

@@ -22,10 +22,14 @@ namespace dialogtest {
 class SystemDialog : public ::testing::Test {
  protected:
   void SetUp() override {
-    sim = std::make_unique<SwitchSim>();
+    SwitchSim::Options options;
+    options.extraSeeds = ExtraSeeds();
+    sim = std::make_unique<SwitchSim>(options);
     PointSessionAt(*sim);
     DeviceAddress = "127.0.0.1";
   }
+  // Seed files the switch loads beside its own.
+  virtual std::vector<std::string> ExtraSeeds() const { return {}; }
   std::unique_ptr<SwitchSim> sim;
   GuiTesting::ScriptedAnswerer boxes;
 };

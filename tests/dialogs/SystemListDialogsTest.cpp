@@ -361,16 +361,18 @@ class MemberDialog : public DialogOnSwitch<TMSInformationForm> {
     std::string id, candidate, password;
     int status = TMSEditForm::kCreateAndGo;
   };
-  // Add with these typed; whether the pop-up stayed open, and what its ID edit held then.
+  // Add with these typed (a status below 0 left unchosen); whether the pop-up stayed open, and
+  // what its ID edit held then.
   std::pair<bool, std::string> Add(const Typed& typed) {
     bool open = false;
     std::string id;
     GuiTesting::ModalDriver driver([&](TCustomForm&) {
       TMSEditForm* popup = form->Popup;
+      EXPECT_EQ(popup->Row_Status->Text(), "");  // an add starts with no row status
       TypeInto(popup->MSIDEdit, typed.id);
       TypeInto(popup->KeyIDEdit, typed.candidate);
       TypeInto(popup->MS_Password, typed.password);
-      if (typed.status != TMSEditForm::kCreateAndGo) GuiTesting::UserChoose(popup->Row_Status, typed.status);
+      if (typed.status >= 0) GuiTesting::UserChoose(popup->Row_Status, typed.status);
       GuiTesting::UserClick(popup->SetButton);
       open = popup->ModalResult == mrNone;
       id = popup->MSIDEdit->Text();
@@ -412,6 +414,7 @@ TEST_F(MemberDialog, bad_members_are_refused_with_their_message_and_nothing_is_s
       {{"", "4", "x"}, "Member Siwitch ID is needed."},
       {{"3", "", "x"}, "Member Candidate ID is needed."},
       {{"3", "4", "x", 0}, "Member Row State must be createAndGo."},
+      {{"3", "4", "x", -1}, "Member Row State must be createAndGo."},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.message);
@@ -610,6 +613,17 @@ TEST_F(SyslogDialog, lists_the_hosts_and_a_chosen_one_locks_its_index) {
   EXPECT_EQ(form->Ed_IP->Text(), "192.168.10.20");
   EXPECT_TRUE(form->Btn_Edit->Enabled);
   EXPECT_TRUE(form->Btn_Del->Enabled);
+}
+
+TEST_F(SyslogDialog, the_index_is_white_while_it_can_be_typed_and_greyed_while_locked) {
+  Choose("2");
+  EXPECT_EQ(form->Ed_Index->Color(), clBtnFace);
+  GuiTesting::UserClick(form->Btn_Refresh);
+  WaitIdle();
+  EXPECT_TRUE(form->Ed_Index->Enabled);
+  EXPECT_EQ(form->Ed_Index->Color(), clWhite);
+  Choose("3");
+  EXPECT_EQ(form->Ed_Index->Color(), clBtnFace);
 }
 
 TEST_F(SyslogDialog, add_with_only_an_address_sends_it_with_the_creation_and_lists_the_table_once) {
@@ -874,6 +888,40 @@ TEST_F(ArpDialog, edit_after_an_add_shows_the_chosen_entry_again_and_sends_no_ro
   EXPECT_EQ(sim->setLog(),
             (std::vector<std::string>{kArp + "4" + row + "=4x:0001022A5001 ; " + kArp + "6" + row + "=2:4"}));
   EXPECT_EQ(form->ListView1->Items->Item[0]->SubItems->Get(3), "static");
+}
+
+class ArpDialogWithIpv6 : public ArpDialog {
+ protected:
+  std::vector<std::string> ExtraSeeds() const override { return {TestSeed("arp-ipv6.snmprec")}; }
+};
+
+// The entry Edit comes back to after an Add keeps its address type, so an IPv6 neighbour is
+// addressed as IPv6.
+TEST_F(ArpDialogWithIpv6, edit_after_an_add_addresses_an_ipv6_neighbour_as_ipv6) {
+  const std::string ipv6 = "FE800000000000000000000000000001";
+  ChooseAddress(ipv6);
+  GuiTesting::ModalDriver driver([&](TCustomForm&) {
+    TARPAddEdit* popup = form->Popup;
+    if (driver.Runs() == 1) {  // the Add, closed without writing
+      GuiTesting::UserClick(popup->CloseBtn);
+      return;
+    }
+    GuiTesting::UserChoose(popup->TypeComb, 3);  // static
+    GuiTesting::UserClick(popup->AddBtn);
+  });
+  GuiTesting::UserClick(form->AddBtn);
+  GuiTesting::UserClick(form->EditBtn);
+  WaitIdle();
+  EXPECT_EQ(driver.Runs(), 2);
+  const std::string row = ".1.2.16.254.128.0.0.0.0.0.0.0.0.0.0.0.0.0.1";
+  EXPECT_EQ(sim->setLog(),
+            (std::vector<std::string>{kArp + "4" + row + "=4x:0001022A6601 ; " + kArp + "6" + row + "=2:4"}));
+  EXPECT_TRUE(boxes.Calls().empty());
+  std::string type;
+  for (int i = 0; i < form->ListView1->Items->Count; ++i)
+    if (form->ListView1->Items->Item[i]->SubItems->Get(1) == ipv6) type = form->ListView1->Items->Item[i]->SubItems->Get(3);
+  EXPECT_EQ(type, "static");  // as the switch holds it, read again
+  EXPECT_EQ(form->ListView1->Items->Count, 5);
 }
 
 TEST_F(ArpDialog, delete_destroys_the_chosen_entry_only) {

@@ -2,6 +2,7 @@
 if(TARGET dialogs AND TARGET switchsim_fixture)
   nv_add_test(dialog_stock_tests
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/DialogChecksTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/DialogLayoutTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/DialogStockTest.cpp
     LIBS dialogs switchsim_fixture)
   target_compile_definitions(dialog_stock_tests PRIVATE
