@@ -13,6 +13,8 @@ struct DialogFacts {
   const char* Class;
   // The menu item that opens it; null: the first menu row that names the class.
   const char* Item = nullptr;
+  // A button pressed before the write so that it has something to send (its caption).
+  const char* Prepare = nullptr;
   // The button whose write the refusal and close scenarios press (its caption); null: see NoWrite.
   const char* Write = nullptr;
   // The list row chosen before that write (index); -1: none chosen.
