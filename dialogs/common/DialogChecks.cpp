@@ -4,6 +4,8 @@
 #include <climits>
 
 #include "Dialogs.h"
+#include "NvEditConstraint.h"
+#include "NvSNMPRequest2Edits.h"
 
 namespace {
 
@@ -39,9 +41,7 @@ bool IsValidIPString(const std::string& text, const NvIpCheck& kind) {
   for (size_t i = 0; i < text.size(); ++i) {
     const char c = text[i];
     if (IsDigit(c)) {
-      part += c;
-      // A longer part can never be good; stopping here also keeps the number small.
-      if (part.size() > 3) return Refuse(kind.Message);
+      part += c;  // a part too long is refused at its dot or at the end, the dot's own test first
     } else if (c == '.') {
       if (i == 0 || i + 1 >= text.size() || !IsDigit(text[i + 1])) return Refuse(dotMessage);
       if (!IsGoodPart(part)) return Refuse(kind.Message);
@@ -52,6 +52,13 @@ bool IsValidIPString(const std::string& text, const NvIpCheck& kind) {
     }
   }
   if (!IsGoodPart(part) || dots != 3) return Refuse(kind.Message);
+  return true;
+}
+
+bool TypedValuesAccepted(NvSNMPRequest2Edits* request, std::initializer_list<TCustomEdit*> edits) {
+  if (!request) return true;
+  for (TCustomEdit* edit : edits)
+    if (!request->Constraint->CheckText(edit)) return false;
   return true;
 }
 

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,18 @@ inline constexpr NvIpCheck NvIpCheckShortTwoTexts{false, "Please input a valid i
 // Four parts of at most three digits, each 1 to 255 or a 0 not written with "00", joined by
 // three dots; the whole text is examined.
 bool IsValidIPString(const std::string& text, const NvIpCheck& kind);
+
+// ---------------------------------------------------------------------------------------
+// Typed values against the formats they are bound with
+
+class NvSNMPRequest2Edits;
+class TCustomEdit;
+
+// Each edit's value format checked as leaving the edit checks it, for the write that is about
+// to collect the text: a value that was typed and never left (a VLAN ID of "-5" would address
+// row 4294967291) is refused with the field's own message (its range, its length), gets its
+// last accepted text back and the focus. False at the first refusal.
+bool TypedValuesAccepted(NvSNMPRequest2Edits* request, std::initializer_list<TCustomEdit*> edits);
 
 // ---------------------------------------------------------------------------------------
 // Hexadecimal digits

@@ -21,9 +21,10 @@ int TEntryPopup::ShowForEdit(const std::string& caption) {
   return ShowModal();
 }
 
-bool TEntryPopup::WriteThroughParent(std::span<const NvSetStep> steps, const char* notCompleteText) {
+bool TEntryPopup::WriteThroughParent(std::span<const NvSetStep> steps, const char* notCompleteText,
+                                     NvSetOutcome* outcome) {
   if (!ParentDialog->WriteAllowed(notCompleteText)) return false;
-  const bool written = ParentDialog->WriteThenReread(steps);
+  const bool written = ParentDialog->WriteThenReread(steps, outcome);
   if (written) ModalResult = mrOk;
   return written;
 }

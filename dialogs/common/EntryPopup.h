@@ -40,8 +40,10 @@ class TEntryPopup : public TFeatureDialog {
   int ShowForEdit(const std::string& caption);
   // The parent's not-complete guard, the SETs through its table request, its table read
   // again once the switch has answered them (WriteThenReread); the pop-up closes unless an
-  // exception was shown in the parent's status bar.
-  bool WriteThroughParent(std::span<const NvSetStep> steps, const char* notCompleteText = NvDialogText::GetNotComplete);
+  // exception was shown in the parent's status bar; outcome, when given, tells which steps the
+  // switch does not hold.
+  bool WriteThroughParent(std::span<const NvSetStep> steps, const char* notCompleteText = NvDialogText::GetNotComplete,
+                          NvSetOutcome* outcome = nullptr);
   // One SET of the pop-up's row through request (the parent's table request, or the pop-up's
   // own with its instance suffix set), values collected from the controls, and the switch's
   // answer waited for; the variables of leftOut are not sent, and are back before anything is

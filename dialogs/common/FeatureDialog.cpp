@@ -224,14 +224,15 @@ void TFeatureDialog::RefreshAll(const char* notCompleteText) {
   IdleButtons();
 }
 
-bool TFeatureDialog::WriteAndReread(std::span<const NvSetStep> steps) {
+bool TFeatureDialog::WriteAndReread(std::span<const NvSetStep> steps, NvAfterRefusedSet afterRefused,
+                                    NvSetOutcome* outcome) {
   if (!Table) return false;
   DataComplete = 0;
   Table->Request.Active = 1;
   bool taken = false;
   const bool ranThrough = Guarded(
       [&] {
-        taken = SendSetSequence(Table, steps);
+        taken = SendSetSequence(Table, steps, afterRefused, outcome);
         StartWalk(Table);
         ClearDetailControls();
       },
@@ -292,7 +293,7 @@ NvSetStep TFeatureDialog::IncludedStep() const {
   return step;
 }
 
-bool TFeatureDialog::WriteThenReread(std::span<const NvSetStep> steps) {
+bool TFeatureDialog::WriteThenReread(std::span<const NvSetStep> steps, NvSetOutcome* outcome) {
   if (!Table) return false;
   NvSNMPRequest2Edits* table = Table;
   DataComplete = 0;
@@ -303,7 +304,7 @@ bool TFeatureDialog::WriteThenReread(std::span<const NvSetStep> steps) {
   // Replies that come while the sequence is still sending are counted out already.
   const int pendingBefore = table->Request.PendingReplies;
   bool taken = false;
-  const bool sent = Guarded([&] { taken = SendSetSequence(table, steps); });
+  const bool sent = Guarded([&] { taken = SendSetSequence(table, steps, NvAfterRefusedSet::Stop, outcome); });
   setRepliesAwaited_ = table->Request.PendingReplies - pendingBefore;
   if (setRepliesAwaited_ <= 0) {
     setRepliesAwaited_ = 0;

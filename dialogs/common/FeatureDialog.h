@@ -170,8 +170,10 @@ class TFeatureDialog : public TBasicForm {
   // The write steps of Set, Add and Delete: DataComplete 0, the SETs in order (each carrying
   // only its variables, each sent once the one before was taken), the walk again,
   // ClearDetailControls. On an exception the access words are back, DataComplete is 1 and the
-  // message is in panel 0. False after an exception or a refused step.
-  bool WriteAndReread(std::span<const NvSetStep> steps);
+  // message is in panel 0. False after an exception or a refused step; afterRefused and
+  // outcome as SendSetSequence takes them.
+  bool WriteAndReread(std::span<const NvSetStep> steps, NvAfterRefusedSet afterRefused = NvAfterRefusedSet::Stop,
+                      NvSetOutcome* outcome = nullptr);
   // The Delete of a selected row through ConfirmDeleteRow: the selected row's values (not the
   // last walked row's) address the SET, and the walk that follows is tracked by DataComplete.
   // Call it after WriteAllowed, so that no walk overwrites the values meanwhile.
@@ -195,8 +197,9 @@ class TFeatureDialog : public TBasicForm {
   // before was taken), then one walk after the last reply, ended by GetCompleted. Each reply is reported by the table request (an
   // error reply in a message box). The table's SetDoneHandler is this sequence's from now on.
   // On an exception the message is in panel 0; the walk still follows the SETs already sent,
-  // and with none DataComplete is 1. False after an exception or a refused step.
-  bool WriteThenReread(std::span<const NvSetStep> steps);
+  // and with none DataComplete is 1. False after an exception or a refused step; outcome, when
+  // given, tells which steps the switch does not hold.
+  bool WriteThenReread(std::span<const NvSetStep> steps, NvSetOutcome* outcome = nullptr);
   // StopHandler: the walk ends at its next reply (GetCompleted then runs).
   void StopWalk();
   // CloseGuard: false, after the message, while a walk runs.

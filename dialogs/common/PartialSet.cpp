@@ -47,13 +47,22 @@ void NvVarFlagsScope::RestoreVarFlags() {
   for (int i = 0; i < count; ++i) vars_.GetVar(i)->Access = saved_[static_cast<size_t>(i)];
 }
 
+bool NvSetOutcome::Taken(size_t step) const {
+  return std::find(Refused.begin(), Refused.end(), step) == Refused.end() &&
+         std::find(Unsent.begin(), Unsent.end(), step) == Unsent.end();
+}
+
 bool SendSetSequence(NvSNMPRequest2Controls* request, std::span<const NvSetStep> steps,
-                     NvAfterRefusedSet afterRefused) {
+                     NvAfterRefusedSet afterRefused, NvSetOutcome* outcome) {
+  NvSetOutcome local;
+  NvSetOutcome& out = outcome ? *outcome : local;
+  out = {};
+  // Every step counts as unsent until its answer has come, so an exception leaves it there.
+  for (size_t k = 0; k < steps.size(); ++k) out.Unsent.push_back(k);
   const std::shared_ptr<const bool> alive = request->Lifetime();
   NvVarFlagsScope flags(request->Request.Vars);
-  bool allTaken = true;
-  for (const NvSetStep& step : steps) {
-    flags.ExcludeAllBut(std::span<const int>(step.Carries));
+  for (size_t k = 0; k < steps.size(); ++k) {
+    flags.ExcludeAllBut(std::span<const int>(steps[k].Carries));
     request->Request.Active = 1;
     // A later step may address the row an earlier one creates: it waits for that answer.
     const bool taken = request->SetAndWait(true);
@@ -61,9 +70,26 @@ bool SendSetSequence(NvSNMPRequest2Controls* request, std::span<const NvSetStep>
       flags.Abandon();
       return false;
     }
+    out.Unsent.erase(out.Unsent.begin());
     if (taken) continue;
-    allTaken = false;
+    out.Refused.push_back(k);
     if (afterRefused == NvAfterRefusedSet::Stop) break;
   }
-  return allTaken;
+  return out.AllTaken();
+}
+
+std::string ChangesNotMade(const NvSNMPVarList& vars, std::span<const NvSetStep> steps, const NvSetOutcome& outcome) {
+  std::vector<int> carried;
+  for (size_t k = 0; k < steps.size(); ++k) {
+    if (outcome.Taken(k)) continue;
+    for (int var : steps[k].Carries)
+      if (std::find(carried.begin(), carried.end(), var) == carried.end()) carried.push_back(var);
+  }
+  std::string text;
+  for (int var : carried) {
+    if (var < 0 || var >= vars.GetCount() || !vars.GetVar(var)->Label) continue;
+    if (!text.empty()) text += ", ";
+    text += vars.GetVar(var)->Label;
+  }
+  return text;
 }

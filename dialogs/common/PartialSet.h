@@ -11,8 +11,10 @@
 //   SendSetSequence(Table, Steps);                      // one SET per step, in order
 #pragma once
 
+#include <cstddef>
 #include <initializer_list>
 #include <span>
+#include <string>
 #include <vector>
 
 class NvSNMPRequest2Controls;
@@ -58,12 +60,24 @@ enum class NvAfterRefusedSet {
   GoOn,  // they stand on their own: each is sent all the same
 };
 
+// What became of the steps of a sequence, by their place in it.
+struct NvSetOutcome {
+  std::vector<size_t> Refused;  // the switch answered with an error
+  std::vector<size_t> Unsent;   // a refusal or an exception ended the sequence before them
+  bool Taken(size_t step) const;
+  bool AllTaken() const { return Refused.empty() && Unsent.empty(); }
+};
+
 // Sends the steps in order through request->Set(false, true), each with the values collected
 // from the controls, the next one only once the switch has answered the one before (an
 // asynchronous request included). A refused step is reported by the request and, unless
 // told to go on, ends the sequence. The request is made active before each SET, so a walk
 // stopped earlier does not swallow the writes. The access words are given back afterwards,
 // also when a SET throws (the exception ends the sequence and goes on to the caller).
-// Returns whether every step was taken.
+// Returns whether every step was taken; outcome, when given, tells which were not.
 bool SendSetSequence(NvSNMPRequest2Controls* request, std::span<const NvSetStep> steps,
-                     NvAfterRefusedSet afterRefused = NvAfterRefusedSet::Stop);
+                     NvAfterRefusedSet afterRefused = NvAfterRefusedSet::Stop, NvSetOutcome* outcome = nullptr);
+
+// The labels of the variables that the refused and unsent steps carried, in step order and
+// each once, joined by ", ": the changes the switch does not hold.
+std::string ChangesNotMade(const NvSNMPVarList& vars, std::span<const NvSetStep> steps, const NvSetOutcome& outcome);

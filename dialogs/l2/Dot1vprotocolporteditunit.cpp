@@ -5,6 +5,8 @@ Tdot1vProtocolPortEdit* dot1vProtocolPortEdit = nullptr;
 namespace {
 
 enum : int { VarGroupVid = 2, VarPriority = 3, VarRowStatus = 4 };
+// Items of the state box: active, createAndGo, destroy.
+constexpr int kCreateAndGo = 1;
 
 // Add: the row with its priority (the switch gives it a VLAN), then its VLAN and priority.
 const NvSetStep AddSteps[] = {{{VarPriority, VarRowStatus}}, {{VarGroupVid, VarPriority}}};
@@ -32,11 +34,25 @@ Tdot1vProtocolPortEdit::Tdot1vProtocolPortEdit(TComponent* Owner, TFeatureDialog
   DoCreate();
 }
 
+void Tdot1vProtocolPortEdit::PrepareForAdd() {
+  state->ItemIndex = kCreateAndGo;
+  for (TEdit* key : {edt_baseport, edt_groupid, edt_groupvid}) key->Text = "";
+  edt_grouppri->ItemIndex = 0;  // "-"
+  createdRow_.clear();
+}
+
+std::string Tdot1vProtocolPortEdit::TypedRow() const { return edt_baseport->Text() + "." + edt_groupid->Text(); }
+
 void Tdot1vProtocolPortEdit::btn_SetClick(TObject*) {
-  if (Mode == NvEntryMode::Add)
-    WriteThroughParent(AddSteps);
-  else
+  // A retry after a refused VLAN step goes on with the row that step's creation made: a second
+  // createAndGo would be refused and the VLAN never written.
+  if (Mode == NvEntryMode::Edit || (!createdRow_.empty() && createdRow_ == TypedRow())) {
     WriteThroughParent(EditSteps);
+  } else {
+    NvSetOutcome outcome;
+    WriteThroughParent(AddSteps, NvDialogText::GetNotComplete, &outcome);
+    if (outcome.Taken(0) && !outcome.Taken(1)) createdRow_ = TypedRow();
+  }
   ParentDialog->ShowRowCount();
 }
 

@@ -2,6 +2,8 @@
 // and priority, or changes the priority of the chosen row, through the dialog's request.
 #pragma once
 
+#include <string>
+
 #include "EntryPopup.h"
 #include "StdCtrls.h"
 
@@ -21,8 +23,15 @@ class Tdot1vProtocolPortEdit : public TEntryPopup {
   TButton* btn_Set;
   TButton* btn_Close;
 
+  // Empty keys, priority "-", createAndGo: the pop-up ready for a new row.
+  void PrepareForAdd();
   void btn_SetClick(TObject* Sender);
   void btn_CloseClick(TObject* Sender);
+
+ private:
+  // "port.group" of the row this Add created while its VLAN step was refused; empty otherwise.
+  std::string createdRow_;
+  std::string TypedRow() const;
 };
 
 // The pop-up while its dialog is open.

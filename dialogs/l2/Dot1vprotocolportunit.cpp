@@ -10,7 +10,6 @@ namespace {
 
 enum : int { VarBasePort = 0, VarGroupId = 1, VarGroupVid = 2, VarPriority = 3, VarRowStatus = 4 };
 // Items of the pop-up's state box: active, createAndGo, destroy.
-constexpr int kCreateAndGo = 1;
 constexpr int kDestroy = 2;
 
 const NvSetStep DeleteSteps[] = {{{VarRowStatus}}};
@@ -71,18 +70,19 @@ void Tdot1vProtocolPortForm::FormCreate(TObject*) {
 
 void Tdot1vProtocolPortForm::btn_GetClick(TObject*) { RefreshAll(); }
 
+// Add is for a new row: while one is chosen its button is off, and so is the handler.
 void Tdot1vProtocolPortForm::Btn_AddClick(TObject*) {
-  Popup->state->ItemIndex = kCreateAndGo;
-  for (TEdit* key : {Popup->edt_baseport, Popup->edt_groupid, Popup->edt_groupvid}) key->Text = "";
-  Popup->edt_grouppri->ItemIndex = 0;  // "-"
+  if (ListView1->Selected()) return;
+  Popup->PrepareForAdd();
   Popup->ShowForAdd("Protocol VLAN Port Add Table");
-  IdleButtons();
+  RowSelectionChanged();
 }
 
 void Tdot1vProtocolPortForm::Btu_EditClick(TObject*) {
-  if (!ListView1->Selected()) return;
+  // The chosen row, whatever an earlier pop-up left in the fields.
+  if (!SelectedRowToControls()) return;
   Popup->ShowForEdit("Protocol VLAN Port Edit Table");
-  IdleButtons();
+  RowSelectionChanged();
 }
 
 void Tdot1vProtocolPortForm::ListView1DblClick(TObject* Sender) { Btu_EditClick(Sender); }
@@ -90,6 +90,8 @@ void Tdot1vProtocolPortForm::ListView1DblClick(TObject* Sender) { Btu_EditClick(
 void Tdot1vProtocolPortForm::Btn_DeleteClick(TObject*) {
   if (!ListView1->Selected()) return;
   if (!WriteAllowed(NvDialogText::GetNotComplete)) return;
+  // The keys of the chosen row, never those a pop-up left in its fields.
+  if (!SelectedRowToControls()) return;
   Popup->state->ItemIndex = kDestroy;
   WriteThenReread(DeleteSteps);
   ShowRowCount();

@@ -40,6 +40,7 @@ void TIGMPMulticastVLANGroupAddForm::btnAddClick(TObject*) {
     Refuse("VLAN ID can't be empty.", edtVID);
     return;
   }
+  if (!TypedValuesAccepted(ParentDialog->Table, {edtVID})) return;
   if (edtFormIP->Text().empty()) {
     Refuse("Form IP can't be empty.", edtFormIP);
     return;

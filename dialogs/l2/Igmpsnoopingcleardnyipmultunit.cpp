@@ -45,6 +45,7 @@ void TIGMPSnoopingClearDnyIpMultForm::Button1Click(TObject*) {
     Refuse("VLAN ID can't be empty.", edtVID);
     return;
   }
+  if (!TypedValuesAccepted(Table, {edtVID})) return;
   if (edtIPAddr->Text().empty()) {
     Refuse("Multicast IP Address can't be empty.", edtIPAddr);
     return;

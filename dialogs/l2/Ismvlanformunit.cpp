@@ -89,7 +89,8 @@ void TISMVLANForm::FormCreate(TObject*) {
         Table = AddRequest(IsmVlanTable, MVT_UMV, 1);
         // Without select-to-edit: the chosen row leaves the VLAN number locked.
         Table->BindListView(lvISMVLAN, false);
-        Table->BindEdits(VarVlan, "%s", ED_VLANID);
+        // A VLAN number, so that a typed "-5" is refused rather than sent as row 4294967291.
+        Table->BindEdits(VarVlan, "%i{n1x4094l4}", ED_VLANID);
         Table->BindEdits(VarName, "%s", ED_VLANName);
         Table->BindControlList(VarSource, positions, SourcePicker->CheckBoxes);
         Table->BindControlList(VarMember, positions, MemberPicker->CheckBoxes);
@@ -164,6 +165,8 @@ void TISMVLANForm::AddBtnClick(TObject*) {
   bool valid = true;
   if (ED_VLANID->Text().empty())
     valid = Refuse("Please specify VLAN ID");
+  else if (!TypedValuesAccepted(Table, {ED_VLANID}))
+    valid = false;
   else if (ED_VLANName->Text().empty())
     valid = Refuse("Please specify VLAN Name");
   else

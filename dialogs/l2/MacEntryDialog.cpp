@@ -1,6 +1,9 @@
 #include "MacEntryDialog.h"
 
+#include <cctype>
+
 #include "DialogChecks.h"
+#include "DialogNumbers.h"
 #include "Dialogs.h"
 #include "FormHelpers.h"
 #include "NvSNMPRequest2Edits.h"
@@ -112,6 +115,11 @@ void TMacEntryDialog::AddBtnClick(TObject*) {
     return;
   }
   if (!WriteAllowed(Kind.AddBusyText)) return;
+  // The switch would take the write as a change of that entry's ports.
+  if (Kind.ListedKeyText && ListHoldsTypedKey()) {
+    Refuse(Kind.ListedKeyText, MacEdit);
+    return;
+  }
   if (Kind.NoPortText && Picker->CountChecked() == 0) {
     ShowMessage(Kind.NoPortText);
     return;
@@ -119,6 +127,34 @@ void TMacEntryDialog::AddBtnClick(TObject*) {
   if (!IsMacKey(MacEdit->Text(), Kind.NoKeyText)) return;
   StatusCombo->ItemIndex = Kind.CreateItem;
   WriteEntry(true);
+}
+
+namespace {
+
+// A MAC address as its twelve digits, whatever separators the text shows.
+std::string MacDigits(const std::string& text) {
+  std::string digits;
+  for (char c : text)
+    if (std::isxdigit(static_cast<unsigned char>(c))) digits += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return digits;
+}
+
+}  // namespace
+
+bool TMacEntryDialog::ListHoldsTypedKey() const {
+  const std::string mac = MacDigits(MacEdit->Text());
+  // The list shows the index columns first, in their order.
+  const int macCell = VarMac - 1;          // -1: the caption
+  const int portCell = VarReceivePort - 1;
+  for (int i = 0; i < List->Items->Count; ++i) {
+    TListItem* row = List->Items->Item[i];
+    auto cell = [&](int k) { return k < 0 ? row->Caption() : row->SubItems->Get(k); };
+    if (Kind.KeyedByVlan && NumberOrMinusOne(row->Caption()) != NumberOrMinusOne(VidEdit->Text())) continue;
+    if (MacDigits(cell(macCell)) != mac) continue;
+    if (ReceivePort && NumberOrMinusOne(cell(portCell)) != NumberOrMinusOne(ReceivePort->Text())) continue;
+    return true;
+  }
+  return false;
 }
 
 void TMacEntryDialog::SetBtnClick(TObject*) {

@@ -39,6 +39,8 @@ struct NvMacEntryKind {
   const char* NoPortText;     // Add without a ticked port; null: allowed
   bool WarnsDeleteWithoutKeys;
   bool KeysReadOnlyWhenChosen;  // read-only rather than disabled while an entry is chosen
+  // Add of a key already listed is refused with this text; null: the switch judges it.
+  const char* ListedKeyText = nullptr;
 };
 
 class TMacEntryDialog : public TFeatureDialog {
@@ -82,4 +84,6 @@ class TMacEntryDialog : public TFeatureDialog {
  private:
   void ChosenState();
   void WriteEntry(bool withStatus);
+  // Whether a listed entry has the keys typed for Add (the receive port being the hidden one).
+  bool ListHoldsTypedKey() const;
 };

@@ -68,9 +68,11 @@ void TSpanningTreeAlgorithmForm::SetButtonClick(TObject*) {
       delete progress;
     }
   } else {
+    // The answer first: a read sent beside the SET would be dropped as busy, and a refused
+    // "disabled" would stay on show while the switch runs STP.
     Guarded([&] {
       StateRequest->Request.Active = 1;
-      StateRequest->Set(true, true);
+      StateRequest->SetAndWait(true);
     });
   }
   ReadState();

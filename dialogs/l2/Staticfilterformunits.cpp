@@ -11,6 +11,7 @@ namespace {
 constexpr int kPermanent = 2;
 constexpr int kAskThenInvalid = -1;
 constexpr const char* kNoKey = "Please input VLAN ID and MAC Address.";
+constexpr const char* kListedKey = "There is already a record with the same VLAN ID and MAC Address.";
 
 const NvMacEntryKind MulticastKind{
     .Name = "MulticastFilterInformationForm", .Caption = "Multicast Filter Information", .Width = 659,
@@ -20,7 +21,7 @@ const NvMacEntryKind MulticastKind{
     .SetName = "SetBtn", .CloseName = "btnClose", .PageControlName = "PageControl1", .PageCaption = "Egress Ports",
     .CreateItem = kPermanent, .SetCarriesStatus = false, .DeleteItem = kAskThenInvalid, .NoKeyText = kNoKey,
     .AddBusyText = NvDialogText::GetNotComplete, .NoPortText = nullptr, .WarnsDeleteWithoutKeys = false,
-    .KeysReadOnlyWhenChosen = false};
+    .KeysReadOnlyWhenChosen = false, .ListedKeyText = kListedKey};
 
 const NvMacEntryKind UnicastKind{
     .Name = "UnicastFilterInformationForm", .Caption = "Unicast Filter Information", .Width = 695, .Height = 479,
@@ -31,7 +32,7 @@ const NvMacEntryKind UnicastKind{
     .CreateItem = kPermanent, .SetCarriesStatus = false, .DeleteItem = kAskThenInvalid, .NoKeyText = kNoKey,
     .AddBusyText = NvDialogText::GetNotCompleteDot,
     .NoPortText = "Please select a port to config,be sure the VLAN contains the port.",
-    .WarnsDeleteWithoutKeys = false, .KeysReadOnlyWhenChosen = true};
+    .WarnsDeleteWithoutKeys = false, .KeysReadOnlyWhenChosen = true, .ListedKeyText = kListedKey};
 
 }  // namespace
 

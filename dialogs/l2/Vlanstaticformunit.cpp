@@ -110,10 +110,12 @@ void TVlanStaticForm::FormCreate(TObject*) {
 
 void TVlanStaticForm::RefreshBtnClick(TObject*) { RefreshAll(); }
 
+// Each column of a VLAN that exists stands on its own: a refused one keeps none of the others
+// from being written.
 void TVlanStaticForm::SetBtnClick(TObject*) {
   if (!LV_dot1qVlanStaticEntry->Selected()) return;
   if (!WriteAllowed(NvDialogText::GetNotComplete)) return;
-  WriteAndReread(SetSteps);
+  WriteTelling(SetSteps, NvAfterRefusedSet::GoOn);
   IdleButtons();
 }
 
@@ -124,10 +126,19 @@ void TVlanStaticForm::AddBtnClick(TObject*) {
     return;
   }
   Status->ItemIndex = kCreateAndGo;
+  // After a refused creation the forbidden ports would go to a VLAN that is someone else's.
   if (ED_VLANName->Text().empty())
-    WriteAndReread(AddUnnamedSteps);
+    WriteTelling(AddUnnamedSteps, NvAfterRefusedSet::Stop);
   else
-    WriteAndReread(AddNamedSteps);
+    WriteTelling(AddNamedSteps, NvAfterRefusedSet::Stop);
+}
+
+// The switch has told its refusal; the user learns beside it what the VLAN does not hold.
+void TVlanStaticForm::WriteTelling(std::span<const NvSetStep> steps, NvAfterRefusedSet afterRefused) {
+  NvSetOutcome outcome;
+  WriteAndReread(steps, afterRefused, &outcome);
+  if (!outcome.Refused.empty())
+    ShowMessage("These changes were not made: " + ChangesNotMade(Table->Request.Vars, steps, outcome) + ".");
 }
 
 void TVlanStaticForm::DeleteBtnClick(TObject*) {

@@ -4,6 +4,8 @@
 // typed. Beside the table: the next free local VLAN index the switch reports.
 #pragma once
 
+#include <span>
+
 #include "ComCtrls.h"
 #include "FeatureDialog.h"
 #include "StdCtrls.h"
@@ -49,6 +51,10 @@ class TVlanStaticForm : public TFeatureDialog {
   void btnCloseClick(TObject* Sender);
   void FormCloseQuery(TObject* Sender, bool& CanClose);
   void FormClose(TObject* Sender, TCloseAction& Action);
+
+ private:
+  // The steps, the table read again, and what the switch refused told.
+  void WriteTelling(std::span<const NvSetStep> steps, NvAfterRefusedSet afterRefused);
 };
 
 // The dialog while its menu command shows it.

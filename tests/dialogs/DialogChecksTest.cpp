@@ -41,6 +41,9 @@ const IpCase kIpCases[] = {
     {"1.2.3.", &NvIpCheckShortTwoTexts, kUpper},   // dot without a digit after it
     {"256.1.1.1", &NvIpCheckShortTwoTexts, kLower},
     {"1.2.3", &NvIpCheckShortTwoTexts, kLower},
+    {"1234.", &NvIpCheckShortTwoTexts, kUpper},    // the dot's test before the part's length
+    {"1234.5.6.7", &NvIpCheckShortTwoTexts, kLower},
+    {"1.2.3.1234", &NvIpCheckShortTwoTexts, kLower},
 };
 
 class IpStrings : public ::testing::TestWithParam<IpCase> {

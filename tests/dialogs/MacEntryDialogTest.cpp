@@ -4,6 +4,7 @@
 // refusals that send nothing.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <functional>
 #include <memory>
 #include <string>
@@ -25,6 +26,16 @@ std::string MacInstance(const std::string& hex) {
   return out;
 }
 
+// Eight octets of a port list, as the switch shows them.
+std::string PortsHex(const std::vector<int>& ports) {
+  unsigned char octets[8] = {};
+  for (int p : ports) octets[(p - 1) / 8] |= static_cast<unsigned char>(0x80 >> ((p - 1) % 8));
+  static const char kHex[] = "0123456789ABCDEF";
+  std::string out;
+  for (unsigned char o : octets) out += {kHex[o >> 4], kHex[o & 15]};
+  return out;
+}
+
 struct EntryCase {
   const char* name;
   std::function<TMacEntryDialog*()> make;
@@ -42,21 +53,26 @@ struct EntryCase {
   const char* setStatus;        // what Set writes beside the ports; null: the ports alone
   const char* deletedStatus;
   bool deleteAsks;
+  std::string seededMac;        // the whole MAC address of that seeded entry
+  const char* listedKeyText;    // Add of a listed key refused with it; null: the switch judges
 };
+
+const char* const kListedKey = "There is already a record with the same VLAN ID and MAC Address.";
 
 const EntryCase kCases[] = {
     {"NlbMulticast", [] { return new TNLBMulticastFDBForm(nullptr); }, "1.3.6.1.4.1.32473.12.77.3.2.1", 3, 4, 3, "10",
      nullptr, "10." + MacInstance("03BFC0A80A15"), "15", {1, 2, 3, 4}, "Please input VLAN ID and MAC Address.",
-     "Get data not complete.", "2:4", "2:1", "2:6", false},
+     "Get data not complete.", "2:4", "2:1", "2:6", false, "03BFC0A80A15", nullptr},
     {"NlbUnicast", [] { return new TNLBUnicastFDBForm(nullptr); }, "1.3.6.1.4.1.32473.12.77.3.1.1", 2, 3, 2, nullptr,
      nullptr, MacInstance("02BFC0A80A20"), "20", {1, 2}, "Please Input MAC Address!", "Get data not complete", "2:4",
-     "2:1", "2:6", false},
+     "2:1", "2:6", false, "02BFC0A80A20", nullptr},
     {"StaticMulticast", [] { return new TMulticastFilterInformationForm(nullptr); }, "1.3.6.1.2.1.17.7.1.3.2.1", 3, 5,
      3, "10", "0", "10." + MacInstance("01005E7F0001") + ".0", "01", {1, 2, 3, 4},
-     "Please input VLAN ID and MAC Address.", "Get data not complete", "2:3", nullptr, "2:2", true},
+     "Please input VLAN ID and MAC Address.", "Get data not complete", "2:3", nullptr, "2:2", true, "01005E7F0001",
+     kListedKey},
     {"StaticUnicast", [] { return new TUnicastFilterInformationForm(nullptr); }, "1.3.6.1.2.1.17.7.1.3.1.1", 3, 4, 2,
      "10", "0", "10." + MacInstance("00E0FC3A5B01") + ".0", "01", {1}, "Please input VLAN ID and MAC Address.",
-     "Get data not complete.", "2:3", nullptr, "2:2", true},
+     "Get data not complete.", "2:3", nullptr, "2:2", true, "00E0FC3A5B01", kListedKey},
 };
 
 void PrintTo(const EntryCase& c, std::ostream* os) { *os << c.name; }
@@ -149,6 +165,26 @@ TEST_P(MacEntryDialog, mac_key_of_other_than_twelve_digits_is_refused_before_sen
   EXPECT_EQ(boxes.Calls()[1].text, GetParam().noKeyText);
   EXPECT_TRUE(sim->setLog().empty());
   EXPECT_EQ(form->DataComplete, 1);
+}
+
+// The static filtering tables take a SET on an entry as a change of its ports: Add of a listed
+// key must not replace them.
+TEST_P(MacEntryDialog, add_of_a_listed_key_leaves_that_entrys_ports) {
+  std::string typed = GetParam().seededMac;
+  for (char& c : typed) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  TypeKeys(typed);
+  TogglePorts(form->Picker, {5});
+  PressAndWait(form, form->AddButton);
+  EXPECT_EQ(Stored(GetParam().portsColumn, GetParam().seededKey, NvSyntax::octetstr), PortsHex(GetParam().seededPorts));
+  EXPECT_EQ(form->List->Items->Count, GetParam().seededRows);
+  ASSERT_FALSE(boxes.Calls().empty());
+  if (GetParam().listedKeyText) {
+    EXPECT_TRUE(sim->setLog().empty());
+    EXPECT_EQ(boxes.Calls()[0].text, GetParam().listedKeyText);
+  } else {
+    EXPECT_EQ(sim->setLog().size(), 1u);  // createAndGo of a row that exists: the switch refuses it
+    EXPECT_EQ(boxes.Calls()[0].kind, GuiTesting::BoxKind::MessageBox);
+  }
 }
 
 TEST_P(MacEntryDialog, add_without_its_keys_asks_for_them) {

@@ -148,6 +148,62 @@ TEST_F(ProtocolPortDialog, delete_destroys_the_chosen_entry_without_asking) {
   EXPECT_TRUE(boxes.Calls().empty());
 }
 
+// The buttons follow the chosen row, and Delete addresses that row: nothing a pop-up left in
+// its fields picks the row destroyed.
+TEST_F(ProtocolPortDialog, delete_destroys_the_chosen_row_whatever_the_popup_fields_hold) {
+  ChooseRow(form->ListView1, "25");
+  GuiTesting::ModalDriver driver([&](TCustomForm&) { GuiTesting::UserClick(form->Popup->btn_Close); });
+  GuiTesting::UserClick(form->Btu_Edit);
+  ASSERT_EQ(driver.Runs(), 1);
+  EXPECT_EQ(form->ListView1->Selected(), FindRow(form->ListView1, "25"));
+  EXPECT_FALSE(form->Btn_Add->Enabled);
+  EXPECT_TRUE(form->Btn_Delete->Enabled);
+  GuiTesting::UserClick(form->Btn_Add);
+  EXPECT_EQ(driver.Runs(), 1);
+  // The keys of another row in the fields, as an Add typed them once.
+  form->Popup->edt_baseport->Text = "26";
+  form->Popup->edt_groupid->Text = "2";
+  GuiTesting::UserClick(form->Btn_Delete);
+  WaitForReread();
+  EXPECT_EQ(sim->setLog(), (std::vector<std::string>{kStatus + "25.1=2:6"}));
+  const std::string status = kStatus.substr(0, kStatus.size() - 1);
+  EXPECT_EQ(SwitchValue(status, "25.1", NvSyntax::integer), "");
+  EXPECT_EQ(SwitchValue(status, "26.2", NvSyntax::integer), "1");
+  EXPECT_EQ(Captions(form->ListView1), (std::vector<std::string>{"26", "27"}));
+  EXPECT_TRUE(boxes.Calls().empty());
+}
+
+// The creation was taken, the VLAN refused: the retry writes the VLAN of the row that now
+// exists instead of creating it a second time.
+TEST_F(ProtocolPortDialog, add_retried_after_a_refused_vlan_writes_the_vlan_of_the_row_it_created) {
+  sim->setSubtreeError(kVid + "5.4", 5);
+  bool stayedOpen = false, closedAfterRetry = false;
+  GuiTesting::ModalDriver driver([&](TCustomForm&) {
+    Tdot1vProtocolPortEdit* popup = form->Popup;
+    TypeInto(popup->edt_baseport, "5");
+    TypeInto(popup->edt_groupid, "4");
+    TypeInto(popup->edt_groupvid, "30");
+    GuiTesting::UserClick(popup->btn_Set);
+    WaitForReread();
+    stayedOpen = popup->ModalResult == mrNone;
+    sim->setSubtreeError(kVid + "5.4", 0);
+    GuiTesting::UserClick(popup->btn_Set);
+    closedAfterRetry = popup->ModalResult == mrOk;
+    if (!closedAfterRetry) GuiTesting::UserClick(popup->btn_Close);
+  });
+  GuiTesting::UserClick(form->Btn_Add);
+  WaitForReread();
+  EXPECT_EQ(driver.Runs(), 1);
+  EXPECT_TRUE(stayedOpen);
+  EXPECT_TRUE(closedAfterRetry);
+  const std::string vlanAndPriority = kVid + "5.4=2:30 ; " + kPriority + "5.4=2:-1";
+  EXPECT_EQ(sim->setLog(), (std::vector<std::string>{kPriority + "5.4=2:-1 ; " + kStatus + "5.4=2:4", vlanAndPriority,
+                                                     vlanAndPriority}));
+  EXPECT_EQ(SwitchValue(kVid.substr(0, kVid.size() - 1), "5.4", NvSyntax::integer), "30");
+  EXPECT_EQ(Cell(form->ListView1, "5", 2), "30");
+  ASSERT_EQ(boxes.Calls().size(), 1u);  // the switch's refusal of the first VLAN write
+}
+
 TEST_F(ProtocolPortDialog, the_popup_goes_when_the_dialog_closes) {
   ASSERT_NE(dot1vProtocolPortEdit, nullptr);
   const int before = Application->ComponentCount;

@@ -595,7 +595,8 @@ TEST_F(ClearDynamicMulticast, missing_or_invalid_values_are_refused_in_order) {
   } cases[] = {{"", "", "VLAN ID can't be empty."},
                {"20", "", "Multicast IP Address can't be empty."},
                {"20", "239.1.1", "Please input a valid ip"},
-               {"20", ".239.1.1.1", "Please input a valid IP"}};
+               {"20", ".239.1.1.1", "Please input a valid IP"},
+               {"20", "1234.", "Please input a valid IP"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.message);
     Retype(form->edtVID, c.vid);
@@ -607,5 +608,76 @@ TEST_F(ClearDynamicMulticast, missing_or_invalid_values_are_refused_in_order) {
   }
   EXPECT_TRUE(sim.setLog().empty());
 }
+
+// ---------------------------------------------------------------------------------------
+// A VLAN ID typed and written at once, never left: one check of the value formats serves
+// every IGMP dialog that takes a typed VLAN
+
+struct TypedVlanCase {
+  const char* name;
+  // Opens the dialog, types the VLAN ID last (after what else the write needs), presses the
+  // write button and returns the VLAN edit's text afterwards.
+  std::function<std::string(const SwitchSim&, const std::string& vid)> write;
+  const char* rangeMessage;
+};
+
+void PrintTo(const TypedVlanCase& c, std::ostream* os) { *os << c.name; }
+
+class TypedVlan : public ::testing::TestWithParam<TypedVlanCase> {
+ protected:
+  SwitchSim sim;
+  GuiTesting::ScriptedAnswerer boxes;
+};
+
+TEST_P(TypedVlan, negative_vlan_is_refused_with_the_fields_range_and_nothing_is_sent) {
+  const TypedVlanCase& c = GetParam();
+  sim.clearSetLog();
+  const std::string left = c.write(sim, "-5");
+  ASSERT_FALSE(boxes.Calls().empty());
+  EXPECT_EQ(boxes.Calls()[0].text, c.rangeMessage);
+  EXPECT_NE(left, "-5");
+  EXPECT_TRUE(sim.setLog().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Dialogs, TypedVlan,
+    ::testing::Values(
+        TypedVlanCase{"MulticastVlanAdd",
+                      [](const SwitchSim& sim, const std::string& vid) {
+                        auto form = Open<TISMVLANForm>(sim);
+                        Retype(form->ED_VLANName, "mv");
+                        Retype(form->ED_VLANID, vid);
+                        PressAndWait(*form, form->AddBtn);
+                        return form->ED_VLANID->Text();
+                      },
+                      " Please enter a number between 1 and 4094!"},
+        TypedVlanCase{"MulticastVlanGroupAdd",
+                      [](const SwitchSim& sim, const std::string& vid) {
+                        auto form = Open<TIGMPMulticastVlanForm>(sim);
+                        std::string left;
+                        GuiTesting::ModalDriver driver([&](TCustomForm&) {
+                          TIGMPMulticastVLANGroupAddForm* popup = form->Popup;
+                          Retype(popup->edtFormIP, "239.30.0.1");
+                          Retype(popup->edtToIP, "239.30.0.99");
+                          Retype(popup->edtVID, vid);
+                          UserClick(popup->btnAdd);
+                          left = popup->ModalResult == mrNone ? popup->edtVID->Text() : "(closed)";
+                          UserClick(popup->btnClose);
+                        });
+                        UserClick(form->btnAdd);
+                        EXPECT_EQ(driver.Runs(), 1);
+                        return left;
+                      },
+                      " Please enter a number between 2 and 4094!"},
+        TypedVlanCase{"ClearDynamicMulticastSet",
+                      [](const SwitchSim& sim, const std::string& vid) {
+                        auto form = Open<TIGMPSnoopingClearDnyIpMultForm>(sim);
+                        Retype(form->edtIPAddr, "239.1.1.10");
+                        Retype(form->edtVID, vid);
+                        UserClick(form->Button1);
+                        return form->edtVID->Text();
+                      },
+                      " Please enter a number between 0 and 4094!"}),
+    [](const ::testing::TestParamInfo<TypedVlanCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -37,8 +37,11 @@ struct ProgressWatch {
 
 class SpanningTreeStateDialog : public ::testing::Test {
  protected:
-  void SetUp() override {
-    sim = std::make_unique<SwitchSim>();
+  void SetUp() override { Open(); }
+  void Open(const SwitchSim::Options& options = {}) {
+    delete form;
+    form = nullptr;
+    sim = std::make_unique<SwitchSim>(options);
     dialogtest::PointSessionAt(*sim);
     form = new TSpanningTreeAlgorithmForm(nullptr);
     form->Show();
@@ -73,6 +76,18 @@ TEST_F(SpanningTreeStateDialog, disabled_is_always_sent_without_a_question) {
   EXPECT_TRUE(boxes.Calls().empty());
   EXPECT_TRUE(progress.shown.empty());
   EXPECT_EQ(form->ComboBox1->Text(), "disabled");
+}
+
+TEST_F(SpanningTreeStateDialog, a_refused_disabled_is_read_again_and_shows_the_state_the_switch_runs) {
+  SwitchSim::Options options;
+  options.extraSeeds = {dialogtest::TestSeed("stp-state-fixed.snmprec")};
+  Open(options);
+  Choose("disabled");
+  EXPECT_EQ(sim->setLog(), (std::vector<std::string>{Obj(1) + "=2:2"}));
+  EXPECT_EQ(dialogtest::SwitchValue(Obj(1), NvSyntax::integer), "3");
+  ASSERT_EQ(boxes.Calls().size(), 1u);  // the switch's refusal
+  EXPECT_EQ(form->ComboBox1->Text(), "enabled");
+  EXPECT_EQ(form->lbSTPState->Caption(), "enabled");
 }
 
 TEST_F(SpanningTreeStateDialog, enabled_while_enabled_sends_nothing) {

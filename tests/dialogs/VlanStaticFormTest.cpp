@@ -94,6 +94,12 @@ class VlanStaticDialog : public ::testing::Test {
     return {form->SetBtn->Enabled ? "Set on" : "Set off", form->DeleteBtn->Enabled ? "Delete on" : "Delete off",
             form->AddBtn->Enabled ? "Add on" : "Add off"};
   }
+  // The five SETs of Set on an active VLAN, in their order.
+  static std::vector<std::string> SetSequence(int vlan, const std::string& egress, const std::string& forbidden,
+                                              const std::string& untagged, const std::string& name) {
+    return {Col(2, vlan) + "=4x:" + egress, Col(3, vlan) + "=4x:" + forbidden, Col(4, vlan) + "=4x:" + untagged,
+            Col(5, vlan) + "=2:1", Col(1, vlan) + "=4:" + name};
+  }
   const std::vector<std::string> kIdle{"Set off", "Delete off", "Add on"};
   const std::vector<std::string> kRowChosen{"Set on", "Delete on", "Add off"};
 
@@ -203,19 +209,35 @@ TEST_F(VlanStaticDialog, set_writes_each_column_of_the_chosen_vlan_in_its_own_se
   Toggle(2, form->UntaggedPicker, {10});
   Press(form->SetBtn);
 
-  const std::vector<std::string> expected = {
-      Col(2, 20) + "=4x:807F000000000000",
-      Col(3, 20) + "=4x:0000002000000000",
-      Col(4, 20) + "=4x:0040000000000000",
-      Col(5, 20) + "=2:1",
-      Col(1, 20) + "=4:lab",
-  };
-  EXPECT_EQ(sim->setLog(), expected);
+  EXPECT_EQ(sim->setLog(), SetSequence(20, "807F000000000000", "0000002000000000", "0040000000000000", "lab"));
   EXPECT_EQ(Cell("20", 2), "1,10-16[807F000000000000]");
   EXPECT_EQ(Cell("20", 3), "0000002000000000");
   EXPECT_EQ(Cell("20", 4), "0040000000000000");
   EXPECT_EQ(ButtonStates(), kIdle);
   EXPECT_TRUE(boxes.Calls().empty());
+}
+
+// The columns of an existing VLAN stand on their own: a refused one stops none of the others,
+// and the user is told which change the switch does not hold.
+TEST_F(VlanStaticDialog, set_goes_on_past_a_refused_column_and_tells_which_changes_were_not_made) {
+  Open();
+  sim->clearSetLog();
+  Select("20");
+  Type(form->ED_VLANName, "lab2");
+  Toggle(0, form->EgressPicker, {1});
+  Toggle(1, form->ForbiddenPicker, {27});
+  sim->setSubtreeError(Col(2, 20), 10);
+  Press(form->SetBtn);
+
+  EXPECT_EQ(sim->setLog(), SetSequence(20, "80FF000000000000", "0000002000000000", "0000000000000000", "lab2"));
+  EXPECT_EQ(SwitchValue(1, NvSyntax::displaystr, 20), "lab2");
+  EXPECT_EQ(SwitchValue(3, NvSyntax::octetstr, 20), "0000002000000000");
+  sim->setSubtreeError(Col(2, 20), 0);
+  EXPECT_EQ(SwitchValue(2, NvSyntax::octetstr, 20), "00FF000000000000");
+  ASSERT_EQ(boxes.Calls().size(), 2u);
+  EXPECT_EQ(boxes.Calls()[0].kind, BoxKind::MessageBox);  // the switch's refusal
+  EXPECT_EQ(boxes.Calls()[1].text, "These changes were not made: Egress Ports.");
+  EXPECT_EQ(form->DataComplete, 1);
 }
 
 // Each SET leaves the other columns out; the selected row's cells must still reach their own
@@ -230,14 +252,8 @@ TEST_F(VlanStaticDialog, set_without_change_writes_back_long_port_lists_as_read)
   Select("10");
   sim->clearSetLog();
   Press(form->SetBtn);
-  const std::vector<std::string> expected = {
-      Col(2, 10) + "=4x:FF0000000000000000FF000000000000",
-      Col(3, 10) + "=4x:00000010000000000000000000000001",
-      Col(4, 10) + "=4x:F0000000000000008000000000000000",
-      Col(5, 10) + "=2:1",
-      Col(1, 10) + "=4:sales",
-  };
-  EXPECT_EQ(sim->setLog(), expected);
+  EXPECT_EQ(sim->setLog(), SetSequence(10, "FF0000000000000000FF000000000000", "00000010000000000000000000000001",
+                                       "F0000000000000008000000000000000", "sales"));
   EXPECT_EQ(SwitchValue(1, NvSyntax::displaystr, 20), "lab");
   EXPECT_TRUE(boxes.Calls().empty());
 
@@ -315,6 +331,9 @@ TEST_F(VlanStaticDialog, switch_refusing_an_add_ends_it_and_leaves_the_existing_
   EXPECT_EQ(boxes.Calls()[0].title, "NVS-7000-D");
   EXPECT_NE(boxes.Calls()[0].text.find("nconsistent"), std::string::npos) << boxes.Calls()[0].text;
   EXPECT_EQ(sim->setLog().size(), 1u);  // the forbidden ports' SET never went
+  ASSERT_EQ(boxes.Calls().size(), 2u);
+  EXPECT_EQ(boxes.Calls()[1].text,
+            "These changes were not made: Name, Egress Ports, Untagged Ports, Row Status, Forbidden Egress Ports.");
   EXPECT_EQ(SwitchValue(3, NvSyntax::octetstr, 10), "0000001000000000");
   EXPECT_EQ(SwitchValue(1, NvSyntax::displaystr, 10), "sales");
   EXPECT_EQ(Cell("10", 1), "sales");
