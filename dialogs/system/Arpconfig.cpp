@@ -31,7 +31,9 @@ TARPConfigForm::TARPConfigForm(TComponent* Owner)
   ListView1->OnClick = Handler(this, &TARPConfigForm::ListView1Click);
   ListView1->OnDblClick = Handler(this, &TARPConfigForm::ListView1DblClick);
   OnCreate = Handler(this, &TARPConfigForm::FormCreate);
-  OnActivate = Handler(this, &TARPConfigForm::FormActivate);
+  // When shown, not on every activation: a closed pop-up gives the activation back while the
+  // chosen row stays chosen.
+  OnShow = Handler(this, &TARPConfigForm::FormShow);
   OnClose = Handler(this, &TARPConfigForm::FormClose);
   List = ListView1;
   CountBox = StaticText;
@@ -60,7 +62,7 @@ void TARPConfigForm::FormCreate(TObject*) {
       [&] { DataComplete = 1; });
 }
 
-void TARPConfigForm::FormActivate(TObject*) { EditBtn->Enabled = false; }
+void TARPConfigForm::FormShow(TObject*) { EditBtn->Enabled = false; }
 
 void TARPConfigForm::ListView1Click(TObject*) {
   EditBtn->Enabled = ListView1->Selected() != nullptr;

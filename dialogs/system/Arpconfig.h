@@ -31,7 +31,7 @@ class TARPConfigForm : public TFeatureDialog {
   std::array<std::string, 6> SavedEntry;
 
   void FormCreate(TObject* Sender);
-  void FormActivate(TObject* Sender);
+  void FormShow(TObject* Sender);
   void FormClose(TObject* Sender, TCloseAction& Action);
   void RefreshBtnClick(TObject* Sender);
   void AddBtnClick(TObject* Sender);

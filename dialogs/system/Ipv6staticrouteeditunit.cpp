@@ -53,11 +53,12 @@ TIpv6StaticRouteEditForm::TIpv6StaticRouteEditForm(TComponent* Owner, TFeatureDi
   for (TControl* hidden : std::initializer_list<TControl*>{lblWeight, edtWeight, cbxBackup}) hidden->Visible = false;
   btnSet = PutButton(this, "btnSet", "Set", 118, top + 36, 80, 25, &TIpv6StaticRouteEditForm::btnSetClick);
   btnClose = PutButton(this, "btnClose", "Close", 212, top + 36, 80, 25, &TIpv6StaticRouteEditForm::btnCloseClick);
-  OnActivate = Handler(this, &TIpv6StaticRouteEditForm::FormActivate);
+  // Emptied when shown, not when activated: a box of its own checks activates it again.
+  OnShow = Handler(this, &TIpv6StaticRouteEditForm::FormShow);
   DoCreate();
 }
 
-void TIpv6StaticRouteEditForm::FormActivate(TObject*) {
+void TIpv6StaticRouteEditForm::FormShow(TObject*) {
   cbxStatus->ItemIndex = kCreateAndGo;
   cbxStatus->Enabled = false;
   const bool general = RouteEditMode != 2;

@@ -33,7 +33,7 @@ class TIpv6StaticRouteEditForm : public TEntryPopup {
   TButton* btnSet;
   TButton* btnClose;
 
-  void FormActivate(TObject* Sender);
+  void FormShow(TObject* Sender);
   void btnSetClick(TObject* Sender);
   void btnCloseClick(TObject* Sender);
   bool CheckRouteInput();

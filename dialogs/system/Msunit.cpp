@@ -20,7 +20,8 @@ TMSEditForm::TMSEditForm(TComponent* Owner, TFeatureDialog* parent)
   Row_Status = Put<TComboBox>(this, "Row_Status", 176, 100, 120, 21);
   SetButton = PutButton(this, "SetButton", "Set", 318, 14, 80, 25, &TMSEditForm::SetButtonClick);
   CloseButton = PutButton(this, "CloseButton", "Close", 318, 46, 80, 25, &TMSEditForm::CloseButtonClick);
-  OnActivate = Handler(this, &TMSEditForm::FormActivate);
+  // When shown, not on every activation: its own boxes activate it again.
+  OnShow = Handler(this, &TMSEditForm::FormShow);
   DoCreate();
   // The pop-up's own request; its status output is the list dialog's, where its failures show.
   MemberRequest = AddRequest(SingleIpMemberEditTable, MVT_SV, 1);
@@ -33,7 +34,7 @@ TMSEditForm::TMSEditForm(TComponent* Owner, TFeatureDialog* parent)
 
 // Row_Status keeps the createAndGo that Add chose: the user would otherwise have to pick the
 // only value an add accepts.
-void TMSEditForm::FormActivate(TObject*) {
+void TMSEditForm::FormShow(TObject*) {
   if (EditMode != 2) return;
   KeyIDEdit->Enabled = true;
   MSIDEdit->Text = "";

@@ -28,7 +28,7 @@ class TMSEditForm : public TEntryPopup {
   TButton* CloseButton;
   NvSNMPRequest2Edits* MemberRequest = nullptr;
 
-  void FormActivate(TObject* Sender);
+  void FormShow(TObject* Sender);
   void SetButtonClick(TObject* Sender);
   void CloseButtonClick(TObject* Sender);
 };

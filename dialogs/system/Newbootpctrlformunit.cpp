@@ -21,11 +21,12 @@ TNewBootpCtrlForm::TNewBootpCtrlForm(TComponent* Owner, TFeatureDialog* parent)
   Edit2 = Put<TEdit>(this, "Edit2", 108, 36, 125, 21);
   DeleteBtn = PutButton(this, "DeleteBtn", "Set", 248, 6, 75, 25, &TNewBootpCtrlForm::AddBtnClick);
   BitBtn1 = PutButton(this, "BitBtn1", "Close", 248, 36, 75, 25, &TNewBootpCtrlForm::BitBtn1Click);
-  OnActivate = Handler(this, &TNewBootpCtrlForm::FormActivate);
+  // When shown, not on every activation: its own boxes activate it again.
+  OnShow = Handler(this, &TNewBootpCtrlForm::FormShow);
   DoCreate();
 }
 
-void TNewBootpCtrlForm::FormActivate(TObject*) {
+void TNewBootpCtrlForm::FormShow(TObject*) {
   Edit2->Enabled = true;
   Edit1->Text = "System";
   Edit2->Text = "";

@@ -16,7 +16,7 @@ class TNewBootpCtrlForm : public TEntryPopup {
   TButton* DeleteBtn;  // "Set"
   TButton* BitBtn1;
 
-  void FormActivate(TObject* Sender);
+  void FormShow(TObject* Sender);
   void AddBtnClick(TObject* Sender);
   void BitBtn1Click(TObject* Sender);
 };

@@ -2,6 +2,8 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
+#include <QPointer>
+#include <QWidget>
 #include <QEventLoop>
 
 #include <vector>
@@ -36,6 +38,45 @@ void RunLoopUntil(const std::function<bool()>& done) {
   RunningLoops().push_back(&loop);
   while (!done()) loop.exec();
   RunningLoops().pop_back();
+}
+
+bool Headless() {
+  static const bool headless =
+      QGuiApplication::platformName() == "offscreen" || QGuiApplication::platformName() == "minimal";
+  return headless;
+}
+
+// The window the program made active last. A headless platform reports each window shown
+// as activated, later; such a report may come after the program has moved on, so there the
+// forms go by this and not by the platform's word.
+static QPointer<QWidget>& ActivatedWindow() {
+  static auto* window = new QPointer<QWidget>;  // outlives every window at exit
+  return *window;
+}
+
+QWidget* ActiveWindow() { return Headless() ? ActivatedWindow().data() : QApplication::activeWindow(); }
+
+static void TellActivationChange(QWidget* window) {
+  QEvent change(QEvent::ActivationChange);
+  QApplication::sendEvent(window, &change);
+}
+
+void ActivateWindow(QWidget* window) {
+  if (!Headless()) {
+    if (!window) return;
+    window->raise();
+    window->activateWindow();
+    return;
+  }
+  QPointer<QWidget> left = ActivatedWindow();
+  ActivatedWindow() = window;
+  // The window left is told first, as the window system tells it.
+  if (left && left != window) TellActivationChange(left);
+  if (QApplication::activeWindow() != window) {
+    if (QApplication::activeWindow()) QApplication::setActiveWindow(nullptr);
+    QApplication::setActiveWindow(window);
+  }
+  if (window && left != window) TellActivationChange(window);
 }
 
 void WakeEventLoop() {

@@ -65,6 +65,10 @@ static WORD VirtualKey(const QKeyEvent* e) {
     case Qt::Key_Return: case Qt::Key_Enter: return VK_RETURN;
     case Qt::Key_Escape: return VK_ESCAPE;
     case Qt::Key_Space: return VK_SPACE;
+    case Qt::Key_PageUp: return VK_PRIOR;
+    case Qt::Key_PageDown: return VK_NEXT;
+    case Qt::Key_End: return VK_END;
+    case Qt::Key_Home: return VK_HOME;
     case Qt::Key_Left: return VK_LEFT;
     case Qt::Key_Up: return VK_UP;
     case Qt::Key_Right: return VK_RIGHT;
@@ -442,8 +446,10 @@ void TWinControl::Realign() {
 void TWinControl::SetFocus() {
   QWidget* w = Widget();
   if (!w->isEnabled()) throw Exception("Cannot focus a disabled or invisible window");
+  // The window comes first: a control of a window that is not active gets no focus events.
+  if (w->window()->isVisible() && QApplication::activeWindow() != w->window())
+    gui_internal::ActivateWindow(w->window());
   w->setFocus(Qt::OtherFocusReason);
-  w->activateWindow();
 }
 
 bool TWinControl::CanFocus() const {

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -37,14 +38,6 @@ GuiTesting::ModalHook& CurrentModalHook() {
 
 constexpr int kMenuHeight = 20;
 
-void RaiseWindow(QWidget* w) {
-  // Headless platforms cannot raise windows and say so on every try.
-  static const bool headless = QGuiApplication::platformName() == "offscreen" || QGuiApplication::platformName() == "minimal";
-  if (headless) return;
-  w->raise();
-  w->activateWindow();
-}
-
 }  // namespace
 
 // The top-level (or embedded) widget of a form; the user's close goes through Close().
@@ -59,7 +52,7 @@ class FormWindow : public QWidget {
   }
   void changeEvent(QEvent* event) override {
     if (form_ && event->type() == QEvent::ActivationChange) {
-      bool active = isActiveWindow();
+      bool active = gui_internal::ActiveWindow() == this;
       GuardedCall([this, active] { form_->WindowActivated(active); });
     }
     QWidget::changeEvent(event);
@@ -67,6 +60,9 @@ class FormWindow : public QWidget {
 
  public:
   TCustomForm* form_;
+  // The window that was active when this one was shown: it gets the activation back when
+  // this one goes, as the window system gives it back to the owner of a closed dialog.
+  QPointer<QWidget> activeBefore;
 };
 
 // ---------------------------------------------------------------------------------------
@@ -296,7 +292,7 @@ void TCustomForm::PlaceOnShow() {
 
 void TCustomForm::SetVisible(bool visible) {
   if (visible == GetVisible()) {
-    if (visible && !GetParent()) RaiseWindow(Widget());
+    if (visible && !GetParent()) gui_internal::ActivateWindow(Widget());
     return;
   }
   if (visible) {
@@ -307,19 +303,26 @@ void TCustomForm::SetVisible(bool visible) {
   } else {
     FireEvent(OnHide, this);
   }
+  auto* window = dynamic_cast<FormWindow*>(Widget());
+  const bool wasActive = window && gui_internal::ActiveWindow() == window;
+  if (visible && window && !GetParent() && !wasActive) window->activeBefore = gui_internal::ActiveWindow();
   TWinControl::SetVisible(visible);
   if (visible) {
     QWidget* w = Widget();
     w->show();
     if (!GetParent()) {
-      RaiseWindow(w);
+      gui_internal::ActivateWindow(w);
       // A shown window becomes the active one at once, whether or not the window system
-      // reports it (headless platforms do not).
+      // has reported it yet.
       WindowActivated(true);
     }
     if (activeControl_ && activeControl_->CanFocus()) activeControl_->SetFocus();
   } else {
     active_ = false;
+    if (wasActive && gui_internal::Headless()) {
+      QWidget* back = window->activeBefore;
+      gui_internal::ActivateWindow(back && back->isVisible() ? back : nullptr);
+    }
   }
 }
 

@@ -67,6 +67,19 @@ class ControlBridge : public QObject {
   bool event(QEvent* event) override;
 };
 
+// Whether windows are drawn nowhere (tests): such platforms neither raise nor activate them.
+bool Headless();
+
+// Makes the window the active one, as the window system does with a window shown or
+// clicked; on a headless platform at once, since none does it there. nullptr leaves no
+// window active (a window of another program, or a message box, took the activation).
+void ActivateWindow(QWidget* window);
+// The active window as the program's windows know it (see ActivateWindow).
+QWidget* ActiveWindow();
+
+// How many message boxes the program has shown so far.
+unsigned long MessageBoxesShown();
+
 // The control a widget belongs to, when it is a control's own widget.
 TControl* ControlOf(const QWidget* widget);
 

@@ -86,6 +86,10 @@ class ModalDriver {
 bool ProcessUntil(const std::function<bool()>& condition, int timeoutMs = 30000);
 
 // What a person does, as the window system delivers it. The window must be shown.
+// A press of the mouse makes its window the active one and gives the focus to the control
+// when it takes the focus on a click, before the control sees the press. When that focus
+// change puts up a message box (a left edit refusing its text), the box takes the mouse and
+// the click (or the typing) goes no further.
 // A left click in the middle of the control (buttons, check boxes, radio buttons, ...).
 void UserClick(TControl* control);
 void UserDoubleClick(TControl* control);
@@ -95,10 +99,14 @@ void UserClickItem(TListView* view, TListItem* item);
 void UserDoubleClickItem(TListView* view, TListItem* item);
 // Picking the item from the drop-down list.
 void UserChoose(TComboBox* combo, int index);
-// Typing the text, key by key, into the control with the focus given to it first.
+// Typing the text, key by key, into the control, clicked first when it has not the focus
+// (the typing goes where the text's cursor stands, after the text the program put there).
 void UserType(TWinControl* control, const std::string& text);
-// A press of one key (VK_RETURN, VK_BACK, ...) on the control.
+// A press of one key (VK_RETURN, VK_BACK, VK_DOWN, VK_HOME, VK_NEXT, ...) on the control.
 void UserKey(TWinControl* control, unsigned short virtualKey);
+// Choosing the item as a keyboard user does: the focus goes into the list (as with Tab)
+// unless it is there, then Up or Down, a row at a time, until the item is chosen.
+void UserChooseItemByKeys(TListView* view, TListItem* item);
 // Moving the focus to the control as the Tab key would.
 void UserFocus(TWinControl* control);
 // The close button of the window's frame.

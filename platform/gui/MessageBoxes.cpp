@@ -42,9 +42,7 @@ QMessageBox::ButtonRole RoleOf(int id) {
   return QMessageBox::ActionRole;
 }
 
-int AskOnScreen(const MessageBoxCall& call, Icon icon) {
-  gui_internal::EnsureQtApplication();
-  QWidget* parent = call.owner ? call.owner->Widget()->window() : QApplication::activeWindow();
+int AskOnScreen(const MessageBoxCall& call, Icon icon, QWidget* parent) {
   QMessageBox box(parent);
   box.setWindowTitle(gui_internal::ToQt(call.title));
   box.setText(gui_internal::ToQt(call.text));
@@ -73,18 +71,32 @@ GuiTesting::Answerer& CurrentAnswerer() {
   return answerer;
 }
 
+unsigned long boxesShown = 0;
+
 std::vector<MessageBoxCall>& History() {
   static std::vector<MessageBoxCall> history;
   return history;
 }
 
-// Records the box and gets the pressed button from the answerer.
+// Records the box and gets the pressed button from the answerer. The box is modal: while it
+// is up no window of the program is active, and when it closes its owner (else the window
+// active before it) is active again, whoever answers it.
 int Ask(MessageBoxCall call, Icon icon) {
   constexpr size_t kHistoryLimit = 1000;
   if (History().size() >= kHistoryLimit) History().erase(History().begin());
   History().push_back(call);
-  if (GuiTesting::Answerer answerer = CurrentAnswerer()) return answerer(call);
-  return AskOnScreen(call, icon);
+  ++boxesShown;
+  gui_internal::EnsureQtApplication();
+  QPointer<QWidget> activeBefore = gui_internal::ActiveWindow();
+  QPointer<QWidget> owner = call.owner && gui_internal::IsLiveControl(call.owner)
+                                ? call.owner->Widget()->window()
+                                : activeBefore.data();
+  if (activeBefore) gui_internal::ActivateWindow(nullptr);
+  int answer;
+  if (GuiTesting::Answerer answerer = CurrentAnswerer()) answer = answerer(call);
+  else answer = AskOnScreen(call, icon, owner);
+  if (owner && owner->isVisible()) gui_internal::ActivateWindow(owner);
+  return answer;
 }
 
 std::vector<int> ButtonIds(TMsgDlgButtons buttons) {
@@ -142,6 +154,8 @@ void TApplication::ShowException(const std::exception& e) {
 }
 
 // ---------------------------------------------------------------------------------------
+
+unsigned long gui_internal::MessageBoxesShown() { return boxesShown; }
 
 namespace GuiTesting {
 

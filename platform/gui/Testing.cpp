@@ -40,7 +40,29 @@ static void Mouse(QWidget* w, QEvent::Type type, QPoint at) {
   QApplication::sendEvent(w, &event);
 }
 
+// What the window system does with a press before the control sees it: the window pressed
+// becomes the active one, and the first widget from the point outwards that takes the focus
+// on a click gets it, so the control left gets its exit event. False when that exit put up a
+// message box: the box took the mouse, and the press is lost.
+static bool FocusOnPress(QWidget* w, QPoint at) {
+  const unsigned long boxesBefore = gui_internal::MessageBoxesShown();
+  QWidget* window = w->window();
+  if (QApplication::activeWindow() != window) gui_internal::ActivateWindow(window);
+  for (QWidget* f = w; f; f = f->parentWidget()) {
+    QWidget* taker = f->focusProxy() ? f->focusProxy() : f;
+    if (f->isEnabled() && f->rect().contains(at) && (taker->focusPolicy() & Qt::ClickFocus)) {
+      f->setFocus(Qt::MouseFocusReason);
+      break;
+    }
+    // A click beside the focused widget leaves the focus where it is.
+    if (f->isWindow() || taker->hasFocus()) break;
+    at += f->pos();
+  }
+  return gui_internal::MessageBoxesShown() == boxesBefore;
+}
+
 static void Click(QWidget* w, QPoint at) {
+  if (!FocusOnPress(w, at)) return;
   Mouse(w, QEvent::MouseButtonPress, at);
   Mouse(w, QEvent::MouseButtonRelease, at);
 }
@@ -56,7 +78,9 @@ void UserDoubleClick(TControl* control) {
   QWidget* w = control->Widget();
   if (auto* tree = qobject_cast<QTreeWidget*>(w)) w = tree->viewport();
   QPoint at = w->rect().center();
-  Click(w, at);
+  if (!FocusOnPress(w, at)) return;
+  Mouse(w, QEvent::MouseButtonPress, at);
+  Mouse(w, QEvent::MouseButtonRelease, at);
   Mouse(w, QEvent::MouseButtonDblClick, at);
   Mouse(w, QEvent::MouseButtonRelease, at);
 }
@@ -75,7 +99,9 @@ void UserClickItem(TListView* view, TListItem* item) {
 void UserDoubleClickItem(TListView* view, TListItem* item) {
   auto* tree = static_cast<QTreeWidget*>(view->Widget());
   const QPoint at = ItemPoint(tree, item);
-  Click(tree->viewport(), at);
+  if (!FocusOnPress(tree->viewport(), at)) return;
+  Mouse(tree->viewport(), QEvent::MouseButtonPress, at);
+  Mouse(tree->viewport(), QEvent::MouseButtonRelease, at);
   Mouse(tree->viewport(), QEvent::MouseButtonDblClick, at);
   Mouse(tree->viewport(), QEvent::MouseButtonRelease, at);
 }
@@ -114,6 +140,7 @@ std::vector<std::string> WindowRegion(TControl* control) {
 
 void UserChoose(TComboBox* combo, int index) {
   auto* box = static_cast<QComboBox*>(combo->Widget());
+  if (!FocusOnPress(box, box->rect().center())) return;
   box->setCurrentIndex(index);
   emit box->activated(index);
 }
@@ -127,7 +154,8 @@ static void Key(QWidget* w, int key, const QString& text) {
 
 void UserType(TWinControl* control, const std::string& text) {
   QWidget* w = control->Widget();
-  w->setFocus(Qt::TabFocusReason);
+  // A click into the control, where its text stays as it is (focus by Tab would select it).
+  if (!w->hasFocus() && !FocusOnPress(w, w->rect().center())) return;
   for (char c : text) {
     QChar ch(static_cast<unsigned char>(c));
     int key = ch.isLetter() ? ch.toUpper().unicode() : ch.unicode();
@@ -148,8 +176,29 @@ void UserKey(TWinControl* control, unsigned short virtualKey) {
     case VK_RIGHT: key = Qt::Key_Right; break;
     case VK_UP: key = Qt::Key_Up; break;
     case VK_DOWN: key = Qt::Key_Down; break;
+    case VK_HOME: key = Qt::Key_Home; break;
+    case VK_END: key = Qt::Key_End; break;
+    case VK_PRIOR: key = Qt::Key_PageUp; break;
+    case VK_NEXT: key = Qt::Key_PageDown; break;
+    case VK_SPACE: key = Qt::Key_Space; text = QStringLiteral(" "); break;
   }
   Key(control->Widget(), key, text);
+}
+
+void UserChooseItemByKeys(TListView* view, TListItem* item) {
+  auto* tree = static_cast<QTreeWidget*>(view->Widget());
+  if (!tree->hasFocus()) UserFocus(view);
+  const int target = item->GetIndex();
+  // One step more than the rows: a row the keys cannot reach ends the loop as well.
+  for (int steps = tree->topLevelItemCount() + 1; steps > 0; --steps) {
+    const QModelIndex current = tree->currentIndex();
+    if (current.isValid() && current.row() == target) {
+      // The row has the focus mark but is not chosen yet (the list was just entered).
+      if (view->Selected() != item) UserKey(view, VK_SPACE);
+      return;
+    }
+    UserKey(view, !current.isValid() || current.row() < target ? VK_DOWN : VK_UP);
+  }
 }
 
 void UserFocus(TWinControl* control) { control->Widget()->setFocus(Qt::TabFocusReason); }
@@ -157,7 +206,10 @@ void UserFocus(TWinControl* control) { control->Widget()->setFocus(Qt::TabFocusR
 void UserCloseWindow(TCustomForm* form) { form->Widget()->close(); }
 
 void UserSelectTab(TPageControl* pages, int tab) {
-  if (auto* bar = pages->Widget()->findChild<QTabBar*>()) bar->setCurrentIndex(tab);
+  auto* bar = pages->Widget()->findChild<QTabBar*>();
+  if (!bar) return;
+  if (!FocusOnPress(bar, bar->tabRect(tab).center())) return;
+  bar->setCurrentIndex(tab);
 }
 
 void UserChooseMenuItem(TMenuItem* item) {

@@ -269,7 +269,8 @@ TEST_F(RouteDialog, bad_routes_are_refused_with_their_message_and_nothing_is_sen
       {{"System", kZeros, ""}, "Duplicate IP address, Please input a valid Next Hop"},
       {{"System", kLinkLocal1.substr(1), ""}, "Please input a valid IPv6 address"},
       {{"System", "fe80:000000000000000000000000001", ""}, "Please input a valid IPv6 address"},
-      {{"System", kLinkLocal1, "0"}, "Metric should between 1-65535"},
+      // The metric edit's own format refuses 0 as the person leaves it for Set.
+      {{"System", kLinkLocal1, "0"}, " Please enter a number between 1 and 65535!"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.message);
@@ -282,6 +283,31 @@ TEST_F(RouteDialog, bad_routes_are_refused_with_their_message_and_nothing_is_sen
   EXPECT_EQ(sim->setLog(), (std::vector<std::string>{
                                "1.3.6.1.4.1.32473.12.26.3.1.1.5." + kZeroOctets + ".0." + kSystem + "." +
                                kLinkLocal1Octets + "=2:65535 ; " + kRouteStatus + "." + kZeroOctets + ".0." +
+                               kSystem + "." + kLinkLocal1Octets + "=2:4"}));
+}
+
+// The box activates the pop-up again when it closes: what was typed is still there to mend.
+TEST_F(RouteDialog, what_was_typed_outlasts_the_popups_own_box_and_is_sent_once_mended) {
+  EmptyTheTable();
+  std::vector<std::string> afterBox;
+  GuiTesting::ModalDriver driver([&](TCustomForm&) {
+    TIpv6StaticRouteEditForm* popup = form->Popup;
+    TypeInto(popup->edtInterface, "System");
+    TypeInto(popup->edtNextHop, kLinkLocal1.substr(1));
+    TypeInto(popup->edtMetric, "9");
+    GuiTesting::UserClick(popup->btnSet);
+    afterBox = {popup->edtInterface->Text(), popup->edtNextHop->Text(), popup->edtMetric->Text()};
+    TypeInto(popup->edtNextHop, kLinkLocal1);
+    GuiTesting::UserClick(popup->btnSet);
+    if (popup->ModalResult == mrNone) GuiTesting::UserClick(popup->btnClose);
+  });
+  GuiTesting::UserClick(form->btnAddDefault);
+  ASSERT_EQ(driver.Runs(), 1);
+  EXPECT_EQ(BoxTexts(boxes), (std::vector<std::string>{"Please input a valid IPv6 address"}));
+  EXPECT_EQ(afterBox, (std::vector<std::string>{"System", kLinkLocal1.substr(1), "9"}));
+  EXPECT_EQ(sim->setLog(), (std::vector<std::string>{
+                               "1.3.6.1.4.1.32473.12.26.3.1.1.5." + kZeroOctets + ".0." + kSystem + "." +
+                               kLinkLocal1Octets + "=2:9 ; " + kRouteStatus + "." + kZeroOctets + ".0." +
                                kSystem + "." + kLinkLocal1Octets + "=2:4"}));
 }
 

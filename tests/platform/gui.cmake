@@ -6,5 +6,6 @@ if(TARGET platform_gui)
       ${CMAKE_CURRENT_LIST_DIR}/gui_controls_test.cpp
       ${CMAKE_CURRENT_LIST_DIR}/gui_dialogs_test.cpp
       ${CMAKE_CURRENT_LIST_DIR}/gui_pointer_test.cpp
+      ${CMAKE_CURRENT_LIST_DIR}/gui_user_input_test.cpp
     LIBS platform_gui Qt6::Widgets)
 endif()
