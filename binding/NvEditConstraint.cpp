@@ -288,6 +288,11 @@ void NvEditConstraint::SaveAcceptedText(TControl* control) {
   }
 }
 
+void NvEditConstraint::AcceptShownTexts() {
+  for (_EditConstraint_s* r : records_)
+    if (r) SaveAcceptedText(r->Edit);
+}
+
 void NvEditConstraint::ShowAcceptedText(TCustomEdit* edit, const std::string& text) {
   edit->Text = text;
   SaveAcceptedText(edit);

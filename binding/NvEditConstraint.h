@@ -78,6 +78,8 @@ class NvEditConstraint {
   _EditConstraint_s* FindConstraint(TControl* control) const;
   // The control's current text becomes its last accepted text.
   void SaveAcceptedText(TControl* control);
+  // Every constrained edit's current text becomes its accepted text.
+  void AcceptShownTexts();
   // Shows a value in the edit and makes it the accepted text (the binding's way to show).
   void ShowAcceptedText(TCustomEdit* edit, const std::string& text);
   // The check of leaving the edit: on refusal the message, the accepted text put back and

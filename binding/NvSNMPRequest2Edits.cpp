@@ -83,7 +83,11 @@ void NvSNMPRequest2Edits::DetachFromWindow() {
 void NvSNMPRequest2Edits::BeforeGet() {
   if (!ListView) return;
   BuildColumns();
+  // Emptying the list drops the choice without a selection event: the row's values must not
+  // stay on show for a later write.
+  const bool hadChosenRow = ListView->Selected() != nullptr;
   ListView->Items->Clear();
+  if (hadChosenRow && RowChosenHandler) RowChosenHandler();
 }
 
 // Painting the list after every row costs more than reading the row: the rows of a walk are
@@ -143,21 +147,28 @@ void NvSNMPRequest2Edits::AfterGet() {
 }
 
 void NvSNMPRequest2Edits::OnSelectItem(TObject* Sender, TListItem* Item, bool Selected) {
-  if (SavedSelectItem) SavedSelectItem(Sender, Item, Selected);
-  if (!Selected) return;
-  // A row that does not fit its controls (a port list shorter than the bound positions) is
-  // reported; an exception must not leave a selection handler.
-  try {
-    if (SelectToEdit) EnableControls(true);
-    if (ListView) ReadSelectedRow();
-    ValuesToControls(-1);
-  } catch (const Exception& e) {
-    if (StatusControl)
-      ShowStatus(e.Message);
-    else
-      ShowMessageBox(e.Message);
+  // The bound controls show the new row before anyone else looks at them.
+  if (Selected) {
+    // A row that does not fit its controls is reported; an exception must not leave a
+    // selection handler.
+    try {
+      if (SelectToEdit) EnableControls(true);
+      if (ListView) ReadSelectedRow();
+      ValuesToControls(-1);
+    } catch (const Exception& e) {
+      if (StatusControl)
+        ShowStatus(e.Message);
+      else
+        ShowMessageBox(e.Message);
+    }
   }
+  if (SavedSelectItem) SavedSelectItem(Sender, Item, Selected);
+  // A move from one row to another comes as the old row's loss, then the new row's gain: the
+  // choice has settled only at the gain, or at a loss that leaves nothing chosen.
+  if (RowChosenHandler && (Selected || !ListView || !ListView->Selected())) RowChosenHandler();
 }
+
+void NvSNMPRequest2Edits::AcceptShownTexts() { Constraint->AcceptShownTexts(); }
 
 // ---------------------------------------------------------------------------------------
 // Binding
@@ -313,6 +324,9 @@ void NvSNMPRequest2Edits::ShowBinding(const NvSNMPBinding& binding) {
       NvOctets bytes = ValueBytes(*var);
       if (binding.ByteOffset > 0)
         bytes.erase(bytes.begin(), bytes.begin() + std::min<size_t>(bytes.size(), size_t(binding.ByteOffset)));
+      // Some switches send a port list shorter than the boxes: the missing octets are zeros.
+      const int highest = *std::max_element(binding.BitPositions.begin(), binding.BitPositions.end());
+      if (highest >= 0 && bytes.size() <= size_t(highest / 8)) bytes.resize(size_t(highest / 8) + 1, 0);
       std::vector<bool> bits;
       const int status = NvReadBits(bytes, binding.BitPositions, bits);
       for (size_t k = 0; k < binding.Controls.size() && k < bits.size(); ++k) {
@@ -350,11 +364,12 @@ void NvSNMPRequest2Edits::ShowBinding(const NvSNMPBinding& binding) {
     } else {
       std::vector<std::string> parts;
       if (NvValueToParts(text, binding.Syntax, int(binding.Controls.size()), parts)) {
-        for (size_t k = 0; k < parts.size() && k < binding.Controls.size(); ++k) {
+        // A shorter value empties the edits past its end: a longer earlier value's bytes
+        // must not stay there to be collected with it.
+        for (size_t k = 0; k < binding.Controls.size(); ++k) {
           auto* part = dynamic_cast<TCustomEdit*>(binding.Controls[k]);
           if (!part) NvThrowError(NvErr::BadControlType);
-          part->Text = parts[k];
-          Constraint->SaveAcceptedText(part);
+          Constraint->ShowAcceptedText(part, k < parts.size() ? parts[k] : std::string());
         }
       }
     }

@@ -16,7 +16,7 @@
 #pragma once
 
 #include <chrono>
-
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -94,6 +94,12 @@ class NvSNMPRequest2Edits : public NvSNMPRequest2Controls {
   void EnableControls(bool enabled);
 
   TLVSelectItemEvent SavedSelectItem;
+  // Runs after every change of the bound list's choice, once the bound controls show the
+  // chosen row (or, with none chosen, after the list's own handler): mouse, keys, the
+  // program, and a walk that empties the list under a chosen row alike.
+  std::function<void()> RowChosenHandler;
+  // Every constrained edit's text as it stands becomes the one a refused entry goes back to.
+  void AcceptShownTexts();
   TListView* ListView = nullptr;
   std::vector<std::unique_ptr<NvSNMPBinding>> Bindings;
   std::unique_ptr<NvEditConstraint> Constraint;

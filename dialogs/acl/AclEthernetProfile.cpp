@@ -53,7 +53,7 @@ TAclEthernetProfileBase::TAclEthernetProfileBase(TComponent* Owner, int width, i
   SetBtn->Visible = false;
   PutStatusBar();
 
-  DeclareList(ListView1, &TAclEthernetProfileBase::ListView1Click, &TAclEthernetProfileBase::ListView1Changing);
+  DeclareList(ListView1, &TAclEthernetProfileBase::ListView1Changing);
   OnClose = Handler(this, &TAclEthernetProfileBase::FormClose);
 
   RowButtons = {SetBtn, BT_Delete};
@@ -99,8 +99,6 @@ bool TAclEthernetProfileBase::CheckInput() {
 }
 
 void TAclEthernetProfileBase::BT_DeleteClick(TObject*) { DestroySelectedRow(); }
-
-void TAclEthernetProfileBase::ListView1Click(TObject*) { RowSelectionChanged(); }
 
 void TAclEthernetProfileBase::ListView1Changing(TObject*, TListItem*, TItemChange) { ShowRowCount(); }
 

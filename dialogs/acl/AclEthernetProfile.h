@@ -46,7 +46,6 @@ class TAclEthernetProfileBase : public TAclProfileBase {
   // Duplicate, row status, CheckInput, then the write.
   void AddBtnClick(TObject* Sender);
   void BT_DeleteClick(TObject* Sender);
-  void ListView1Click(TObject* Sender);
   void ListView1Changing(TObject* Sender, TListItem* Item, TItemChange Change);
   void FormClose(TObject* Sender, TCloseAction& Action);
 

@@ -50,7 +50,7 @@ TAclEthernetRuleBase::TAclEthernetRuleBase(TComponent* Owner, const NvEthernetRu
       PutButton(this, "AddCheckButton", "Check All", 0, 0, 88, 25, &TAclEthernetRuleBase::AddCheckButtonClick);
   PutStatusBar();
 
-  DeclareList(ListView1, &TAclEthernetRuleBase::ListView1Click, &TAclEthernetRuleBase::ListView1Change);
+  DeclareList(ListView1, &TAclEthernetRuleBase::ListView1Change);
   OnClose = Handler(this, &TAclEthernetRuleBase::FormClose);
 
   CountBox = StaticText1;
@@ -101,8 +101,6 @@ void TAclEthernetRuleBase::AddButtonClick(TObject*) {
 }
 
 void TAclEthernetRuleBase::DeleteButtonClick(TObject*) { DestroySelectedRow(); }
-
-void TAclEthernetRuleBase::ListView1Click(TObject*) { RuleSelected(); }
 
 void TAclEthernetRuleBase::ListView1Change(TObject*, TListItem*, TItemChange) { ShowRowCount(); }
 

@@ -59,7 +59,6 @@ class TAclEthernetRuleBase : public TAclRuleBase {
   // ports written.
   void AddButtonClick(TObject* Sender);
   void DeleteButtonClick(TObject* Sender);
-  void ListView1Click(TObject* Sender);
   void ListView1Change(TObject* Sender, TListItem* Item, TItemChange Change);
   void AddCheckButtonClick(TObject* Sender);
   // Clear Checks, under the member's button name.

@@ -147,12 +147,6 @@ void TAclDialogBase::ShowSelectedKeys() {
   if (AccessKey && row->SubItems->Count > 0) AccessKey->Text = row->SubItems->Get(0);
 }
 
-void TAclDialogBase::RowButtonsOn() {
-  for (TControl* control : RowButtons) control->Enabled = true;
-  for (TControl* control : AddButtons) control->Enabled = false;
-  for (TControl* control : LockedKeys) control->Enabled = false;
-}
-
 // ---------------------------------------------------------------------------------------
 // Layout
 
@@ -305,10 +299,7 @@ TCheckBox* TAclRuleBase::PutIncludeRow(const char* boxName, const char* label, T
   return box;
 }
 
-void TAclRuleBase::RuleSelected() {
-  ShowSelectedKeys();
-  RowSelectionChanged();
-}
+void TAclRuleBase::ShowChosenRow(TListItem*) { ShowSelectedKeys(); }
 
 void TAclRuleBase::RewriteSelectedRule(const std::function<void(NvVarFlagsScope&)>& leaveOut) {
   if (!List->Selected()) return;

@@ -98,7 +98,6 @@ class TAclDialogBase : public TFeatureDialog {
   void Refresh(bool refuseWhileReading = false);
   // The selected row's caption and first sub-item into the key edits.
   void ShowSelectedKeys();
-  void RowButtonsOn();
 
   // Selects the option of the row-status control, or of combo, by name.
   void ChooseRowStatus(const char* name) { ChooseOption(RowStatusBox, name); }
@@ -107,15 +106,12 @@ class TAclDialogBase : public TFeatureDialog {
   // the button-face colour.
   static void EnableField(TControl* control, bool enabled);
 
-  // The table's list: a click or a change of its selection runs onSelect (RowSelectHandler),
-  // a change of its rows onChange (RowCountHandler).
+  // The table's list: a change of its rows runs onChange (RowCountHandler); a change of its
+  // choice takes the chosen-row path (ShowChosenRow, ApplyEnablingRules).
   template <class F>
-  void DeclareList(TListView* list, void (F::*onSelect)(TObject*), void (F::*onChange)(TObject*, TListItem*, TItemChange)) {
-    F* self = static_cast<F*>(this);
+  void DeclareList(TListView* list, void (F::*onChange)(TObject*, TListItem*, TItemChange)) {
     List = list;
-    list->OnClick = Handler(self, onSelect);
-    list->OnSelectItem = [self, onSelect](TObject* sender, TListItem*, bool) { (self->*onSelect)(sender); };
-    list->OnChange = Handler(self, onChange);
+    list->OnChange = Handler(static_cast<F*>(this), onChange);
   }
 
   // ---- Layout ----
@@ -232,8 +228,8 @@ class TAclRuleBase : public TAclDialogBase {
   bool PermitTicked(TCheckBox* box, TWinControl* focus);
   // Also unticks the include boxes.
   void ClearDetailControls() override;
-  // RowSelectionChanged, and with a row its keys into the key edits.
-  void RuleSelected();
+  // The chosen rule's keys into the key edits.
+  void ShowChosenRow(TListItem* row) override;
   // Edit of the selected rule: destroyed (no question) when the row status is ticked and on
   // destroy; else written again with the columns leaveOut marks left out.
   void RewriteSelectedRule(const std::function<void(NvVarFlagsScope&)>& leaveOut);

@@ -74,7 +74,7 @@ TAclIpProfileBase::TAclIpProfileBase(TComponent* Owner, const NvIpProfileLayout&
   SetBtn->Visible = false;
   PutStatusBar();
 
-  DeclareList(ListView1, &TAclIpProfileBase::ListView1Click, &TAclIpProfileBase::ListView1Changing);
+  DeclareList(ListView1, &TAclIpProfileBase::ListView1Changing);
   OnClose = Handler(this, &TAclIpProfileBase::FormClose);
 
   RowButtons = {SetBtn, BT_Delete};
@@ -160,8 +160,6 @@ void TAclIpProfileBase::BT_AddClick(TObject*) {
 }
 
 void TAclIpProfileBase::BT_DeleteClick(TObject*) { ConfirmDestroySelectedRow(); }
-
-void TAclIpProfileBase::ListView1Click(TObject*) { RowSelectionChanged(); }
 
 void TAclIpProfileBase::ListView1Changing(TObject*, TListItem*, TItemChange) { ShowRowCount(); }
 

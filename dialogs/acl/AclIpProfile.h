@@ -75,7 +75,6 @@ class TAclIpProfileBase : public TAclProfileBase {
   void BT_AddClick(TObject* Sender);
   // After the question; the list read again whatever the answer.
   void BT_DeleteClick(TObject* Sender);
-  void ListView1Click(TObject* Sender);
   void ListView1Changing(TObject* Sender, TListItem* Item, TItemChange Change);
   void FormClose(TObject* Sender, TCloseAction& Action);
 

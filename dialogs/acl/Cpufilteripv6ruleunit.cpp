@@ -71,7 +71,7 @@ TCPUFilterIPV6RuleForm::TCPUFilterIPV6RuleForm(TComponent* Owner)
                {GetButton, AddButton, EditButton, DeleteButton, AddCheckButton, CleanCheButton, CloseButton});
   PutStatusBar();
 
-  DeclareList(ListView1, &TCPUFilterIPV6RuleForm::ListView1Click, &TCPUFilterIPV6RuleForm::ListView1Change);
+  DeclareList(ListView1, &TCPUFilterIPV6RuleForm::ListView1Change);
   OnCreate = Handler(this, &TCPUFilterIPV6RuleForm::FormCreate);
   OnClose = Handler(this, &TCPUFilterIPV6RuleForm::FormClose);
 
@@ -135,8 +135,6 @@ void TCPUFilterIPV6RuleForm::EditButtonClick(TObject*) {
 }
 
 void TCPUFilterIPV6RuleForm::DeleteButtonClick(TObject*) { DestroySelectedRow(); }
-
-void TCPUFilterIPV6RuleForm::ListView1Click(TObject*) { RuleSelected(); }
 
 void TCPUFilterIPV6RuleForm::ListView1Change(TObject*, TListItem*, TItemChange) { ShowRowCount(); }
 

@@ -43,7 +43,6 @@ class TCPUFilterIPV6RuleForm : public TAclBasicFormRuleBase {
   // CheckInput, then the ticked fields and the ports to the selected rule.
   void EditButtonClick(TObject* Sender);
   void DeleteButtonClick(TObject* Sender);
-  void ListView1Click(TObject* Sender);
   void ListView1Change(TObject* Sender, TListItem* Item, TItemChange Change);
   void AddCheckButtonClick(TObject* Sender);
   void CleanCheButtonClick(TObject* Sender);

@@ -48,7 +48,7 @@ TCPUIPRuleForm::TCPUIPRuleForm(TComponent* Owner) : TAclIpRuleBase(Owner, kLayou
   EditButton->OnClick = Handler(this, &TCPUIPRuleForm::EditButtonClick);
   DeleteButton->OnClick = Handler(this, &TCPUIPRuleForm::DeleteButtonClick);
   StackButtons(ButtonsLeft(), 52, {GetButton, EditButton, AddButton, DeleteButton, CheckButton, UncheckButton, CloseButton});
-  DeclareList<TCPUIPRuleForm>(ListView1, &TCPUIPRuleForm::ListView1Click, &TCPUIPRuleForm::ListView1Change);
+  DeclareList<TCPUIPRuleForm>(ListView1, &TCPUIPRuleForm::ListView1Change);
   OnCreate = Handler(this, &TCPUIPRuleForm::FormCreate);
 
   DetailEdits.push_back(UserMaskEdit);
@@ -82,7 +82,5 @@ void TCPUIPRuleForm::EditButtonClick(TObject*) {
 }
 
 void TCPUIPRuleForm::DeleteButtonClick(TObject*) { ConfirmDestroySelectedRow(); }
-
-void TCPUIPRuleForm::ListView1Click(TObject*) { RuleSelected(); }
 
 void TCPUIPRuleForm::CloseButtonClick(TObject*) { Close(); }

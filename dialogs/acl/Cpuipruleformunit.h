@@ -21,6 +21,5 @@ class TCPUIPRuleForm : public TAclIpRuleBase {
   void FormCreate(TObject* Sender);
   void EditButtonClick(TObject* Sender);
   void DeleteButtonClick(TObject* Sender);
-  void ListView1Click(TObject* Sender);
   void CloseButtonClick(TObject* Sender);
 };

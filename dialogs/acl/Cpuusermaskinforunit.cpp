@@ -54,7 +54,7 @@ TCPUUserMaskInfoForm::TCPUUserMaskInfoForm(TComponent* Owner) : TAclProfileBase(
   StackButtons(buttons, 52, {GetButton, AddButton, DeleteButton, CloseButton, OperButton});
   PutStatusBar();
 
-  DeclareList(ListView1, &TCPUUserMaskInfoForm::ListView1Click, &TCPUUserMaskInfoForm::ListView1Changing);
+  DeclareList(ListView1, &TCPUUserMaskInfoForm::ListView1Changing);
   OnCreate = Handler(this, &TCPUUserMaskInfoForm::FormCreate);
   OnClose = Handler(this, &TCPUUserMaskInfoForm::FormClose);
 
@@ -103,14 +103,9 @@ void TCPUUserMaskInfoForm::AddButtonClick(TObject*) {
 
 void TCPUUserMaskInfoForm::DeleteButtonClick(TObject*) { DestroySelectedRow(); }
 
-void TCPUUserMaskInfoForm::ListView1Click(TObject*) {
-  // The details keep what the row showed.
-  if (ListView1->Selected()) {
-    RowButtonsOn();
-  } else {
-    IdleButtons();
-    ChooseRowStatus(NvRowStatusName::CreateAndGo);
-  }
+void TCPUUserMaskInfoForm::ApplyEnablingRules() {
+  // Without a row the details are for a new one.
+  if (!ListView1->Selected()) ChooseRowStatus(NvRowStatusName::CreateAndGo);
 }
 
 void TCPUUserMaskInfoForm::ListView1Changing(TObject*, TListItem*, TItemChange) { ShowRowCount(); }

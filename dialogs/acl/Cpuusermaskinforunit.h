@@ -29,7 +29,7 @@ class TCPUUserMaskInfoForm : public TAclProfileBase {
   void GetButtonClick(TObject* Sender);
   void AddButtonClick(TObject* Sender);
   void DeleteButtonClick(TObject* Sender);
-  void ListView1Click(TObject* Sender);
+  void ApplyEnablingRules() override;
   void ListView1Changing(TObject* Sender, TListItem* Item, TItemChange Change);
   void CloseButtonClick(TObject* Sender);
   void FormClose(TObject* Sender, TCloseAction& Action);

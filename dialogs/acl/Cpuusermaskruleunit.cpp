@@ -69,7 +69,7 @@ TCPUUserMaskRuleForm::TCPUUserMaskRuleForm(TComponent* Owner) : TAclRuleBase(Own
   StackButtons(Buttons, 52, {GetButton, OperButton, AddButton, DeleteButton, CheckButton, UncheckButton, closeButton});
   PutStatusBar();
 
-  DeclareList(ListView1, &TCPUUserMaskRuleForm::ListView1Click, &TCPUUserMaskRuleForm::ListView1Change);
+  DeclareList(ListView1, &TCPUUserMaskRuleForm::ListView1Change);
   OnCreate = Handler(this, &TCPUUserMaskRuleForm::FormCreate);
   OnClose = Handler(this, &TCPUUserMaskRuleForm::FormClose);
 
@@ -144,8 +144,6 @@ void TCPUUserMaskRuleForm::OperButtonClick(TObject*) {
 void TCPUUserMaskRuleForm::GetButtonClick(TObject*) { Refresh(); }
 
 void TCPUUserMaskRuleForm::DeleteButtonClick(TObject*) { DestroySelectedRow(); }
-
-void TCPUUserMaskRuleForm::ListView1Click(TObject*) { RuleSelected(); }
 
 void TCPUUserMaskRuleForm::ListView1Change(TObject*, TListItem*, TItemChange) { ShowRowCount(); }
 

@@ -44,7 +44,6 @@ class TCPUUserMaskRuleForm : public TAclRuleBase {
   void OperButtonClick(TObject* Sender);
   void AddButtonClick(TObject* Sender);
   void DeleteButtonClick(TObject* Sender);
-  void ListView1Click(TObject* Sender);
   void ListView1Change(TObject* Sender, TListItem* Item, TItemChange Change);
   void CheckButtonClick(TObject* Sender);
   void UncheckButtonClick(TObject* Sender);

@@ -77,7 +77,7 @@ TIPRuleForm::TIPRuleForm(TComponent* Owner) : TAclIpRuleBase(Owner, kLayout) {
   EditButton->Visible = false;  // rules are not changed in place
   StackButtons(ButtonsLeft(), 52,
                {GetButton, AddButton, DeleteButton, CheckButton, UncheckButton, Button1, btn_Close, EditButton});
-  DeclareList<TIPRuleForm>(ListView1, &TIPRuleForm::ListView1Click, &TIPRuleForm::ListView1Change);
+  DeclareList<TIPRuleForm>(ListView1, &TIPRuleForm::ListView1Change);
   EnablePriorityComboBox->OnChange = Handler(this, &TIPRuleForm::EnablePriorityComboBoxChange);
   OnCreate = Handler(this, &TIPRuleForm::FormCreate);
 
@@ -143,8 +143,7 @@ void TIPRuleForm::EnablePriorityComboBoxChange(TObject*) {
   cbxReplacePriority->Enabled = enabled;
 }
 
-void TIPRuleForm::ListView1Click(TObject*) {
-  RuleSelected();
+void TIPRuleForm::ApplyEnablingRules() {
   // A rule's protocol is its profile's: the choice only steers what a new rule leaves out.
   if (List->Selected()) {
     cbxProtocol->Checked = false;

@@ -43,7 +43,7 @@ class TIPRuleForm : public TAclIpRuleBase {
 
   void FormCreate(TObject* Sender);
   void DeleteButtonClick(TObject* Sender);
-  void ListView1Click(TObject* Sender);
+  void ApplyEnablingRules() override;
   // "enabled" makes the priority, its replacement and their boxes usable; any other choice
   // (or none) disables them, and a disabled box is not written whatever its tick.
   void EnablePriorityComboBoxChange(TObject* Sender);

@@ -67,7 +67,7 @@ TIPv6MaskInfoForm::TIPv6MaskInfoForm(TComponent* Owner) : TAclProfileBase(Owner,
   StackButtons(Buttons, 52, {GetButton, AddButton, Button1, DeleteButton, CloseButton, EditButton});
   PutStatusBar();
 
-  DeclareList(ListView1, &TIPv6MaskInfoForm::ListView1Click, &TIPv6MaskInfoForm::ListView1Change);
+  DeclareList(ListView1, &TIPv6MaskInfoForm::ListView1Change);
   ProtoTypeCombo->OnChange = Handler(this, &TIPv6MaskInfoForm::ProtoTypeComboChange);
   TCPOptionCombo->OnChange = Handler(this, &TIPv6MaskInfoForm::TCPOptionComboChange);
   UDPOptionCombo->OnChange = Handler(this, &TIPv6MaskInfoForm::UDPOptionComboChange);
@@ -182,8 +182,7 @@ void TIPv6MaskInfoForm::AddButtonClick(TObject*) {
 
 void TIPv6MaskInfoForm::DeleteButtonClick(TObject*) { DestroySelectedRow(); }
 
-void TIPv6MaskInfoForm::ListView1Click(TObject*) {
-  RowSelectionChanged();
+void TIPv6MaskInfoForm::ApplyEnablingRules() {
   UpdatePortMaskControls();
   UpdateSourceMaskControl();
 }

@@ -35,7 +35,7 @@ class TIPv6MaskInfoForm : public TAclProfileBase {
   // Key, duplicate, row status, the masks in use, then the write.
   void AddButtonClick(TObject* Sender);
   void DeleteButtonClick(TObject* Sender);
-  void ListView1Click(TObject* Sender);
+  void ApplyEnablingRules() override;
   void ListView1Change(TObject* Sender, TListItem* Item, TItemChange Change);
   void ProtoTypeComboChange(TObject* Sender);
   void TCPOptionComboChange(TObject* Sender);

@@ -99,7 +99,7 @@ TIpv6RuleForm::TIpv6RuleForm(TComponent* Owner) : TAclRuleBase(Owner, kWidth, 61
                {GetButton, AddButton, StopButton, DeleteButton, CheckButton, UncheckButton, CloseButton, EditButton});
   PutStatusBar();
 
-  DeclareList(ListView1, &TIpv6RuleForm::ListView1Click, &TIpv6RuleForm::ListView1Change);
+  DeclareList(ListView1, &TIpv6RuleForm::ListView1Change);
   PriorityComboBox->OnChange = Handler(this, &TIpv6RuleForm::PriorityComboBoxChange);
   EnableReplaceDSCPComboBox->OnChange = Handler(this, &TIpv6RuleForm::EnableReplaceDSCPComboBoxChange);
   RuleProtoCombox->OnChange = Handler(this, &TIpv6RuleForm::RuleProtoComboxChange);
@@ -268,8 +268,7 @@ void TIpv6RuleForm::AddButtonClick(TObject*) {
 
 void TIpv6RuleForm::DeleteButtonClick(TObject*) { DestroySelectedRow(); }
 
-void TIpv6RuleForm::ListView1Click(TObject*) {
-  RuleSelected();
+void TIpv6RuleForm::ApplyEnablingRules() {
   if (ListView1->Selected()) EnablingRules();
 }
 

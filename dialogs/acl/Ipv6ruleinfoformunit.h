@@ -65,7 +65,7 @@ class TIpv6RuleForm : public TAclRuleBase {
   // fields (priority and its replacement only while enabled) and the ports written.
   void AddButtonClick(TObject* Sender);
   void DeleteButtonClick(TObject* Sender);
-  void ListView1Click(TObject* Sender);
+  void ApplyEnablingRules() override;
   void ListView1Change(TObject* Sender, TListItem* Item, TItemChange Change);
   void CheckButtonClick(TObject* Sender);
   void UncheckButtonClick(TObject* Sender);

@@ -91,7 +91,7 @@ TPacketContentRuleForm::TPacketContentRuleForm(TComponent* Owner)
   stat1 = StatusBar1 = Put<TStatusBar>(this, "stat1", 0, 0, 0, 19);
   stat1->Align = alBottom;
 
-  DeclareList(ListView1, &TPacketContentRuleForm::ListView1Click, &TPacketContentRuleForm::ListView1Change);
+  DeclareList(ListView1, &TPacketContentRuleForm::ListView1Change);
   cbb_EnablePrio->OnChange = Handler(this, &TPacketContentRuleForm::cbb_EnablePrioChange);
   cbbEnableReplaceDSCPComboBox->OnChange = Handler(this, &TPacketContentRuleForm::cbbEnableReplaceDSCPComboBoxChange);
   OnCreate = Handler(this, &TPacketContentRuleForm::FormCreate);
@@ -199,8 +199,7 @@ void TPacketContentRuleForm::btnDeleteButtonClick(TObject*) {
   cbbEnableReplaceDSCPComboBoxChange(nullptr);
 }
 
-void TPacketContentRuleForm::ListView1Click(TObject*) {
-  RuleSelected();
+void TPacketContentRuleForm::ApplyEnablingRules() {
   cbb_EnablePrioChange(nullptr);
   cbbEnableReplaceDSCPComboBoxChange(nullptr);
 }

@@ -60,7 +60,7 @@ class TPacketContentRuleForm : public TAclBasicFormRuleBase {
   // CheckInput, duplicate keys, row status ticked and createAndGo; the write.
   void btnAddButtonClick(TObject* Sender);
   void btnDeleteButtonClick(TObject* Sender);
-  void ListView1Click(TObject* Sender);
+  void ApplyEnablingRules() override;
   void ListView1Change(TObject* Sender, TListItem* Item, TItemChange Change);
   void cbb_EnablePrioChange(TObject* Sender);
   void cbbEnableReplaceDSCPComboBoxChange(TObject* Sender);

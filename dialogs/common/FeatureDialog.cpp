@@ -40,6 +40,9 @@ void TFeatureDialog::AdoptRequest(NvSNMPRequest2Edits* request, const NvSNMPVar*
                                   int indexCount) {
   requests_.push_back(request);
   request->Request.Vars = NvSNMPVarList(table, kind, indexCount);
+  request->RowChosenHandler = [this, request] {
+    if (request->ListView && request->ListView == List) RowChosen();
+  };
   if (StatusBar1 && StatusBar1->Panels->Count > 0) request->SetStatusPanel(StatusBar1->Panels->Items[0]);
 }
 
@@ -185,16 +188,51 @@ static void EnableAll(const std::vector<TControl*>& controls, bool enabled) {
 
 void TFeatureDialog::RowSelectionChanged() {
   const bool selected = List && List->Selected() != nullptr;
-  EnableAll(RowButtons, selected);
-  EnableAll(AddButtons, !selected);
-  EnableAll(LockedKeys, !selected);
+  ShowRowButtons(selected);
   if (!selected) ClearDetailControls();
 }
 
+void TFeatureDialog::ShowRowButtons(bool selected) {
+  EnableAll(RowButtons, selected);
+  EnableAll(AddButtons, !selected);
+  EnableAll(LockedKeys, !selected);
+}
+
+void TFeatureDialog::RowChosen() {
+  if (closed_) return;
+  TListItem* row = List ? List->Selected() : nullptr;
+  if (row)
+    ShowChosenRow(row);
+  else
+    ClearDetailControls();
+  // The stock states first: a dialog's rules may refine them (a key's colour, a row that
+  // cannot be deleted).
+  ShowRowButtons(row != nullptr);
+  ApplyEnablingRules();
+  AcceptShownTexts();
+}
+
+void TFeatureDialog::ShowChosenRow(TListItem*) {}
+
+void TFeatureDialog::ApplyEnablingRules() {}
+
+void TFeatureDialog::ShowNoRow() {
+  ClearDetailControls();
+  ApplyEnablingRules();
+  AcceptShownTexts();
+}
+
+void TFeatureDialog::AcceptShownTexts() {
+  for (NvSNMPRequest2Controls* request : requests_)
+    if (auto* edits = dynamic_cast<NvSNMPRequest2Edits*>(request); edits && edits->ListView && edits->ListView == List)
+      edits->AcceptShownTexts();
+}
+
 void TFeatureDialog::IdleButtons() {
-  EnableAll(RowButtons, false);
-  EnableAll(AddButtons, true);
-  EnableAll(LockedKeys, true);
+  // The idle state has no row chosen: none stays highlighted behind idle buttons and emptied
+  // details, where choosing it again would change nothing.
+  if (List && List->Selected()) List->ClearSelection();
+  ShowRowButtons(false);
 }
 
 void TFeatureDialog::ClearDetailControls() {
@@ -220,8 +258,8 @@ void TFeatureDialog::RefreshAll(const char* notCompleteText) {
       },
       [&] { DataComplete = 1; });
   ShowRowCount();
-  ClearDetailControls();
   IdleButtons();
+  ShowNoRow();
 }
 
 bool TFeatureDialog::WriteAndReread(std::span<const NvSetStep> steps, NvAfterRefusedSet afterRefused,
@@ -234,7 +272,7 @@ bool TFeatureDialog::WriteAndReread(std::span<const NvSetStep> steps, NvAfterRef
       [&] {
         taken = SendSetSequence(Table, steps, afterRefused, outcome);
         StartWalk(Table);
-        ClearDetailControls();
+        ShowNoRow();
       },
       [&] { DataComplete = 1; });
   return ranThrough && taken;
@@ -310,7 +348,7 @@ bool TFeatureDialog::WriteThenReread(std::span<const NvSetStep> steps, NvSetOutc
     setRepliesAwaited_ = 0;
     Guarded([&] { StartWalk(table); }, [&] { DataComplete = 1; });
   }
-  ClearDetailControls();
+  ShowNoRow();
   return sent && taken;
 }
 

@@ -160,7 +160,23 @@ class TFeatureDialog : public TBasicForm {
   // RowSelectHandler: button and key states for the list's selection; without one also
   // ClearDetailControls.
   void RowSelectionChanged();
-  // Row buttons off, Add on, keys on.
+
+  // ---- The chosen row ----
+  // The one path of every change of List's choice, by mouse, keys or the program (a walk
+  // that empties the list under a chosen row too): the bound controls show the chosen row,
+  // ShowChosenRow fills what the dialog fills itself, the button and key states follow
+  // (RowButtons, AddButtons, LockedKeys), then ApplyEnablingRules. Without a chosen row
+  // ClearDetailControls instead of the filling.
+  // A refused entry then goes back to what the path has shown. It runs by itself for a List
+  // bound to one of the dialog's requests. A dialog overrides the two hooks; it does not fill
+  // details or run its rules from OnClick or OnSelectItem.
+  void RowChosen();
+  // The dialog's own detail controls from the chosen row, after the bound ones show it.
+  virtual void ShowChosenRow(TListItem* row);
+  // The dialog's enabling rules for the controls as they now stand (row shown or cleared).
+  virtual void ApplyEnablingRules();
+  // No row chosen (the selection cleared, through the chosen-row path): row buttons off, Add
+  // on, keys on.
   void IdleButtons();
   virtual void ClearDetailControls();
   // RefreshHandler of a dialog that tracks DataComplete: nothing while a walk runs (the text
@@ -257,6 +273,10 @@ class TFeatureDialog : public TBasicForm {
   void FreeRequest(NvSNMPRequest2Controls* request);
   void FreeAll(bool closing);
   void RereadAfterSetReply(NvSNMPRequest2Controls* sender, NvSNMPError* error);
+  void ShowRowButtons(bool selected);
+  // ClearDetailControls, the enabling rules, and empty texts as what a refused entry returns to.
+  void ShowNoRow();
+  void AcceptShownTexts();
 
   std::vector<NvSNMPRequest2Controls*> requests_;
   std::vector<std::function<void()>> popups_;

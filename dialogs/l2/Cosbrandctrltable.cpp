@@ -59,8 +59,6 @@ TCoSBrandwidthctrlForm::TCoSBrandwidthctrlForm(TComponent* Owner) : TFeatureDial
   TXText->Visible = false;
   PutStatusBar();
 
-  ListView1->OnClick = Handler(this, &TCoSBrandwidthctrlForm::ListView1Click);
-  ListView1->OnSelectItem = Handler(this, &TCoSBrandwidthctrlForm::ListView1SelectItem);
   ListView1->OnChange = Handler(this, &TCoSBrandwidthctrlForm::ListView1Change);
   NOLIMITRBT->OnClick = Handler(this, &TCoSBrandwidthctrlForm::CheckBox1Click);
   OnCreate = Handler(this, &TCoSBrandwidthctrlForm::FormCreate);
@@ -141,17 +139,12 @@ void TCoSBrandwidthctrlForm::CloseButtonClick(TObject* Sender) {
   Close();
 }
 
-void TCoSBrandwidthctrlForm::ListView1Click(TObject*) {
-  RowSelectionChanged();
-  TListItem* row = ListView1->Selected();
-  if (!row) return;
+void TCoSBrandwidthctrlForm::ShowChosenRow(TListItem* row) {
   const bool noLimit = TXText->Caption() == kNoLimit;
   NOLIMITRBT->Checked = noLimit;
   CheckBox1Click(NOLIMITRBT);
   if (!noLimit) rateEdit->Text = row->SubItems->Get(1);
 }
-
-void TCoSBrandwidthctrlForm::ListView1SelectItem(TObject*, TListItem*, bool) { RowSelectionChanged(); }
 
 void TCoSBrandwidthctrlForm::ListView1Change(TObject*, TListItem*, TItemChange) { ShowRowCount(); }
 

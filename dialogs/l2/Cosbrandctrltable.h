@@ -32,13 +32,12 @@ class TCoSBrandwidthctrlForm : public TFeatureDialog {
   void EditButtonClick(TObject* Sender);
   void StopButtonClick(TObject* Sender);
   void CloseButtonClick(TObject* Sender);
-  void ListView1Click(TObject* Sender);
-  void ListView1SelectItem(TObject* Sender, TListItem* Item, bool Selected);
   void ListView1Change(TObject* Sender, TListItem* Item, TItemChange Change);
   void CheckBox1Click(TObject* Sender);
   void FormClose(TObject* Sender, TCloseAction& Action);
 
   void ClearDetailControls() override;
+  void ShowChosenRow(TListItem* row) override;
   // The typed rate into TXText, as a number; false (after its message) when it is out of range.
   bool CheckRateAndCopy();
 };

@@ -34,8 +34,6 @@ Tdot1vProtocolPortForm::Tdot1vProtocolPortForm(TComponent* Owner) : TFeatureDial
   PutStatusBar()->Name = "statBar";
 
   ListView1->OnChange = Handler(this, &Tdot1vProtocolPortForm::ListView1Change);
-  ListView1->OnClick = Handler(this, &Tdot1vProtocolPortForm::ListView1Click);
-  ListView1->OnSelectItem = Handler(this, &Tdot1vProtocolPortForm::ListView1SelectItem);
   ListView1->OnDblClick = Handler(this, &Tdot1vProtocolPortForm::ListView1DblClick);
   OnCreate = Handler(this, &Tdot1vProtocolPortForm::FormCreate);
   OnClose = Handler(this, &Tdot1vProtocolPortForm::FormClose);
@@ -97,10 +95,6 @@ void Tdot1vProtocolPortForm::Btn_DeleteClick(TObject*) {
   ShowRowCount();
   IdleButtons();
 }
-
-void Tdot1vProtocolPortForm::ListView1Click(TObject*) { RowSelectionChanged(); }
-
-void Tdot1vProtocolPortForm::ListView1SelectItem(TObject*, TListItem*, bool) { RowSelectionChanged(); }
 
 void Tdot1vProtocolPortForm::ListView1Change(TObject*, TListItem*, TItemChange) { ShowRowCount(); }
 

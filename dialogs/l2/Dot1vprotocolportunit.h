@@ -29,8 +29,6 @@ class Tdot1vProtocolPortForm : public TFeatureDialog {
   void Btu_EditClick(TObject* Sender);
   void ListView1DblClick(TObject* Sender);
   void Btn_DeleteClick(TObject* Sender);
-  void ListView1Click(TObject* Sender);
-  void ListView1SelectItem(TObject* Sender, TListItem* Item, bool Selected);
   void ListView1Change(TObject* Sender, TListItem* Item, TItemChange Change);
   void Btn_CloseClick(TObject* Sender);
   void FormClose(TObject* Sender, TCloseAction& Action);

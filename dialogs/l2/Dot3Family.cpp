@@ -83,7 +83,6 @@ TDot3MacControlDialog::TDot3MacControlDialog(TComponent* Owner, const NvDot3Memb
   Timer1->Enabled = false;
   PutStatusBar();
 
-  ListView1->OnClick = Handler(this, &TDot3MacControlDialog::ListView1Click);
   cbxInterval->OnChange = Handler(this, &TDot3MacControlDialog::cbxIntervalChange);
   Timer1->OnTimer = Handler(this, &TDot3MacControlDialog::Timer1Timer);
   OnCreate = Handler(this, &TDot3MacControlDialog::FormCreate);
@@ -178,13 +177,8 @@ void TDot3MacControlDialog::Timer1Timer(TObject*) {
   });
 }
 
-void TDot3MacControlDialog::ListView1Click(TObject*) {
-  TListItem* row = ListView1->Selected();
-  if (!row) {
-    ResetCounterView();
-    return;
-  }
-  if (btnSet) btnSet->Enabled = true;
+// The counters, and the interval timer's polling, follow the chosen port.
+void TDot3MacControlDialog::ShowChosenRow(TListItem* row) {
   Guarded([&] {
     CounterRequest->Request.Vars = NvSNMPVarList(member_.Counters, MVT_SV, 0);
     CounterRequest->Request.Vars.InstanceSuffix = row->Caption;
@@ -192,7 +186,6 @@ void TDot3MacControlDialog::ListView1Click(TObject*) {
     CounterRequest->Get();
     ShowCounters();
   });
-  if (btnSet && DataComplete == 1) btnSet->Enabled = true;
 }
 
 void TDot3MacControlDialog::btnSetClick(TObject*) {

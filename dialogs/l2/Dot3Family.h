@@ -45,7 +45,7 @@ class TDot3MacControlDialog : public TFeatureDialog {
   void cbxIntervalChange(TObject* Sender);
   void btnGetClick(TObject* Sender);
   void Timer1Timer(TObject* Sender);
-  void ListView1Click(TObject* Sender);
+  void ShowChosenRow(TListItem* row) override;
   void btnSetClick(TObject* Sender);
   void btnStopClick(TObject* Sender);
   void btnCloseClick(TObject* Sender);

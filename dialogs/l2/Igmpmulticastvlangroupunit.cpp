@@ -21,11 +21,11 @@ TIGMPMulticastVlanForm::TIGMPMulticastVlanForm(TComponent* Owner)
   btnClose = PutButton(this, "btnClose", "Close", 404, 104, 80, 25, &TIGMPMulticastVlanForm::btnCloseClick);
   PutStatusBar();
 
-  ListView1->OnClick = Handler(this, &TIGMPMulticastVlanForm::ListView1Click);
   OnCreate = Handler(this, &TIGMPMulticastVlanForm::FormCreate);
   OnClose = Handler(this, &TIGMPMulticastVlanForm::FormClose);
 
   List = ListView1;
+  RowButtons = {btnDelete};
   DoCreate();
 }
 
@@ -73,8 +73,6 @@ void TIGMPMulticastVlanForm::btnDeleteClick(TObject*) {
 }
 
 void TIGMPMulticastVlanForm::btnCloseClick(TObject*) { Close(); }
-
-void TIGMPMulticastVlanForm::ListView1Click(TObject*) { btnDelete->Enabled = ListView1->Selected() != nullptr; }
 
 void TIGMPMulticastVlanForm::FormClose(TObject*, TCloseAction&) {
   CloseRequests();

@@ -25,7 +25,6 @@ class TIGMPMulticastVlanForm : public TFeatureDialog {
   void btnAddClick(TObject* Sender);
   void btnDeleteClick(TObject* Sender);
   void btnCloseClick(TObject* Sender);
-  void ListView1Click(TObject* Sender);
   void FormClose(TObject* Sender, TCloseAction& Action);
 };
 

@@ -60,7 +60,6 @@ TISMVLANForm::TISMVLANForm(TComponent* Owner) : TFeatureDialog(Owner, 663, 549, 
   PutStatusBar();
 
   lvISMVLAN->OnChange = Handler(this, &TISMVLANForm::lvISMVLANChange);
-  lvISMVLAN->OnSelectItem = Handler(this, &TISMVLANForm::lvISMVLANSelectItem);
   OnCreate = Handler(this, &TISMVLANForm::FormCreate);
   OnCloseQuery = Handler(this, &TISMVLANForm::FormCloseQuery);
   OnClose = Handler(this, &TISMVLANForm::FormClose);
@@ -196,11 +195,7 @@ void TISMVLANForm::btnCloseClick(TObject*) { Close(); }
 
 void TISMVLANForm::lvISMVLANChange(TObject*, TListItem*, TItemChange) { ShowRowCount(); }
 
-void TISMVLANForm::lvISMVLANSelectItem(TObject*, TListItem*, bool) {
-  const bool chosen = lvISMVLAN->Selected() != nullptr;
-  RowSelectionChanged();
-  ShowRowFields(chosen);
-}
+void TISMVLANForm::ApplyEnablingRules() { ShowRowFields(lvISMVLAN->Selected() != nullptr); }
 
 void TISMVLANForm::FormCloseQuery(TObject*, bool& CanClose) { CanClose = MayClose(); }
 

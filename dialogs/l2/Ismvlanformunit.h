@@ -46,7 +46,7 @@ class TISMVLANForm : public TFeatureDialog {
   void btnStopClick(TObject* Sender);
   void btnCloseClick(TObject* Sender);
   void lvISMVLANChange(TObject* Sender, TListItem* Item, TItemChange Change);
-  void lvISMVLANSelectItem(TObject* Sender, TListItem* Item, bool Selected);
+  void ApplyEnablingRules() override;
   void FormCloseQuery(TObject* Sender, bool& CanClose);
   void FormClose(TObject* Sender, TCloseAction& Action);
 

@@ -27,9 +27,7 @@ TLLDPDot1ConfigDialog::TLLDPDot1ConfigDialog(TComponent* Owner, const NvLldpDot1
   TXComboBox = Put<TComboBox>(this, "TXComboBox", 130, 376, 100, 21);
   PutStatusBar();
 
-  ListView1->OnClick = Handler(this, &TLLDPDot1ConfigDialog::ListView1Click);
   ListView1->OnChange = Handler(this, &TLLDPDot1ConfigDialog::ListView1Change);
-  ListView1->OnSelectItem = Handler(this, &TLLDPDot1ConfigDialog::ListView1SelectItem);
   OnCreate = Handler(this, &TLLDPDot1ConfigDialog::FormCreate);
   OnClose = Handler(this, &TLLDPDot1ConfigDialog::FormClose);
 
@@ -84,13 +82,10 @@ void TLLDPDot1ConfigDialog::StopButtonClick(TObject*) {
 
 void TLLDPDot1ConfigDialog::CloseButtonClick(TObject*) { Close(); }
 
-void TLLDPDot1ConfigDialog::ListView1Click(TObject*) {
-  RowSelectionChanged();
+void TLLDPDot1ConfigDialog::ApplyEnablingRules() {
   Label1->Enabled = false;
   Label2->Enabled = false;
 }
-
-void TLLDPDot1ConfigDialog::ListView1SelectItem(TObject* Sender, TListItem*, bool) { ListView1Click(Sender); }
 
 void TLLDPDot1ConfigDialog::ListView1Change(TObject*, TListItem*, TItemChange) { ShowRowCount(); }
 

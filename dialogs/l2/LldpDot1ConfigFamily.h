@@ -37,8 +37,7 @@ class TLLDPDot1ConfigDialog : public TFeatureDialog {
   void SetButtonClick(TObject* Sender);
   void StopButtonClick(TObject* Sender);
   void CloseButtonClick(TObject* Sender);
-  void ListView1Click(TObject* Sender);
-  void ListView1SelectItem(TObject* Sender, TListItem* Item, bool Selected);
+  void ApplyEnablingRules() override;
   void ListView1Change(TObject* Sender, TListItem* Item, TItemChange Change);
   void FormClose(TObject* Sender, TCloseAction& Action);
 

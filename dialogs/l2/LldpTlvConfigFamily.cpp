@@ -48,8 +48,6 @@ TLLDPTlvConfigDialog::TLLDPTlvConfigDialog(TComponent* Owner, const NvLldpTlvMem
   TLVsEdit->MaxLength = 256;
   PutStatusBar();
 
-  ListView1->OnClick = Handler(this, &TLLDPTlvConfigDialog::ListView1Click);
-  ListView1->OnSelectItem = Handler(this, &TLLDPTlvConfigDialog::ListView1SelectItem);
   ListView1->OnChange = Handler(this, &TLLDPTlvConfigDialog::ListView1Change);
   TLVsEdit->OnClick = Handler(this, &TLLDPTlvConfigDialog::TLVsEditClick);
   OnCreate = Handler(this, &TLLDPTlvConfigDialog::FormCreate);
@@ -108,10 +106,6 @@ void TLLDPTlvConfigDialog::StopButtonClick(TObject*) {
 }
 
 void TLLDPTlvConfigDialog::CloseButtonClick(TObject*) { Close(); }
-
-void TLLDPTlvConfigDialog::ListView1Click(TObject*) { RowSelectionChanged(); }
-
-void TLLDPTlvConfigDialog::ListView1SelectItem(TObject* Sender, TListItem*, bool) { ListView1Click(Sender); }
 
 void TLLDPTlvConfigDialog::ListView1Change(TObject*, TListItem*, TItemChange) { ShowRowCount(); }
 

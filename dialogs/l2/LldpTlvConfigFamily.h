@@ -63,8 +63,6 @@ class TLLDPTlvConfigDialog : public TFeatureDialog {
   void EditButtonClick(TObject* Sender);
   void StopButtonClick(TObject* Sender);
   void CloseButtonClick(TObject* Sender);
-  void ListView1Click(TObject* Sender);
-  void ListView1SelectItem(TObject* Sender, TListItem* Item, bool Selected);
   void ListView1Change(TObject* Sender, TListItem* Item, TItemChange Change);
   void TLVsEditClick(TObject* Sender);
   void FormClose(TObject* Sender, TCloseAction& Action);

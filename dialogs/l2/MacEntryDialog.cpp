@@ -61,8 +61,6 @@ TMacEntryDialog::TMacEntryDialog(TComponent* Owner, const NvMacEntryKind& kind)
   PageControl1 = Put<TPageControl>(this, kind.PageControlName, 8, 196, clientWidth, kind.Height - 196 - 70);
 
   List->OnChange = Handler(this, &TMacEntryDialog::EntryChange);
-  List->OnClick = Handler(this, &TMacEntryDialog::EntryClick);
-  List->OnSelectItem = Handler(this, &TMacEntryDialog::EntrySelectItem);
   OnCreate = Handler(this, &TMacEntryDialog::FormCreate);
   OnClose = Handler(this, &TMacEntryDialog::FormClose);
 
@@ -192,17 +190,12 @@ void TMacEntryDialog::DeleteBtnClick(TObject*) {
   ShowRowCount();
 }
 
-void TMacEntryDialog::ChosenState() {
-  RowSelectionChanged();
+void TMacEntryDialog::ApplyEnablingRules() {
   if (!Kind.KeysReadOnlyWhenChosen) return;
   const bool chosen = List->Selected() != nullptr;
   VidEdit->ReadOnly = chosen;
   MacEdit->ReadOnly = chosen;
 }
-
-void TMacEntryDialog::EntryClick(TObject*) { ChosenState(); }
-
-void TMacEntryDialog::EntrySelectItem(TObject*, TListItem*, bool) { ChosenState(); }
 
 void TMacEntryDialog::EntryChange(TObject*, TListItem*, TItemChange) { ShowRowCount(); }
 

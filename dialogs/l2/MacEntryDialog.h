@@ -70,8 +70,6 @@ class TMacEntryDialog : public TFeatureDialog {
   void AddBtnClick(TObject* Sender);
   void SetBtnClick(TObject* Sender);
   void DeleteBtnClick(TObject* Sender);
-  void EntryClick(TObject* Sender);
-  void EntrySelectItem(TObject* Sender, TListItem* Item, bool Selected);
   void EntryChange(TObject* Sender, TListItem* Item, TItemChange Change);
   void CloseButtonClick(TObject* Sender);
   void FormClose(TObject* Sender, TCloseAction& Action);
@@ -82,7 +80,7 @@ class TMacEntryDialog : public TFeatureDialog {
   int VarMac, VarReceivePort, VarPorts, VarStatus;
 
  private:
-  void ChosenState();
+  void ApplyEnablingRules() override;
   void WriteEntry(bool withStatus);
   // Whether a listed entry has the keys typed for Add (the receive port being the hidden one).
   bool ListHoldsTypedKey() const;

@@ -64,7 +64,6 @@ TPortTrunkForm::TPortTrunkForm(TComponent* Owner) : TFeatureDialog(Owner, 712, 4
   BT_Close = PutButton(this, "BT_Close", "Close", 608, 136, 88, 25, &TPortTrunkForm::BT_CloseClick);
   PutStatusBar();
 
-  LV_PortTrunk->OnClick = Handler(this, &TPortTrunkForm::LV_PortTrunkClick);
   PortEdit->OnKeyPress = Handler(this, &TPortTrunkForm::UnitEditKeyPress);
   UnitEdit->OnKeyPress = Handler(this, &TPortTrunkForm::UnitEditKeyPress);
   ComboBox1->OnChange = Handler(this, &TPortTrunkForm::ComboBox1Change);
@@ -106,10 +105,7 @@ void TPortTrunkForm::FormCreate(TObject*) {
 
 void TPortTrunkForm::BT_GetClick(TObject*) { RefreshAll(); }
 
-void TPortTrunkForm::LV_PortTrunkClick(TObject*) {
-  RowSelectionChanged();
-  TListItem* row = LV_PortTrunk->Selected();
-  if (!row) return;
+void TPortTrunkForm::ShowChosenRow(TListItem* row) {
   const int master = TextToIntDef(ED_MasterPort->Text, 0);
   const int unit = master / kPortsPerUnit + 1;
   const int port = master % kPortsPerUnit;

@@ -43,7 +43,7 @@ class TPortTrunkForm : public TFeatureDialog {
   void BT_SetClick(TObject* Sender);
   void SetBtnClick(TObject* Sender);
   void BT_DeleteClick(TObject* Sender);
-  void LV_PortTrunkClick(TObject* Sender);
+  void ShowChosenRow(TListItem* row) override;
   void UnitEditKeyPress(TObject* Sender, char& Key);
   void ComboBox1Change(TObject* Sender);
   void BT_CloseClick(TObject* Sender);

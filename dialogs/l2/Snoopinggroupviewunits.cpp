@@ -64,7 +64,6 @@ TSnoopingGroupView::TSnoopingGroupView(TComponent* Owner, const NvGroupViewKind&
   PutStatusBar();
 
   ListView1->OnChange = Handler(this, &TSnoopingGroupView::ListView1Change);
-  ListView1->OnClick = Handler(this, &TSnoopingGroupView::ListView1Click);
   OnCreate = Handler(this, &TSnoopingGroupView::FormCreate);
   OnClose = Handler(this, &TSnoopingGroupView::FormClose);
 
@@ -122,12 +121,8 @@ void TSnoopingGroupView::btn_stopClick(TObject*) { StopWalk(); }
 
 void TSnoopingGroupView::btnCloseClick(TObject*) { Close(); }
 
-void TSnoopingGroupView::ListView1Click(TObject*) {
-  if (ListView1->Selected()) {
-    if (btnSet) btnSet->Enabled = true;
-  } else {
-    ClearDetailControls();
-  }
+void TSnoopingGroupView::ApplyEnablingRules() {
+  if (btnSet && ListView1->Selected()) btnSet->Enabled = true;
   DisablePickers();
 }
 

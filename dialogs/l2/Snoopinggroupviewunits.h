@@ -56,7 +56,7 @@ class TSnoopingGroupView : public TFeatureDialog {
   void btnSetClick(TObject* Sender);
   void btn_stopClick(TObject* Sender);
   void btnCloseClick(TObject* Sender);
-  void ListView1Click(TObject* Sender);
+  void ApplyEnablingRules() override;
   void ListView1Change(TObject* Sender, TListItem* Item, TItemChange Change);
   void FormClose(TObject* Sender, TCloseAction& Action);
 

@@ -64,7 +64,6 @@ TSnoopingRouterPortsForm::TSnoopingRouterPortsForm(TComponent* Owner, const NvRo
   PutStatusBar();
 
   ListView1->OnChange = Handler(this, &TSnoopingRouterPortsForm::ListView1Change);
-  ListView1->OnClick = Handler(this, &TSnoopingRouterPortsForm::ListView1Click);
   OnCreate = Handler(this, &TSnoopingRouterPortsForm::FormCreate);
   if (kind.HasStop) OnCloseQuery = Handler(this, &TSnoopingRouterPortsForm::FormCloseQuery);
   OnClose = Handler(this, &TSnoopingRouterPortsForm::FormClose);
@@ -125,8 +124,7 @@ void TSnoopingRouterPortsForm::btnStopClick(TObject*) { StopWalk(); }
 
 void TSnoopingRouterPortsForm::btnCloseClick(TObject*) { Close(); }
 
-void TSnoopingRouterPortsForm::ListView1Click(TObject*) {
-  RowSelectionChanged();
+void TSnoopingRouterPortsForm::ApplyEnablingRules() {
   if (ListView1->Selected()) DynamicPicker->DisableAll();
 }
 

@@ -48,7 +48,7 @@ class TSnoopingRouterPortsForm : public TFeatureDialog {
   void btnSetClick(TObject* Sender);
   void btnStopClick(TObject* Sender);
   void btnCloseClick(TObject* Sender);
-  void ListView1Click(TObject* Sender);
+  void ApplyEnablingRules() override;
   void ListView1Change(TObject* Sender, TListItem* Item, TItemChange Change);
   void FormCloseQuery(TObject* Sender, bool& CanClose);
   void FormClose(TObject* Sender, TCloseAction& Action);

@@ -50,8 +50,6 @@ TTrafficSegmentationForm::TTrafficSegmentationForm(TComponent* Owner)
   PutStatusBar();
 
   LV_TrafficForward->OnChange = Handler(this, &TTrafficSegmentationForm::LV_TrafficForwardChange);
-  LV_TrafficForward->OnClick = Handler(this, &TTrafficSegmentationForm::LV_TrafficForwardClick);
-  LV_TrafficForward->OnSelectItem = Handler(this, &TTrafficSegmentationForm::LV_TrafficForwardSelectItem);
   OnCreate = Handler(this, &TTrafficSegmentationForm::FormCreate);
   OnClose = Handler(this, &TTrafficSegmentationForm::FormClose);
 
@@ -90,18 +88,10 @@ void TTrafficSegmentationForm::BT_SetClick(TObject*) {
 
 void TTrafficSegmentationForm::StopBtnClick(TObject*) { StopWalk(); }
 
-void TTrafficSegmentationForm::LV_TrafficForwardClick(TObject*) {
-  RowSelectionChanged();
-  TListItem* row = LV_TrafficForward->Selected();
-  if (!row) return;
-  // The row's own caption: ST_Port is filled only after the selection handlers have run.
+void TTrafficSegmentationForm::ShowChosenRow(TListItem* row) {
   const NvUnitPort shown = SplitStackPort(std::atoi(row->Caption().c_str()));
   Combo_Port->Text = std::to_string(shown.Port);
   Combo_Unit->Text = std::to_string(shown.Unit);
-}
-
-void TTrafficSegmentationForm::LV_TrafficForwardSelectItem(TObject* Sender, TListItem*, bool) {
-  LV_TrafficForwardClick(Sender);
 }
 
 void TTrafficSegmentationForm::LV_TrafficForwardChange(TObject*, TListItem*, TItemChange) { ShowRowCount(); }

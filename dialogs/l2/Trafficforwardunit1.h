@@ -33,8 +33,7 @@ class TTrafficSegmentationForm : public TFeatureDialog {
   void BT_GetClick(TObject* Sender);
   void BT_SetClick(TObject* Sender);
   void StopBtnClick(TObject* Sender);
-  void LV_TrafficForwardClick(TObject* Sender);
-  void LV_TrafficForwardSelectItem(TObject* Sender, TListItem* Item, bool Selected);
+  void ShowChosenRow(TListItem* row) override;
   void LV_TrafficForwardChange(TObject* Sender, TListItem* Item, TItemChange Change);
   void FormClose(TObject* Sender, TCloseAction& Action);
 };

@@ -117,7 +117,6 @@ void TVlanMapTableForm::PutFrame(int listHeight, int buttonsTop) {
   PutStatusBar();
 
   ListView1->OnChange = Handler(this, &TVlanMapTableForm::ListView1Change);
-  ListView1->OnClick = Handler(this, &TVlanMapTableForm::ListView1Click);
   OnCreate = Handler(this, &TVlanMapTableForm::FormCreate);
   OnClose = Handler(this, &TVlanMapTableForm::FormClose);
   List = ListView1;
@@ -184,8 +183,7 @@ void TVlanMapTableForm::GetButtonClick(TObject*) { RefreshAll(); }
 
 void TVlanMapTableForm::ListView1Change(TObject*, TListItem*, TItemChange) { ShowRowCount(); }
 
-void TVlanMapTableForm::ListView1Click(TObject*) {
-  RowSelectionChanged();
+void TVlanMapTableForm::ApplyEnablingRules() {
   if (ListView1->Selected()) ApplyEditState();
 }
 

@@ -61,7 +61,7 @@ class TVlanMapTableForm : public TFeatureDialog {
   void FormCreate(TObject* Sender);
   void GetButtonClick(TObject* Sender);
   void ListView1Change(TObject* Sender, TListItem* Item, TItemChange Change);
-  void ListView1Click(TObject* Sender);
+  void ApplyEnablingRules() override;
   void EditButtonClick(TObject* Sender);
   void AddButtonClick(TObject* Sender);
   void DeleteButtonClick(TObject* Sender);

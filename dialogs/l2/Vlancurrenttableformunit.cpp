@@ -38,7 +38,6 @@ TVLanCurrentTableForm::TVLanCurrentTableForm(TComponent* Owner) : TFeatureDialog
   PutStatusBar();
 
   LV_dot1qVlanCurrentEntry->OnChange = Handler(this, &TVLanCurrentTableForm::LV_dot1qVlanCurrentEntryChange);
-  LV_dot1qVlanCurrentEntry->OnSelectItem = Handler(this, &TVLanCurrentTableForm::LV_dot1qVlanCurrentEntrySelectItem);
   OnCreate = Handler(this, &TVLanCurrentTableForm::FormCreate);
   OnClose = Handler(this, &TVLanCurrentTableForm::FormClose);
 
@@ -85,10 +84,6 @@ void TVLanCurrentTableForm::ClearDetailControls() {
 void TVLanCurrentTableForm::RefreshBtnClick(TObject*) { RefreshAll(); }
 
 void TVLanCurrentTableForm::LV_dot1qVlanCurrentEntryChange(TObject*, TListItem*, TItemChange) { ShowRowCount(); }
-
-void TVLanCurrentTableForm::LV_dot1qVlanCurrentEntrySelectItem(TObject*, TListItem*, bool) {
-  if (!LV_dot1qVlanCurrentEntry->Selected()) ClearDetailControls();
-}
 
 void TVLanCurrentTableForm::ClosebtnClick(TObject*) { Close(); }
 

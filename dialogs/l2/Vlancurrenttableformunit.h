@@ -32,7 +32,6 @@ class TVLanCurrentTableForm : public TFeatureDialog {
   void FormCreate(TObject* Sender);
   void RefreshBtnClick(TObject* Sender);
   void LV_dot1qVlanCurrentEntryChange(TObject* Sender, TListItem* Item, TItemChange Change);
-  void LV_dot1qVlanCurrentEntrySelectItem(TObject* Sender, TListItem* Item, bool Selected);
   void ClosebtnClick(TObject* Sender);
   void FormClose(TObject* Sender, TCloseAction& Action);
   void ClearDetailControls() override;

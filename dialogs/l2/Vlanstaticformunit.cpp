@@ -58,8 +58,6 @@ TVlanStaticForm::TVlanStaticForm(TComponent* Owner) : TFeatureDialog(Owner, 650,
   PutStatusBar();
 
   LV_dot1qVlanStaticEntry->OnChange = Handler(this, &TVlanStaticForm::LV_dot1qVlanStaticEntryChange);
-  LV_dot1qVlanStaticEntry->OnClick = Handler(this, &TVlanStaticForm::LV_dot1qVlanStaticEntryClick);
-  LV_dot1qVlanStaticEntry->OnSelectItem = Handler(this, &TVlanStaticForm::LV_dot1qVlanStaticEntrySelectItem);
   OnCreate = Handler(this, &TVlanStaticForm::FormCreate);
   OnCloseQuery = Handler(this, &TVlanStaticForm::FormCloseQuery);
   OnClose = Handler(this, &TVlanStaticForm::FormClose);
@@ -149,10 +147,6 @@ void TVlanStaticForm::DeleteBtnClick(TObject*) {
 }
 
 void TVlanStaticForm::LV_dot1qVlanStaticEntryChange(TObject*, TListItem*, TItemChange) { ShowRowCount(); }
-
-void TVlanStaticForm::LV_dot1qVlanStaticEntrySelectItem(TObject*, TListItem*, bool) { RowSelectionChanged(); }
-
-void TVlanStaticForm::LV_dot1qVlanStaticEntryClick(TObject*) { RowSelectionChanged(); }
 
 void TVlanStaticForm::btnStopClick(TObject*) { StopWalk(); }
 

@@ -45,8 +45,6 @@ class TVlanStaticForm : public TFeatureDialog {
   void AddBtnClick(TObject* Sender);
   void DeleteBtnClick(TObject* Sender);
   void LV_dot1qVlanStaticEntryChange(TObject* Sender, TListItem* Item, TItemChange Change);
-  void LV_dot1qVlanStaticEntrySelectItem(TObject* Sender, TListItem* Item, bool Selected);
-  void LV_dot1qVlanStaticEntryClick(TObject* Sender);
   void btnStopClick(TObject* Sender);
   void btnCloseClick(TObject* Sender);
   void FormCloseQuery(TObject* Sender, bool& CanClose);

@@ -37,11 +37,6 @@ void TAacListDialog::FirstWalk() {
   ShowRowCount();
 }
 
-void TAacListDialog::RowClicked() {
-  SelectedRowToControls();
-  RowSelectionChanged();
-}
-
 void TAacListDialog::GetButtonClick(TObject*) { RefreshAll(); }
 
 bool TAacListDialog::Listed(const std::string& caption, const std::string* firstSubItem) const {

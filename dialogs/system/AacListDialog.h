@@ -48,9 +48,6 @@ class TAacListDialog : public TFeatureDialog {
     return Put<T>(DetailPanel, name, left + labelWidth, top, width, 21);
   }
 
-  // A click on the list: the chosen row's values into the controls (a row clicked again after
-  // the idle state cleared them shows them again), then the button and key states.
-  void RowClicked();
   // Whether a list row has this caption and, when given, this first sub-item.
   bool Listed(const std::string& caption, const std::string* firstSubItem = nullptr) const;
   // The step's variables plus each edit's when it is not empty; the device keeps its own
@@ -59,7 +56,7 @@ class TAacListDialog : public TFeatureDialog {
   // One SET of the step's variables of the row the controls hold, the list read again, then the
   // idle state (also after a failure, whose message goes to panel 0).
   void WriteRow(const NvSetStep& step);
-  // Edit and Delete off, the key controls and Add on, the details cleared.
+  // No row chosen: Edit and Delete off, the key controls and Add on, the details cleared.
   void IdleState();
 
   int StatusColumn = -1;  // the row-status variable that destroys a row

@@ -61,7 +61,6 @@ TAddressMacPortsDialog::TAddressMacPortsDialog(TComponent* Owner, const NvAddres
   }
   PutStatusBar();
 
-  ListView1->OnClick = Handler(this, &TAddressMacPortsDialog::ListView1Click);
   ListView1->OnChange = Handler(this, &TAddressMacPortsDialog::ListView1Change);
   OnCreate = Handler(this, &TAddressMacPortsDialog::FormCreate);
   OnClose = Handler(this, &TAddressMacPortsDialog::FormClose);
@@ -159,8 +158,7 @@ void TAddressMacPortsDialog::DeleteChosenRow() {
   ConfirmDeleteSelectedRow(Kind.VarStatus, ComboStatus->Items->Get(Kind.DestroyItem));
 }
 
-void TAddressMacPortsDialog::ListView1Click(TObject*) {
-  RowSelectionChanged();
+void TAddressMacPortsDialog::ApplyEnablingRules() {
   if (KeptDisabled) KeptDisabled->Enabled = false;
 }
 

@@ -64,7 +64,7 @@ class TAddressMacPortsDialog : public TFeatureDialog {
   void btnDeleteClick(TObject* Sender);
   void btnCloseClick(TObject* Sender);
   void Button1Click(TObject* Sender);
-  void ListView1Click(TObject* Sender);
+  void ApplyEnablingRules() override;
   void ListView1Change(TObject* Sender, TListItem* Item, TItemChange Change);
 
  protected:

@@ -67,7 +67,6 @@ TfrmAgentSupportedUpdateFiles::TfrmAgentSupportedUpdateFiles(TComponent* Owner)
   chk_FileIPv6Addr = left("chk_FileIPv6Addr", " File IPv6 Address", VarIpv6Address, edt_FileIPv6Addr, 6);
   PutStatusBar();
 
-  ListView1->OnClick = Handler(this, &TfrmAgentSupportedUpdateFiles::ListView1Click);
   ListView1->OnChange = Handler(this, &TfrmAgentSupportedUpdateFiles::ListView1Change);
   OnCreate = Handler(this, &TfrmAgentSupportedUpdateFiles::FormCreate);
   List = ListView1;
@@ -112,10 +111,7 @@ void TfrmAgentSupportedUpdateFiles::ClearDetailControls() {
   ShowIndexState();
 }
 
-void TfrmAgentSupportedUpdateFiles::ListView1Click(TObject*) {
-  RowSelectionChanged();
-  ShowIndexState();
-}
+void TfrmAgentSupportedUpdateFiles::ApplyEnablingRules() { ShowIndexState(); }
 
 void TfrmAgentSupportedUpdateFiles::ListView1Change(TObject*, TListItem*, TItemChange) { ShowRowCount(); }
 

@@ -28,7 +28,6 @@ TARPConfigForm::TARPConfigForm(TComponent* Owner)
   StaticText->Alignment = taRightJustify;
   PutStatusBar();
   ListView1->OnChanging = Handler(this, &TARPConfigForm::ListView1Changing);
-  ListView1->OnClick = Handler(this, &TARPConfigForm::ListView1Click);
   ListView1->OnDblClick = Handler(this, &TARPConfigForm::ListView1DblClick);
   OnCreate = Handler(this, &TARPConfigForm::FormCreate);
   // When shown, not on every activation: a closed pop-up gives the activation back while the
@@ -64,9 +63,10 @@ void TARPConfigForm::FormCreate(TObject*) {
 
 void TARPConfigForm::FormShow(TObject*) { EditBtn->Enabled = false; }
 
-void TARPConfigForm::ListView1Click(TObject*) {
+void TARPConfigForm::ApplyEnablingRules() {
   EditBtn->Enabled = ListView1->Selected() != nullptr;
-  AddPending = false;
+  // A chosen row ends what an Add left pending.
+  if (ListView1->Selected()) AddPending = false;
 }
 
 void TARPConfigForm::ListView1DblClick(TObject* Sender) {

@@ -39,7 +39,7 @@ class TARPConfigForm : public TFeatureDialog {
   void DelBtnClick(TObject* Sender);
   void CloseBtnClick(TObject* Sender);
   void ListView1Changing(TObject* Sender, TListItem* Item, TItemChange Change, bool& AllowChange);
-  void ListView1Click(TObject* Sender);
+  void ApplyEnablingRules() override;
   void ListView1DblClick(TObject* Sender);
   void GetCompleted(NvSNMPRequest2Controls* Sender, NvSNMPError* Error) override;
 };

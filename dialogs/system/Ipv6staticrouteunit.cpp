@@ -29,7 +29,6 @@ TIpv6StaticRouteForm::TIpv6StaticRouteForm(TComponent* Owner)
   btnClose = PutButton(this, "btnClose", "Close", 888, 152, 80, 25, &TIpv6StaticRouteForm::btnCloseClick);
   PutStatusBar();
   ListView1->OnChange = Handler(this, &TIpv6StaticRouteForm::ListView1Change);
-  ListView1->OnSelectItem = Handler(this, &TIpv6StaticRouteForm::ListView1SelectItem);
   ListView1->OnDataStateChange = Handler(this, &TIpv6StaticRouteForm::ListView1DataStateChange);
   OnCreate = Handler(this, &TIpv6StaticRouteForm::FormCreate);
   OnClose = Handler(this, &TIpv6StaticRouteForm::FormClose);
@@ -102,9 +101,7 @@ void TIpv6StaticRouteForm::btnCloseClick(TObject*) { Close(); }
 
 void TIpv6StaticRouteForm::ListView1Change(TObject*, TListItem*, TItemChange) { ShowRowCount(); }
 
-void TIpv6StaticRouteForm::ListView1SelectItem(TObject*, TListItem*, bool) {
-  btnDelete->Enabled = ListView1->Selected() != nullptr;
-}
+void TIpv6StaticRouteForm::ApplyEnablingRules() { btnDelete->Enabled = ListView1->Selected() != nullptr; }
 
 // The default route goes only into an empty table.
 void TIpv6StaticRouteForm::ListView1DataStateChange(TObject*) {

@@ -31,7 +31,7 @@ class TIpv6StaticRouteForm : public TFeatureDialog {
   void btnDeleteClick(TObject* Sender);
   void btnCloseClick(TObject* Sender);
   void ListView1Change(TObject* Sender, TListItem* Item, TItemChange Change);
-  void ListView1SelectItem(TObject* Sender, TListItem* Item, bool Selected);
+  void ApplyEnablingRules() override;
   void ListView1DataStateChange(TObject* Sender);
 
  private:

@@ -40,7 +40,6 @@ TLoginMethodListForm::TLoginMethodListForm(TComponent* Owner, int isLoginList)
 
   AddButton->OnClick = Handler(this, &TLoginMethodListForm::AddButtonClick);
   EditButton->OnClick = Handler(this, &TLoginMethodListForm::EditButtonClick);
-  ListView1->OnClick = Handler(this, &TLoginMethodListForm::ListView1Click);
   ComboBoxType[0]->OnChange = Handler(this, &TLoginMethodListForm::ComboBoxType1Change);
   ComboBoxType[1]->OnChange = Handler(this, &TLoginMethodListForm::ComboBoxType2Change);
   ComboBoxType[2]->OnChange = Handler(this, &TLoginMethodListForm::ComboBoxType3Change);
@@ -81,14 +80,12 @@ void TLoginMethodListForm::ComboBoxType2Change(TObject*) { TypeChanged(1); }
 void TLoginMethodListForm::ComboBoxType3Change(TObject*) { TypeChanged(2); }
 void TLoginMethodListForm::ComboBoxType4Change(TObject*) { TypeChanged(3); }
 
-// The list named "default" stays; without a row the details keep what they hold.
-void TLoginMethodListForm::ListView1Click(TObject*) {
+// The list named "default" stays; a server group is named only for a server-group method.
+void TLoginMethodListForm::ApplyEnablingRules() {
   TListItem* row = ListView1->Selected();
-  if (row) SelectedRowToControls();
-  EditButton->Enabled = row != nullptr;
-  DeleteButton->Enabled = row != nullptr && row->Caption() != "default";
-  ListnameEdit->Enabled = row == nullptr;
-  AddButton->Enabled = row == nullptr;
+  if (row && row->Caption() == "default") DeleteButton->Enabled = false;
+  for (size_t m = 0; m < std::size(ComboBoxType); ++m)
+    ServerEdit[m]->Enabled = ComboBoxType[m]->Text() == "server-group";
 }
 
 bool TLoginMethodListForm::CheckMethodOrder() {

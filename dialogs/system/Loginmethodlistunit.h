@@ -22,7 +22,7 @@ class TLoginMethodListForm : public TAacListDialog {
   void FormCreate(TObject* Sender);
   void AddButtonClick(TObject* Sender);
   void EditButtonClick(TObject* Sender);
-  void ListView1Click(TObject* Sender);
+  void ApplyEnablingRules() override;
   void ComboBoxType1Change(TObject* Sender);
   void ComboBoxType2Change(TObject* Sender);
   void ComboBoxType3Change(TObject* Sender);

@@ -22,12 +22,12 @@ TMSInformationForm::TMSInformationForm(TComponent* Owner)
   StaticText1 = PutValueBox(*this, "StaticText1", 484, 140, 80);
   StaticText1->Visible = false;
   PutStatusBar();
-  ListView1->OnClick = Handler(this, &TMSInformationForm::ListView1Click);
   ListView1->OnChange = Handler(this, &TMSInformationForm::ListView1Change);
   OnCreate = Handler(this, &TMSInformationForm::FormCreate);
   OnCloseQuery = Handler(this, &TMSInformationForm::FormCloseQuery);
   OnClose = Handler(this, &TMSInformationForm::FormClose);
   List = ListView1;
+  RowButtons = {DeleteButton};
   CountBox = StaticText1;
   DoCreate();
 }
@@ -79,8 +79,6 @@ void TMSInformationForm::DeleteButtonClick(TObject*) {
   }
   DeleteButton->Enabled = false;
 }
-
-void TMSInformationForm::ListView1Click(TObject*) { DeleteButton->Enabled = ListView1->Selected() != nullptr; }
 
 void TMSInformationForm::ListView1Change(TObject*, TListItem*, TItemChange) { ShowRowCount(); }
 

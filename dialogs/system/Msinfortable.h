@@ -26,7 +26,6 @@ class TMSInformationForm : public TFeatureDialog {
   void GetButtonClick(TObject* Sender);
   void AddButtonClick(TObject* Sender);
   void DeleteButtonClick(TObject* Sender);
-  void ListView1Click(TObject* Sender);
   void ListView1Change(TObject* Sender, TListItem* Item, TItemChange Change);
 
  private:

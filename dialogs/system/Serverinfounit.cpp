@@ -28,7 +28,6 @@ TServerInformationForm::TServerInformationForm(TComponent* Owner) : TAacListDial
 
   AddButton->OnClick = Handler(this, &TServerInformationForm::AddButtonClick);
   EditButton->OnClick = Handler(this, &TServerInformationForm::EditButtonClick);
-  ListView1->OnClick = Handler(this, &TServerInformationForm::ListView1Click);
   OnCreate = Handler(this, &TServerInformationForm::FormCreate);
   StatusColumn = VarRowStatus;
   LockedKeys = {IPEdit, ProtocolComboBox};
@@ -82,4 +81,3 @@ void TServerInformationForm::EditButtonClick(TObject*) {
 }
 
 
-void TServerInformationForm::ListView1Click(TObject*) { RowClicked(); }

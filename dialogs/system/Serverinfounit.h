@@ -20,7 +20,6 @@ class TServerInformationForm : public TAacListDialog {
   void FormCreate(TObject* Sender);
   void AddButtonClick(TObject* Sender);
   void EditButtonClick(TObject* Sender);
-  void ListView1Click(TObject* Sender);
   void ClearDetailControls() override;
 
  private:

@@ -18,7 +18,6 @@ TSSHUserCtrlList::TSSHUserCtrlList(TComponent* Owner)
   btnClose = PutButton(this, "btnClose", "Close", 452, 120, 80, 25, &TSSHUserCtrlList::btnCloseClick);
   PutStatusBar()->Name = "statBar";
   lvData->OnChange = Handler(this, &TSSHUserCtrlList::lvDataChange);
-  lvData->OnClick = Handler(this, &TSSHUserCtrlList::lvDataClick);
   lvData->OnDblClick = Handler(this, &TSSHUserCtrlList::lvDataDblClick);
   OnCreate = Handler(this, &TSSHUserCtrlList::FormCreate);
   OnClose = Handler(this, &TSSHUserCtrlList::FormClose);
@@ -60,7 +59,7 @@ void TSSHUserCtrlList::btnEditClick(TObject*) { Popup->ShowForEdit("SSH User Con
 
 void TSSHUserCtrlList::lvDataDblClick(TObject* Sender) { btnEditClick(Sender); }
 
-void TSSHUserCtrlList::lvDataClick(TObject*) {
+void TSSHUserCtrlList::ApplyEnablingRules() {
   if (!lvData->Selected()) return;
   btnEdit->Enabled = true;
   Popup->cbbAuthModeChange(Popup);

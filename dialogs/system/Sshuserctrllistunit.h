@@ -25,6 +25,6 @@ class TSSHUserCtrlList : public TFeatureDialog {
   void btnEditClick(TObject* Sender);
   void btnCloseClick(TObject* Sender);
   void lvDataChange(TObject* Sender, TListItem* Item, TItemChange Change);
-  void lvDataClick(TObject* Sender);
+  void ApplyEnablingRules() override;
   void lvDataDblClick(TObject* Sender);
 };

@@ -48,7 +48,6 @@ TSystemLogServerForm::TSystemLogServerForm(TComponent* Owner)
   edt_ServerIPAddr->Visible = false;
   PutStatusBar();
 
-  LV_SystemLogServerEntry->OnClick = Handler(this, &TSystemLogServerForm::LV_SystemLogServerEntryClick);
   LV_SystemLogServerEntry->OnChange = Handler(this, &TSystemLogServerForm::LV_SystemLogServerEntryChange);
   OnCreate = Handler(this, &TSystemLogServerForm::FormCreate);
   OnClose = Handler(this, &TSystemLogServerForm::FormClose);
@@ -169,8 +168,6 @@ void TSystemLogServerForm::Btn_DelClick(TObject*) {
 }
 
 void TSystemLogServerForm::Button1Click(TObject*) { Close(); }
-
-void TSystemLogServerForm::LV_SystemLogServerEntryClick(TObject*) { RowSelectionChanged(); }
 
 void TSystemLogServerForm::LV_SystemLogServerEntryChange(TObject*, TListItem*, TItemChange) { ShowRowCount(); }
 

@@ -34,7 +34,6 @@ class TSystemLogServerForm : public TFeatureDialog {
   void Btn_AddClick(TObject* Sender);
   void Btn_DelClick(TObject* Sender);
   void Button1Click(TObject* Sender);
-  void LV_SystemLogServerEntryClick(TObject* Sender);
   void LV_SystemLogServerEntryChange(TObject* Sender, TListItem* Item, TItemChange Change);
   void ClearDetailControls() override;
 

@@ -61,7 +61,6 @@ TTimeRangeForm::TTimeRangeForm(TComponent* Owner) : TFeatureDialog(Owner, 486, 4
   cbxStatus->Visible = false;
   PutStatusBar();
 
-  ListView1->OnClick = Handler(this, &TTimeRangeForm::ListView1Click);
   ListView1->OnChange = Handler(this, &TTimeRangeForm::ListView1Change);
   OnCreate = Handler(this, &TTimeRangeForm::FormCreate);
   OnCloseQuery = Handler(this, &TTimeRangeForm::FormCloseQuery);
@@ -151,10 +150,7 @@ void TTimeRangeForm::ClearDetailControls() {
   edtName->Enabled = true;
 }
 
-void TTimeRangeForm::ListView1Click(TObject*) {
-  RowSelectionChanged();
-  if (ListView1->Selected()) UnpackDays(edtweekdays->Text);
-}
+void TTimeRangeForm::ShowChosenRow(TListItem*) { UnpackDays(edtweekdays->Text); }
 
 void TTimeRangeForm::ListView1Change(TObject*, TListItem*, TItemChange) { ShowRowCount(); }
 

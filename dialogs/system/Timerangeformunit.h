@@ -45,7 +45,7 @@ class TTimeRangeForm : public TFeatureDialog {
   void btnDeleteClick(TObject* Sender);
   void btnStopClick(TObject* Sender);
   void btnCloseClick(TObject* Sender);
-  void ListView1Click(TObject* Sender);
+  void ShowChosenRow(TListItem* row) override;
   void ListView1Change(TObject* Sender, TListItem* Item, TItemChange Change);
   void FormCloseQuery(TObject* Sender, bool& CanClose);
   void FormClose(TObject* Sender, TCloseAction& Action);

@@ -166,15 +166,19 @@ TEST_F(TableBinding, EditedRowIsWrittenAsynchronouslyAndTheTableReadAgain) {
   EXPECT_EQ(list->Items->Item[0]->SubItems->Get(1), "1-2[C0000000]");
 }
 
-TEST_F(TableBinding, PortListShorterThanTheBoundPositionsIsAStatusMessage) {
+// Some switches send fewer octets than the boxes cover: the missing ports read as unticked,
+// and the row is shown whole.
+TEST_F(TableBinding, PortListShorterThanTheBoundPositionsReadsAsZeroPadded) {
   TList more;
   std::vector<TCheckBox*> extra = {Make<TCheckBox>(), Make<TCheckBox>()};
   for (TCheckBox* box : extra) more.Add(box);
   binding.BindControlList(2, "0,9", &more);  // position 9 lies in the second octet
+  extra[1]->Checked = true;
   list->Selected = list->Items->Item[2];     // vlan-c: one octet of ports
   EXPECT_TRUE(answers.Calls().empty());
-  EXPECT_TRUE(IsStatusLine(bar->SimpleText, "Get: " + NvErrorText(-519))) << bar->SimpleText();
+  EXPECT_FALSE(IsStatusLine(bar->SimpleText, "Get: " + NvErrorText(-519))) << bar->SimpleText();
   EXPECT_TRUE(extra[0]->Checked);
+  EXPECT_FALSE(extra[1]->Checked);
   EXPECT_EQ(name->Text(), "vlan-c");
 }
 
@@ -274,6 +278,29 @@ TEST_F(LocalBinding, RefusedEntryGoesBackToTheValueShown) {
   interval->OnExit(interval);
   EXPECT_EQ(ownExits, 1);
   EXPECT_EQ(interval->Text(), "300");
+}
+
+// A value over several "%h" edits: a shorter one empties the edits past its end, so that no
+// byte of the longer value before it is shown or collected with it.
+TEST_F(LocalBinding, ShorterValueOverHexEditsEmptiesTheEditsPastItsEnd) {
+  binding.Request.Vars.AddVar((kScalars + ".5").c_str(), "Key", NvSyntax::octetstr, NvAccess::readwrite, nullptr);
+  std::vector<TCustomEdit*> edits;
+  for (int k = 0; k < 4; ++k) edits.push_back(Make<TEdit>());
+  binding.BindEdits(4, "%h%h%h%h", edits);
+  Value(4) = "11223344";
+  binding.ValuesToControls(4);
+  ASSERT_EQ(edits[3]->Text(), "44");
+  Value(4) = "AABB";
+  binding.ValuesToControls(4);
+  EXPECT_EQ(edits[0]->Text() + edits[1]->Text(), "AABB");
+  EXPECT_EQ(edits[2]->Text(), "");
+  EXPECT_EQ(edits[3]->Text(), "");
+  binding.ControlsToValues(4);
+  EXPECT_EQ(Value(4), "AABB");
+  // An emptied edit is the value shown: leaving it refuses nothing and brings back no old byte.
+  edits[3]->OnExit(edits[3]);
+  EXPECT_EQ(edits[3]->Text(), "");
+  EXPECT_TRUE(answers.Calls().empty());
 }
 
 // A port list typed where no value gives the bitmap's length, as in a row being added.

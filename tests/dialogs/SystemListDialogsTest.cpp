@@ -896,9 +896,11 @@ TEST_F(ArpDialog, delete_destroys_the_chosen_entry_only) {
 }
 
 TEST_F(ArpDialog, a_write_during_a_walk_is_sent_after_the_walk_has_stopped) {
-  ChooseAddress("0A5A5AFE");
   sim->setDelay(100);
   GuiTesting::UserClick(form->RefreshBtn);
+  // The walk empties the list: the row to edit is chosen again once the walk has listed it.
+  ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return form->ListView1->Items->Count > 0; }, 60000));
+  ChooseAddress("0A5A5A01");
   ASSERT_TRUE(form->Table->Busy);
   bool closed = false;
   GuiTesting::ModalDriver driver([&](TCustomForm& shown) {
@@ -909,9 +911,9 @@ TEST_F(ArpDialog, a_write_during_a_walk_is_sent_after_the_walk_has_stopped) {
   sim->setDelay(0);
   WaitIdle();
   EXPECT_TRUE(closed);
-  const std::string row = ".1.1.4.10.90.90.254";
+  const std::string row = ".1.1.4.10.90.90.1";
   EXPECT_EQ(sim->setLog(),
-            (std::vector<std::string>{kArp + "4" + row + "=4x:0001022A50FE ; " + kArp + "6" + row + "=2:4"}));
+            (std::vector<std::string>{kArp + "4" + row + "=4x:0001022A5001 ; " + kArp + "6" + row + "=2:3"}));
   EXPECT_EQ(form->ListView1->Items->Count, 4);
 }
 

@@ -8,6 +8,15 @@ if(TARGET dialogs AND TARGET switchsim_fixture)
     NV_TEST_DIR="${CMAKE_CURRENT_LIST_DIR}" NV_SIM_SEED_DIR="${CMAKE_SOURCE_DIR}/sim/seed")
 endif()
 
+# The chosen-row path of the stock, over a few dialogs of each kind.
+if(TARGET dialogs AND TARGET switchsim_fixture)
+  nv_add_test(chosen_row_tests
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/ChosenRowTest.cpp
+    LIBS dialogs switchsim_fixture)
+  target_compile_definitions(chosen_row_tests PRIVATE
+    NV_TEST_DIR="${CMAKE_CURRENT_LIST_DIR}" NV_SIM_SEED_DIR="${CMAKE_SOURCE_DIR}/sim/seed")
+endif()
+
 if(TARGET dialogs AND TARGET switchsim_fixture)
   nv_add_test(vlan_static_dialog_tests
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/VlanStaticFormTest.cpp
