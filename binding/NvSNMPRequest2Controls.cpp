@@ -77,7 +77,10 @@ bool NvSNMPRequest2Controls::ClearingBusyOnThrow(const std::function<bool()>& ru
   try {
     return run();
   } catch (const Exception& e) {
-    if (read) reading_ = false;
+    if (read) {
+      reading_ = false;
+      RecordRead(NvFailure(e.HelpContext != 0 ? e.HelpContext : NvErr::Unknown, e.Message));
+    }
     UpdateBusy();
     throw Exception(e.Message, e.HelpContext);
   } catch (...) {
@@ -173,6 +176,14 @@ bool NvSNMPRequest2Controls::GetBlocking() {
   ++blocking_;
   Busy = 1;
   bool ok = false;
+  NvSNMPError failure;
+  // A step that failed, the normal end of a walk (noSuchName past its last row) not counted.
+  auto failed = [&] {
+    const NvSNMPError& error = Request.GetError;
+    if (ok || error.Code == 0 || error.Code == NvErr::NoSuchName) return false;
+    failure = error;
+    return true;
+  };
   {
     ScopeExit ended([this] {
       --blocking_;
@@ -180,13 +191,17 @@ bool NvSNMPRequest2Controls::GetBlocking() {
       UpdateBusy();
       ReadEnded();
     });
-    if (!IsTableList()) {
+    if (const NvSNMPError* held = Gate ? Gate->HeldRead() : nullptr) {
+      failure = *held;
+    } else if (!IsTableList()) {
       Request.Get(ok, true);
       if (ok && RowWanted()) ShowRow();
+      failed();
     } else {
       bool first = true;
       for (bool more = true; more;) {
         more = Request.Get(ok, first);
+        if (failed()) break;
         if (ok && more) {
           first = false;
           if (RowWanted()) ShowRow();
@@ -195,11 +210,14 @@ bool NvSNMPRequest2Controls::GetBlocking() {
     }
     AfterGet();
   }
-  if (ok && StatusControl) {
+  // A stopped read tells nothing; one that failed says why, as an asynchronous one does.
+  const bool answered = failure.Code == 0 && Request.Active;
+  if (failure.Code != 0 || answered) RecordRead(failure);
+  if (StatusControl && (failure.Code != 0 || answered)) {
     MessageIndex = 0;
-    ShowStatus(NvErrorText(NvErr::Ok));
+    ShowStatus(answered ? NvErrorText(NvErr::Ok) : failure.Message);
   }
-  return ok;
+  return answered;
 }
 
 void NvSNMPRequest2Controls::GetReplyTrampoline(void* data, NvSNMPError* error, NvSNMPVarList*) {
@@ -266,6 +284,7 @@ void NvSNMPRequest2Controls::OnAsyncGetReply(NvSNMPError* error) {
       FailGet(&raised);
       return;
     case Outcome::Raised: {
+      RecordRead(raised);
       reading_ = false;
       UpdateBusy();
       ReadEnded();
@@ -282,6 +301,7 @@ void NvSNMPRequest2Controls::OnAsyncGetReply(NvSNMPError* error) {
 }
 
 void NvSNMPRequest2Controls::EndGet(NvSNMPError* error, const std::string& statusText) {
+  RecordRead(NvSNMPError{});
   ReadEnded();
   EndReadAfter([this] { AfterGet(); });
   MessageIndex = 0;
@@ -290,6 +310,7 @@ void NvSNMPRequest2Controls::EndGet(NvSNMPError* error, const std::string& statu
 }
 
 void NvSNMPRequest2Controls::FailGet(NvSNMPError* error) {
+  RecordRead(*error);
   reading_ = false;
   UpdateBusy();
   ReadEnded();
@@ -298,6 +319,11 @@ void NvSNMPRequest2Controls::FailGet(NvSNMPError* error) {
     GetDoneHandler(this, error);
   else
     OnGetError(error);
+}
+
+void NvSNMPRequest2Controls::RecordRead(const NvSNMPError& error) {
+  lastReadError_ = error;
+  if (Gate) Gate->ReadOutcome(this, error);
 }
 
 void NvSNMPRequest2Controls::OnGetError(NvSNMPError* error) {
@@ -314,10 +340,29 @@ void NvSNMPRequest2Controls::OnGetError(NvSNMPError* error) {
 bool NvSNMPRequest2Controls::Set(bool refreshAfter, bool collectFirst, const std::string& includeList,
                                  TStrings* valueSource) {
   CallScope scope(this);
+  if (WriteRefused()) return false;
   MessageIndex = 1;
   RefreshAfterSet = refreshAfter;
-  BeforeSet();
-  if (collectFirst) CollectValues();
+  // A write that cannot be sent (a value its format refuses) says so where no read that
+  // follows can overwrite it.
+  try {
+    BeforeSet();
+    if (collectFirst) CollectValues();
+    return SendSet(includeList, valueSource);
+  } catch (const Exception& e) {
+    ShowMessageBox(e.Message);
+    throw;
+  }
+}
+
+bool NvSNMPRequest2Controls::WriteRefused() {
+  const std::string refusal = Gate ? Gate->WriteRefusal() : std::string();
+  if (refusal.empty()) return false;
+  ShowMessageBox(refusal);
+  return true;
+}
+
+bool NvSNMPRequest2Controls::SendSet(const std::string& includeList, TStrings* valueSource) {
   return ClearingBusyOnThrow(
       [&] {
         if (!Asynchronous) {
@@ -452,6 +497,7 @@ void NvSNMPRequest2Controls::Release(NvSNMPRequest2Controls* binding) {
   binding->DetachFromWindow();
   binding->released_ = true;
   binding->whenIdle_ = nullptr;
+  binding->Gate = nullptr;
   binding->GetDoneHandler = nullptr;
   binding->SetDoneHandler = nullptr;
   binding->StatusControl = nullptr;

@@ -32,6 +32,19 @@ class NvSNMPRequest2Controls;
 
 using NvSNMPDoneEvent = std::function<void(NvSNMPRequest2Controls* Sender, NvSNMPError* Error)>;
 
+// The say of the window that owns bindings over their traffic: each binding asks it before a
+// SET and before a blocking read, and tells it how each read ended.
+class NvRequestGate {
+ public:
+  virtual ~NvRequestGate() = default;
+  // A text refuses the write (shown in a message box); empty lets it go.
+  virtual std::string WriteRefusal() const = 0;
+  // An error ends a blocking read with it before anything is sent; null lets it go.
+  virtual const NvSNMPError* HeldRead() const = 0;
+  // A read has ended: Code 0 when it was answered.
+  virtual void ReadOutcome(NvSNMPRequest2Controls* binding, const NvSNMPError& error) = 0;
+};
+
 class NvSNMPRequest2Controls {
  public:
   explicit NvSNMPRequest2Controls(TForm* owner);
@@ -93,6 +106,11 @@ class NvSNMPRequest2Controls {
   // however often it is asked for meanwhile).
   void ReadAgain();
 
+  // How the last read ended: Code 0 when it was answered (or stopped), else its failure.
+  const NvSNMPError& LastReadError() const { return lastReadError_; }
+  // The write refused by the Gate: its text shown in a message box; true then.
+  bool WriteRefused();
+
   // One status line with text in place of "[ERROR]"; nothing without a status output.
   void ShowStatus(const std::string& text);
   void ShowSetError(NvSNMPError* error);
@@ -110,6 +128,8 @@ class NvSNMPRequest2Controls {
   TObject* StatusControl = nullptr;
   int32_t MessageIndex = 0;  // "snmp.msg" template: 0 GET, 1 SET
   uint8_t RefreshAfterSet = 1;
+  // The window's say over writes and blocking reads; null: every one goes. Let go by Release.
+  NvRequestGate* Gate = nullptr;
   // Checked beside the request's row condition before each row is shown; empty: every row.
   std::string ShowCondition;
 
@@ -134,9 +154,12 @@ class NvSNMPRequest2Controls {
   // close waiting for the call below goes ahead.
   void AfterOutermostCall();
   bool GetBlocking();
+  bool SendSet(const std::string& includeList, TStrings* valueSource);
   // The end of an asynchronous GET that is no error reply: status line, then the handler.
   void EndGet(NvSNMPError* error, const std::string& statusText);
   void FailGet(NvSNMPError* error);
+  // The read's end, as LastReadError and to the Gate.
+  void RecordRead(const NvSNMPError& error);
 
   int depth_ = 0;                       // blocking calls and reply handling in progress
   int blocking_ = 0;                    // blocking GETs and SETs in progress
@@ -145,6 +168,7 @@ class NvSNMPRequest2Controls {
   bool released_ = false;               // its window is gone; freed when idle
   int setsAnswered_ = 0;                // SET replies handled so far
   NvSNMPError lastSetError_;            // the last of them
+  NvSNMPError lastReadError_;
   bool destroying_ = false;
   std::function<void()> whenIdle_;      // a close that waits for the call below it
   std::shared_ptr<bool> alive_;         // false once destroyed

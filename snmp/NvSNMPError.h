@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "Exception.h"
@@ -95,6 +96,14 @@ struct NvSNMPError {
   uint16_t AgentPort = 0;
   bool Finished = false;       // nothing more follows: the reply ended the request or the walk
 };
+
+// A failure as the code and message that tell it.
+inline NvSNMPError NvFailure(int32_t code, std::string message) {
+  NvSNMPError error;
+  error.Code = code;
+  error.Message = std::move(message);
+  return error;
+}
 
 // Code and message for a status of the SNMP library or an agent error-status.
 void NvSNMPMapError(int status, int& code, std::string& message);

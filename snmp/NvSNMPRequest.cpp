@@ -443,6 +443,7 @@ void NvSNMPRequest::AfterRow(bool walking) {
 
 bool NvSNMPRequest::Get(bool& ok, bool first) {
   ok = true;
+  GetError = NvSNMPError{};
   if (!Active) {
     ok = false;
     return false;
@@ -463,12 +464,17 @@ bool NvSNMPRequest::Get(bool& ok, bool first) {
   std::string message;
   NvSNMPMapError(status, code, message);
   if (code != 0) ok = false;
-  if (CheckReply(pdu, sent, sentOids, code == 0 && !walk) != 0) {
+  GetError = NvFailure(code, message);
+  if (const int bad = CheckReply(pdu, sent, sentOids, code == 0 && !walk); bad != 0) {
     ok = false;
+    if (code == 0) GetError = NvFailure(bad, NvErrorText(bad));
     return false;
   }
   bool finishedAll = false;
-  if (ProcessReply(code, pdu, sent, true, false, finishedAll) == ReplyEnd::WalkEnded) return false;
+  if (ProcessReply(code, pdu, sent, true, false, finishedAll) == ReplyEnd::WalkEnded) {
+    GetError = NvSNMPError{};  // noSuchName past the last row: the walk's normal end
+    return false;
+  }
   if (finishedAll) return false;
   AfterRow(walk);
   return walk;

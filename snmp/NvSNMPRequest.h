@@ -86,6 +86,9 @@ class NvSNMPRequest {
   std::string RowCondition;
   uint8_t Active = 1;
   int32_t PendingReplies = 0;
+  // Why the last blocking Get step failed; Code 0 when it was answered (the end of a walk
+  // included) or nothing was sent.
+  NvSNMPError GetError;
 
   // Replies sent for and not yet being handled: PendingReplies without those whose
   // completion runs right now.

@@ -4,6 +4,7 @@
 #include <string>
 #include <thread>
 
+#include "DialogReads.h"
 #include "Dialogs.h"
 #include "FormHelpers.h"
 #include "NvSNMPError.h"
@@ -11,7 +12,7 @@
 #include "PortPickers.h"
 
 TFeatureDialog::TFeatureDialog(TComponent* AOwner, int width, int height, NvScale scale, NvPlacement placement)
-    : TBasicForm(AOwner) {
+    : TBasicForm(AOwner), reads_(std::make_unique<NvDialogReads>()) {
   Position = placement.Position;
   if (placement.Position == poDesigned) {
     Left = placement.Left;
@@ -39,6 +40,7 @@ TFeatureDialog::~TFeatureDialog() { FreeAll(false); }
 void TFeatureDialog::AdoptRequest(NvSNMPRequest2Edits* request, const NvSNMPVar* table, NvListKind kind,
                                   int indexCount) {
   requests_.push_back(request);
+  request->Gate = reads_.get();
   request->Request.Vars = NvSNMPVarList(table, kind, indexCount);
   request->RowChosenHandler = [this, request] {
     if (request->ListView && request->ListView == List) RowChosen();
@@ -66,6 +68,7 @@ void TFeatureDialog::GetCompleted(NvSNMPRequest2Controls* Sender, NvSNMPError* E
   // With a completion handler installed the request shows no error of its own; a failed walk
   // must not leave the last success line standing.
   if (Sender && Error && Error->Code != 0) Sender->ShowStatus(Error->Message);
+  if (Sender == Table) ShowRowCount();
   if (FitColumnsAfterWalk) FitColumnsToContents();
 }
 
@@ -92,7 +95,23 @@ bool TFeatureDialog::WaitSetCompleted(NvSNMPRequest2Controls* request) {
 
 // No reply reaches the window after it has gone: outstanding ones are waited for, and a
 // binding still waiting after that goes with its last reply.
-void TFeatureDialog::FreeRequest(NvSNMPRequest2Controls* request) { NvSNMPRequest2Controls::Release(request); }
+void TFeatureDialog::FreeRequest(NvSNMPRequest2Controls* request) {
+  request->Gate = nullptr;
+  reads_->Forget(request);
+  NvSNMPRequest2Controls::Release(request);
+}
+
+// ---------------------------------------------------------------------------------------
+// Read outcomes
+
+const NvSNMPError* TFeatureDialog::ReadFailure() const { return reads_->Failure(); }
+
+bool TFeatureDialog::ReadsAllowWrite() {
+  const NvSNMPError* failure = ReadFailure();
+  if (!failure) return true;
+  ShowMessage(failure->Message);
+  return false;
+}
 
 // ---------------------------------------------------------------------------------------
 // Failures
@@ -152,6 +171,7 @@ void TFeatureDialog::StartWalk(NvSNMPRequest2Controls* request) {
   // will never call GetCompleted.
   if (request->Busy) return;
   DataComplete = 1;
+  if (request == Table) ShowRowCount();
   if (FitColumnsAfterWalk) FitColumnsToContents();
 }
 
@@ -170,6 +190,7 @@ bool TFeatureDialog::WriteAllowed(const char* notCompleteText, NvMissingRequestT
     ShowMessage(notCompleteText);
     return false;
   }
+  if (!ReadsAllowWrite()) return false;
   if (!Table) return false;
   if (Table->Busy) {
     ShowMessage(notCompleteText);
@@ -179,7 +200,10 @@ bool TFeatureDialog::WriteAllowed(const char* notCompleteText, NvMissingRequestT
 }
 
 void TFeatureDialog::ShowRowCount() {
-  if (CountBox && List) CountBox->Caption = std::to_string(List->Items->Count);
+  if (!CountBox || !List) return;
+  // A list that a failed read left empty counts nothing: the switch's table is not empty.
+  const bool failed = Table && Table->LastReadError().Code != 0;
+  CountBox->Caption = failed ? std::string() : std::to_string(List->Items->Count);
 }
 
 static void EnableAll(const std::vector<TControl*>& controls, bool enabled) {

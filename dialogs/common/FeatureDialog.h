@@ -25,6 +25,7 @@
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -37,6 +38,7 @@
 #include "PartialSet.h"
 #include "StdCtrls.h"
 
+class NvDialogReads;
 class NvSNMPRequest2Controls;
 class NvSNMPRequest2Edits;
 class TStackingPortUitForm;
@@ -151,11 +153,21 @@ class TFeatureDialog : public TBasicForm {
   // Active, and Get unless busy, in a block of its own (message to panel 0).
   void ReadScalar(NvSNMPRequest2Controls* request);
 
+  // ---- Read outcomes ----
+  // The failure of a request of this dialog whose last read failed; null when none did. While
+  // there is one, every SET of the dialog's requests is refused with its message (nothing
+  // built from a failed read reaches the switch), and after a blocking read that got no
+  // answer the blocking reads chained after it in the same handler end at once with it.
+  const NvSNMPError* ReadFailure() const;
+  // False, after the failure's message, while ReadFailure holds.
+  bool ReadsAllowWrite();
+
   // ---- The families of the handlers ----
-  // Not-complete guards of a write handler: DataComplete 0 or Table busy -> message, false;
-  // no Table -> false silently.
+  // Not-complete guards of a write handler: DataComplete 0, Table busy or a failed read ->
+  // message, false; no Table -> false silently.
   bool WriteAllowed(const char* notCompleteText, NvMissingRequestTest order = NvMissingRequestTest::Second);
-  // RowCountHandler: the list's item count into the count box.
+  // RowCountHandler: the list's item count into the count box; empty after a failed read of
+  // Table.
   void ShowRowCount();
   // RowSelectHandler: button and key states for the list's selection; without one also
   // ClearDetailControls.
@@ -278,6 +290,7 @@ class TFeatureDialog : public TBasicForm {
   void ShowNoRow();
   void AcceptShownTexts();
 
+  std::unique_ptr<NvDialogReads> reads_;
   std::vector<NvSNMPRequest2Controls*> requests_;
   std::vector<std::function<void()>> popups_;
   int setRepliesAwaited_ = 0;  // of a WriteThenReread, before its walk

@@ -59,6 +59,8 @@ bool SendSetSequence(NvSNMPRequest2Controls* request, std::span<const NvSetStep>
   out = {};
   // Every step counts as unsent until its answer has come, so an exception leaves it there.
   for (size_t k = 0; k < steps.size(); ++k) out.Unsent.push_back(k);
+  // Refused as a whole: one message, not one per step.
+  if (request->WriteRefused()) return false;
   const std::shared_ptr<const bool> alive = request->Lifetime();
   NvVarFlagsScope flags(request->Request.Vars);
   for (size_t k = 0; k < steps.size(); ++k) {

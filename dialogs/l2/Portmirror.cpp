@@ -112,7 +112,7 @@ void TPortMirrorForm::BT_SetClick(TObject*) {
   if (!MirrorRequest) return;
   Guarded(MirrorRequest, [&] {
     // A refused SET does not keep the next ones from going.
-    for (const NvSetStep& step : SetSteps) SendSetSequence(MirrorRequest, std::span(&step, 1));
+    SendSetSequence(MirrorRequest, SetSteps, NvAfterRefusedSet::GoOn);
     MirrorRequest->Get();
     ShowMirrorState();
   });

@@ -89,7 +89,7 @@ TEST_F(ControlsBinding, MemoCollectsOneLinePerReportAndPanelKeepsTheLast) {
   EXPECT_TRUE(IsStatusLine(bar->Panels->Items[0]->Text, "Get: Ok!"));
 }
 
-TEST_F(ControlsBinding, FailedReadIsReportedOnlyByAsynchronousReplies) {
+TEST_F(ControlsBinding, FailedReadIsReportedBlockingOrNot) {
   Sim()->setSubtreeError(kScalars, 5);  // genErr
   Recorder binding(&form);
   Point(binding);
@@ -99,7 +99,9 @@ TEST_F(ControlsBinding, FailedReadIsReportedOnlyByAsynchronousReplies) {
   binding.Asynchronous = 0;
   EXPECT_FALSE(binding.Get());
   EXPECT_EQ(binding.calls, (Calls{"BeforeGet", "AfterGet"}));
-  EXPECT_EQ(bar->SimpleText(), "");
+  EXPECT_TRUE(IsStatusLine(bar->SimpleText, "Get: " + NvErrorText(-105))) << bar->SimpleText();
+  EXPECT_EQ(binding.LastReadError().Code, -105);
+  bar->SimpleText = "";
 
   binding.calls.clear();
   binding.Asynchronous = 1;

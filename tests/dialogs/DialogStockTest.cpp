@@ -68,8 +68,10 @@ TEST(PartialSet, sequence_gives_the_words_back_when_a_set_throws) {
   request.Request.Address = "no such address";  // refused before anything is sent
   const std::vector<int> before = Words(request.Request.Vars);
   const NvSetStep steps[] = {{{1}}, {{2, 3}}};
+  GuiTesting::ScriptedAnswerer boxes;
   EXPECT_THROW(SendSetSequence(&request, steps), Exception);
   EXPECT_EQ(Words(request.Request.Vars), before);
+  EXPECT_EQ(boxes.Calls().size(), 1u);  // the write that cannot be sent says so
 }
 
 TEST(ScaleFormForDpi, enlarges_only_off_96_pixels_per_inch) {

@@ -178,7 +178,7 @@ TEST_P(LldpDot1Config, walk_that_fails_shows_its_error_in_the_status_bar) {
   Open();
   EXPECT_EQ(form->ListView1->Items->Count, 0);
   EXPECT_NE(Status().find("eneral"), std::string::npos) << Status();
-  EXPECT_EQ(form->StaticText1->Caption(), "0");
+  EXPECT_EQ(form->StaticText1->Caption(), "");  // no count of a table that was not read
   EXPECT_TRUE(boxes.Calls().empty());
 }
 
