@@ -68,7 +68,7 @@ bool NvSNMPRequest2Controls::RowWanted() {
 }
 
 void NvSNMPRequest2Controls::UpdateBusy() {
-  Busy = reading_ || blocking_ > 0 || Request.Outstanding() > 0 ? 1 : 0;
+  Busy = reading_ || rereadWanted_ || blocking_ > 0 || Request.Outstanding() > 0 ? 1 : 0;
 }
 
 // A read or a write: what it started ends when it throws, and an error of ours goes on as a
@@ -116,32 +116,39 @@ bool NvSNMPRequest2Controls::SendAsync(const std::function<void(bool& ok)>& send
   return ok;
 }
 
-void NvSNMPRequest2Controls::ReadAgain() {
-  if (reading_ || Request.Outstanding() > 0) {
-    rereadWanted_ = true;
-    return;
-  }
-  Get();
+void NvSNMPRequest2Controls::Stop() {
+  Request.Active = 0;
+  if (reading_) walkStopped_ = true;
+  rereadWanted_ = false;
+  UpdateBusy();
+}
+
+NvSNMPRequest2Controls::ReadsHeld::ReadsHeld(NvSNMPRequest2Controls* binding)
+    : binding_(binding), alive_(binding->alive_) {
+  ++binding_->readsHeld_;
+}
+
+NvSNMPRequest2Controls::ReadsHeld::~ReadsHeld() {
+  if (!*alive_) return;
+  --binding_->readsHeld_;
+  if (binding_->readsHeld_ > 0 || binding_->depth_ > 0) return;  // the outer call takes it up
+  CallScope scope(binding_);  // its end starts the read waiting
+}
+
+bool NvSNMPRequest2Controls::ReadMustWait() const {
+  return reading_ || readsHeld_ > 0 || (Asynchronous && Request.Outstanding() > 0);
 }
 
 void NvSNMPRequest2Controls::AfterOutermostCall() {
   if (released_) {
+    rereadWanted_ = false;
     UpdateBusy();
     if (!Busy) delete this;
     return;
   }
-  if (rereadWanted_ && !reading_ && Request.Outstanding() == 0) {
-    rereadWanted_ = false;
+  if (rereadWanted_ && !ReadMustWait()) {
     const std::shared_ptr<bool> alive = alive_;
-    try {
-      Get();
-    } catch (const Exception& e) {
-      MessageIndex = 0;
-      if (StatusControl)
-        ShowStatus(e.Message);
-      else
-        ShowMessageBox(e.Message);
-    }
+    StartWaitingRead();
     if (!*alive) return;
   }
   if (Busy || !whenIdle_) return;
@@ -150,17 +157,42 @@ void NvSNMPRequest2Controls::AfterOutermostCall() {
   GuardedCall(whenIdle);  // may free the binding
 }
 
+// The read asked for while another, SETs or a hold were under way. When it cannot start, the
+// window still hears that no read runs, as it would at a read's end.
+void NvSNMPRequest2Controls::StartWaitingRead() {
+  rereadWanted_ = false;
+  const std::shared_ptr<bool> alive = alive_;
+  NvSNMPError notStarted;
+  notStarted.Finished = true;
+  try {
+    Get();
+  } catch (const Exception& e) {
+    notStarted.Code = e.HelpContext != 0 ? e.HelpContext : NvErr::Unknown;
+    notStarted.Message = e.Message;
+  }
+  if (!*alive) return;
+  if (!reading_ && !rereadWanted_ && Asynchronous) {
+    UpdateBusy();
+    MessageIndex = 0;
+    if (GetDoneHandler)
+      GetDoneHandler(this, &notStarted);
+    else if (notStarted.Code != 0)
+      OnGetError(&notStarted);
+  }
+}
+
 // ---------------------------------------------------------------------------------------
 // Reading
 
 bool NvSNMPRequest2Controls::Get() {
-  if (reading_) return true;  // the read under way delivers the rows
   CallScope scope(this);
-  if (Asynchronous && Request.Outstanding() > 0) {
-    // A read beside SETs in flight could miss what they change.
+  if (ReadMustWait()) {
+    // A read beside another, or beside SETs in flight, could miss what they change.
     rereadWanted_ = true;
+    UpdateBusy();
     return true;
   }
+  walkStopped_ = false;
   MessageIndex = 0;
   BeforeGet();
   return ClearingBusyOnThrow(
@@ -249,7 +281,7 @@ void NvSNMPRequest2Controls::OnAsyncGetReply(NvSNMPError* error) {
         reading_ = false;  // released beneath this row: no window to report to
         return;
       }
-      if (!Request.Active) {
+      if (!Request.Active || walkStopped_) {
         outcome = Outcome::Stopped;
       } else {
         bool ok = false;
@@ -430,6 +462,8 @@ void NvSNMPRequest2Controls::OnAsyncSetReply(NvSNMPError* error) {
 
 bool NvSNMPRequest2Controls::SetAndWait(bool collectFirst) {
   const int before = setsAnswered_;
+  // A read asked for during the wait would use what the caller left out for the write.
+  ReadsHeld held(this);
   if (!Set(false, collectFirst)) return false;
   if (!Asynchronous) return true;
   const std::shared_ptr<bool> alive = alive_;
@@ -485,10 +519,7 @@ bool NvSNMPRequest2Controls::WaitIdle(std::chrono::milliseconds limit) {
 void NvSNMPRequest2Controls::Release(NvSNMPRequest2Controls* binding) {
   if (!binding) return;
   binding->Stop();
-  const std::shared_ptr<bool> alive = binding->alive_;
-  const bool idle = binding->depth_ == 0 && binding->WaitIdle(binding->ReplyLimit());
-  if (!*alive) return;
-  if (idle) {
+  if (binding->depth_ == 0 && !binding->Busy) {
     delete binding;
     return;
   }

@@ -11,8 +11,9 @@
 //   ...
 //   NvSNMPRequest2Controls::Release(req);   // before the window goes
 //
-// One read at a time: a Get while this binding's read runs does nothing, and a Get asked for
-// while its SETs are in flight starts once after their replies. Busy means anything outstanding.
+// One read at a time, and none lost: a Get asked for while this binding's read runs, while its
+// SETs are in flight or while its reads are held starts once after them (however often it was
+// asked for meanwhile). Busy means anything outstanding, a read waiting to start included.
 #pragma once
 
 #include <chrono>
@@ -71,17 +72,17 @@ class NvSNMPRequest2Controls {
   void SetStatusPanel(TStatusPanel* panel);
 
   // Blocking: true when the last request succeeded. Asynchronous: true when the first
-  // request went out, or when the request is inactive and nothing was sent. A read of this
-  // binding already under way makes it do nothing (true); with SETs in flight it starts
-  // once their replies have been handled (true).
+  // request went out, or when the request is inactive and nothing was sent. With a read of
+  // this binding under way, SETs in flight or reads held, it starts once they have ended (true).
   bool Get();
   // includeList: "" for every writable variable, else ","-separated indexes; valueSource:
   // null, or the k-th string is the value of the k-th index of includeList.
   bool Set(bool refreshAfter, bool collectFirst, const std::string& includeList = "",
            TStrings* valueSource = nullptr);
 
-  // Marks the request inactive: a running walk ends at its next step.
-  void Stop() { Request.Active = 0; }
+  // Marks the request inactive: a running walk ends at its next step, even when the request is
+  // made active again before then, and a read waiting to start is dropped.
+  void Stop();
   // Stops and waits, handling window messages, until nothing is outstanding; true then.
   // Called from a handler that runs beneath this binding's own reply handling (the messages a
   // blocking walk or a shown row lets through), it cannot wait for the call below it: it
@@ -93,18 +94,36 @@ class NvSNMPRequest2Controls {
   // The longest a reply can take: every try's time-out, and a margin.
   std::chrono::milliseconds ReplyLimit() const;
   // Set without re-reading, and in asynchronous mode waits for its reply: true when the
-  // switch took it. A refused SET has been reported as Set reports it.
+  // switch took it. A refused SET has been reported as Set reports it. Reads asked for during
+  // the wait start after it (ReadsHeld). False, too, when the binding was freed meanwhile.
   bool SetAndWait(bool collectFirst);
   // Stops binding and frees it: at once when nothing is outstanding, otherwise when its last
-  // reply has come (those replies reach no window). Never frees it beneath its own call.
+  // reply has come (those replies reach no window). Never waits for a reply, so that a window
+  // closes at once on a silent switch; never frees it beneath its own call.
   static void Release(NvSNMPRequest2Controls* binding);
   // False once the binding is gone; for callers that handle messages while it may close.
   std::shared_ptr<const bool> Lifetime() const { return alive_; }
   // Whether a read (GET or walk) of this binding runs.
   bool Reading() const { return reading_; }
   // The read after a write: now, or once the read and the SETs under way have ended (once,
-  // however often it is asked for meanwhile).
-  void ReadAgain();
+  // however often it is asked for meanwhile); the same as Get.
+  void ReadAgain() { Get(); }
+  // Whether a read asked for waits to start after what is under way.
+  bool ReadWaiting() const { return rereadWanted_; }
+  // While one lives, reads of the binding wait: a write waited for with columns left out is
+  // never overtaken by a read over those columns. Declare it before the columns are left out;
+  // the read asked for meanwhile starts when the last one ends. Outlives the binding safely.
+  class ReadsHeld {
+   public:
+    explicit ReadsHeld(NvSNMPRequest2Controls* binding);
+    ~ReadsHeld();
+    ReadsHeld(const ReadsHeld&) = delete;
+    ReadsHeld& operator=(const ReadsHeld&) = delete;
+
+   private:
+    NvSNMPRequest2Controls* binding_;
+    std::shared_ptr<bool> alive_;
+  };
 
   // How the last read ended: Code 0 when it was answered (or stopped), else its failure.
   const NvSNMPError& LastReadError() const { return lastReadError_; }
@@ -153,6 +172,9 @@ class NvSNMPRequest2Controls {
   // At the end of the outermost call: a released binding goes, a deferred read starts, a
   // close waiting for the call below goes ahead.
   void AfterOutermostCall();
+  // A read started now would run beside another, beside SETs in flight or within a hold.
+  bool ReadMustWait() const;
+  void StartWaitingRead();
   bool GetBlocking();
   bool SendSet(const std::string& includeList, TStrings* valueSource);
   // The end of an asynchronous GET that is no error reply: status line, then the handler.
@@ -164,6 +186,8 @@ class NvSNMPRequest2Controls {
   int depth_ = 0;                       // blocking calls and reply handling in progress
   int blocking_ = 0;                    // blocking GETs and SETs in progress
   bool reading_ = false;                // a GET or walk runs
+  bool walkStopped_ = false;            // the read under way ends at its next reply
+  int readsHeld_ = 0;                   // ReadsHeld alive
   bool rereadWanted_ = false;           // a read waits for the SETs in flight
   bool released_ = false;               // its window is gone; freed when idle
   int setsAnswered_ = 0;                // SET replies handled so far

@@ -89,6 +89,8 @@ bool TAclDialogBase::WriteRow(const std::function<void(NvVarFlagsScope&)>& leave
   const std::shared_ptr<const bool> alive = table->Lifetime();
   DataComplete = 0;
   const bool written = Guarded([&] {
+    // Declared before the left-out columns: a Refresh during the wait reads after they are back.
+    NvSNMPRequest2Controls::ReadsHeld held(table);
     NvVarFlagsScope flags(table->Request.Vars);
     leaveOut(flags);
     table->Request.Active = 1;
@@ -96,8 +98,9 @@ bool TAclDialogBase::WriteRow(const std::function<void(NvVarFlagsScope&)>& leave
     table->SetAndWait(true);
     if (!*alive) flags.Abandon();
   });
-  DataComplete = 1;
   if (!*alive || Table != table) return false;  // the window closed meanwhile
+  // A read asked for during the wait has started now; its end completes the data.
+  if (!table->Reading() && !table->ReadWaiting()) DataComplete = 1;
   // After a failure the message stays in the status bar: no read overwrites it.
   if (written) {
     Refresh();

@@ -30,19 +30,31 @@ bool TEntryPopup::WriteThroughParent(std::span<const NvSetStep> steps, const cha
 }
 
 bool TEntryPopup::WriteAndWait(NvSNMPRequest2Edits* request, const std::vector<int>& leftOut, bool rereadParent) {
-  if (!request) return false;
+  if (!request || ParentDialog->Closed()) return false;
+  const std::shared_ptr<const bool> binding = request->Lifetime();
+  const std::shared_ptr<const bool> parent = ParentDialog->Lifetime();
+  const std::shared_ptr<const bool> popup = Lifetime();
+  const auto closed = [&] { return !*parent || !*popup || !*binding || ParentDialog->Closed(); };
+  // A walk cut short for the write is read again whatever the switch answers.
+  const bool walkCut = request->Reading();
   bool taken = false;
   ParentDialog->Guarded([&] {
-    if (request->Reading()) request->StopAndWait();
+    if (walkCut) request->StopAndWait();
+    if (closed()) return;
+    // Declared before the left-out columns: no read runs until they are back.
+    NvSNMPRequest2Controls::ReadsHeld held(request);
     request->Request.Active = 1;
     NvVarFlagsScope flags(request->Request.Vars);
     for (int var : leftOut) flags.ExcludeVar(var);
     taken = request->SetAndWait(true);
+    if (!*binding) flags.Abandon();
   });
-  if (!taken) return false;
-  if (rereadParent && ParentDialog->Table)
+  // Closed while the SET waited: it stands, and neither window is touched again.
+  if (closed()) return false;
+  if ((taken || walkCut) && rereadParent && ParentDialog->Table)
     ParentDialog->Guarded([&] { ParentDialog->StartWalk(ParentDialog->Table); },
                           [&] { ParentDialog->DataComplete = 1; });
+  if (!taken) return false;
   ModalResult = mrOk;
   return true;
 }

@@ -47,10 +47,11 @@ class TEntryPopup : public TFeatureDialog {
   // One SET of the pop-up's row through request (the parent's table request, or the pop-up's
   // own with its instance suffix set), values collected from the controls, and the switch's
   // answer waited for; the variables of leftOut are not sent, and are back before anything is
-  // read again. A walk of that request under way is stopped and waited for first and
-  // the request made active, so the write is never dropped behind a stopped walk. Taken: the
-  // parent's table is read again when rereadParent, and the pop-up closes. Refused (reported
-  // by the request) or an exception (in the parent's status bar): the pop-up stays open with
-  // what was typed. True when the switch took the write.
+  // read again. A walk of that request under way is stopped and waited for first and the
+  // request made active, so the write is never dropped behind a stopped walk. Taken: the
+  // parent's table is read again when rereadParent, and the pop-up closes. Refused (reported by
+  // the request) or an exception (in the parent's status bar): the pop-up stays open with what
+  // was typed, and a walk cut short is read again all the same. Either window closed during the
+  // wait: the SET stands, nothing is touched. True when the switch took the write.
   bool WriteAndWait(NvSNMPRequest2Edits* request, const std::vector<int>& leftOut = {}, bool rereadParent = true);
 };

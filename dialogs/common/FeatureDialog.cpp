@@ -32,7 +32,10 @@ TFeatureDialog::TFeatureDialog(TComponent* AOwner, int width, int height, NvScal
 }
 
 // The dialog's own part is gone by now: no event may reach its handlers.
-TFeatureDialog::~TFeatureDialog() { FreeAll(false); }
+TFeatureDialog::~TFeatureDialog() {
+  *alive_ = false;
+  FreeAll(false);
+}
 
 // ---------------------------------------------------------------------------------------
 // Requests
@@ -64,11 +67,12 @@ void TFeatureDialog::TrackWrites(NvSNMPRequest2Controls* request) {
 }
 
 void TFeatureDialog::GetCompleted(NvSNMPRequest2Controls* Sender, NvSNMPError* Error) {
-  DataComplete = 1;
   // With a completion handler installed the request shows no error of its own; a failed walk
   // must not leave the last success line standing.
   if (Sender && Error && Error->Code != 0) Sender->ShowStatus(Error->Message);
   if (Sender == Table) ShowRowCount();
+  if (Sender && Sender->ReadWaiting()) return;  // the read asked for meanwhile ends it
+  DataComplete = 1;
   if (FitColumnsAfterWalk) FitColumnsToContents();
 }
 
@@ -83,9 +87,13 @@ bool TFeatureDialog::WaitSetCompleted(NvSNMPRequest2Controls* request) {
   // The reply, at worst the time-out of the last retry, comes within this; then a margin.
   const auto limit = std::chrono::milliseconds(request->Request.TimeOut * 10 * (request->Request.Retries + 1) + 2000);
   const auto start = std::chrono::steady_clock::now();
+  const std::shared_ptr<const bool> binding = request->Lifetime();
+  const std::shared_ptr<const bool> dialog = alive_;
   while (DataComplete == 0 && request->Request.Active) {
     if (std::chrono::steady_clock::now() - start >= limit) break;
     Application->ProcessMessages();
+    if (!*dialog) return false;  // closed and freed beneath the wait
+    if (!*binding || closed_) break;
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }
   const bool completed = DataComplete != 0;
@@ -177,12 +185,25 @@ void TFeatureDialog::StartWalk(NvSNMPRequest2Controls* request) {
 
 void TFeatureDialog::ReadScalar(NvSNMPRequest2Controls* request) {
   request->Request.Active = 1;
-  if (request->Busy) return;
   Guarded([&] { request->Get(); });
 }
 
 // ---------------------------------------------------------------------------------------
 // Handler families
+
+bool TFeatureDialog::NoReadUnderWay(NvSNMPRequest2Controls* request, const char* notCompleteText) {
+  if (!request || closed_) return false;
+  if (!request->Reading()) return true;
+  if (!request->Request.Active) {
+    const std::shared_ptr<const bool> binding = request->Lifetime();
+    const std::shared_ptr<const bool> dialog = alive_;
+    request->StopAndWait();
+    if (!*dialog || !*binding || closed_) return false;
+    if (!request->Reading()) return true;
+  }
+  ShowMessage(notCompleteText);
+  return false;
+}
 
 bool TFeatureDialog::WriteAllowed(const char* notCompleteText, NvMissingRequestTest order) {
   if (order == NvMissingRequestTest::First && !Table) return false;
@@ -274,7 +295,7 @@ void TFeatureDialog::RefreshAll(const char* notCompleteText) {
     return;
   }
   for (NvSNMPRequest2Edits* scalar : Scalars) ReadScalar(scalar);
-  if (!Table || Table->Busy) return;
+  if (!Table) return;
   Guarded(
       [&] {
         StartWalk(Table);
@@ -288,18 +309,24 @@ void TFeatureDialog::RefreshAll(const char* notCompleteText) {
 
 bool TFeatureDialog::WriteAndReread(std::span<const NvSetStep> steps, NvAfterRefusedSet afterRefused,
                                     NvSetOutcome* outcome) {
-  if (!Table) return false;
+  if (!Table || !NoReadUnderWay(Table)) return false;
+  NvSNMPRequest2Edits* table = Table;
+  const std::shared_ptr<const bool> binding = table->Lifetime();
+  const std::shared_ptr<const bool> dialog = alive_;
   DataComplete = 0;
-  Table->Request.Active = 1;
+  table->Request.Active = 1;
   bool taken = false;
+  bool closed = false;
   const bool ranThrough = Guarded(
       [&] {
-        taken = SendSetSequence(Table, steps, afterRefused, outcome);
-        StartWalk(Table);
+        taken = SendSetSequence(table, steps, afterRefused, outcome);
+        closed = !*dialog || !*binding || closed_;
+        if (closed) return;
+        StartWalk(table);
         ShowNoRow();
       },
       [&] { DataComplete = 1; });
-  return ranThrough && taken;
+  return ranThrough && taken && !closed;
 }
 
 bool TFeatureDialog::DeleteAllowed(const char* notCompleteText, const char* question) {
@@ -310,17 +337,23 @@ bool TFeatureDialog::DeleteAllowed(const char* notCompleteText, const char* ques
 }
 
 bool TFeatureDialog::WriteAwaitAndReread(const std::function<void()>& afterSending) {
-  if (!Table) return false;
+  if (!Table || !NoReadUnderWay(Table)) return false;
+  NvSNMPRequest2Edits* table = Table;
+  const std::shared_ptr<const bool> binding = table->Lifetime();
+  const std::shared_ptr<const bool> dialog = alive_;
   DataComplete = 0;
-  Table->Request.Active = 1;
-  return Guarded(
+  table->Request.Active = 1;
+  bool closed = false;
+  const bool ranThrough = Guarded(
       [&] {
-        const bool sent = Table->Set(false, true);
+        const bool sent = table->Set(false, true);
         if (afterSending) afterSending();
-        if (sent) WaitSetCompleted(Table);  // nothing went out: no completion will come
-        StartWalk(Table);
+        if (sent) WaitSetCompleted(table);  // nothing went out: no completion will come
+        closed = !*dialog || !*binding || closed_;
+        if (!closed) StartWalk(table);
       },
       [&] { DataComplete = 1; });
+  return ranThrough && !closed;
 }
 
 void TFeatureDialog::ConfirmDeleteSelectedRow(int statusColumn, const std::string& deleteValue) {
@@ -356,8 +389,10 @@ NvSetStep TFeatureDialog::IncludedStep() const {
 }
 
 bool TFeatureDialog::WriteThenReread(std::span<const NvSetStep> steps, NvSetOutcome* outcome) {
-  if (!Table) return false;
+  if (!Table || !NoReadUnderWay(Table)) return false;
   NvSNMPRequest2Edits* table = Table;
+  const std::shared_ptr<const bool> binding = table->Lifetime();
+  const std::shared_ptr<const bool> dialog = alive_;
   DataComplete = 0;
   setRepliesAwaited_ = 0;
   table->SetDoneHandler = [this](NvSNMPRequest2Controls* sender, NvSNMPError* error) {
@@ -367,6 +402,9 @@ bool TFeatureDialog::WriteThenReread(std::span<const NvSetStep> steps, NvSetOutc
   const int pendingBefore = table->Request.PendingReplies;
   bool taken = false;
   const bool sent = Guarded([&] { taken = SendSetSequence(table, steps, NvAfterRefusedSet::Stop, outcome); });
+  // Closed while a step waited: the SETs sent stand, and nothing here is touched again.
+  if (!*dialog) return false;
+  if (!*binding || closed_) return false;
   setRepliesAwaited_ = table->Request.PendingReplies - pendingBefore;
   if (setRepliesAwaited_ <= 0) {
     setRepliesAwaited_ = 0;

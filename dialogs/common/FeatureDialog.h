@@ -120,13 +120,15 @@ class TFeatureDialog : public TBasicForm {
   void TrackWalks(NvSNMPRequest2Controls* request);
   // SetCompleted becomes the request's SetDoneHandler.
   void TrackWrites(NvSNMPRequest2Controls* request);
-  // DataComplete 1; an error that ended the walk goes to the status output.
+  // DataComplete 1, unless a read asked for meanwhile follows; an error that ended the walk
+  // goes to the status output.
   virtual void GetCompleted(NvSNMPRequest2Controls* Sender, NvSNMPError* Error);
   // The request's own report of the SET (a failure in a message box titled with the
   // application title), then DataComplete 1.
   virtual void SetCompleted(NvSNMPRequest2Controls* Sender, NvSNMPError* Error);
   // After a Set: handles window messages until SetCompleted has run, the request was stopped
-  // or its time-out (with retries) has long passed; true when SetCompleted ran.
+  // or freed, the dialog closed, or its time-out (with retries) has long passed; true when
+  // SetCompleted ran. The dialog may be gone on return: check Lifetime() first.
   bool WaitSetCompleted(NvSNMPRequest2Controls* request);
 
   // ---- Failures ----
@@ -146,11 +148,17 @@ class TFeatureDialog : public TBasicForm {
   // it; false.
   bool Refocus(TWinControl* focus);
 
+  // False once the dialog is gone; for callers that handle messages while it may close.
+  std::shared_ptr<const bool> Lifetime() const { return alive_; }
+  // Whether the dialog's requests have been let go (it closed): nothing may be sent then.
+  bool Closed() const { return closed_; }
+
   // ---- Walks ----
   // DataComplete 0, the request active, Get. A walk that could not start, or a blocking one
-  // that has ended, leaves DataComplete 1. Exceptions go to the caller.
+  // that has ended, leaves DataComplete 1. A read of the request under way (a stopped one
+  // too) or SETs in flight: the walk starts once they have ended. Exceptions go to the caller.
   void StartWalk(NvSNMPRequest2Controls* request);
-  // Active, and Get unless busy, in a block of its own (message to panel 0).
+  // Active, and Get (after a read under way), in a block of its own (message to panel 0).
   void ReadScalar(NvSNMPRequest2Controls* request);
 
   // ---- Read outcomes ----
@@ -163,6 +171,11 @@ class TFeatureDialog : public TBasicForm {
   bool ReadsAllowWrite();
 
   // ---- The families of the handlers ----
+  // The rule of every write while a read runs: a write through request is refused with
+  // notCompleteText while a read of it is under way (its late rows would show what the switch
+  // held before the write); a read the user has stopped is waited for first. True when the
+  // write may go; false also when the request or the dialog went meanwhile.
+  bool NoReadUnderWay(NvSNMPRequest2Controls* request, const char* notCompleteText = NvDialogText::GetNotComplete);
   // Not-complete guards of a write handler: DataComplete 0, Table busy or a failed read ->
   // message, false; no Table -> false silently.
   bool WriteAllowed(const char* notCompleteText, NvMissingRequestTest order = NvMissingRequestTest::Second);
@@ -192,10 +205,10 @@ class TFeatureDialog : public TBasicForm {
   void IdleButtons();
   virtual void ClearDetailControls();
   // RefreshHandler of a dialog that tracks DataComplete: nothing while a walk runs (the text
-  // shown when given), each scalar read, the table walked again, the count, the detail
-  // controls cleared and the idle button states.
+  // shown when given), each scalar read, the table walked again (after a stopped walk's last
+  // reply, or SETs in flight), the count, the detail controls cleared and the idle button states.
   void RefreshAll(const char* notCompleteText = nullptr);
-  // The write steps of Set, Add and Delete: DataComplete 0, the SETs in order (each carrying
+  // The write steps of Set, Add and Delete (refused as NoReadUnderWay says): DataComplete 0, the SETs in order (each carrying
   // only its variables, each sent once the one before was taken), the walk again,
   // ClearDetailControls. On an exception the access words are back, DataComplete is 1 and the
   // message is in panel 0. False after an exception or a refused step; afterRefused and
@@ -218,15 +231,17 @@ class TFeatureDialog : public TBasicForm {
   // The write of a dialog that waits for it: one asynchronous SET of the chosen row (values
   // collected from the controls; SetCompleted installed), afterSending, a bounded wait for
   // SetCompleted, then the walk again. On an exception DataComplete is 1 and the message is in
-  // panel 0. False after an exception.
+  // panel 0. Refused as NoReadUnderWay says. A dialog closed during the wait is not touched:
+  // the SET sent stands. False after an exception, a refusal or a close.
   bool WriteAwaitAndReread(const std::function<void()>& afterSending = nullptr);
   // The write steps of a dialog whose table is read again only once the switch has answered:
   // DataComplete 0, the SETs in order (each carrying only its variables, each sent once the one
   // before was taken), then one walk after the last reply, ended by GetCompleted. Each reply is reported by the table request (an
   // error reply in a message box). The table's SetDoneHandler is this sequence's from now on.
   // On an exception the message is in panel 0; the walk still follows the SETs already sent,
-  // and with none DataComplete is 1. False after an exception or a refused step; outcome, when
-  // given, tells which steps the switch does not hold.
+  // and with none DataComplete is 1. Refused as NoReadUnderWay says; a dialog closed while a
+  // step waits is not touched again. False after an exception, a refused step or a close;
+  // outcome, when given, tells which steps the switch does not hold.
   bool WriteThenReread(std::span<const NvSetStep> steps, NvSetOutcome* outcome = nullptr);
   // StopHandler: the walk ends at its next reply (GetCompleted then runs).
   void StopWalk();
@@ -295,4 +310,5 @@ class TFeatureDialog : public TBasicForm {
   std::vector<std::function<void()>> popups_;
   int setRepliesAwaited_ = 0;  // of a WriteThenReread, before its walk
   bool closed_ = false;
+  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };

@@ -43,6 +43,7 @@ void NvVarFlagsScope::ExcludeAllBut(std::span<const int> kept) {
 void NvVarFlagsScope::Abandon() { saved_.clear(); }
 
 void NvVarFlagsScope::RestoreVarFlags() {
+  if (saved_.empty()) return;  // abandoned: the list may be gone
   const int count = std::min(vars_.GetCount(), static_cast<int>(saved_.size()));
   for (int i = 0; i < count; ++i) vars_.GetVar(i)->Access = saved_[static_cast<size_t>(i)];
 }
@@ -62,6 +63,8 @@ bool SendSetSequence(NvSNMPRequest2Controls* request, std::span<const NvSetStep>
   // Refused as a whole: one message, not one per step.
   if (request->WriteRefused()) return false;
   const std::shared_ptr<const bool> alive = request->Lifetime();
+  // Declared before the left-out columns: no read runs until they are back.
+  NvSNMPRequest2Controls::ReadsHeld held(request);
   NvVarFlagsScope flags(request->Request.Vars);
   for (size_t k = 0; k < steps.size(); ++k) {
     flags.ExcludeAllBut(std::span<const int>(steps[k].Carries));

@@ -48,9 +48,9 @@ void TMSInformationForm::FormCreate(TObject*) {
       [&] { DataComplete = 1; });
 }
 
-// A Refresh during a walk would fill the list twice.
+// Asked for during a walk, the walk starts again once that one has ended.
 void TMSInformationForm::WalkAgain() {
-  if (!Table || Table->Busy) return;
+  if (!Table) return;
   Guarded([&] { StartWalk(Table); }, [&] { DataComplete = 1; });
 }
 

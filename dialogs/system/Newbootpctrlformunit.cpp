@@ -42,6 +42,8 @@ void TNewBootpCtrlForm::AddBtnClick(TObject*) {
     Refuse("Please input a valid IP address.", Edit2);
     return;
   }
+  // The servers are counted on the whole list, never on one cut short by a read under way.
+  if (!ParentDialog->NoReadUnderWay(table->Table)) return;
   int servers = 0;
   for (int i = 0; i < table->ListView1->Items->Count; ++i) {
     if (table->ListView1->Items->Item[i]->Caption != Edit1->Text()) continue;

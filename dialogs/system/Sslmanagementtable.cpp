@@ -98,7 +98,8 @@ void TSSLManagementForm::btnGetClick(TObject*) {
 }
 
 void TSSLManagementForm::btnSetClick(TObject*) {
-  if (!Request) return;
+  // The late reply of a read under way would show, and a second Set write back, the old suites.
+  if (!Request || !NoReadUnderWay(Request)) return;
   bool empty = cbxSSLVersion->Text().empty() || edtCacheTimeOut->Text().empty();
   for (TComboBox* combo : CipherCombos) empty = empty || combo->Text().empty();
   if (empty) {

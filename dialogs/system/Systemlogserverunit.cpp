@@ -109,9 +109,10 @@ bool TSystemLogServerForm::PortAllowed() {
   return Refuse("The range of Server UDP Port for syslog is 514 or 6000-65535.", Ed_Port);
 }
 
-// One SET of the step's columns, then one walk once the switch has answered.
+// One SET of the step's columns, then one walk once the switch has answered; refused with
+// the not-complete text while the list is read.
 void TSystemLogServerForm::Write(const NvSetStep& step) {
-  if (!Table || Table->Busy) return;
+  if (!Table) return;
   WriteThenReread(std::span<const NvSetStep>(&step, 1));
   ClearDetailControls();
 }
