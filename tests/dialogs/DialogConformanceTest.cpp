@@ -137,6 +137,8 @@ const Awaiting kAwaiting[] = {
     {"TSpanningTreeAlgorithmForm", Scenario::WriteRefused, kNeedsInput},
     {"TSpanningTreeAlgorithmForm", Scenario::CloseDuringWrite, kNeedsInput},
     {"TISMVLANForm", Scenario::CloseDuringRead, kNeverCloses},
+    {"TVlanStaticForm", Scenario::CloseDuringRead, kNeverCloses},
+    {"TTimeRangeForm", Scenario::CloseDuringWrite, kNeverCloses},
     {"TMLD_SnoopingRouterPortsForm", Scenario::CloseDuringRead, kNeverCloses},
     {"TTimeRangeForm", Scenario::CloseDuringRead, kNeverCloses},
     {"TISMVLANForm", Scenario::CloseDuringWrite, kNeverCloses},
@@ -319,6 +321,7 @@ class DialogConformance : public ::testing::TestWithParam<const DialogFacts*> {
       if (form.ModalResult() == mrNone) {
         ADD_FAILURE() << "the dialog never agreed to close; boxes: " << BoxTexts(boxes);
         form.OnCloseQuery = nullptr;  // given up on, so that the suite goes on
+        form.OnClose = nullptr;
         form.ModalResult = mrCancel;
       }
     });
