@@ -139,6 +139,7 @@ const Awaiting kAwaiting[] = {
     {"TISMVLANForm", Scenario::CloseDuringRead, kNeverCloses},
     {"TVlanStaticForm", Scenario::CloseDuringRead, kNeverCloses},
     {"TTimeRangeForm", Scenario::CloseDuringWrite, kNeverCloses},
+    {"TVlanStaticForm", Scenario::CloseDuringWrite, kNeverCloses},
     {"TMLD_SnoopingRouterPortsForm", Scenario::CloseDuringRead, kNeverCloses},
     {"TTimeRangeForm", Scenario::CloseDuringRead, kNeverCloses},
     {"TISMVLANForm", Scenario::CloseDuringWrite, kNeverCloses},
