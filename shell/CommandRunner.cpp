@@ -245,6 +245,12 @@ void NvRegisterDialog(const std::string& className, NvDialogFactory factory) {
 
 bool NvDialogRegistered(const std::string& className) { return Dialogs().count(className) != 0; }
 
+std::vector<std::string> NvRegisteredDialogClasses() {
+  std::vector<std::string> names;
+  for (const auto& entry : Dialogs()) names.push_back(entry.first);
+  return names;
+}
+
 void NvRegisterGlobalForm(const std::string& name, NvGlobalFormSetter setter) {
   GlobalForms()[name] = std::move(setter);
 }

@@ -15,6 +15,7 @@
 #include <functional>
 #include <string>
 #include <type_traits>
+#include <vector>
 
 #include "Commands.h"
 #include "Forms.h"
@@ -40,6 +41,8 @@ bool NvMenuCommandBuilt(const NvMenuCommand& command);
 using NvDialogFactory = std::function<TForm*(TComponent* owner, int mode)>;
 void NvRegisterDialog(const std::string& className, NvDialogFactory factory);
 bool NvDialogRegistered(const std::string& className);
+// Every registered dialog class, by name.
+std::vector<std::string> NvRegisteredDialogClasses();
 
 // A dialog unit's global form variable, set by name while a command shows the dialog.
 using NvGlobalFormSetter = std::function<void(TForm* form)>;

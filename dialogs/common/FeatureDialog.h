@@ -114,6 +114,8 @@ class TFeatureDialog : public TBasicForm {
   NvSNMPRequest2Edits* AddBlockingRequest(const NvSNMPVar* table, int timeOut = 0);
   // Takes a request made elsewhere into the dialog's care, as AddRequest does.
   void AdoptRequest(NvSNMPRequest2Edits* request, const NvSNMPVar* table, NvListKind kind, int indexCount);
+  // Every request the dialog holds, in the order it took them.
+  const std::vector<NvSNMPRequest2Controls*>& Requests() const { return requests_; }
   // GetCompleted becomes the request's GetDoneHandler.
   void TrackWalks(NvSNMPRequest2Controls* request);
   // SetCompleted becomes the request's SetDoneHandler.

@@ -1,0 +1,33 @@
+// The facts the conformance scenarios need of each registered dialog class: one row per class
+// (DialogConformanceTable.cpp). A new dialog joins by adding its row there.
+#pragma once
+
+#include <span>
+
+namespace conformance {
+
+// The scenarios, in the order the suite runs them.
+enum class Scenario { Open, Keyboard, GenErr, Silence, StopRefresh, WriteRefused, CloseDuringRead, CloseDuringWrite };
+
+struct DialogFacts {
+  const char* Class;
+  // The menu item that opens it; null: the first menu row that names the class.
+  const char* Item = nullptr;
+  // A button pressed before the write so that it has something to send (its caption).
+  const char* Prepare = nullptr;
+  // The button whose write the refusal and close scenarios press (its caption); null: see NoWrite.
+  const char* Write = nullptr;
+  // The list row chosen before that write (index); -1: none chosen.
+  int WriteRow = 0;
+  // Why a scenario means nothing for this dialog; null where it is meaningful.
+  const char* NoRead = nullptr;      // no request at all: every scenario
+  const char* NoList = nullptr;      // row choice and Stop/Refresh
+  const char* NoStop = nullptr;      // Stop/Refresh only (the list is read in one go)
+  const char* NoWrite = nullptr;     // refused write and close during a write
+  // The dialog's own word for a read that succeeded, where panel 0 does not say "Ok".
+  const char* Told = nullptr;
+};
+
+std::span<const DialogFacts> Table();
+
+}  // namespace conformance
