@@ -19,6 +19,10 @@ struct DialogFacts {
   const char* Write = nullptr;
   // The list row chosen before that write (index); -1: none chosen.
   int WriteRow = 0;
+  // What is typed or chosen before that write, where it sends nothing otherwise:
+  // "name=text;name=text", an edit of that name getting the text typed, a combo box the item
+  // with that text chosen.
+  const char* Input = nullptr;
   // Why a scenario means nothing for this dialog; null where it is meaningful.
   const char* NoRead = nullptr;      // no request at all: every scenario
   const char* NoList = nullptr;      // row choice and Stop/Refresh

@@ -10,7 +10,7 @@ constexpr const char* kNoStop = "the dialog offers no Stop: its list is read in 
 
 const DialogFacts kTable[] = {
     {.Class = "TAboutForm", .NoRead = "the about box asks the switch nothing"},
-    {.Class = "TAAASrvCtrlForm", .Write = "Set", .NoList = kOneGroup},
+    {.Class = "TAAASrvCtrlForm", .Write = "Set", .Input = "edtSrvGrpName=grp9;edtSrvIP=10.0.0.9;cbxAuthPtcl=RADIUS;cbxOper=add", .NoList = kOneGroup},
     {.Class = "TARPConfigForm", .Write = "Delete", .NoStop = kNoStop},
     {.Class = "TARPSpoofingPreventMgmtForm", .Write = "Set", .NoStop = kNoStop},
     {.Class = "TBOOTCtrlTableForm", .Write = "Delete", .NoStop = kNoStop},
@@ -50,7 +50,7 @@ const DialogFacts kTable[] = {
     {.Class = "TLLDPLocSysDataForm", .NoList = kOneGroup, .NoWrite = "shows the local system data: nothing to write"},
     {.Class = "TLLDPPortConfigForm", .Write = "Edit"},
     {.Class = "TLLDPRemoteForm", .NoStop = kNoStop, .NoWrite = "shows what the neighbours told: nothing to write"},
-    {.Class = "TLoginMethodListForm", .Write = "Delete", .NoStop = kNoStop},
+    {.Class = "TLoginMethodListForm", .Write = "Delete", .WriteRow = 1, .NoStop = kNoStop},
     {.Class = "TMBAControlForm", .Write = "Set", .NoList = kOneGroup},
     {.Class = "TMLD_SnoopingGroupForm", .NoWrite = "shows the snooping groups the switch learnt: nothing to write"},
     {.Class = "TMLD_SnoopingRouterPortsForm", .Write = "Set"},
@@ -70,7 +70,7 @@ const DialogFacts kTable[] = {
     {.Class = "TSTP_Info", .Write = "Set", .NoList = kOneGroup},
     {.Class = "TSafeguardCtrlForm", .Prepare = "Check All", .Write = "Set", .NoList = kOneGroup},
     {.Class = "TServerInformationForm", .Write = "Delete", .NoStop = kNoStop},
-    {.Class = "TSpanningTreeAlgorithmForm", .Write = "Set", .NoList = kOneGroup},
+    {.Class = "TSpanningTreeAlgorithmForm", .Write = "Set", .Input = "ComboBox1=disabled", .NoList = kOneGroup},
     {.Class = "TSystemLogServerForm", .Write = "Set", .NoStop = kNoStop},
     {.Class = "TTimeRangeForm", .Write = "Delete"},
     {.Class = "TTrafficSegmentationForm", .Write = "Set"},

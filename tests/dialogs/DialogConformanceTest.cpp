@@ -33,30 +33,6 @@ namespace {
 using conformance::DialogFacts;
 using conformance::Scenario;
 
-// Cases that wait for a shared fix on another branch; each names the branch and the fault.
-struct Awaiting {
-  const char* Class;
-  Scenario What;
-  const char* Why;
-};
-// Not a shared cause: the write sends nothing unless a value is typed or changed first, which
-// the table cannot say yet.
-constexpr const char* kNeedsInput = "the write needs typed input first: the table gives none yet";
-const Awaiting kAwaiting[] = {
-    {"TAAASrvCtrlForm", Scenario::WriteRefused, kNeedsInput},
-    {"TAAASrvCtrlForm", Scenario::CloseDuringWrite, kNeedsInput},
-    {"TLoginMethodListForm", Scenario::WriteRefused, kNeedsInput},
-    {"TLoginMethodListForm", Scenario::CloseDuringWrite, kNeedsInput},
-    {"TSpanningTreeAlgorithmForm", Scenario::WriteRefused, kNeedsInput},
-    {"TSpanningTreeAlgorithmForm", Scenario::CloseDuringWrite, kNeedsInput},
-};
-
-const char* AwaitingWhy(const DialogFacts& row, Scenario what) {
-  for (const Awaiting& a : kAwaiting)
-    if (a.What == what && std::string(a.Class) == row.Class) return a.Why;
-  return nullptr;
-}
-
 // How long a read, a write or a close may take: generous, for the sanitizers on a busy machine.
 constexpr int kWait = 30000;
 // Session time-outs (hundredths of a second): a slow reply is waited for; a silent switch is
@@ -279,6 +255,27 @@ class DialogConformance : public ::testing::TestWithParam<const DialogFacts*> {
       GuiTesting::UserClickItem(form.List, form.List->Items->Item[Row().WriteRow]);
       WaitIdle(form);
     }
+    if (Row().Input) {
+      std::istringstream fields(Row().Input);
+      for (std::string field; std::getline(fields, field, ';');) {
+        const std::string name = field.substr(0, field.find('='));
+        const std::string text = field.substr(name.size() + 1);
+        TComponent* control = nullptr;
+        FindAll(&form, [&](TComponent* c) {
+          if (!control && c->Name() == name) control = c;
+        });
+        if (auto* combo = dynamic_cast<TComboBox*>(control)) {
+          const int index = combo->Items->IndexOf(text);
+          ASSERT_GE(index, 0) << name << " has no item " << text;
+          GuiTesting::UserChoose(combo, index);
+        } else if (auto* edit = dynamic_cast<TCustomEdit*>(control)) {
+          GuiTesting::UserType(edit, text);
+        } else {
+          FAIL() << "no edit or combo box " << name;
+        }
+      }
+      WaitIdle(form);
+    }
     if (Row().Prepare) {
       TButton* prepare = ButtonCaptioned(form, Row().Prepare);
       ASSERT_NE(prepare, nullptr) << Row().Prepare;
@@ -295,10 +292,6 @@ class DialogConformance : public ::testing::TestWithParam<const DialogFacts*> {
     faults();
     GuiTesting::UserClick(ButtonCaptioned(form, Row().Write));
     WaitIdle(form);
-  }
-
-  void SkipWhereAwaiting(Scenario what) {
-    if (const char* why = AwaitingWhy(Row(), what)) GTEST_SKIP() << why;
   }
 
   GuiTesting::ScriptedAnswerer boxes;
@@ -321,8 +314,6 @@ TEST(DialogConformanceTable, has_one_row_for_each_registered_dialog) {
 // 1. The first read ends, and its success is told.
 using Open = DialogConformance;
 TEST_P(Open, the_read_ends_and_is_told) {
-  SkipWhereAwaiting(Scenario::Open);
-  if (IsSkipped()) return;
   Run([&](TFeatureDialog& form) {
     WaitIdle(form);
     EXPECT_EQ(form.List == nullptr, Row().NoList != nullptr) << "the table's NoList is wrong";
@@ -336,8 +327,6 @@ TEST_P(Open, the_read_ends_and_is_told) {
 // 2. A row chosen with the Down key shows what a click on it shows.
 using Keyboard = DialogConformance;
 TEST_P(Keyboard, a_row_chosen_by_keyboard_shows_what_a_click_shows) {
-  SkipWhereAwaiting(Scenario::Keyboard);
-  if (IsSkipped()) return;
   Run([&](TFeatureDialog& form) {
     WaitIdle(form);
     ASSERT_NE(form.List, nullptr);
@@ -373,8 +362,6 @@ void ExpectFailureTold(TFeatureDialog& form, const GuiTesting::ScriptedAnswerer&
 
 using GenErr = DialogConformance;
 TEST_P(GenErr, a_refused_read_is_told) {
-  SkipWhereAwaiting(Scenario::GenErr);
-  if (IsSkipped()) return;
   for (const char* root : kEverything) Sim().setSubtreeError(root, kGenErr);
   Run([&](TFeatureDialog& form) {
     WaitIdle(form);
@@ -384,8 +371,6 @@ TEST_P(GenErr, a_refused_read_is_told) {
 
 using Silence = DialogConformance;
 TEST_P(Silence, an_unanswered_read_is_told) {
-  SkipWhereAwaiting(Scenario::Silence);
-  if (IsSkipped()) return;
   ::PointSessionAt(Sim(), 1, kShortTimeOut);
   Sim().setDropReplies(true);
   Run([&](TFeatureDialog& form) {
@@ -397,8 +382,6 @@ TEST_P(Silence, an_unanswered_read_is_told) {
 // 4. Stop during a slow walk, then Refresh: every row is back.
 using StopRefresh = DialogConformance;
 TEST_P(StopRefresh, refresh_after_stop_reads_every_row) {
-  SkipWhereAwaiting(Scenario::StopRefresh);
-  if (IsSkipped()) return;
   Run([&](TFeatureDialog& form) {
     WaitIdle(form);
     ASSERT_NE(form.List, nullptr);
@@ -423,15 +406,13 @@ TEST_P(StopRefresh, refresh_after_stop_reads_every_row) {
 // 5. A write the switch refuses is told, and nothing is shown as done.
 using WriteRefused = DialogConformance;
 TEST_P(WriteRefused, a_refused_write_is_told) {
-  SkipWhereAwaiting(Scenario::WriteRefused);
-  if (IsSkipped()) return;
   Run([&](TFeatureDialog& form) {
     WaitIdle(form);
     const std::string before = Panel0(form);
     PressWrite(form, [&] {
       for (const char* root : kEverything) Sim().setSubtreeError(root, kGenErr);
     });
-    if (HasFailure() || IsSkipped()) return;
+    if (HasFailure()) return;
     ASSERT_FALSE(Sim().setLog().empty()) << "no SET was sent; boxes: " << BoxTexts(boxes) << " panel 0: " << Panel0(form);
     const std::string after = Panel0(form);
     // What panel 0 said of the read before may stay; nothing new may say Ok.
@@ -444,8 +425,6 @@ TEST_P(WriteRefused, a_refused_write_is_told) {
 // 6. Closing while a read or a write waits for the switch: the window closes, nothing crashes.
 using CloseDuringRead = DialogConformance;
 TEST_P(CloseDuringRead, closing_while_reading_is_safe) {
-  SkipWhereAwaiting(Scenario::CloseDuringRead);
-  if (IsSkipped()) return;
   Sim().setDelay(300);
   Run([&](TFeatureDialog& form) { GuiTesting::UserCloseWindow(&form); });
   Sim().setDelay(0);
@@ -458,8 +437,6 @@ TEST_P(CloseDuringRead, closing_while_reading_is_safe) {
 
 using CloseDuringWrite = DialogConformance;
 TEST_P(CloseDuringWrite, closing_while_a_write_waits_is_safe) {
-  SkipWhereAwaiting(Scenario::CloseDuringWrite);
-  if (IsSkipped()) return;
   Run([&](TFeatureDialog& form) {
     WaitIdle(form);
     PrepareWrite(form);
