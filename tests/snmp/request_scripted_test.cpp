@@ -74,8 +74,70 @@ TEST(ScriptedAgent, WalkStopsAtARepeatedOid) {
   ASSERT_EQ(walk.rows.size(), 2u);
   EXPECT_EQ(walk.rows[0], Row({"1", "11"}));
   EXPECT_EQ(walk.rows[1][1], "(NOTDONE)");
-  EXPECT_EQ(walk.results[1].Code, 0);
+  // Standing still is no end of table: the walk says so instead of "Ok!".
+  EXPECT_EQ(walk.results[1].Code, NvErr::WalkOutOfOrder);
   EXPECT_EQ(agent.requestsSeen(), 2);
+}
+
+// Rows 1..4 in order, then back to row 2: the column ends, the rows read stand, and the end
+// tells that the table may be incomplete, both asynchronously and blocking.
+Agent::Script BackAfterFourRows() {
+  return [](const Agent::Request& r) -> std::optional<Agent::Reply> {
+    Agent::Reply reply;
+    const auto& asked = r.bindings[0].oid;
+    const uint32_t last = asked == Agent::Ids(kColumn2) ? 0 : asked.back();
+    reply.bindings = {At(kColumn2, {last < 4 ? last + 1 : 2}, int32_t(10 + last))};
+    return reply;
+  };
+}
+
+TEST(ScriptedAgent, WalkAnsweredOutOfOrderKeepsItsRowsAndSaysSo) {
+  Agent agent(BackAfterFourRows());
+  NvSNMPRequest req;
+  UseColumns(req, agent.port(), 1);
+  Collector walk(req);
+  Walk(walk);
+  ASSERT_EQ(walk.rows.size(), 5u);
+  for (int k = 0; k < 4; ++k) {
+    EXPECT_EQ(walk.rows[k][0], std::to_string(k + 1));
+    EXPECT_EQ(walk.results[k].Code, 0);
+  }
+  EXPECT_TRUE(walk.results[4].Finished);
+  EXPECT_EQ(walk.results[4].Code, NvErr::WalkOutOfOrder);
+  EXPECT_EQ(walk.results[4].Message, "The agent answered out of order; the table may be incomplete!");
+
+  // The same walk again from its start answers its rows in order anew, and blocking.
+  NvSNMPRequest blocking;
+  UseColumns(blocking, agent.port(), 1);
+  bool ok = false;
+  int rows = 0;
+  for (bool more = blocking.Get(ok, true); more; more = blocking.Get(ok, false)) rows += ok ? 1 : 0;
+  EXPECT_EQ(rows, 4);
+  EXPECT_FALSE(ok);
+  EXPECT_EQ(blocking.GetError.Code, NvErr::WalkOutOfOrder);
+}
+
+TEST(ScriptedAgent, WalkThatLeavesItsColumnEndsOk) {
+  Agent agent([](const Agent::Request& r) -> std::optional<Agent::Reply> {
+    Agent::Reply reply;
+    const auto& asked = r.bindings[0].oid;
+    reply.bindings = {asked == Agent::Ids(kColumn2) ? At(kColumn2, {1}, 1) : At(kColumn3, {1}, 1)};
+    return reply;
+  });
+  NvSNMPRequest req;
+  UseColumns(req, agent.port(), 1);
+  Collector walk(req);
+  Walk(walk);
+  ASSERT_EQ(walk.rows.size(), 2u);
+  EXPECT_EQ(walk.results[1].Code, 0);
+  bool ok = false;
+  NvSNMPRequest blocking;
+  UseColumns(blocking, agent.port(), 1);
+  int rows = 0;
+  for (bool more = blocking.Get(ok, true); more; more = blocking.Get(ok, false)) ++rows;
+  EXPECT_EQ(rows, 1);
+  EXPECT_TRUE(ok);
+  EXPECT_EQ(blocking.GetError.Code, 0);
 }
 
 TEST(ScriptedAgent, WalkStopsAtADecreasingOid) {
@@ -92,6 +154,7 @@ TEST(ScriptedAgent, WalkStopsAtADecreasingOid) {
   EXPECT_EQ(walk.rows[0][0], "5");
   EXPECT_EQ(walk.rows[1][1], "(NOTDONE)");
   EXPECT_TRUE(walk.results[1].Finished);
+  EXPECT_EQ(walk.results[1].Code, NvErr::WalkOutOfOrder);
 }
 
 TEST(ScriptedAgent, ColumnMembershipComparesSubIdentifiers) {
