@@ -491,3 +491,59 @@ TEST_F(Commands, EveryViewAndViewerRowCanRun) {
 }
 
 }  // namespace
+
+namespace {
+// A table view whose Add pop-up has one writable column besides its index and row status.
+struct OneColumnAdd {
+  const char* item;
+  std::vector<std::pair<int, const char*>> typed;  // row, text
+  std::string expected;                              // the created row's SET, whole
+};
+
+class OneColumnAddPopup : public Commands, public ::testing::WithParamInterface<OneColumnAdd> {};
+
+TEST_P(OneColumnAddPopup, WritesTheValueTypedIntoItsOneColumn) {
+  const OneColumnAdd& c = GetParam();
+  int step = 0;
+  bool boxesShown = true;
+  std::string setCaption;
+  TSNMPListViewPanel* panel = nullptr;
+  GuiTesting::ModalDriver driver(Closing([&](TCustomForm& form) {
+    if (step++ == 0) {
+      ReadDone(form);
+      panel = ListPanel(form);
+      ASSERT_NE(panel, nullptr);
+      GuiTesting::UserClick(panel->CtrlBtnPanel->AddBtn);  // the pop-up runs as the next step
+      GuiTesting::ProcessUntil([&] { return !panel->EditCtrl->Busy; });
+      form.ModalResult = mrCancel;
+      return;
+    }
+    TEditsPanel* edits = panel->EditsPanel;
+    boxesShown = false;
+    for (const UISnmpVar& row : edits->Rows) boxesShown = boxesShown || row.CheckBox->Visible();
+    for (const auto& [row, text] : c.typed) GuiTesting::UserType(dynamic_cast<TEdit*>(edits->Rows.at(row).Control), text);
+    std::vector<TCtrlBtnPanel*> columns;
+    FindAll(&form, columns);
+    ASSERT_FALSE(columns.empty());
+    setCaption = columns[0]->SetCheckedBtn->Caption();
+    GuiTesting::UserClick(columns[0]->SetCheckedBtn);
+    GuiTesting::ProcessUntil([&] { return !sim->setLog().empty() && !panel->EditCtrl->Busy; });
+  }));
+  NvRunMenuCommand(Command(c.item), host);
+  EXPECT_EQ(step, 2);
+  EXPECT_FALSE(boxesShown);
+  EXPECT_EQ(setCaption, "Set");
+  EXPECT_EQ(sim->setLog(), std::vector<std::string>{c.expected});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Views, OneColumnAddPopup,
+    ::testing::Values(
+        OneColumnAdd{"SMTPMailReceiverTable1",
+                     {{0, "9"}, {1, "ops@example.net"}},
+                     "1.3.6.1.4.1.32473.12.29.3.1.1.2.9=4:ops@example.net ; 1.3.6.1.4.1.32473.12.29.3.1.1.3.9=2:4"},
+        OneColumnAdd{"VLANTable2",
+                     {{0, "1"}, {1, "30"}, {2, "31"}},
+                     "1.3.111.2.802.1.1.8.1.3.1.1.3.1.30=2:31 ; 1.3.111.2.802.1.1.8.1.3.1.1.4.1.30=2:4"}),
+    [](const ::testing::TestParamInfo<OneColumnAdd>& info) { return std::string(info.param.item); });
+}  // namespace
