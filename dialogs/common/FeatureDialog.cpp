@@ -290,8 +290,10 @@ void TFeatureDialog::ClearDetailControls() {
 }
 
 void TFeatureDialog::RefreshAll(const char* notCompleteText) {
-  if (DataComplete == 0) {
-    if (notCompleteText) ShowMessage(notCompleteText);
+  // Refused only where the dialog says so; otherwise the reads follow the one under way (a
+  // stopped one too), so that what changed behind it is shown.
+  if (DataComplete == 0 && notCompleteText) {
+    ShowMessage(notCompleteText);
     return;
   }
   for (NvSNMPRequest2Edits* scalar : Scalars) ReadScalar(scalar);

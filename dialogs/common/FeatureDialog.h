@@ -204,9 +204,10 @@ class TFeatureDialog : public TBasicForm {
   // on, keys on.
   void IdleButtons();
   virtual void ClearDetailControls();
-  // RefreshHandler of a dialog that tracks DataComplete: nothing while a walk runs (the text
-  // shown when given), each scalar read, the table walked again (after a stopped walk's last
-  // reply, or SETs in flight), the count, the detail controls cleared and the idle button states.
+  // RefreshHandler of a dialog that tracks DataComplete: with a text given, that text and
+  // nothing more while a walk runs; otherwise each scalar read, the table walked again (after
+  // the read under way, a stopped walk's last reply, or SETs in flight), the count, the detail
+  // controls cleared and the idle button states.
   void RefreshAll(const char* notCompleteText = nullptr);
   // The write steps of Set, Add and Delete (refused as NoReadUnderWay says): DataComplete 0, the SETs in order (each carrying
   // only its variables, each sent once the one before was taken), the walk again,
