@@ -263,6 +263,7 @@ void TFeatureDialog::ApplyEnablingRules() {}
 
 void TFeatureDialog::ShowNoRow() {
   ClearDetailControls();
+  ShowStartingChoices();  // also where a dialog clears its details in its own way
   ApplyEnablingRules();
   AcceptShownTexts();
 }
@@ -287,6 +288,11 @@ void TFeatureDialog::ClearDetailControls() {
   for (TComboBox* combo : DetailCombos) combo->ItemIndex = -1;
   for (TComboBox* combo : DetailFirstItemCombos) combo->ItemIndex = combo->Items->Count > 0 ? 0 : -1;
   for (TCheckBox* box : DetailChecks) box->Checked = false;
+  ShowStartingChoices();
+}
+
+void TFeatureDialog::ShowStartingChoices() {
+  for (const StartingChoice& choice : StartingChoices) choice.Combo->ItemIndex = choice.Combo->Items->IndexOf(choice.Item);
 }
 
 void TFeatureDialog::RefreshAll(const char* notCompleteText) {
