@@ -183,7 +183,7 @@ TEST_F(MainWindow, ASlowNameServerDelaysNoWindowAndThePanelFollowsTheLookUp) {
   TMainForm* form = form_.get();
   form->FormActivate(form);
   const auto held = std::chrono::steady_clock::now() - start;
-  EXPECT_LT(held, std::chrono::milliseconds(700))
+  EXPECT_LT(held, std::chrono::milliseconds(1200))  // the name server alone takes 1.5 s
       << std::chrono::duration_cast<std::chrono::milliseconds>(held).count() << " ms";
   EXPECT_EQ(form->CurrentPanel, nullptr);  // the revision is not known yet
   ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return form->CurrentPanel != nullptr; }, 10000));
