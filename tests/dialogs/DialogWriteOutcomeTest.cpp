@@ -1,0 +1,330 @@
+// What every dialog with a write tells of it, held against what the switch holds afterwards:
+// a write the switch refuses at each of its SETs in turn, and a write the switch takes but
+// never answers. The dialogs come from the command runner's registry and the conformance table.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <functional>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "ComCtrls.h"
+#include "CommandRunner.h"
+#include "DialogConformance.h"
+#include "DialogRegistry.h"
+#include "DialogTestSupport.h"
+#include "ExtCtrls.h"
+#include "FeatureDialog.h"
+#include "NvSNMPRequest2Controls.h"
+#include "StdCtrls.h"
+
+namespace {
+
+using conformance::DialogFacts;
+using Clock = std::chrono::steady_clock;
+
+constexpr int kWait = 30000;
+constexpr int kPatientTimeOut = 300;  // hundredths of a second
+constexpr int kShortTimeOut = 30;     // the silent switch is given up on soon
+constexpr int kGenErr = 5;
+constexpr int kMostSteps = 4;         // SETs of one press refused in turn
+
+SwitchSim& Sim() {
+  static SwitchSim* sim = new SwitchSim();  // one per shard, ended with the process
+  return *sim;
+}
+
+const NvMenuCommand* CommandOf(const DialogFacts& row) {
+  const NvMenuCommand* found = nullptr;
+  for (const NvMenuCommand* command : NvMenuCommands()) {
+    if (command->Kind != NvCommandKind::Dialog || !command->DialogClass || command->DialogClass != std::string(row.Class))
+      continue;
+    if (row.Item ? std::string(command->Item) == row.Item : !found || found->Hidden) found = command;
+  }
+  return found;
+}
+
+bool Idle(TFeatureDialog& form) {
+  if (form.DataComplete != 1) return false;
+  for (NvSNMPRequest2Controls* request : form.Requests())
+    if (request->Busy || request->Request.PendingReplies != 0) return false;
+  return true;
+}
+
+void FindAll(TComponent* owner, const std::function<void(TComponent*)>& visit) {
+  for (int i = 0; i < owner->ComponentCount; ++i) {
+    TComponent* child = owner->Components[i];
+    visit(child);
+    FindAll(child, visit);
+  }
+}
+
+TButton* ButtonCaptioned(TCustomForm& form, const std::string& caption, bool enabledOnly = false) {
+  TButton* found = nullptr;
+  FindAll(&form, [&](TComponent* c) {
+    auto* button = dynamic_cast<TButton*>(c);
+    if (!found && button && button->Visible() && (!enabledOnly || button->Enabled()) && button->Caption() == caption)
+      found = button;
+  });
+  return found;
+}
+
+// A box that tells (one button), not one that asks.
+std::vector<std::string> Tells(const GuiTesting::ScriptedAnswerer& boxes, size_t from) {
+  std::vector<std::string> tells;
+  for (size_t i = from; i < boxes.Calls().size(); ++i)
+    if (boxes.Calls()[i].buttons.size() <= 1) tells.push_back(boxes.Calls()[i].text);
+  return tells;
+}
+
+std::string Joined(const std::vector<std::string>& texts) {
+  std::string all;
+  for (const std::string& text : texts) all += "[" + text + "]";
+  return all;
+}
+
+// The names a box lists after head, up to the end of that sentence.
+std::vector<std::string> Listed(const std::string& text, const std::string& head) {
+  std::vector<std::string> names;
+  const size_t at = text.find(head);
+  if (at == std::string::npos) return names;
+  const size_t from = at + head.size();
+  const size_t end = text.find(".\n", from);
+  std::istringstream list(text.substr(from, (end == std::string::npos ? text.size() - 1 : end) - from));
+  for (std::string name; std::getline(list, name, ',');) names.push_back(name.substr(name.find_first_not_of(' ')));
+  return names;
+}
+
+// The labels of the dialog's variables that one SET of the switch's log carried.
+std::set<std::string> LabelsSent(TFeatureDialog& form, const std::string& logLine) {
+  std::set<std::string> labels;
+  std::istringstream bindings(logLine);
+  for (std::string binding; std::getline(bindings, binding, ';');) {
+    const std::string oid = binding.substr(binding.find_first_not_of(' '), binding.find('=') - binding.find_first_not_of(' '));
+    for (NvSNMPRequest2Controls* request : form.Requests()) {
+      const NvSNMPVarList& vars = request->Request.Vars;
+      for (int i = 0; i < vars.GetCount(); ++i) {
+        const std::string column = vars.GetVar(i)->Oid ? vars.GetVar(i)->Oid : "";
+        if (column.size() > 1 && oid.rfind(column + ".", 0) == 0 && vars.GetVar(i)->Label) labels.insert(vars.GetVar(i)->Label);
+      }
+    }
+  }
+  return labels;
+}
+
+// The longest the message loop went without handling a message: a repeating timer's widest
+// gap between ticks.
+class LoopWatch {
+ public:
+  LoopWatch() : timer_(nullptr), last_(Clock::now()) {
+    timer_.Interval = 10;
+    timer_.OnTimer = [this](TObject*) { Tick(); };
+    timer_.Enabled = true;
+  }
+  std::chrono::milliseconds Longest() {
+    Tick();
+    return std::chrono::duration_cast<std::chrono::milliseconds>(longest_);
+  }
+
+ private:
+  void Tick() {
+    const auto now = Clock::now();
+    longest_ = std::max(longest_, now - last_);
+    last_ = now;
+  }
+  TTimer timer_;
+  Clock::time_point last_;
+  Clock::duration longest_{};
+};
+
+// One exchange of the dialog's slowest request (every try), and a second.
+std::chrono::milliseconds HoldBound(TFeatureDialog& form) {
+  int longest = 0;
+  for (NvSNMPRequest2Controls* request : form.Requests())
+    longest = std::max(longest, request->Request.TimeOut * 10 * (request->Request.Retries + 1));
+  return std::chrono::milliseconds(longest + 1000);
+}
+
+class DialogWriteOutcome : public ::testing::TestWithParam<const DialogFacts*> {
+ protected:
+  void SetUp() override {
+    DeviceAddress = "127.0.0.1";
+    NvRegisterFeatureDialogs();
+    Sim().clearFaults();
+    Sim().clearSetLog();
+    ::PointSessionAt(Sim(), 1, kPatientTimeOut);
+  }
+  void TearDown() override { Sim().clearFaults(); }
+
+  const DialogFacts& Row() const { return *GetParam(); }
+
+  // The row's menu command; body runs on the shown dialog once its first read has ended, then
+  // the dialog is closed as a user would once its requests have ended. A pop-up the dialog
+  // shows gets its write pressed, then is closed.
+  void Run(const std::function<void(TFeatureDialog&)>& body) {
+    const NvMenuCommand* command = CommandOf(Row());
+    ASSERT_NE(command, nullptr) << "no menu item opens " << Row().Class;
+    TForm mainWindow(nullptr);
+    std::string title;
+    NvCommandHost host{.MainWindow = &mainWindow, .CommandTitle = &title};
+    bool shown = false;
+    GuiTesting::ModalDriver driver([&](TCustomForm& form) {
+      if (shown) return AnswerPopup(form);
+      shown = true;
+      auto* dialog = dynamic_cast<TFeatureDialog*>(&form);
+      ASSERT_NE(dialog, nullptr);
+      ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return Idle(*dialog); }, kWait));
+      body(*dialog);
+      Sim().clearFaults();
+      const std::shared_ptr<const bool> alive = dialog->Lifetime();
+      GuiTesting::ProcessUntil(
+          [&] {
+            if (!*alive || dialog->ModalResult() != mrNone) return true;
+            if (Idle(*dialog)) GuiTesting::UserCloseWindow(dialog);
+            return false;
+          },
+          kWait);
+      if (*alive && dialog->ModalResult() == mrNone) {
+        ADD_FAILURE() << "the dialog never agreed to close";
+        dialog->ModalResult = mrCancel;
+      }
+    });
+    NvRunMenuCommand(*command, host);
+    EXPECT_TRUE(shown);
+  }
+
+  static void AnswerPopup(TCustomForm& popup) {
+    for (const char* caption : {"Set Checked", "Set", "Apply", "OK"}) {
+      if (TButton* button = ButtonCaptioned(popup, caption, true)) {
+        GuiTesting::UserClick(button);
+        break;
+      }
+    }
+    if (popup.ModalResult() == mrNone && popup.Visible()) GuiTesting::UserCloseWindow(&popup);
+  }
+
+  // The row chosen, the input typed and the boxes checked that the write needs.
+  void PrepareWrite(TFeatureDialog& form) {
+    if (Row().WriteRow >= 0 && form.List && form.List->Items->Count > Row().WriteRow) {
+      GuiTesting::UserClickItem(form.List, form.List->Items->Item[Row().WriteRow]);
+      GuiTesting::ProcessUntil([&] { return Idle(form); }, kWait);
+    }
+    if (Row().Input) {
+      std::istringstream fields(Row().Input);
+      for (std::string field; std::getline(fields, field, ';');) {
+        const std::string name = field.substr(0, field.find('='));
+        const std::string text = field.substr(name.size() + 1);
+        TComponent* control = nullptr;
+        FindAll(&form, [&](TComponent* c) {
+          if (!control && c->Name() == name) control = c;
+        });
+        if (auto* combo = dynamic_cast<TComboBox*>(control))
+          GuiTesting::UserChoose(combo, combo->Items->IndexOf(text));
+        else if (auto* edit = dynamic_cast<TCustomEdit*>(control)) {
+          edit->Text = "";  // typed again before each press
+          GuiTesting::UserType(edit, text);
+        }
+      }
+    }
+    if (Row().Prepare)
+      if (TButton* prepare = ButtonCaptioned(form, Row().Prepare)) GuiTesting::UserClick(prepare);
+    GuiTesting::ProcessUntil([&] { return Idle(form); }, kWait);
+  }
+
+  // The write pressed (prepared first unless it already is); waits until the dialog is idle again.
+  void PressWrite(TFeatureDialog& form, bool prepare = true) {
+    if (prepare) PrepareWrite(form);
+    TButton* write = ButtonCaptioned(form, Row().Write);
+    ASSERT_NE(write, nullptr) << Row().Write;
+    GuiTesting::UserClick(write);
+    ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return Idle(form); }, kWait)) << "the write never ended";
+  }
+
+  GuiTesting::ScriptedAnswerer boxes;
+};
+
+// Refused at its first SET, then at its second, and so on: one box tells the refusal, and what
+// it says was made is what the switch took; nothing it took is called not made.
+using RefusedAtEachStep = DialogWriteOutcome;
+TEST_P(RefusedAtEachStep, the_switch_holds_what_the_dialog_says_it_made) {
+  Run([&](TFeatureDialog& form) {
+    for (int step = 1; step <= kMostSteps; ++step) {
+      SCOPED_TRACE("SET " + std::to_string(step) + " refused");
+      Sim().clearSetLog();
+      Sim().refuseSet(step, kGenErr);
+      const size_t before = boxes.Calls().size();
+      PressWrite(form);
+      Sim().refuseSet(0, kGenErr);
+      if (HasFatalFailure()) return;
+      const std::vector<std::string> log = Sim().setLog();
+      if (static_cast<int>(log.size()) < step) {
+        EXPECT_GT(step, 1) << "no SET was sent; boxes: " << Joined(Tells(boxes, before));
+        return;  // the write has fewer SETs
+      }
+      // A SET that carries nothing cannot be refused by the switch's objects.
+      if (log[static_cast<size_t>(step - 1)].empty()) return;
+      const std::vector<std::string> tells = Tells(boxes, before);
+      ASSERT_EQ(tells.size(), 1u) << "the refusal is told once: " << Joined(tells);
+      const std::string& told = tells.front();
+      // What the switch took: every SET of the press but the refused one.
+      std::set<std::string> refusedLabels = LabelsSent(form, log[static_cast<size_t>(step - 1)]);
+      std::set<std::string> takenLabels;
+      for (size_t k = 0; k < log.size(); ++k)
+        if (static_cast<int>(k) != step - 1)
+          for (const std::string& label : LabelsSent(form, log[k])) takenLabels.insert(label);
+      const bool someTaken = log.size() > 1;
+      EXPECT_EQ(told.find("These changes were made: ") != std::string::npos, someTaken)
+          << "the switch took " << log.size() - 1 << " of the SETs; the box: " << told;
+      for (const std::string& name : Listed(told, "These changes were not made: "))
+        EXPECT_TRUE(!takenLabels.count(name) || refusedLabels.count(name))
+            << name << " is called not made, but the switch took it: " << told;
+    }
+  });
+}
+
+// Taken and never answered: one box, the window back within one exchange of the slowest
+// request and a second, and nothing the switch may hold called not made.
+using NeverAnswered = DialogWriteOutcome;
+TEST_P(NeverAnswered, is_told_once_soon_and_never_as_not_made) {
+  Run([&](TFeatureDialog& form) {
+    for (NvSNMPRequest2Controls* request : form.Requests()) request->Request.TimeOut = kShortTimeOut;
+    const std::chrono::milliseconds bound = HoldBound(form);
+    PrepareWrite(form);  // its reads answered
+    Sim().clearSetLog();
+    const size_t before = boxes.Calls().size();
+    Sim().setDropReplies(true);
+    LoopWatch watch;
+    PressWrite(form, false);
+    const std::chrono::milliseconds held = watch.Longest();
+    Sim().setDropReplies(false);
+    if (HasFatalFailure()) return;
+    const std::vector<std::string> log = Sim().setLog();
+    ASSERT_FALSE(log.empty()) << "no SET was sent";
+    const std::vector<std::string> tells = Tells(boxes, before);
+    EXPECT_EQ(tells.size(), 1u) << Joined(tells);
+    EXPECT_LE(held.count(), bound.count()) << "the window was held " << held.count() << " ms";
+    std::set<std::string> sent;
+    for (const std::string& line : log)
+      for (const std::string& label : LabelsSent(form, line)) sent.insert(label);
+    for (const std::string& told : tells)
+      for (const std::string& name : Listed(told, "These changes were not made: "))
+        EXPECT_FALSE(sent.count(name)) << name << " went to the switch, which may hold it: " << told;
+  });
+}
+
+std::vector<const DialogFacts*> RowsWithWrite() {
+  std::vector<const DialogFacts*> rows;
+  for (const DialogFacts& row : conformance::Table())
+    if (!row.NoRead && !row.NoWrite && row.Write) rows.push_back(&row);
+  return rows;
+}
+
+std::string NameOf(const ::testing::TestParamInfo<const DialogFacts*>& info) { return info.param->Class; }
+
+INSTANTIATE_TEST_SUITE_P(Dialogs, RefusedAtEachStep, ::testing::ValuesIn(RowsWithWrite()), NameOf);
+INSTANTIATE_TEST_SUITE_P(Dialogs, NeverAnswered, ::testing::ValuesIn(RowsWithWrite()), NameOf);
+
+}  // namespace
