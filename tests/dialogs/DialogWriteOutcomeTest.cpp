@@ -28,7 +28,7 @@ using Clock = std::chrono::steady_clock;
 
 constexpr int kWait = 30000;
 constexpr int kPatientTimeOut = 300;  // hundredths of a second
-constexpr int kShortTimeOut = 30;     // the silent switch is given up on soon
+constexpr int kShortTimeOut = 60;     // two exchanges outlast one and the second of slack
 constexpr int kGenErr = 5;
 constexpr int kMostSteps = 4;         // SETs of one press refused in turn
 
