@@ -16,6 +16,7 @@
 #include "ComCtrls.h"
 #include "CommandRunner.h"
 #include "DialogConformance.h"
+#include "DialogConformanceDriving.h"
 #include "DialogRegistry.h"
 #include "DialogTestSupport.h"
 #include "ExtCtrls.h"
@@ -27,54 +28,18 @@
 
 namespace {
 
+using conformance::ButtonCaptioned;
+using conformance::CommandOf;
 using conformance::DialogFacts;
+using conformance::Idle;
+using conformance::kWait;
+using conformance::Sim;
 using Clock = std::chrono::steady_clock;
 
-constexpr int kWait = 30000;
 constexpr int kPatientTimeOut = 300;  // hundredths of a second
 constexpr int kShortTimeOut = 60;     // two exchanges outlast one and the second of slack
 constexpr int kGenErr = 5;
 constexpr int kMostSteps = 4;         // SETs of one press refused in turn
-
-SwitchSim& Sim() {
-  static SwitchSim* sim = new SwitchSim();  // one per shard, ended with the process
-  return *sim;
-}
-
-const NvMenuCommand* CommandOf(const DialogFacts& row) {
-  const NvMenuCommand* found = nullptr;
-  for (const NvMenuCommand* command : NvMenuCommands()) {
-    if (command->Kind != NvCommandKind::Dialog || !command->DialogClass || command->DialogClass != std::string(row.Class))
-      continue;
-    if (row.Item ? std::string(command->Item) == row.Item : !found || found->Hidden) found = command;
-  }
-  return found;
-}
-
-bool Idle(TFeatureDialog& form) {
-  if (form.DataComplete != 1) return false;
-  for (NvSNMPRequest2Controls* request : form.Requests())
-    if (request->Busy || request->Request.PendingReplies != 0) return false;
-  return true;
-}
-
-void FindAll(TComponent* owner, const std::function<void(TComponent*)>& visit) {
-  for (int i = 0; i < owner->ComponentCount; ++i) {
-    TComponent* child = owner->Components[i];
-    visit(child);
-    FindAll(child, visit);
-  }
-}
-
-TButton* ButtonCaptioned(TCustomForm& form, const std::string& caption, bool enabledOnly = false) {
-  TButton* found = nullptr;
-  FindAll(&form, [&](TComponent* c) {
-    auto* button = dynamic_cast<TButton*>(c);
-    if (!found && button && button->Visible() && (!enabledOnly || button->Enabled()) && button->Caption() == caption)
-      found = button;
-  });
-  return found;
-}
 
 // A box that tells (one button), not one that asks.
 std::vector<std::string> Tells(const GuiTesting::ScriptedAnswerer& boxes, size_t from) {
@@ -191,7 +156,7 @@ class DialogWriteOutcome : public ::testing::TestWithParam<const DialogFacts*> {
     NvCommandHost host{.MainWindow = &mainWindow, .CommandTitle = &title};
     bool shown = false;
     GuiTesting::ModalDriver driver([&](TCustomForm& form) {
-      if (shown) return AnswerPopup(form);
+      if (shown) return conformance::AnswerPopup(form);
       shown = true;
       auto* dialog = dynamic_cast<TFeatureDialog*>(&form);
       ASSERT_NE(dialog, nullptr);
@@ -215,43 +180,7 @@ class DialogWriteOutcome : public ::testing::TestWithParam<const DialogFacts*> {
     EXPECT_TRUE(shown);
   }
 
-  static void AnswerPopup(TCustomForm& popup) {
-    for (const char* caption : {"Set Checked", "Set", "Apply", "OK"}) {
-      if (TButton* button = ButtonCaptioned(popup, caption, true)) {
-        GuiTesting::UserClick(button);
-        break;
-      }
-    }
-    if (popup.ModalResult() == mrNone && popup.Visible()) GuiTesting::UserCloseWindow(&popup);
-  }
-
-  // The row chosen, the input typed and the boxes checked that the write needs.
-  void PrepareWrite(TFeatureDialog& form) {
-    if (Row().WriteRow >= 0 && form.List && form.List->Items->Count > Row().WriteRow) {
-      GuiTesting::UserClickItem(form.List, form.List->Items->Item[Row().WriteRow]);
-      GuiTesting::ProcessUntil([&] { return Idle(form); }, kWait);
-    }
-    if (Row().Input) {
-      std::istringstream fields(Row().Input);
-      for (std::string field; std::getline(fields, field, ';');) {
-        const std::string name = field.substr(0, field.find('='));
-        const std::string text = field.substr(name.size() + 1);
-        TComponent* control = nullptr;
-        FindAll(&form, [&](TComponent* c) {
-          if (!control && c->Name() == name) control = c;
-        });
-        if (auto* combo = dynamic_cast<TComboBox*>(control))
-          GuiTesting::UserChoose(combo, combo->Items->IndexOf(text));
-        else if (auto* edit = dynamic_cast<TCustomEdit*>(control)) {
-          edit->Text = "";  // typed again before each press
-          GuiTesting::UserType(edit, text);
-        }
-      }
-    }
-    if (Row().Prepare)
-      if (TButton* prepare = ButtonCaptioned(form, Row().Prepare)) GuiTesting::UserClick(prepare);
-    GuiTesting::ProcessUntil([&] { return Idle(form); }, kWait);
-  }
+  void PrepareWrite(TFeatureDialog& form) { conformance::PrepareWrite(form, Row()); }
 
   // The write pressed (prepared first unless it already is); waits until the dialog is idle again.
   void PressWrite(TFeatureDialog& form, bool prepare = true) {
