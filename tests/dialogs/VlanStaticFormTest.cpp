@@ -243,6 +243,32 @@ TEST_F(VlanStaticDialog, set_goes_on_past_a_refused_column_and_tells_which_chang
   EXPECT_EQ(form->DataComplete, 1);
 }
 
+// A switch that takes the SETs and never answers: the first goes (with its retry), none after
+// it, and the user is told once that the switch may hold it, never that it was not made.
+TEST_F(VlanStaticDialog, set_on_a_switch_that_never_answers_is_told_once_as_not_known) {
+  Open();
+  Select("20");
+  Toggle(0, form->EgressPicker, {1});
+  for (NvSNMPRequest2Controls* request : form->Requests()) {
+    request->Request.TimeOut = 30;
+    request->Request.Retries = 0;
+  }
+  sim->clearSetLog();
+  sim->setDropReplies(true);
+  Press(form->SetBtn);
+  sim->setDropReplies(false);
+  const std::string egress = "80FF000000000000";
+  EXPECT_EQ(sim->setLog(), (std::vector<std::string>{Col(2, 20) + "=4x:" + egress}));
+  EXPECT_EQ(SwitchValue(2, NvSyntax::octetstr, 20), egress);  // the switch holds it
+  ASSERT_EQ(boxes.Calls().size(), 1u);
+  const std::string told = boxes.Calls()[0].text;
+  EXPECT_NE(told.find("\nThese changes were not made: Forbidden Egress Ports, Untagged Ports, Row Status, Name.\n"
+                      "It is not known whether these changes were made: Egress Ports."),
+            std::string::npos)
+      << told;
+  ASSERT_TRUE(ProcessUntil([&] { return form->DataComplete == 1 && !form->Table->Busy; }));
+}
+
 // Each SET leaves the other columns out; the selected row's cells must still reach their own
 // variables, and ports past the 64 boxes go back as they were read.
 TEST_F(VlanStaticDialog, set_without_change_writes_back_long_port_lists_as_read) {
