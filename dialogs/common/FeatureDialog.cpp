@@ -85,7 +85,7 @@ void TFeatureDialog::SetCompleted(NvSNMPRequest2Controls* Sender, NvSNMPError* E
 
 bool TFeatureDialog::WaitSetCompleted(NvSNMPRequest2Controls* request) {
   // The reply, at worst the time-out of the last retry, comes within this; then a margin.
-  const auto limit = std::chrono::milliseconds(request->Request.TimeOut * 10 * (request->Request.Retries + 1) + 2000);
+  const auto limit = std::chrono::milliseconds(request->Request.TimeOut * 10 * (request->Request.Retries + 1) + 1000);
   const auto start = std::chrono::steady_clock::now();
   const std::shared_ptr<const bool> binding = request->Lifetime();
   const std::shared_ptr<const bool> dialog = alive_;
