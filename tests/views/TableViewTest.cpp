@@ -350,7 +350,7 @@ TEST(TableView, RefreshRightAfterAWalkWasStoppedListsEveryRow) {
   w.Show([&] {
     for (const bool byRowClick : {true, false}) {
       SCOPED_TRACE(byRowClick ? "a row clicked" : "Stop pressed");
-      Sim()->setDelay(100);
+      Sim()->setDelay(200);  // the stopped walk's next reply is still to come when Refresh is pressed
       GuiTesting::UserClick(column->RefreshBtn);
       ASSERT_TRUE(WaitUntil([&] { return w.list->Items->Count >= 1; }));
       if (byRowClick)
