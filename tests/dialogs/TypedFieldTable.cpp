@@ -1,0 +1,105 @@
+// One row per registered dialog class: the button that writes its typed fields, the pop-up
+// that holds more. A new dialog joins here (the suite fails until it has a row).
+#include "TypedFieldTable.h"
+
+#include <string>
+
+namespace typedfields {
+namespace {
+
+// Not yet driven: what the write needs beyond a chosen row and the typed text.
+constexpr const char* kNeedsPorts = "not yet driven: its Add also needs ports ticked, and the keys are locked on a chosen row";
+constexpr const char* kNeedsEntry = "not yet driven: its write sends nothing until a whole valid entry is filled and ticked";
+constexpr const char* kLocked = "not yet driven: its edits are locked once a row is chosen, and Edit opens no bound pop-up";
+constexpr const char* kPopupUnbound = "not yet driven: its entry pop-up is not reached by one button with the row as it stands";
+constexpr const char* kNoTyped = "no edit bound to a variable: its values are chosen, ticked or shown";
+
+const FieldFacts kTable[] = {
+    {.Class = "TAboutForm", .NoWrite = "the about box asks the switch nothing"},
+    {.Class = "TAAASrvCtrlForm", .Write = "Set"},
+    {.Class = "TARPConfigForm", .Popup = "Add", .PopupRow = -1, .Input = "IndexEdit=1;IPEdit=C0A80063;MACEdit=00112233AABB"},
+    {.Class = "TARPSpoofingPreventMgmtForm", .NoWrite = kNeedsPorts},
+    {.Class = "TBOOTCtrlTableForm", .Popup = "Add"},
+    {.Class = "TCPUEthernetInformationForm", .NoWrite = kNoTyped},
+    {.Class = "TCPUEthernetInformationRuleForm", .Write = "Edit", .Prepare = "Check All"},
+    {.Class = "TCPUFilterIPV6RuleForm", .Write = "Edit", .Prepare = "Check All"},
+    {.Class = "TCPUIPMaskInformationForm", .NoWrite = kNeedsEntry},
+    {.Class = "TCPUIPRuleForm", .Write = "Edit", .Prepare = "Check All"},
+    {.Class = "TCPUUserMaskInfoForm", .Write = "Add", .Row = -1},
+    {.Class = "TCPUUserMaskRuleForm", .Write = "Edit", .Prepare = "Check All"},
+    {.Class = "TCertificateFileForm", .Write = "Set Checked "},
+    {.Class = "TCoSBrandwidthctrlForm", .NoWrite = kNoTyped},
+    {.Class = "TCurrentTimeForm", .Write = "Set"},
+    {.Class = "TERPSVLANUnitForm", .Write = "Edit", .Prepare = "Check All"},
+    {.Class = "TEthernetInformationRuleForm", .NoWrite = kNeedsEntry},
+    {.Class = "TEthernetMaskInformationForm", .NoWrite = kNeedsEntry},
+    {.Class = "TFilterDHCPPermitForm", .NoWrite = kNeedsPorts},
+    {.Class = "TGuestVlanForm", .NoWrite = kNoTyped},
+    {.Class = "TIGMPMulticastVlanForm", .NoWrite = kPopupUnbound},
+    {.Class = "TIGMPRouterPortsForm", .NoWrite = kNoTyped},
+    {.Class = "TIGMPSnoopingClearDnyIpMultForm", .Write = "Set"},
+    {.Class = "TIGMPSnoopingDataDrivenLearingGroupForm", .NoWrite = kNoTyped},
+    {.Class = "TIGMP_SnoopingGroupTableForm", .NoWrite = kNoTyped},
+    {.Class = "TIPMACBindingForm", .Write = "Edit"},
+    {.Class = "TIPMaskInformationForm", .NoWrite = kNeedsEntry},
+    {.Class = "TIPRuleForm", .NoWrite = kNeedsEntry},
+    {.Class = "TIPv6MaskInfoForm", .Write = "Add", .Row = -1},
+    {.Class = "TISMVLANForm", .Write = "Set"},
+    {.Class = "TIpv6RuleForm", .NoWrite = kNeedsEntry},
+    {.Class = "TIpv6StaticRouteForm", .NoWrite = kPopupUnbound},
+    {.Class = "TLLDPConfigProtocolForm", .NoWrite = kNoTyped},
+    {.Class = "TLLDPConfigProtocolVLANForm", .NoWrite = kNoTyped},
+    {.Class = "TLLDPConfigVLANNameForm", .NoWrite = kNoTyped},
+    {.Class = "TLLDPDot3LinkAggForm", .NoWrite = kNoTyped},
+    {.Class = "TLLDPDot3PortConfigForm", .NoWrite = kPopupUnbound},
+    {.Class = "TLLDPDot3RemoteLinkAggForm", .NoWrite = kNoTyped},
+    {.Class = "TLLDPLocSysDataForm", .NoWrite = kNoTyped},
+    {.Class = "TLLDPPortConfigForm", .NoWrite = kPopupUnbound},
+    {.Class = "TLLDPRemoteForm", .NoWrite = kNoTyped},
+    {.Class = "TLoginMethodListForm", .NoWrite = kLocked},
+    {.Class = "TMBAControlForm", .Write = "Set"},
+    {.Class = "TMLD_SnoopingGroupForm", .NoWrite = kNoTyped},
+    {.Class = "TMLD_SnoopingRouterPortsForm", .NoWrite = kNoTyped},
+    {.Class = "TMSInformationForm", .NoWrite = kPopupUnbound},
+    {.Class = "TMSTPVLANUnitForm", .NoWrite = kNeedsEntry},
+    {.Class = "TMulticastFilterInformationForm", .NoWrite = kNoTyped},
+    {.Class = "TNLBMulticastFDBForm", .NoWrite = kNoTyped},
+    {.Class = "TNLBUnicastFDBForm", .NoWrite = kNoTyped},
+    {.Class = "TPacketContentRuleForm", .NoWrite = kNeedsEntry},
+    {.Class = "TPortCapabilities8021dForm", .NoWrite = kNoTyped},
+    {.Class = "TPortMirrorForm", .NoWrite = kNoTyped},
+    {.Class = "TPortTrunkForm", .NoWrite = kNoTyped},
+    {.Class = "TPrtSecDelCtrlForm", .Write = "Set"},
+    {.Class = "TSMTPControlForm", .Write = "Set"},
+    {.Class = "TSSHUserCtrlList", .Popup = "Edit"},
+    {.Class = "TSSLManagementForm", .Write = "Set"},
+    {.Class = "TSTP_Info", .Write = "Set"},
+    {.Class = "TSafeguardCtrlForm", .Write = "Set"},
+    {.Class = "TServerInformationForm", .Write = "Edit"},
+    {.Class = "TSpanningTreeAlgorithmForm", .NoWrite = kNoTyped},
+    {.Class = "TSystemLogServerForm", .NoWrite = kPopupUnbound},
+    {.Class = "TTimeRangeForm", .NoWrite = kPopupUnbound},
+    {.Class = "TTrafficSegmentationForm", .NoWrite = kNoTyped},
+    {.Class = "TUnicastFilterInformationForm", .NoWrite = kNoTyped},
+    {.Class = "TVLanCurrentTableForm", .NoWrite = kNoTyped},
+    {.Class = "TVLanPortInfomationForm", .NoWrite = kNoTyped},
+    {.Class = "TVlanStaticForm", .NoWrite = kNoTyped},
+    {.Class = "Tdot1vProtocolPortForm", .Popup = "Add", .PopupRow = -1, .Input = "edt_baseport=3;edt_groupid=1;edt_groupvid=2"},
+    {.Class = "Tdot3ControlForm", .NoWrite = kNoTyped},
+    {.Class = "Tdot3PauseForm", .NoWrite = kNoTyped},
+    {.Class = "TfrmAgentSupportedUpdateFiles", .NoWrite = kNeedsEntry},
+    {.Class = "TfrmNetwroktime", .Write = "Set Checked "},
+    {.Class = "TfrmSummerTime", .Write = "Set Checked"},
+};
+
+}  // namespace
+
+std::span<const FieldFacts> Table() { return kTable; }
+
+const FieldFacts* FactsOf(const char* dialogClass) {
+  for (const FieldFacts& row : kTable)
+    if (std::string(row.Class) == dialogClass) return &row;
+  return nullptr;
+}
+
+}  // namespace typedfields
