@@ -252,7 +252,7 @@ std::optional<std::string> DateAndTime(const std::string& t) {
   std::string octets{char(year >> 8), char(year & 0xFF), char(month), char(day), char(hour), char(minute), char(second),
                      char(at(7))};
   if (m[8].matched) {
-    if (at(9) > 13 || at(10) > 59) return std::nullopt;
+    if (at(9) > 14 || at(10) > 59) return std::nullopt;
     octets += {m[8].str()[0], char(at(9)), char(at(10))};
   }
   return octets;
@@ -399,7 +399,7 @@ std::vector<std::string> CasesOf(const Field& f) {
       cases.insert(cases.end(), {"2026-12-31,23:59:59.0", "2024-2-29,0:00:00.0", "2026-12-10,9:00:00.0,+8:0",
                                  "2026-12-10,9:00:00.0,-5:30", "2026-2-30,1:00:00.0", "2026-4-31,1:00:00.0",
                                  "2026-13-1,1:00:00.0", "2026-1-1,24:00:00.0", "2026-1-1,0:60:00.0", "2026-1-1,0:00:61.0",
-                                 "2026-12-31 23:59:59", "now", "31.12.2026,23:59:59.0", "2026-1-1,1:00:00.0,+14:0"});
+                                 "2026-12-31 23:59:59", "now", "31.12.2026,23:59:59.0", "2026-1-1,1:00:00.0,+15:0"});
       break;
     case Type::Unchecked:
       break;
