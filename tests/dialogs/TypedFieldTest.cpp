@@ -25,6 +25,7 @@
 #include "DialogConformance.h"
 #include "DialogRegistry.h"
 #include "DialogTestSupport.h"
+#include "RegisteredDialogs.h"
 #include "FeatureDialog.h"
 #include "Guiconfigform.h"
 #include "NvEditConstraint.h"
@@ -37,6 +38,10 @@
 
 namespace {
 
+using dialogtest::CommandOf;
+using dialogtest::FindAll;
+using dialogtest::Idle;
+using dialogtest::RequestsIdle;
 using typedfields::FieldFacts;
 
 constexpr int kWait = 30000;
@@ -409,14 +414,6 @@ std::vector<std::string> CasesOf(const Field& f) {
 
 // ---- Driving the dialog ----
 
-void FindAll(TComponent* owner, const std::function<void(TComponent*)>& visit) {
-  for (int i = 0; i < owner->ComponentCount; ++i) {
-    TComponent* child = owner->Components[i];
-    visit(child);
-    FindAll(child, visit);
-  }
-}
-
 // The window the control stands in.
 TCustomForm* FormOf(TControl* control) {
   for (TWinControl* p = control->GetParent(); p; p = p->GetParent())
@@ -439,19 +436,6 @@ TButton* ButtonCaptioned(TCustomForm& form, const std::string& caption) {
     if (!found && button && Usable(button) && FormOf(button) == &form && button->Caption() == caption) found = button;
   });
   return found;
-}
-
-bool RequestsIdle(TFeatureDialog& form) {
-  for (NvSNMPRequest2Controls* request : form.Requests())
-    if (request->Busy || request->Request.PendingReplies != 0) return false;
-  return true;
-}
-
-bool Idle(TFeatureDialog& form) {
-  if (form.DataComplete != 1) return false;
-  for (NvSNMPRequest2Controls* request : form.Requests())
-    if (request->Busy || request->Request.PendingReplies != 0) return false;
-  return true;
 }
 
 void WaitIdle(TFeatureDialog& form) {
@@ -492,19 +476,6 @@ std::string BoxTexts(const GuiTesting::ScriptedAnswerer& boxes, size_t from) {
   return texts;
 }
 
-const NvMenuCommand* CommandOf(const char* dialogClass) {
-  const conformance::DialogFacts* facts = nullptr;
-  for (const conformance::DialogFacts& row : conformance::Table())
-    if (std::string(row.Class) == dialogClass) facts = &row;
-  const NvMenuCommand* found = nullptr;
-  for (const NvMenuCommand* command : NvMenuCommands()) {
-    if (command->Kind != NvCommandKind::Dialog || !command->DialogClass || command->DialogClass != std::string(dialogClass))
-      continue;
-    if (facts && facts->Item ? std::string(command->Item) == facts->Item : !found || found->Hidden) found = command;
-  }
-  return found;
-}
-
 const conformance::DialogFacts* ConformanceOf(const char* dialogClass) {
   for (const conformance::DialogFacts& row : conformance::Table())
     if (std::string(row.Class) == dialogClass) return &row;
@@ -535,7 +506,8 @@ class TypedFields : public ::testing::TestWithParam<const FieldFacts*> {
   // Runs the menu command; body runs on the shown dialog, popup on each window it shows over
   // itself. The dialog is closed afterwards.
   void Run(const std::function<void(TFeatureDialog&)>& body, const std::function<void(TFeatureDialog&)>& popup) {
-    const NvMenuCommand* command = CommandOf(Row().Class);
+    const conformance::DialogFacts* facts = Facts();
+    const NvMenuCommand* command = CommandOf(Row().Class, facts ? facts->Item : nullptr);
     ASSERT_NE(command, nullptr) << "no menu item opens " << Row().Class;
     TForm mainWindow(nullptr);
     std::string title;
