@@ -84,7 +84,11 @@ bool AwaitsFix(const std::string& dialogClass, const std::string& field, const s
 
 SwitchSim& Sim() {
   // One per shard, ended with the process; the generic view's scalars beside the seed.
-  static SwitchSim* sim = new SwitchSim(SwitchSim::Options{.extraSeeds = {dialogtest::TestSeed("typed-fields.snmprec")}});
+  static SwitchSim* sim = [] {
+    SwitchSim::Options options;
+    options.extraSeeds = {dialogtest::TestSeed("typed-fields.snmprec")};
+    return new SwitchSim(options);
+  }();
   return *sim;
 }
 
@@ -281,7 +285,7 @@ std::optional<std::string> MacOctets(const std::string& t) {
 
 Expectation Expect(const Field& f, const std::string& t) {
   const _EditConstraint_s* c = f.Constraint;
-  const unsigned char kind = c ? c->AddressKind : NvEditAddress::None;
+  const unsigned char kind = c ? c->AddressKind : static_cast<unsigned char>(NvEditAddress::None);
   const bool fixed = c && (c->LengthFlags & NvEditLength::Fixed) && c->MaxLength > 0;
   const Expectation refused{Outcome::Refused, ""};
   if (t.empty()) return (c && (c->LengthFlags & NvEditLength::NotEmpty)) ? refused : Expectation{Outcome::Empty, ""};
@@ -788,8 +792,9 @@ TEST_P(TypedFields, each_text_is_refused_or_written_exactly) {
       [&](TFeatureDialog& popup) {
         if (popupAction_) popupAction_(popup);
       });
-  if (Row().Write || Row().Popup)
+  if (Row().Write || Row().Popup) {
     EXPECT_FALSE(carried_.empty()) << "no case of " << Row().Class << " wrote a typed field: check its row";
+  }
   for (const std::string& message : awaiting_) std::cout << "[ awaiting ] " << message << "\n";
   std::cout << "[ cases    ] " << Row().Class << ": " << cases_ << " cases, fields written:";
   for (const auto& [name, count] : carried_) std::cout << " " << name << " " << count;
