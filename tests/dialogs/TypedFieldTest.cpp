@@ -93,7 +93,12 @@ SwitchSim& Sim() {
 }
 
 SimClient& Client() {
-  static SimClient* client = new SimClient(Sim().port(), SimClient::community(2, SwitchSim::writeCommunity));
+  static SimClient* client = [] {
+    SimClient::Target target = SimClient::community(2, SwitchSim::writeCommunity);
+    target.timeoutMs = 5000;  // patient on a busy machine
+    target.retries = 1;
+    return new SimClient(Sim().port(), target);
+  }();
   return *client;
 }
 
