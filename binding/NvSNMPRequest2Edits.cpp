@@ -32,6 +32,8 @@ std::string Trimmed(const std::string& text) {
   return a == std::string::npos ? std::string() : text.substr(a, text.find_last_not_of(' ') - a + 1);
 }
 
+constexpr size_t kDisplayStringMax = 255;
+
 bool IsDisplayOnly(const TControl* control) {
   return dynamic_cast<const TLabel*>(control) || dynamic_cast<const TStaticText*>(control);
 }
@@ -234,6 +236,18 @@ void NvSNMPRequest2Edits::BindEdits(int index, const std::string& format, const 
   const std::vector<TCustomEdit*> taken(edits.begin(), edits.begin() + wanted);
   Constraint->SetFormat(format, taken);
   AddBinding(index, std::vector<TControl*>(taken.begin(), taken.end()));
+}
+
+std::vector<NvBoundEdit> NvSNMPRequest2Edits::BoundEdits() const {
+  std::vector<NvBoundEdit> edits;
+  for (const auto& binding : Bindings) {
+    if (!binding || binding->Controls.size() != 1) continue;
+    auto* edit = dynamic_cast<TCustomEdit*>(binding->Controls.front());
+    if (!edit) continue;
+    edits.push_back({edit, Request.Vars.GetVar(binding->VarIndex), binding.get(),
+                     Constraint ? Constraint->FindConstraint(edit) : nullptr});
+  }
+  return edits;
 }
 
 void NvSNMPRequest2Edits::BindEditChecked(int index, const std::string& format, TCustomEdit* edit,
@@ -508,6 +522,9 @@ bool NvSNMPRequest2Edits::CollectBinding(const NvSNMPBinding& binding, const NvO
     return false;
   }
   if (options) text = options->NameToValue(text);
+  // A DisplayString holds at most 255 octets: a longer text would reach the switch cut or whole.
+  if (binding.Syntax == NvSyntax::displaystr && text.size() > kDisplayStringMax)
+    NvThrowError(NvErr::BadPartialValue, NvErrorText(NvErr::BadPartialValue) + " \"" + text.substr(0, 32) + "...\"");
   field = NvValueTextToOctets(text, binding.Syntax);
   return true;
 }

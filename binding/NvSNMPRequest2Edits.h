@@ -48,6 +48,14 @@ struct NvSNMPBinding {
   std::vector<TControl*> Controls; // not owned
 };
 
+// An edit that alone shows one bound field: what a check over every typed field walks.
+struct NvBoundEdit {
+  TCustomEdit* Edit = nullptr;
+  const NvSNMPVar* Var = nullptr;                // the variable, its value text as read
+  const NvSNMPBinding* Binding = nullptr;
+  const _EditConstraint_s* Constraint = nullptr; // null: bound without a value format
+};
+
 class NvSNMPRequest2Edits : public NvSNMPRequest2Controls {
  public:
   explicit NvSNMPRequest2Edits(TForm* owner);
@@ -84,6 +92,8 @@ class NvSNMPRequest2Edits : public NvSNMPRequest2Controls {
   void BindControlList(int index, const std::string& positions, TList* boxes);
   void Unbind(int index);
   void SetConstraintOwner(TForm* owner);
+  // Every edit bound alone to a field, in binding order; read-only.
+  std::vector<NvBoundEdit> BoundEdits() const;
 
   // Moving values; which is a variable index or -1 for all.
   void ValuesToControls(int which);

@@ -1,0 +1,36 @@
+// What the typed-field suite needs of each registered dialog class beyond the conformance
+// table: which button writes what is typed, and which pop-up holds typed fields. One row per
+// class (TypedFieldTable.cpp); a new dialog joins by adding its row there.
+#pragma once
+
+#include <span>
+
+namespace typedfields {
+
+inline constexpr int kAsConformance = -2;
+
+struct FieldFacts {
+  const char* Class;
+  // The button that writes the dialog's own typed fields (its caption); null: see NoWrite.
+  const char* Write = nullptr;
+  // The list row chosen before typing (index; -1: none, as for an Add); kAsConformance: the
+  // conformance table's WriteRow.
+  int Row = kAsConformance;
+  // A button pressed before typing, so that the write carries the typed fields (its caption);
+  // null: the conformance table's Prepare.
+  const char* Prepare = nullptr;
+  // The button that opens the entry pop-up whose typed fields are written by its Set (its
+  // caption), and whether a list row is chosen first (its index; -1: none, as for an Add).
+  const char* Popup = nullptr;
+  int PopupRow = 0;
+  // What is typed or chosen before each case, where a write needs its other fields filled
+  // ("name=text;name=text", as the conformance table's Input); the case's field is typed after.
+  const char* Input = nullptr;
+  // Why the dialog's own fields are never written; null where Write names the button.
+  const char* NoWrite = nullptr;
+};
+
+std::span<const FieldFacts> Table();
+const FieldFacts* FactsOf(const char* dialogClass);
+
+}  // namespace typedfields

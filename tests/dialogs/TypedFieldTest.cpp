@@ -1,0 +1,906 @@
+// What a person types into a bound field reaches the switch as exactly that value, or is
+// refused. Every registered dialog is opened through its menu item against the simulated
+// switch; each edit bound to a variable (found through its requests' bindings, in the dialog
+// and in its entry pop-up) gets a table of hostile and edge texts for its type, and the write
+// is pressed. A case ends refused (a message, no SET) or with the SET carrying exactly the
+// value the text stands for, computed here from the field's syntax and declared range. An
+// unedited write carries every field as the switch held it.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "ComCtrls.h"
+#include "CommandRunner.h"
+#include "DialogConformance.h"
+#include "DialogRegistry.h"
+#include "DialogTestSupport.h"
+#include "RegisteredDialogs.h"
+#include "FeatureDialog.h"
+#include "Guiconfigform.h"
+#include "NvEditConstraint.h"
+#include "NvSNMPRequest2Edits.h"
+#include "NvSNMPVar.h"
+#include "SimClient.h"
+#include "SwitchValues.h"
+#include "StdCtrls.h"
+#include "TypedFieldTable.h"
+
+namespace {
+
+using dialogtest::CommandOf;
+using dialogtest::FindAll;
+using dialogtest::Idle;
+using dialogtest::RequestsIdle;
+using typedfields::FieldFacts;
+
+constexpr int kWait = 30000;
+constexpr int kPatientTimeOut = 300;
+
+// The text of the unedited write's cases.
+constexpr const char* kRoundTrip = "(round trip)";
+
+// Cases whose cause another change of the stock mends: the class ("*": any), the field (its
+// edit's name, or the generic view's row), the text typed (null: every one), and the item of
+// the value contract's issue. Their outcome is printed, not held against the suite; the list
+// empties as the fixes arrive.
+struct Awaiting {
+  const char* Class;
+  const char* Field;
+  const char* Text;  // null: every case of the field
+  const char* Why;
+};
+const Awaiting kAwaitingStockFix[] = {
+    {"TCurrentTimeForm", "currentclockEdit", nullptr, "issue 35 items 1, 2: the clock text is not parsed strictly"},
+    {"TCurrentTimeForm", "currentclockEdit", kRoundTrip, "issue 35 item 3: an 8-octet clock is written back with a zone"},
+    {"TARPConfigForm", "IPEdit", nullptr, "issue 35 item 4: the address key is not checked as 4 whole octets"},
+    {"TCPUUserMaskRuleForm", "*", "00000000000000000000000000000A5", "issue 35 item 5: an odd hex digit count is padded"},
+    {"Tdot1vProtocolPortForm", "edt_baseport", "-1", "issue 35 item 7: a negative base port addresses a row"},
+    {"Tdot1vProtocolPortForm", "edt_baseport", "-2147483648", "issue 35 item 7: a negative base port addresses a row"},
+    {"TConfigForm", "row .7", nullptr, "issue 35 items 1, 3: the DateAndTime text is not parsed strictly, an 8-octet one gets a zone"},
+    {"TConfigForm", "row .7", kRoundTrip, "issue 35 item 3: an 8-octet DateAndTime is written back with a zone"},
+    {"TConfigForm", "row .4", nullptr, "issue 35 item 5 (its cause): the checked hex conversion takes odd digit counts and blanks"},
+    {"TConfigForm", "row .6", nullptr, "the binding's ipv6address conversion takes other than 16 octets and odd digit counts"},
+    {"*", "*", "(NULL)", "issue 35 item 8: a typed marker text of the access layer is written as no value"},
+    {"*", "*", "(NOTDONE)", "issue 35 item 8: a typed marker text of the access layer is written as no value"},
+};
+
+bool AwaitsFix(const std::string& dialogClass, const std::string& field, const std::string& text) {
+  return std::any_of(std::begin(kAwaitingStockFix), std::end(kAwaitingStockFix), [&](const Awaiting& a) {
+    return (std::string(a.Class) == "*" || dialogClass == a.Class) && (std::string(a.Field) == "*" || field == a.Field) &&
+           (!a.Text || text == a.Text);
+  });
+}
+
+SwitchSim& Sim() {
+  // One per shard, ended with the process; the generic view's scalars beside the seed.
+  static SwitchSim* sim = [] {
+    SwitchSim::Options options;
+    options.extraSeeds = {dialogtest::TestSeed("typed-fields.snmprec")};
+    return new SwitchSim(options);
+  }();
+  return *sim;
+}
+
+SimClient& Client() {
+  static SimClient* client = [] {
+    SimClient::Target target = SimClient::community(2, SwitchSim::writeCommunity);
+    target.timeoutMs = 5000;  // patient on a busy machine
+    target.retries = 1;
+    return new SimClient(Sim().port(), target);
+  }();
+  return *client;
+}
+
+// ---- What the switch was sent, as comparable values ----
+
+std::string HexToBytes(const std::string& hex) {
+  std::string bytes;
+  for (size_t i = 0; i + 1 < hex.size(); i += 2) bytes.push_back(char(std::stoi(hex.substr(i, 2), nullptr, 16)));
+  return bytes;
+}
+
+// "n:<decimal>" for numbers, "o:<bytes>" for octet strings, "ip:<dotted>" for addresses.
+std::string Canonical(const std::string& tagged) {
+  const size_t colon = tagged.find(':');
+  const std::string tag = tagged.substr(0, colon), value = tagged.substr(colon + 1);
+  if (tag == "2" || tag == "65" || tag == "66" || tag == "67" || tag == "70") return "n:" + value;
+  if (tag == "4") return "o:" + value;
+  if (tag == "4x" || tag == "68x") return "o:" + HexToBytes(value);
+  if (tag == "64") return "ip:" + value;
+  return tagged;
+}
+
+struct Varbind {
+  std::string oid;
+  std::string value;  // as the log has it
+};
+
+std::vector<Varbind> Logged() {
+  std::vector<Varbind> all;
+  for (const std::string& pdu : Sim().setLog()) {
+    size_t from = 0;
+    while (from <= pdu.size()) {
+      size_t end = pdu.find(" ; ", from);
+      if (end == std::string::npos) end = pdu.size();
+      const std::string vb = pdu.substr(from, end - from);
+      const size_t eq = vb.find('=');
+      if (eq != std::string::npos) all.push_back({vb.substr(0, eq), vb.substr(eq + 1)});
+      from = end + 3;
+    }
+  }
+  return all;
+}
+
+std::string Shown(const std::string& text) {
+  std::string out;
+  if (text.size() > 40) return "<" + std::to_string(text.size()) + " characters " + text.substr(0, 12) + "...>";
+  for (unsigned char c : text) {
+    if (c < 0x20 || c >= 0x7F) {
+      char hex[8];
+      std::snprintf(hex, sizeof hex, "\\x%02X", c);
+      out += hex;
+    } else {
+      out.push_back(char(c));
+    }
+  }
+  return "\"" + out + "\"";
+}
+
+// ---- A field and what a text in it stands for ----
+
+enum class Type { Integer, IPv4, Hex, Text, DateTime, Unchecked };
+
+struct Field {
+  TCustomEdit* Edit;
+  std::string Name;
+  std::string Column;  // the variable's OID; empty for an index part of the row's address
+  int Syntax;
+  const _EditConstraint_s* Constraint;
+  Type Kind;
+  bool Index;  // a part of the row's address: the value goes into the instance of every varbind
+};
+
+Type TypeOf(const NvBoundEdit& bound) {
+  if (bound.Var->Options || bound.Binding->ByteOffset != 0 || bound.Binding->Syntax != bound.Var->Syntax)
+    return Type::Unchecked;
+  switch (bound.Var->Syntax) {
+    case NvSyntax::integer:
+    case NvSyntax::counter:
+    case NvSyntax::guage:
+    case NvSyntax::uinteger:
+      return Type::Integer;
+    case NvSyntax::ipaddress:
+      return Type::IPv4;
+    case NvSyntax::bitstr:
+    case NvSyntax::octetstr:
+    case NvSyntax::opaque:
+    case NvSyntax::macaddress:
+    case NvSyntax::ipv6address:
+      return Type::Hex;
+    case NvSyntax::displaystr:
+      return Type::Text;
+    case NvSyntax::datetime:
+      return Type::DateTime;
+    default:
+      return Type::Unchecked;
+  }
+}
+
+enum class Outcome {
+  Refused,    // nothing of the field sent (told by a message, or nothing sent at all)
+  Written,    // refused, or sent as exactly Value
+  Empty,      // refused, not sent, sent empty, or sent as the switch holds it
+  Tolerated,  // as Written: a text the type does not hold as typed, but plainly means Value
+  Dated,      // refused, or sent as Value, or as Value followed by an offset
+  Any,        // a type this suite does not check yet
+};
+struct Expectation {
+  Outcome What;
+  std::string Value;  // canonical
+};
+
+bool AllDigits(const std::string& s) {
+  return !s.empty() && std::all_of(s.begin(), s.end(), [](unsigned char c) { return c >= '0' && c <= '9'; });
+}
+bool AllHex(const std::string& s) {
+  return std::all_of(s.begin(), s.end(), [](unsigned char c) { return std::isxdigit(c) != 0; });
+}
+
+// The range a number field declares: its syntax's, narrowed by its value format's.
+std::pair<int64_t, int64_t> RangeOf(const Field& f) {
+  int64_t lo = f.Syntax == NvSyntax::integer ? INT32_MIN : 0;
+  int64_t hi = f.Syntax == NvSyntax::integer ? INT32_MAX : UINT32_MAX;
+  const _EditConstraint_s* c = f.Constraint;
+  if (c && (c->Conversion == 'i' || c->Conversion == 'u' || c->Conversion == 'f')) {
+    lo = std::max(lo, int64_t(std::ceil(c->Minimum)));
+    hi = std::min(hi, int64_t(std::floor(c->Maximum)));
+  }
+  return {lo, hi};
+}
+
+// A decimal number with an optional minus; a plus sign is handled by the caller.
+std::optional<int64_t> WholeNumber(const std::string& t, int64_t lo, int64_t hi) {
+  const bool negative = !t.empty() && t[0] == '-';
+  const std::string digits = negative ? t.substr(1) : t;
+  if (!AllDigits(digits) || digits.size() > 12) return std::nullopt;
+  const int64_t v = (negative ? -1 : 1) * std::stoll(digits);
+  if (v < lo || v > hi) return std::nullopt;
+  return v;
+}
+
+std::optional<std::string> DottedQuad(const std::string& t) {
+  static const std::regex quad(R"(^(\d{1,3})\.(\d{1,3})\.(\d{1,3})\.(\d{1,3})$)");
+  std::smatch m;
+  if (!std::regex_match(t, m, quad)) return std::nullopt;
+  std::string out;
+  for (int i = 1; i <= 4; ++i) {
+    const int part = std::stoi(m[i].str());
+    if (part > 255) return std::nullopt;
+    out += (i > 1 ? "." : "") + std::to_string(part);
+  }
+  return out;
+}
+
+// The DateAndTime octets of "y-m-d,h:m:s.d" with an optional ",+h:m" or ",-h:m"; the date must
+// exist, the time and the offset be within their ranges (a leap second allowed).
+std::optional<std::string> DateAndTime(const std::string& t) {
+  static const std::regex form(R"(^(\d{1,5})-(\d{1,2})-(\d{1,2}),(\d{1,2}):(\d{1,2}):(\d{1,2})(?:\.(\d))?(?:,([+-])(\d{1,2}):(\d{1,2}))?$)");
+  std::smatch m;
+  if (!std::regex_match(t, m, form)) return std::nullopt;
+  auto at = [&](int i) { return m[i].matched ? std::stoi(m[i].str()) : 0; };
+  const int year = at(1), month = at(2), day = at(3), hour = at(4), minute = at(5), second = at(6);
+  if (year > 65535 || month < 1 || month > 12 || hour > 23 || minute > 59 || second > 60) return std::nullopt;
+  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+  const int days[] = {31, leap ? 29 : 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  if (day < 1 || day > days[month - 1]) return std::nullopt;
+  std::string octets{char(year >> 8), char(year & 0xFF), char(month), char(day), char(hour), char(minute), char(second),
+                     char(at(7))};
+  if (m[8].matched) {
+    if (at(9) > 14 || at(10) > 59) return std::nullopt;
+    octets += {m[8].str()[0], char(at(9)), char(at(10))};
+  }
+  return octets;
+}
+
+// Six octets from twelve hex digits, or from six pairs with one kind of separator.
+std::optional<std::string> MacOctets(const std::string& t) {
+  static const std::regex plain("^[0-9A-Fa-f]{12}$");
+  static const std::regex dashes("^[0-9A-Fa-f]{2}(-[0-9A-Fa-f]{2}){5}$");
+  static const std::regex colons("^[0-9A-Fa-f]{2}(:[0-9A-Fa-f]{2}){5}$");
+  if (std::regex_match(t, plain)) return HexToBytes(t);
+  if (std::regex_match(t, dashes) || std::regex_match(t, colons)) {
+    std::string digits;
+    for (char c : t)
+      if (c != '-' && c != ':') digits.push_back(c);
+    return HexToBytes(digits);
+  }
+  return std::nullopt;
+}
+
+Expectation Expect(const Field& f, const std::string& t) {
+  const _EditConstraint_s* c = f.Constraint;
+  const unsigned char kind = c ? c->AddressKind : static_cast<unsigned char>(NvEditAddress::None);
+  const bool fixed = c && (c->LengthFlags & NvEditLength::Fixed) && c->MaxLength > 0;
+  const Expectation refused{Outcome::Refused, ""};
+  if (t.empty()) return (c && (c->LengthFlags & NvEditLength::NotEmpty)) ? refused : Expectation{Outcome::Empty, ""};
+  auto written = [&](const std::string& value) { return Expectation{Outcome::Written, value}; };
+  // A number or an address with blanks around it: refused, or written as the one without them.
+  const size_t first = t.find_first_not_of(' '), last = t.find_last_not_of(' ');
+  if (f.Kind != Type::Text && first != std::string::npos && (first > 0 || last + 1 < t.size())) {
+    Expectation trimmed = Expect(f, t.substr(first, last - first + 1));
+    if (trimmed.What == Outcome::Written) trimmed.What = Outcome::Tolerated;
+    return trimmed;
+  }
+  switch (f.Kind) {
+    case Type::Integer: {
+      auto [lo, hi] = RangeOf(f);
+      if (f.Index) lo = std::max<int64_t>(lo, 0);  // a row's address holds no negative number
+      if (t[0] == '+') {  // plainly the number without its sign
+        const auto v = t.size() > 1 && t[1] != '-' ? WholeNumber(t.substr(1), lo, hi) : std::nullopt;
+        return v ? Expectation{Outcome::Tolerated, "n:" + std::to_string(*v)} : refused;
+      }
+      const auto v = WholeNumber(t, lo, hi);
+      return v ? written("n:" + std::to_string(*v)) : refused;
+    }
+    case Type::IPv4: {
+      const auto quad = DottedQuad(t);
+      if (!quad) return refused;
+      const int first = std::stoi(*quad);
+      if (kind == NvEditAddress::MulticastIPv4 && (first < 224 || first > 239)) return refused;
+      return written("ip:" + *quad);
+    }
+    case Type::Hex: {
+      const bool mac = f.Syntax == NvSyntax::macaddress || kind == NvEditAddress::Mac ||
+                       kind == NvEditAddress::MulticastMac || kind == NvEditAddress::UnicastMac;
+      std::string octets;
+      if (mac) {
+        const auto six = MacOctets(t);
+        if (!six) return refused;
+        octets = *six;
+        const bool group = (static_cast<unsigned char>(octets[0]) & 1) != 0;
+        if ((kind == NvEditAddress::MulticastMac && !group) || (kind == NvEditAddress::UnicastMac && group)) return refused;
+      } else {
+        if (!AllHex(t) || t.size() % 2 != 0) return refused;
+        if (fixed && int(t.size()) != c->MaxLength) return refused;
+        octets = HexToBytes(t);
+      }
+      if (f.Syntax == NvSyntax::ipv6address && octets.size() != 16) return refused;
+      return written("o:" + octets);
+    }
+    case Type::Text: {
+      if (fixed && int(t.size()) != c->MaxLength) return refused;
+      if (c && c->MaxLength > 0 && int(t.size()) > c->MaxLength) return refused;
+      if (t.size() > 255) return refused;  // a DisplayString holds at most 255 octets
+      if (kind == NvEditAddress::IPv4 && !DottedQuad(t)) return refused;
+      if ((kind == NvEditAddress::Mac || kind == NvEditAddress::MulticastMac || kind == NvEditAddress::UnicastMac) && !MacOctets(t))
+        return refused;
+      if (c && (c->Conversion == 'i' || c->Conversion == 'u')) {
+        const auto [lo, hi] = RangeOf(f);
+        if (!WholeNumber(t, lo, hi)) return refused;
+      }
+      return written("o:" + t);
+    }
+    case Type::DateTime: {
+      const auto octets = DateAndTime(t);
+      if (!octets) return refused;
+      // Without an offset the switch's own goes with it: the first eight octets are the typed ones.
+      return {octets->size() == 8 ? Outcome::Dated : Outcome::Written, "o:" + *octets};
+    }
+    case Type::Unchecked:
+      break;
+  }
+  return {Outcome::Any, ""};
+}
+
+// The sub-identifiers a value gives the row's address, with and without its length.
+std::vector<std::string> IndexEncodings(const Field& f, const std::string& canonical) {
+  const std::string value = canonical.substr(canonical.find(':') + 1);
+  if (canonical.rfind("n:", 0) == 0) {
+    const int64_t v = std::stoll(value);
+    return {"." + std::to_string(v < 0 ? v + (int64_t(1) << 32) : v)};
+  }
+  if (canonical.rfind("ip:", 0) == 0) return {"." + value};
+  std::string bytes;
+  for (unsigned char c : value) bytes += "." + std::to_string(c);
+  if (f.Syntax == NvSyntax::macaddress || f.Syntax == NvSyntax::ipv6address) return {bytes};
+  return {"." + std::to_string(value.size()) + bytes, bytes};
+}
+
+// ---- The hostile and edge texts of each type ----
+
+std::vector<std::string> CasesOf(const Field& f) {
+  if (f.Kind == Type::Unchecked) return {};  // port lists, option names, packed fields: not yet
+  const std::string unicode = "\xC3\x9C\xC3\xB1\xC3\xAF";  // "Ünï"
+  std::vector<std::string> cases{"", " ", unicode, std::string(10000, '9')};
+  const int maxLength = f.Constraint ? f.Constraint->MaxLength : 0;
+  switch (f.Kind) {
+    case Type::Integer: {
+      const auto [lo, hi] = RangeOf(f);
+      for (int64_t v : {lo - 1, lo, hi, hi + 1}) cases.push_back(std::to_string(v));
+      cases.insert(cases.end(), {"-1", "+1", " 7", "1 2", "0x1F", "-0"});
+      break;
+    }
+    case Type::IPv4:
+      cases.insert(cases.end(), {"10.1.2.3", "239.1.2.3", "10.1.2.256", "10.1.2", "10.1.2.3.4", "10,1,2,3", "-1.1.2.3",
+                                 " 10.1.2.3", "10.1.2.3x"});
+      break;
+    case Type::Hex: {
+      const size_t octets = f.Syntax == NvSyntax::macaddress ? 6 : f.Syntax == NvSyntax::ipv6address ? 16
+                            : maxLength > 0 ? size_t(maxLength / 2) : 4;
+      const std::string whole = std::string(octets * 2 - 2, '0') + "A5";
+      cases.insert(cases.end(), {whole, whole.substr(1), whole + "B", whole + "B6", whole.substr(2), "fF" + whole.substr(2),
+                                 "GG", "12 34", "12:34", "0x12", "00-1A-2B-3C-4D-5E", "00:1a:2b:3c:4d:5e",
+                                 "00-1A:2B-3C:4D-5E", "01005E000001"});
+      break;
+    }
+    case Type::Text:
+      cases.insert(cases.end(), {"abc", "ABC", "(NULL)", "(NOTDONE)", std::string(256, 'x')});
+      if (maxLength > 0) {
+        cases.push_back(std::string(size_t(maxLength), 'm'));
+        cases.push_back(std::string(size_t(maxLength) + 1, 'm'));
+      }
+      break;
+    case Type::DateTime:
+      cases.insert(cases.end(), {"2026-12-31,23:59:59.0", "2024-2-29,0:00:00.0", "2026-12-10,9:00:00.0,+8:0",
+                                 "2026-12-10,9:00:00.0,-5:30", "2026-2-30,1:00:00.0", "2026-4-31,1:00:00.0",
+                                 "2026-13-1,1:00:00.0", "2026-1-1,24:00:00.0", "2026-1-1,0:60:00.0", "2026-1-1,0:00:61.0",
+                                 "2026-12-31 23:59:59", "now", "31.12.2026,23:59:59.0", "2026-1-1,1:00:00.0,+15:0"});
+      break;
+    case Type::Unchecked:
+      break;
+  }
+  return cases;
+}
+
+// ---- Driving the dialog ----
+
+// The window the control stands in.
+TCustomForm* FormOf(TControl* control) {
+  for (TWinControl* p = control->GetParent(); p; p = p->GetParent())
+    if (auto* form = dynamic_cast<TCustomForm*>(p)) return form;
+  return nullptr;
+}
+
+bool Usable(TControl* control) {
+  if (!control->Visible() || !control->Enabled()) return false;
+  for (TWinControl* p = control->GetParent(); p; p = p->GetParent())
+    if (!p->Visible() || !p->Enabled()) return false;
+  if (auto* edit = dynamic_cast<TCustomEdit*>(control)) return !edit->ReadOnly();
+  return true;
+}
+
+TButton* ButtonCaptioned(TCustomForm& form, const std::string& caption) {
+  TButton* found = nullptr;
+  FindAll(&form, [&](TComponent* c) {
+    auto* button = dynamic_cast<TButton*>(c);
+    if (!found && button && Usable(button) && FormOf(button) == &form && button->Caption() == caption) found = button;
+  });
+  return found;
+}
+
+void WaitIdle(TFeatureDialog& form) {
+  ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return Idle(form); }, kWait)) << "the dialog's requests never ended";
+}
+
+// The usable edits of the window bound through the requests of the dialog (and its parent).
+std::vector<Field> FieldsOf(TCustomForm& window, std::vector<TFeatureDialog*> dialogs) {
+  std::vector<Field> fields;
+  std::set<TCustomEdit*> seen;
+  for (TFeatureDialog* dialog : dialogs)
+    for (NvSNMPRequest2Controls* request : dialog->Requests()) {
+      auto* edits = dynamic_cast<NvSNMPRequest2Edits*>(request);
+      if (!edits) continue;
+      for (const NvBoundEdit& bound : edits->BoundEdits()) {
+        if (FormOf(bound.Edit) != &window || !Usable(bound.Edit) || !seen.insert(bound.Edit).second) continue;
+        const std::string oid = bound.Var->Oid ? bound.Var->Oid : "";
+        const bool pseudo = oid.empty() || oid[0] == ' ';
+        const bool index = pseudo || bound.Binding->VarIndex < edits->Request.Vars.IndexCount;
+        fields.push_back({bound.Edit, bound.Edit->Name(), pseudo ? "" : oid, bound.Var->Syntax, bound.Constraint,
+                          TypeOf(bound), index});
+      }
+    }
+  return fields;
+}
+
+std::vector<Varbind> OfColumn(const std::vector<Varbind>& sent, const std::string& column) {
+  std::vector<Varbind> out;
+  if (column.empty()) return out;
+  for (const Varbind& vb : sent)
+    if (vb.oid.rfind(column + ".", 0) == 0) out.push_back(vb);
+  return out;
+}
+
+std::string BoxTexts(const GuiTesting::ScriptedAnswerer& boxes, size_t from) {
+  std::string texts;
+  for (size_t i = from; i < boxes.Calls().size(); ++i) texts += "[" + boxes.Calls()[i].text + "]";
+  return texts;
+}
+
+const conformance::DialogFacts* ConformanceOf(const char* dialogClass) {
+  for (const conformance::DialogFacts& row : conformance::Table())
+    if (std::string(row.Class) == dialogClass) return &row;
+  return nullptr;
+}
+
+// The button that writes a pop-up's entry.
+const char* PopupWriteCaption(TCustomForm& popup) {
+  for (const char* caption : {"Set Checked", "Set", "Apply", "OK", "Add"})
+    if (ButtonCaptioned(popup, caption)) return caption;
+  return nullptr;
+}
+
+// Typing cases and judging them, for a dialog (its row of the table) or a generic view.
+class TypedFields : public ::testing::TestWithParam<const FieldFacts*> {
+ protected:
+  void SetUp() override {
+    DeviceAddress = "127.0.0.1";
+    NvRegisterFeatureDialogs();
+    Sim().clearFaults();
+    Sim().clearSetLog();
+    ::PointSessionAt(Sim(), 1, kPatientTimeOut);
+  }
+
+  const FieldFacts& Row() const { return *GetParam(); }
+  const conformance::DialogFacts* Facts() const { return ConformanceOf(Row().Class); }
+
+  // Runs the menu command; body runs on the shown dialog, popup on each window it shows over
+  // itself. The dialog is closed afterwards.
+  void Run(const std::function<void(TFeatureDialog&)>& body, const std::function<void(TFeatureDialog&)>& popup) {
+    const conformance::DialogFacts* facts = Facts();
+    const NvMenuCommand* command = CommandOf(Row().Class, facts ? facts->Item : nullptr);
+    ASSERT_NE(command, nullptr) << "no menu item opens " << Row().Class;
+    TForm mainWindow(nullptr);
+    std::string title;
+    NvCommandHost host{.MainWindow = &mainWindow, .CommandTitle = &title};
+    bool shown = false;
+    GuiTesting::ModalDriver driver([&](TCustomForm& form) {
+      auto* dialog = dynamic_cast<TFeatureDialog*>(&form);
+      if (shown) {
+        if (dialog && popup) popup(*dialog);
+        if (form.ModalResult() == mrNone && form.Visible()) form.ModalResult = mrCancel;
+        return;
+      }
+      shown = true;
+      if (!dialog) {
+        ADD_FAILURE() << Row().Class << " is not a feature dialog";
+        form.ModalResult = mrCancel;
+        return;
+      }
+      parent_ = dialog;
+      WaitIdle(*dialog);
+      if (!HasFatalFailure()) body(*dialog);
+      GuiTesting::ProcessUntil([&] { return Idle(*dialog); }, kWait);
+      dialog->OnCloseQuery = nullptr;
+      dialog->ModalResult = mrCancel;
+    });
+    NvRunMenuCommand(*command, host);
+    EXPECT_TRUE(shown);
+  }
+
+  // The row chosen and what the write needs typed, chosen or ticked, as the conformance table says.
+  int WriteRow() const {
+    if (Row().Row != typedfields::kAsConformance) return Row().Row;
+    return Facts() ? Facts()->WriteRow : 0;
+  }
+  void Prepare(TFeatureDialog& form, int row, bool conformanceInput) {
+    if (row >= 0 && form.List && form.List->Items->Count > row) {
+      GuiTesting::UserClickItem(form.List, form.List->Items->Item[row]);
+      WaitIdle(form);
+    } else if (row < 0 && form.List && form.List->Selected()) {
+      form.List->Selected = nullptr;
+      WaitIdle(form);
+    }
+    const conformance::DialogFacts* facts = Facts();
+    if (!conformanceInput) return;
+    if (facts && facts->Input) TypeInput(form, facts->Input);
+    if (Row().Input) TypeInput(form, Row().Input);
+    const char* prepare = Row().Prepare ? Row().Prepare : facts ? facts->Prepare : nullptr;
+    if (prepare)
+      if (TButton* button = ButtonCaptioned(form, prepare)) GuiTesting::UserClick(button);
+  }
+
+  // "name=text;name=text": an edit of that name gets the text typed, a combo box the item chosen.
+  void TypeInput(TCustomForm& form, const char* input) {
+    {
+      std::istringstream fields(input);
+      for (std::string field; std::getline(fields, field, ';');) {
+        const std::string name = field.substr(0, field.find('='));
+        const std::string text = field.substr(name.size() + 1);
+        TComponent* control = nullptr;
+        FindAll(&form, [&](TComponent* c) {
+          if (!control && c->Name() == name) control = c;
+        });
+        if (auto* combo = dynamic_cast<TComboBox*>(control)) GuiTesting::UserChoose(combo, combo->Items->IndexOf(text));
+        else if (auto* edit = dynamic_cast<TCustomEdit*>(control)) dialogtest::Retype(edit, text);
+        inputEdits_.insert(name);
+      }
+    }
+  }
+
+  // The text into the field as a user types or pastes it.
+  static void Enter(TCustomEdit* edit, const std::string& text) {
+    const bool typable = text.size() <= 300 && std::all_of(text.begin(), text.end(), [](unsigned char c) { return c < 0x80; });
+    if (typable) {
+      dialogtest::Retype(edit, text);
+    } else {
+      GuiTesting::UserFocus(edit);
+      edit->Text = text;
+    }
+  }
+
+  // Every varbind of a bound column as the switch holds it now.
+  std::map<std::string, std::string> Snapshot(const std::vector<Field>& fields) {
+    std::map<std::string, std::string> held;
+    for (const Field& f : fields)
+      if (!f.Column.empty())
+        for (const auto& [oid, value] : Client().walk(f.Column)) held[oid] = value;
+    return held;
+  }
+
+  // What a write changed of those columns goes back, so that each case starts from the seed.
+  void Restore(const std::map<std::string, std::string>& held) {
+    for (const Varbind& vb : Logged()) {
+      auto it = held.find(vb.oid);
+      if (it != held.end() && Canonical(it->second) != Canonical(vb.value)) Client().set({{vb.oid, it->second}});
+    }
+    Sim().clearSetLog();
+  }
+
+  // An unedited write carries each field as the switch held it.
+  void ExpectRoundTrip(const std::vector<Field>& fields, const std::map<std::string, std::string>& held,
+                       const std::string& where) {
+    const std::vector<Varbind> sent = Logged();
+    for (const Field& f : fields) {
+      if (inputEdits_.count(f.Name) || f.Kind == Type::Unchecked) continue;
+      for (const Varbind& vb : OfColumn(sent, f.Column)) {
+        auto it = held.find(vb.oid);
+        if (it == held.end()) continue;  // a row the write makes
+        if (Canonical(vb.value) == Canonical(it->second)) continue;
+        const std::string message = where + " " + f.Name + ": written back unedited as " + vb.value +
+                                    ", the switch held " + it->second;
+        if (AwaitsFix(Row().Class, f.Name, kRoundTrip)) awaiting_.push_back(message);
+        else ADD_FAILURE() << message;
+      }
+    }
+  }
+
+  // The case's outcome against what the text stands for.
+  void Judge(const Field& f, const std::string& typed, const std::string& shown, size_t boxesBefore,
+             const std::string& where, const std::map<std::string, std::string>& held) {
+    const Expectation expected = Expect(f, shown);
+    const std::vector<Varbind> all = Logged();
+    std::vector<Varbind> sent = OfColumn(all, f.Column);
+    if (f.Index) sent = all;  // the value stands in the address of every varbind of the row
+    const bool told = boxes_.Calls().size() > boxesBefore;
+    const bool refused = told && all.empty();
+    if (!sent.empty()) ++carried_[f.Name];
+    std::ostringstream fault;
+    switch (expected.What) {
+      case Outcome::Refused:
+        if (!sent.empty())
+          fault << "written (" << sent.front().oid << "=" << sent.front().value << ") though it is no value of its type";
+        break;
+      case Outcome::Written:
+      case Outcome::Tolerated:
+      case Outcome::Dated:
+        if (refused) break;
+        if (f.Index) {
+          bool found = sent.empty();
+          for (const Varbind& vb : sent)
+            for (const std::string& code : IndexEncodings(f, expected.Value))
+              found = found || (vb.oid + ".").find(code + ".") != std::string::npos;
+          if (!found) fault << "no row written (" << sent.front().oid << ", ...) is addressed by " << Shown(expected.Value);
+          break;
+        }
+        if (expected.What == Outcome::Dated) {
+          for (const Varbind& vb : sent) {
+            const std::string value = Canonical(vb.value);
+            if (value != expected.Value && (value.size() != expected.Value.size() + 3 || value.rfind(expected.Value, 0) != 0))
+              fault << "written as " << vb.value << ", expected " << Shown(expected.Value) << " and maybe an offset";
+          }
+          break;
+        }
+        for (const Varbind& vb : sent)
+          if (Canonical(vb.value) != expected.Value)
+            fault << "written as " << vb.value << ", expected " << Shown(expected.Value);
+        break;
+      case Outcome::Empty:
+        if (f.Index) break;
+        for (const Varbind& vb : sent) {
+          // An emptied field may leave the value as the switch holds it.
+          auto it = held.find(vb.oid);
+          const bool unchanged = it != held.end() && Canonical(it->second) == Canonical(vb.value);
+          if (Canonical(vb.value) != "o:" && !unchanged) fault << "an empty field written as " << vb.value;
+        }
+        break;
+      case Outcome::Any:
+        break;
+    }
+    if (fault.str().empty()) return;
+    const std::string message = where + " " + f.Name + " typed " + Shown(typed) + " shown " + Shown(shown) + ": " +
+                                fault.str() + "; boxes " + BoxTexts(boxes_, boxesBefore);
+    if (AwaitsFix(Row().Class, f.Name, typed)) awaiting_.push_back(message);
+    else ADD_FAILURE() << message;
+  }
+
+  // One case in the window: the text entered, the write pressed, the outcome judged.
+  void RunCase(TFeatureDialog& window, const Field& f, const std::string& text, const char* writeCaption,
+               const std::string& where, const std::map<std::string, std::string>& held) {
+    ++cases_;
+    Enter(f.Edit, text);
+    const std::string shown = f.Edit->Text();
+    const size_t before = boxes_.Calls().size();
+    Sim().clearSetLog();
+    TButton* write = ButtonCaptioned(window, writeCaption);
+    ASSERT_NE(write, nullptr) << where << ": no usable button " << writeCaption;
+    GuiTesting::UserClick(write);
+    GuiTesting::ProcessUntil([&] { return Idle(*parent_) && RequestsIdle(window); }, kWait);
+    Judge(f, text, shown, before, where, held);
+  }
+
+  // The write pressed without a case; waits for the dialog and the window.
+  void Press(TFeatureDialog& dialog, TCustomForm& window, const char* caption) {
+    Sim().clearSetLog();
+    TButton* write = ButtonCaptioned(window, caption);
+    ASSERT_NE(write, nullptr) << "no usable button " << caption;
+    GuiTesting::UserClick(write);
+    GuiTesting::ProcessUntil([&] { return Idle(dialog); }, kWait);
+  }
+
+  // The pop-up opened by the row's button (its row chosen first); action runs in it.
+  void OpenPopup(TFeatureDialog& form, const std::function<void(TFeatureDialog&)>& action) {
+    Prepare(form, Row().PopupRow, false);
+    TButton* open = ButtonCaptioned(form, Row().Popup);
+    ASSERT_NE(open, nullptr) << "no usable button " << Row().Popup;
+    bool ran = false;
+    popupAction_ = [&](TFeatureDialog& popup) {
+      ran = true;
+      action(popup);
+      // A pop-up that walks nothing never completes a read: only its requests count.
+      GuiTesting::ProcessUntil([&] { return RequestsIdle(popup) && Idle(form); }, kWait);
+    };
+    GuiTesting::UserClick(open);
+    popupAction_ = nullptr;
+    WaitIdle(form);
+    ASSERT_TRUE(ran) << Row().Popup << " showed no pop-up";
+  }
+
+  std::function<void(TFeatureDialog&)> popupAction_;
+  TFeatureDialog* parent_ = nullptr;
+  GuiTesting::ScriptedAnswerer boxes_;
+  std::set<std::string> inputEdits_;
+  std::map<std::string, int> carried_;    // field -> cases whose write sent something
+  std::vector<std::string> awaiting_;     // faults whose fix is on its way
+  int cases_ = 0;
+};
+
+
+TEST_P(TypedFields, each_text_is_refused_or_written_exactly) {
+  Run(
+      [&](TFeatureDialog& form) {
+        if (Row().Write) {
+          // The dialog's own fields, through its write button.
+          const int row = WriteRow();
+          Prepare(form, row, true);
+          const std::vector<Field> fields = FieldsOf(form, {&form});
+          ASSERT_FALSE(fields.empty()) << "no usable bound edit: give the row a NoWrite reason";
+          const auto held = Snapshot(fields);
+          Press(form, form, Row().Write);
+          ExpectRoundTrip(fields, held, "round trip");
+          Restore(held);
+          for (const Field& f : fields)
+            for (const std::string& text : CasesOf(f)) {
+              Prepare(form, row, true);
+              if (!Usable(f.Edit)) break;
+              RunCase(form, f, text, Row().Write, "dialog", held);
+              if (HasFatalFailure()) return;
+              Restore(held);
+            }
+        }
+        if (Row().Popup) {
+          // The pop-up's fields, each case in the pop-up opened afresh.
+          std::vector<Field> fields;
+          std::map<std::string, std::string> held;
+          OpenPopup(form, [&](TFeatureDialog& popup) {
+            if (Row().Input) TypeInput(popup, Row().Input);
+            fields = FieldsOf(popup, {&form, &popup});
+            held = Snapshot(fields);
+            if (const char* write = PopupWriteCaption(popup)) Press(form, popup, write);
+            ExpectRoundTrip(fields, held, "pop-up round trip");
+          });
+          Restore(held);
+          ASSERT_FALSE(fields.empty()) << "the pop-up shows no usable bound edit";
+          for (const Field& shape : fields)
+            for (const std::string& text : CasesOf(shape)) {
+              OpenPopup(form, [&](TFeatureDialog& popup) {
+                if (Row().Input) TypeInput(popup, Row().Input);
+                for (const Field& f : FieldsOf(popup, {&form, &popup}))
+                  if (f.Name == shape.Name)
+                    if (const char* write = PopupWriteCaption(popup)) RunCase(popup, f, text, write, "pop-up", held);
+              });
+              if (HasFatalFailure()) return;
+              Restore(held);
+            }
+        }
+      },
+      [&](TFeatureDialog& popup) {
+        if (popupAction_) popupAction_(popup);
+      });
+  if (Row().Write || Row().Popup) {
+    EXPECT_FALSE(carried_.empty()) << "no case of " << Row().Class << " wrote a typed field: check its row";
+  }
+  for (const std::string& message : awaiting_) std::cout << "[ awaiting ] " << message << "\n";
+  std::cout << "[ cases    ] " << Row().Class << ": " << cases_ << " cases, fields written:";
+  for (const auto& [name, count] : carried_) std::cout << " " << name << " " << count;
+  std::cout << "\n";
+}
+
+// The registry and the table name the same classes.
+TEST(TypedFieldTable, has_one_row_for_each_registered_dialog) {
+  NvRegisterFeatureDialogs();
+  std::set<std::string> rows;
+  for (const FieldFacts& row : typedfields::Table()) {
+    EXPECT_TRUE(rows.insert(row.Class).second) << row.Class << " has two rows";
+    EXPECT_TRUE(NvDialogRegistered(row.Class)) << row.Class << " has a row but is not registered";
+    EXPECT_TRUE(row.Write || row.Popup || row.NoWrite) << row.Class << ": a write button, a pop-up or a reason";
+  }
+  for (const std::string& name : NvRegisteredDialogClasses())
+    EXPECT_TRUE(rows.count(name)) << name << " is registered but has no row in the typed-field table";
+}
+
+std::vector<const FieldFacts*> Rows() {
+  std::vector<const FieldFacts*> rows;
+  for (const FieldFacts& row : typedfields::Table())
+    if (row.Write || row.Popup) rows.push_back(&row);
+  return rows;
+}
+
+std::string NameOf(const ::testing::TestParamInfo<const FieldFacts*>& info) { return info.param->Class; }
+
+INSTANTIATE_TEST_SUITE_P(Dialogs, TypedFields, ::testing::ValuesIn(Rows()), NameOf);
+
+// The generic editor view over one scalar of each syntax, every row under the view's own value
+// format: the same cases, each written by Set Checked with only its row ticked.
+const FieldFacts kEditorView{.Class = "TConfigForm", .NoWrite = "the generic editor view"};
+const std::string kViewScalars = "1.3.6.1.4.1.32473.999.40";
+
+using TypedFieldViews = TypedFields;
+TEST_P(TypedFieldViews, each_text_in_the_editor_view_is_refused_or_written_exactly) {
+  auto* form = new TConfigForm(Application);
+  form->Caption = "Typed fields: 127.0.0.1";
+  auto* binding = new NvSNMPRequest2Edits(form);
+  binding->Request.Port = Sim().port();
+  binding->Request.Version = 1;
+  binding->Request.TimeOut = kPatientTimeOut;
+  const std::pair<const char*, int> scalars[] = {
+      {".1", NvSyntax::integer},     {".2", NvSyntax::displaystr},  {".3", NvSyntax::ipaddress},
+      {".4", NvSyntax::octetstr},    {".5", NvSyntax::macaddress},  {".6", NvSyntax::ipv6address},
+      {".7", NvSyntax::datetime},    {".8", NvSyntax::guage}};
+  for (const auto& [suffix, syntax] : scalars)
+    binding->Request.Vars.AddVar((kViewScalars + suffix).c_str(), suffix, syntax, NvAccess::readwrite, nullptr);
+  binding->Request.Vars.Kind = SVT_SV;
+  TSNMPEditorPanel* view = form->MakeEditorForm(binding);
+  TCtrlBtnPanel* column = view->CtrlBtnPanel;
+  auto idle = [&] { return GuiTesting::ProcessUntil([&] { return !binding->Busy; }, kWait); };
+  auto setChecked = [&] {
+    Sim().clearSetLog();
+    GuiTesting::UserClick(column->SetCheckedBtn);
+    idle();
+  };
+  bool shown = false;
+  GuiTesting::ModalDriver driver([&](TCustomForm& window) {
+    if (&window != form) return;
+    shown = true;
+    ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return !binding->Busy && !binding->BoundEdits().empty() &&
+                                                      binding->BoundEdits()[1].Edit->Text() == "core"; }, kWait));
+    std::vector<Field> fields;
+    for (const NvBoundEdit& bound : binding->BoundEdits())
+      fields.push_back({bound.Edit, std::string("row ") + bound.Var->Label, bound.Var->Oid, bound.Var->Syntax,
+                        bound.Constraint, TypeOf(bound), false});
+    ASSERT_EQ(fields.size(), std::size(scalars));
+    const auto held = Snapshot(fields);
+    GuiTesting::UserClick(column->CheckAllBtn);
+    setChecked();
+    ExpectRoundTrip(fields, held, "editor view round trip");
+    Restore(held);
+    for (const Field& f : fields)
+      for (const std::string& text : CasesOf(f)) {
+        ++cases_;
+        view->ClearChecksClick(column->ClearChecksBtn);
+        Enter(f.Edit, text);
+        const std::string shownText = f.Edit->Text();
+        for (const UISnmpVar& row : view->EditsPanel->Rows)
+          if (row.Control == f.Edit && !row.CheckBox->Checked()) GuiTesting::UserClick(row.CheckBox);
+        const size_t before = boxes_.Calls().size();
+        setChecked();
+        Judge(f, text, shownText, before, "editor view", held);
+        Restore(held);
+        GuiTesting::UserClick(column->RefreshBtn);  // the view's values as the switch holds them again
+        idle();
+      }
+    window.Close();
+  });
+  form->ShowModal();
+  delete form;
+  EXPECT_TRUE(shown);
+  for (const std::string& message : awaiting_) std::cout << "[ awaiting ] " << message << "\n";
+  std::cout << "[ cases    ] editor view: " << cases_ << " cases, fields written:";
+  for (const auto& [name, count] : carried_) std::cout << " " << name << " " << count;
+  std::cout << "\n";
+}
+
+INSTANTIATE_TEST_SUITE_P(GenericViews, TypedFieldViews, ::testing::Values(&kEditorView), NameOf);
+
+
+}  // namespace
