@@ -22,6 +22,7 @@
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <utility>
 
 namespace sim {
 
@@ -497,6 +498,10 @@ int Agent::handle(void* ri, void* rq) {
         int status = NoError;
         for (size_t i = 0; i < vbs.size() && !status; ++i)
           if ((status = faults_.errorFor(vbs[i].oid))) errorIndex = i;
+        if (!status && faults_.refuseNextSet && !vbs.empty()) {
+          status = std::exchange(faults_.refuseNextSet, 0);
+          errorIndex = 0;
+        }
         if (!status) status = store_.prepareSet(vbs, *pending_, errorIndex);
         if (status != NoError) {
           pending_.reset();

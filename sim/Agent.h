@@ -38,6 +38,7 @@ struct Faults {
   int delayMs = 0;
   bool dropReplies = false;
   std::map<Oid, int> subtreeErrors;  // prefix -> error-status
+  int refuseNextSet = 0;             // error-status of the next SET PDU, whatever it writes; then 0
 
   int errorFor(const Oid& oid) const;  // 0 when no fault covers oid
 };

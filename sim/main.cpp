@@ -87,7 +87,8 @@ Options parseArgs(int argc, char** argv) {
   return o;
 }
 
-// Control commands: delay MS | drop on|off | error OID STATUS (0 clears) | clear | clear-log | ping
+// Control commands: delay MS | drop on|off | error OID STATUS (0 clears) | refuse-next-set STATUS |
+// clear | clear-log | ping
 std::string execute(const std::string& line, sim::Faults& faults, sim::Agent& agent) {
   std::istringstream in(line);
   std::string cmd, arg1, arg2;
@@ -113,6 +114,12 @@ std::string execute(const std::string& line, sim::Faults& faults, sim::Agent& ag
         faults.subtreeErrors.erase(prefix);
       else
         faults.subtreeErrors[prefix] = status;
+      return "";
+    }
+    if (cmd == "refuse-next-set") {
+      int status = std::stoi(arg1);
+      if (status < 0 || status > 18) return "error-status out of range";
+      faults.refuseNextSet = status;
       return "";
     }
     if (cmd == "clear") {
