@@ -289,13 +289,16 @@ void TFeatureDialog::ClearDetailControls() {
   for (TCheckBox* box : DetailChecks) box->Checked = false;
 }
 
-void TFeatureDialog::RefreshAll(const char* notCompleteText) {
-  if (DataComplete == 0) {
+bool TFeatureDialog::RefreshAll(const char* notCompleteText) {
+  // A walk the user stopped is over for him, though its last reply is still to come: the new
+  // walk follows that reply.
+  const bool stoppedWalk = Table && Table->Reading() && !Table->Request.Active;
+  if (DataComplete == 0 && !stoppedWalk) {
     if (notCompleteText) ShowMessage(notCompleteText);
-    return;
+    return false;
   }
   for (NvSNMPRequest2Edits* scalar : Scalars) ReadScalar(scalar);
-  if (!Table) return;
+  if (!Table) return true;
   Guarded(
       [&] {
         StartWalk(Table);
@@ -305,6 +308,7 @@ void TFeatureDialog::RefreshAll(const char* notCompleteText) {
   ShowRowCount();
   IdleButtons();
   ShowNoRow();
+  return true;
 }
 
 bool TFeatureDialog::WriteAndReread(std::span<const NvSetStep> steps, NvAfterRefusedSet afterRefused,

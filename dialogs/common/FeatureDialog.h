@@ -207,7 +207,8 @@ class TFeatureDialog : public TBasicForm {
   // RefreshHandler of a dialog that tracks DataComplete: nothing while a walk runs (the text
   // shown when given), each scalar read, the table walked again (after a stopped walk's last
   // reply, or SETs in flight), the count, the detail controls cleared and the idle button states.
-  void RefreshAll(const char* notCompleteText = nullptr);
+  // False when it did nothing because a walk runs.
+  bool RefreshAll(const char* notCompleteText = nullptr);
   // The write steps of Set, Add and Delete (refused as NoReadUnderWay says): DataComplete 0, the SETs in order (each carrying
   // only its variables, each sent once the one before was taken), the walk again,
   // ClearDetailControls. On an exception the access words are back, DataComplete is 1 and the

@@ -114,7 +114,8 @@ void TMBAControlForm::BT_GetClick(TObject*) {
 }
 
 void TMBAControlForm::SetBtnClick(TObject*) {
-  if (!GlobalRequest || GlobalRequest->Busy) return;
+  // One refusal for the whole click, not one per group it writes.
+  if (!GlobalRequest || GlobalRequest->Busy || !ReadsAllowWrite()) return;
   if (edtPassWord->Text().empty()) {
     Refuse("The Pssword can't be NULL!");
     return;

@@ -279,7 +279,8 @@ void TfrmSummerTime::WriteAnnual() {
 
 // Only rows the user can see count: a box of a hidden row is never ticked.
 void TfrmSummerTime::btnSetClick(TObject*) {
-  if (!StatusRequest) return;
+  // One refusal for the whole click, not one per group it writes.
+  if (!StatusRequest || !ReadsAllowWrite()) return;
   auto ticked = [](TCheckBox* box) { return NvTickRows::Ticked(box); };
   Guarded([&] {
     if ((ticked(CheckBox1) || ticked(CheckBox2)) && !WriteStatus()) return;
