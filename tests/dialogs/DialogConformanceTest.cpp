@@ -174,10 +174,21 @@ std::vector<std::vector<std::string>> Rows(TListView* list) {
   return rows;
 }
 
+std::string Joined(const std::vector<std::string>& texts) {
+  std::string joined;
+  for (const std::string& text : texts) joined += "[" + text + "]";
+  return joined;
+}
+
+size_t Carrying(const std::vector<std::string>& texts, const std::string& part) {
+  return std::count_if(texts.begin(), texts.end(),
+                       [&](const std::string& text) { return text.find(part) != std::string::npos; });
+}
+
 std::string BoxTexts(const GuiTesting::ScriptedAnswerer& boxes) {
-  std::string texts;
-  for (const auto& call : boxes.Calls()) texts += "[" + call.text + "]";
-  return texts;
+  std::vector<std::string> texts;
+  for (const auto& call : boxes.Calls()) texts.push_back(call.text);
+  return Joined(texts);
 }
 
 bool SaysOk(const std::string& text) { return text.find("Ok") != std::string::npos; }
@@ -342,17 +353,6 @@ class DialogConformance : public ::testing::TestWithParam<const DialogFacts*> {
  private:
   std::optional<std::chrono::steady_clock::time_point> lastClose_;
 };
-
-std::string Joined(const std::vector<std::string>& texts) {
-  std::string joined;
-  for (const std::string& text : texts) joined += "[" + text + "]";
-  return joined;
-}
-
-size_t Carrying(const std::vector<std::string>& texts, const std::string& part) {
-  return std::count_if(texts.begin(), texts.end(),
-                       [&](const std::string& text) { return text.find(part) != std::string::npos; });
-}
 
 // The registry and the table name the same classes.
 TEST(DialogConformanceTable, has_one_row_for_each_registered_dialog) {
