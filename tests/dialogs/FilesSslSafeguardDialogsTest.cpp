@@ -575,6 +575,15 @@ TEST_F(UpdateFilesDialog, set_refuses_a_bad_address_or_an_empty_ticked_field) {
   }
 }
 
+// With no box ticked there is nothing to write: no empty SET goes out.
+TEST_F(UpdateFilesDialog, set_with_nothing_ticked_sends_nothing) {
+  Choose("2");
+  GuiTesting::UserClick(form->EditButton);
+  WaitIdle();
+  EXPECT_TRUE(sim->setLog().empty());
+  EXPECT_TRUE(boxes.Calls().empty());
+}
+
 // After Refresh no row is chosen, so Set is off and the index open: a Set then would address
 // whatever the index edit held.
 TEST_F(UpdateFilesDialog, refresh_leaves_no_row_to_write) {
