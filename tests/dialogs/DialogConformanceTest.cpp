@@ -380,6 +380,7 @@ TEST_P(Open, the_read_ends_and_is_told) {
     EXPECT_EQ(BoxTexts(boxes), "");
     EXPECT_TRUE(!ReadInOneGo(Row()) || (form.Table && !form.Table->Asynchronous))
         << "the table says the list is read in one go, but it is walked while the window runs";
+    EXPECT_TRUE(!Row().NoStop || !ButtonCaptioned(form, "Stop")) << "the table's NoStop is wrong: it has a Stop";
   });
 }
 
