@@ -439,7 +439,7 @@ bool NvSNMPRequest2Controls::SendSet(const std::string& includeList, TStrings* v
             MessageIndex = 1;
             ShowStatus(NvErrorText(NvErr::Ok));
           }
-          if (IsTableList() && RefreshAfterSet) ReadAgain();
+          if (IsTableList() && RefreshAfterSet) Get();
           return ok;
         }
         return SendAsync(
@@ -475,7 +475,7 @@ void NvSNMPRequest2Controls::OnAsyncSetReply(NvSNMPError* error) {
   else
     OnSetDone(error);
   if (!*alive) return;
-  if (error->Code == 0 && IsTableList() && RefreshAfterSet) ReadAgain();
+  if (error->Code == 0 && IsTableList() && RefreshAfterSet) Get();
 }
 
 bool NvSNMPRequest2Controls::SetAndWait(bool collectFirst) {

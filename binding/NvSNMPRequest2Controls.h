@@ -110,9 +110,6 @@ class NvSNMPRequest2Controls {
   std::shared_ptr<const bool> Lifetime() const { return alive_; }
   // Whether a read (GET or walk) of this binding runs.
   bool Reading() const { return reading_; }
-  // The read after a write: now, or once the read and the SETs under way have ended (once,
-  // however often it is asked for meanwhile); the same as Get.
-  void ReadAgain() { Get(); }
   // Whether a read asked for waits to start after what is under way.
   bool ReadWaiting() const { return rereadWanted_; }
   // While one lives, reads of the binding wait: a write waited for with columns left out is

@@ -163,6 +163,9 @@ void NvSNMPRequest2Edits::OnSelectItem(TObject* Sender, TListItem* Item, bool Se
       else
         ShowMessageBox(e.Message);
     }
+  } else if (ListView && !ListView->Selected() && SelectToEdit && Request.Vars.Kind == MVT_FMV) {
+    // No row chosen any more: the controls are locked again, as after a walk.
+    EnableControls(false);
   }
   if (SavedSelectItem) SavedSelectItem(Sender, Item, Selected);
   // A move from one row to another comes as the old row's loss, then the new row's gain: the

@@ -22,6 +22,7 @@
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <utility>
 
 namespace sim {
 
@@ -497,8 +498,10 @@ int Agent::handle(void* ri, void* rq) {
         int status = NoError;
         for (size_t i = 0; i < vbs.size() && !status; ++i)
           if ((status = faults_.errorFor(vbs[i].oid))) errorIndex = i;
-        if (faults_.refuseSetAt > 0 && ++faults_.setsSeen == faults_.refuseSetAt && !status && !vbs.empty())
+        if (faults_.refuseSetAt > 0 && ++faults_.setsSeen == faults_.refuseSetAt && !status && !vbs.empty()) {
           status = faults_.refuseSetStatus;
+          errorIndex = 0;
+        }
         if (!status) status = store_.prepareSet(vbs, *pending_, errorIndex);
         if (status != NoError) {
           pending_.reset();

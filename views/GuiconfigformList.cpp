@@ -326,7 +326,7 @@ void TSNMPListViewPanel::EditEntry() {
 void TSNMPListViewPanel::ReadAfterWrite() {
   // A walk that began before the write may miss it: the list is read again after it.
   if (EditCtrl->Reading()) {
-    EditCtrl->ReadAgain();
+    EditCtrl->Get();  // queued after the walk under way
     return;
   }
   RefreshList(CtrlBtnPanel->RefreshBtn);

@@ -133,9 +133,8 @@ void TAclDialogBase::ConfirmDestroySelectedRow() {
 // Handlers
 
 void TAclDialogBase::Refresh(bool refuseWhileReading) {
-  // A walk stopped a moment ago still waits for its last reply; the new one follows it.
-  if (Table && Table->Busy && !Table->Request.Active) Table->WaitIdle(Table->ReplyLimit());
-  if (refuseWhileReading && Table && Table->Busy) {
+  // A walk stopped a moment ago still waits for its last reply: the new one follows it.
+  if (refuseWhileReading && Table && Table->Busy && Table->Request.Active) {
     ShowMessage(Texts.NotComplete);
     return;
   }

@@ -295,15 +295,17 @@ void TFeatureDialog::ShowStartingChoices() {
   for (const StartingChoice& choice : StartingChoices) choice.Combo->ItemIndex = choice.Combo->Items->IndexOf(choice.Item);
 }
 
-void TFeatureDialog::RefreshAll(const char* notCompleteText) {
-  // Refused only where the dialog says so; otherwise the reads follow the one under way (a
-  // stopped one too), so that what changed behind it is shown.
-  if (DataComplete == 0 && notCompleteText) {
+bool TFeatureDialog::RefreshAll(const char* notCompleteText) {
+  // Refused only where the dialog says so, and never after a walk the user stopped (its last
+  // reply is still to come); otherwise the reads follow the one under way, so that what changed
+  // behind it is shown.
+  const bool stoppedWalk = Table && Table->Reading() && !Table->Request.Active;
+  if (DataComplete == 0 && notCompleteText && !stoppedWalk) {
     ShowMessage(notCompleteText);
-    return;
+    return false;
   }
   for (NvSNMPRequest2Edits* scalar : Scalars) ReadScalar(scalar);
-  if (!Table) return;
+  if (!Table) return true;
   Guarded(
       [&] {
         StartWalk(Table);
@@ -313,6 +315,7 @@ void TFeatureDialog::RefreshAll(const char* notCompleteText) {
   ShowRowCount();
   IdleButtons();
   ShowNoRow();
+  return true;
 }
 
 bool TFeatureDialog::WriteAndReread(std::span<const NvSetStep> steps, NvAfterRefusedSet afterRefused,

@@ -214,10 +214,11 @@ class TFeatureDialog : public TBasicForm {
   // Each of StartingChoices shows its item.
   void ShowStartingChoices();
   // RefreshHandler of a dialog that tracks DataComplete: with a text given, that text and
-  // nothing more while a walk runs; otherwise each scalar read, the table walked again (after
-  // the read under way, a stopped walk's last reply, or SETs in flight), the count, the detail
-  // controls cleared and the idle button states.
-  void RefreshAll(const char* notCompleteText = nullptr);
+  // nothing more while a walk runs (unless the user stopped it); otherwise each scalar read, the
+  // table walked again (after the read under way, a stopped walk's last reply, or SETs in
+  // flight), the count, the detail controls cleared and the idle button states. False when it
+  // did nothing.
+  bool RefreshAll(const char* notCompleteText = nullptr);
   // The write steps of Set, Add and Delete (refused as NoReadUnderWay says): DataComplete 0, the SETs in order (each carrying
   // only its variables, each sent once the one before was taken), the walk again,
   // ClearDetailControls. On an exception the access words are back, DataComplete is 1 and the

@@ -123,9 +123,18 @@ void TDot3MacControlDialog::FormCreate(TObject*) {
 
 void TDot3MacControlDialog::GetCompleted(NvSNMPRequest2Controls* Sender, NvSNMPError* Error) {
   TFeatureDialog::GetCompleted(Sender, Error);
+  EnableSettings();
+}
+
+void TDot3MacControlDialog::EnableSettings() {
   if (cbxAdminMode && !cbxAdminMode->Enabled) cbxAdminMode->Enabled = true;
   for (size_t k = 0; k + 1 < Functions.size(); ++k)
     if (Functions[k]->Visible) Functions[k]->Enabled = true;
+}
+
+// The choice taken away locks the bound controls with the rest.
+void TDot3MacControlDialog::ApplyEnablingRules() {
+  if (!List->Selected() && DataComplete) EnableSettings();
 }
 
 void TDot3MacControlDialog::ResetCounterView() {
@@ -154,10 +163,8 @@ void TDot3MacControlDialog::ShowCounters() {
     ListView2->Items->Item[i]->SubItems->Put(0, cells[size_t(i)]);
 }
 
-void TDot3MacControlDialog::btnGetClick(TObject*) {
-  if (!Table || DataComplete == 0 || Table->Busy) return;
-  RefreshAll();
-}
+// A walk under way: nothing; a stopped one: the new walk follows its last reply.
+void TDot3MacControlDialog::btnGetClick(TObject*) { RefreshAll(); }
 
 void TDot3MacControlDialog::cbxIntervalChange(TObject*) {
   const int item = cbxInterval->ItemIndex;

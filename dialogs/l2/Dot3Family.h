@@ -52,6 +52,9 @@ class TDot3MacControlDialog : public TFeatureDialog {
   void FormClose(TObject* Sender, TCloseAction& Action);
 
   void GetCompleted(NvSNMPRequest2Controls* Sender, NvSNMPError* Error) override;
+  void ApplyEnablingRules() override;
+  // The settings are editable once the list is read, a port chosen or not.
+  void EnableSettings();
   // Timer off, interval "none", counters emptied, the port's details cleared.
   void ResetCounterView();
   void ShowCounters();

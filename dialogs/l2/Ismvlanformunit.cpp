@@ -129,10 +129,9 @@ void TISMVLANForm::ClearDetailControls() {
   ShowRowCount();
 }
 
+// A walk under way: nothing; a stopped one: the new walk follows its last reply.
 void TISMVLANForm::RefreshBtnClick(TObject*) {
-  if (DataComplete == 0 || (Table && Table->Busy)) return;
-  RefreshAll();
-  ShowRowFields(false);
+  if (RefreshAll()) ShowRowFields(false);
 }
 
 bool TISMVLANForm::AddOptionalValues(NvSetStep& step) {

@@ -98,6 +98,10 @@ void TSnoopingRouterPortsForm::FormCreate(TObject*) {
 
 void TSnoopingRouterPortsForm::GetCompleted(NvSNMPRequest2Controls* Sender, NvSNMPError* Error) {
   TFeatureDialog::GetCompleted(Sender, Error);
+  EnableEditablePickers();
+}
+
+void TSnoopingRouterPortsForm::EnableEditablePickers() {
   if (StaticPicker) StaticPicker->EnableAll();
   if (ForbiddenPicker) ForbiddenPicker->EnableAll();
 }
@@ -125,7 +129,10 @@ void TSnoopingRouterPortsForm::btnStopClick(TObject*) { StopWalk(); }
 void TSnoopingRouterPortsForm::btnCloseClick(TObject*) { Close(); }
 
 void TSnoopingRouterPortsForm::ApplyEnablingRules() {
-  if (ListView1->Selected()) DynamicPicker->DisableAll();
+  if (ListView1->Selected())
+    DynamicPicker->DisableAll();
+  else if (DataComplete)
+    EnableEditablePickers();  // the choice taken away locks them with the rest
 }
 
 void TSnoopingRouterPortsForm::ListView1Change(TObject*, TListItem*, TItemChange) { ShowRowCount(); }

@@ -57,6 +57,9 @@ class TSnoopingRouterPortsForm : public TFeatureDialog {
   void ClearDetailControls() override;
 
  protected:
+  // The static and forbidden ports are editable once the list is read, a VLAN chosen or not.
+  void EnableEditablePickers();
+
   const NvRouterPortsKind& Kind;
 };
 

@@ -132,6 +132,7 @@ void TfrmAgentSupportedUpdateFiles::EditButtonClick(TObject*) {
   for (const auto& [box, field] : required)
     if (!CheckRequiredIfChecked(box, field, kEmptyField)) return;
   const NvSetStep step[] = {Rows.TickedStep()};
+  if (step[0].Carries.empty()) return;  // nothing ticked: an empty SET would change nothing
   WriteAndReread(step);
   ClearDetailControls();
   Rows.ClearAll();

@@ -116,7 +116,8 @@ void TMBAControlForm::BT_GetClick(TObject*) {
 // Both groups are checked before either is sent; they stand on their own, so a refused one
 // keeps the other from nothing, and the press is told in one box.
 void TMBAControlForm::SetBtnClick(TObject*) {
-  if (!GlobalRequest || GlobalRequest->Busy) return;
+  // One refusal for the whole click, not one per group it writes.
+  if (!GlobalRequest || GlobalRequest->Busy || !ReadsAllowWrite()) return;
   if (edtPassWord->Text().empty()) {
     Refuse("The Pssword can't be NULL!");
     return;

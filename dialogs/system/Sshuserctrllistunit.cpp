@@ -23,6 +23,7 @@ TSSHUserCtrlList::TSSHUserCtrlList(TComponent* Owner)
   OnClose = Handler(this, &TSSHUserCtrlList::FormClose);
   List = lvData;
   CountBox = StaticText;
+  RowButtons = {btnEdit};  // an edit needs a chosen user
   DoCreate();
 }
 
@@ -55,14 +56,14 @@ void TSSHUserCtrlList::btnRefreshClick(TObject*) {
   ShowRowCount();
 }
 
-void TSSHUserCtrlList::btnEditClick(TObject*) { Popup->ShowForEdit("SSH User Control Edit Table"); }
+void TSSHUserCtrlList::btnEditClick(TObject*) {
+  if (lvData->Selected()) Popup->ShowForEdit("SSH User Control Edit Table");
+}
 
 void TSSHUserCtrlList::lvDataDblClick(TObject* Sender) { btnEditClick(Sender); }
 
 void TSSHUserCtrlList::ApplyEnablingRules() {
-  if (!lvData->Selected()) return;
-  btnEdit->Enabled = true;
-  Popup->cbbAuthModeChange(Popup);
+  if (lvData->Selected()) Popup->cbbAuthModeChange(Popup);
 }
 
 void TSSHUserCtrlList::lvDataChange(TObject*, TListItem*, TItemChange) { ShowRowCount(); }

@@ -304,7 +304,8 @@ bool TfrmSummerTime::PlanWrites(std::vector<NvSetWrite>& writes) {
 // The mode goes first and the points after it: a refused or unanswered mode ends the write,
 // for points written under a mode the switch does not hold would be points nobody chose.
 void TfrmSummerTime::btnSetClick(TObject*) {
-  if (!StatusRequest) return;
+  // One refusal for the whole click, not one per group it writes.
+  if (!StatusRequest || !ReadsAllowWrite()) return;
   Guarded([&] {
     std::vector<NvSetWrite> writes;
     if (PlanWrites(writes)) SendSetWrites(writes);

@@ -139,6 +139,12 @@ TEST_F(TableBinding, WalkFillsTheListAndSelectingARowCopiesItIntoTheControls) {
   EXPECT_EQ(state->Text(), "disabled");
   EXPECT_EQ(Checked(), (std::vector<bool>{true, true, true, true, true, false, false, true}));
   EXPECT_EQ(*binding.Request.Vars.GetVar(0)->Value, "2");
+
+  // The choice taken away: they wait for a row again, as after the walk.
+  list->Selected = nullptr;
+  EXPECT_FALSE(name->Enabled);
+  EXPECT_FALSE(state->Enabled);
+  EXPECT_FALSE(boxes[0]->Enabled);
 }
 
 TEST_F(TableBinding, EditedRowIsWrittenAsynchronouslyAndTheTableReadAgain) {

@@ -47,10 +47,10 @@ const std::string kHost = "1.3.6.1.4.1.32473.12.5.10.1.";
 class ServerHostDialog : public DialogOnSwitch<TServerInformationForm> {
  protected:
   void TypeAll(const std::string& ip, const std::string& protocol, const std::array<std::string, 4>& fields) {
-    TypeInto(form->IPEdit, ip);
+    Retype(form->IPEdit, ip);
     if (!protocol.empty()) Choose(form->ProtocolComboBox, protocol);
     TEdit* edits[] = {form->PortEdit, form->KeyEdit, form->TimeoutEdit, form->RetryCEdit};
-    for (int i = 0; i < 4; ++i) TypeInto(edits[i], fields[i]);
+    for (int i = 0; i < 4; ++i) Retype(edits[i], fields[i]);
   }
 };
 
@@ -127,8 +127,8 @@ TEST_F(ServerHostDialog, edit_with_the_key_emptied_keeps_the_stored_key) {
   EXPECT_FALSE(form->IPEdit->Enabled);
   EXPECT_FALSE(form->AddButton->Enabled);
   EXPECT_EQ(form->KeyEdit->Text(), "radius-secret");
-  TypeInto(form->KeyEdit, "");
-  TypeInto(form->PortEdit, "1645");
+  Retype(form->KeyEdit, "");
+  Retype(form->PortEdit, "1645");
   PressAndWait(form, form->EditButton);
   const std::string row = "10.90.90.22.4";
   EXPECT_EQ(sim->setLog(), (std::vector<std::string>{kHost + "3." + row + "=2:1645 ; " + kHost + "5." + row +
@@ -225,7 +225,7 @@ TEST_F(LoginListDialog, methods_after_a_final_one_are_asked_about_and_no_leaves_
   for (const Case& c : cases) {
     SCOPED_TRACE(c.types[0] + "," + c.types[1] + "," + c.types[2] + "," + c.types[3]);
     const std::string name = "list" + std::to_string(++added);
-    TypeInto(form->ListnameEdit, name);
+    Retype(form->ListnameEdit, name);
     Methods(c.types);
     sim->clearSetLog();
     const size_t before = boxes.Calls().size();
@@ -254,7 +254,7 @@ TEST_F(LoginListDialog, no_to_the_question_writes_a_blanked_method_before_the_fi
 }
 
 TEST_F(LoginListDialog, yes_to_the_question_sends_nothing_and_keeps_the_choice) {
-  TypeInto(form->ListnameEdit, "console");
+  Retype(form->ListnameEdit, "console");
   Methods({"none", "tacacs", "other", "other"});
   boxes.Answer(IDYES);
   GuiTesting::UserClick(form->AddButton);
@@ -267,7 +267,7 @@ TEST_F(LoginListDialog, yes_to_the_question_sends_nothing_and_keeps_the_choice) 
 TEST_F(LoginListDialog, a_server_group_method_takes_its_group_and_other_types_none) {
   Choose(form->ComboBoxType[1], "server-group");
   EXPECT_TRUE(form->ServerEdit[1]->Enabled);
-  TypeInto(form->ServerEdit[1], "grp_radius");
+  Retype(form->ServerEdit[1], "grp_radius");
   Choose(form->ComboBoxType[1], "RADIUS");
   EXPECT_FALSE(form->ServerEdit[1]->Enabled);
   EXPECT_EQ(form->ServerEdit[1]->Text(), "");
@@ -275,8 +275,8 @@ TEST_F(LoginListDialog, a_server_group_method_takes_its_group_and_other_types_no
   EXPECT_TRUE(form->ServerEdit[1]->Enabled);
   EXPECT_EQ(form->ServerEdit[1]->Text(), "");
 
-  TypeInto(form->ServerEdit[1], "grp_radius");
-  TypeInto(form->ListnameEdit, "Default");  // differs from "default" in case only
+  Retype(form->ServerEdit[1], "grp_radius");
+  Retype(form->ListnameEdit, "Default");  // differs from "default" in case only
   Choose(form->ComboBoxType[0], "RADIUS");
   Choose(form->ComboBoxType[2], "local");
   PressAndWait(form, form->AddButton);
@@ -298,7 +298,7 @@ TEST_F(LoginListDialog, a_duplicate_or_missing_name_is_refused_and_nothing_is_se
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.message);
-    TypeInto(form->ListnameEdit, c.name);
+    Retype(form->ListnameEdit, c.name);
     const size_t before = boxes.Calls().size();
     GuiTesting::UserClick(form->AddButton);
     ASSERT_EQ(boxes.Calls().size(), before + 1);
@@ -384,9 +384,9 @@ TEST_F(ServerControlDialog, starts_empty_with_the_walk_on_its_status_line) {
 
 TEST_F(ServerControlDialog, each_missing_choice_is_refused_in_turn_and_nothing_is_sent) {
   GuiTesting::UserClick(form->btnSet);
-  TypeInto(form->edtSrvGrpName, "grp_tacacs");
+  Retype(form->edtSrvGrpName, "grp_tacacs");
   GuiTesting::UserClick(form->btnSet);
-  TypeInto(form->edtSrvIP, "10.90.90.23");
+  Retype(form->edtSrvIP, "10.90.90.23");
   GuiTesting::UserClick(form->btnSet);
   Choose(form->cbxAuthPtcl, "tacacs");
   GuiTesting::UserClick(form->btnSet);
@@ -398,8 +398,8 @@ TEST_F(ServerControlDialog, each_missing_choice_is_refused_in_turn_and_nothing_i
 
 TEST_F(ServerControlDialog, add_and_delete_write_the_row_state_of_the_typed_row_and_keep_the_controls) {
   const std::string row = NameIndex("grp_tacacs") + ".10.90.90.23.1";
-  TypeInto(form->edtSrvGrpName, "grp_tacacs");
-  TypeInto(form->edtSrvIP, "10.90.90.23");
+  Retype(form->edtSrvGrpName, "grp_tacacs");
+  Retype(form->edtSrvIP, "10.90.90.23");
   Choose(form->cbxAuthPtcl, "tacacs");
   Choose(form->cbxOper, "add");
   PressAndWait(form, form->btnSet);

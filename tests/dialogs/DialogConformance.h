@@ -7,7 +7,13 @@
 namespace conformance {
 
 // The scenarios, in the order the suite runs them.
-enum class Scenario { Open, Keyboard, GenErr, Silence, StopRefresh, WriteRefused, CloseDuringRead, CloseDuringWrite };
+enum class Scenario {
+  Open, Keyboard, GenErr, Silence, ReadGate, StopRefresh, WriteRefused, CloseDuringRead, CloseDuringWrite
+};
+
+// The NoStop reason of a list read by one blocking request: no walk runs while the window
+// takes clicks, so there is nothing to stop or to refresh during.
+inline constexpr const char* kReadInOneGo = "its list is read in one go, the window waiting";
 
 struct DialogFacts {
   const char* Class;
@@ -26,8 +32,14 @@ struct DialogFacts {
   // Why a scenario means nothing for this dialog; null where it is meaningful.
   const char* NoRead = nullptr;      // no request at all: every scenario
   const char* NoList = nullptr;      // row choice and Stop/Refresh
-  const char* NoStop = nullptr;      // Stop/Refresh only (the list is read in one go)
+  const char* NoStop = nullptr;      // Stop only; kReadInOneGo: Refresh during the walk too
   const char* NoWrite = nullptr;     // refused write and close during a write
+  // Why its write holds the window until the switch answers (no close can come meanwhile).
+  const char* WriteBlocks = nullptr;
+  // The SETs its write may still send once the switch has refused one (its steps go on).
+  int SetsAfterRefusal = 0;
+  // A button that opens an entry pop-up whose own write button then writes (its caption).
+  const char* Popup = nullptr;
   // The dialog's own word for a read that succeeded, where panel 0 does not say "Ok".
   const char* Told = nullptr;
 };

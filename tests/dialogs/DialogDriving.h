@@ -14,6 +14,7 @@
 #include "NvSNMPRequest.h"
 #include "NvSNMPRequest2Edits.h"
 #include "StackingPortUitForm.h"
+#include "SwitchValues.h"
 
 namespace dialogtest {
 
@@ -42,24 +43,8 @@ inline void ChooseRow(TListView* list, const std::string& caption) {
   ASSERT_EQ(list->Selected(), row);
 }
 
-inline TCheckBox* PortBox(TStackingPortUitForm* picker, int port) {
-  return static_cast<TCheckBox*>(picker->CheckBoxes->Get(port - 1));
-}
-
-inline std::vector<int> CheckedPorts(TStackingPortUitForm* picker) {
-  std::vector<int> ports;
-  for (int p = 1; p <= 64; ++p)
-    if (PortBox(picker, p)->Checked) ports.push_back(p);
-  return ports;
-}
-
 inline void TogglePorts(TStackingPortUitForm* picker, std::initializer_list<int> ports) {
   for (int p : ports) GuiTesting::UserClick(PortBox(picker, p));
-}
-
-inline void TypeInto(TEdit* edit, const std::string& text) {
-  edit->Text = "";
-  GuiTesting::UserType(edit, text);
 }
 
 // Clicks the button and waits until the dialog's writes and its re-read have ended.

@@ -28,12 +28,14 @@
 #include "Smtpcontorlunit.h"
 #include "Snoopinggroupviewunits.h"
 #include "Snoopingrouterportsunits.h"
+#include "SwitchValues.h"
 #include "Systemlogserverunit.h"
 #include "TableDialogDriver.h"
 #include "Trafficforwardunit1.h"
 
 namespace {
 
+using dialogtest::Retype;
 using GuiTesting::ProcessUntil;
 using GuiTesting::UserClick;
 
@@ -41,11 +43,6 @@ std::vector<std::string> Captions(TListView* list) {
   std::vector<std::string> captions;
   for (int i = 0; i < list->Items->Count; ++i) captions.push_back(list->Items->Item[i]->Caption);
   return captions;
-}
-
-void TypeInto(TEdit* edit, const std::string& text) {
-  edit->Text = "";
-  GuiTesting::UserType(edit, text);
 }
 
 std::vector<std::string> BoxTexts(const GuiTesting::ScriptedAnswerer& boxes) {
@@ -165,7 +162,7 @@ TEST_F(Flow, a_scalar_read_after_a_write_during_a_read_shows_the_written_value) 
   sim->setDelay(300);
   UserClick(time->Button_Refresh);  // its reply comes after the SET's
   UserClick(time->CheckBox_PollInterval);
-  TypeInto(time->ED_PollInterval, "900");
+  Retype(time->ED_PollInterval, "900");
   UserClick(time->Button_SetChecked);
   ASSERT_TRUE(ProcessUntil([&] { return !time->Request->Busy; }, dialogtest::kLongWait));
   EXPECT_EQ(time->ED_PollInterval->Text(), "900");
@@ -193,8 +190,8 @@ TEST_F(Flow, a_write_during_a_read_is_refused_and_sends_nothing) {
   const int rows = hosts->LV_SystemLogServerEntry->Items->Count;
   sim->setDelay(200);
   UserClick(hosts->Btn_Refresh);
-  TypeInto(hosts->Ed_Index, "4");
-  TypeInto(hosts->Ed_IP, "10.0.0.9");
+  Retype(hosts->Ed_Index, "4");
+  Retype(hosts->Ed_IP, "10.0.0.9");
   UserClick(hosts->Btn_Add);
   EXPECT_EQ(BoxTexts(boxes), std::vector<std::string>{NvDialogText::GetNotComplete});
   sim->setDelay(0);
@@ -213,7 +210,7 @@ TEST_F(Flow, a_relay_server_added_during_a_read_is_refused_and_the_list_stays_wh
   UserClick(relay->RefreshBtn);
   ASSERT_TRUE(ProcessUntil([&] { return relay->ListView1->Items->Count >= 2; }, dialogtest::kLongWait));
   GuiTesting::ModalDriver driver([&](TCustomForm&) {
-    TypeInto(relay->Popup->Edit2, "10.9.9.9");
+    Retype(relay->Popup->Edit2, "10.9.9.9");
     UserClick(relay->Popup->DeleteBtn);  // "Set"
     if (relay->Popup->ModalResult == mrNone) UserClick(relay->Popup->BitBtn1);
   });
@@ -232,8 +229,8 @@ TEST_F(Flow, a_relay_server_added_during_a_read_is_refused_and_the_list_stays_wh
 TEST_F(Flow, stop_and_refresh_during_a_writes_wait_read_after_it_with_every_column) {
   auto* rules = Open<TIpv6RuleForm>();
   sim->setDelay(300);
-  TypeInto(rules->edtRuleID, "1");
-  TypeInto(rules->edtRuleAccessID, "4");
+  Retype(rules->edtRuleID, "1");
+  Retype(rules->edtRuleAccessID, "4");
   UserClick(rules->cbxPermit);
   UserClick(rules->cbxRow);
   WhenReady user([&] { return !sim->setLog().empty(); },

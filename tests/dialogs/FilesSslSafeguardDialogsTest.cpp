@@ -320,8 +320,8 @@ TEST_F(SafeguardDialog, set_writes_each_ticked_row_alone_in_threshold_order) {
     GuiTesting::UserClick(form->btnGet);
     sim->clearSetLog();
     if (c.thresholds) {
-      TypeInto(form->edtRising, c.rising);
-      TypeInto(form->edtFalling, c.falling);
+      Retype(form->edtRising, c.rising);
+      Retype(form->edtFalling, c.falling);
       Tick({form->ckRising, form->ckFalling});
     } else {
       GuiTesting::UserChoose(form->cbxMode, 0);   // strict
@@ -334,8 +334,8 @@ TEST_F(SafeguardDialog, set_writes_each_ticked_row_alone_in_threshold_order) {
     if (c.thresholds) {
       EXPECT_EQ(form->edtRising->Text(), c.rising);
       EXPECT_EQ(form->lbFalling->Caption(), c.falling);
-      TypeInto(form->edtRising, "80");
-      TypeInto(form->edtFalling, "70");
+      Retype(form->edtRising, "80");
+      Retype(form->edtFalling, "70");
       Tick({form->ckRising, form->ckFalling});
       GuiTesting::UserClick(form->btnSet);
     }
@@ -386,7 +386,7 @@ TEST_F(SafeguardDialog, set_is_enabled_exactly_while_a_box_is_ticked) {
 // A refused row is reported and the rows after it are still written.
 TEST_F(SafeguardDialog, a_refused_row_does_not_stop_the_rows_after_it) {
   sim->setSubtreeError(kRising.substr(0, kRising.size() - 2), 17);  // notWritable
-  TypeInto(form->edtRising, "90");
+  Retype(form->edtRising, "90");
   GuiTesting::UserChoose(form->cbxAlarm, 0);
   Tick({form->ckRising, form->ckAlarm});
   GuiTesting::UserClick(form->btnSet);
@@ -442,9 +442,9 @@ TEST_F(CertificateDialog, set_checked_writes_only_the_ticked_rows_in_one_set) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     sim->clearSetLog();
-    TypeInto(form->ED_IPAddress, "10.90.90.121");
-    TypeInto(form->ED_FilePath, "ssl/new-cert.der");
-    TypeInto(form->ED_KeyFilePath, "ssl/new-key.der");
+    Retype(form->ED_IPAddress, "10.90.90.121");
+    Retype(form->ED_FilePath, "ssl/new-cert.der");
+    Retype(form->ED_KeyFilePath, "ssl/new-key.der");
     GuiTesting::UserChoose(form->Combox_FileControl, 2);  // start
     if (c.ticked.empty()) GuiTesting::UserClick(form->Button_CheckAll);
     for (TCheckBox* box : c.ticked) GuiTesting::UserClick(box);
@@ -458,20 +458,20 @@ TEST_F(CertificateDialog, set_checked_writes_only_the_ticked_rows_in_one_set) {
 }
 
 TEST_F(CertificateDialog, a_ticked_invalid_address_sends_nothing_and_leaves_no_row_out) {
-  TypeInto(form->ED_IPAddress, "10.90.90.300");
+  Retype(form->ED_IPAddress, "10.90.90.300");
   GuiTesting::UserClick(form->Button_CheckAll);
   GuiTesting::UserClick(form->Button_SetChecked);
   EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Please input a valid ip"});
   EXPECT_TRUE(sim->setLog().empty());
   // Every row still travels once the address is right.
-  TypeInto(form->ED_IPAddress, "10.90.90.122");
+  Retype(form->ED_IPAddress, "10.90.90.122");
   GuiTesting::UserClick(form->Button_SetChecked);
   ASSERT_EQ(sim->setLog().size(), 1u);
   EXPECT_EQ(sim->setLog()[0].find(kCertAddress + "=64:10.90.90.122 ; " + kCertPath), 0u) << sim->setLog()[0];
 }
 
 TEST_F(CertificateDialog, refresh_reads_the_group_and_unticks_the_boxes) {
-  TypeInto(form->ED_FilePath, "typed/but/not/sent");
+  Retype(form->ED_FilePath, "typed/but/not/sent");
   GuiTesting::UserClick(form->Button_CheckAll);
   GuiTesting::UserClick(form->Button_Refresh);
   EXPECT_EQ(form->ED_FilePath->Text(), "ssl/nvs7000d-cert.der");
@@ -524,7 +524,7 @@ TEST_F(UpdateFilesDialog, set_writes_only_the_ticked_columns_of_the_chosen_row) 
   EXPECT_FALSE(form->ED_Index->Enabled);
   EXPECT_EQ(form->ED_Name->Text(), "cfg/nvs7000d-id1.cfg");
   GuiTesting::UserChoose(form->CBox_Control, 1);  // start
-  TypeInto(form->ED_Description, "not ticked");
+  Retype(form->ED_Description, "not ticked");
   GuiTesting::UserClick(form->chk_FileCtrl);
   SetAndWait();
   EXPECT_EQ(sim->setLog(), std::vector<std::string>{kFileColumn + "8.3=2:3"});
@@ -536,8 +536,8 @@ TEST_F(UpdateFilesDialog, set_writes_only_the_ticked_columns_of_the_chosen_row) 
 
   sim->clearSetLog();
   Choose("5");
-  TypeInto(form->ED_Description, "Switch log");
-  TypeInto(form->ED_IPAddress, "10.90.90.102");
+  Retype(form->ED_Description, "Switch log");
+  Retype(form->ED_IPAddress, "10.90.90.102");
   GuiTesting::UserClick(form->chk_FileDscr);
   GuiTesting::UserClick(form->chk_FileAddr);
   SetAndWait();
@@ -573,6 +573,15 @@ TEST_F(UpdateFilesDialog, set_refuses_a_bad_address_or_an_empty_ticked_field) {
     EXPECT_TRUE(sim->setLog().empty());
     GuiTesting::UserClick(form->*c.box);  // unticked again
   }
+}
+
+// With no box ticked there is nothing to write: no empty SET goes out.
+TEST_F(UpdateFilesDialog, set_with_nothing_ticked_sends_nothing) {
+  Choose("2");
+  GuiTesting::UserClick(form->EditButton);
+  WaitIdle();
+  EXPECT_TRUE(sim->setLog().empty());
+  EXPECT_TRUE(boxes.Calls().empty());
 }
 
 // After Refresh no row is chosen, so Set is off and the index open: a Set then would address

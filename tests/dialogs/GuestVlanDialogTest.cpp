@@ -53,7 +53,7 @@ TEST_F(GuestVlanDialog, changing_only_the_ports_sends_the_ports_without_the_name
 
 TEST_F(GuestVlanDialog, a_new_name_is_sent_with_the_ports) {
   Open();
-  TypeInto(form->edtName, "visitors");
+  Retype(form->edtName, "visitors");
   GuiTesting::UserClick(form->SetBtn);
   EXPECT_EQ(sim->setLog(), (std::vector<std::string>{kName + "=4:visitors ; " + kPorts + "=4x:00F0000000000000"}));
   EXPECT_EQ(form->Edit1->Text(), "visitors");
@@ -64,7 +64,7 @@ TEST_F(GuestVlanDialog, first_guest_vlan_sends_name_and_ports) {
   options.extraSeeds = {TestSeed("guest-vlan-unset.snmprec")};
   Open(options);
   EXPECT_EQ(form->Edit1->Text(), "");
-  TypeInto(form->edtName, "guest");
+  Retype(form->edtName, "guest");
   TogglePorts(form->Picker, {1, 2});
   GuiTesting::UserClick(form->SetBtn);
   EXPECT_EQ(sim->setLog(), (std::vector<std::string>{kName + "=4:guest ; " + kPorts + "=4x:C000000000000000"}));

@@ -102,8 +102,8 @@ class MacEntryDialog : public ::testing::TestWithParam<EntryCase> {
     return instance;
   }
   void TypeKeys(const std::string& mac) {
-    if (GetParam().vid) TypeInto(form->VidEdit, GetParam().vid);
-    TypeInto(form->MacEdit, mac);
+    if (GetParam().vid) Retype(form->VidEdit, GetParam().vid);
+    Retype(form->MacEdit, mac);
   }
   void ChooseSeeded() {
     TListView* list = form->List;

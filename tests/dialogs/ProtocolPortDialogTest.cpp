@@ -64,9 +64,9 @@ TEST_F(ProtocolPortDialog, add_sends_the_creation_then_vlan_and_priority_and_rea
     caption = popup->Caption;
     keysUsable = popup->edt_baseport->Enabled && popup->edt_groupvid->Enabled;
     EXPECT_EQ(popup->edt_grouppri->Text(), "-");
-    TypeInto(popup->edt_baseport, "5");
-    TypeInto(popup->edt_groupid, "4");
-    TypeInto(popup->edt_groupvid, "30");
+    Retype(popup->edt_baseport, "5");
+    Retype(popup->edt_groupid, "4");
+    Retype(popup->edt_groupvid, "30");
     GuiTesting::UserClick(popup->btn_Set);
   });
   GuiTesting::UserClick(form->Btn_Add);
@@ -180,9 +180,9 @@ TEST_F(ProtocolPortDialog, add_retried_after_a_refused_vlan_writes_the_vlan_of_t
   bool stayedOpen = false, closedAfterRetry = false;
   GuiTesting::ModalDriver driver([&](TCustomForm&) {
     Tdot1vProtocolPortEdit* popup = form->Popup;
-    TypeInto(popup->edt_baseport, "5");
-    TypeInto(popup->edt_groupid, "4");
-    TypeInto(popup->edt_groupvid, "30");
+    Retype(popup->edt_baseport, "5");
+    Retype(popup->edt_groupid, "4");
+    Retype(popup->edt_groupvid, "30");
     GuiTesting::UserClick(popup->btn_Set);
     WaitForReread();
     stayedOpen = popup->ModalResult == mrNone;

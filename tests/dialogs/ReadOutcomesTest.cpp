@@ -149,7 +149,7 @@ TEST(UnsendableWrite, says_so_where_the_read_after_it_cannot_overwrite_it) {
   form->Show();
   sim.clearSetLog();
 
-  TypeInto(form->PortEdit, "");
+  Retype(form->PortEdit, "");
   GuiTesting::UserClick(form->BT_Set);
   EXPECT_TRUE(sim.setLog().empty());
   ASSERT_EQ(boxes.Calls().size(), 1u);

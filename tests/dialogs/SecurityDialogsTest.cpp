@@ -61,8 +61,8 @@ class OnSwitch : public ::testing::Test {
   void TearDown() override { delete form; }
   // The keys typed and the ports ticked, then the button pressed; every request blocks.
   void Enter(const std::string& ip, const std::string& mac, std::initializer_list<int> ports) {
-    TypeInto(form->edtIpAddr, ip);
-    TypeInto(form->edtMacAddr, mac);
+    Retype(form->edtIpAddr, ip);
+    Retype(form->edtMacAddr, mac);
     TogglePorts(form->Picker, ports);
   }
   void Press(TButton* button) { GuiTesting::UserClick(button); }
@@ -262,7 +262,7 @@ TEST_F(IpMacBinding, edit_keeps_the_address_and_sends_the_mac_the_ports_and_acti
   ChooseRow(form->ListView1, "10.90.90.22");
   EXPECT_FALSE(form->edtIpAddr->Enabled());
   EXPECT_TRUE(form->edtMacAddr->Enabled());
-  TypeInto(form->edtMacAddr, "001A2B3C4D99");
+  Retype(form->edtMacAddr, "001A2B3C4D99");
   TogglePorts(form->Picker, {6});
   Press(form->btnEdit);
   EXPECT_EQ(sim->setLog(), (std::vector<std::string>{kBindMac + ".10.90.90.22=4x:001A2B3C4D99 ; " + kBindPorts +
@@ -347,8 +347,8 @@ TEST_F(DhcpPermit, add_refuses_a_missing_port_then_a_bad_address_then_a_bad_mac)
     SCOPED_TRACE(c.message);
     GuiTesting::ScriptedAnswerer answers;
     form->Picker->UncheckAll();
-    TypeInto(form->edtIpAddr, c.ip);
-    TypeInto(form->edtMacAddr, c.mac);
+    Retype(form->edtIpAddr, c.ip);
+    Retype(form->edtMacAddr, c.mac);
     for (int p : c.ports) GuiTesting::UserClick(PortBox(form->Picker, p));
     Press(form->btnAdd);
     EXPECT_EQ(BoxTexts(answers), (std::vector<std::string>{c.message}));
@@ -518,8 +518,8 @@ TEST_F(MbaSettings, refusals_give_their_message_and_send_what_they_say) {
     SCOPED_TRACE(c.message);
     GuiTesting::ScriptedAnswerer answers;
     sim->clearSetLog();
-    TypeInto(form->edtPassWord, c.password);
-    TypeInto(form->edtName, c.name);
+    Retype(form->edtPassWord, c.password);
+    Retype(form->edtName, c.name);
     Press(form->SetBtn);
     EXPECT_EQ(BoxTexts(answers), (std::vector<std::string>{c.message}));
     EXPECT_EQ(sim->setLog(), c.sent);
@@ -542,7 +542,7 @@ TEST_F(MbaSettings, without_a_guest_vlan_or_a_name_the_guest_vlan_set_carries_no
 // name is refused instead of overwriting the first.
 TEST_F(MbaSettings, a_first_name_is_written_with_the_ports_and_then_held_against_another) {
   OpenWithoutGuestVlan();
-  TypeInto(form->edtName, "visitors");
+  Retype(form->edtName, "visitors");
   TogglePorts(form->Picker, {1, 2});
   Press(form->SetBtn);
   EXPECT_EQ(sim->setLog(),
@@ -551,7 +551,7 @@ TEST_F(MbaSettings, a_first_name_is_written_with_the_ports_and_then_held_against
   EXPECT_TRUE(boxes.Calls().empty());
 
   sim->clearSetLog();
-  TypeInto(form->edtName, "lobby");
+  Retype(form->edtName, "lobby");
   Press(form->SetBtn);
   EXPECT_EQ(BoxTexts(boxes), (std::vector<std::string>{"Can't change the VLAN name,delete previous name first!"}));
   EXPECT_TRUE(sim->setLog().empty());  // checked before the settings went
@@ -560,8 +560,8 @@ TEST_F(MbaSettings, a_first_name_is_written_with_the_ports_and_then_held_against
 
 TEST_F(MbaSettings, delete_starts_the_name_delete_action_without_asking_and_reads_every_group_again) {
   Open();
-  TypeInto(form->edtPassWord, "typed");
-  TypeInto(form->edtName, "typed");
+  Retype(form->edtPassWord, "typed");
+  Retype(form->edtName, "typed");
   TogglePorts(form->Picker, {20});
   Press(form->DelBtn);
   EXPECT_EQ(sim->setLog(), (std::vector<std::string>{kMba + "7.0=2:2"}));

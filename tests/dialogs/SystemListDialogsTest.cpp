@@ -55,8 +55,8 @@ class RelayDialog : public DialogOnSwitch<TBOOTCtrlTableForm> {
       TNewBootpCtrlForm* popup = form->Popup;
       shown.iface = popup->Edit1->Text();
       shown.server = popup->Edit2->Text();
-      if (!iface.empty()) TypeInto(popup->Edit1, iface);
-      TypeInto(popup->Edit2, server);
+      if (!iface.empty()) Retype(popup->Edit1, iface);
+      Retype(popup->Edit2, server);
       GuiTesting::UserClick(popup->DeleteBtn);
       shown.open = popup->ModalResult == mrNone;
       shown.ifaceAfter = popup->Edit1->Text();
@@ -205,9 +205,9 @@ class RouteDialog : public DialogOnSwitch<TIpv6StaticRouteForm> {
     bool open = false;
     GuiTesting::ModalDriver driver([&](TCustomForm&) {
       TIpv6StaticRouteEditForm* popup = form->Popup;
-      TypeInto(popup->edtInterface, typed.iface);
-      TypeInto(popup->edtNextHop, typed.nextHop);
-      TypeInto(popup->edtMetric, typed.metric);
+      Retype(popup->edtInterface, typed.iface);
+      Retype(popup->edtNextHop, typed.nextHop);
+      Retype(popup->edtMetric, typed.metric);
       GuiTesting::UserClick(popup->btnSet);
       open = popup->ModalResult == mrNone;
       if (open) GuiTesting::UserClick(popup->btnClose);
@@ -292,12 +292,12 @@ TEST_F(RouteDialog, what_was_typed_outlasts_the_popups_own_box_and_is_sent_once_
   std::vector<std::string> afterBox;
   GuiTesting::ModalDriver driver([&](TCustomForm&) {
     TIpv6StaticRouteEditForm* popup = form->Popup;
-    TypeInto(popup->edtInterface, "System");
-    TypeInto(popup->edtNextHop, kLinkLocal1.substr(1));
-    TypeInto(popup->edtMetric, "9");
+    Retype(popup->edtInterface, "System");
+    Retype(popup->edtNextHop, kLinkLocal1.substr(1));
+    Retype(popup->edtMetric, "9");
     GuiTesting::UserClick(popup->btnSet);
     afterBox = {popup->edtInterface->Text(), popup->edtNextHop->Text(), popup->edtMetric->Text()};
-    TypeInto(popup->edtNextHop, kLinkLocal1);
+    Retype(popup->edtNextHop, kLinkLocal1);
     GuiTesting::UserClick(popup->btnSet);
     if (popup->ModalResult == mrNone) GuiTesting::UserClick(popup->btnClose);
   });
@@ -318,8 +318,8 @@ TEST_F(RouteDialog, a_refused_route_keeps_the_popup_open_with_what_was_typed) {
   bool open = false;
   GuiTesting::ModalDriver driver([&](TCustomForm&) {
     TIpv6StaticRouteEditForm* popup = form->Popup;
-    TypeInto(popup->edtInterface, "System");
-    TypeInto(popup->edtNextHop, kLinkLocal1);
+    Retype(popup->edtInterface, "System");
+    Retype(popup->edtNextHop, kLinkLocal1);
     GuiTesting::UserClick(popup->btnSet);
     open = popup->ModalResult == mrNone;
     nextHop = popup->edtNextHop->Text();
@@ -369,9 +369,9 @@ class MemberDialog : public DialogOnSwitch<TMSInformationForm> {
     GuiTesting::ModalDriver driver([&](TCustomForm&) {
       TMSEditForm* popup = form->Popup;
       EXPECT_EQ(popup->Row_Status->Text(), "");  // an add starts with no row status
-      TypeInto(popup->MSIDEdit, typed.id);
-      TypeInto(popup->KeyIDEdit, typed.candidate);
-      TypeInto(popup->MS_Password, typed.password);
+      Retype(popup->MSIDEdit, typed.id);
+      Retype(popup->KeyIDEdit, typed.candidate);
+      Retype(popup->MS_Password, typed.password);
       if (typed.status >= 0) GuiTesting::UserChoose(popup->Row_Status, typed.status);
       GuiTesting::UserClick(popup->SetButton);
       open = popup->ModalResult == mrNone;
@@ -501,10 +501,10 @@ TEST_F(TimeRangeDialog, lists_the_ranges_and_a_chosen_one_ticks_its_days) {
 }
 
 TEST_F(TimeRangeDialog, add_packs_the_days_with_their_own_commas_and_reads_again) {
-  TypeInto(form->edtName, "lab");
+  Retype(form->edtName, "lab");
   Tick({2, 4});
-  TypeInto(form->edtStart, "09:00:00");
-  TypeInto(form->edtEnd, "17:30:00");
+  Retype(form->edtStart, "09:00:00");
+  Retype(form->edtEnd, "17:30:00");
   GuiTesting::UserClick(form->btnAdd);
   WaitIdle();
   EXPECT_EQ(sim->setLog(), (std::vector<std::string>{Row(kLab, ",Tue,Thu", "09:00:00", "17:30:00", 4)}));
@@ -528,10 +528,10 @@ TEST_F(TimeRangeDialog, an_add_without_days_or_times_is_refused_and_nothing_is_s
     SCOPED_TRACE(c.message);
     GuiTesting::ScriptedAnswerer caseBoxes;
     form->ClearDetailControls();
-    TypeInto(form->edtName, "lab");
+    Retype(form->edtName, "lab");
     if (c.days) Tick({3});
-    TypeInto(form->edtStart, c.start);
-    TypeInto(form->edtEnd, c.end);
+    Retype(form->edtStart, c.start);
+    Retype(form->edtEnd, c.end);
     GuiTesting::UserClick(form->btnAdd);
     EXPECT_EQ(BoxTexts(caseBoxes), (std::vector<std::string>{c.message}));
   }
@@ -542,7 +542,7 @@ TEST_F(TimeRangeDialog, edit_writes_the_row_with_the_status_it_was_read_with) {
   ChooseRow(form->ListView1, "weekend");
   GuiTesting::UserClick(form->ListView1);
   Tick({5});
-  TypeInto(form->edtEnd, "22:00:00");
+  Retype(form->edtEnd, "22:00:00");
   GuiTesting::UserClick(form->btnSet);
   WaitIdle();
   EXPECT_EQ(sim->setLog(), (std::vector<std::string>{Row(kWeekend, ",Fri,Sat,Sun", "00:00:00", "22:00:00", 1)}));
@@ -554,7 +554,7 @@ TEST_F(TimeRangeDialog, edit_writes_the_row_with_the_status_it_was_read_with) {
 TEST_F(TimeRangeDialog, delete_destroys_the_chosen_row_with_its_values_as_read) {
   ChooseRow(form->ListView1, "backup");
   GuiTesting::UserClick(form->ListView1);
-  TypeInto(form->edtStart, "05:00:00");  // not saved: the row is destroyed as it stands
+  Retype(form->edtStart, "05:00:00");  // not saved: the row is destroyed as it stands
   GuiTesting::UserClick(form->btnDelete);
   WaitIdle();
   EXPECT_EQ(sim->setLog(), (std::vector<std::string>{Row(kBackup, "Sun,Mon", "02:00:00", "04:00:00", 6)}));
@@ -627,8 +627,8 @@ TEST_F(SyslogDialog, the_index_is_white_while_it_can_be_typed_and_greyed_while_l
 }
 
 TEST_F(SyslogDialog, add_with_only_an_address_sends_it_with_the_creation_and_lists_the_table_once) {
-  TypeInto(form->Ed_Index, "4");
-  TypeInto(form->Ed_IP, "10.1.1.4");
+  Retype(form->Ed_Index, "4");
+  Retype(form->Ed_IP, "10.1.1.4");
   GuiTesting::UserClick(form->Btn_Add);
   WaitIdle();
   EXPECT_EQ(sim->setLog(), (std::vector<std::string>{kHost + "2.4=64:10.1.1.4 ; " + kHost + "7.4=2:4"}));
@@ -653,9 +653,9 @@ TEST_F(SyslogDialog, bad_hosts_are_refused_with_their_message_and_nothing_is_sen
   for (const auto& c : cases) {
     SCOPED_TRACE(c.message);
     GuiTesting::ScriptedAnswerer caseBoxes;
-    TypeInto(form->Ed_Index, c.index);
-    TypeInto(form->Ed_IP, c.ip);
-    TypeInto(form->Ed_Port, c.port);
+    Retype(form->Ed_Index, c.index);
+    Retype(form->Ed_IP, c.ip);
+    Retype(form->Ed_Port, c.port);
     GuiTesting::UserClick(form->Btn_Add);
     EXPECT_EQ(BoxTexts(caseBoxes), (std::vector<std::string>{c.message}));
   }
@@ -672,7 +672,7 @@ TEST_F(SyslogDialog, set_takes_only_the_syslog_ports_and_lists_the_table_once) {
     sim->clearSetLog();
     GuiTesting::ScriptedAnswerer caseBoxes;
     Choose("2");
-    TypeInto(form->Ed_Port, c.port);
+    Retype(form->Ed_Port, c.port);
     GuiTesting::UserClick(form->Btn_Edit);
     WaitIdle();
     if (c.taken) {
@@ -762,8 +762,8 @@ TEST_F(SshUserDialog, a_user_made_hostbased_is_written_with_its_host) {
     TSSHUserCtrlEdit* popup = form->Popup;
     GuiTesting::UserChoose(popup->cbbAuthMode, 0);
     EXPECT_TRUE(popup->edtHostName->Enabled);
-    TypeInto(popup->edtHostName, "ops-host");
-    TypeInto(popup->edtHostIPAddr, "10.90.90.7");
+    Retype(popup->edtHostName, "ops-host");
+    Retype(popup->edtHostIPAddr, "10.90.90.7");
     GuiTesting::UserClick(popup->btnSet);
   });
   GuiTesting::UserClick(form->btnEdit);
@@ -844,9 +844,9 @@ TEST_F(ArpDialog, add_creates_a_static_entry_from_the_typed_hex_address) {
     caption = popup->Caption;
     button = popup->AddBtn->Caption;
     type = popup->TypeComb->Text();
-    TypeInto(popup->IndexEdit, "1");
-    TypeInto(popup->IPEdit, "C0A80001");
-    TypeInto(popup->MACEdit, "0001022A9901");
+    Retype(popup->IndexEdit, "1");
+    Retype(popup->IPEdit, "C0A80001");
+    Retype(popup->MACEdit, "0001022A9901");
     GuiTesting::UserClick(popup->AddBtn);
   });
   GuiTesting::UserClick(form->AddBtn);
@@ -927,8 +927,8 @@ TEST_F(ArpDialogWithIpv6, edit_after_an_add_addresses_an_ipv6_neighbour_as_ipv6)
 TEST_F(ArpDialog, delete_destroys_the_chosen_entry_only) {
   // An Add's typed key is never deleted: without a chosen row nothing is sent.
   GuiTesting::ModalDriver driver([&](TCustomForm&) {
-    TypeInto(form->Popup->IndexEdit, "1");
-    TypeInto(form->Popup->IPEdit, "0A5A5A5A");
+    Retype(form->Popup->IndexEdit, "1");
+    Retype(form->Popup->IPEdit, "0A5A5A5A");
     GuiTesting::UserClick(form->Popup->CloseBtn);
   });
   GuiTesting::UserClick(form->AddBtn);

@@ -157,9 +157,9 @@ TEST_F(NetworkTime, set_checked_writes_the_ticked_rows_alone_and_unticks_them) {
     SCOPED_TRACE(c.name);
     sim->clearSetLog();
     Choose(form->CBox_TimeSate, "disabled");
-    TypeInto(form->ED_Server1IPAddress, c.ticked.empty() ? "10.90.90.7" : "10.90.90");
-    TypeInto(form->ED_ServerIPAddress2, "10.90.90.6");
-    TypeInto(form->ED_PollInterval, "900");
+    Retype(form->ED_Server1IPAddress, c.ticked.empty() ? "10.90.90.7" : "10.90.90");
+    Retype(form->ED_ServerIPAddress2, "10.90.90.6");
+    Retype(form->ED_PollInterval, "900");
     if (c.ticked.empty()) UserClick(form->Button_CheckAll);
     for (TCheckBox* box : c.ticked) UserClick(box);
     Press(form->Button_SetChecked);
@@ -172,7 +172,7 @@ TEST_F(NetworkTime, set_checked_writes_the_ticked_rows_alone_and_unticks_them) {
 
 TEST_F(NetworkTime, a_bad_ticked_server_address_is_refused_and_nothing_is_sent) {
   UserClick(form->Button_CheckAll);
-  TypeInto(form->ED_ServerIPAddress2, "192.168.1.1234");
+  Retype(form->ED_ServerIPAddress2, "192.168.1.1234");
   Press(form->Button_SetChecked);
   EXPECT_EQ(BoxTexts(boxes), (Log{"Please input a valid ip"}));
   EXPECT_TRUE(sim->setLog().empty());
@@ -213,8 +213,8 @@ TEST_F(SummerTime, points_pack_as_upper_case_hexadecimal_and_out_of_range_values
     Choose(repeat.Week, c.week);
     Choose(repeat.Weekday, c.weekday);
     Choose(repeat.Month, c.month);
-    TypeInto(repeat.Hour, c.hour);
-    TypeInto(repeat.Minute, c.minute);
+    Retype(repeat.Hour, c.hour);
+    Retype(repeat.Minute, c.minute);
     EXPECT_EQ(TfrmSummerTime::PackRepeat(repeat), c.packed) << c.packed;
   }
   const TfrmSummerTime::AnnualPoint annual{form->edtAnnualDayS, form->cbxAnnualMonthS, form->edtAnnualHS,
@@ -244,14 +244,14 @@ TEST_F(SummerTime, the_status_alone_is_written_when_only_its_box_is_ticked) {
 // repeat pair.
 TEST_F(SummerTime, check_all_writes_the_rows_the_user_sees) {
   Choose(form->cbxTimeStatus, "annual");
-  TypeInto(form->edtAnnualDayS, "29");
+  Retype(form->edtAnnualDayS, "29");
   Choose(form->cbxAnnualMonthS, "Mar");
-  TypeInto(form->edtAnnualHS, "2");
-  TypeInto(form->edtAnnualMS, "0");
-  TypeInto(form->edtAnnualDayE, "25");
+  Retype(form->edtAnnualHS, "2");
+  Retype(form->edtAnnualMS, "0");
+  Retype(form->edtAnnualDayE, "25");
   Choose(form->cbxAnnualMonthE, "Oct");
-  TypeInto(form->edtAnnualHE, "3");
-  TypeInto(form->edtAnnualME, "0");
+  Retype(form->edtAnnualHE, "3");
+  Retype(form->edtAnnualME, "0");
   UserClick(form->btnCheckAll);
   EXPECT_FALSE(form->CheckBox3->Checked || form->CheckBox4->Checked);
   Press(form->btnSet);
@@ -285,7 +285,7 @@ TEST_F(SummerTime, refusals_give_their_message_and_send_nothing) {
     SCOPED_TRACE(c.name);
     GuiTesting::ScriptedAnswerer answered;
     Choose(form->cbxTimeStatus, c.mode);
-    TypeInto(form->edtTimeOffset, c.offset);
+    Retype(form->edtTimeOffset, c.offset);
     TfrmSummerTime::UnpackAnnual("01020200", {form->edtAnnualDayS, form->cbxAnnualMonthS, form->edtAnnualHS,
                                               form->edtAnnualMS});
     TfrmSummerTime::UnpackAnnual("010A0300", {form->edtAnnualDayE, form->cbxAnnualMonthE, form->edtAnnualHE,
@@ -302,7 +302,7 @@ TEST_F(SummerTime, refusals_give_their_message_and_send_nothing) {
 
 TEST_F(SummerTime, an_hour_that_is_no_number_is_reported_in_the_status_bar) {
   UserClick(form->btnCheckAll);
-  TypeInto(form->edtRepeatHE, "3h");
+  Retype(form->edtRepeatHE, "3h");
   Press(form->btnSet);
   EXPECT_EQ(Status(), "'3h' is not a valid integer value");
   EXPECT_TRUE(sim->setLog().empty());  // the points are checked before the status goes
@@ -363,11 +363,11 @@ TEST_F(CurrentTime, shows_the_clock_the_capabilities_and_the_reset_rule) {
 }
 
 TEST_F(CurrentTime, set_writes_the_clock_alone_and_an_empty_clock_is_refused) {
-  TypeInto(form->currentclockEdit, "");
+  Retype(form->currentclockEdit, "");
   Press(form->SetButton);
   EXPECT_EQ(BoxTexts(boxes), (Log{"The Current Edit should not be empty!"}));
   EXPECT_TRUE(sim->setLog().empty());
-  TypeInto(form->currentclockEdit, "2027-1-2,3:04:05.0");
+  Retype(form->currentclockEdit, "2027-1-2,3:04:05.0");
   Press(form->SetButton);
   EXPECT_EQ(sim->setLog(), (Log{kTime + "2.0=4x:07EB0102030405002B0000"}));  // UTC+0:00 added by the conversion
 }
@@ -401,7 +401,7 @@ TEST_F(Smtp, no_action_writes_the_six_settings_without_the_test_mail) {
   EXPECT_EQ(form->CB_Status->Text(), "enabled");
   EXPECT_EQ(form->Ed_SourceAddress->Text(), "10.90.90.25");
   EXPECT_EQ(form->CB_SendTest->Text(), "noAction");
-  TypeInto(form->ED_Subject, "Port 7 down");
+  Retype(form->ED_Subject, "Port 7 down");
   Press(form->Btn_Set);
   EXPECT_EQ(sim->setLog(), (Log{kSmtp + "1.0=2:3 ; " + kSmtp + "2.0=64:10.90.90.25 ; " + kSmtp + "3.0=2:25 ; " +
                                 kSmtp + "4.0=4:sw-core-3f@plant.example.net ; " + kSmtp + "5.0=4:Port 7 down ; " +
@@ -443,7 +443,7 @@ TEST_F(Smtp, refusals_send_nothing) {
     answered.Answer(c.answer);
     Choose(form->CB_Status, c.state);
     Choose(form->CB_SendTest, c.sendTest);
-    TypeInto(form->Ed_SourcePort, c.port);
+    Retype(form->Ed_SourcePort, c.port);
     Press(form->Btn_Set);
     EXPECT_EQ(BoxTexts(answered), c.boxTexts);
     if (*c.status) EXPECT_EQ(Status(), c.status);

@@ -78,7 +78,7 @@ TEST_F(PortVlanDialog, set_writes_the_four_settings_of_the_chosen_port_and_choos
   ChooseRow(form->LV_dot1qPortVlanEntry, "5");
   EXPECT_EQ(form->PortVLanID->Text(), "10");
   EXPECT_EQ(form->AcceptableFrameTypes->Text(), "admitAll");
-  TypeInto(form->PortVLanID, "20");
+  Retype(form->PortVLanID, "20");
   GuiTesting::UserChoose(form->AcceptableFrameTypes, 1);
   GuiTesting::UserChoose(form->GvrpStatus, 0);
   PressAndWait(form, form->SetBtn);

@@ -6,7 +6,13 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <cstdlib>
+#include <thread>
 
 #include "SimClient.h"
 #include "SwitchSim.h"
@@ -278,6 +284,19 @@ TEST_F(SwitchSimTest, SubtreeErrorAnswersThatSubtreeOnly) {
   EXPECT_EQ(client.value(test + ".1.1.0"), "2:42");
 }
 
+TEST_F(SwitchSimTest, RefuseNextSetRefusesOneSetPduAndLeavesReadsAlone) {
+  SimClient client(sim.port(), writer(2));
+  sim.refuseNextSet(genErr);
+  EXPECT_EQ(client.value(sysName), "4:lab-switch-1");
+  SimClient::Reply r = client.set({{sysName, "4:x"}, {test + ".1.1.0", "2:1"}});
+  EXPECT_EQ(r.errorStatus, genErr);
+  EXPECT_EQ(r.errorIndex, 1);
+  EXPECT_EQ(client.value(sysName), "4:lab-switch-1");
+  EXPECT_EQ(client.value(test + ".1.1.0"), "2:42");
+  EXPECT_EQ(client.set({{sysName, "4:y"}}).errorStatus, noError);
+  EXPECT_EQ(client.value(sysName), "4:y");
+}
+
 TEST_F(SwitchSimTest, DelayHoldsRepliesBack) {
   SimClient client(sim.port(), SimClient::community(2, "quorra"));
   sim.setDelay(300);
@@ -336,5 +355,64 @@ TEST(SwitchSimOptions, BadSeedLineStopsTheStartWithItsFileAndLine) {
   EXPECT_NE(message.find(file.string() + ":2: unknown type tag '99'"), std::string::npos) << message;
   std::filesystem::remove(file);
 }
+
+// However the test program ends, its agent ends with it: none is left listening behind.
+struct ProgramEnd {
+  const char* name;
+  int signal;  // sent to the program; 0: it ends by itself
+  void (*end)();
+};
+const ProgramEnd programEnds[] = {
+    {"exit_without_destructors", 0, [] { std::exit(0); }},
+    {"abort", 0, [] { std::abort(); }},
+    {"terminated", SIGTERM, nullptr},
+    {"killed", SIGKILL, nullptr},
+};
+
+void PrintTo(const ProgramEnd& end, std::ostream* out) { *out << end.name; }
+
+bool ProcessGone(int pid) {
+  std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+  std::string pidText, name, state;
+  // A zombie no one reaps has ended too.
+  return !(stat >> pidText >> name >> state) || state == "Z";
+}
+
+class SwitchSimLifetime : public ::testing::TestWithParam<ProgramEnd> {};
+
+TEST_P(SwitchSimLifetime, TheAgentEndsWithTheProgramThatStartedIt) {
+  int channel[2];
+  ASSERT_EQ(pipe(channel), 0);
+  const pid_t program = fork();
+  ASSERT_GE(program, 0);
+  if (program == 0) {
+    close(channel[0]);
+    const rlimit noCore{0, 0};
+    setrlimit(RLIMIT_CORE, &noCore);  // the abort leaves no core file
+    auto* sim = new SwitchSim();  // never deleted: the program ends under it
+    const int pid = sim->pid();
+    if (write(channel[1], &pid, sizeof pid) != sizeof pid) _exit(3);
+    close(channel[1]);
+    if (GetParam().end) GetParam().end();
+    for (;;) pause();
+  }
+  close(channel[1]);
+  int agent = -1;
+  const bool told = read(channel[0], &agent, sizeof agent) == sizeof agent;
+  close(channel[0]);
+  if (GetParam().signal) kill(program, GetParam().signal);
+  int status = 0;
+  waitpid(program, &status, 0);
+  ASSERT_TRUE(told) << "the program did not start its agent";
+  ASSERT_GT(agent, 0);
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  while (!ProcessGone(agent) && std::chrono::steady_clock::now() < deadline)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  EXPECT_TRUE(ProcessGone(agent)) << "switchsim " << agent << " outlived its program";
+  if (!ProcessGone(agent)) kill(agent, SIGKILL);
+}
+
+INSTANTIATE_TEST_SUITE_P(SwitchSim, SwitchSimLifetime, ::testing::ValuesIn(programEnds),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
-#include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <sys/wait.h>
@@ -97,19 +97,26 @@ void SwitchSim::launch(uint16_t atPort) {
 
   int out[2];
   if (pipe2(out, O_CLOEXEC) != 0) throw std::runtime_error("SwitchSim: pipe failed");
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
   const std::string errorLog = errorLogPath(workDir_);
-  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errorLog.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-  pid_t pid = -1;
-  int rc = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
+  const pid_t parent = getpid();
+  // Forked by hand rather than spawned: the agent must die with this process however it ends
+  // (a crash, an abort, ctest's time-out), or every run leaves one listening behind. Only
+  // async-signal-safe calls between fork and exec.
+  const pid_t pid = fork();
+  if (pid == 0) {
+    const int err = open(errorLog.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (err < 0 || dup2(out[1], STDOUT_FILENO) < 0 || dup2(err, STDERR_FILENO) < 0) _exit(126);
+    // Tied to the thread that starts it: fixtures are made on the test's main thread.
+    if (prctl(PR_SET_PDEATHSIG, SIGKILL) != 0 || getppid() != parent) _exit(126);
+    execve(argv[0], argv.data(), environ);
+    _exit(127);
+  }
+  const int forkError = errno;
   close(out[1]);
-  if (rc != 0) {
+  if (pid < 0) {
     close(out[0]);
     std::filesystem::remove_all(workDir_);
-    throw std::runtime_error(std::string("SwitchSim: cannot start ") + SWITCHSIM_PATH + ": " + std::strerror(rc));
+    throw std::runtime_error(std::string("SwitchSim: cannot start ") + SWITCHSIM_PATH + ": " + std::strerror(forkError));
   }
   pid_ = pid;
 
@@ -197,4 +204,5 @@ void SwitchSim::setSubtreeError(const std::string& oidPrefix, int errorStatus) {
 void SwitchSim::refuseSet(int nth, int errorStatus) {
   control(workDir_, "refuse-set " + std::to_string(nth) + " " + std::to_string(errorStatus));
 }
+void SwitchSim::refuseNextSet(int errorStatus) { refuseSet(1, errorStatus); }
 void SwitchSim::clearFaults() { control(workDir_, "clear"); }

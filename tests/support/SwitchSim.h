@@ -1,5 +1,6 @@
 // Starts build/bin/switchsim as a child process on a free loopback port for one test (or
-// one test suite), waits for its "LISTENING <port>" line, and stops it with SIGTERM.
+// one test suite), waits for its "LISTENING <port>" line, and stops it with SIGTERM. The agent
+// dies with the process that started it, however that process ends.
 #pragma once
 
 #include <cstdint>
@@ -39,6 +40,8 @@ class SwitchSim {
   SwitchSim& operator=(const SwitchSim&) = delete;
 
   uint16_t port() const { return port_; }
+  // The agent's process; -1 while it is stopped.
+  int pid() const { return pid_; }
 
   // Stops the agent and starts it again on the same port with the same options and SET log,
   // as a switch that is replaced or reset (the SET log starts empty); engineId (hex) replaces
@@ -58,6 +61,8 @@ class SwitchSim {
   void setDropReplies(bool drop);
   void setSubtreeError(const std::string& oidPrefix, int errorStatus);  // 0 clears
   void refuseSet(int nth, int errorStatus);  // the nth SET PDU from now (1 = the next); 0 clears
+  // The next SET PDU is refused with errorStatus; reads and the SETs after it are answered.
+  void refuseNextSet(int errorStatus);
   void clearFaults();
 
  private:
