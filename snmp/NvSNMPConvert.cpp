@@ -10,6 +10,9 @@
 #include "NvOptionList.h"
 #include "NvSNMPError.h"
 
+const char* const NvDateTimeHint =
+    "Please enter a date and time such as 2007-5-26,15:30:15.0, or with its offset from UTC 2007-5-26,15:30:15.0,+8:0!";
+
 namespace {
 
 using Ids = std::vector<uint32_t>;
@@ -37,6 +40,16 @@ bool ReadDecimal(const std::string& text, bool& negative, uint64_t& magnitude, u
 }
 
 [[noreturn]] void RefuseValue() { NvThrowError(NvErr::BadPartialValue); }
+
+// The typed text in a message, cut short: a pasted page must not become the message.
+std::string Quoted(const std::string& text) {
+  constexpr size_t kShown = 40;
+  return "\"" + (text.size() > kShown ? text.substr(0, kShown) + "..." : text) + "\"";
+}
+
+[[noreturn]] void RefuseDateTime(const std::string& text) {
+  NvThrowError(NvErr::BadPartialValue, std::string(NvDateTimeHint) + " " + Quoted(text));
+}
 
 // Blanks, an optional sign, then at least one decimal digit.
 bool HasDigits(const std::string& text) {
@@ -105,7 +118,16 @@ double DoubleOfBytes(const std::string& bytes) {
   return v;
 }
 
-double ReadReal(const std::string& text) { return std::strtod(text.c_str(), nullptr); }
+// A real number that is the whole text but for blanks around it ("1.5x" is none).
+double ReadReal(const std::string& text) {
+  const char* begin = text.c_str();
+  char* end = nullptr;
+  const double v = std::strtod(begin, &end);
+  if (end == begin || !std::isfinite(v)) RefuseValue();
+  for (const char* p = end; *p; ++p)
+    if (!IsBlank(*p)) RefuseValue();
+  return v;
+}
 
 uint64_t BitsOf(double v) {
   uint64_t bits;
@@ -119,19 +141,15 @@ double DoubleOfBits(uint64_t bits) {
   return v;
 }
 
-std::string DateTimeText(const std::string& octets) {
+// Eight octets carry no offset; eleven read back with theirs even at 0:0 (withZone), so the
+// text is written back as the octets it came from.
+std::string DateTimeText(const std::string& octets, bool withZone) {
   NvDateTime t;
   std::memset(t.Octets(), 0, sizeof t);
   t.Direction = '+';
   std::memcpy(t.Octets(), octets.data(), std::min<size_t>(octets.size(), sizeof t));
   t.SwapYearBytes();
-  return t.ToString();
-}
-
-std::string DateTimeOctets(const std::string& text) {
-  NvDateTime t(text);
-  t.SwapYearBytes();
-  return std::string(reinterpret_cast<const char*>(t.Octets()), sizeof t);
+  return withZone && octets.size() >= sizeof t ? t.ToStringWithZone() : t.ToString();
 }
 
 // True when the binding carries no value: NULL, an exception, or an empty octet string.
@@ -198,7 +216,7 @@ std::string RawText(const NvSNMPVar& var, const Vb& vb) {
       OctetStr s;
       if (vb.get_value(s) != 0) break;
       if (s.len() < 8) NvThrowError(NvErr::BadSyntax);  // 8 octets: a DateAndTime without zone
-      return DateTimeText(s.bytes());
+      return DateTimeText(s.bytes(), true);
     }
     case NvSyntax::displaystr: {
       OctetStr s;
@@ -224,10 +242,29 @@ std::string RawText(const NvSNMPVar& var, const Vb& vb) {
 }  // namespace
 
 std::string NvHexTextToBytes(const std::string& text) {
+  auto refuse = [&] { NvThrowError(NvErr::BadPartialValue, NvErrorText(NvErr::BadPartialValue) + " " + Quoted(text)); };
+  // Two digits an octet: between blanks every run of digits is whole octets, never a half
+  // octet padded somewhere ("FFF" is no value, not 0FFF). An IPv6 zone ("%0001") is pairs too.
+  const size_t zone = text.find('%');
+  size_t run = 0;
+  for (size_t i = 0; i <= text.size(); ++i) {
+    if (i == text.size() || text[i] == ' ' || i == zone) {
+      if (run % 2 != 0) refuse();
+      run = 0;
+    } else {
+      ++run;
+    }
+  }
   OctetStr bytes;
-  if (!OctetStr::from_hex_string(OctetStr(text), bytes))
-    NvThrowError(NvErr::BadPartialValue, NvErrorText(NvErr::BadPartialValue) + " \"" + text + "\"");
+  if (!OctetStr::from_hex_string(OctetStr(text), bytes)) refuse();
   return bytes.bytes();
+}
+
+std::string NvDateTimeTextToOctets(const std::string& text) {
+  NvDateTime clock;
+  bool withZone;
+  if (!NvDateTime::ReadExact(text, clock, withZone)) RefuseDateTime(text);
+  return clock.WireOctets(withZone);
 }
 
 std::string NvContextEngineIdBytes(const std::string& text) {
@@ -275,14 +312,14 @@ int32_t NvReadInt32(const std::string& text) {
 uint32_t NvReadUInt32(const std::string& text) {
   bool negative;
   uint64_t m;
-  if (!ReadDecimal(text, negative, m, std::numeric_limits<uint32_t>::max()) || (negative && m != 0)) RefuseValue();
+  if (!ReadDecimal(text, negative, m, std::numeric_limits<uint32_t>::max()) || negative) RefuseValue();
   return uint32_t(m);
 }
 
 uint64_t NvReadUInt64(const std::string& text) {
   bool negative;
   uint64_t m;
-  if (!ReadDecimal(text, negative, m, std::numeric_limits<uint64_t>::max()) || (negative && m != 0)) RefuseValue();
+  if (!ReadDecimal(text, negative, m, std::numeric_limits<uint64_t>::max()) || negative) RefuseValue();
   return m;
 }
 
@@ -310,6 +347,8 @@ void NvTextToVb(const NvSNMPVar& var, Vb& vb) {
     vb.set_null();
     return;
   }
+  // The end of a walked column is no value of any syntax, not even as text.
+  if (text == "(NOTDONE)") NvThrowError(NvErr::BadPartialValue, NvErrorText(NvErr::BadPartialValue) + " " + Quoted(text));
   switch (s) {
     case NvSyntax::boolean:
       vb.set_value(int32_t(text == "true" ? 1 : 0));
@@ -349,7 +388,7 @@ void NvTextToVb(const NvSNMPVar& var, Vb& vb) {
       vb.set_value(OctetStr(DoubleBytes(ReadReal(text))));
       break;
     case NvSyntax::datetime:
-      vb.set_value(OctetStr(DateTimeOctets(text)));
+      vb.set_value(OctetStr(NvDateTimeTextToOctets(text)));
       break;
     case NvSyntax::bcdatetime:
       vb.set_value(OctetStr(DoubleBytes(NvTextToDateTimeReal(text))));
@@ -459,7 +498,7 @@ std::string NvDecodeIndexValue(const NvSNMPVar& var, bool last, const Ids& ids, 
       break;
     }
     case NvSyntax::datetime:
-      text = DateTimeText(BytesOfIds(ids, take(11), 11));
+      text = DateTimeText(BytesOfIds(ids, take(11), 11), false);
       break;
     case NvSyntax::null:
       text = "(NULL)";
@@ -566,9 +605,14 @@ Ids NvEncodeIndexValue(const NvSNMPVar& var, bool last) {
       out = {uint32_t(bits), uint32_t(bits >> 32)};
       break;
     }
-    case NvSyntax::datetime:
-      AppendBytes(out, DateTimeOctets(t));
+    case NvSyntax::datetime: {
+      // An index is always the eleven octets; no offset is +0:0.
+      NvDateTime clock;
+      bool withZone;
+      if (!NvDateTime::ReadExact(t, clock, withZone)) RefuseDateTime(t);
+      AppendBytes(out, clock.WireOctets(true));
       break;
+    }
     case NvSyntax::null:
       break;
     case NvSyntax::inetaddress: {

@@ -127,8 +127,9 @@ TEST(ValueConversion, ReceivedValuesReadAsTheirSyntaxText) {
       {"inetaddress v6", NvSyntax::inetaddress, OctetsVb(std::string(15, '\0') + char(1)),
        "00000000000000000000000000000001"},
       {"double", NvSyntax::double_, OctetsVb(halfBytes), "0.5"},
+      // Eleven octets keep their offset in the text, so that they are written back as eleven.
       {"datetime", NvSyntax::datetime, OctetsVb(Bytes({0x07, 0xC8, 5, 26, 13, 30, 15, 0, '+', 0, 0})),
-       "1992-5-26,13:30:15.0"},
+       "1992-5-26,13:30:15.0,+0:0"},
       {"datetime without zone", NvSyntax::datetime, OctetsVb(Bytes({0x07, 0xDB, 3, 4, 13, 30, 15, 0})),
        "2011-3-4,13:30:15.0"},
       {"null", NvSyntax::null, integer, "(NULL)"},
