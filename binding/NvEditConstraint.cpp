@@ -37,8 +37,6 @@ enum CommonErr {
   UnicastMac = 25,
 };
 
-const char* const kHexOctetsMessage = " Please enter whole octets: two hex digits each!";
-
 bool IsSpecialValue(const std::string& text) { return text == "(NOTDONE)" || text == "(NULL)"; }
 
 // The whole text as a number of the conversion: digits, a "-" first where the range has
@@ -429,24 +427,15 @@ bool NvEditConstraint::CheckValue(_EditConstraint_s& r, const std::string& text,
         if (entry) message = NvReplaceAll(NvCommonErrors.Text(entry), "[MAXLEN]", maxLen);
         return false;
       }
-      // Hexadecimal digits stand for octets, two each: a half octet would be padded into
-      // other bits than typed.
-      auto wholeOctets = [&] {
-        if (r.Conversion != 'h' ||
-            (text.size() % 2 == 0 && text.find_first_not_of("0123456789abcdefABCDEF") == std::string::npos))
-          return true;
-        message = kHexOctetsMessage;
-        return false;
-      };
-      if (r.MaxLength <= 0) return wholeOctets();
+      if (r.MaxLength <= 0) return true;
       const int length = static_cast<int>(text.size());
       if (r.LengthFlags & NvEditLength::Fixed) {
-        if (length == r.MaxLength) return wholeOctets();
+        if (length == r.MaxLength) return true;
         refuse(r.Conversion == 's' ? StringLen : HexLen);
         message = NvReplaceAll(message, "[LEN]", maxLen);
         return false;
       }
-      if (length <= r.MaxLength) return wholeOctets();
+      if (length <= r.MaxLength) return true;
       refuse(r.Conversion == 's' ? StringMaxLen : HexMaxLen);
       message = NvReplaceAll(message, "[MAXLEN]", maxLen);
       return false;

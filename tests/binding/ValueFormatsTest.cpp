@@ -41,8 +41,6 @@ const ExitCase kExitCases[] = {
     {"%s{l4fn}", "", " Empty value is not allowed!"},
     {"%h{l32f}", kHex32.substr(1), " Please enter a hex string whose length is 32!"},
     {"%h{l32f}", kHex32, nullptr},
-    {"%h", "0FFF", nullptr},
-    {"%h", "FFF", " Please enter whole octets: two hex digits each!"},
     {"%s{M}", "00-11-22-33-44-55", nullptr},
     {"%s{M}", "001-11-22-33-44-55", " Please enter a valid MAC address!"},
     {"%s{Mu}", "01-00-5E-00-00-01", " Please enter a valid unicast MAC address!"},
