@@ -258,3 +258,15 @@ TEST(AccessLayerMarkers, TheEndOfAColumnIsNeverSent) {
     EXPECT_EQ(RefusalCode([&] { request.LoadVb(0, vb); }), NvErr::BadPartialValue) << syntax;
   }
 }
+
+// Spread over ten edits, a clock without an offset leaves the offset edits empty and comes
+// back as eight octets; with one, as eleven.
+TEST(ReadClock, SpreadOverEditsComesBackAsTheSameOctets) {
+  for (const std::string& text : {"2026-12-10,8:30:15.0", "2026-12-10,8:30:15.0,+0:0", "2026-12-10,8:30:15.0,-4:30"}) {
+    std::vector<std::string> parts;
+    ASSERT_TRUE(NvValueToParts(text, NvSyntax::datetime, 10, parts));
+    const bool zone = text.size() > 20;
+    EXPECT_EQ(parts[7].empty(), !zone) << text;
+    EXPECT_EQ(NvPartsToValue(parts, NvSyntax::datetime), text);
+  }
+}

@@ -180,3 +180,25 @@ TEST(ValueContract, CellsMissingFromTheLastRowAreGapsAsInAnyOtherRow) {
     }
   });
 }
+
+// A value the switch did not give is shown as an empty edit, and an edit left empty gives no
+// value back: neither the marker's text nor a number nobody typed.
+TEST(ValueContract, AnEmptyEditOverNoValueGivesNoValueBack) {
+  TForm form(nullptr);
+  auto* edit = new TEdit(&form);
+  NvSNMPRequest2Edits binding(&form);
+  binding.Request.Vars.AddVar((kClocks + ".6").c_str(), "Number", NvSyntax::integer, NvAccess::readwrite, nullptr);
+  binding.Request.Vars.Kind = SVT_SV;
+  binding.BindEdits(0, "%i", edit);
+  for (const char* marker : {"(NULL)", "(NOTDONE)"}) {
+    *binding.Request.Vars.GetVar(0)->Value = marker;
+    binding.ValuesToControls(-1);
+    EXPECT_EQ(edit->Text(), "") << marker;
+    binding.ControlsToValues(-1);
+    EXPECT_EQ(*binding.Request.Vars.GetVar(0)->Value, "(NULL)") << marker;
+  }
+  // Typed, it is the value.
+  edit->Text = "12";
+  binding.ControlsToValues(-1);
+  EXPECT_EQ(*binding.Request.Vars.GetVar(0)->Value, "12");
+}
