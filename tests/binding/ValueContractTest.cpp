@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "ErrorCode.h"
 #include "NvDateTime.h"
 #include "NvSNMPConvert.h"
 #include "NvSNMPError.h"
@@ -139,15 +140,6 @@ const Case kCases[] = {
 
 class TypedValue : public ::testing::TestWithParam<Case> {};
 
-int RefusalCode(const std::function<void()>& encode) {
-  try {
-    encode();
-  } catch (const Exception& e) {
-    return e.HelpContext;
-  }
-  return 0;
-}
-
 std::string Shown(const std::string& text) { return text.size() > 40 ? text.substr(0, 40) + "..." : text; }
 
 }  // namespace
@@ -155,7 +147,7 @@ std::string Shown(const std::string& text) { return text.size() > 40 ? text.subs
 TEST_P(TypedValue, IsEncodedToExactlyItsOctetsOrRefused) {
   const Case& c = GetParam();
   if (!c.octets) {
-    EXPECT_EQ(RefusalCode([&] { NvValueTextToOctets(c.text, c.syntax); }), NvErr::BadPartialValue) << Shown(c.text);
+    EXPECT_EQ(CodeOf([&] { NvValueTextToOctets(c.text, c.syntax); }), NvErr::BadPartialValue) << Shown(c.text);
     return;
   }
   const NvOctets bytes = NvValueTextToOctets(c.text, c.syntax);
@@ -171,7 +163,7 @@ TEST_P(TypedValue, IsSentAsTheSameValueOrNotAtAll) {
   *request.Vars.GetVar(0)->Value = c.text;
   Vb vb;
   vb.set_syntax(c.syntax);
-  const int code = RefusalCode([&] { request.LoadVb(0, vb); });
+  const int code = CodeOf([&] { request.LoadVb(0, vb); });
   if (!c.octets) {
     // An empty number is how an unbound variable of a SET goes (as 0); typed, the binding
     // refuses it above.
@@ -255,7 +247,7 @@ TEST(AccessLayerMarkers, TheEndOfAColumnIsNeverSent) {
     *request.Vars.GetVar(0)->Value = "(NOTDONE)";
     Vb vb;
     vb.set_syntax(syntax);
-    EXPECT_EQ(RefusalCode([&] { request.LoadVb(0, vb); }), NvErr::BadPartialValue) << syntax;
+    EXPECT_EQ(CodeOf([&] { request.LoadVb(0, vb); }), NvErr::BadPartialValue) << syntax;
   }
 }
 

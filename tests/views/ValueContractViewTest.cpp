@@ -28,13 +28,7 @@ struct ClockWindow {
   }
   ~ClockWindow() { delete form; }
   void Show(const std::function<void()>& step) {
-    script.Then([this, step](TCustomForm& shown) {
-      ASSERT_TRUE(WaitUntil([&] { return Idle(binding) && !Edit(0)->Text().empty(); }));
-      step();
-      shown.Close();
-    });
-    form->ShowModal();
-    EXPECT_TRUE(script.Done());
+    ShowModalStep(form, script, [&] { return Idle(binding) && !Edit(0)->Text().empty(); }, step);
   }
   TEdit* Edit(int row) const { return static_cast<TEdit*>(view->EditsPanel->Rows[row].Control); }
   TCheckBox* Check(int row) const { return view->EditsPanel->Rows[row].CheckBox; }
@@ -124,13 +118,7 @@ struct SparseWindow {
   }
   ~SparseWindow() { delete form; }
   void Show(const std::function<void()>& step) {
-    script.Then([this, step](TCustomForm& shown) {
-      ASSERT_TRUE(WaitUntil([&] { return Idle(binding) && list->Items->Count == 4; }));
-      step();
-      shown.Close();
-    });
-    form->ShowModal();
-    EXPECT_TRUE(script.Done());
+    ShowModalStep(form, script, [&] { return Idle(binding) && list->Items->Count == 4; }, step);
   }
   std::vector<std::string> Row(int r) const {
     TListItem* item = list->Items->Item[r];
@@ -139,11 +127,6 @@ struct SparseWindow {
     return cells;
   }
   TEdit* Edit(int row) const { return static_cast<TEdit*>(view->EditsPanel->Rows[row].Control); }
-  static TSNMPPanel* Frame(TCustomForm& popup) {
-    for (int i = 0; i < popup.ComponentCount; ++i)
-      if (auto* frame = dynamic_cast<TSNMPPanel*>(popup.Components[i]())) return frame;
-    return nullptr;
-  }
 
   TConfigForm* form;
   NvSNMPRequest2Edits* binding;
@@ -171,7 +154,7 @@ TEST(ValueContract, CellsMissingFromTheLastRowAreGapsAsInAnyOtherRow) {
       EXPECT_EQ(w.Edit(2)->Text(), "");
       GuiTesting::UserType(w.Edit(1), "fourth");
       for (int row = 1; row <= 2; ++row) w.view->EditsPanel->Rows[row].CheckBox->Checked = true;
-      GuiTesting::UserClick(SparseWindow::Frame(popup)->CtrlBtnPanel->SetCheckedBtn);
+      GuiTesting::UserClick(FrameOf(popup)->CtrlBtnPanel->SetCheckedBtn);
     });
     GuiTesting::UserClick(w.view->CtrlBtnPanel->EditBtn);
     for (const std::string& set : Sim()->setLog()) {
