@@ -84,13 +84,13 @@ TEST(ValueContract, AnImpossibleClockTypedIntoAViewIsRefusedAndNothingSent) {
   });
 }
 
-// On v2c an object the switch does not have reads as no value: its row is empty under
-// "Get: Ok!", never the text "(NULL)", and a write of the others does not send it.
+// On v2c an object the switch does not have reads as no value: its row is empty, never the
+// text "(NULL)", the status line names it, and a write of the others does not send it.
 TEST(ValueContract, AnObjectTheSwitchLacksShowsNoValue) {
   GuiTesting::ScriptedAnswerer boxes;
   ClockWindow w;
   w.Show([&] {
-    EXPECT_EQ(StatusText(w.view).rfind("Get: Ok!", 0), 0u) << StatusText(w.view);
+    EXPECT_EQ(StatusText(w.view).rfind("Get: Ok! No value from the switch: Missing.", 0), 0u) << StatusText(w.view);
     EXPECT_EQ(w.Edit(4)->Text(), "");
     Sim()->clearSetLog();
     w.SetChecked({0});
