@@ -223,8 +223,11 @@ NvOctets NvValueTextToOctets(const std::string& text, int syntax) {
       PutLE(out, Whole32(text, syntax), 4);
       break;
     case NvSyntax::bitstr: case NvSyntax::octetstr: case NvSyntax::opaque: case NvSyntax::bitlist:
-    case NvSyntax::ipv6address:
       return HexBytes(text);
+    case NvSyntax::ipv6address: {
+      const std::string bytes = NvIPv6TextToBytes(text, false);
+      return NvOctets(bytes.begin(), bytes.end());
+    }
     case NvSyntax::macaddress: return text.empty() ? NvOctets() : HexBytes(NvMacTextToHex(text));
     case NvSyntax::objectid:
       if (!text.empty()) {
@@ -258,7 +261,10 @@ NvOctets NvValueTextToOctets(const std::string& text, int syntax) {
     case NvSyntax::inetaddress:
       if (text.empty() || text == kNull) return {};  // an address of unknown type stays empty
       if (text.size() <= 16) return DottedBytes(text);
-      return HexBytes(text);
+      {
+        const std::string bytes = NvIPv6TextToBytes(text, true);
+        return NvOctets(bytes.begin(), bytes.end());
+      }
     case NvSyntax::bool8: out.push_back(text == "true" ? 1 : 0); break;
     // The signed packed fields read back unsigned (int16 FFFF shows 65535), so both take
     // either form.

@@ -260,6 +260,23 @@ std::string NvHexTextToBytes(const std::string& text) {
   return bytes.bytes();
 }
 
+std::string NvIPv6TextToBytes(const std::string& text, bool zoneAllowed) {
+  if (text.empty()) return text;
+  const bool zone = zoneAllowed && text.find('%') != std::string::npos;
+  std::string bytes;
+  try {
+    bytes = NvHexTextToBytes(text);
+  } catch (const Exception&) {
+    bytes.clear();
+  }
+  if (bytes.size() != (zone ? 18u : 16u)) {
+    std::string message = NvCommonErrors.Text(21);  // "Please enter a valid IPV6 address!"
+    message.erase(0, message.find_first_not_of(' '));
+    NvThrowError(NvErr::BadPartialValue, message + " " + Quoted(text));
+  }
+  return bytes;
+}
+
 std::string NvDateTimeTextToOctets(const std::string& text) {
   NvDateTime clock;
   bool withZone;
@@ -357,8 +374,10 @@ void NvTextToVb(const NvSNMPVar& var, Vb& vb) {
       vb.set_value(NvReadInt32(text));
       break;
     case NvSyntax::bitstr: case NvSyntax::octetstr: case NvSyntax::opaque: case NvSyntax::bitlist:
-    case NvSyntax::ipv6address:
       vb.set_value(OctetStr(NvHexTextToBytes(text)));
+      break;
+    case NvSyntax::ipv6address:
+      vb.set_value(OctetStr(NvIPv6TextToBytes(text, false)));
       break;
     case NvSyntax::macaddress:  // an empty address stays empty; any other is six bytes
       vb.set_value(OctetStr(text.empty() ? text : NvHexTextToBytes(NvMacTextToHex(text))));
@@ -398,7 +417,7 @@ void NvTextToVb(const NvSNMPVar& var, Vb& vb) {
       break;
     case NvSyntax::inetaddress: {
       if (text.size() >= 32) {
-        vb.set_value(OctetStr(NvHexTextToBytes(text)));
+        vb.set_value(OctetStr(NvIPv6TextToBytes(text, true)));
       } else if (text.empty()) {
         vb.set_value(OctetStr());  // an address of unknown type
       } else {

@@ -28,6 +28,10 @@ uint64_t NvReadUInt64(const std::string& text);
 // The bytes of a hexadecimal text, two digits an octet (blanks between octets ignored); a
 // text with any other character, or with a half octet, is refused (-518).
 std::string NvHexTextToBytes(const std::string& text);
+// The 16 octets of an IPv6 address in hexadecimal (32 digits; with zone, also "%" and four
+// digits, as an inetaddress gives 18 octets); the empty text gives none. Any other text is
+// refused (-518) with the IPv6 address message.
+std::string NvIPv6TextToBytes(const std::string& text, bool zoneAllowed);
 // The DateAndTime octets of a typed clock (NvDateTime::ReadExact): eight without an offset,
 // eleven with one; any other text is refused (-518) with NvDateTimeHint.
 std::string NvDateTimeTextToOctets(const std::string& text);

@@ -78,6 +78,14 @@ const Case kCases[] = {
     {NvSyntax::octetstr, kLongHex.substr(1), kRefused},
     {NvSyntax::bitlist, "800", kRefused},
     {NvSyntax::ipv6address, "FE80000000000000000000000000001", kRefused},
+    {NvSyntax::ipv6address, "FE800000000000000000000000000001", "FE800000000000000000000000000001"},
+    {NvSyntax::ipv6address, "fe800000000000000000000000000001", "FE800000000000000000000000000001"},
+    {NvSyntax::ipv6address, "FE80000000000000000000000000000100", kRefused},  // one octet too many
+    {NvSyntax::ipv6address, "FE80", kRefused},
+    {NvSyntax::ipv6address, "", ""},
+    {NvSyntax::inetaddress, "FE800000000000000000000000000001", "FE800000000000000000000000000001"},
+    {NvSyntax::inetaddress, "FE800000000000000000000000000001%0001", "FE8000000000000000000000000000010001"},
+    {NvSyntax::inetaddress, "FE80000000000000000000000000000100", kRefused},
     // addresses
     {NvSyntax::ipaddress, "192.168.0.1", "C0A80001"},
     {NvSyntax::ipaddress, "192.168.0.256", kRefused},
@@ -260,5 +268,24 @@ TEST(ReadClock, SpreadOverEditsComesBackAsTheSameOctets) {
     const bool zone = text.size() > 20;
     EXPECT_EQ(parts[7].empty(), !zone) << text;
     EXPECT_EQ(NvPartsToValue(parts, NvSyntax::datetime), text);
+  }
+}
+
+// A port list names ports of the bitmap, as numbers and ranges, or is refused; the bitmap
+// keeps its length.
+TEST(TypedPortList, SetsExactlyThePortsNamedOrIsRefused) {
+  const struct {
+    std::string list;
+    const char* bitmap;  // nullptr: refused
+  } cases[] = {
+      {"1-5,8", "f9000000"}, {"32", "00000001"},  {"all", "ffffffff"}, {"", "00000000"},
+      {"0", nullptr},        {"33", nullptr},     {"5-3", nullptr},    {"1-", nullptr},
+      {"-3", nullptr},       {"+3", nullptr},     {"1x", nullptr},     {"1;2", nullptr},
+      {"1.5", nullptr},      {"ALL", nullptr},    {"\xEF\xBC\x91", nullptr}, {kLong, nullptr},
+  };
+  for (const auto& c : cases) {
+    std::string out = "untouched";
+    EXPECT_EQ(NvPortListToBitmap(c.list, "00000000", out), c.bitmap != nullptr) << Shown(c.list);
+    EXPECT_EQ(out, c.bitmap ? c.bitmap : "untouched") << Shown(c.list);
   }
 }
