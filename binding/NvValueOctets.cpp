@@ -239,7 +239,7 @@ NvOctets NvValueTextToOctets(const std::string& text, int syntax) {
       }
       break;
     case NvSyntax::ipaddress: case NvSyntax::nsapaddr: return DottedBytes(text);
-    case NvSyntax::timeticks: PutLE(out, uint32_t(TimeTicks(text.c_str())), 4); break;
+    case NvSyntax::timeticks: PutLE(out, NvTicksTextToTicks(text), 4); break;
     case NvSyntax::counter64: {
       // Through a double a counter above 2^53 would come back as another number.
       try {

@@ -81,13 +81,13 @@ bool Expect(const std::string& text, size_t& p, char c) {
   return true;
 }
 
-unsigned DaysInMonth(unsigned year, unsigned month) {
+}  // namespace
+
+unsigned NvDateTime::DaysInMonth(unsigned year, unsigned month) {
   static const unsigned days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
   return month == 2 && leap ? 29 : days[month - 1];
 }
-
-}  // namespace
 
 bool NvDateTime::ReadExact(const std::string& text, NvDateTime& out, bool& withZone) {
   unsigned y, mo, d, h, mi, s, ds = 0, zh = 0, zm = 0;

@@ -26,6 +26,8 @@ class NvDateTime {
   // (second 60) is refused: a clock set by hand never needs one, and it would be written
   // as the 60th second of any minute.
   static bool ReadExact(const std::string& text, NvDateTime& out, bool& withZone);
+  // Days of the month in the Gregorian calendar (month 1 to 12).
+  static unsigned DaysInMonth(unsigned year, unsigned month);
   // The wire octets: eight without an offset, eleven with one, the year first byte first.
   std::string WireOctets(bool withZone) const;
 

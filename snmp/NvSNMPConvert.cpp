@@ -120,6 +120,7 @@ double DoubleOfBytes(const std::string& bytes) {
 
 // A real number that is the whole text but for blanks around it ("1.5x" is none).
 double ReadReal(const std::string& text) {
+  if (text.empty()) return 0;  // an unbound variable of a SET, as for the other numbers
   const char* begin = text.c_str();
   char* end = nullptr;
   const double v = std::strtod(begin, &end);
@@ -277,6 +278,45 @@ std::string NvIPv6TextToBytes(const std::string& text, bool zoneAllowed) {
   return bytes;
 }
 
+uint32_t NvTicksTextToTicks(const std::string& text) {
+  auto refuse = [&] { NvThrowError(NvErr::BadPartialValue, NvErrorText(NvErr::BadPartialValue) + " " + Quoted(text)); };
+  size_t p = 0;
+  // Digits only, at most maxDigits of them (exactly that many when exact).
+  auto number = [&](size_t maxDigits, bool exact) {
+    const size_t from = p;
+    uint64_t v = 0;
+    while (p < text.size() && text[p] >= '0' && text[p] <= '9' && p - from < maxDigits) v = v * 10 + uint64_t(text[p++] - '0');
+    if (p == from || (exact && p - from != maxDigits) || (p < text.size() && text[p] >= '0' && text[p] <= '9')) refuse();
+    return v;
+  };
+  auto expect = [&](const std::string& word) {
+    if (text.compare(p, word.size(), word) != 0) refuse();
+    p += word.size();
+  };
+  uint64_t days = 0;
+  const bool hasDays = text.find("day") != std::string::npos;
+  if (hasDays) {
+    days = number(5, false);
+    if (days == 1) expect(" day ");
+    else expect(" days, ");
+  }
+  const uint64_t hours = number(hasDays ? 2 : 6, false);
+  if (hasDays && hours > 23) refuse();
+  expect(":");
+  const uint64_t minutes = number(2, true);
+  expect(":");
+  const uint64_t seconds = number(2, true);
+  uint64_t hundredths = 0;
+  if (p < text.size()) {
+    expect(".");
+    hundredths = number(2, true);
+  }
+  if (p != text.size() || minutes > 59 || seconds > 59) refuse();
+  const uint64_t ticks = days * 8640000 + hours * 360000 + minutes * 6000 + seconds * 100 + hundredths;
+  if (ticks > UINT32_MAX) refuse();
+  return uint32_t(ticks);
+}
+
 std::string NvDateTimeTextToOctets(const std::string& text) {
   NvDateTime clock;
   bool withZone;
@@ -398,7 +438,7 @@ void NvTextToVb(const NvSNMPVar& var, Vb& vb) {
       vb.set_value(NvReadUInt32(text));
       break;
     case NvSyntax::timeticks:
-      vb.set_value(TimeTicks(text.c_str()));
+      vb.set_value(TimeTicks(text.empty() ? 0 : NvTicksTextToTicks(text)));  // empty: an unbound variable
       break;
     case NvSyntax::counter64:
       vb.set_value(Counter64(NvReadUInt64(text)));
@@ -710,10 +750,26 @@ std::string NvDateTimeRealToText(double value) {
 }
 
 double NvTextToDateTimeReal(const std::string& text) {
-  int y = 0, mo = 0, d = 0, h = 0, mi = 0, s = 0;
-  const int n = std::sscanf(text.c_str(), "%d/%d/%d %d:%d:%d", &y, &mo, &d, &h, &mi, &s);
-  if (n < 3 || n == 4 || mo < 1 || mo > 12 || d < 1 || d > 31 || h < 0 || h > 23 || mi < 0 || mi > 59 || s < 0 ||
-      s > 59)
+  // "yyyy/mm/dd", then " hh:nn:ss" or nothing: the whole text, a real calendar day.
+  int f[6] = {0, 0, 0, 0, 0, 0};
+  const char separators[] = {'/', '/', ' ', ':', ':'};
+  const size_t widths[] = {4, 2, 2, 2, 2, 2};
+  size_t p = 0;
+  int fields = 0;
+  for (; fields < 6; ++fields) {
+    if (fields > 0) {
+      if (p == text.size() && fields == 3) break;
+      if (p >= text.size() || text[p] != separators[fields - 1]) RefuseValue();
+      ++p;
+    }
+    const size_t from = p;
+    while (p < text.size() && text[p] >= '0' && text[p] <= '9' && p - from < widths[fields])
+      f[fields] = f[fields] * 10 + (text[p++] - '0');
+    if (p == from) RefuseValue();
+  }
+  const int y = f[0], mo = f[1], d = f[2], h = f[3], mi = f[4], s = f[5];
+  if (p != text.size() || y < 1 || mo < 1 || mo > 12 || d < 1 || unsigned(d) > NvDateTime::DaysInMonth(unsigned(y), unsigned(mo)) ||
+      h > 23 || mi > 59 || s > 59)
     RefuseValue();
   const int64_t day = DaysFromCivil(y, unsigned(mo), unsigned(d)) + kEpochOffset;
   return double(day) + (h * 3600 + mi * 60 + s) / 86400.0;

@@ -32,6 +32,10 @@ std::string NvHexTextToBytes(const std::string& text);
 // digits, as an inetaddress gives 18 octets); the empty text gives none. Any other text is
 // refused (-518) with the IPv6 address message.
 std::string NvIPv6TextToBytes(const std::string& text, bool zoneAllowed);
+// The ticks of a typed TimeTicks text in the form it reads as: "h:mm:ss.hh", "1 day
+// h:mm:ss.hh" or "d days, h:mm:ss.hh" (the hundredths may be left out, as ".hh" whole).
+// Minutes and seconds under 60; any other text, or more than 2^32-1 ticks, is refused (-518).
+uint32_t NvTicksTextToTicks(const std::string& text);
 // The DateAndTime octets of a typed clock (NvDateTime::ReadExact): eight without an offset,
 // eleven with one; any other text is refused (-518) with NvDateTimeHint.
 std::string NvDateTimeTextToOctets(const std::string& text);

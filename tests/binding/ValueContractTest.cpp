@@ -137,6 +137,28 @@ const Case kCases[] = {
     {NvSyntax::datetime, "2026-1-1,0:0:0.0,+8:0x", kRefused},
     {NvSyntax::datetime, "2026\xEF\xBC\x8D" "1-1,0:0:0.0", kRefused},
     {NvSyntax::datetime, kLong, kRefused},
+    // TimeTicks in the form they read as
+    {NvSyntax::timeticks, "1 day 2:03:04.05", "651A8F00"},
+    {NvSyntax::timeticks, "2 days, 0:00:00.00", "00AC0701"},
+    {NvSyntax::timeticks, "1:02:03", "4CAE0500"},  // the seconds count
+    {NvSyntax::timeticks, "497 days, 2:27:52.95", "FFFFFFFF"},
+    {NvSyntax::timeticks, "497 days, 2:27:52.96", kRefused},
+    {NvSyntax::timeticks, "0:00:01.5", kRefused},  // not 1.05 s
+    {NvSyntax::timeticks, "1:60:00.00", kRefused},
+    {NvSyntax::timeticks, "1:00:60.00", kRefused},
+    {NvSyntax::timeticks, "1 day, 0:00:00.00", kRefused},
+    {NvSyntax::timeticks, "1 day 24:00:00.00", kRefused},
+    {NvSyntax::timeticks, "1x:00:00", kRefused},
+    {NvSyntax::timeticks, "100", kRefused},
+    {NvSyntax::timeticks, "", kRefused},
+    {NvSyntax::timeticks, kLong, kRefused},
+    // the date-time real of a date and time
+    {NvSyntax::bcdatetime, "2026/12/10 08:30:15", ""},
+    {NvSyntax::bcdatetime, "2026/12/10", ""},
+    {NvSyntax::bcdatetime, "2026/4/31 00:00:00", kRefused},
+    {NvSyntax::bcdatetime, "2026/12/10 08:30", kRefused},
+    {NvSyntax::bcdatetime, "2026/12/10 08:30:15x", kRefused},
+    {NvSyntax::bcdatetime, "2026-12-10 08:30:15", kRefused},
     // object identifiers and the rest
     {NvSyntax::objectid, "1.3.6.1", "01000000030000000600000001000000"},
     {NvSyntax::objectid, "1..3", kRefused},
@@ -159,6 +181,10 @@ TEST_P(TypedValue, IsEncodedToExactlyItsOctetsOrRefused) {
     return;
   }
   const NvOctets bytes = NvValueTextToOctets(c.text, c.syntax);
+  if (c.syntax == NvSyntax::bcdatetime) {  // a real number: it reads back as the text
+    EXPECT_EQ(NvOctetsToValueText(bytes, c.syntax).substr(0, c.text.size()), c.text);
+    return;
+  }
   EXPECT_EQ(Hex(std::string(bytes.begin(), bytes.end())), c.octets) << Shown(c.text);
 }
 
@@ -176,7 +202,7 @@ TEST_P(TypedValue, IsSentAsTheSameValueOrNotAtAll) {
     // An empty number is how an unbound variable of a SET goes (as 0); typed, the binding
     // refuses it above.
     if (c.text.find_first_not_of(' ') == std::string::npos &&
-        (c.syntax == NvSyntax::integer || c.syntax == NvSyntax::counter))
+        (c.syntax == NvSyntax::integer || c.syntax == NvSyntax::counter || c.syntax == NvSyntax::timeticks))
       return;
     EXPECT_EQ(code, NvErr::BadPartialValue) << Shown(c.text);
     return;
@@ -184,7 +210,7 @@ TEST_P(TypedValue, IsSentAsTheSameValueOrNotAtAll) {
   ASSERT_EQ(code, 0) << Shown(c.text);
   const NvOctets expected = NvValueTextToOctets(c.text, c.syntax);
   if (c.syntax == NvSyntax::integer || c.syntax == NvSyntax::counter || c.syntax == NvSyntax::guage ||
-      c.syntax == NvSyntax::uinteger) {
+      c.syntax == NvSyntax::uinteger || c.syntax == NvSyntax::timeticks) {
     uint32_t sent = 0;
     ASSERT_EQ(vb.get_value(sent), 0);
     EXPECT_EQ(sent, uint32_t(expected[0] | expected[1] << 8 | expected[2] << 16 | uint32_t(expected[3]) << 24));
