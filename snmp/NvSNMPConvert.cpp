@@ -648,8 +648,8 @@ Ids NvEncodeIndexValue(const NvSNMPVar& var, bool last) {
       if (last && implied) {
         AppendBytes(out, bytes);
       } else {
-        if (bytes.size() < 16) IncompleteIndex();
-        AppendBytes(out, bytes.substr(0, 16));
+        if (bytes.size() != 16) IncompleteIndex();  // not a row of some other address
+        AppendBytes(out, bytes);
       }
       break;
     }
@@ -682,8 +682,8 @@ Ids NvEncodeIndexValue(const NvSNMPVar& var, bool last) {
         out = {4, b[0], b[1], b[2], b[3]};
       } else if (len <= 32 || len > 69) {
         const std::string bytes = NvHexTextToBytes("10" + t);
-        if (bytes.size() < 17) IncompleteIndex();
-        AppendBytes(out, bytes.substr(0, 17));
+        if (bytes.size() != 17) IncompleteIndex();  // the length 16 and exactly the address
+        AppendBytes(out, bytes);
       } else {
         // 32 digits of an IPv6 address, then a zone of four digits after an optional "%".
         const std::string bytes = NvHexTextToBytes(t.substr(0, 32));

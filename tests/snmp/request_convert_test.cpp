@@ -458,13 +458,16 @@ TEST(IndexConversion, ShortSuffixesAreRefusedNotReadPastTheEnd) {
   EXPECT_EQ(CodeOf([&] { two.req.DecodeRowIndex("3"); }), -514);
 }
 
-TEST(IndexConversion, IncompleteValuesAreNeverDroppedFromTheIndex) {
+TEST(IndexConversion, IncompleteOrOverlongValuesAreNeverPartOfTheIndex) {
   struct {
     int syntax;
     const char* value;
   } cases[] = {
       {NvSyntax::ipv6address, "FE80"}, {NvSyntax::inetaddress, "10.0.0"},
       {NvSyntax::inetaddress, "FE8000000000"}, {NvSyntax::ipaddress, "x"},
+      // Too long is no row either: never the row of the address's first octets.
+      {NvSyntax::ipv6address, "FE80000000000000000000000000000100"},
+      {NvSyntax::inetaddress, "FE800000000000000000000000000001FE800000000000000000000000000001FE800000"},
   };
   for (const auto& c : cases) {
     IndexList list({{c.syntax, NvAccess::notaccess, nullptr}, {NvSyntax::integer, NvAccess::notaccess, nullptr}});
