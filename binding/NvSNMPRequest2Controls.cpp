@@ -226,13 +226,17 @@ bool NvSNMPRequest2Controls::GetBlocking() {
     if (const NvSNMPError* held = Gate ? Gate->HeldRead() : nullptr) {
       failure = *held;
     } else if (!IsTableList()) {
+      const auto start = std::chrono::steady_clock::now();
       Request.Get(ok, true);
+      TellIfSlow(start, ok);
       if (ok && RowWanted()) ShowRow();
       failed();
     } else {
       bool first = true;
       for (bool more = true; more;) {
+        const auto start = std::chrono::steady_clock::now();
         more = Request.Get(ok, first);
+        TellIfSlow(start, ok || Request.GetError.Code == NvErr::NoSuchName);
         if (failed()) break;
         if (ok && more) {
           first = false;
@@ -250,6 +254,11 @@ bool NvSNMPRequest2Controls::GetBlocking() {
     ShowStatus(answered ? ReadOkText() : failure.Message);
   }
   return answered;
+}
+
+void NvSNMPRequest2Controls::TellIfSlow(std::chrono::steady_clock::time_point start, bool answered) {
+  if (!answered || !Gate) return;
+  if (std::chrono::steady_clock::now() - start > std::chrono::milliseconds(Request.TimeOut * 10)) Gate->SlowReply(this);
 }
 
 void NvSNMPRequest2Controls::GetReplyTrampoline(void* data, NvSNMPError* error, NvSNMPVarList*) {
@@ -386,6 +395,11 @@ bool NvSNMPRequest2Controls::Set(bool refreshAfter, bool collectFirst, const std
                                  TStrings* valueSource) {
   CallScope scope(this);
   if (WriteRefused()) return false;
+  // After a silence in this handler the SET would hold the window again; that silence is told.
+  if (const NvSNMPError* held = Gate ? Gate->HeldRead() : nullptr) {
+    lastSetError_ = *held;
+    return false;
+  }
   MessageIndex = 1;
   RefreshAfterSet = refreshAfter;
   // A write that cannot be sent (a value its format refuses) says so where no read that
@@ -421,7 +435,9 @@ bool NvSNMPRequest2Controls::SendSet(const std::string& includeList, TStrings* v
               UpdateBusy();
             });
             if (Request.Active) {
+              const auto start = std::chrono::steady_clock::now();
               Request.Set(ok, error, false, includeList, valueSource);
+              TellIfSlow(start, ok || error.Code != NvErr::Timeout);
             } else {
               error.Message = kStopText;
             }
@@ -429,6 +445,7 @@ bool NvSNMPRequest2Controls::SendSet(const std::string& includeList, TStrings* v
           }
           lastSetError_ = error;
           ++setsAnswered_;
+          if (Gate && Request.Active) Gate->WriteOutcome(this, error);
           if (!ok) {
             ShowSetError(&error);
           } else if (StatusControl) {
@@ -465,6 +482,7 @@ void NvSNMPRequest2Controls::OnAsyncSetReply(NvSNMPError* error) {
   }
   MessageIndex = 1;
   const std::shared_ptr<bool> alive = alive_;
+  if (Gate) Gate->WriteOutcome(this, *error);
   if (SetDoneHandler)
     SetDoneHandler(this, error);
   else
@@ -487,15 +505,26 @@ bool NvSNMPRequest2Controls::SetAndWait(bool collectFirst) {
     if (!*alive) return false;
     std::this_thread::sleep_for(std::chrono::milliseconds(2));
   }
+  if (setsAnswered_ == before) lastSetError_ = NvFailure(NvErr::Timeout, NvErrorText(NvErr::Timeout));
   return setsAnswered_ != before && lastSetError_.Code == 0;
 }
 
 void NvSNMPRequest2Controls::OnSetDone(NvSNMPError* error) {
   MessageIndex = 1;
+  if (error->Code != 0 && setBoxesHeld_ > 0) return;  // told with the other SETs
   if (error->Code != 0 || !StatusControl)
     ShowMessageBox(error->Message);
   else
     ShowStatus(error->Message);
+}
+
+NvSNMPRequest2Controls::SetBoxesHeld::SetBoxesHeld(NvSNMPRequest2Controls* binding)
+    : binding_(binding), alive_(binding->alive_) {
+  ++binding_->setBoxesHeld_;
+}
+
+NvSNMPRequest2Controls::SetBoxesHeld::~SetBoxesHeld() {
+  if (*alive_) --binding_->setBoxesHeld_;
 }
 
 void NvSNMPRequest2Controls::ShowSetError(NvSNMPError* error) { NvSNMPRequest2Controls::OnSetDone(error); }

@@ -40,10 +40,15 @@ class NvRequestGate {
   virtual ~NvRequestGate() = default;
   // A text refuses the write (shown in a message box); empty lets it go.
   virtual std::string WriteRefusal() const = 0;
-  // An error ends a blocking read with it before anything is sent; null lets it go.
+  // An error ends a blocking read, or a SET, with it before anything is sent; null lets it go.
   virtual const NvSNMPError* HeldRead() const = 0;
   // A read has ended: Code 0 when it was answered.
   virtual void ReadOutcome(NvSNMPRequest2Controls* binding, const NvSNMPError& error) = 0;
+  // A SET was answered (Code 0), refused, or never answered.
+  virtual void WriteOutcome(NvSNMPRequest2Controls*, const NvSNMPError&) {}
+  // A blocking exchange was answered only after a try had timed out: the switch is as slow as
+  // a silent one for what follows.
+  virtual void SlowReply(NvSNMPRequest2Controls*) {}
 };
 
 class NvSNMPRequest2Controls {
@@ -129,6 +134,22 @@ class NvSNMPRequest2Controls {
   const NvSNMPError& LastReadError() const { return lastReadError_; }
   // The write refused by the Gate: its text shown in a message box; true then.
   bool WriteRefused();
+  // How the last SET ended: Code 0 when the switch took it; a time-out when it never answered
+  // or was held after a silence.
+  const NvSNMPError& LastSetError() const { return lastSetError_; }
+  // While one lives, a refused or unanswered SET shows no box of its own: the caller tells the
+  // outcome of all its SETs at once.
+  class SetBoxesHeld {
+   public:
+    explicit SetBoxesHeld(NvSNMPRequest2Controls* binding);
+    ~SetBoxesHeld();
+    SetBoxesHeld(const SetBoxesHeld&) = delete;
+    SetBoxesHeld& operator=(const SetBoxesHeld&) = delete;
+
+   private:
+    NvSNMPRequest2Controls* binding_;
+    std::shared_ptr<bool> alive_;
+  };
 
   // One status line with text in place of "[ERROR]"; nothing without a status output.
   void ShowStatus(const std::string& text);
@@ -179,6 +200,9 @@ class NvSNMPRequest2Controls {
   bool ReadMustWait() const;
   void StartWaitingRead();
   bool GetBlocking();
+  // A blocking exchange started then and answered now came only after a try had timed out:
+  // the Gate hears of it.
+  void TellIfSlow(std::chrono::steady_clock::time_point start, bool answered);
   bool SendSet(const std::string& includeList, TStrings* valueSource);
   // The end of an asynchronous GET that is no error reply: status line, then the handler.
   void EndGet(NvSNMPError* error, const std::string& statusText);
@@ -191,6 +215,7 @@ class NvSNMPRequest2Controls {
   bool reading_ = false;                // a GET or walk runs
   bool walkStopped_ = false;            // the read under way ends at its next reply
   int readsHeld_ = 0;                   // ReadsHeld alive
+  int setBoxesHeld_ = 0;                // SetBoxesHeld alive
   bool rereadWanted_ = false;           // a read waits for the SETs in flight
   bool released_ = false;               // its window is gone; freed when idle
   int setsAnswered_ = 0;                // SET replies handled so far

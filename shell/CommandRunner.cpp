@@ -307,20 +307,26 @@ void NvRunMenuCommand(const NvMenuCommand& command, NvCommandHost& host) {
   }
 }
 
-void NvRebootDevice() {
+void NvRebootDevice(int32_t timeOut) {
   auto request = std::make_unique<NvSNMPRequest>();
   request->Vars = NvSNMPVarList(nullptr, SVT_SV, 0);
   request->Vars.AddVar(kSystemResetOid, "", NvSyntax::integer, NvAccess::readwrite, nullptr);
   *request->Vars.GetVar(0)->Value = "3";  // warm-start
   if (MessageBoxA(Application->Handle, "Are you sure to reboot the device?", "Reboot", MB_YESNO) != IDYES) return;
-  request->TimeOut = 500;
+  request->TimeOut = timeOut;
+  std::string refusal;
   try {
     bool ok = false;
     NvSNMPError error;
     request->Set(ok, error, false, "", nullptr);
-  } catch (...) {
-    // A device that reboots rarely answers; there is nothing to tell the user.
+    // A device that reboots rarely answers: only its silence means it is restarting.
+    if (!ok && error.Code != NvErr::Timeout) refusal = error.Message;
+  } catch (const Exception& e) {
+    refusal = e.Message;
+  } catch (const std::exception& e) {
+    refusal = e.what();
   }
+  if (!refusal.empty()) MessageBoxA(Application->Handle, refusal.c_str(), "Reboot", MB_OK | MB_ICONERROR);
 }
 
 void NvOpenHelpFile() {

@@ -68,8 +68,10 @@ void NvRegisterCustomCommand(const std::string& name, NvCustomCommand handler);
 // "DoNothing" (items that only open their submenu); the main window adds its own.
 //
 // Reboot: after "Are you sure to reboot the device?" one blocking SET of warm-start to the
-// System Reset object; its outcome is not reported, since a rebooting device rarely answers.
-void NvRebootDevice();
+// System Reset object. A switch that reboots before it answers times out, which says nothing;
+// an error reply, or a request that cannot be sent, is told in a box titled "Reboot".
+// timeOut: of one try, in hundredths of a second.
+void NvRebootDevice(int32_t timeOut = 500);
 // Opens the help file beside the program; says so when it cannot be opened.
 void NvOpenHelpFile();
 

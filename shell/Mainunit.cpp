@@ -12,6 +12,7 @@
 #include "PanelNVS7030B1Form.h"
 #include "PanelNVS7030Form.h"
 #include "Registry.h"
+#include "ScopeExit.h"
 
 TMainForm* MainForm = nullptr;
 
@@ -179,21 +180,51 @@ void TMainForm::FormCreate(TObject*) {
     HWVersionRequest->Request.Vars = NvSNMPVarList(ProbeHardwareRevTable, SVT_SV, 0);
     HWVersionRequest->Asynchronous = 0;
     HWVersionRequest->BindStaticText(0, ST_HWVersion);
-    HWVersionRequest->Get();
+    if (NvSNMPAddressKnown(HWVersionRequest->Request.Address)) {
+      ReadRevision();
+    } else {
+      // The name server still answers: the read waits for it beside the window, not in it.
+      addressPoll_ = new TTimer(this);
+      addressPoll_->Interval = 50;
+      addressPoll_->OnTimer = Handler(this, &TMainForm::AddressPoll);
+      addressPoll_->Enabled = true;
+    }
+  } catch (const Exception& e) {
+    revisionRead_ = true;
+    StatusBar->Panels->Items[0]->Text = e.Message;
+  }
+}
+
+void TMainForm::ReadRevision() {
+  ScopeExit ended([this] { revisionRead_ = true; });
+  HWVersionRequest->Get();
+}
+
+void TMainForm::AddressPoll(TObject*) {
+  if (!NvSNMPAddressKnown(HWVersionRequest->Request.Address)) return;
+  addressPoll_->Enabled = false;
+  try {
+    ReadRevision();
   } catch (const Exception& e) {
     StatusBar->Panels->Items[0]->Text = e.Message;
   }
+  RevisionRead();
+}
+
+// The panel follows the revision: at the first activation when it has been read, else once it is.
+void TMainForm::RevisionRead() {
+  if (activated_ && !CurrentPanel && revisionRead_) ShowFrontPanel();
 }
 
 void TMainForm::FormActivate(TObject*) {
   if (activated_) return;
   activated_ = true;
-  ShowFrontPanel();
+  RevisionRead();
 }
 
+// Builds the panel from the revision as last read: the read at start is not repeated here.
 void TMainForm::ShowFrontPanel() {
   if (!HWVersionRequest || !PanelList) return;
-  HWVersionRequest->Get();
   TFrontPanelForm* panel;
   if (ST_HWVersion->Caption() == "A1")
     panel = new TPanelNVS7030Form(this);
@@ -241,6 +272,7 @@ void TMainForm::Refresh1Click(TObject*) {
     return;
   CloseAllPanels();
   CurrentPanel = nullptr;
+  if (HWVersionRequest) HWVersionRequest->Get();  // asked for: the revision is read afresh
   ShowFrontPanel();
 }
 

@@ -1,7 +1,8 @@
 // The module's main window. Its constructor does the whole start-up configuration: the SNMP
 // session, the registry, the message files, the command line and the per-device file. Its
-// creation handler reads the hardware revision; the first activation embeds the front panel
-// that matches it.
+// creation handler reads the hardware revision once (after the device's name is looked up, so
+// a slow name server holds no window); the first activation embeds the front panel that
+// matches it, as soon as the revision has been read.
 #pragma once
 
 #include <map>
@@ -16,6 +17,7 @@
 
 class NvSNMPRequest2Edits;
 class TList;
+class TTimer;
 struct NvMenuCommand;
 
 class TMainForm : public TForm, public TSessionTexts {
@@ -84,7 +86,14 @@ class TMainForm : public TForm, public TSessionTexts {
   void BuildMenu();
   void RunCommand(const NvMenuCommand& command);
 
+  // The revision's one blocking read at start, then the panel when the window is up.
+  void ReadRevision();
+  void RevisionRead();
+  void AddressPoll(TObject* Sender);
+
   bool activated_ = false;
+  bool revisionRead_ = false;      // the read at start has ended, however it ended
+  TTimer* addressPoll_ = nullptr;  // waits for the device's name to be looked up
   std::map<std::string, TMenuItem*> menuItems_;
 };
 

@@ -497,6 +497,8 @@ int Agent::handle(void* ri, void* rq) {
         int status = NoError;
         for (size_t i = 0; i < vbs.size() && !status; ++i)
           if ((status = faults_.errorFor(vbs[i].oid))) errorIndex = i;
+        if (faults_.refuseSetAt > 0 && ++faults_.setsSeen == faults_.refuseSetAt && !status && !vbs.empty())
+          status = faults_.refuseSetStatus;
         if (!status) status = store_.prepareSet(vbs, *pending_, errorIndex);
         if (status != NoError) {
           pending_.reset();

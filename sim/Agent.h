@@ -38,6 +38,9 @@ struct Faults {
   int delayMs = 0;
   bool dropReplies = false;
   std::map<Oid, int> subtreeErrors;  // prefix -> error-status
+  int refuseSetAt = 0;               // the SET PDU (1 = the next) refused whole; 0: none
+  int refuseSetStatus = 0;
+  int setsSeen = 0;                  // SET PDUs since refuseSetAt was given
 
   int errorFor(const Oid& oid) const;  // 0 when no fault covers oid
 };

@@ -87,7 +87,8 @@ Options parseArgs(int argc, char** argv) {
   return o;
 }
 
-// Control commands: delay MS | drop on|off | error OID STATUS (0 clears) | clear | clear-log | ping
+// Control commands: delay MS | drop on|off | error OID STATUS (0 clears) | refuse-set N STATUS | clear |
+// clear-log | ping
 std::string execute(const std::string& line, sim::Faults& faults, sim::Agent& agent) {
   std::istringstream in(line);
   std::string cmd, arg1, arg2;
@@ -113,6 +114,14 @@ std::string execute(const std::string& line, sim::Faults& faults, sim::Agent& ag
         faults.subtreeErrors.erase(prefix);
       else
         faults.subtreeErrors[prefix] = status;
+      return "";
+    }
+    if (cmd == "refuse-set") {
+      const int at = std::stoi(arg1), status = std::stoi(arg2);
+      if (at < 0 || status < 1 || status > 18) return "refuse-set takes a count and an error-status";
+      faults.refuseSetAt = at;
+      faults.refuseSetStatus = status;
+      faults.setsSeen = 0;
       return "";
     }
     if (cmd == "clear") {

@@ -151,6 +151,7 @@ NvMessageTable NvFrameworkErrors("nvsnmp.err", {
     "Log database field not found!",
     "Bad syntax for the history chart of log!",
     "Unknown error code!",
+    "The agent answered out of order; the table may be incomplete!",
 });
 
 NvMessageTable NvSNMPMessages("snmp.msg", {
@@ -214,7 +215,7 @@ std::string NvErrorText(int code) {
   if (code >= -217 && code <= -201) return NvSNMPv3Errors.Text(-201 - code);
   if (code >= -314 && code <= -301) return NvSNMPUsmErrors.Text(-301 - code);
   if (code >= -423 && code <= -401) return NvSNMPClassErrors.Text(-401 - code);
-  if (code >= -528 && code <= -501) return NvFrameworkErrors.Text(-500 - code);
+  if (code >= -529 && code <= -501) return NvFrameworkErrors.Text(-500 - code);
   return {};
 }
 

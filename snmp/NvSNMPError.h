@@ -14,7 +14,7 @@
 
 // Program error codes. Ranges: -101..-118 agent error-status 1..18, -201..-217 SNMPv3 message
 // processing, -301..-314 user-based security, -401..-423 SNMP library errors -1..-23,
-// -501..-528 this framework.
+// -501..-529 this framework.
 namespace NvErr {
 enum : int {
   Ok = 0,
@@ -50,6 +50,7 @@ enum : int {
   LogDbFieldNotFound = -526,
   LogChartSyntax = -527,
   Unknown = -528,
+  WalkOutOfOrder = -529,        // a walk cut short: the agent answered with an OID not after the last
 };
 }  // namespace NvErr
 

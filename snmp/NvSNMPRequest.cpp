@@ -255,16 +255,30 @@ bool NvSNMPRequest::EvalCondition(const std::string& condition) {
   return NvExprEvalBool(SubstituteValues(condition, true, "$"));
 }
 
+namespace {
+// Inside the column, yet not after the OID answered before: the agent went back or stood still.
+bool MovesBack(const std::string& columnOid, const std::string& lastOid, const std::string& newOid) {
+  std::vector<uint32_t> column, last, next;
+  if (lastOid.empty() || !NvSplitIds(columnOid, column) || !NvSplitIds(newOid, next) || !Inside(column, next))
+    return false;
+  return NvSplitIds(lastOid, last) && !std::lexicographical_compare(last.begin(), last.end(), next.begin(), next.end());
+}
+}  // namespace
+
 bool NvSNMPRequest::ColumnFinished(const std::string& columnOid, const std::string& lastOid,
                                    const std::string& newOid) {
   if (!IsWalk()) return false;
-  std::vector<uint32_t> column, last, next;
+  std::vector<uint32_t> column, next;
   if (!NvSplitIds(columnOid, column) || !NvSplitIds(newOid, next)) return true;
   if (!Inside(column, next)) return true;
   // The agent must move forward; an equal or smaller OID would make the walk loop.
-  if (!lastOid.empty() && NvSplitIds(lastOid, last) && !std::lexicographical_compare(last.begin(), last.end(), next.begin(), next.end()))
-    return true;
-  return false;
+  return MovesBack(columnOid, lastOid, newOid);
+}
+
+void NvSNMPRequest::TellWalkEnd(int& code, std::string& message) const {
+  if (code != 0 || !outOfOrder_) return;
+  code = NvErr::WalkOutOfOrder;
+  message = NvErrorText(code);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -350,6 +364,7 @@ std::vector<int> NvSNMPRequest::BuildPdu(Pdu& pdu, PduMode mode) {
     } else {
       if (!Vars.IsReadable(i)) continue;
       if (mode == PduMode::First) {
+        outOfOrder_ = false;
         var->LastOid->clear();
         oid = ColumnOid(i);
         if (Vars.Kind == SVT_SV) oid += ".0";
@@ -417,6 +432,7 @@ NvSNMPRequest::ReplyEnd NvSNMPRequest::ProcessReply(int code, const Pdu& pdu, co
     }
     if (ColumnFinished(column, fromSet ? std::string() : *var->LastOid, newOid)) {
       ++finished;
+      if (lineUp && MovesBack(column, *var->LastOid, newOid)) outOfOrder_ = true;
       *var->Value = "(NOTDONE)";
       // Stand at the row being processed, so a later step asks this column for what follows it.
       std::string at;
@@ -472,11 +488,16 @@ bool NvSNMPRequest::Get(bool& ok, bool first) {
     return false;
   }
   bool finishedAll = false;
-  if (ProcessReply(code, pdu, sent, true, false, finishedAll) == ReplyEnd::WalkEnded) {
-    GetError = NvSNMPError{};  // noSuchName past the last row: the walk's normal end
+  const bool walkEnded = ProcessReply(code, pdu, sent, true, false, finishedAll) == ReplyEnd::WalkEnded;
+  if (walkEnded || finishedAll) {
+    // noSuchName past the last row is the walk's normal end, unless the agent went back.
+    int endCode = 0;
+    std::string endMessage;
+    TellWalkEnd(endCode, endMessage);
+    if (walkEnded || endCode != 0) GetError = NvFailure(endCode, endMessage);
+    if (endCode != 0) ok = false;
     return false;
   }
-  if (finishedAll) return false;
   AfterRow(walk);
   return walk;
 }
@@ -671,6 +692,7 @@ void NvSNMPRequest::OnAsyncReply(int reason, Pdu& pdu, NvSNMPAsyncContext& conte
           }
         }
         if (finishedAll) finished = true;
+        if (finished && !context.isSet) TellWalkEnd(code, message);
         if (!finished) {
           AfterRow(IsWalk());
           if (!IsWalk()) finished = true;

@@ -128,9 +128,12 @@ class NvSNMPRequest {
                 bool takeReplyValues, bool isSet, std::vector<int> sent);
   static std::vector<std::string> OidsOf(const Pdu& pdu);
   bool IsWalk() const { return Vars.Kind == MVT_FMV || Vars.Kind == MVT_UMV; }
+  // A walk that has ended answers Ok only when no column was ended by an agent going backwards.
+  void TellWalkEnd(int& code, std::string& message) const;
 
   std::string rowSuffix_;           // row suffix of the reply being processed
   bool deliveringAsync_ = false;    // noSuchName ends processing at once for asynchronous replies
+  bool outOfOrder_ = false;         // this walk had a column ended by an OID not after its last
   int inCompletion_ = 0;            // completions of this request running right now
   std::shared_ptr<bool> alive_;     // false once destroyed
   std::vector<NvSNMPAsyncContext*> outstanding_;

@@ -123,6 +123,11 @@ UdpAddress NvSNMPResolveAddress(const std::string& hostOrAddress) {
   return address;
 }
 
+bool NvSNMPAddressKnown(const std::string& hostOrAddress) {
+  NvSNMPLookUpAddress(hostOrAddress);
+  return DeviceLookups().at(hostOrAddress).lookup.done();
+}
+
 void NvSNMPSetDefaultSettings() {
   NvSNMPDevice::Address = "127.0.0.1";
   NvSNMPDevice::Port = 161;

@@ -52,6 +52,9 @@ extern Snmp* NvSNMPGlobalSession;
 // background, and until that one has answered requests find the address invalid at once.
 void NvSNMPLookUpAddress(const std::string& hostOrAddress);
 UdpAddress NvSNMPResolveAddress(const std::string& hostOrAddress);
+// Whether a request to it would be sent without waiting for the name server: an address, or
+// a name whose look-up has answered (starting the look-up otherwise).
+bool NvSNMPAddressKnown(const std::string& hostOrAddress);
 
 // Names of the SNMPv3 boot-counter store.
 extern const char* const NvSNMPBootCounterFile;   // "NvSNMP_PP_BootCounter"

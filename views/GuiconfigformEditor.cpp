@@ -250,8 +250,10 @@ void TEditsPanel::ArrangeCtrlBtn(TCtrlBtnPanel* column) {
     column->ClearChecksBtn->Visible = false;
     column->SetCheckedBtn->Caption = "Set";
     column->SetCheckedBtn->Enabled = true;
-    if (CountChecked() <= 1)
-      for (UISnmpVar& row : Rows) row.CheckBox->Visible = false;
+    // The boxes go, and every row but a hidden one is written. An Add pop-up's index and
+    // row-status rows are ticked for good; were they counted as the user's ticks, the boxes
+    // would stay and the one writable row be left unticked, its typed value never sent.
+    for (UISnmpVar& row : Rows) row.CheckBox->Visible = false;
     for (UISnmpVar& row : Rows) {
       if (row.CheckBox->Visible && row.CheckBox->Enabled)
         row.CheckBox->Checked = false;

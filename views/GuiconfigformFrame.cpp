@@ -171,8 +171,9 @@ void TSNMPPanel::FitToForm(TCustomForm* form) {
 
 void TSNMPPanel::RefreshClick(TObject*) {
   if (!EditCtrl) return;
+  // A read under way goes on to its end (a stopped one ends at its next reply); this one
+  // follows it.
   EditCtrl->Request.Active = 1;
-  if (EditCtrl->Busy) return;  // the read in progress goes on
   try {
     EditCtrl->Get();
   } catch (const Exception& e) {
@@ -199,5 +200,5 @@ void TSNMPPanel::StopClick(TObject*) {
     ShowMessage("Getting SNMP Data!");
     return;
   }
-  EditCtrl->Request.Active = 0;  // a walk ends at its next reply
+  EditCtrl->Stop();  // a walk ends at its next reply, even when a Refresh follows at once
 }

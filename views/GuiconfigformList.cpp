@@ -99,8 +99,8 @@ void TSNMPListViewPanel::WriteCount() {
   CtrlBtnPanel->CountText->Caption = std::to_string(ListPanel->ListView->Items->Count);
 }
 
+// A read under way (a stopped one too) is followed by this one, never dropped.
 void TSNMPListViewPanel::RefreshList(TObject* Sender) {
-  if (EditCtrl->Asynchronous && EditCtrl->Busy) return;
   CtrlBtnPanel->EditBtn->Enabled = false;
   CtrlBtnPanel->DeleteBtn->Enabled = false;
   RefreshClick(Sender);
@@ -115,7 +115,7 @@ void TSNMPListViewPanel::RefreshList(TObject* Sender) {
 
 void TSNMPListViewPanel::ListClick(TObject*) {
   try {
-    EditCtrl->Request.Active = 0;  // a walk in progress stops at its next reply
+    EditCtrl->Stop();  // a walk in progress stops at its next reply, whatever is pressed next
     const bool selected = ListPanel->ListView->Selected() != nullptr;
     CtrlBtnPanel->EditBtn->Enabled = selected;
     CtrlBtnPanel->DeleteBtn->Enabled = selected;

@@ -83,6 +83,7 @@ void TAclEthernetRuleBase::BindShared(const NvSNMPVar* table, const char* profil
   Table->BindControl(layout_.PermitColumn, PermitComboBox);
   Table->BindControlList(layout_.PortColumn, MakePortIndexList(), Picker->CheckBoxes);
   Table->BindControl(layout_.RowStatusColumn, RowComboBox);
+  StartingChoices = {{PermitComboBox, "permit"}, {RowComboBox, NvRowStatusName::CreateAndGo}};
 }
 
 bool TAclEthernetRuleBase::CheckInput() {

@@ -47,8 +47,6 @@ void TCPUEthernetInformationRuleForm::FormCreate(TObject*) {
         Picker = CreatePortPickerPage(this, "Ports", PortPages);
         BindShared(CpuFilterEthernetRuleTable, "%i{n1x3}", "%i{n1x5}");
         ClearDetailControls();
-        ChooseOption(PermitComboBox, "permit");
-        ChooseRowStatus(NvRowStatusName::CreateAndGo);
       },
       [&] { DataComplete = 1; });
   if (bound) Refresh();

@@ -94,8 +94,6 @@ void TEthernetInformationRuleForm::FormCreate(TObject*) {
       },
       [&] { DataComplete = 1; });
   if (bound) Refresh();
-  ChooseOption(PermitComboBox, "permit");
-  ChooseRowStatus(NvRowStatusName::CreateAndGo);
 }
 
 bool TEthernetInformationRuleForm::CheckInput() {

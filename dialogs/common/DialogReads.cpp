@@ -6,7 +6,7 @@
 
 NvDialogReads::NvDialogReads() = default;
 
-NvDialogReads::~NvDialogReads() = default;
+NvDialogReads::~NvDialogReads() { *alive_ = false; }
 
 std::string NvDialogReads::WriteRefusal() const {
   const NvSNMPError* failure = Failure();
@@ -20,7 +20,20 @@ void NvDialogReads::ReadOutcome(NvSNMPRequest2Controls* binding, const NvSNMPErr
   if (error.Code == 0) return;
   failures_.emplace_back(binding, error);
   // Blocking reads hold the message loop: after one unanswered, the next would hold it again.
-  if (error.Code != NvErr::Timeout || binding->Asynchronous || silence_) return;
+  if (error.Code == NvErr::Timeout && !binding->Asynchronous) Silence(error);
+}
+
+// A write is waited for, blocking or not: an unanswered one ends the chain as a read does.
+void NvDialogReads::WriteOutcome(NvSNMPRequest2Controls*, const NvSNMPError& error) {
+  if (error.Code == NvErr::Timeout) Silence(error);
+}
+
+void NvDialogReads::SlowReply(NvSNMPRequest2Controls*) {
+  Silence(NvFailure(NvErr::Timeout, NvErrorText(NvErr::Timeout)));
+}
+
+void NvDialogReads::Silence(const NvSNMPError& error) {
+  if (silence_) return;
   silence_ = error;
   if (!silenceEnd_) {
     silenceEnd_ = std::make_unique<TTimer>(nullptr);
@@ -28,7 +41,7 @@ void NvDialogReads::ReadOutcome(NvSNMPRequest2Controls* binding, const NvSNMPErr
     silenceEnd_->Interval = 1;
     silenceEnd_->OnTimer = [this](TObject*) { EndSilence(); };
   }
-  silenceEnd_->Enabled = true;  // fires once the handler has returned to the message loop
+  silenceEnd_->Enabled = chains_ == 0;  // fires once the handler has returned to the message loop
 }
 
 void NvDialogReads::Forget(NvSNMPRequest2Controls* binding) {
@@ -40,6 +53,17 @@ const NvSNMPError* NvDialogReads::Failure() const {
 }
 
 void NvDialogReads::EndSilence() {
-  silence_.reset();
   silenceEnd_->Enabled = false;
+  if (chains_ == 0) silence_.reset();
+}
+
+NvDialogReads::Chain::Chain(NvRequestGate* gate) : reads_(dynamic_cast<NvDialogReads*>(gate)) {
+  if (!reads_) return;
+  alive_ = reads_->alive_;
+  ++reads_->chains_;
+}
+
+NvDialogReads::Chain::~Chain() {
+  if (!reads_ || !*alive_ || --reads_->chains_ > 0) return;
+  if (reads_->silence_ && reads_->silenceEnd_) reads_->silenceEnd_->Enabled = true;
 }

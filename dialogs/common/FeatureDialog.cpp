@@ -85,7 +85,7 @@ void TFeatureDialog::SetCompleted(NvSNMPRequest2Controls* Sender, NvSNMPError* E
 
 bool TFeatureDialog::WaitSetCompleted(NvSNMPRequest2Controls* request) {
   // The reply, at worst the time-out of the last retry, comes within this; then a margin.
-  const auto limit = std::chrono::milliseconds(request->Request.TimeOut * 10 * (request->Request.Retries + 1) + 2000);
+  const auto limit = std::chrono::milliseconds(request->Request.TimeOut * 10 * (request->Request.Retries + 1) + 1000);
   const auto start = std::chrono::steady_clock::now();
   const std::shared_ptr<const bool> binding = request->Lifetime();
   const std::shared_ptr<const bool> dialog = alive_;
@@ -263,6 +263,7 @@ void TFeatureDialog::ApplyEnablingRules() {}
 
 void TFeatureDialog::ShowNoRow() {
   ClearDetailControls();
+  ShowStartingChoices();  // also where a dialog clears its details in its own way
   ApplyEnablingRules();
   AcceptShownTexts();
 }
@@ -287,11 +288,18 @@ void TFeatureDialog::ClearDetailControls() {
   for (TComboBox* combo : DetailCombos) combo->ItemIndex = -1;
   for (TComboBox* combo : DetailFirstItemCombos) combo->ItemIndex = combo->Items->Count > 0 ? 0 : -1;
   for (TCheckBox* box : DetailChecks) box->Checked = false;
+  ShowStartingChoices();
+}
+
+void TFeatureDialog::ShowStartingChoices() {
+  for (const StartingChoice& choice : StartingChoices) choice.Combo->ItemIndex = choice.Combo->Items->IndexOf(choice.Item);
 }
 
 void TFeatureDialog::RefreshAll(const char* notCompleteText) {
-  if (DataComplete == 0) {
-    if (notCompleteText) ShowMessage(notCompleteText);
+  // Refused only where the dialog says so; otherwise the reads follow the one under way (a
+  // stopped one too), so that what changed behind it is shown.
+  if (DataComplete == 0 && notCompleteText) {
+    ShowMessage(notCompleteText);
     return;
   }
   for (NvSNMPRequest2Edits* scalar : Scalars) ReadScalar(scalar);

@@ -96,6 +96,13 @@ class TFeatureDialog : public TBasicForm {
   std::vector<TComboBox*> DetailCombos;      // text emptied (no item selected)
   std::vector<TComboBox*> DetailFirstItemCombos;  // first item selected
   std::vector<TCheckBox*> DetailChecks;      // unchecked
+  // What a new entry starts from: each combo box with the item it shows on a fresh open, and
+  // again whenever the details are cleared (no row chosen, Refresh, after a write).
+  struct StartingChoice {
+    TComboBox* Combo;
+    const char* Item;
+  };
+  std::vector<StartingChoice> StartingChoices;
   // The dialog's picker members: every box unchecked by ClearDetailControls; freed (and the
   // members set to null) by CloseRequests.
   std::vector<TStackingPortUitForm**> Pickers;
@@ -204,9 +211,12 @@ class TFeatureDialog : public TBasicForm {
   // on, keys on.
   void IdleButtons();
   virtual void ClearDetailControls();
-  // RefreshHandler of a dialog that tracks DataComplete: nothing while a walk runs (the text
-  // shown when given), each scalar read, the table walked again (after a stopped walk's last
-  // reply, or SETs in flight), the count, the detail controls cleared and the idle button states.
+  // Each of StartingChoices shows its item.
+  void ShowStartingChoices();
+  // RefreshHandler of a dialog that tracks DataComplete: with a text given, that text and
+  // nothing more while a walk runs; otherwise each scalar read, the table walked again (after
+  // the read under way, a stopped walk's last reply, or SETs in flight), the count, the detail
+  // controls cleared and the idle button states.
   void RefreshAll(const char* notCompleteText = nullptr);
   // The write steps of Set, Add and Delete (refused as NoReadUnderWay says): DataComplete 0, the SETs in order (each carrying
   // only its variables, each sent once the one before was taken), the walk again,

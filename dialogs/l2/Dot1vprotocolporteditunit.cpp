@@ -8,8 +8,11 @@ enum : int { VarGroupVid = 2, VarPriority = 3, VarRowStatus = 4 };
 // Items of the state box: active, createAndGo, destroy.
 constexpr int kCreateAndGo = 1;
 
-// Add: the row with its priority (the switch gives it a VLAN), then its VLAN and priority.
-const NvSetStep AddSteps[] = {{{VarPriority, VarRowStatus}}, {{VarGroupVid, VarPriority}}};
+// Add: the row with its priority (the switch gives it a VLAN), then its VLAN and priority. A
+// refused VLAN leaves the row on the switch: the user is told so, and Set finishes it.
+const NvSetStep AddSteps[] = {
+    {{VarPriority, VarRowStatus}, "the entry, without its VLAN (press Set again to give it its VLAN)"},
+    {{VarGroupVid, VarPriority}}};
 const NvSetStep EditSteps[] = {{{VarGroupVid, VarPriority}}};
 
 }  // namespace

@@ -48,20 +48,19 @@ void TIGMPMulticastVlanForm::FormCreate(TObject*) {
       [&] { DataComplete = 1; });
 }
 
-void TIGMPMulticastVlanForm::btnGetClick(TObject*) {
-  if (!Table) return;
-  Table->Request.Active = 1;
-  if (Table->Busy) return;
-  Guarded([&] { StartWalk(Table); }, [&] { DataComplete = 1; });
-}
+void TIGMPMulticastVlanForm::btnGetClick(TObject*) { RefreshAll(); }
 
 // A running walk is stopped first: its end would disable the pop-up's fields while they are
-// typed into. The add write makes the request active again before sending.
+// typed into. The add write makes the request active again before sending and reads the list
+// again; a pop-up closed without adding leaves a walk cut short, which is read again here.
 void TIGMPMulticastVlanForm::btnAddClick(TObject*) {
   if (!Popup || !Table) return;
-  if (Table->Reading()) Table->StopAndWait();
+  const bool walkCut = Table->Reading();
+  if (walkCut) Table->StopAndWait();
   Popup->PrepareForAdd();
-  Popup->ShowForAdd("IGMP Multicast VLAN Group (Add): " + TitleSuffix);
+  const std::shared_ptr<const bool> alive = Lifetime();
+  const int result = Popup->ShowForAdd("IGMP Multicast VLAN Group (Add): " + TitleSuffix);
+  if (walkCut && result != mrOk && *alive && !Closed()) RefreshAll();
 }
 
 // Without a question; the chosen range is addressed, never what the pop-up last held.

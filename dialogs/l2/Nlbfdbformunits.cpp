@@ -19,7 +19,8 @@ const NvMacEntryKind MulticastKind{
     .SetName = "SetBtn", .CloseName = "CloseButton", .PageControlName = "pgc1", .PageCaption = "Egress Ports",
     .CreateItem = kCreateAndGo, .SetCarriesStatus = true, .DeleteItem = kDestroy,
     .NoKeyText = "Please input VLAN ID and MAC Address.", .AddBusyText = "Get data not complete.",
-    .NoPortText = nullptr, .WarnsDeleteWithoutKeys = true, .KeysReadOnlyWhenChosen = false};
+    .NoPortText = nullptr, .WarnsDeleteWithoutKeys = true, .KeysReadOnlyWhenChosen = false,
+    .ListedKeyText = "There is already a record with the same VLAN ID and MAC Address."};
 
 const NvMacEntryKind UnicastKind{
     .Name = "NLBUnicastFDBForm", .Caption = "NLB Unicast FDB Settings", .Width = 669, .Height = 465,

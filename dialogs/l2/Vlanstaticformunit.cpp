@@ -113,7 +113,7 @@ void TVlanStaticForm::RefreshBtnClick(TObject*) { RefreshAll(); }
 void TVlanStaticForm::SetBtnClick(TObject*) {
   if (!LV_dot1qVlanStaticEntry->Selected()) return;
   if (!WriteAllowed(NvDialogText::GetNotComplete)) return;
-  WriteTelling(SetSteps, NvAfterRefusedSet::GoOn);
+  WriteAndReread(SetSteps, NvAfterRefusedSet::GoOn);
   IdleButtons();
 }
 
@@ -126,17 +126,9 @@ void TVlanStaticForm::AddBtnClick(TObject*) {
   Status->ItemIndex = kCreateAndGo;
   // After a refused creation the forbidden ports would go to a VLAN that is someone else's.
   if (ED_VLANName->Text().empty())
-    WriteTelling(AddUnnamedSteps, NvAfterRefusedSet::Stop);
+    WriteAndReread(AddUnnamedSteps, NvAfterRefusedSet::Stop);
   else
-    WriteTelling(AddNamedSteps, NvAfterRefusedSet::Stop);
-}
-
-// The switch has told its refusal; the user learns beside it what the VLAN does not hold.
-void TVlanStaticForm::WriteTelling(std::span<const NvSetStep> steps, NvAfterRefusedSet afterRefused) {
-  NvSetOutcome outcome;
-  WriteAndReread(steps, afterRefused, &outcome);
-  if (!outcome.Refused.empty())
-    ShowMessage("These changes were not made: " + ChangesNotMade(Table->Request.Vars, steps, outcome) + ".");
+    WriteAndReread(AddNamedSteps, NvAfterRefusedSet::Stop);
 }
 
 void TVlanStaticForm::DeleteBtnClick(TObject*) {

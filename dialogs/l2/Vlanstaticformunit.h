@@ -49,10 +49,6 @@ class TVlanStaticForm : public TFeatureDialog {
   void btnCloseClick(TObject* Sender);
   void FormCloseQuery(TObject* Sender, bool& CanClose);
   void FormClose(TObject* Sender, TCloseAction& Action);
-
- private:
-  // The steps, the table read again, and what the switch refused told.
-  void WriteTelling(std::span<const NvSetStep> steps, NvAfterRefusedSet afterRefused);
 };
 
 // The dialog while its menu command shows it.

@@ -44,11 +44,7 @@ void TBOOTCtrlTableForm::FormCreate(TObject*) {
       [&] { DataComplete = 1; });
 }
 
-// A Refresh during a walk would fill the list twice.
-void TBOOTCtrlTableForm::RefreshBtnClick(TObject*) {
-  if (!Table || Table->Busy) return;
-  Guarded(Table, [&] { StartWalk(Table); }, [&] { DataComplete = 1; });
-}
+void TBOOTCtrlTableForm::RefreshBtnClick(TObject*) { RefreshAll(); }
 
 void TBOOTCtrlTableForm::AddBtnClick(TObject*) { Popup->ShowForAdd("New DHCP Control: " + TitleSuffix); }
 

@@ -60,14 +60,15 @@ void TLoginMethodListForm::FormCreate(TObject*) {
       Table->BindEdits(VarServer(m), "%s{l15}", ServerEdit[m]);
     }
     Table->BindControl(VarRowStatus, RowComboBox);
-    ResetFormControls(this, true, true, true);
-    RowComboBox->ItemIndex = kCreateAndGo;
+    StartingChoices = {{RowComboBox, "createAndGo"}};
+    ClearDetailControls();
   });
   FirstWalk();
 }
 
 void TLoginMethodListForm::ClearDetailControls() {
   ResetFormControls(this, true, true, true);
+  ShowStartingChoices();
   ShowRowCount();
 }
 

@@ -113,40 +113,46 @@ void TMBAControlForm::BT_GetClick(TObject*) {
   }
 }
 
+// Both groups are checked before either is sent; they stand on their own, so a refused one
+// keeps the other from nothing, and the press is told in one box.
 void TMBAControlForm::SetBtnClick(TObject*) {
   if (!GlobalRequest || GlobalRequest->Busy) return;
   if (edtPassWord->Text().empty()) {
     Refuse("The Pssword can't be NULL!");
     return;
   }
+  std::span<const NvSetStep> guestSteps;
+  if (!GuestVlanSteps(guestSteps)) return;
   // The clear-all action is a one-off: it travels only with the Set it was chosen for; a "start"
   // read back from the switch, or left in the box, starts nothing.
   const bool clearAll = ClearAllChosen;
   ClearAllChosen = false;
-  Guarded([&] { SendSetSequence(GlobalRequest, clearAll ? GlobalSettingsAndClearAll : GlobalSettings); });
+  std::vector<NvSetWrite> writes = WritesOf(GlobalRequest, clearAll ? GlobalSettingsAndClearAll : GlobalSettings);
+  if (!guestSteps.empty()) {
+    const std::vector<NvSetWrite> guest = WritesOf(GuestVlanRequest, guestSteps);
+    writes.insert(writes.end(), guest.begin(), guest.end());
+  }
+  Guarded([&] { SendSetWrites(writes, NvAfterRefusedSet::GoOn); });
   if (clearAll) Cbox_ClearAllAction->ItemIndex = kOther;
-  WriteGuestVlan();
+  // The name test stands on the name the switch holds, which this write may have changed.
+  if (!guestSteps.empty() && CurrentNameRequest && !CurrentNameRequest->Busy) ReadScalar(CurrentNameRequest);
 }
 
 // The switch keeps one guest VLAN name until it is deleted: a name other than the one it holds
-// is refused here, and only the member ports of the held one are written.
-void TMBAControlForm::WriteGuestVlan() {
-  if (!GuestVlanRequest || GuestVlanRequest->Busy) return;
+// is refused here, and only the member ports of the held one are written. Empty steps: none
+// to write now.
+bool TMBAControlForm::GuestVlanSteps(std::span<const NvSetStep>& steps) {
+  if (!GuestVlanRequest || GuestVlanRequest->Busy) return true;
   const std::string held = Edit1->Text();
   const std::string typed = edtName->Text();
-  std::span<const NvSetStep> steps = NameAndPorts;
+  steps = NameAndPorts;
   if (!held.empty()) {
-    if (typed != held) {
-      Refuse("Can't change the VLAN name,delete previous name first!");
-      return;
-    }
+    if (typed != held) return Refuse("Can't change the VLAN name,delete previous name first!");
     steps = PortsOnly;
   } else if (typed.empty()) {
     steps = NoGuestVlan;
   }
-  Guarded([&] { SendSetSequence(GuestVlanRequest, steps); });
-  // The test above stands on the name the switch holds, which this write may have changed.
-  if (CurrentNameRequest && !CurrentNameRequest->Busy) ReadScalar(CurrentNameRequest);
+  return true;
 }
 
 void TMBAControlForm::DelBtnClick(TObject*) {

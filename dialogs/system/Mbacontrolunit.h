@@ -3,6 +3,8 @@
 // the name). Four groups of scalars, each its own request; every read and write blocks.
 #pragma once
 
+#include <span>
+
 #include "FeatureDialog.h"
 #include "StdCtrls.h"
 
@@ -43,8 +45,8 @@ class TMBAControlForm : public TFeatureDialog {
   bool ClearAllChosen = false;
 
  private:
-  // The guest VLAN part of Set.
-  void WriteGuestVlan();
+  // The guest VLAN part of Set, checked; false after a refusal was shown.
+  bool GuestVlanSteps(std::span<const NvSetStep>& steps);
 };
 
 // The dialog while its menu command shows it.

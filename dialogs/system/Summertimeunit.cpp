@@ -240,57 +240,74 @@ void TfrmSummerTime::btnRefreshClick(TObject*) {
   if (StatusRequest) Guarded([&] { Read(); });
 }
 
-bool TfrmSummerTime::WriteStatus() {
-  if (Rows.IsTicked(VarOffset)) {
+bool TfrmSummerTime::PlanStatus(std::vector<NvSetWrite>& writes) {
+  NvSetStep step;
+  if (NvTickRows::Ticked(CheckBox1)) step.Carries.push_back(VarStatus);
+  if (NvTickRows::Ticked(CheckBox2)) {
     const int offset = NumberOrMinusOne(edtTimeOffset->Text);
     if (offset != 30 && offset != 60 && offset != 90 && offset != 120) {
       ShowMessage("Time Offset error!");
       return false;
     }
+    step.Carries.push_back(VarOffset);
   }
-  NvVarFlagsScope flags(StatusRequest->Request.Vars);
-  Rows.LeaveOutUnticked(flags);
-  StatusRequest->Request.Active = 1;
-  StatusRequest->Set(true, true);
+  if (!step.Carries.empty()) writes.push_back({StatusRequest, step});
   return true;
 }
 
-void TfrmSummerTime::WriteRepeat() {
+bool TfrmSummerTime::PlanRepeat(std::vector<NvSetWrite>& writes) {
   const std::string start = PackRepeat(repeatStart_), end = PackRepeat(repeatEnd_);
   if (!start.empty()) edt_RepeatStart->Text = start;
   if (!end.empty()) edt_RepeatEnd->Text = end;
-  if (start.empty() || end.empty()) return ShowMessage("time error!!");
-  RepeatRequest->Request.Active = 1;
-  RepeatRequest->Set(true, true);
+  if (start.empty() || end.empty()) {
+    ShowMessage("time error!!");
+    return false;
+  }
+  writes.push_back({RepeatRequest, {{VarStart, VarEnd}}});
+  return true;
 }
 
-void TfrmSummerTime::WriteAnnual() {
+bool TfrmSummerTime::PlanAnnual(std::vector<NvSetWrite>& writes) {
   const std::string start = PackAnnual(annualStart_), end = PackAnnual(annualEnd_);
   auto dayFits = [](const AnnualPoint& point) {
     return TextToInt(point.Day->Text) <= kDaysOfMonth[point.Month->ItemIndex];
   };
-  if (start.empty() || end.empty() || !dayFits(annualStart_) || !dayFits(annualEnd_))
-    return ShowMessage("time error!!");
+  if (start.empty() || end.empty() || !dayFits(annualStart_) || !dayFits(annualEnd_)) {
+    ShowMessage("time error!!");
+    return false;
+  }
   edt_AnnualStart->Text = start;
   edt_AnnualEnd->Text = end;
-  AnnualRequest->Request.Active = 1;
-  AnnualRequest->Set(true, true);
+  writes.push_back({AnnualRequest, {{VarStart, VarEnd}}});
+  return true;
+}
+
+bool TfrmSummerTime::PlanWrites(std::vector<NvSetWrite>& writes) {
+  if (!PlanStatus(writes)) return false;
+  const bool repeatStart = NvTickRows::Ticked(CheckBox3);
+  const bool repeatEnd = NvTickRows::Ticked(CheckBox4);
+  const bool annualStart = NvTickRows::Ticked(CheckBox5), annualEnd = NvTickRows::Ticked(CheckBox6);
+  if (repeatStart && repeatEnd) return PlanRepeat(writes);
+  if (repeatStart || repeatEnd) {
+    ShowMessage("The Repeat Summer Time Start and Repeat Summer Time End should be set together!");
+    return false;
+  }
+  if (annualStart && annualEnd) return PlanAnnual(writes);
+  if (annualStart || annualEnd) {
+    ShowMessage("The Annual Summer Time Start and Annual Summer Time End should be set together!");
+    return false;
+  }
+  return true;
 }
 
 // Only rows the user can see count: a box of a hidden row is never ticked.
+// The mode goes first and the points after it: a refused or unanswered mode ends the write,
+// for points written under a mode the switch does not hold would be points nobody chose.
 void TfrmSummerTime::btnSetClick(TObject*) {
   if (!StatusRequest) return;
-  auto ticked = [](TCheckBox* box) { return NvTickRows::Ticked(box); };
   Guarded([&] {
-    if ((ticked(CheckBox1) || ticked(CheckBox2)) && !WriteStatus()) return;
-    const bool repeatStart = ticked(CheckBox3), repeatEnd = ticked(CheckBox4);
-    const bool annualStart = ticked(CheckBox5), annualEnd = ticked(CheckBox6);
-    if (repeatStart && repeatEnd) return WriteRepeat();
-    if (repeatStart || repeatEnd)
-      return ShowMessage("The Repeat Summer Time Start and Repeat Summer Time End should be set together!");
-    if (annualStart && annualEnd) return WriteAnnual();
-    if (annualStart || annualEnd)
-      return ShowMessage("The Annual Summer Time Start and Annual Summer Time End should be set together!");
+    std::vector<NvSetWrite> writes;
+    if (PlanWrites(writes)) SendSetWrites(writes);
   });
 }
 

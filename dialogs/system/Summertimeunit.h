@@ -107,8 +107,10 @@ class TfrmSummerTime : public TFeatureDialog {
   // Lays the rows out by the mode shown in cbxTimeStatus.
   void LayOut();
   void Read();
-  // The ticked status rows; false after refusing the offset.
-  bool WriteStatus();
-  void WriteRepeat();
-  void WriteAnnual();
+  // Everything ticked checked (and the points packed) before anything is sent: the SETs of
+  // the ticked rows in the order they go; false after a refusal was shown.
+  bool PlanWrites(std::vector<NvSetWrite>& writes);
+  bool PlanStatus(std::vector<NvSetWrite>& writes);
+  bool PlanRepeat(std::vector<NvSetWrite>& writes);
+  bool PlanAnnual(std::vector<NvSetWrite>& writes);
 };

@@ -99,12 +99,7 @@ void TSystemLogServerForm::ClearDetailControls() {
   ShowRowCount();
 }
 
-// A Refresh during a walk would fill the list twice.
-void TSystemLogServerForm::Btn_RefreshClick(TObject*) {
-  if (Table && Table->Busy) return;
-  Guarded(Table, [&] { StartWalk(Table); }, [&] { DataComplete = 1; });
-  ClearDetailControls();
-}
+void TSystemLogServerForm::Btn_RefreshClick(TObject*) { RefreshAll(); }
 
 bool TSystemLogServerForm::PortAllowed() {
   if (Ed_Port->Text().empty()) return true;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ComCtrls.h"
+#include "ScriptedAgent.h"
 #include "StdCtrls.h"
 #include "binding_test_support.h"
 
@@ -110,6 +111,38 @@ TEST_F(ControlsBinding, FailedReadIsReportedBlockingOrNot) {
   EXPECT_EQ(binding.calls, (Calls{"BeforeGet", "OnGetError"}));
   EXPECT_TRUE(IsStatusLine(bar->SimpleText, "Get: " + NvErrorText(-105))) << bar->SimpleText();
   EXPECT_TRUE(answers.Calls().empty());
+}
+
+// An agent that goes back to row 2 after row 4: the walk ends there, its four rows shown, and
+// the status line says the table may be incomplete, never "Ok!"; asynchronous or blocking.
+TEST_F(ControlsBinding, WalkCutShortByAnAgentAnsweringOutOfOrderIsNotOk) {
+  const std::string column = "1.3.6.1.4.1.32473.999.2.1.2";
+  ScriptedAgent agent([&](const ScriptedAgent::Request& r) -> std::optional<ScriptedAgent::Reply> {
+    const auto& asked = r.bindings[0].oid;
+    const uint32_t last = asked == ScriptedAgent::Ids(column) ? 0 : asked.back();
+    ScriptedAgent::Reply reply;
+    reply.bindings = {{ScriptedAgent::Ids(column + "." + std::to_string(last < 4 ? last + 1 : 2)), 7}};
+    return reply;
+  });
+  for (const uint8_t asynchronous : {uint8_t(1), uint8_t(0)}) {
+    SCOPED_TRACE(asynchronous ? "asynchronous" : "blocking");
+    Recorder binding(&form);
+    binding.Request.Port = agent.port();
+    binding.Request.Version = 1;
+    binding.Request.TimeOut = 100;
+    binding.Request.Vars.AddVar(" ", "Index", NvSyntax::integer, NvAccess::notaccess, nullptr);
+    binding.Request.Vars.AddVar(column.c_str(), "Value", NvSyntax::integer, NvAccess::readonly, nullptr);
+    binding.Request.Vars.Kind = MVT_FMV;
+    binding.Request.Vars.IndexCount = 1;
+    binding.Asynchronous = asynchronous;
+    binding.SetStatusControl(bar);
+    binding.Get();
+    ASSERT_TRUE(WaitUntil([&] { return !binding.Busy; }));
+    EXPECT_EQ(binding.rows, 4);
+    EXPECT_EQ(binding.LastReadError().Code, NvErr::WalkOutOfOrder);
+    EXPECT_TRUE(IsStatusLine(bar->SimpleText, "Get: " + NvErrorText(NvErr::WalkOutOfOrder))) << bar->SimpleText();
+    EXPECT_TRUE(answers.Calls().empty());
+  }
 }
 
 TEST_F(ControlsBinding, StoppedWalkEndsWithTheStopLine) {

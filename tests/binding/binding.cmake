@@ -6,5 +6,5 @@ if(TARGET switchsim_fixture AND TARGET binding)
             ${CMAKE_CURRENT_LIST_DIR}/EditsBindingTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/LedsBindingTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/RoundTripTest.cpp
-    LIBS binding mib switchsim_fixture)
+    LIBS binding mib switchsim_fixture scripted_agent)
 endif()

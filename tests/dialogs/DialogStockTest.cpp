@@ -150,6 +150,68 @@ TEST_F(StockDialog, a_refused_step_ends_the_sequence_or_lets_the_next_go) {
   EXPECT_EQ(boxes.Calls().size(), 2u);  // each refusal reported by the request
 }
 
+// A step the switch takes and never answers ends the sequence even where refusals go on: it
+// is told once as not known, the steps after it as not made, and the blocking read that
+// follows in the same handler ends at once instead of holding the window again.
+TEST_F(StockDialog, an_unanswered_step_ends_the_sequence_and_is_not_known_rather_than_not_made) {
+  for (bool blocking : {true, false}) {
+    SCOPED_TRACE(blocking ? "blocking" : "asynchronous");
+    GuiTesting::ScriptedAnswerer answered;
+    NvSNMPRequest2Edits* table = dialog->Table;
+    table->Asynchronous = blocking ? 0 : 1;
+    table->Request.TimeOut = 20;
+    table->Request.Retries = 0;
+    index->Text = "2";
+    name->Text = "maybe";
+    count->Text = "8";
+    const NvSetStep steps[] = {{{1}}, {{2}}};
+    sim->clearSetLog();
+    sim->setDropReplies(true);
+    NvSetOutcome outcome;
+    EXPECT_FALSE(SendSetSequence(table, steps, NvAfterRefusedSet::GoOn, &outcome));
+    const auto start = std::chrono::steady_clock::now();
+    table->Asynchronous = 0;
+    table->Get();  // chained in the same handler: held by the silence
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(150));
+    sim->setDropReplies(false);
+    EXPECT_EQ(sim->setLog(), (std::vector<std::string>{std::string(kTable) + ".2.2=4:maybe"}));
+    EXPECT_EQ(outcome.Unknown, (std::vector<size_t>{0}));
+    EXPECT_EQ(outcome.Unsent, (std::vector<size_t>{1}));
+    EXPECT_TRUE(outcome.Refused.empty());
+    ASSERT_EQ(answered.Calls().size(), 1u);
+    const std::string told = answered.Calls()[0].text;
+    EXPECT_NE(told.find("\nThese changes were not made: Count.\nIt is not known whether these changes were made: Name."),
+              std::string::npos)
+        << told;
+    // The silence ends once the handler has returned to the message loop.
+    EXPECT_TRUE(GuiTesting::ProcessUntil([&] { return !table->Busy && !table->Gate->HeldRead(); }, 5000));
+    EXPECT_TRUE(table->Get());  // read well again: writes are no longer refused
+  }
+}
+
+// What a sequence not taken whole says, by what became of each step.
+TEST_F(StockDialog, the_outcome_text_names_what_was_made_refused_and_not_known) {
+  const NvSetStep steps[] = {{{1}}, {{2}, "the count, as typed"}, {{3}}};
+  const std::vector<NvSetWrite> writes = WritesOf(dialog->Table, steps);
+  struct Case {
+    NvSetOutcome outcome;
+    const char* text;
+  };
+  const Case cases[] = {
+      {{.Refused = {0}, .Unsent = {1, 2}, .Failure = "refused"}, "refused\nThese changes were not made: Name, Count, Status."},
+      {{.Refused = {1}, .Failure = "refused"},
+       "refused\nThese changes were made: Name, Status.\nThese changes were not made: Count."},
+      {{.Unknown = {1}, .Unsent = {2}, .Failure = "silent"},
+       "silent\nThese changes were made: Name.\nThese changes were not made: Status.\n"
+       "It is not known whether these changes were made: Count."},
+      {{.Refused = {0}, .Failure = "refused"},
+       "refused\nThese changes were made: the count, as typed, Status.\nThese changes were not made: Name."},
+  };
+  for (const Case& c : cases) EXPECT_EQ(SetOutcomeText(writes, c.outcome), c.text);
+  const NvSetOutcome one{.Refused = {0}, .Failure = "refused alone"};
+  EXPECT_EQ(SetOutcomeText(std::span<const NvSetWrite>(writes.data(), 1), one), "refused alone");
+}
+
 TEST_F(StockDialog, waiting_for_a_write_ends_on_stop_and_is_bounded) {
   NvSNMPRequest2Edits* table = dialog->Table;
   table->Request.TimeOut = 10;

@@ -62,7 +62,7 @@ const char* const kListedKey = "There is already a record with the same VLAN ID 
 const EntryCase kCases[] = {
     {"NlbMulticast", [] { return new TNLBMulticastFDBForm(nullptr); }, "1.3.6.1.4.1.32473.12.77.3.2.1", 3, 4, 3, "10",
      nullptr, "10." + MacInstance("03BFC0A80A15"), "15", {1, 2, 3, 4}, "Please input VLAN ID and MAC Address.",
-     "Get data not complete.", "2:4", "2:1", "2:6", false, "03BFC0A80A15", nullptr},
+     "Get data not complete.", "2:4", "2:1", "2:6", false, "03BFC0A80A15", kListedKey},
     {"NlbUnicast", [] { return new TNLBUnicastFDBForm(nullptr); }, "1.3.6.1.4.1.32473.12.77.3.1.1", 2, 3, 2, nullptr,
      nullptr, MacInstance("02BFC0A80A20"), "20", {1, 2}, "Please Input MAC Address!", "Get data not complete", "2:4",
      "2:1", "2:6", false, "02BFC0A80A20", nullptr},

@@ -205,6 +205,12 @@ TEST_F(ProtocolPortDialog, add_retried_after_a_refused_vlan_writes_the_vlan_of_t
   EXPECT_EQ(SwitchValue(kVid.substr(0, kVid.size() - 1), "5.4", NvSyntax::integer), "30");
   EXPECT_EQ(Cell(form->ListView1, "5", 2), "30");
   ASSERT_EQ(boxes.Calls().size(), 1u);  // the switch's refusal of the first VLAN write
+  // It says the entry now exists without its VLAN, and how to finish it.
+  const std::string told = boxes.Calls()[0].text;
+  EXPECT_NE(told.find("\nThese changes were made: the entry, without its VLAN (press Set again to give it its VLAN).\n"
+                      "These changes were not made: Group VID."),
+            std::string::npos)
+      << told;
 }
 
 TEST_F(ProtocolPortDialog, the_popup_goes_when_the_dialog_closes) {

@@ -20,6 +20,7 @@
 #include "NvSNMPError.h"
 #include "Portmirror.h"
 #include "Startup.h"
+#include "StdCtrls.h"
 
 namespace {
 
@@ -190,5 +191,51 @@ TEST_P(ChainedBlockingReads, hold_the_window_for_one_read_at_most) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Dialogs, ChainedBlockingReads, ::testing::ValuesIn(kChainedReaders));
+
+// ---------------------------------------------------------------------------------------
+// Refresh after a failed read
+
+// The choices a new entry starts from as shown: every combo box's text and chosen item, every
+// edit's text and every check box's tick, by name, the port pickers' boxes included.
+void CollectChoices(TComponent* owner, std::vector<std::string>& shown) {
+  for (int i = 0; i < owner->ComponentCount; ++i) {
+    TComponent* c = owner->GetComponent(i);
+    if (auto* combo = dynamic_cast<TComboBox*>(c))
+      shown.push_back(combo->Name() + "=" + combo->Text() + "#" + std::to_string(combo->ItemIndex()));
+    else if (auto* edit = dynamic_cast<TEdit*>(c))
+      shown.push_back(edit->Name() + "=" + edit->Text());
+    else if (auto* box = dynamic_cast<TCheckBox*>(c))
+      shown.push_back(box->Name() + (box->Checked() ? "=ticked" : "=clear"));
+    CollectChoices(c, shown);
+  }
+}
+std::vector<std::string> StartingChoices(TForm* form) {
+  std::vector<std::string> shown;
+  CollectChoices(form, shown);
+  return shown;
+}
+
+class RefreshAfterFailedRead : public ::testing::TestWithParam<const char*> {};
+
+// A new entry starts from the same choices after Refresh as on a fresh open.
+TEST_P(RefreshAfterFailedRead, shows_the_starting_choices_of_a_fresh_open) {
+  SwitchSim sim;
+  PointSessionAt(sim);
+  GuiTesting::ScriptedAnswerer boxes;
+  sim.setSubtreeError("1.3.6.1", kGenErr);
+  OpenByMenu(GetParam(), [&](TFeatureDialog* form) {
+    ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return form->DataComplete == 1; }, 60000));
+    const std::vector<std::string> fresh = StartingChoices(form);
+    TButton* refresh = RefreshButton(form);
+    ASSERT_NE(refresh, nullptr);
+    GuiTesting::UserClick(refresh);
+    ExpectFailureTold(form, "Refresh");
+    EXPECT_EQ(StartingChoices(form), fresh);
+  });
+}
+
+INSTANTIATE_TEST_SUITE_P(Dialogs, RefreshAfterFailedRead,
+                         ::testing::Values("RuleOfEthernetInformation1", "EthernetRuleCPUFilter1", "GuestVLAN1",
+                                           "LoginMethodControl1", "EnableMethodControl1"));
 
 }  // namespace

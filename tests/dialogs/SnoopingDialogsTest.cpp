@@ -407,6 +407,25 @@ TEST_F(MulticastVlanGroup, add_during_a_walk_is_still_sent) {
   EXPECT_EQ(form->ListView1->Items->Count, 4);
 }
 
+// The walk stopped for the pop-up is read again when the pop-up closes without adding,
+// whether nothing was tried or the switch refused the add.
+TEST_F(MulticastVlanGroup, a_walk_cut_for_the_popup_is_read_again_when_nothing_was_added) {
+  for (const bool refused : {false, true}) {
+    SCOPED_TRACE(refused ? "add refused" : "closed without adding");
+    sim.setDelay(150);
+    UserClick(form->btnGet);
+    ASSERT_TRUE(ProcessUntil([&] { return form->ListView1->Items->Count >= 1; }, kLongWait));
+    ASSERT_TRUE(form->Table->Reading());
+    // A listed range again: the switch refuses to create it.
+    const bool stayedOpen = RunPopup({"100", "239.20.1.1", "239.20.1.9", refused});
+    sim.setDelay(0);
+    EXPECT_EQ(stayedOpen, refused);
+    EXPECT_EQ(form->ListView1->Items->Count, 3);
+    const std::string status = form->StatusBar1->Panels->Items[0]->Text;
+    EXPECT_NE(status.find("Ok!"), std::string::npos) << status;
+  }
+}
+
 TEST_F(MulticastVlanGroup, popup_refuses_missing_or_invalid_addresses_and_stays_open) {
   const struct {
     Typed typed;

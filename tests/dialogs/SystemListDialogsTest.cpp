@@ -982,4 +982,74 @@ TEST_F(SystemDialog, arp_entries_open_from_their_menu_item) {
   EXPECT_EQ(ARPAddEdit, nullptr);
 }
 
+
+// Another manager's change made while the list is read: a Refresh pressed during that read is
+// not dropped, so the change shows once the reads have ended.
+void SetBehindTheDialog(const std::string& instanceOid, int syntax, const std::string& value) {
+  NvSNMPRequest request;
+  request.Vars.Kind = MVT_SV;
+  request.Vars.AddVar(instanceOid.c_str(), "", syntax, NvAccess::readwrite, nullptr);
+  *request.Vars.GetVar(0)->Value = value;
+  bool ok = false;
+  NvSNMPError error;
+  request.Set(ok, error, false, "", nullptr);
+  ASSERT_TRUE(ok) << error.Message;
+}
+
+struct RefreshDuringRead {
+  const char* name;
+  std::function<TFeatureDialog*()> make;
+  std::function<TButton*(TFeatureDialog*)> refresh;
+  std::function<void()> change;
+  std::function<void(TListView*)> expectShown;
+};
+void PrintTo(const RefreshDuringRead& c, std::ostream* os) { *os << c.name; }
+
+class RefreshPressedDuringARead : public SystemDialog, public ::testing::WithParamInterface<RefreshDuringRead> {};
+
+TEST_P(RefreshPressedDuringARead, reads_again_after_it_and_shows_what_changed_behind_it) {
+  const RefreshDuringRead& c = GetParam();
+  std::unique_ptr<TFeatureDialog> form(c.make());
+  form->Show();
+  const auto idle = [&] {
+    return form->DataComplete == 1 && !form->Table->Busy && form->Table->Request.PendingReplies == 0;
+  };
+  ASSERT_TRUE(GuiTesting::ProcessUntil(idle, 15000));
+  // Each reply late: after the first row the walk has at least two replies to go, however
+  // slowly the change below is made.
+  sim->setDelay(150);
+  GuiTesting::UserClick(c.refresh(form.get()));
+  ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return form->List->Items->Count >= 1; }, 15000));
+  c.change();  // behind the row already read
+  ASSERT_TRUE(form->Table->Reading());
+  GuiTesting::UserClick(c.refresh(form.get()));
+  ASSERT_TRUE(GuiTesting::ProcessUntil(idle, 15000));
+  sim->setDelay(0);
+  c.expectShown(form->List);
+  EXPECT_TRUE(boxes.Calls().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Dialogs, RefreshPressedDuringARead,
+    ::testing::Values(
+        RefreshDuringRead{
+            "SystemLogHosts", [] { return new TSystemLogServerForm(nullptr); },
+            [](TFeatureDialog* f) { return static_cast<TSystemLogServerForm*>(f)->Btn_Refresh; },
+            [] { SetBehindTheDialog("1.3.6.1.4.1.32473.12.12.2.1.2.1", NvSyntax::ipaddress, "10.1.2.3"); },
+            [](TListView* list) {
+              EXPECT_EQ(Captions(list), (std::vector<std::string>{"1", "2", "3"}));
+              EXPECT_EQ(Cell(list, "1", 1), "10.1.2.3");
+            }},
+        RefreshDuringRead{
+            "DhcpRelayServers", [] { return new TBOOTCtrlTableForm(nullptr); },
+            [](TFeatureDialog* f) { return static_cast<TBOOTCtrlTableForm*>(f)->RefreshBtn; },
+            // "v1" sorts before every listed interface.
+            [] { SetBehindTheDialog("1.3.6.1.4.1.32473.12.42.3.1.1.3.2.118.49.10.0.0.1", NvSyntax::integer, "4"); },
+            [](TListView* list) {
+              ASSERT_EQ(list->Items->Count, 9);
+              EXPECT_EQ(list->Items->Item[0]->Caption, "v1");
+              EXPECT_EQ(list->Items->Item[0]->SubItems->Get(0), "10.0.0.1");
+            }}),
+    [](const ::testing::TestParamInfo<RefreshDuringRead>& info) { return std::string(info.param.name); });
+
 }  // namespace

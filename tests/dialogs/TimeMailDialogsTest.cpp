@@ -3,6 +3,8 @@
 // capabilities) and the SMTP settings with their test mail.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -276,6 +278,9 @@ TEST_F(SummerTime, refusals_give_their_message_and_send_nothing) {
       {"one annual box", "annual", {form->CheckBox6}, "45", "1",
        "The Annual Summer Time Start and Annual Summer Time End should be set together!"},
       {"30 February", "annual", {form->CheckBox5, form->CheckBox6}, "45", "30", "time error!!"},
+      // The mode and the offset are fine, but they go only with points that are.
+      {"30 February with the mode", "annual", {form->CheckBox1, form->CheckBox2, form->CheckBox5, form->CheckBox6},
+       "60", "30", "time error!!"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -301,7 +306,46 @@ TEST_F(SummerTime, an_hour_that_is_no_number_is_reported_in_the_status_bar) {
   TypeInto(form->edtRepeatHE, "3h");
   Press(form->btnSet);
   EXPECT_EQ(Status(), "'3h' is not a valid integer value");
-  EXPECT_EQ(sim->setLog(), (Log{kSummer + "1.0=2:1 ; " + kSummer + "2.0=2:60"}));  // the status went first
+  EXPECT_TRUE(sim->setLog().empty());  // the points are checked before the status goes
+}
+
+// The mode and the points of one press: a refused or unanswered mode ends it, so no points go
+// out under a mode the switch does not hold, the press is told once and nothing says Ok.
+TEST_F(SummerTime, a_mode_the_switch_does_not_take_ends_the_write) {
+  struct Case {
+    const char* name;
+    std::function<void()> fault;
+  };
+  const Case cases[] = {
+      {"refused", [&] { sim->refuseSet(1, 5); }},
+      {"never answered", [&] { sim->setDropReplies(true); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    GuiTesting::ScriptedAnswerer answered;
+    for (NvSNMPRequest2Controls* request : RequestsOf(form)) request->Request.TimeOut = 30;
+    form->StatusBar1->Panels->Items[0]->Text = "";
+    Choose(form->cbxTimeStatus, "annual");
+    TfrmSummerTime::UnpackAnnual("1D030200", {form->edtAnnualDayS, form->cbxAnnualMonthS, form->edtAnnualHS,
+                                              form->edtAnnualMS});
+    TfrmSummerTime::UnpackAnnual("190A0300", {form->edtAnnualDayE, form->cbxAnnualMonthE, form->edtAnnualHE,
+                                              form->edtAnnualME});
+    UserClick(form->btnCheckAll);
+    sim->clearSetLog();
+    c.fault();
+    Press(form->btnSet);
+    sim->clearFaults();
+    // The mode, sent again only by the retry of an unanswered try; the points never went.
+    const Log sent = sim->setLog();
+    ASSERT_FALSE(sent.empty());
+    for (const std::string& line : sent) EXPECT_EQ(line, kSummer + "1.0=2:2 ; " + kSummer + "2.0=2:60");
+    ASSERT_EQ(answered.Calls().size(), 1u);
+    EXPECT_NE(answered.Calls()[0].text.find("Annual Summer Time Start, Annual Summer Time End."), std::string::npos)
+        << answered.Calls()[0].text;
+    EXPECT_EQ(Status().find("Ok"), std::string::npos) << Status();
+    EXPECT_EQ(SwitchValue(kSummer + "5", "0", NvSyntax::octetstr), "1F030200");  // the seed's annual start
+    UserClick(form->btnClearChecks);
+  }
 }
 
 // ---------------------------------------------------------------------------------------

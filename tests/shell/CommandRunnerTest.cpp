@@ -1,8 +1,11 @@
 // Menu commands run from their rows against the simulated switch: each kind opens its window
 // with the row's details, and what a command writes reaches the switch.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
+#include <functional>
 #include <fstream>
 
 #include "About.h"
@@ -490,4 +493,146 @@ TEST_F(Commands, EveryViewAndViewerRowCanRun) {
   EXPECT_FALSE(NvMenuCommandBuilt(Command("AgentSuportedUpdateFiles1")));  // its dialog is not made yet
 }
 
+}  // namespace
+
+namespace {
+// A table view whose Add pop-up has one writable column besides its index and row status.
+struct OneColumnAdd {
+  const char* item;
+  std::vector<std::pair<int, const char*>> typed;  // row, text
+  std::string expected;                              // the created row's SET, whole
+};
+void PrintTo(const OneColumnAdd& c, std::ostream* os) { *os << c.item; }
+
+class OneColumnAddPopup : public Commands, public ::testing::WithParamInterface<OneColumnAdd> {};
+
+TEST_P(OneColumnAddPopup, WritesTheValueTypedIntoItsOneColumn) {
+  const OneColumnAdd& c = GetParam();
+  int step = 0;
+  bool boxesShown = true;
+  std::string setCaption;
+  TSNMPListViewPanel* panel = nullptr;
+  GuiTesting::ModalDriver driver(Closing([&](TCustomForm& form) {
+    if (step++ == 0) {
+      ReadDone(form);
+      panel = ListPanel(form);
+      ASSERT_NE(panel, nullptr);
+      GuiTesting::UserClick(panel->CtrlBtnPanel->AddBtn);  // the pop-up runs as the next step
+      GuiTesting::ProcessUntil([&] { return !panel->EditCtrl->Busy; });
+      form.ModalResult = mrCancel;
+      return;
+    }
+    TEditsPanel* edits = panel->EditsPanel;
+    boxesShown = false;
+    for (const UISnmpVar& row : edits->Rows) boxesShown = boxesShown || row.CheckBox->Visible();
+    for (const auto& [row, text] : c.typed) GuiTesting::UserType(dynamic_cast<TEdit*>(edits->Rows.at(row).Control), text);
+    std::vector<TCtrlBtnPanel*> columns;
+    FindAll(&form, columns);
+    ASSERT_FALSE(columns.empty());
+    setCaption = columns[0]->SetCheckedBtn->Caption();
+    GuiTesting::UserClick(columns[0]->SetCheckedBtn);
+    GuiTesting::ProcessUntil([&] { return !sim->setLog().empty() && !panel->EditCtrl->Busy; });
+  }));
+  NvRunMenuCommand(Command(c.item), host);
+  EXPECT_EQ(step, 2);
+  EXPECT_FALSE(boxesShown);
+  EXPECT_EQ(setCaption, "Set");
+  EXPECT_EQ(sim->setLog(), std::vector<std::string>{c.expected});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Views, OneColumnAddPopup,
+    ::testing::Values(
+        OneColumnAdd{"SMTPMailReceiverTable1",
+                     {{0, "9"}, {1, "ops@example.net"}},
+                     "1.3.6.1.4.1.32473.12.29.3.1.1.2.9=4:ops@example.net ; 1.3.6.1.4.1.32473.12.29.3.1.1.3.9=2:4"},
+        OneColumnAdd{"VLANTable2",
+                     {{0, "1"}, {1, "30"}, {2, "31"}},
+                     "1.3.111.2.802.1.1.8.1.3.1.1.3.1.30=2:31 ; 1.3.111.2.802.1.1.8.1.3.1.1.4.1.30=2:4"}),
+    [](const ::testing::TestParamInfo<OneColumnAdd>& info) { return std::string(info.param.item); });
+}  // namespace
+
+namespace {
+// A reboot the switch refuses is told; the silence of a switch that reboots at once is not.
+struct RebootCase {
+  const char* name;
+  std::function<void(SwitchSim&)> arrange;
+  std::string told;  // the box after the question; empty: none
+};
+void PrintTo(const RebootCase& c, std::ostream* os) { *os << c.name; }
+
+void ExpectRebootTold(const GuiTesting::ScriptedAnswerer& answers, const std::string& told) {
+  const auto& calls = answers.Calls();
+  ASSERT_GE(calls.size(), 1u);
+  EXPECT_EQ(calls[0].text, "Are you sure to reboot the device?");
+  ASSERT_EQ(calls.size(), told.empty() ? 1u : 2u);
+  if (told.empty()) return;
+  EXPECT_EQ(calls[1].title, "Reboot");
+  EXPECT_EQ(calls[1].text, told);
+}
+
+class RebootOutcome : public Commands, public ::testing::WithParamInterface<RebootCase> {
+ protected:
+  void TearDown() override {
+    sim->setSubtreeError(kResetOid, 0);
+    sim->setDropReplies(false);
+    NvSNMPSecurity::WriteCommunity = SwitchSim::writeCommunity;
+    Commands::TearDown();
+  }
+  static constexpr const char* kResetOid = "1.3.6.1.4.1.32473.12.1.2.3";
+};
+
+TEST_P(RebootOutcome, AnErrorReplyIsToldAndASilenceIsNot) {
+  const RebootCase& c = GetParam();
+  NvSNMPSecurity::Version = 1;
+  c.arrange(*sim);
+  answers.Answer(IDYES);
+  answers.Answer(IDOK);
+  NvRebootDevice(20);
+  ExpectRebootTold(answers, c.told);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Reboot, RebootOutcome,
+    ::testing::Values(
+        RebootCase{"ReadOnlyCommunity", [](SwitchSim&) { NvSNMPSecurity::WriteCommunity = SwitchSim::readCommunity; },
+                   "(SNMP) Cannot access variable, No Access!"},
+        RebootCase{"GenErr", [](SwitchSim& s) { s.setSubtreeError("1.3.6.1.4.1.32473.12.1.2.3", 5); },
+                   "(SNMP) Cannot perform operation, General Error!"},
+        RebootCase{"Silence", [](SwitchSim& s) { s.setDropReplies(true); }, ""},
+        RebootCase{"Taken", [](SwitchSim&) {}, ""}),
+    [](const ::testing::TestParamInfo<RebootCase>& info) { return std::string(info.param.name); });
+
+TEST_F(Commands, RebootByAVersion3UserWhoMayOnlyReadIsTold) {
+  namespace fs = std::filesystem;
+  const fs::path dir = fs::temp_directory_path() / ("nv-reboot-v3-" + std::to_string(::getpid()));
+  fs::create_directories(dir);
+  std::ofstream(dir / "users.conf") << "createUser reader SHA readerpass1\nrouser reader auth\n";
+  const auto model = NvSNMPSecurity::SecurityModel, level = NvSNMPSecurity::SecurityLevel;
+  const auto auth = NvSNMPSecurity::AuthProtocol;
+  const std::string name = NvSNMPSecurity::SecurityName, password = NvSNMPSecurity::AuthPassword;
+  {
+    SwitchSim::Options options;
+    options.usersFile = (dir / "users.conf").string();
+    SwitchSim readOnly(options);
+    PointSessionAt(readOnly, 3, 100);
+    NvSNMPSecurity::SecurityModel = 3;
+    NvSNMPSecurity::SecurityLevel = 2;
+    NvSNMPSecurity::SecurityName = "reader";
+    NvSNMPSecurity::AuthProtocol = 3;
+    NvSNMPSecurity::AuthPassword = "readerpass1";
+    answers.Answer(IDYES);
+    answers.Answer(IDOK);
+    NvRebootDevice(50);
+    EXPECT_EQ(readOnly.setLog().size(), 1u);  // it reached the switch, which refused it
+  }
+  NvSNMPSecurity::SecurityModel = model;
+  NvSNMPSecurity::SecurityLevel = level;
+  NvSNMPSecurity::SecurityName = name;
+  NvSNMPSecurity::AuthProtocol = auth;
+  NvSNMPSecurity::AuthPassword = password;
+  PointSessionAt(*sim, 0, 100);
+  fs::remove_all(dir);
+  ExpectRebootTold(answers, "(SNMP) Cannot access variable, No Access!");
+}
 }  // namespace

@@ -1,8 +1,10 @@
 // The main window against the simulated switch: the front panel chosen by hardware revision,
 // the first activation, the sizing, Refresh, closing and the menu.
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <thread>
 
 #include <unistd.h>
 
@@ -141,6 +143,54 @@ TEST_F(MainWindow, LaterActivationsKeepThePanel) {
   EXPECT_EQ(form->CurrentPanel, first);
   EXPECT_EQ(form->PanelList->Count, 1);
   EXPECT_EQ(form->ClientWidth, 802);
+}
+
+// Start against a silent switch: the revision is read once, so creating and first showing the
+// window is held for one exchange (a try and its retry), not two.
+TEST_F(MainWindow, StartOnASilentSwitchReadsTheRevisionOnceAndShowsTheB1Panel) {
+  sim_->setDropReplies(true);
+  const auto start = std::chrono::steady_clock::now();
+  TMainForm* form = Make(100);
+  form->FormActivate(form);
+  const auto held = std::chrono::steady_clock::now() - start;
+  EXPECT_NE(dynamic_cast<TPanelNVS7030B1Form*>(form->CurrentPanel), nullptr);
+  EXPECT_GE(held, std::chrono::milliseconds(1900));  // the one exchange was waited for
+  EXPECT_LT(held, std::chrono::milliseconds(3500))
+      << std::chrono::duration_cast<std::chrono::milliseconds>(held).count() << " ms";
+  form_.reset();  // its panel's reads go before the switch answers again
+  sim_->setDropReplies(false);
+}
+
+// A name server that takes 1.5 s and knows the switch by one name.
+std::string SlowNameServer(const std::string& name) {
+  std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+  return name == "slow-panel.lab" ? "127.0.0.1" : "";
+}
+
+// The switch named by a host name that takes 1.5 s to look up: no window waits for it; the
+// revision is read once the name has answered, and the panel follows.
+TEST_F(MainWindow, ASlowNameServerDelaysNoWindowAndThePanelFollowsTheLookUp) {
+  SetRevision("A1");
+  std::ofstream(dir_ / "Conf" / "MBF" / "slow-panel.lab.cfg")
+      << "[Program Information]\nAgentPort=" << sim_->port()
+      << "\nVersion=1\nSecurityModel=1\nSecurityLevel=0\nAuthProtocol=0\nPrivProtocol=0\n";
+  const HostResolver system = set_host_resolver(&SlowNameServer);
+  ProgramParameters = {"/Islow-panel.lab", "/Rquorra", "/Wventhal"};
+  const auto start = std::chrono::steady_clock::now();
+  form_ = std::make_unique<TMainForm>(nullptr);
+  NvSNMPDefaultTimeout = 100;
+  form_->DoCreate();
+  TMainForm* form = form_.get();
+  form->FormActivate(form);
+  const auto held = std::chrono::steady_clock::now() - start;
+  EXPECT_LT(held, std::chrono::milliseconds(1200))  // the name server alone takes 1.5 s
+      << std::chrono::duration_cast<std::chrono::milliseconds>(held).count() << " ms";
+  EXPECT_EQ(form->CurrentPanel, nullptr);  // the revision is not known yet
+  ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return form->CurrentPanel != nullptr; }, 10000));
+  EXPECT_EQ(form->ST_HWVersion->Caption(), "A1");
+  EXPECT_NE(dynamic_cast<TPanelNVS7030Form*>(form->CurrentPanel), nullptr);
+  EXPECT_EQ(form->PanelList->Count, 1);
+  set_host_resolver(system);
 }
 
 TEST_F(MainWindow, RefreshAsksFirstAndOnOkBuildsThePanelAgainFromAFreshRead) {

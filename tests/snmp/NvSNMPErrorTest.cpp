@@ -55,7 +55,7 @@ TEST(NvMessageTables, BuiltInTextsAreInForceForEveryRange) {
   const std::pair<NvMessageTable*, std::pair<const char*, int>> tables[] = {
       {&NvCommonErrors, {"common.err", 26}},      {&NvSNMPErrors, {"snmp.err", 18}},
       {&NvSNMPv3Errors, {"snmpv3.err", 17}},      {&NvSNMPUsmErrors, {"snmpusm.err", 14}},
-      {&NvSNMPClassErrors, {"snmpclass.err", 23}}, {&NvFrameworkErrors, {"nvsnmp.err", 29}},
+      {&NvSNMPClassErrors, {"snmpclass.err", 23}}, {&NvFrameworkErrors, {"nvsnmp.err", 30}},
       {&NvSNMPMessages, {"snmp.msg", 2}},
   };
   ASSERT_EQ(NvMessageTables().size(), 7u);
@@ -82,7 +82,8 @@ TEST(NvMessageTables, BuiltInTextsAreInForceForEveryRange) {
       {-510, "Can't send get-next command for a SNMP variable list with single value!"},
       {-519, "Out of range for the bit(byte) index of the associated SNMP variable's (partial) data!"},
       {-528, "Unknown error code!"},
-      {-529, ""},
+      {-529, "The agent answered out of order; the table may be incomplete!"},
+      {-530, ""},
       {-100, ""},
   };
   for (const TextCase& c : cases) EXPECT_EQ(NvErrorText(c.code), c.text) << "code " << c.code;

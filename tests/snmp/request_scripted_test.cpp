@@ -74,9 +74,70 @@ TEST(ScriptedAgent, WalkStopsAtARepeatedOid) {
   ASSERT_EQ(walk.rows.size(), 2u);
   EXPECT_EQ(walk.rows[0], Row({"1", "11"}));
   EXPECT_EQ(walk.rows[1][1], "(NOTDONE)");
-  EXPECT_EQ(walk.results[1].Code, 0);
+  // Standing still is no end of table: the walk says so instead of "Ok!".
+  EXPECT_EQ(walk.results[1].Code, NvErr::WalkOutOfOrder);
   EXPECT_EQ(agent.requestsSeen(), 2);
 }
+
+// How a walk ends: its rows stand either way, and an agent that goes back (rows 1..4, then row
+// 2 again) ends it with "answered out of order", never "Ok!"; asynchronously and blocking.
+struct WalkEndCase {
+  const char* name;
+  Agent::Script script;
+  size_t rows;
+  int endCode;
+};
+void PrintTo(const WalkEndCase& c, std::ostream* os) { *os << c.name; }
+
+class WalkEnd : public ::testing::TestWithParam<WalkEndCase> {};
+
+TEST_P(WalkEnd, KeepsItsRowsAndTellsHowItEnded) {
+  const WalkEndCase& c = GetParam();
+  Agent agent(c.script);
+  NvSNMPRequest req;
+  UseColumns(req, agent.port(), 1);
+  Collector walk(req);
+  Walk(walk);
+  ASSERT_EQ(walk.rows.size(), c.rows + 1);
+  for (size_t k = 0; k < c.rows; ++k) {
+    EXPECT_EQ(walk.rows[k][0], std::to_string(k + 1));
+    EXPECT_EQ(walk.results[k].Code, 0);
+  }
+  EXPECT_TRUE(walk.results[c.rows].Finished);
+  EXPECT_EQ(walk.results[c.rows].Code, c.endCode);
+  EXPECT_EQ(walk.results[c.rows].Message, NvErrorText(c.endCode));
+
+  NvSNMPRequest blocking;
+  UseColumns(blocking, agent.port(), 1);
+  bool ok = false;
+  size_t rows = 0;
+  for (bool more = blocking.Get(ok, true); more; more = blocking.Get(ok, false)) rows += ok ? 1 : 0;
+  EXPECT_EQ(rows, c.rows);
+  EXPECT_EQ(ok, c.endCode == 0);
+  EXPECT_EQ(blocking.GetError.Code, c.endCode);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ScriptedAgent, WalkEnd,
+    ::testing::Values(
+        WalkEndCase{"BackAfterFourRows",
+                    [](const Agent::Request& r) -> std::optional<Agent::Reply> {
+                      const auto& asked = r.bindings[0].oid;
+                      const uint32_t last = asked == Agent::Ids(kColumn2) ? 0 : asked.back();
+                      Agent::Reply reply;
+                      reply.bindings = {At(kColumn2, {last < 4 ? last + 1 : 2}, int32_t(10 + last))};
+                      return reply;
+                    },
+                    4, NvErr::WalkOutOfOrder},
+        WalkEndCase{"LeavesItsColumn",
+                    [](const Agent::Request& r) -> std::optional<Agent::Reply> {
+                      Agent::Reply reply;
+                      reply.bindings = {r.bindings[0].oid == Agent::Ids(kColumn2) ? At(kColumn2, {1}, 1)
+                                                                                    : At(kColumn3, {1}, 1)};
+                      return reply;
+                    },
+                    1, 0}),
+    [](const ::testing::TestParamInfo<WalkEndCase>& info) { return std::string(info.param.name); });
 
 TEST(ScriptedAgent, WalkStopsAtADecreasingOid) {
   Agent agent([](const Agent::Request& r) -> std::optional<Agent::Reply> {
@@ -92,6 +153,7 @@ TEST(ScriptedAgent, WalkStopsAtADecreasingOid) {
   EXPECT_EQ(walk.rows[0][0], "5");
   EXPECT_EQ(walk.rows[1][1], "(NOTDONE)");
   EXPECT_TRUE(walk.results[1].Finished);
+  EXPECT_EQ(walk.results[1].Code, NvErr::WalkOutOfOrder);
 }
 
 TEST(ScriptedAgent, ColumnMembershipComparesSubIdentifiers) {

@@ -194,4 +194,7 @@ void SwitchSim::setDropReplies(bool drop) { control(workDir_, drop ? "drop on" :
 void SwitchSim::setSubtreeError(const std::string& oidPrefix, int errorStatus) {
   control(workDir_, "error " + oidPrefix + " " + std::to_string(errorStatus));
 }
+void SwitchSim::refuseSet(int nth, int errorStatus) {
+  control(workDir_, "refuse-set " + std::to_string(nth) + " " + std::to_string(errorStatus));
+}
 void SwitchSim::clearFaults() { control(workDir_, "clear"); }

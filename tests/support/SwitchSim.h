@@ -57,6 +57,7 @@ class SwitchSim {
   void setDelay(int ms);
   void setDropReplies(bool drop);
   void setSubtreeError(const std::string& oidPrefix, int errorStatus);  // 0 clears
+  void refuseSet(int nth, int errorStatus);  // the nth SET PDU from now (1 = the next); 0 clears
   void clearFaults();
 
  private:

@@ -330,3 +330,30 @@ TEST(TableView, AnAddDuringASlowWalkThenRefreshListsTheSwitchsRowsOnce) {
     EXPECT_EQ(w.Names(), (std::vector<std::string>{"first", "second", "third"}));
   });
 }
+
+// A click on a row stops the walk; Refresh pressed at once reads the whole table after it,
+// and Stop then Refresh alike.
+TEST(TableView, RefreshRightAfterAWalkWasStoppedListsEveryRow) {
+  TableWindow w;
+  TCtrlBtnPanel* column = w.view->CtrlBtnPanel;
+  const std::vector<std::string> all{"first", "second", "third"};
+  w.Show([&] {
+    for (const bool byRowClick : {true, false}) {
+      SCOPED_TRACE(byRowClick ? "a row clicked" : "Stop pressed");
+      Sim()->setDelay(200);  // the stopped walk's next reply is still to come when Refresh is pressed
+      GuiTesting::UserClick(column->RefreshBtn);
+      ASSERT_TRUE(WaitUntil([&] { return w.list->Items->Count >= 1; }));
+      if (byRowClick)
+        GuiTesting::UserClickItem(w.list, w.list->Items->Item[0]);
+      else
+        GuiTesting::UserClick(column->StopBtn);
+      ASSERT_TRUE(w.binding->Reading());  // its last reply is still to come
+      GuiTesting::UserClick(column->RefreshBtn);
+      ASSERT_TRUE(WaitUntil([&] { return Idle(w.binding) && w.binding->Request.PendingReplies == 0; }));
+      Sim()->clearFaults();
+      EXPECT_EQ(w.Names(), all);
+      EXPECT_EQ(column->CountText->Caption(), "3");
+      EXPECT_NE(StatusText(w.view).find("Ok!"), std::string::npos) << StatusText(w.view);
+    }
+  });
+}
