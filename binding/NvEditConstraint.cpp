@@ -1,15 +1,16 @@
 #include "NvEditConstraint.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <vector>
 
 #include "Controls.h"
 #include "Forms.h"
-#include "NvNumList.h"
 #include "NvSNMPError.h"
 #include "NvUtils.h"
 #include "NvValueChecks.h"
@@ -37,6 +38,36 @@ enum CommonErr {
 };
 
 bool IsSpecialValue(const std::string& text) { return text == "(NOTDONE)" || text == "(NULL)"; }
+
+// The whole text as a number of the conversion: digits, a "-" first where the range has
+// negative numbers, one "." for "f"; nothing before, between or after ("12a", " 12", "1e3"
+// and "--1" are no numbers, whatever strtod would make of their start).
+bool ReadWholeNumber(char conversion, double minimum, const std::string& text, double& value) {
+  constexpr size_t kLongest = 330;  // every finite double fits
+  if (text.empty() || text.size() > kLongest) return false;
+  size_t p = text[0] == '-' && conversion != 'u' && minimum < 0 ? 1 : 0;
+  size_t digits = 0, points = 0;
+  for (; p < text.size(); ++p) {
+    if (text[p] >= '0' && text[p] <= '9') ++digits;
+    else if (text[p] == '.' && conversion == 'f' && points == 0) ++points;
+    else return false;
+  }
+  if (digits == 0) return false;
+  value = std::strtod(text.c_str(), nullptr);
+  return std::isfinite(value);
+}
+
+// Delimited whole numbers 0 to 4294967295: no empty item, no sign, blank or fraction.
+bool ReadNumberList(const std::string& text, char delimiter, std::vector<uint32_t>& numbers) {
+  numbers.clear();
+  for (const std::string& item : NvSplit(text, delimiter)) {
+    if (item.empty() || item.size() > 10 || item.find_first_not_of("0123456789") != std::string::npos) return false;
+    const uint64_t v = std::stoull(item);
+    if (v > UINT32_MAX) return false;
+    numbers.push_back(uint32_t(v));
+  }
+  return true;
+}
 
 [[noreturn]] void ThrowBadPiece() { NvThrowError(NvErr::BadFormatSpecifier); }
 
@@ -370,10 +401,9 @@ bool NvEditConstraint::CheckValue(_EditConstraint_s& r, const std::string& text,
     case 'f':
     case 'i':
     case 'u': {
-      const double value = std::strtod(text.c_str(), nullptr);
-      // A sign or point alone is no number, whatever strtod makes of it.
-      const bool hasDigit = text.find_first_of("0123456789") != std::string::npos;
-      if (hasDigit && value >= r.Minimum && value <= r.Maximum) return true;
+      double value = 0;
+      if (ReadWholeNumber(r.Conversion, r.Minimum, text, value) && value >= r.Minimum && value <= r.Maximum)
+        return true;
       refuse(NumberRange);
       message = NvReplaceAll(NvReplaceAll(message, "[MIN]", General(r.Minimum)), "[MAX]", General(r.Maximum));
       return false;
@@ -411,14 +441,14 @@ bool NvEditConstraint::CheckValue(_EditConstraint_s& r, const std::string& text,
       return false;
     }
     case 'n': {
-      NvNumList<unsigned int> numbers;
-      numbers.Delimiter = r.Delimiter;
-      numbers = text;
+      std::vector<uint32_t> numbers;
+      const bool whole = ReadNumberList(text, r.Delimiter, numbers);
       const std::string delimiter(1, r.Delimiter);
       const std::string count = std::to_string(r.MaxLength);
+      const int items = int(NvSplit(text, r.Delimiter).size());
       if (r.MaxLength > 0) {
         const bool fixed = r.LengthFlags & NvEditLength::Fixed;
-        if (fixed ? numbers.Count != r.MaxLength : numbers.Count > r.MaxLength) {
+        if (fixed ? items != r.MaxLength : items > r.MaxLength) {
           refuse(fixed ? ListCount : ListMaxCount);
           message = NvReplaceAll(NvReplaceAll(NvReplaceAll(message, "[DELIMITER]", delimiter), "[COUNT]", count),
                                  "[MAXCOUNT]", count);
@@ -427,7 +457,8 @@ bool NvEditConstraint::CheckValue(_EditConstraint_s& r, const std::string& text,
       }
       const auto low = static_cast<uint32_t>(static_cast<int64_t>(r.Minimum));
       const auto high = static_cast<uint32_t>(static_cast<int64_t>(r.Maximum));
-      if (numbers.AllInRange(low, high)) return true;
+      if (whole && std::all_of(numbers.begin(), numbers.end(), [&](uint32_t n) { return n >= low && n <= high; }))
+        return true;
       refuse(ListRange);
       message = NvReplaceAll(NvReplaceAll(NvReplaceAll(message, "[DELIMITER]", delimiter), "[MIN]", std::to_string(low)),
                              "[MAX]", std::to_string(high));

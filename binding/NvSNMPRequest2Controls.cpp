@@ -251,7 +251,7 @@ bool NvSNMPRequest2Controls::GetBlocking() {
   if (failure.Code != 0 || answered) RecordRead(failure);
   if (StatusControl && (failure.Code != 0 || answered)) {
     MessageIndex = 0;
-    ShowStatus(answered ? NvErrorText(NvErr::Ok) : failure.Message);
+    ShowStatus(answered ? ReadOkText() : failure.Message);
   }
   return answered;
 }
@@ -313,7 +313,7 @@ void NvSNMPRequest2Controls::OnAsyncGetReply(NvSNMPError* error) {
     case Outcome::Continue:
       return;
     case Outcome::Ended:
-      EndGet(error, NvErrorText(NvErr::Ok));
+      EndGet(error, ReadOkText());
       return;
     case Outcome::Stopped:
       EndGet(error, kStopText);
@@ -339,6 +339,19 @@ void NvSNMPRequest2Controls::OnAsyncGetReply(NvSNMPError* error) {
       return;
     }
   }
+}
+
+std::string NvSNMPRequest2Controls::ReadOkText() const {
+  std::string text = NvErrorText(NvErr::Ok);
+  if (IsTableList() || Request.NoValueVars.empty()) return text;
+  std::string labels;
+  for (int i : Request.NoValueVars) {
+    const NvSNMPVar* var = Request.Vars.GetVar(i);
+    std::string label = var && var->Label ? var->Label : "";
+    while (!label.empty() && label.back() == ' ') label.pop_back();
+    labels += (labels.empty() ? "" : ", ") + label;
+  }
+  return text + " No value from the switch: " + labels + ".";
 }
 
 void NvSNMPRequest2Controls::EndGet(NvSNMPError* error, const std::string& statusText) {

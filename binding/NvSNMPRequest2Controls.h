@@ -172,6 +172,9 @@ class NvSNMPRequest2Controls {
 
  protected:
   bool IsTableList() const { return Request.Vars.Kind == MVT_FMV || Request.Vars.Kind == MVT_UMV; }
+  // "Ok!", and for scalars or one row the objects the switch gave no value for: an empty
+  // control must not pass for a value read.
+  std::string ReadOkText() const;
   // A message box owned by the window, titled with the application title.
   void ShowMessageBox(const std::string& text);
   // Within a blocking GET or SET of this binding.

@@ -55,6 +55,10 @@ int OptionIndex(const NvOptionList& options, const std::string& text) {
   return i >= 0 ? i : options.FindValue(text);
 }
 
+// "(NULL)" (no value) and "(NOTDONE)" (a walked column's end) are the access layer's markers,
+// never a value to show or to write.
+bool IsMarker(const std::string& text) { return text == "(NULL)" || text == "(NOTDONE)"; }
+
 std::string TextOf(const TControl* control) {
   if (auto* edit = dynamic_cast<const TCustomEdit*>(control)) return edit->GetText();
   return control->GetCaption();
@@ -331,11 +335,13 @@ void NvSNMPRequest2Edits::ShowBinding(const NvSNMPBinding& binding) {
     options = binding.Options ? binding.Options : var->Options;
   }
   if (options) text = options->ValueToName(text);
+  // A cell the walk did not reach is a gap, as in any other row.
+  if (text == "(NOTDONE)") text.clear();
 
   if (binding.Controls.empty()) return;
   TControl* first = binding.Controls.front();
   if (dynamic_cast<TLabel*>(first) || dynamic_cast<TStaticText*>(first)) {
-    first->Caption = text;
+    first->Caption = IsMarker(text) ? std::string() : text;
   } else if (dynamic_cast<TCheckBox*>(first)) {
     if (!binding.BitPositions.empty()) {
       NvOctets bytes = ValueBytes(*var);
@@ -376,7 +382,9 @@ void NvSNMPRequest2Edits::ShowBinding(const NvSNMPBinding& binding) {
       group->ItemIndex = group->Items->IndexOf(text);
   } else if (auto* edit = dynamic_cast<TCustomEdit*>(first)) {
     if (binding.Controls.size() == 1) {
-      edit->Text = var->Syntax == NvSyntax::bitlist ? NvPortBitmapToList(*var->Value, false) : text;
+      edit->Text = var->Syntax == NvSyntax::bitlist ? NvPortBitmapToList(*var->Value, false)
+                   : IsMarker(text)                 ? std::string()
+                                                    : text;
       Constraint->SaveAcceptedText(edit);  // a refused entry goes back to the value shown
     } else {
       std::vector<std::string> parts;
@@ -411,6 +419,8 @@ void NvSNMPRequest2Edits::ControlsToValues(int which) {
       }
     if (!bound) continue;
     NvOctets value = StartBytes(i);
+    const bool noValue =
+        IsMarker(!ListView && size_t(i) < collectedFrom_.size() ? collectedFrom_[size_t(i)] : *var->Value);
     bool first = true;
     for (const auto& binding : Bindings) {
       if (binding->VarIndex != i || binding->Controls.empty()) continue;
@@ -420,15 +430,18 @@ void NvSNMPRequest2Edits::ControlsToValues(int which) {
       first = false;
       NvOctets field;
       try {
-        if (!CollectBinding(*binding, value, field)) continue;
+        if (!CollectBinding(*binding, value, noValue, field)) continue;
       } catch (const Exception& e) {
         // Refused typed text: say which variable, and send nothing.
         const std::string label = Trimmed(var->Label ? var->Label : "");
         if (e.HelpContext != NvErr::BadPartialValue || label.empty()) throw;
         throw Exception(e.Message + " (" + label + ")", e.HelpContext);
       }
-      // A shorter text of a field that runs to the end leaves no bytes of the old one behind.
-      if (NvIsRunToEnd(binding->Syntax)) value.resize(std::min(value.size(), size_t(std::max(0, binding->ByteOffset))));
+      // A shorter text of a field that runs to the end, or of the whole value (a clock without
+      // its offset, an IPv4 address over an IPv6 one), leaves no bytes of the old one behind.
+      const bool wholeValue = binding->ByteOffset == 0 && binding->Syntax == var->Syntax;
+      if (NvIsRunToEnd(binding->Syntax) || wholeValue)
+        value.resize(std::min(value.size(), size_t(std::max(0, binding->ByteOffset))));
       NvWriteField(value, binding->ByteOffset, field);
     }
     std::string text = NvOctetsToValueText(value, var->Syntax);
@@ -456,7 +469,8 @@ NvOctets NvSNMPRequest2Edits::StartBytes(int index) const {
   return value;
 }
 
-bool NvSNMPRequest2Edits::CollectBinding(const NvSNMPBinding& binding, const NvOctets& current, NvOctets& field) {
+bool NvSNMPRequest2Edits::CollectBinding(const NvSNMPBinding& binding, const NvOctets& current, bool noValue,
+                                         NvOctets& field) {
   const NvSNMPVar* var = Request.Vars.GetVar(binding.VarIndex);
   const bool ownField = binding.ByteOffset == 0 && binding.Syntax == var->Syntax;
   const NvOptionList* options = binding.Options ? binding.Options : (ownField ? var->Options : nullptr);
@@ -472,6 +486,7 @@ bool NvSNMPRequest2Edits::CollectBinding(const NvSNMPBinding& binding, const NvO
   std::string text;
   if (IsDisplayOnly(first)) {
     text = first->Caption;
+    if (noValue && text.empty()) return false;
   } else if (dynamic_cast<TCheckBox*>(first)) {
     if (!binding.BitPositions.empty()) {
       // The boxes change their own bits; the value's other bits and octets stay.
@@ -515,6 +530,8 @@ bool NvSNMPRequest2Edits::CollectBinding(const NvSNMPBinding& binding, const NvO
   } else if (auto* edit = dynamic_cast<TCustomEdit*>(first)) {
     if (binding.Controls.size() == 1) {
       text = edit->GetText();
+      // Left empty, an edit that had no value to show gives none.
+      if (noValue && text.empty()) return false;
       if (var->Syntax == NvSyntax::bitlist) text = TypedPortBitmap(binding.VarIndex, text);
     } else {
       std::vector<std::string> parts;
@@ -634,7 +651,10 @@ void NvSNMPRequest2Edits::AddListRow() {
   bool first = true;
   for (int i : ColumnOrder()) {
     const NvSNMPVar* var = Request.Vars.GetVar(i);
-    const std::string cell = var->Syntax == NvSyntax::bitlist ? NvPortBitmapToList(*var->Value, true) : *var->Value;
+    // No value and a walk's end are shown as the gap they are, never as text.
+    const std::string cell = IsMarker(*var->Value)                ? std::string()
+                             : var->Syntax == NvSyntax::bitlist ? NvPortBitmapToList(*var->Value, true)
+                                                                 : *var->Value;
     if (first)
       item->Caption = cell;
     else

@@ -128,8 +128,9 @@ class NvSNMPRequest2Edits : public NvSNMPRequest2Controls {
   // The bytes of the variable's value text; none for an empty or unreadable one.
   static std::vector<unsigned char> ValueBytes(const NvSNMPVar& var);
   // The field's new bytes from the binding's controls, given the value's bytes so far; false
-  // leaves the value as it is.
-  bool CollectBinding(const NvSNMPBinding& binding, const std::vector<unsigned char>& current,
+  // leaves the value as it is. noValue: the value read was a marker of the access layer,
+  // which its controls show empty.
+  bool CollectBinding(const NvSNMPBinding& binding, const std::vector<unsigned char>& current, bool noValue,
                       std::vector<unsigned char>& field);
   // The bytes ControlsToValues starts the variable from.
   std::vector<unsigned char> StartBytes(int index) const;

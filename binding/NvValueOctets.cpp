@@ -53,6 +53,7 @@ int64_t WholeNumber(const std::string& text, int64_t low, int64_t high) {
   if (i == digits) RefuseText(text);
   while (i < text.size() && IsBlank(text[i])) ++i;
   if (i != text.size()) RefuseText(text);
+  if (negative && low >= 0) RefuseText(text);  // no sign where the range has none, "-0" included
   const int64_t n = negative ? -int64_t(v) : int64_t(v);
   if (n < low || n > high) RefuseText(text);
   return n;
@@ -222,8 +223,11 @@ NvOctets NvValueTextToOctets(const std::string& text, int syntax) {
       PutLE(out, Whole32(text, syntax), 4);
       break;
     case NvSyntax::bitstr: case NvSyntax::octetstr: case NvSyntax::opaque: case NvSyntax::bitlist:
-    case NvSyntax::ipv6address:
       return HexBytes(text);
+    case NvSyntax::ipv6address: {
+      const std::string bytes = NvIPv6TextToBytes(text, false);
+      return NvOctets(bytes.begin(), bytes.end());
+    }
     case NvSyntax::macaddress: return text.empty() ? NvOctets() : HexBytes(NvMacTextToHex(text));
     case NvSyntax::objectid:
       if (!text.empty()) {
@@ -235,7 +239,7 @@ NvOctets NvValueTextToOctets(const std::string& text, int syntax) {
       }
       break;
     case NvSyntax::ipaddress: case NvSyntax::nsapaddr: return DottedBytes(text);
-    case NvSyntax::timeticks: PutLE(out, uint32_t(TimeTicks(text.c_str())), 4); break;
+    case NvSyntax::timeticks: PutLE(out, NvTicksTextToTicks(text), 4); break;
     case NvSyntax::counter64: {
       // Through a double a counter above 2^53 would come back as another number.
       try {
@@ -248,9 +252,8 @@ NvOctets NvValueTextToOctets(const std::string& text, int syntax) {
     }
     case NvSyntax::double_: return DoubleBytes(Real(text));
     case NvSyntax::datetime: {
-      NvDateTime t(text);
-      t.SwapYearBytes();
-      out.assign(t.Octets(), t.Octets() + sizeof t);
+      const std::string octets = NvDateTimeTextToOctets(text);
+      out.assign(octets.begin(), octets.end());
       break;
     }
     case NvSyntax::bcdatetime: return DoubleBytes(NvTextToDateTimeReal(text));
@@ -258,7 +261,10 @@ NvOctets NvValueTextToOctets(const std::string& text, int syntax) {
     case NvSyntax::inetaddress:
       if (text.empty() || text == kNull) return {};  // an address of unknown type stays empty
       if (text.size() <= 16) return DottedBytes(text);
-      return HexBytes(text);
+      {
+        const std::string bytes = NvIPv6TextToBytes(text, true);
+        return NvOctets(bytes.begin(), bytes.end());
+      }
     case NvSyntax::bool8: out.push_back(text == "true" ? 1 : 0); break;
     // The signed packed fields read back unsigned (int16 FFFF shows 65535), so both take
     // either form.
@@ -280,6 +286,7 @@ std::string NvOctetsToValueText(const NvOctets& b, int syntax) {
   size_t minimum = 1;
   if (syntax == NvSyntax::objectid || syntax == NvSyntax::inetaddress) minimum = 0;
   else if (syntax == NvSyntax::ipaddress || syntax == NvSyntax::nsapaddr) minimum = 4;
+  else if (syntax == NvSyntax::datetime) minimum = 8;  // a DateAndTime without its offset
   else if (size > 0) minimum = size_t(size);
   if (b.size() < minimum) NvThrowError(NvErr::BadPartialValue);
   switch (syntax) {
@@ -302,10 +309,14 @@ std::string NvOctetsToValueText(const NvOctets& b, int syntax) {
     case NvSyntax::counter64: return std::to_string(GetLE(b, 0, 8));
     case NvSyntax::double_: return NvFloatToStr(BytesDouble(b));
     case NvSyntax::datetime: {
+      // Eleven octets keep their offset in the text even at 0:0, eight have none: each is
+      // written back as the octets it came from.
       NvDateTime t;
-      std::memcpy(t.Octets(), b.data(), sizeof t);
+      std::memset(t.Octets(), 0, sizeof t);
+      t.Direction = '+';
+      std::memcpy(t.Octets(), b.data(), std::min(b.size(), sizeof t));
       t.SwapYearBytes();
-      return t.ToString();
+      return b.size() >= sizeof t ? t.ToStringWithZone() : t.ToString();
     }
     case NvSyntax::bcdatetime: return NvDateTimeRealToText(BytesDouble(b));
     case NvSyntax::displaystr: return std::string(b.begin(), b.end());
@@ -404,10 +415,12 @@ bool NvValueToParts(const std::string& value, int syntax, int controlCount, std:
       if (null) return false;
       if (value.empty()) return blanks(10);
       const NvDateTime t(value);
+      // A clock without an offset leaves the offset edits empty, and is collected without one.
+      const bool zone = std::count(value.begin(), value.end(), ',') >= 2;
       parts = {std::to_string(t.Year), std::to_string(t.Month), std::to_string(t.Day),
                std::to_string(t.Hour), std::to_string(t.Minutes), std::to_string(t.Seconds),
-               std::to_string(t.DeciSeconds), std::string(1, t.Direction), std::to_string(t.UtcHours),
-               std::to_string(t.UtcMinutes)};
+               std::to_string(t.DeciSeconds), zone ? std::string(1, t.Direction) : std::string(),
+               zone ? std::to_string(t.UtcHours) : std::string(), zone ? std::to_string(t.UtcMinutes) : std::string()};
       return true;
     }
     case NvSyntax::bcdatetime: {
@@ -489,9 +502,11 @@ std::string NvPartsToValue(const std::vector<std::string>& parts, int syntax) {
       t.Seconds = uint8_t(number(5, 255));
       t.DeciSeconds = uint8_t(number(6, 255));
       t.Direction = direction.empty() ? '+' : direction[0];
-      t.UtcHours = uint8_t(number(8, 255));
-      t.UtcMinutes = uint8_t(number(9, 255));
-      return t.ToString();
+      // No direction and no offset typed: the clock carries none.
+      const bool withZone = !direction.empty() || !parts[8].empty() || !parts[9].empty();
+      t.UtcHours = withZone ? uint8_t(number(8, 255)) : 0;
+      t.UtcMinutes = withZone ? uint8_t(number(9, 255)) : 0;
+      return withZone ? t.ToStringWithZone() : t.ToString();
     }
     case NvSyntax::bcdatetime: {
       NeedControls(parts.size(), 7);

@@ -10,6 +10,9 @@
 #include "NvOptionList.h"
 #include "NvSNMPError.h"
 
+const char* const NvDateTimeHint =
+    "Please enter a date and time such as 2007-5-26,15:30:15.0, or with its offset from UTC 2007-5-26,15:30:15.0,+8:0!";
+
 namespace {
 
 using Ids = std::vector<uint32_t>;
@@ -37,6 +40,16 @@ bool ReadDecimal(const std::string& text, bool& negative, uint64_t& magnitude, u
 }
 
 [[noreturn]] void RefuseValue() { NvThrowError(NvErr::BadPartialValue); }
+
+// The typed text in a message, cut short: a pasted page must not become the message.
+std::string Quoted(const std::string& text) {
+  constexpr size_t kShown = 40;
+  return "\"" + (text.size() > kShown ? text.substr(0, kShown) + "..." : text) + "\"";
+}
+
+[[noreturn]] void RefuseDateTime(const std::string& text) {
+  NvThrowError(NvErr::BadPartialValue, std::string(NvDateTimeHint) + " " + Quoted(text));
+}
 
 // Blanks, an optional sign, then at least one decimal digit.
 bool HasDigits(const std::string& text) {
@@ -105,7 +118,17 @@ double DoubleOfBytes(const std::string& bytes) {
   return v;
 }
 
-double ReadReal(const std::string& text) { return std::strtod(text.c_str(), nullptr); }
+// A real number that is the whole text but for blanks around it ("1.5x" is none).
+double ReadReal(const std::string& text) {
+  if (text.empty()) return 0;  // an unbound variable of a SET, as for the other numbers
+  const char* begin = text.c_str();
+  char* end = nullptr;
+  const double v = std::strtod(begin, &end);
+  if (end == begin || !std::isfinite(v)) RefuseValue();
+  for (const char* p = end; *p; ++p)
+    if (!IsBlank(*p)) RefuseValue();
+  return v;
+}
 
 uint64_t BitsOf(double v) {
   uint64_t bits;
@@ -119,19 +142,15 @@ double DoubleOfBits(uint64_t bits) {
   return v;
 }
 
-std::string DateTimeText(const std::string& octets) {
+// Eight octets carry no offset; eleven read back with theirs even at 0:0 (withZone), so the
+// text is written back as the octets it came from.
+std::string DateTimeText(const std::string& octets, bool withZone) {
   NvDateTime t;
   std::memset(t.Octets(), 0, sizeof t);
   t.Direction = '+';
   std::memcpy(t.Octets(), octets.data(), std::min<size_t>(octets.size(), sizeof t));
   t.SwapYearBytes();
-  return t.ToString();
-}
-
-std::string DateTimeOctets(const std::string& text) {
-  NvDateTime t(text);
-  t.SwapYearBytes();
-  return std::string(reinterpret_cast<const char*>(t.Octets()), sizeof t);
+  return withZone && octets.size() >= sizeof t ? t.ToStringWithZone() : t.ToString();
 }
 
 // True when the binding carries no value: NULL, an exception, or an empty octet string.
@@ -198,7 +217,7 @@ std::string RawText(const NvSNMPVar& var, const Vb& vb) {
       OctetStr s;
       if (vb.get_value(s) != 0) break;
       if (s.len() < 8) NvThrowError(NvErr::BadSyntax);  // 8 octets: a DateAndTime without zone
-      return DateTimeText(s.bytes());
+      return DateTimeText(s.bytes(), true);
     }
     case NvSyntax::displaystr: {
       OctetStr s;
@@ -224,10 +243,85 @@ std::string RawText(const NvSNMPVar& var, const Vb& vb) {
 }  // namespace
 
 std::string NvHexTextToBytes(const std::string& text) {
+  auto refuse = [&] { NvThrowError(NvErr::BadPartialValue, NvErrorText(NvErr::BadPartialValue) + " " + Quoted(text)); };
+  // Two digits an octet: between blanks every run of digits is whole octets, never a half
+  // octet padded somewhere ("FFF" is no value, not 0FFF). An IPv6 zone ("%0001") is pairs too.
+  const size_t zone = text.find('%');
+  size_t run = 0;
+  for (size_t i = 0; i <= text.size(); ++i) {
+    if (i == text.size() || text[i] == ' ' || i == zone) {
+      if (run % 2 != 0) refuse();
+      run = 0;
+    } else {
+      ++run;
+    }
+  }
   OctetStr bytes;
-  if (!OctetStr::from_hex_string(OctetStr(text), bytes))
-    NvThrowError(NvErr::BadPartialValue, NvErrorText(NvErr::BadPartialValue) + " \"" + text + "\"");
+  if (!OctetStr::from_hex_string(OctetStr(text), bytes)) refuse();
   return bytes.bytes();
+}
+
+std::string NvIPv6TextToBytes(const std::string& text, bool zoneAllowed) {
+  if (text.empty()) return text;
+  const bool zone = zoneAllowed && text.find('%') != std::string::npos;
+  std::string bytes;
+  try {
+    bytes = NvHexTextToBytes(text);
+  } catch (const Exception&) {
+    bytes.clear();
+  }
+  if (bytes.size() != (zone ? 18u : 16u)) {
+    std::string message = NvCommonErrors.Text(21);  // "Please enter a valid IPV6 address!"
+    message.erase(0, message.find_first_not_of(' '));
+    NvThrowError(NvErr::BadPartialValue, message + " " + Quoted(text));
+  }
+  return bytes;
+}
+
+uint32_t NvTicksTextToTicks(const std::string& text) {
+  auto refuse = [&] { NvThrowError(NvErr::BadPartialValue, NvErrorText(NvErr::BadPartialValue) + " " + Quoted(text)); };
+  size_t p = 0;
+  // Digits only, at most maxDigits of them (exactly that many when exact).
+  auto number = [&](size_t maxDigits, bool exact) {
+    const size_t from = p;
+    uint64_t v = 0;
+    while (p < text.size() && text[p] >= '0' && text[p] <= '9' && p - from < maxDigits) v = v * 10 + uint64_t(text[p++] - '0');
+    if (p == from || (exact && p - from != maxDigits) || (p < text.size() && text[p] >= '0' && text[p] <= '9')) refuse();
+    return v;
+  };
+  auto expect = [&](const std::string& word) {
+    if (text.compare(p, word.size(), word) != 0) refuse();
+    p += word.size();
+  };
+  uint64_t days = 0;
+  const bool hasDays = text.find("day") != std::string::npos;
+  if (hasDays) {
+    days = number(5, false);
+    if (days == 1) expect(" day ");
+    else expect(" days, ");
+  }
+  const uint64_t hours = number(hasDays ? 2 : 6, false);
+  if (hasDays && hours > 23) refuse();
+  expect(":");
+  const uint64_t minutes = number(2, true);
+  expect(":");
+  const uint64_t seconds = number(2, true);
+  uint64_t hundredths = 0;
+  if (p < text.size()) {
+    expect(".");
+    hundredths = number(2, true);
+  }
+  if (p != text.size() || minutes > 59 || seconds > 59) refuse();
+  const uint64_t ticks = days * 8640000 + hours * 360000 + minutes * 6000 + seconds * 100 + hundredths;
+  if (ticks > UINT32_MAX) refuse();
+  return uint32_t(ticks);
+}
+
+std::string NvDateTimeTextToOctets(const std::string& text) {
+  NvDateTime clock;
+  bool withZone;
+  if (!NvDateTime::ReadExact(text, clock, withZone)) RefuseDateTime(text);
+  return clock.WireOctets(withZone);
 }
 
 std::string NvContextEngineIdBytes(const std::string& text) {
@@ -275,14 +369,14 @@ int32_t NvReadInt32(const std::string& text) {
 uint32_t NvReadUInt32(const std::string& text) {
   bool negative;
   uint64_t m;
-  if (!ReadDecimal(text, negative, m, std::numeric_limits<uint32_t>::max()) || (negative && m != 0)) RefuseValue();
+  if (!ReadDecimal(text, negative, m, std::numeric_limits<uint32_t>::max()) || negative) RefuseValue();
   return uint32_t(m);
 }
 
 uint64_t NvReadUInt64(const std::string& text) {
   bool negative;
   uint64_t m;
-  if (!ReadDecimal(text, negative, m, std::numeric_limits<uint64_t>::max()) || (negative && m != 0)) RefuseValue();
+  if (!ReadDecimal(text, negative, m, std::numeric_limits<uint64_t>::max()) || negative) RefuseValue();
   return m;
 }
 
@@ -310,6 +404,8 @@ void NvTextToVb(const NvSNMPVar& var, Vb& vb) {
     vb.set_null();
     return;
   }
+  // The end of a walked column is no value of any syntax, not even as text.
+  if (text == "(NOTDONE)") NvThrowError(NvErr::BadPartialValue, NvErrorText(NvErr::BadPartialValue) + " " + Quoted(text));
   switch (s) {
     case NvSyntax::boolean:
       vb.set_value(int32_t(text == "true" ? 1 : 0));
@@ -318,8 +414,10 @@ void NvTextToVb(const NvSNMPVar& var, Vb& vb) {
       vb.set_value(NvReadInt32(text));
       break;
     case NvSyntax::bitstr: case NvSyntax::octetstr: case NvSyntax::opaque: case NvSyntax::bitlist:
-    case NvSyntax::ipv6address:
       vb.set_value(OctetStr(NvHexTextToBytes(text)));
+      break;
+    case NvSyntax::ipv6address:
+      vb.set_value(OctetStr(NvIPv6TextToBytes(text, false)));
       break;
     case NvSyntax::macaddress:  // an empty address stays empty; any other is six bytes
       vb.set_value(OctetStr(text.empty() ? text : NvHexTextToBytes(NvMacTextToHex(text))));
@@ -340,7 +438,7 @@ void NvTextToVb(const NvSNMPVar& var, Vb& vb) {
       vb.set_value(NvReadUInt32(text));
       break;
     case NvSyntax::timeticks:
-      vb.set_value(TimeTicks(text.c_str()));
+      vb.set_value(TimeTicks(text.empty() ? 0 : NvTicksTextToTicks(text)));  // empty: an unbound variable
       break;
     case NvSyntax::counter64:
       vb.set_value(Counter64(NvReadUInt64(text)));
@@ -349,7 +447,7 @@ void NvTextToVb(const NvSNMPVar& var, Vb& vb) {
       vb.set_value(OctetStr(DoubleBytes(ReadReal(text))));
       break;
     case NvSyntax::datetime:
-      vb.set_value(OctetStr(DateTimeOctets(text)));
+      vb.set_value(OctetStr(NvDateTimeTextToOctets(text)));
       break;
     case NvSyntax::bcdatetime:
       vb.set_value(OctetStr(DoubleBytes(NvTextToDateTimeReal(text))));
@@ -359,7 +457,7 @@ void NvTextToVb(const NvSNMPVar& var, Vb& vb) {
       break;
     case NvSyntax::inetaddress: {
       if (text.size() >= 32) {
-        vb.set_value(OctetStr(NvHexTextToBytes(text)));
+        vb.set_value(OctetStr(NvIPv6TextToBytes(text, true)));
       } else if (text.empty()) {
         vb.set_value(OctetStr());  // an address of unknown type
       } else {
@@ -459,7 +557,7 @@ std::string NvDecodeIndexValue(const NvSNMPVar& var, bool last, const Ids& ids, 
       break;
     }
     case NvSyntax::datetime:
-      text = DateTimeText(BytesOfIds(ids, take(11), 11));
+      text = DateTimeText(BytesOfIds(ids, take(11), 11), false);
       break;
     case NvSyntax::null:
       text = "(NULL)";
@@ -550,8 +648,8 @@ Ids NvEncodeIndexValue(const NvSNMPVar& var, bool last) {
       if (last && implied) {
         AppendBytes(out, bytes);
       } else {
-        if (bytes.size() < 16) IncompleteIndex();
-        AppendBytes(out, bytes.substr(0, 16));
+        if (bytes.size() != 16) IncompleteIndex();  // not a row of some other address
+        AppendBytes(out, bytes);
       }
       break;
     }
@@ -566,9 +664,14 @@ Ids NvEncodeIndexValue(const NvSNMPVar& var, bool last) {
       out = {uint32_t(bits), uint32_t(bits >> 32)};
       break;
     }
-    case NvSyntax::datetime:
-      AppendBytes(out, DateTimeOctets(t));
+    case NvSyntax::datetime: {
+      // An index is always the eleven octets; no offset is +0:0.
+      NvDateTime clock;
+      bool withZone;
+      if (!NvDateTime::ReadExact(t, clock, withZone)) RefuseDateTime(t);
+      AppendBytes(out, clock.WireOctets(true));
       break;
+    }
     case NvSyntax::null:
       break;
     case NvSyntax::inetaddress: {
@@ -579,8 +682,8 @@ Ids NvEncodeIndexValue(const NvSNMPVar& var, bool last) {
         out = {4, b[0], b[1], b[2], b[3]};
       } else if (len <= 32 || len > 69) {
         const std::string bytes = NvHexTextToBytes("10" + t);
-        if (bytes.size() < 17) IncompleteIndex();
-        AppendBytes(out, bytes.substr(0, 17));
+        if (bytes.size() != 17) IncompleteIndex();  // the length 16 and exactly the address
+        AppendBytes(out, bytes);
       } else {
         // 32 digits of an IPv6 address, then a zone of four digits after an optional "%".
         const std::string bytes = NvHexTextToBytes(t.substr(0, 32));
@@ -647,10 +750,26 @@ std::string NvDateTimeRealToText(double value) {
 }
 
 double NvTextToDateTimeReal(const std::string& text) {
-  int y = 0, mo = 0, d = 0, h = 0, mi = 0, s = 0;
-  const int n = std::sscanf(text.c_str(), "%d/%d/%d %d:%d:%d", &y, &mo, &d, &h, &mi, &s);
-  if (n < 3 || n == 4 || mo < 1 || mo > 12 || d < 1 || d > 31 || h < 0 || h > 23 || mi < 0 || mi > 59 || s < 0 ||
-      s > 59)
+  // "yyyy/mm/dd", then " hh:nn:ss" or nothing: the whole text, a real calendar day.
+  int f[6] = {0, 0, 0, 0, 0, 0};
+  const char separators[] = {'/', '/', ' ', ':', ':'};
+  const size_t widths[] = {4, 2, 2, 2, 2, 2};
+  size_t p = 0;
+  int fields = 0;
+  for (; fields < 6; ++fields) {
+    if (fields > 0) {
+      if (p == text.size() && fields == 3) break;
+      if (p >= text.size() || text[p] != separators[fields - 1]) RefuseValue();
+      ++p;
+    }
+    const size_t from = p;
+    while (p < text.size() && text[p] >= '0' && text[p] <= '9' && p - from < widths[fields])
+      f[fields] = f[fields] * 10 + (text[p++] - '0');
+    if (p == from) RefuseValue();
+  }
+  const int y = f[0], mo = f[1], d = f[2], h = f[3], mi = f[4], s = f[5];
+  if (p != text.size() || y < 1 || mo < 1 || mo > 12 || d < 1 || unsigned(d) > NvDateTime::DaysInMonth(unsigned(y), unsigned(mo)) ||
+      h > 23 || mi > 59 || s > 59)
     RefuseValue();
   const int64_t day = DaysFromCivil(y, unsigned(mo), unsigned(d)) + kEpochOffset;
   return double(day) + (h * 3600 + mi * 60 + s) / 86400.0;

@@ -25,9 +25,21 @@ int32_t NvReadInt32(const std::string& text);
 uint32_t NvReadUInt32(const std::string& text);
 uint64_t NvReadUInt64(const std::string& text);
 
-// The bytes of a hexadecimal text (blanks ignored); a text with any other character is
-// refused (-518).
+// The bytes of a hexadecimal text, two digits an octet (blanks between octets ignored); a
+// text with any other character, or with a half octet, is refused (-518).
 std::string NvHexTextToBytes(const std::string& text);
+// The 16 octets of an IPv6 address in hexadecimal (32 digits; with zone, also "%" and four
+// digits, as an inetaddress gives 18 octets); the empty text gives none. Any other text is
+// refused (-518) with the IPv6 address message.
+std::string NvIPv6TextToBytes(const std::string& text, bool zoneAllowed);
+// The ticks of a typed TimeTicks text in the form it reads as: "h:mm:ss.hh", "1 day
+// h:mm:ss.hh" or "d days, h:mm:ss.hh" (the hundredths may be left out, as ".hh" whole).
+// Minutes and seconds under 60; any other text, or more than 2^32-1 ticks, is refused (-518).
+uint32_t NvTicksTextToTicks(const std::string& text);
+// The DateAndTime octets of a typed clock (NvDateTime::ReadExact): eight without an offset,
+// eleven with one; any other text is refused (-518) with NvDateTimeHint.
+std::string NvDateTimeTextToOctets(const std::string& text);
+extern const char* const NvDateTimeHint;
 // The bytes to send for a context engine ID text. An engine ID written in hexadecimal, as SNMP
 // tools print one, stands for those bytes: an optional "0x", then 5 to 32 bytes of two digits
 // each, a blank or ":" allowed between two bytes ("80001F8880A1B2C3D4", "0x80001f88...",

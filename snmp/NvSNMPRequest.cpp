@@ -202,6 +202,7 @@ std::string NvSNMPRequest::EncodeIndex(int i) {
 void NvSNMPRequest::StoreVb(int i, const Vb& vb) {
   NvSNMPVar* var = Vars.GetVar(i);
   *var->Value = NvVbToText(*var, vb);
+  if (vb.is_exception()) NoValueVars.push_back(i);
 }
 
 void NvSNMPRequest::LoadVb(int i, Vb& vb) { NvTextToVb(*Vars.GetVar(i), vb); }
@@ -345,6 +346,7 @@ std::vector<int> NvSNMPRequest::BuildPdu(Pdu& pdu, PduMode mode) {
   std::string rowSuffix;
   if (mode == PduMode::Set && walk) rowSuffix = RowIndexSuffix();
 
+  if (mode == PduMode::First) NoValueVars.clear();
   std::vector<int> sent;
   for (int i = 0; i < Vars.GetCount(); ++i) {
     NvSNMPVar* var = Vars.GetVar(i);

@@ -89,6 +89,9 @@ class NvSNMPRequest {
   // Why the last blocking Get step failed; Code 0 when it was answered (the end of a walk
   // included) or nothing was sent.
   NvSNMPError GetError;
+  // The variables the last read found without a value (an object or instance the switch
+  // does not have); their values read "(NULL)", or empty for display strings.
+  std::vector<int> NoValueVars;
 
   // Replies sent for and not yet being handled: PendingReplies without those whose
   // completion runs right now.

@@ -8,7 +8,12 @@ NvTextConversion NamesOf(const std::vector<std::string>& names) {
 }
 
 NvTextConversion BitsOf(const std::vector<std::string>& names) {
-  return [names](const std::string& text) { return NamesToBits(text, names); };
+  // Sent as octets: a bits value below 10 hexadecimal is the octet 0X, written whole.
+  return [names](const std::string& text) {
+    std::string bits = NamesToBits(text, names);
+    if (bits.size() % 2 != 0) bits.insert(0, "0");
+    return bits;
+  };
 }
 
 void NvConvertingRequest::ShowRow() {

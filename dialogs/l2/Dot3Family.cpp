@@ -151,8 +151,9 @@ void TDot3MacControlDialog::ResetCounterView() {
 void TDot3MacControlDialog::ShowCounters() {
   std::vector<std::string> cells;
   if (lvChart->Items->Count > 0) cells = RowCells(lvChart->Items->Item[0]);
-  // A v2c agent answers an instance it lacks with no value rather than an error: no data either.
-  const bool none = std::all_of(cells.begin(), cells.end(), [](const std::string& c) { return c == "(NULL)"; });
+  // A v2c agent answers an instance it lacks with no value rather than an error, shown as an
+  // empty cell: no data either.
+  const bool none = std::all_of(cells.begin(), cells.end(), [](const std::string& c) { return c.empty(); });
   if (none) {
     // The timer stops before the message: its ticks must not stack a box per tick.
     ResetCounterView();

@@ -1,6 +1,8 @@
 #include "Currenttime.h"
 
 #include "DialogChecks.h"
+#include "NvDateTime.h"
+#include "NvSNMPConvert.h"
 #include "NvSNMPRequest2Edits.h"
 #include "Oid_time.h"
 
@@ -11,13 +13,20 @@ namespace {
 // Variables of CurrentTimeTable.
 enum : int { VarCapacity = 0, VarClock = 1, VarReset = 2 };
 
+// The offset of a clock text ("+8:0"), empty when it has none.
+std::string OffsetOf(const std::string& clock) {
+  const size_t date = clock.find(',');
+  const size_t zone = date == std::string::npos ? std::string::npos : clock.find(',', date + 1);
+  return zone == std::string::npos ? std::string() : clock.substr(zone + 1);
+}
+
 }  // namespace
 
 TCurrentTimeForm::TCurrentTimeForm(TComponent* Owner) : TFeatureDialog(Owner, 547, 172, NvScale::ByDpi) {
   Name = "CurrentTimeForm";
   Caption = "Current Time";
   timecapacityEdit = Put<TEdit>(this, "timecapacityEdit", 0, 0, 268, 21);
-  currentclockEdit = Put<TEdit>(this, "currentclockEdit", 0, 0, 180, 21);
+  currentclockEdit = Put<TEdit>(this, "currentclockEdit", 0, 0, 170, 21);
   cbxReset = Put<TComboBox>(this, "cbxReset", 0, 0, 100, 21);
   cbxReset->Style = csDropDownList;
   struct Row { const char* caption; TWinControl* control; };
@@ -33,6 +42,7 @@ TCurrentTimeForm::TCurrentTimeForm(TComponent* Owner) : TFeatureDialog(Owner, 54
     row.control->SetBounds(270, top, row.control->GetWidth(), 21);
     top += 30;
   }
+  clockOffsetLabel = Put<TLabel>(this, "clockOffsetLabel", 446, 14 + 30 + 3, 0, 13, "");
   tempText = Put<TStaticText>(this, "tempText", 12, 0, 40, 17);
   tempText->Visible = false;
   timecapacityEdit->Enabled = false;
@@ -52,7 +62,8 @@ void TCurrentTimeForm::FormCreate(TObject*) {
   Guarded([&] {
     Request = AddRequest(CurrentTimeTable, SVT_SV, 0);
     Request->BindStaticText(VarCapacity, tempText);
-    Request->BindEdits(VarClock, "%s{l22}", currentclockEdit);
+    // Room for a clock with its offset: 65535-12-31,23:59:59.9,+14:59.
+    Request->BindEdits(VarClock, "%s{l30}", currentclockEdit);
     Request->BindControl(VarReset, cbxReset);
     TrackWalks(Request);
     StartWalk(Request);
@@ -62,6 +73,8 @@ void TCurrentTimeForm::FormCreate(TObject*) {
 void TCurrentTimeForm::GetCompleted(NvSNMPRequest2Controls* Sender, NvSNMPError* Error) {
   TFeatureDialog::GetCompleted(Sender, Error);
   if (Error && Error->Code != 0) return;
+  ClockOffset = OffsetOf(currentclockEdit->Text());
+  ShowClockOffset();
   Guarded([&] {
     const std::string bits = tempText->Caption;
     if (bits.empty()) return;
@@ -69,6 +82,10 @@ void TCurrentTimeForm::GetCompleted(NvSNMPRequest2Controls* Sender, NvSNMPError*
     Capacity = BitsToNames(bits, {"systemTime", ",SNTP", ",SummerTime", ",realTimeClock"}, NvNamesJoin::AsGiven);
     timecapacityEdit->Text = Capacity;
   });
+}
+
+void TCurrentTimeForm::ShowClockOffset() {
+  clockOffsetLabel->Caption = ClockOffset.empty() ? "No offset as read" : "Offset " + ClockOffset + " as read";
 }
 
 void TCurrentTimeForm::FormClose(TObject*, TCloseAction&) {
@@ -87,6 +104,15 @@ void TCurrentTimeForm::SetButtonClick(TObject*) {
     Refuse("The Current Edit should not be empty!", currentclockEdit);
     return;
   }
+  NvDateTime typed;
+  bool withZone = false;
+  if (!NvDateTime::ReadExact(currentclockEdit->Text(), typed, withZone)) {
+    Refuse(NvDateTimeHint, currentclockEdit);
+    return;
+  }
+  // A clock typed without an offset is the switch's local time: it goes with the switch's own
+  // offset, and the edit shows what is sent.
+  if (!withZone && !ClockOffset.empty()) currentclockEdit->Text = currentclockEdit->Text() + "," + ClockOffset;
   // The clock is the one writable variable: the SET carries it alone.
   Guarded([&] {
     Request->Request.Active = 1;

@@ -15,6 +15,7 @@ class TCurrentTimeForm : public TFeatureDialog {
   TEdit* timecapacityEdit;
   TStaticText* tempText;  // never shown: the capability bits as read
   TEdit* currentclockEdit;
+  TLabel* clockOffsetLabel;  // the offset a clock typed without one is sent with
   TComboBox* cbxReset;
   TButton* GetButton;
   TButton* SetButton;
@@ -22,6 +23,7 @@ class TCurrentTimeForm : public TFeatureDialog {
 
   NvSNMPRequest2Edits* Request = nullptr;
   std::string Capacity;  // the capability names as last assembled
+  std::string ClockOffset;  // the switch's offset as last read ("+8:0"), empty when it sent none
 
   void FormCreate(TObject* Sender);
   void FormClose(TObject* Sender, TCloseAction& Action);
@@ -30,6 +32,8 @@ class TCurrentTimeForm : public TFeatureDialog {
   void CloseButtonClick(TObject* Sender);
   // The read's end: a failure in panel 0, else the capability names shown.
   void GetCompleted(NvSNMPRequest2Controls* Sender, NvSNMPError* Error) override;
+  // Beside the clock: the offset a clock typed without one is sent with.
+  void ShowClockOffset();
 };
 
 // The dialog while its menu command shows it.

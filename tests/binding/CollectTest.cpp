@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "NvSNMPConvert.h"
+#include "ErrorCode.h"
 #include "NvSNMPError.h"
 #include "NvSNMPRequest2Edits.h"
 #include "NvValueOctets.h"
@@ -19,15 +20,6 @@ namespace {
 constexpr const char* kRefused = nullptr;
 
 // The code of the exception the call throws, 0 when none.
-int CodeOf(const std::function<void()>& call) {
-  try {
-    call();
-  } catch (const Exception& e) {
-    return e.HelpContext;
-  }
-  return 0;
-}
-
 struct TypedCase {
   int syntax;
   std::vector<std::string> typed;  // one text per edit

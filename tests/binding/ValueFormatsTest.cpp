@@ -25,6 +25,9 @@ const ExitCase kExitCases[] = {
     {"%i{n1x65535l5}", "1", nullptr},
     {"%i{n1x65535l5}", "0", " Please enter a number between 1 and 65535!"},
     {"%i{n1x65535l5}", "", nullptr},
+    {"%i{n1x65535l5}", "65536", " Please enter a number between 1 and 65535!"},
+    {"%i{n0x10}", "-0", " Please enter a number between 0 and 10!"},  // no sign where the range has none
+    {"%i", "99999999999999999999", " Please enter a number between -2147483648 and 2147483647!"},
     {"%i", "-2147483648", nullptr},
     {"%i", "2147483648", " Please enter a number between -2147483648 and 2147483647!"},
     {"%i", "-", " Please enter a number between -2147483648 and 2147483647!"},
@@ -54,6 +57,8 @@ const ExitCase kExitCases[] = {
     {"%s{I6}", kHex32.substr(2), " Please enter a valid IPV6 address!"},
     {"%s{I6m}", "not an address", nullptr},
     {"%n,{x100}", "5,100", nullptr},
+    {"%n,{x100}", "5,", " Please enter a delimited number string with delimiter ','.\nHere,each number is between 0 and 100!"},
+    {"%n,", "4294967296", " Please enter a delimited number string with delimiter ','.\nHere,each number is between 0 and 4294967295!"},
     {"%n,{x100}", "5,101", " Please enter a delimited number string with delimiter ','.\nHere,each number is between 0 and 100!"},
     {"%n,{l2}", "1,2,3", " Please enter a delimited number string with delimiter ','.\nHere,the count of the number is less than 2!"},
     {"%n,{l2f}", "1", " Please enter a delimited number string with delimiter ','.\nHere,the count of the number is equal to 2!"},

@@ -3,20 +3,12 @@
 #include <string>
 #include <vector>
 
+#include "ErrorCode.h"
 #include "NvSNMPError.h"
 #include "NvSNMPVar.h"
 #include "NvValueOctets.h"
 
 namespace {
-
-int CodeOf(const std::function<void()>& call) {
-  try {
-    call();
-  } catch (const Exception& e) {
-    return e.HelpContext;
-  }
-  return 0;
-}
 
 std::string Hex(const NvOctets& b) {
   static const char digits[] = "0123456789ABCDEF";

@@ -13,6 +13,7 @@
 #include "DialogDriving.h"
 #include "DialogTestSupport.h"
 #include "Networktimeunit.h"
+#include "NvSNMPConvert.h"
 #include "Progress.h"
 #include "Smtpcontorlunit.h"
 #include "StackingPortUitForm.h"
@@ -367,9 +368,74 @@ TEST_F(CurrentTime, set_writes_the_clock_alone_and_an_empty_clock_is_refused) {
   Press(form->SetButton);
   EXPECT_EQ(BoxTexts(boxes), (Log{"The Current Edit should not be empty!"}));
   EXPECT_TRUE(sim->setLog().empty());
+  // The switch's clock has no offset: neither has the one typed without one.
+  EXPECT_EQ(form->clockOffsetLabel->Caption(), "No offset as read");
   Retype(form->currentclockEdit, "2027-1-2,3:04:05.0");
   Press(form->SetButton);
-  EXPECT_EQ(sim->setLog(), (Log{kTime + "2.0=4x:07EB0102030405002B0000"}));  // UTC+0:00 added by the conversion
+  EXPECT_EQ(sim->setLog(), (Log{kTime + "2.0=4x:07EB010203040500"}));
+}
+
+// Each typed clock reaches the switch as exactly that date, time and offset.
+TEST_F(CurrentTime, a_typed_clock_is_sent_as_typed) {
+  const struct {
+    const char* typed;
+    const char* sent;
+  } cases[] = {
+      {"2026-12-31,23:59:59.9", "07EA0C1F173B3B09"},
+      {"2024-2-29,0:0:0.0", "07E8021D00000000"},
+      {"2026-12-10,9:00:00", "07EA0C0A09000000"},
+      {"2026-12-10,9:00:00.0,+8:0", "07EA0C0A090000002B0800"},
+      {"2026-12-10,9:00:00.0,-5:30", "07EA0C0A090000002D051E"},
+      {"65535-12-31,23:59:59.9,+14:59", "FFFF0C1F173B3B092B0E3B"},
+  };
+  for (const auto& c : cases) {
+    sim->clearSetLog();
+    Retype(form->currentclockEdit, c.typed);
+    Press(form->SetButton);
+    EXPECT_EQ(sim->setLog(), (Log{kTime + "2.0=4x:" + c.sent})) << c.typed;
+  }
+  EXPECT_TRUE(boxes.Calls().empty());
+}
+
+// No impossible clock is written: the message says what a clock looks like, and the edit
+// keeps the focus to be corrected.
+TEST_F(CurrentTime, an_impossible_clock_is_refused_and_nothing_is_sent) {
+  for (const char* typed : {"2026-2-30,0:0:0.0", "2026-4-31,12:0:0.0", "2026-13-1,0:0:0.0", "2026-1-1,24:0:0.0",
+                            "2026-1-1,0:60:0.0", "2026-1-1,0:0:61.0", "2026-1-1,0:0:60.0", "2026-12-31 23:59:59",
+                            "now", "31.12.2026,23:59:59.0", "2026-1-1,0:0:0.0,+15:0", "2026-1-1,0:0:0.0,8:0"}) {
+    const size_t before = boxes.Calls().size();
+    Retype(form->currentclockEdit, typed);
+    Press(form->SetButton);
+    ASSERT_EQ(boxes.Calls().size(), before + 1) << typed;
+    EXPECT_EQ(boxes.Calls().back().text, NvDateTimeHint) << typed;
+    EXPECT_TRUE(form->currentclockEdit->Focused()) << typed;
+  }
+  EXPECT_TRUE(sim->setLog().empty());
+}
+
+// Read and set again untouched, the clock goes back as the eight octets it came as.
+TEST_F(CurrentTime, an_unedited_clock_is_written_back_octet_for_octet) {
+  Press(form->SetButton);
+  EXPECT_EQ(sim->setLog(), (Log{kTime + "2.0=4x:07EA0C0A081E0F00"}));
+}
+
+// A switch whose clock runs at UTC+8:00.
+class CurrentTimeAtUtc8 : public OnSwitch<TCurrentTimeForm> {
+ protected:
+  std::vector<std::string> ExtraSeeds() const override { return {std::string(NV_TEST_DIR) + "/clock-utc8.snmprec"}; }
+};
+
+TEST_F(CurrentTimeAtUtc8, a_clock_typed_without_offset_goes_with_the_switchs_own) {
+  EXPECT_EQ(form->currentclockEdit->Text(), "2026-12-10,8:30:15.0,+8:0");
+  EXPECT_EQ(form->clockOffsetLabel->Caption(), "Offset +8:0 as read");
+  Press(form->SetButton);  // untouched: as read
+  Retype(form->currentclockEdit, "2026-12-10,9:00:00.0");
+  Press(form->SetButton);
+  EXPECT_EQ(form->currentclockEdit->Text(), "2026-12-10,9:00:00.0,+8:0");
+  Retype(form->currentclockEdit, "2026-12-10,1:00:00.0,+0:0");
+  Press(form->SetButton);
+  EXPECT_EQ(sim->setLog(), (Log{kTime + "2.0=4x:07EA0C0A081E0F002B0800", kTime + "2.0=4x:07EA0C0A090000002B0800",
+                                kTime + "2.0=4x:07EA0C0A010000002B0000"}));
 }
 
 // A read that ends with an error says so; the capabilities stay as they were.

@@ -127,8 +127,9 @@ TEST(ValueConversion, ReceivedValuesReadAsTheirSyntaxText) {
       {"inetaddress v6", NvSyntax::inetaddress, OctetsVb(std::string(15, '\0') + char(1)),
        "00000000000000000000000000000001"},
       {"double", NvSyntax::double_, OctetsVb(halfBytes), "0.5"},
+      // Eleven octets keep their offset in the text, so that they are written back as eleven.
       {"datetime", NvSyntax::datetime, OctetsVb(Bytes({0x07, 0xC8, 5, 26, 13, 30, 15, 0, '+', 0, 0})),
-       "1992-5-26,13:30:15.0"},
+       "1992-5-26,13:30:15.0,+0:0"},
       {"datetime without zone", NvSyntax::datetime, OctetsVb(Bytes({0x07, 0xDB, 3, 4, 13, 30, 15, 0})),
        "2011-3-4,13:30:15.0"},
       {"null", NvSyntax::null, integer, "(NULL)"},
@@ -457,13 +458,16 @@ TEST(IndexConversion, ShortSuffixesAreRefusedNotReadPastTheEnd) {
   EXPECT_EQ(CodeOf([&] { two.req.DecodeRowIndex("3"); }), -514);
 }
 
-TEST(IndexConversion, IncompleteValuesAreNeverDroppedFromTheIndex) {
+TEST(IndexConversion, IncompleteOrOverlongValuesAreNeverPartOfTheIndex) {
   struct {
     int syntax;
     const char* value;
   } cases[] = {
       {NvSyntax::ipv6address, "FE80"}, {NvSyntax::inetaddress, "10.0.0"},
       {NvSyntax::inetaddress, "FE8000000000"}, {NvSyntax::ipaddress, "x"},
+      // Too long is no row either: never the row of the address's first octets.
+      {NvSyntax::ipv6address, "FE80000000000000000000000000000100"},
+      {NvSyntax::inetaddress, "FE800000000000000000000000000001FE800000000000000000000000000001FE800000"},
   };
   for (const auto& c : cases) {
     IndexList list({{c.syntax, NvAccess::notaccess, nullptr}, {NvSyntax::integer, NvAccess::notaccess, nullptr}});

@@ -18,13 +18,7 @@ struct EditorWindow {
   ~EditorWindow() { delete form; }
 
   void Show(const std::function<void()>& step) {
-    script.Then([this, step](TCustomForm& shown) {
-      ASSERT_TRUE(WaitUntil([&] { return Idle(binding) && Edit(1)->Text() == "core"; }));
-      step();
-      shown.Close();
-    });
-    form->ShowModal();
-    EXPECT_TRUE(script.Done());
+    ShowModalStep(form, script, [&] { return Idle(binding) && Edit(1)->Text() == "core"; }, step);
   }
   TEdit* Edit(int row) const { return static_cast<TEdit*>(view->EditsPanel->Rows[row].Control); }
   TCheckBox* Check(int row) const { return view->EditsPanel->Rows[row].CheckBox; }

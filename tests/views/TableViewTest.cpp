@@ -18,13 +18,7 @@ struct TableWindow {
   ~TableWindow() { delete form; }
 
   void Show(const std::function<void()>& step) {
-    script.Then([this, step](TCustomForm& shown) {
-      ASSERT_TRUE(WaitRows(3));
-      step();
-      shown.Close();
-    });
-    form->ShowModal();
-    EXPECT_TRUE(script.Done());
+    ShowModalStep(form, script, [&] { return Idle(binding) && list->Items->Count == 3; }, step);
   }
   bool WaitRows(int rows) {
     return WaitUntil([&] { return Idle(binding) && list->Items->Count == rows; });
@@ -42,11 +36,7 @@ struct TableWindow {
   TEdit* Edit(int row) const { return static_cast<TEdit*>(view->EditsPanel->Rows[row].Control); }
   TComboBox* StatusCombo() const { return static_cast<TComboBox*>(view->EditsPanel->Rows[3].Control); }
   // The frame of a pop-up: its one TSNMPPanel.
-  static TSNMPPanel* Frame(TCustomForm& popup) {
-    for (int i = 0; i < popup.ComponentCount; ++i)
-      if (auto* frame = dynamic_cast<TSNMPPanel*>(popup.Components[i]())) return frame;
-    return nullptr;
-  }
+  static TSNMPPanel* Frame(TCustomForm& popup) { return FrameOf(popup); }
 
   TConfigForm* form;
   NvSNMPRequest2Edits* binding;

@@ -125,6 +125,25 @@ class ModalScript {
   GuiTesting::ModalDriver driver_;
 };
 
+// Shows the view modally: step runs in its modal loop once ready holds, then the view closes.
+inline void ShowModalStep(TCustomForm* form, ModalScript& script, const std::function<bool()>& ready,
+                          const std::function<void()>& step) {
+  script.Then([&, ready, step](TCustomForm& shown) {
+    ASSERT_TRUE(WaitUntil(ready));
+    step();
+    shown.Close();
+  });
+  form->ShowModal();
+  EXPECT_TRUE(script.Done());
+}
+
+// The frame of a pop-up: its one TSNMPPanel.
+inline TSNMPPanel* FrameOf(TCustomForm& popup) {
+  for (int i = 0; i < popup.ComponentCount; ++i)
+    if (auto* frame = dynamic_cast<TSNMPPanel*>(popup.Components[i]())) return frame;
+  return nullptr;
+}
+
 // Writes the seed's value back to a scalar of the subtree that a test has changed.
 inline void RestoreScalar(const std::string& suffix, int syntax, const std::string& value) {
   NvSNMPRequest2Controls binding(nullptr);
