@@ -242,7 +242,7 @@ void TfrmSummerTime::btnRefreshClick(TObject*) {
 
 bool TfrmSummerTime::WriteStatus() {
   if (Rows.IsTicked(VarOffset)) {
-    const int offset = NumberOrMinusOne(edtTimeOffset->Text);
+    const int offset = NumberInRange(edtTimeOffset->Text, 30, 120).value_or(-1);
     if (offset != 30 && offset != 60 && offset != 90 && offset != 120) {
       ShowMessage("Time Offset error!");
       return false;
