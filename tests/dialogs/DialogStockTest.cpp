@@ -307,6 +307,37 @@ TEST_F(StockDialog, write_then_reread_with_nothing_sent_leaves_the_dialog_usable
   EXPECT_TRUE(sim->setLog().empty());
 }
 
+// Every pop-up: a refused typed value goes back to what the pop-up showed when it opened,
+// never to the value a walk or a chosen row left in the edit before (here row 3's 30).
+TEST_F(StockDialog, entry_popup_restores_a_refused_value_to_what_it_showed) {
+  auto* popup = new TEntryPopup(dialog, dialog, 300, 160, NvScale::Stored);
+  TEdit* amount = popup->Put<TEdit>(popup, "ED_Amount", 8, 8, 60, 21);
+  TEdit* other = popup->Put<TEdit>(popup, "ED_Other", 8, 36, 60, 21);
+  dialog->Table->Unbind(2);
+  dialog->Table->BindEdits(2, "%i{n1x65535}", amount);
+  popup->OnShow = [&](TObject*) { amount->Text = ""; };  // as a pop-up empties itself for Add
+  dialog->TrackWalks(dialog->Table);
+  dialog->StartWalk(dialog->Table);
+  ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return dialog->DataComplete == 1; }));
+  ASSERT_EQ(amount->Text(), "30");
+
+  std::vector<std::string> afterRefusal;
+  GuiTesting::ModalDriver driver([&](TCustomForm& shown) {
+    for (const char* typed : {"0", "65536"}) {
+      amount->SetFocus();
+      GuiTesting::UserType(amount, typed);
+      other->SetFocus();  // leaving the edit checks it
+      afterRefusal.push_back(amount->Text());
+    }
+    shown.ModalResult = mrCancel;
+  });
+  popup->ShowForAdd("Add Entry");
+  ASSERT_EQ(driver.Runs(), 1);
+  EXPECT_EQ(afterRefusal, (std::vector<std::string>{"", ""}));
+  EXPECT_EQ(boxes.Calls().size(), 2u);
+  EXPECT_TRUE(sim->setLog().empty());
+}
+
 TEST_F(StockDialog, popup_owned_by_the_application_is_freed_when_the_parent_closes) {
   const int before = Application->ComponentCount;
   TEntryPopup* popup = new TEntryPopup(Application, dialog, 300, 160, NvScale::Stored);
