@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <stdexcept>
 
+#include "ConvertingRequest.h"
 #include "DialogChecks.h"
 #include "DialogTestSupport.h"
 #include "EntryPopup.h"
@@ -336,6 +337,31 @@ TEST_F(StockDialog, entry_popup_restores_a_refused_value_to_what_it_showed) {
   EXPECT_EQ(afterRefusal, (std::vector<std::string>{"", ""}));
   EXPECT_EQ(boxes.Calls().size(), 2u);
   EXPECT_TRUE(sim->setLog().empty());
+}
+
+// A names text with a word that names no bit is refused before a write, and never sent as
+// no bits if a write collects it all the same.
+TEST_F(StockDialog, converting_request_never_sends_a_text_that_stands_for_no_value) {
+  auto* table = dialog->AddRequest<NvConvertingRequest>(kTableRows, MVT_FMV, 1);
+  table->Asynchronous = 0;
+  const std::vector<std::string> names = {"Alpha", "Beta"};
+  table->Columns = {{1, NamesOf(names), BitsOf(names), name}};
+  table->BindControl(0, index);
+  NvVarFlagsScope flags(table->Request.Vars);
+  flags.ExcludeVar(2);
+  flags.ExcludeVar(3);
+  index->Text = "2";
+  name->Text = " Alpha,Gamma";
+  EXPECT_FALSE(table->TypedTextsAccepted());
+  ASSERT_EQ(boxes.Calls().size(), 1u);
+  EXPECT_EQ(boxes.Calls()[0].text, "'Gamma' is not one of: Alpha, Beta");
+  EXPECT_THROW(table->Set(false, true), Exception);
+  EXPECT_TRUE(sim->setLog().empty());
+
+  name->Text = "beta , ALPHA";
+  EXPECT_TRUE(table->TypedTextsAccepted());
+  EXPECT_TRUE(table->Set(false, true));
+  EXPECT_EQ(sim->setLog(), (std::vector<std::string>{std::string(kTable) + ".2.2=4:C0"}));
 }
 
 TEST_F(StockDialog, popup_owned_by_the_application_is_freed_when_the_parent_closes) {
