@@ -62,9 +62,7 @@ bool TAclDialogBase::RowStatusCreates(TCheckBox* include) {
 bool TAclDialogBase::ReadFinished() { return WriteAllowed(Texts.NotComplete); }
 
 bool TAclDialogBase::NumberInRange(TCustomEdit* edit, int low, int high, const char* message) {
-  const int value = NumberOrMinusOne(edit->Text);
-  if (value >= low && value <= high) return true;
-  return Refuse(message, edit);
+  return NumberInRangeTyped(edit, low, high, message);
 }
 
 bool TAclDialogBase::HexDigitsExact(TCustomEdit* edit, const NvHexCheck& check) {

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,18 +17,22 @@
 class TCustomEdit;
 
 using NvTextConversion = std::function<std::string(const std::string&)>;
+// A listed or typed text back to the value it stands for; nullopt, with the message that
+// refuses it in refusal, for a text that stands for no value.
+using NvTextParse = std::function<std::optional<std::string>(const std::string& text, std::string& refusal)>;
 
 // One column shown converted.
 struct NvShownColumn {
   int Var = 0;
   NvTextConversion Show;        // the value as it arrives -> the text listed
-  NvTextConversion Back;        // the listed or typed text -> the value to send; null: read only
+  NvTextParse Back;             // the listed or typed text -> the value to send; null: read only
   TCustomEdit* Edit = nullptr;  // shows the chosen row's text and is collected through Back
 };
 
-// BITS <-> names text (one blank, names of the set bits in bit order joined by ",").
+// BITS <-> names text (one blank, names of the set bits in bit order joined by ","). Back
+// refuses a word that names no bit, naming the names it could have been.
 NvTextConversion NamesOf(const std::vector<std::string>& names);
-NvTextConversion BitsOf(const std::vector<std::string>& names);
+NvTextParse BitsOf(const std::vector<std::string>& names);
 
 class NvConvertingRequest : public NvSNMPRequest2Edits {
  public:
@@ -39,7 +44,12 @@ class NvConvertingRequest : public NvSNMPRequest2Edits {
   void ShowRow() override;
   // The chosen row's values as the controls show them; the columns' edits get their texts.
   void OnSelectItem(TObject* Sender, TListItem* Item, bool Selected) override;
+  // Whether every column's edit holds a text that converts back; at the first that does not,
+  // its message in a box, the focus to the edit, and false. Run before a write: nothing is
+  // sent for a text that stands for no value.
+  bool TypedTextsAccepted();
   // The chosen row and the controls, each converted column back in the form it travels in,
-  // taken from its edit when it has one.
+  // taken from its edit when it has one. A text that converts to no value throws its message,
+  // so that the SET is never sent with a value nobody typed.
   void CollectValues() override;
 };

@@ -1,5 +1,6 @@
 #include "DialogChecks.h"
 
+#include <algorithm>
 #include <cctype>
 #include <climits>
 
@@ -24,6 +25,20 @@ bool IsGoodPart(const std::string& part) {
   const int value = std::stoi(part);
   if (value >= 1 && value <= 255) return true;
   return value == 0 && part.find("00") == std::string::npos;
+}
+
+std::string Trimmed(const std::string& text) {
+  const size_t first = text.find_first_not_of(" \t");
+  if (first == std::string::npos) return "";
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// ASCII letters only: a name with another letter than its own is another word.
+bool SameIgnoringCase(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) return false;
+  return true;
 }
 
 bool Refuse(const char* message) {
@@ -73,19 +88,22 @@ bool IsValidHexString(const std::string& text, const NvHexCheck& check) {
 
 bool IsMacKey(const std::string& text, const char* message) { return IsValidHexString(text, NvHexCheck{12, message}); }
 
+bool IsIpv4HexKey(const std::string& text, const char* message) { return IsValidHexString(text, NvHexCheck{8, message}); }
+
 bool IsValidHexMask(const std::string& text) {
-  if (text.size() > 32) return false;
+  if (text.size() > 32 || text.size() % 2) return false;
   for (char c : text)
     if (!IsHexDigit(c)) return false;
   return true;
 }
 
-int32_t HexTextToInt(const std::string& text) {
+std::optional<int32_t> HexTextToInt(const std::string& text) {
+  if (text.empty()) return std::nullopt;
   int64_t value = 0;
   for (char c : text) {
-    if (!IsHexDigit(c)) break;
+    if (!IsHexDigit(c)) return std::nullopt;
     value = value * 16 + HexValue(c);
-    if (value > INT32_MAX) return INT32_MAX;
+    if (value > INT32_MAX) return std::nullopt;
   }
   return static_cast<int32_t>(value);
 }
@@ -112,17 +130,24 @@ std::string BitsToNames(const std::string& hexValue, const std::vector<std::stri
   return result;
 }
 
-std::string NamesToBits(const std::string& text, const std::vector<std::string>& names) {
-  std::vector<unsigned char> octets((names.size() + 7) / 8, 0);
-  for (size_t k = 0; k < names.size(); ++k)
-    if (!names[k].empty() && text.find(names[k]) != std::string::npos)
-      octets[k / 8] |= static_cast<unsigned char>(0x80 >> (k % 8));
-  static const char kHex[] = "0123456789ABCDEF";
-  if (octets.size() <= 1) {
-    const int byte = octets.empty() ? 0 : octets[0];
-    if (byte < 16) return std::string(1, kHex[byte]);
-    return std::string{kHex[byte >> 4], kHex[byte & 15]};
+std::optional<std::string> NamesToBits(const std::string& text, const std::vector<std::string>& names,
+                                       std::string* unknown) {
+  std::vector<unsigned char> octets(std::max<size_t>(1, (names.size() + 7) / 8), 0);
+  size_t start = 0;
+  while (start <= text.size()) {
+    const size_t comma = std::min(text.find(',', start), text.size());
+    const std::string word = Trimmed(text.substr(start, comma - start));
+    start = comma + 1;
+    if (word.empty()) continue;
+    size_t k = 0;
+    while (k < names.size() && !SameIgnoringCase(Trimmed(names[k]), word)) ++k;
+    if (k == names.size()) {
+      if (unknown) *unknown = word;
+      return std::nullopt;
+    }
+    octets[k / 8] |= static_cast<unsigned char>(0x80 >> (k % 8));
   }
+  static const char kHex[] = "0123456789ABCDEF";
   std::string result;
   for (unsigned char byte : octets) {
     result += kHex[byte >> 4];

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -58,11 +59,15 @@ bool IsValidHexString(const std::string& text, const NvHexCheck& check);
 // A MAC address key as typed: exactly 12 hexadecimal digits (six octets); shows message and
 // returns false otherwise. Fewer digits or more would address another row than the one typed.
 bool IsMacKey(const std::string& text, const char* message);
-// Empty, or up to 32 hexadecimal digits; no message.
+// An IPv4 address key typed as its four octets in hexadecimal ("C0A80001" for 192.168.0.1):
+// exactly 8 digits, else the message and false. Seven would be sent as 0C.0A.80.01.
+bool IsIpv4HexKey(const std::string& text, const char* message);
+// Empty, or whole octets: an even count of at most 32 hexadecimal digits; no message. An odd
+// count would be sent shifted by half an octet ("FFF" as 0F FF).
 bool IsValidHexMask(const std::string& text);
-// The value of the hexadecimal digits that begin the text (0 when none); INT32_MAX when that
-// value does not fit.
-int32_t HexTextToInt(const std::string& text);
+// The value of a text of hexadecimal digits and nothing else; nullopt for an empty text, any
+// other character or a value past INT32_MAX.
+std::optional<int32_t> HexTextToInt(const std::string& text);
 
 // ---------------------------------------------------------------------------------------
 // BITS values and their names
@@ -76,7 +81,9 @@ enum class NvNamesJoin {
 // blank, then the names of the set bits in bit order; every octet of the value is read.
 std::string BitsToNames(const std::string& hexValue, const std::vector<std::string>& names,
                         NvNamesJoin join = NvNamesJoin::Comma);
-// Each name found in the text sets its bit. Up to eight names give the one octet in
-// hexadecimal without leading zeros ("0" for none); more names give every octet, two digits
-// each.
-std::string NamesToBits(const std::string& text, const std::vector<std::string>& names);
+// The text as a list of names separated by "," (blanks around a name and empty items do not
+// count), each matched to names regardless of case, sets its bits: every octet of the value
+// in hexadecimal, two digits each ("00" for none). A word that names no bit gives nullopt,
+// that word in unknown when given: it must be refused, never read as no bit.
+std::optional<std::string> NamesToBits(const std::string& text, const std::vector<std::string>& names,
+                                       std::string* unknown = nullptr);

@@ -4,6 +4,9 @@
 #include <climits>
 #include <cstdlib>
 
+#include "Dialogs.h"
+#include "StackingPortUitForm.h"
+#include "StdCtrls.h"
 
 namespace {
 
@@ -32,4 +35,31 @@ int TextToInt(const std::string& text) {
 int TextToIntDef(const std::string& text, int fallback) {
   int value = 0;
   return Convert(text, value) ? value : fallback;
+}
+
+std::optional<int> NumberInRange(const std::string& text, int low, int high) {
+  if (text.empty() || text[0] == '+') return std::nullopt;
+  int value = 0;
+  if (!Convert(text, value) || value < low || value > high) return std::nullopt;
+  return value;
+}
+
+std::optional<int> ModelPort(const std::string& text) { return NumberInRange(text, 1, GetModelPortCount(ModelName)); }
+
+namespace {
+
+bool Refused(TCustomEdit* edit, const std::string& message) {
+  ShowMessage(message);
+  if (edit->CanFocus()) edit->SetFocus();
+  return false;
+}
+
+}  // namespace
+
+bool NumberInRangeTyped(TCustomEdit* edit, int low, int high, const std::string& message) {
+  return NumberInRange(edit->Text, low, high) || Refused(edit, message);
+}
+
+bool ModelPortTyped(TCustomEdit* edit, const std::string& message) {
+  return ModelPort(edit->Text) || Refused(edit, message);
 }

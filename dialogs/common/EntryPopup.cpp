@@ -1,6 +1,8 @@
 #include "EntryPopup.h"
 
+#include "NvEditConstraint.h"
 #include "NvSNMPRequest2Edits.h"
+#include "StdCtrls.h"
 
 TEntryPopup::TEntryPopup(TComponent* AOwner, TFeatureDialog* parent, int width, int height, NvScale scale)
     : TFeatureDialog(AOwner, width, height, scale), ParentDialog(parent) {
@@ -11,14 +13,42 @@ int TEntryPopup::ShowForAdd(const std::string& caption) {
   Mode = NvEntryMode::Add;
   Caption = caption;
   for (TControl* key : KeyControls) key->Enabled = true;
-  return ShowModal();
+  return ShowAccepting();
 }
 
 int TEntryPopup::ShowForEdit(const std::string& caption) {
   Mode = NvEntryMode::Edit;
   Caption = caption;
   for (TControl* key : KeyControls) key->Enabled = false;
+  return ShowAccepting();
+}
+
+int TEntryPopup::ShowAccepting() {
+  // The pop-up's own OnShow fills it first; what it then shows is what a refused entry goes
+  // back to, never what a row chosen earlier left as the edits' accepted texts.
+  const TNotifyEvent own = OnShow;
+  struct Restore {
+    TEntryPopup* popup;
+    TNotifyEvent own;
+    ~Restore() { popup->OnShow = own; }
+  } restore{this, own};
+  OnShow = [this, own](TObject* sender) {
+    if (own) own(sender);
+    AcceptOwnTexts();
+  };
   return ShowModal();
+}
+
+void TEntryPopup::AcceptOwnTexts() {
+  std::vector<NvSNMPRequest2Controls*> requests = ParentDialog->Requests();
+  requests.insert(requests.end(), Requests().begin(), Requests().end());
+  for (NvSNMPRequest2Controls* request : requests) {
+    auto* edits = dynamic_cast<NvSNMPRequest2Edits*>(request);
+    if (!edits) continue;
+    for (int i = 0; i < ComponentCount; ++i)
+      if (auto* edit = dynamic_cast<TCustomEdit*>(GetComponent(i)); edit && edits->Constraint->FindConstraint(edit))
+        edits->Constraint->SaveAcceptedText(edit);
+  }
 }
 
 bool TEntryPopup::WriteThroughParent(std::span<const NvSetStep> steps, const char* notCompleteText,

@@ -34,9 +34,10 @@ class TEntryPopup : public TFeatureDialog {
   // The row's key controls: usable for Add, disabled for Edit.
   std::vector<TControl*> KeyControls;
 
-  // Caption, key controls enabled, shown modally; the modal result.
+  // Caption, key controls enabled, shown modally; the modal result. What the pop-up shows once
+  // its OnShow has run is what each bound edit goes back to when a typed value is refused.
   int ShowForAdd(const std::string& caption);
-  // Caption, key controls disabled, shown modally; the modal result.
+  // Caption, key controls disabled, shown modally; the modal result; as ShowForAdd.
   int ShowForEdit(const std::string& caption);
   // The parent's not-complete guard, the SETs through its table request, its table read
   // again once the switch has answered them (WriteThenReread); the pop-up closes unless an
@@ -54,4 +55,9 @@ class TEntryPopup : public TFeatureDialog {
   // was typed, and a walk cut short is read again all the same. Either window closed during the
   // wait: the SET stands, nothing is touched. True when the switch took the write.
   bool WriteAndWait(NvSNMPRequest2Edits* request, const std::vector<int>& leftOut = {}, bool rereadParent = true);
+
+ private:
+  int ShowAccepting();
+  // Each of the pop-up's edits bound in the parent's requests or its own: its text accepted.
+  void AcceptOwnTexts();
 };

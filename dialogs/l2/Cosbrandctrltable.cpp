@@ -1,6 +1,7 @@
 #include "Cosbrandctrltable.h"
 
 #include <charconv>
+#include <optional>
 
 #include "ConvertingRequest.h"
 #include "DialogNumbers.h"
@@ -19,7 +20,8 @@ constexpr long kMinRate = 64;
 constexpr long kMaxRate = 1024000;
 
 std::string ShowRate(const std::string& value) { return value == "0" ? kNoLimit : value; }
-std::string SendRate(const std::string& text) { return text == kNoLimit ? "0" : text; }
+// The rate itself is checked before the write; here only the shown word goes back to 0.
+std::optional<std::string> SendRate(const std::string& text, std::string&) { return text == kNoLimit ? "0" : text; }
 
 // A whole number with nothing else but blanks around it.
 long WholeNumber(const std::string& text) {

@@ -1,5 +1,8 @@
 #include "Dot1vprotocolporteditunit.h"
 
+#include "DialogNumbers.h"
+#include "StackingPortUitForm.h"
+
 Tdot1vProtocolPortEdit* dot1vProtocolPortEdit = nullptr;
 
 namespace {
@@ -46,7 +49,16 @@ void Tdot1vProtocolPortEdit::PrepareForAdd() {
 
 std::string Tdot1vProtocolPortEdit::TypedRow() const { return edt_baseport->Text() + "." + edt_groupid->Text(); }
 
+// A new row's key and VLAN as typed, each a whole value of its range: a base port of -1 would
+// address port 4294967295.
+bool Tdot1vProtocolPortEdit::TypedRowAccepted() {
+  return ModelPortTyped(edt_baseport, "Base Port should be a port between 1-" + std::to_string(GetModelPortCount(ModelName))) &&
+         NumberInRangeTyped(edt_groupid, 1, 2147483647, "Group ID should between 1-2147483647") &&
+         NumberInRangeTyped(edt_groupvid, 1, 4094, "Group VID should between 1-4094");
+}
+
 void Tdot1vProtocolPortEdit::btn_SetClick(TObject*) {
+  if (Mode == NvEntryMode::Add && !TypedRowAccepted()) return;
   // A retry after a refused VLAN step goes on with the row that step's creation made: a second
   // createAndGo would be refused and the VLAN never written.
   if (Mode == NvEntryMode::Edit || (!createdRow_.empty() && createdRow_ == TypedRow())) {

@@ -32,6 +32,7 @@ class Tdot1vProtocolPortEdit : public TEntryPopup {
   // "port.group" of the row this Add created while its VLAN step was refused; empty otherwise.
   std::string createdRow_;
   std::string TypedRow() const;
+  bool TypedRowAccepted();
 };
 
 // The pop-up while its dialog is open.

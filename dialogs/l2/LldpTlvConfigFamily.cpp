@@ -1,6 +1,7 @@
 #include "LldpTlvConfigFamily.h"
 
 #include "ConvertingRequest.h"
+#include "DialogChecks.h"
 #include "Dialogs.h"
 #include "StackingPortUitForm.h"
 #include "ValueBoxes.h"
@@ -96,6 +97,7 @@ void TLLDPTlvConfigDialog::GetButtonClick(TObject*) { RefreshAll(NvDialogText::G
 void TLLDPTlvConfigDialog::EditButtonClick(TObject*) {
   if (!ListView1->Selected()) return;
   if (!WriteAllowed(NvDialogText::GetNotComplete)) return;
+  if (!static_cast<NvConvertingRequest*>(Table)->TypedTextsAccepted()) return;
   PortEditLabel->Enabled = false;
   WriteAwaitAndReread([&] { ClearDetailControls(); });
 }
@@ -136,11 +138,13 @@ TLLDPTlvPopup::TLLDPTlvPopup(TComponent* Owner, TEdit* tlvText, const NvLldpTlvP
 
 void TLLDPTlvPopup::FormActivate(TObject*) {
   Caption = std::string(member_.CaptionPrefix) + TitleSuffix;
-  const std::string text = tlvText_->Text;
+  // The names as Edit reads them (any case); a text with a word that names no TLV ticks
+  // nothing, and Edit refuses it.
+  const std::optional<std::string> bits = NamesToBits(tlvText_->Text, NamesIn(member_.Boxes));
   for (size_t k = 0; k < Boxes.size(); ++k) {
     Boxes[k]->Visible = member_.Boxes[k].Shown;
     // Ticks already there stay: a pop-up closed by its title bar keeps them.
-    if (text.find(member_.Boxes[k].Name) != std::string::npos) Boxes[k]->Checked = true;
+    if (bits && (HexTextToInt(bits->substr(k / 8 * 2, 2)).value_or(0) & (0x80 >> (k % 8)))) Boxes[k]->Checked = true;
   }
 }
 

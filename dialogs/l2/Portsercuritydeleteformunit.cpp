@@ -105,7 +105,7 @@ void TPrtSecDelCtrlForm::btnSetClick(TObject*) {
   }
   edtPort->Text = std::to_string(port + 1 * kPortsPerUnit - kPortsPerUnit);
   // Exactly twelve digits: a longer text would reach the switch as another address.
-  if (!IsValidHexString(edtMac->Text, NvHexCheck{12, "You should input valid MAC address."})) return;
+  if (!IsMacKey(edtMac->Text, "You should input valid MAC address.")) return;
   cbxOper->ItemIndex = kStart;
   Guarded(Table, [&] {
     Table->Request.Active = 1;

@@ -1,5 +1,7 @@
 #include "Arpaddedit.h"
 
+#include "DialogChecks.h"
+#include "DialogNumbers.h"
 #include "NvSNMPRequest2Edits.h"
 
 TARPAddEdit* ARPAddEdit = nullptr;
@@ -32,10 +34,22 @@ TARPAddEdit::TARPAddEdit(TComponent* Owner, TFeatureDialog* parent)
 // Add creates the row; Edit changes MAC and type and sends no row status. The walk the list
 // may be running is stopped and waited for by the write, never left to swallow it.
 void TARPAddEdit::AddBtnClick(TObject*) {
+  if (!TypedEntryAccepted()) return;
   RowStatus->ItemIndex = IsAddMode ? kCreateAndGo : kActive;
   std::vector<int> leftOut{VarState};
   if (!IsAddMode) leftOut.push_back(VarRowStatus);
   WriteAndWait(ParentDialog->Table, leftOut);
+}
+
+// Checked before anything is sent: a key of another length than four octets would create the
+// entry of another address, or one of no IPv4 address at all.
+bool TARPAddEdit::TypedEntryAccepted() {
+  if (IsAddMode) {
+    if (!NumberInRangeTyped(IndexEdit, 1, 65535, "Index should between 1-65535")) return false;
+    if (!IsIpv4HexKey(IPEdit->Text, "Please input a valid IP")) return Refocus(IPEdit);
+    if (MACEdit->Text().empty()) return Refuse("Please input a valid MAC address", MACEdit);
+  }
+  return TypedValuesAccepted(ParentDialog->Table, {MACEdit});
 }
 
 void TARPAddEdit::CloseBtnClick(TObject*) { ModalResult = mrCancel; }

@@ -33,6 +33,9 @@ class TARPAddEdit : public TEntryPopup {
 
   void AddBtnClick(TObject* Sender);
   void CloseBtnClick(TObject* Sender);
+
+ private:
+  bool TypedEntryAccepted();
 };
 
 // The pop-up while its list window is open.

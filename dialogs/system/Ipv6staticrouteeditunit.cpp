@@ -79,17 +79,14 @@ bool TIpv6StaticRouteEditForm::CheckRouteInput() {
     if (edtDst->Text().empty()) return Refuse("Please Set Destination Address");
     if (!IsValidIPv6Hex(edtDst->Text)) return Refocus(edtDst);
     if (edtPrefix->Text().empty()) return Refuse("Please Set Prefix length");
-    const int prefix = NumberOrMinusOne(edtPrefix->Text);
-    if (prefix < 0 || prefix > 128) return Refuse("Prefix should between 0-128", edtPrefix);
+    if (!NumberInRangeTyped(edtPrefix, 0, 128, "Prefix should between 0-128")) return false;
   }
   if (edtNextHop->Text().empty()) return Refuse("Please Set Next Hop Address");
   if (!IsValidIPv6Hex(edtNextHop->Text)) return Refocus(edtNextHop);
   if (edtNextHop->Text() == edtDst->Text())
     return Refuse("Duplicate IP address, Please input a valid Next Hop", edtNextHop);
   if (edtMetric->Text().empty()) return true;
-  const int metric = NumberOrMinusOne(edtMetric->Text);
-  if (metric < 1 || metric > 65535) return Refuse("Metric should between 1-65535", edtMetric);
-  return true;
+  return NumberInRangeTyped(edtMetric, 1, 65535, "Metric should between 1-65535");
 }
 
 void TIpv6StaticRouteEditForm::btnSetClick(TObject*) {

@@ -85,8 +85,7 @@ void TSafeguardCtrlForm::btnClearCheckClick(TObject*) {
 
 bool TSafeguardCtrlForm::ThresholdAllowed(TCheckBox* box, TEdit* edit, const char* message) {
   if (!NvTickRows::Ticked(box)) return true;
-  const int value = NumberOrMinusOne(edit->Text);
-  return (value >= 20 && value <= 100) || Refuse(message);
+  return NumberInRange(edit->Text, 20, 100) || Refuse(message);
 }
 
 void TSafeguardCtrlForm::btnSetClick(TObject*) {

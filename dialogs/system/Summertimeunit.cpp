@@ -244,7 +244,7 @@ bool TfrmSummerTime::PlanStatus(std::vector<NvSetWrite>& writes) {
   NvSetStep step;
   if (NvTickRows::Ticked(CheckBox1)) step.Carries.push_back(VarStatus);
   if (NvTickRows::Ticked(CheckBox2)) {
-    const int offset = NumberOrMinusOne(edtTimeOffset->Text);
+    const int offset = NumberInRange(edtTimeOffset->Text, 30, 120).value_or(-1);
     if (offset != 30 && offset != 60 && offset != 90 && offset != 120) {
       ShowMessage("Time Offset error!");
       return false;

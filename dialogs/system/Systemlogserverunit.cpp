@@ -103,8 +103,7 @@ void TSystemLogServerForm::Btn_RefreshClick(TObject*) { RefreshAll(); }
 
 bool TSystemLogServerForm::PortAllowed() {
   if (Ed_Port->Text().empty()) return true;
-  const int port = NumberOrMinusOne(Ed_Port->Text);
-  if (port == 514 || (port >= 6000 && port <= 65535)) return true;
+  if (NumberInRange(Ed_Port->Text, 514, 514) || NumberInRange(Ed_Port->Text, 6000, 65535)) return true;
   return Refuse("The range of Server UDP Port for syslog is 514 or 6000-65535.", Ed_Port);
 }
 

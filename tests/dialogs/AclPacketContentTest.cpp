@@ -71,6 +71,13 @@ TEST_F(PacketContentProfileDialog, refuses_bad_input_with_its_message_and_sends_
       {"a bad last character", "2", 2, "0000000000000000000000000000000G",
        "Filtered Port(s) [32 to 47] can not contain invalid character(s)."},
       {"a blank", "2", 4, "FF FF", "Filtered Port(s) [64 to 79] can not contain invalid character(s)."},
+      // An odd count would be sent half an octet off: FFF as 0F FF.
+      {"three digits", "2", 0, "FFF", "Filtered Port(s) [0 to 15] can not contain invalid character(s)."},
+      {"one digit", "2", 1, "8", "Filtered Port(s) [16 to 31] can not contain invalid character(s)."},
+      {"31 digits", "2", 3, "0FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF",
+       "Filtered Port(s) [48 to 63] can not contain invalid character(s)."},
+      {"a sign", "2", 4, "+FF", "Filtered Port(s) [64 to 79] can not contain invalid character(s)."},
+      {"a non-ASCII letter", "2", 4, "FF\xC3\xA9", "Filtered Port(s) [64 to 79] can not contain invalid character(s)."},
   };
   Open();
   for (const Case& c : cases) {
@@ -206,6 +213,21 @@ TEST_F(PacketContentRuleDialog, refuses_bad_input_with_its_message_and_sends_not
          t->Type(t->form->Edit4, "00Z0");
        },
        "Packet(s) Offset [48 to 63] can not contain invalid character(s)."},
+      // An odd count would be sent half an octet off: 800 as 08 00.
+      {"a ticked payload of three digits",
+       [](auto* t) {
+         t->NewRule("2", "1");
+         t->Tick(t->form->CheckBox1);
+         t->Type(t->form->Edit1, "800");
+       },
+       "Packet(s) Offset [0 to 15] can not contain invalid character(s)."},
+      {"a ticked payload of 31 digits",
+       [](auto* t) {
+         t->NewRule("2", "1");
+         t->Tick(t->form->CheckBox5);
+         t->Type(t->form->Edit5, "0FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF");
+       },
+       "Packet(s) Offset [64 to 79] can not contain invalid character(s)."},
   };
   Open();
   for (const Case& c : cases) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -105,25 +106,74 @@ TEST_P(HexStrings, pass_only_with_exactly_their_digits) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, HexStrings, ::testing::ValuesIn(kHexCases));
 
-TEST(HexMask, empty_or_up_to_32_digits_without_message) {
+TEST(HexMask, empty_or_whole_octets_up_to_32_digits_without_message) {
   GuiTesting::ScriptedAnswerer boxes;
   const std::string digits32 = "0123456789abcdef0123456789ABCDEF";
-  EXPECT_TRUE(IsValidHexMask(""));
-  EXPECT_TRUE(IsValidHexMask(digits32));
-  EXPECT_FALSE(IsValidHexMask(digits32 + "0"));
-  EXPECT_FALSE(IsValidHexMask("00FFG"));
+  const struct {
+    std::string text;
+    bool passes;
+  } cases[] = {
+      {"", true},
+      {digits32, true},
+      {"ff", true},
+      {"0800", true},
+      {digits32 + "00", false},               // 17 octets
+      {digits32.substr(1), false},            // 31 digits: half an octet
+      {"FFF", false},
+      {"8", false},
+      {"00FFG0", false},
+      {"00 FF", false},
+      {" 00FF", false},
+      {"+0FF", false},
+      {"-0FF", false},
+      {"0x00FF", false},
+      {"00\xC3\xA9", false},                  // a non-ASCII letter
+      {std::string(10000, 'F'), false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(IsValidHexMask(c.text), c.passes) << c.text.substr(0, 40);
   EXPECT_TRUE(boxes.Calls().empty());
 }
 
-TEST(HexTextToInt, reads_the_leading_digits_and_never_overflows) {
-  struct Case {
-    const char* text;
-    int32_t value;
-  } const cases[] = {
-      {"1A", 26}, {"ff", 255}, {"12xyz", 18}, {"G1", 0}, {"", 0},
-      {"7FFFFFFF", INT32_MAX}, {"80000000", INT32_MAX}, {"FFFFFFFFFFFFFFFFFFFF", INT32_MAX},
+TEST(Ipv4HexKey, exactly_four_octets_or_its_message) {
+  const struct {
+    std::string text;
+    bool passes;
+  } cases[] = {
+      {"C0A80001", true},
+      {"c0a80001", true},
+      {"C0A8001", false},      // a digit missing: would be 12.10.128.1
+      {"C0A800", false},       // three octets
+      {"C0A8000101", false},   // five octets
+      {"", false},
+      {" C0A80001", false},
+      {"C0A80001 ", false},
+      {"+C0A8001", false},
+      {"C0A8000G", false},
+      {"C0.A8.00.01", false},
+      {"C0A800\xC3\xA9", false},
+      {std::string(10000, 'A'), false},
   };
-  for (const Case& c : cases) EXPECT_EQ(HexTextToInt(c.text), c.value) << c.text;
+  for (const auto& c : cases) {
+    GuiTesting::ScriptedAnswerer boxes;
+    EXPECT_EQ(IsIpv4HexKey(c.text, "bad IP"), c.passes) << c.text.substr(0, 40);
+    ASSERT_EQ(boxes.Calls().size(), c.passes ? 0u : 1u);
+    if (!c.passes) {
+      EXPECT_EQ(boxes.Calls()[0].text, "bad IP");
+    }
+  }
+}
+
+TEST(HexTextToInt, the_value_of_a_whole_text_of_digits_or_none) {
+  const struct {
+    std::string text;
+    std::optional<int32_t> value;
+  } cases[] = {
+      {"1A", 26}, {"ff", 255}, {"0", 0}, {"7FFFFFFF", INT32_MAX},
+      {"12xyz", std::nullopt}, {"G1", std::nullopt}, {"", std::nullopt}, {" 1", std::nullopt},
+      {"-1", std::nullopt}, {"+1", std::nullopt}, {"80000000", std::nullopt},
+      {"FFFFFFFFFFFFFFFFFFFF", std::nullopt}, {std::string(10000, '0'), 0}, {"1\xC3\xA9", std::nullopt},
+  };
+  for (const auto& c : cases) EXPECT_EQ(HexTextToInt(c.text), c.value) << c.text.substr(0, 40);
 }
 
 TEST(BitsNames, names_of_the_set_bits_after_one_blank) {
@@ -149,17 +199,56 @@ TEST(BitsNames, names_of_the_set_bits_after_one_blank) {
   for (const Case& c : cases) EXPECT_EQ(BitsToNames(c.value, *c.names, c.join), c.text) << c.value;
 }
 
-TEST(BitsNames, names_back_to_bits) {
+// Every octet in two digits, "00" for none (the old "0" and "1" were half octets).
+TEST(BitsNames, names_back_to_bits_regardless_of_case) {
   const std::vector<std::string> lldp = {"macPhyConfigStatus", "powerViaMDI", "linkAggregation", "maxFrameSize"};
-  EXPECT_EQ(NamesToBits(" macPhyConfigStatus,linkAggregation", lldp), "A0");
-  EXPECT_EQ(NamesToBits(" maxFrameSize", lldp), "10");
-  EXPECT_EQ(NamesToBits(" ", lldp), "0");
+  const std::vector<std::string> basic = {"Port Description", "System Name", "System Description", "System Capabilities"};
   const std::vector<std::string> abc = {"A", "B", "C", "D", "E", "F", "G", "H"};
-  EXPECT_EQ(NamesToBits("H", abc), "1");  // one octet without its leading zero
   std::vector<std::string> nine = abc;
   nine.push_back("I");
-  EXPECT_EQ(NamesToBits("I", nine), "0080");
-  EXPECT_EQ(NamesToBits(BitsToNames("C0", lldp), lldp), "C0");
+  const struct {
+    std::string text;
+    const std::vector<std::string>* names;
+    const char* bits;
+  } cases[] = {
+      {" macPhyConfigStatus,linkAggregation", &lldp, "A0"},
+      {" maxFrameSize", &lldp, "10"},
+      {" ", &lldp, "00"},
+      {"", &lldp, "00"},
+      {"MAXFRAMESIZE , macphyconfigstatus", &lldp, "90"},
+      {"maxFrameSize,maxFrameSize", &lldp, "10"},
+      {",,maxFrameSize,", &lldp, "10"},
+      {"system name, port description", &basic, "C0"},
+      {" SYSTEM CAPABILITIES", &basic, "10"},
+      {BitsToNames("F0", basic), &basic, "F0"},
+      {"H", &abc, "01"},
+      {"I", &nine, "0080"},
+      {BitsToNames("C0", lldp), &lldp, "C0"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(NamesToBits(c.text, *c.names), std::optional<std::string>(c.bits)) << c.text;
+}
+
+TEST(BitsNames, a_word_that_names_no_bit_is_reported_never_read_as_none) {
+  const std::vector<std::string> basic = {"Port Description", "System Name", "System Description", "System Capabilities"};
+  const struct {
+    std::string text;
+    const char* unknown;
+  } cases[] = {
+      {"System Nam", "System Nam"},
+      {"System Name; Port Description", "System Name; Port Description"},
+      {"System  Name", "System  Name"},
+      {"System Name, x", "x"},
+      {"SystemName", "SystemName"},
+      {"Syst\xC3\xA9m Name", "Syst\xC3\xA9m Name"},
+      {"0", "0"},
+      {"F0", "F0"},
+      {std::string(10000, 'a'), ""},
+  };
+  for (const auto& c : cases) {
+    std::string unknown;
+    EXPECT_EQ(NamesToBits(c.text, basic, &unknown), std::nullopt) << c.text.substr(0, 40);
+    EXPECT_EQ(unknown, *c.unknown ? std::string(c.unknown) : c.text);
+  }
 }
 
 }  // namespace

@@ -3,7 +3,9 @@
 // texts and strict numbers.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 #include "DialogNumbers.h"
@@ -11,6 +13,7 @@
 #include "FeatureDialog.h"
 #include "NvSNMPRequest2Edits.h"
 #include "ShellTexts.h"
+#include "StackingPortUitForm.h"
 #include "TickRows.h"
 #include "VlanMapText.h"
 
@@ -193,6 +196,48 @@ TEST(VlanMapText, a_reversed_range_or_a_vlan_of_another_column_is_refused_with_a
   }
   std::string bad = "1,x";
   EXPECT_THROW(VlanMapTextToBitmap(bad, 0), Exception);
+}
+
+// What is sent is the number read: a text that is not exactly a number of the range is refused.
+TEST(DialogNumbers, a_number_in_range_is_exactly_digits_within_the_range) {
+  const struct {
+    std::string text;
+    int low, high;
+    std::optional<int> value;
+  } cases[] = {
+      {"1", 1, 4094, 1},
+      {"4094", 1, 4094, 4094},
+      {"0", 1, 4094, std::nullopt},      // one below
+      {"4095", 1, 4094, std::nullopt},   // one above
+      {"-1", 1, 4094, std::nullopt},     // would address row 4294967295
+      {"-5", -10, 10, -5},
+      {"+5", 1, 4094, std::nullopt},     // a sign the switch would not be sent
+      {"", 1, 4094, std::nullopt},
+      {" ", 1, 4094, std::nullopt},
+      {" 5", 1, 4094, std::nullopt},
+      {"5 ", 1, 4094, std::nullopt},
+      {"5a", 1, 4094, std::nullopt},
+      {"0x10", 0, 65535, std::nullopt},
+      {"1e3", 0, 65535, std::nullopt},
+      {"4294967295", 1, 28, std::nullopt},
+      {"99999999999999999999", INT_MIN, INT_MAX, std::nullopt},
+      {"\xD9\xA3", 0, 9, std::nullopt},  // an Arabic-Indic digit
+      {std::string(10000, '1'), INT_MIN, INT_MAX, std::nullopt},
+      {"007", 1, 28, 7},
+  };
+  for (const auto& c : cases) EXPECT_EQ(NumberInRange(c.text, c.low, c.high), c.value) << c.text.substr(0, 40);
+}
+
+TEST(DialogNumbers, a_port_is_one_of_the_models_ports) {
+  const std::string saved = ModelName;
+  ModelName = "NVS-7000-D";
+  EXPECT_EQ(ModelPort("1"), 1);
+  EXPECT_EQ(ModelPort("28"), 28);
+  for (const char* bad : {"0", "29", "-1", "", "+3"}) EXPECT_EQ(ModelPort(bad), std::nullopt) << bad;
+  ModelName = "NVS-7000-A";
+  EXPECT_EQ(ModelPort("10"), 10);
+  EXPECT_EQ(ModelPort("11"), std::nullopt);
+  ModelName = saved;
 }
 
 TEST(DialogNumbers, only_whole_decimal_numbers_convert) {

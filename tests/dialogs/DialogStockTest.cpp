@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <stdexcept>
 
+#include "ConvertingRequest.h"
 #include "DialogChecks.h"
 #include "DialogTestSupport.h"
 #include "EntryPopup.h"
@@ -367,6 +368,62 @@ TEST_F(StockDialog, write_then_reread_with_nothing_sent_leaves_the_dialog_usable
   EXPECT_EQ(dialog->DataComplete, 1);
   EXPECT_FALSE(dialog->StatusBar1->Panels->Items[0]->Text().empty());
   EXPECT_TRUE(sim->setLog().empty());
+}
+
+// Every pop-up: a refused typed value goes back to what the pop-up showed when it opened,
+// never to the value a walk or a chosen row left in the edit before (here row 3's 30).
+TEST_F(StockDialog, entry_popup_restores_a_refused_value_to_what_it_showed) {
+  auto* popup = new TEntryPopup(dialog, dialog, 300, 160, NvScale::Stored);
+  TEdit* amount = popup->Put<TEdit>(popup, "ED_Amount", 8, 8, 60, 21);
+  TEdit* other = popup->Put<TEdit>(popup, "ED_Other", 8, 36, 60, 21);
+  dialog->Table->Unbind(2);
+  dialog->Table->BindEdits(2, "%i{n1x65535}", amount);
+  popup->OnShow = [&](TObject*) { amount->Text = ""; };  // as a pop-up empties itself for Add
+  dialog->TrackWalks(dialog->Table);
+  dialog->StartWalk(dialog->Table);
+  ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return dialog->DataComplete == 1; }));
+  ASSERT_EQ(amount->Text(), "30");
+
+  std::vector<std::string> afterRefusal;
+  GuiTesting::ModalDriver driver([&](TCustomForm& shown) {
+    for (const char* typed : {"0", "65536"}) {
+      amount->SetFocus();
+      GuiTesting::UserType(amount, typed);
+      other->SetFocus();  // leaving the edit checks it
+      afterRefusal.push_back(amount->Text());
+    }
+    shown.ModalResult = mrCancel;
+  });
+  popup->ShowForAdd("Add Entry");
+  ASSERT_EQ(driver.Runs(), 1);
+  EXPECT_EQ(afterRefusal, (std::vector<std::string>{"", ""}));
+  EXPECT_EQ(boxes.Calls().size(), 2u);
+  EXPECT_TRUE(sim->setLog().empty());
+}
+
+// A names text with a word that names no bit is refused before a write, and never sent as
+// no bits if a write collects it all the same.
+TEST_F(StockDialog, converting_request_never_sends_a_text_that_stands_for_no_value) {
+  auto* table = dialog->AddRequest<NvConvertingRequest>(kTableRows, MVT_FMV, 1);
+  table->Asynchronous = 0;
+  const std::vector<std::string> names = {"Alpha", "Beta"};
+  table->Columns = {{1, NamesOf(names), BitsOf(names), name}};
+  table->BindControl(0, index);
+  NvVarFlagsScope flags(table->Request.Vars);
+  flags.ExcludeVar(2);
+  flags.ExcludeVar(3);
+  index->Text = "2";
+  name->Text = " Alpha,Gamma";
+  EXPECT_FALSE(table->TypedTextsAccepted());
+  ASSERT_EQ(boxes.Calls().size(), 1u);
+  EXPECT_EQ(boxes.Calls()[0].text, "'Gamma' is not one of: Alpha, Beta");
+  EXPECT_THROW(table->Set(false, true), Exception);
+  EXPECT_TRUE(sim->setLog().empty());
+
+  name->Text = "beta , ALPHA";
+  EXPECT_TRUE(table->TypedTextsAccepted());
+  EXPECT_TRUE(table->Set(false, true));
+  EXPECT_EQ(sim->setLog(), (std::vector<std::string>{std::string(kTable) + ".2.2=4:C0"}));
 }
 
 TEST_F(StockDialog, popup_owned_by_the_application_is_freed_when_the_parent_closes) {

@@ -4,6 +4,7 @@
 // switch that does not answer.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <functional>
 #include <memory>
 #include <string>
@@ -145,6 +146,69 @@ TEST_P(LldpTlvConfig, typed_name_sets_its_bit_alone) {
   EXPECT_NE(sim->setLog()[0].find(GetParam().TlvColumn + "." + GetParam().FullPort + "=4:@"), std::string::npos)
       << sim->setLog()[0];
   EXPECT_EQ(Tlvs(GetParam().FullPort), " " + GetParam().TypedName);
+}
+
+// Names in any case are the same names; the octet is exactly their bits.
+TEST_P(LldpTlvConfig, names_typed_in_another_case_set_their_bits) {
+  const std::vector<NvLldpTlvBox>& tlvs = form->Popup->Tlvs();
+  auto lower = [](std::string text) {
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+  };
+  auto upper = [](std::string text) {
+    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+  };
+  const struct {
+    std::string text;
+    const char* octet;  // as switchsim logs it
+  } cases[] = {
+      {lower(tlvs[1].Name) + ", " + lower(tlvs[0].Name), "4x:C0"},
+      {" " + upper(tlvs[3].Name) + " ,, ", "4x:10"},
+      {" ", "4x:00"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    sim->clearSetLog();
+    ChooseRow(form->ListView1, {GetParam().FullPort});
+    form->TLVsEdit->Text = "";
+    GuiTesting::UserType(form->TLVsEdit, c.text);
+    Press(form->EditButton);
+    ASSERT_EQ(sim->setLog().size(), 1u);
+    EXPECT_NE(sim->setLog()[0].find(GetParam().TlvColumn + "." + GetParam().FullPort + "=" + c.octet), std::string::npos)
+        << sim->setLog()[0];
+  }
+  EXPECT_TRUE(boxes.Calls().empty());
+}
+
+// A word that names no TLV is refused with a message and nothing is sent: never read as "no
+// TLV", which would turn every optional TLV of the port off.
+TEST_P(LldpTlvConfig, a_word_that_names_no_tlv_is_refused_and_nothing_is_sent) {
+  const std::string name = form->Popup->Tlvs()[1].Name;
+  const std::string cases[] = {
+      name.substr(0, name.size() - 1),                  // misspelt
+      name + ";" + form->Popup->Tlvs()[0].Name,         // another separator
+      "x" + name,
+      name + ", none",
+      name.substr(0, 2) + "\xC3\xA9" + name.substr(3),  // a non-ASCII letter
+      "-",
+      std::string(10000, 'a'),
+  };
+  ChooseRow(form->ListView1, {GetParam().EmptyPort});
+  for (const std::string& text : cases) {
+    SCOPED_TRACE(text.substr(0, 40));
+    GuiTesting::ScriptedAnswerer caseBoxes;
+    form->TLVsEdit->Text = text;
+    GuiTesting::UserClick(form->EditButton);
+    ASSERT_EQ(caseBoxes.Calls().size(), 1u);
+    EXPECT_NE(caseBoxes.Calls()[0].text.find(std::string("is not one of: ") + form->Popup->Tlvs()[0].Name), std::string::npos)
+        << caseBoxes.Calls()[0].text;
+    EXPECT_LT(caseBoxes.Calls()[0].text.size(), 300u);
+    EXPECT_EQ(form->DataComplete, 1);
+    EXPECT_EQ(form->TLVsEdit->Text(), text);  // kept to mend
+  }
+  EXPECT_TRUE(sim->setLog().empty());
+  EXPECT_EQ(dialogtest::SwitchValue(GetParam().TlvColumn, GetParam().EmptyPort, NvSyntax::octetstr), "00");
 }
 
 TEST_P(LldpTlvConfig, refused_edit_is_reported_and_changes_nothing) {

@@ -82,6 +82,52 @@ TEST_F(ProtocolPortDialog, add_sends_the_creation_then_vlan_and_priority_and_rea
   EXPECT_TRUE(boxes.Calls().empty());
 }
 
+// A key or VLAN that is not a whole value of its range is refused before anything is sent: a
+// base port of -1 would address row 4294967295.
+TEST_F(ProtocolPortDialog, add_refuses_a_base_port_group_or_vlan_out_of_range_and_sends_nothing) {
+  const struct {
+    const char* port;
+    const char* group;
+    const char* vid;
+    const char* message;  // the last box; null: the edit's own format refuses it
+  } cases[] = {
+      {"-1", "4", "30", "Base Port should be a port between 1-28"},
+      {"0", "4", "30", "Base Port should be a port between 1-28"},
+      {"29", "4", "30", "Base Port should be a port between 1-28"},
+      {"4294967295", "4", "30", "Base Port should be a port between 1-28"},
+      {"", "4", "30", "Base Port should be a port between 1-28"},
+      {"5", "", "30", "Group ID should between 1-2147483647"},
+      {"5", "4", "", "Group VID should between 1-4094"},
+      {"5", "0", "30", nullptr},
+      {"5", "4", "4095", nullptr},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.port) + "/" + c.group + "/" + c.vid);
+    GuiTesting::ScriptedAnswerer caseBoxes;
+    bool open = false;
+    GuiTesting::ModalDriver driver([&](TCustomForm&) {
+      Tdot1vProtocolPortEdit* popup = form->Popup;
+      TypeInto(popup->edt_baseport, c.port);
+      TypeInto(popup->edt_groupid, c.group);
+      TypeInto(popup->edt_groupvid, c.vid);
+      GuiTesting::UserClick(popup->btn_Set);
+      open = popup->ModalResult == mrNone;
+      if (open) GuiTesting::UserClick(popup->btn_Close);
+    });
+    GuiTesting::UserClick(form->Btn_Add);
+    WaitForReread();
+    EXPECT_EQ(driver.Runs(), 1);
+    EXPECT_TRUE(open);
+    // A number past the edit's format is refused by it first, and the emptied field then.
+    ASSERT_FALSE(caseBoxes.Calls().empty());
+    if (c.message) {
+      EXPECT_EQ(caseBoxes.Calls().back().text, c.message);
+    }
+  }
+  EXPECT_TRUE(sim->setLog().empty());
+  EXPECT_EQ(Captions(form->ListView1), (std::vector<std::string>{"25", "26", "27"}));
+}
+
 TEST_F(ProtocolPortDialog, edit_changes_only_the_priority_and_writes_the_vlan_as_read) {
   ChooseRow(form->ListView1, "25");
   bool keysLocked = false;

@@ -332,6 +332,55 @@ TEST_F(RouteDialog, a_refused_route_keeps_the_popup_open_with_what_was_typed) {
   sim->clearFaults();
 }
 
+// The last route deleted had metric 100; the pop-up showed an empty metric, and a refused
+// metric goes back to that, so a second Set sends the route without one.
+TEST_F(RouteDialog, a_refused_metric_goes_back_to_what_the_popup_showed_never_a_deleted_routes) {
+  EmptyTheTable();
+  std::string afterRefusal;
+  GuiTesting::ModalDriver driver([&](TCustomForm&) {
+    TIpv6StaticRouteEditForm* popup = form->Popup;
+    EXPECT_EQ(popup->edtMetric->Text(), "");
+    TypeInto(popup->edtInterface, "System");
+    TypeInto(popup->edtNextHop, kLinkLocal1);
+    TypeInto(popup->edtMetric, "0");
+    GuiTesting::UserClick(popup->btnSet);
+    afterRefusal = popup->edtMetric->Text();
+    GuiTesting::UserClick(popup->btnSet);
+    if (popup->ModalResult == mrNone) GuiTesting::UserClick(popup->btnClose);
+  });
+  GuiTesting::UserClick(form->btnAddDefault);
+  ASSERT_EQ(driver.Runs(), 1);
+  EXPECT_EQ(BoxTexts(boxes), (std::vector<std::string>{" Please enter a number between 1 and 65535!"}));
+  EXPECT_EQ(afterRefusal, "");
+  EXPECT_EQ(sim->setLog(), (std::vector<std::string>{kRouteStatus + "." + kZeroOctets + ".0." + kSystem + "." +
+                                                     kLinkLocal1Octets + "=2:4"}));
+}
+
+TEST_F(RouteDialog, a_metric_is_a_whole_number_of_its_range) {
+  EmptyTheTable();
+  // Set straight after the text is put in: the edit's own check on leaving never runs.
+  for (const char* metric : {"-1", "0", "65536", "99999999999"}) {
+    SCOPED_TRACE(metric);
+    GuiTesting::ScriptedAnswerer caseBoxes;
+    bool open = false;
+    GuiTesting::ModalDriver driver([&](TCustomForm&) {
+      TIpv6StaticRouteEditForm* popup = form->Popup;
+      TypeInto(popup->edtInterface, "System");
+      TypeInto(popup->edtNextHop, kLinkLocal1);
+      popup->edtMetric->Text = metric;  // past the key filter, as pasted
+      GuiTesting::UserClick(popup->btnSet);
+      open = popup->ModalResult == mrNone;
+      // Closed from the title bar: Close would take the focus from the refused metric.
+      if (open) popup->ModalResult = mrCancel;
+    });
+    GuiTesting::UserClick(form->btnAddDefault);
+    ASSERT_EQ(driver.Runs(), 1);
+    EXPECT_TRUE(open);
+    EXPECT_EQ(BoxTexts(caseBoxes), (std::vector<std::string>{"Metric should between 1-65535"}));
+  }
+  EXPECT_TRUE(sim->setLog().empty());
+}
+
 TEST_F(SystemDialog, ipv6_static_routes_open_from_their_menu_item) {
   TForm mainWindow(nullptr);
   bool popupGlobal = false;
@@ -848,6 +897,7 @@ TEST_F(ArpDialog, add_creates_a_static_entry_from_the_typed_hex_address) {
     Retype(popup->IPEdit, "C0A80001");
     Retype(popup->MACEdit, "0001022A9901");
     GuiTesting::UserClick(popup->AddBtn);
+    if (popup->ModalResult == mrNone) popup->ModalResult = mrCancel;  // refused: fail, never hang
   });
   GuiTesting::UserClick(form->AddBtn);
   WaitIdle();
@@ -859,6 +909,83 @@ TEST_F(ArpDialog, add_creates_a_static_entry_from_the_typed_hex_address) {
                                                      "=2:4 ; " + kArp + "8" + row + "=2:4"}));
   EXPECT_EQ(Addresses(), (std::vector<std::string>{"0A5A5A01", "0A5A5A5A", "0A5A5AFE", "C0A80001", "C0A80014"}));
   EXPECT_TRUE(boxes.Calls().empty());
+}
+
+// Each key as typed is a whole value or refused before anything is sent: a hex address of
+// other than four octets would create the entry of another address (C0A8001 as 12.10.128.1).
+TEST_F(ArpDialog, an_address_of_other_than_four_octets_or_a_bad_index_is_refused_and_nothing_is_sent) {
+  const struct {
+    const char* index;
+    std::string ip;
+    const char* mac;
+  } cases[] = {
+      {"1", "C0A8001", "0001022A9901"},     // a digit missing
+      {"1", "C0A800", "0001022A9901"},      // three octets
+      {"1", "C0A8000101", "0001022A9901"},  // five octets
+      {"1", "", "0001022A9901"},
+      {"1", "C0A8 001", "0001022A9901"},
+      {"1", "+C0A8001", "0001022A9901"},
+      {"1", "C0A8000G", "0001022A9901"},
+      {"1", "C0A800\xC3\xA9", "0001022A9901"},
+      {"1", std::string(10000, 'A'), "0001022A9901"},
+      {"", "C0A80001", "0001022A9901"},
+      {"0", "C0A80001", "0001022A9901"},
+      {"1", "C0A80001", ""},
+      {"1", "C0A80001", "0001022A99"},      // a MAC of five octets
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.index) + " / " + c.ip.substr(0, 20) + " / " + c.mac);
+    GuiTesting::ScriptedAnswerer caseBoxes;
+    bool open = false;
+    GuiTesting::ModalDriver driver([&](TCustomForm&) {
+      TARPAddEdit* popup = form->Popup;
+      TypeInto(popup->IndexEdit, c.index);
+      // As pasted, the focus never leaving the field: the write checks what it would send.
+      popup->IPEdit->Text = c.ip;
+      popup->MACEdit->Text = c.mac;
+      GuiTesting::UserClick(popup->AddBtn);
+      open = popup->ModalResult == mrNone;
+      if (open) popup->ModalResult = mrCancel;
+    });
+    GuiTesting::UserClick(form->AddBtn);
+    WaitIdle();
+    EXPECT_EQ(driver.Runs(), 1);
+    EXPECT_TRUE(open);
+    // An index past the edit's format is refused by it first, and the emptied field then.
+    EXPECT_FALSE(caseBoxes.Calls().empty());
+  }
+  EXPECT_TRUE(sim->setLog().empty());
+  EXPECT_EQ(Addresses(), (std::vector<std::string>{"0A5A5A01", "0A5A5A5A", "0A5A5AFE", "C0A80014"}));
+  // Lower-case digits are the same four octets.
+  GuiTesting::ModalDriver driver([&](TCustomForm&) {
+    TypeInto(form->Popup->IndexEdit, "1");
+    TypeInto(form->Popup->IPEdit, "c0a80001");
+    TypeInto(form->Popup->MACEdit, "0001022A9901");
+    GuiTesting::UserClick(form->Popup->AddBtn);
+    if (form->Popup->ModalResult == mrNone) form->Popup->ModalResult = mrCancel;  // refused: fail, never hang
+  });
+  GuiTesting::UserClick(form->AddBtn);
+  WaitIdle();
+  const std::string row = ".1.1.4.192.168.0.1";
+  EXPECT_EQ(sim->setLog(), (std::vector<std::string>{kArp + "4" + row + "=4x:0001022A9901 ; " + kArp + "6" + row +
+                                                     "=2:4 ; " + kArp + "8" + row + "=2:4"}));
+}
+
+TEST_F(ArpDialog, a_refused_address_names_its_field) {
+  std::vector<std::string> texts;
+  GuiTesting::ModalDriver driver([&](TCustomForm&) {
+    TypeInto(form->Popup->IndexEdit, "1");
+    TypeInto(form->Popup->IPEdit, "C0A8001");
+    TypeInto(form->Popup->MACEdit, "0001022A9901");
+    GuiTesting::UserClick(form->Popup->AddBtn);
+    texts = {form->Popup->IPEdit->Text()};
+    if (form->Popup->ModalResult == mrNone) form->Popup->ModalResult = mrCancel;
+  });
+  GuiTesting::UserClick(form->AddBtn);
+  WaitIdle();
+  EXPECT_EQ(BoxTexts(boxes), (std::vector<std::string>{"Please input a valid IP"}));
+  EXPECT_EQ(texts, (std::vector<std::string>{"C0A8001"}));  // kept to mend
+  EXPECT_TRUE(sim->setLog().empty());
 }
 
 TEST_F(ArpDialog, edit_after_an_add_shows_the_chosen_entry_again_and_sends_no_row_status) {
