@@ -107,9 +107,9 @@ TEST_F(ProtocolPortDialog, add_refuses_a_base_port_group_or_vlan_out_of_range_an
     bool open = false;
     GuiTesting::ModalDriver driver([&](TCustomForm&) {
       Tdot1vProtocolPortEdit* popup = form->Popup;
-      TypeInto(popup->edt_baseport, c.port);
-      TypeInto(popup->edt_groupid, c.group);
-      TypeInto(popup->edt_groupvid, c.vid);
+      Retype(popup->edt_baseport, c.port);
+      Retype(popup->edt_groupid, c.group);
+      Retype(popup->edt_groupvid, c.vid);
       GuiTesting::UserClick(popup->btn_Set);
       open = popup->ModalResult == mrNone;
       if (open) GuiTesting::UserClick(popup->btn_Close);

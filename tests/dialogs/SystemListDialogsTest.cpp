@@ -340,9 +340,9 @@ TEST_F(RouteDialog, a_refused_metric_goes_back_to_what_the_popup_showed_never_a_
   GuiTesting::ModalDriver driver([&](TCustomForm&) {
     TIpv6StaticRouteEditForm* popup = form->Popup;
     EXPECT_EQ(popup->edtMetric->Text(), "");
-    TypeInto(popup->edtInterface, "System");
-    TypeInto(popup->edtNextHop, kLinkLocal1);
-    TypeInto(popup->edtMetric, "0");
+    Retype(popup->edtInterface, "System");
+    Retype(popup->edtNextHop, kLinkLocal1);
+    Retype(popup->edtMetric, "0");
     GuiTesting::UserClick(popup->btnSet);
     afterRefusal = popup->edtMetric->Text();
     GuiTesting::UserClick(popup->btnSet);
@@ -365,8 +365,8 @@ TEST_F(RouteDialog, a_metric_is_a_whole_number_of_its_range) {
     bool open = false;
     GuiTesting::ModalDriver driver([&](TCustomForm&) {
       TIpv6StaticRouteEditForm* popup = form->Popup;
-      TypeInto(popup->edtInterface, "System");
-      TypeInto(popup->edtNextHop, kLinkLocal1);
+      Retype(popup->edtInterface, "System");
+      Retype(popup->edtNextHop, kLinkLocal1);
       popup->edtMetric->Text = metric;  // past the key filter, as pasted
       GuiTesting::UserClick(popup->btnSet);
       open = popup->ModalResult == mrNone;
@@ -939,7 +939,7 @@ TEST_F(ArpDialog, an_address_of_other_than_four_octets_or_a_bad_index_is_refused
     bool open = false;
     GuiTesting::ModalDriver driver([&](TCustomForm&) {
       TARPAddEdit* popup = form->Popup;
-      TypeInto(popup->IndexEdit, c.index);
+      Retype(popup->IndexEdit, c.index);
       // As pasted, the focus never leaving the field: the write checks what it would send.
       popup->IPEdit->Text = c.ip;
       popup->MACEdit->Text = c.mac;
@@ -958,9 +958,9 @@ TEST_F(ArpDialog, an_address_of_other_than_four_octets_or_a_bad_index_is_refused
   EXPECT_EQ(Addresses(), (std::vector<std::string>{"0A5A5A01", "0A5A5A5A", "0A5A5AFE", "C0A80014"}));
   // Lower-case digits are the same four octets.
   GuiTesting::ModalDriver driver([&](TCustomForm&) {
-    TypeInto(form->Popup->IndexEdit, "1");
-    TypeInto(form->Popup->IPEdit, "c0a80001");
-    TypeInto(form->Popup->MACEdit, "0001022A9901");
+    Retype(form->Popup->IndexEdit, "1");
+    Retype(form->Popup->IPEdit, "c0a80001");
+    Retype(form->Popup->MACEdit, "0001022A9901");
     GuiTesting::UserClick(form->Popup->AddBtn);
     if (form->Popup->ModalResult == mrNone) form->Popup->ModalResult = mrCancel;  // refused: fail, never hang
   });
@@ -974,9 +974,9 @@ TEST_F(ArpDialog, an_address_of_other_than_four_octets_or_a_bad_index_is_refused
 TEST_F(ArpDialog, a_refused_address_names_its_field) {
   std::vector<std::string> texts;
   GuiTesting::ModalDriver driver([&](TCustomForm&) {
-    TypeInto(form->Popup->IndexEdit, "1");
-    TypeInto(form->Popup->IPEdit, "C0A8001");
-    TypeInto(form->Popup->MACEdit, "0001022A9901");
+    Retype(form->Popup->IndexEdit, "1");
+    Retype(form->Popup->IPEdit, "C0A8001");
+    Retype(form->Popup->MACEdit, "0001022A9901");
     GuiTesting::UserClick(form->Popup->AddBtn);
     texts = {form->Popup->IPEdit->Text()};
     if (form->Popup->ModalResult == mrNone) form->Popup->ModalResult = mrCancel;
