@@ -40,6 +40,8 @@ struct DialogFacts {
   int SetsAfterRefusal = 0;
   // A button that opens an entry pop-up whose own write button then writes (its caption).
   const char* Popup = nullptr;
+  // What that pop-up needs typed or chosen before its write, as Input.
+  const char* PopupInput = nullptr;
   // The dialog's own word for a read that succeeded, where panel 0 does not say "Ok".
   const char* Told = nullptr;
 };

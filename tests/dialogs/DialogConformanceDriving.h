@@ -14,6 +14,8 @@
 #include "NvSNMPRequest2Controls.h"
 #include "StdCtrls.h"
 #include "SwitchSim.h"
+#include "SwitchValues.h"
+#include "gtest/gtest.h"
 
 namespace conformance {
 
@@ -21,8 +23,8 @@ constexpr int kWait = 30000;  // a read, a write or a close: generous, for a bus
 
 // The shard's switch.
 inline SwitchSim& Sim() {
-  static SwitchSim* sim = new SwitchSim();  // one per shard, ended with the process
-  return *sim;
+  static SwitchSim sim;  // one per shard; it ends with the process however the process ends
+  return sim;
 }
 
 inline const NvMenuCommand* CommandOf(const DialogFacts& row) {
@@ -60,10 +62,36 @@ inline TButton* ButtonCaptioned(TCustomForm& form, const std::string& caption, b
   return found;
 }
 
-// A window the dialog shows over itself (an entry pop-up, a progress box): its write button
-// pressed, then closed if it is still open.
-inline void AnswerPopup(TCustomForm& popup) {
-  for (const char* caption : {"Set Checked", "Set", "Apply", "OK"}) {
+// What a write needs typed or chosen: "name=text;...", an edit of that name getting the text
+// typed (emptied first), a combo box the item with that text chosen, a check box "checked" or not.
+inline void TypeInput(TCustomForm& form, const std::string& input) {
+  std::istringstream fields(input);
+  for (std::string field; std::getline(fields, field, ';');) {
+    const std::string name = field.substr(0, field.find('='));
+    const std::string text = field.substr(name.size() + 1);
+    TComponent* control = nullptr;
+    FindAll(&form, [&](TComponent* c) {
+      if (!control && c->Name() == name) control = c;
+    });
+    if (auto* combo = dynamic_cast<TComboBox*>(control)) {
+      const int index = combo->Items->IndexOf(text);
+      if (index < 0) ADD_FAILURE() << name << " has no item " << text;
+      else GuiTesting::UserChoose(combo, index);
+    } else if (auto* edit = dynamic_cast<TCustomEdit*>(control)) {
+      dialogtest::Retype(edit, text);
+    } else if (auto* box = dynamic_cast<TCheckBox*>(control)) {
+      if (box->Checked() != (text == "checked")) GuiTesting::UserClick(box);
+    } else {
+      ADD_FAILURE() << "no edit, combo box or check box " << name;
+    }
+  }
+}
+
+// A window the dialog shows over itself (an entry pop-up, a progress box): what the row's
+// pop-up needs typed, its write button pressed, then closed if it is still open.
+inline void AnswerPopup(TCustomForm& popup, const DialogFacts& row) {
+  if (row.PopupInput) TypeInput(popup, row.PopupInput);
+  for (const char* caption : {"Set Checked", "Set", "Apply", "OK", "Add"}) {
     if (TButton* button = ButtonCaptioned(popup, caption, true)) {
       GuiTesting::UserClick(button);
       break;
@@ -72,33 +100,23 @@ inline void AnswerPopup(TCustomForm& popup) {
   if (popup.ModalResult() == mrNone && popup.Visible()) GuiTesting::UserCloseWindow(&popup);
 }
 
-// The row chosen, the input typed (each edit emptied first) and the boxes checked that the
-// row's write needs; waits until the dialog is idle again.
+// The row chosen, the input typed and the button pressed that the row's write needs; waits
+// until the dialog is idle again.
 inline void PrepareWrite(TFeatureDialog& form, const DialogFacts& row) {
+  auto settle = [&] { GuiTesting::ProcessUntil([&] { return Idle(form); }, kWait); };
   if (row.WriteRow >= 0 && form.List && form.List->Items->Count > row.WriteRow) {
     GuiTesting::UserClickItem(form.List, form.List->Items->Item[row.WriteRow]);
-    GuiTesting::ProcessUntil([&] { return Idle(form); }, kWait);
+    settle();
   }
   if (row.Input) {
-    std::istringstream fields(row.Input);
-    for (std::string field; std::getline(fields, field, ';');) {
-      const std::string name = field.substr(0, field.find('='));
-      const std::string text = field.substr(name.size() + 1);
-      TComponent* control = nullptr;
-      FindAll(&form, [&](TComponent* c) {
-        if (!control && c->Name() == name) control = c;
-      });
-      if (auto* combo = dynamic_cast<TComboBox*>(control)) {
-        GuiTesting::UserChoose(combo, combo->Items->IndexOf(text));
-      } else if (auto* edit = dynamic_cast<TCustomEdit*>(control)) {
-        edit->Text = "";
-        GuiTesting::UserType(edit, text);
-      }
-    }
+    TypeInput(form, row.Input);
+    settle();
   }
-  if (row.Prepare)
+  if (row.Prepare) {
     if (TButton* prepare = ButtonCaptioned(form, row.Prepare)) GuiTesting::UserClick(prepare);
-  GuiTesting::ProcessUntil([&] { return Idle(form); }, kWait);
+    else ADD_FAILURE() << "no button " << row.Prepare;
+    settle();
+  }
 }
 
 }  // namespace conformance

@@ -12,7 +12,7 @@ constexpr const char* kBlockingWrite = "its write is one blocking request: the w
 const DialogFacts kTable[] = {
     {.Class = "TAboutForm", .NoRead = "the about box asks the switch nothing"},
     {.Class = "TAAASrvCtrlForm", .Write = "Set", .Input = "edtSrvGrpName=grp9;edtSrvIP=10.0.0.9;cbxAuthPtcl=RADIUS;cbxOper=add", .NoList = kOneGroup},
-    {.Class = "TARPConfigForm", .Write = "Delete", .NoStop = kNoStop, .Popup = "Add"},
+    {.Class = "TARPConfigForm", .Write = "Delete", .NoStop = kNoStop, .Popup = "Add", .PopupInput = "IndexEdit=2;IPEdit=C0A80009;MACEdit=00E0FC000009"},
     {.Class = "TARPSpoofingPreventMgmtForm", .Write = "Set", .NoStop = kReadInOneGo},
     {.Class = "TBOOTCtrlTableForm", .Write = "Delete", .NoStop = kNoStop},
     {.Class = "TCPUEthernetInformationForm", .Write = "Delete", .NoStop = kReadInOneGo},
@@ -79,7 +79,7 @@ const DialogFacts kTable[] = {
     {.Class = "TVLanCurrentTableForm", .NoStop = kNoStop, .NoWrite = "shows the VLANs in force: its Set is never wired to a write"},
     {.Class = "TVLanPortInfomationForm", .Write = "Set", .NoStop = kNoStop},
     {.Class = "TVlanStaticForm", .Write = "Set", .SetsAfterRefusal = 4},
-    {.Class = "Tdot1vProtocolPortForm", .Write = "Delete", .NoStop = kNoStop, .Popup = "Add"},
+    {.Class = "Tdot1vProtocolPortForm", .Write = "Delete", .NoStop = kNoStop, .Popup = "Add", .PopupInput = "edt_baseport=3;edt_groupid=1;edt_groupvid=10"},
     {.Class = "Tdot3ControlForm", .NoStop = kNoStop, .NoWrite = "shows the MAC control counters: nothing to write"},
     {.Class = "Tdot3PauseForm", .Write = "Set"},
     {.Class = "TfrmAgentSupportedUpdateFiles", .Write = "Set", .Input = "chk_FileDscr=checked", .NoStop = kNoStop},

@@ -19,6 +19,7 @@
 #include "ComCtrls.h"
 #include "CommandRunner.h"
 #include "DialogConformance.h"
+#include "DialogConformanceDriving.h"
 #include "DialogDriving.h"
 #include "DialogRegistry.h"
 #include "DialogTestSupport.h"
@@ -33,11 +34,15 @@
 
 namespace {
 
+using conformance::ButtonCaptioned;
+using conformance::CommandOf;
 using conformance::DialogFacts;
+using conformance::FindAll;
+using conformance::Idle;
+using conformance::kWait;
 using conformance::Scenario;
+using conformance::Sim;
 
-// How long a read, a write or a close may take: generous, for the sanitizers on a busy machine.
-constexpr int kWait = 30000;
 // Session time-outs (hundredths of a second): a slow reply is waited for; a silent switch is
 // given up on soon.
 constexpr int kPatientTimeOut = 300;
@@ -52,11 +57,6 @@ constexpr auto kCloseBound = std::chrono::milliseconds(5000);
 // The slow switch of the Stop and close scenarios: each reply held this long.
 constexpr int kSlowReplyMs = 40;
 
-SwitchSim& Sim() {
-  static SwitchSim sim;  // one per shard; it ends with the process however the process ends
-  return sim;
-}
-
 bool ReadInOneGo(const DialogFacts& row) {
   return row.NoStop && std::string_view(row.NoStop) == conformance::kReadInOneGo;
 }
@@ -64,33 +64,8 @@ bool ReadInOneGo(const DialogFacts& row) {
 std::string GenErrText() { return NvErrorText(-100 - kGenErr); }
 std::string TimeOutText() { return NvErrorText(NvErr::Timeout); }
 
-const NvMenuCommand* CommandOf(const DialogFacts& row) {
-  const NvMenuCommand* found = nullptr;
-  for (const NvMenuCommand* command : NvMenuCommands()) {
-    if (command->Kind != NvCommandKind::Dialog || !command->DialogClass || command->DialogClass != std::string(row.Class))
-      continue;
-    if (row.Item ? std::string(command->Item) == row.Item : !found || found->Hidden) found = command;
-  }
-  return found;
-}
-
-bool Idle(TFeatureDialog& form) {
-  if (form.DataComplete != 1) return false;
-  for (NvSNMPRequest2Controls* request : form.Requests())
-    if (request->Busy || request->Request.PendingReplies != 0) return false;
-  return true;
-}
-
 void WaitIdle(TFeatureDialog& form) {
   ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return Idle(form); }, kWait)) << "the dialog's requests never ended";
-}
-
-void FindAll(TComponent* owner, const std::function<void(TComponent*)>& visit) {
-  for (int i = 0; i < owner->ComponentCount; ++i) {
-    TComponent* child = owner->Components[i];
-    visit(child);
-    FindAll(child, visit);
-  }
 }
 
 // Panel 0 of the dialog's status bar (its first, where it declares none to the base).
@@ -102,15 +77,6 @@ std::string Panel0(TFeatureDialog& form) {
     });
   if (!bar) return "";
   return bar->Panels->Count > 0 ? bar->Panels->Items[0]->Text() : bar->SimpleText();
-}
-
-TButton* ButtonCaptioned(TFeatureDialog& form, const std::string& caption) {
-  TButton* found = nullptr;
-  FindAll(&form, [&](TComponent* c) {
-    auto* button = dynamic_cast<TButton*>(c);
-    if (!found && button && button->Visible() && button->Caption() == caption) found = button;
-  });
-  return found;
 }
 
 // Whether the control can be seen: it and every parent up to the dialog are visible.
@@ -286,58 +252,11 @@ class DialogConformance : public ::testing::TestWithParam<const DialogFacts*> {
     GuiTesting::UserCloseWindow(&form);
   }
 
-  // A window the dialog shows over itself (an entry pop-up, a progress box): its write button
-  // pressed, then closed if it is still open.
-  static void AnswerPopup(TCustomForm& popup) {
-    for (const char* caption : {"Set Checked", "Set", "Apply", "OK", "Add"}) {
-      TButton* button = nullptr;
-      FindAll(&popup, [&](TComponent* c) {
-        auto* b = dynamic_cast<TButton*>(c);
-        if (!button && b && b->Visible() && b->Enabled() && b->Caption() == caption) button = b;
-      });
-      if (button) {
-        GuiTesting::UserClick(button);
-        break;
-      }
-    }
-    if (popup.ModalResult() == mrNone && popup.Visible()) GuiTesting::UserCloseWindow(&popup);
-  }
+  void AnswerPopup(TCustomForm& popup) { conformance::AnswerPopup(popup, Row()); }
 
   // The row chosen and the boxes checked that the write needs.
   void PrepareWrite(TFeatureDialog& form) {
-    if (Row().WriteRow >= 0 && form.List && form.List->Items->Count > Row().WriteRow) {
-      GuiTesting::UserClickItem(form.List, form.List->Items->Item[Row().WriteRow]);
-      WaitIdle(form);
-    }
-    if (Row().Input) {
-      std::istringstream fields(Row().Input);
-      for (std::string field; std::getline(fields, field, ';');) {
-        const std::string name = field.substr(0, field.find('='));
-        const std::string text = field.substr(name.size() + 1);
-        TComponent* control = nullptr;
-        FindAll(&form, [&](TComponent* c) {
-          if (!control && c->Name() == name) control = c;
-        });
-        if (auto* combo = dynamic_cast<TComboBox*>(control)) {
-          const int index = combo->Items->IndexOf(text);
-          ASSERT_GE(index, 0) << name << " has no item " << text;
-          GuiTesting::UserChoose(combo, index);
-        } else if (auto* edit = dynamic_cast<TCustomEdit*>(control)) {
-          dialogtest::Retype(edit, text);
-        } else if (auto* box = dynamic_cast<TCheckBox*>(control)) {
-          if (box->Checked() != (text == "checked")) GuiTesting::UserClick(box);
-        } else {
-          FAIL() << "no edit, combo box or check box " << name;
-        }
-      }
-      WaitIdle(form);
-    }
-    if (Row().Prepare) {
-      TButton* prepare = ButtonCaptioned(form, Row().Prepare);
-      ASSERT_NE(prepare, nullptr) << Row().Prepare;
-      GuiTesting::UserClick(prepare);
-      WaitIdle(form);
-    }
+    conformance::PrepareWrite(form, Row());
     ASSERT_NE(ButtonCaptioned(form, Row().Write), nullptr) << Row().Write;
   }
 
