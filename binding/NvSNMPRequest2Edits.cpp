@@ -532,6 +532,8 @@ bool NvSNMPRequest2Edits::CollectBinding(const NvSNMPBinding& binding, const NvO
       text = edit->GetText();
       // Left empty, an edit that had no value to show gives none.
       if (noValue && text.empty()) return false;
+      // A marker typed as text would be sent as no value at all.
+      if (IsMarker(text)) NvThrowError(NvErr::BadPartialValue, NvErrorText(NvErr::BadPartialValue) + " \"" + text + "\"");
       if (var->Syntax == NvSyntax::bitlist) text = TypedPortBitmap(binding.VarIndex, text);
     } else {
       std::vector<std::string> parts;
