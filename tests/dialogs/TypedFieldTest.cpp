@@ -69,7 +69,6 @@ const Awaiting kAwaitingStockFix[] = {
     {"Tdot1vProtocolPortForm", "edt_baseport", "-2147483648", "issue 35 item 7: a negative base port addresses a row"},
     {"TConfigForm", "row .7", nullptr, "issue 35 items 1, 3: the DateAndTime text is not parsed strictly, an 8-octet one gets a zone"},
     {"TConfigForm", "row .7", kRoundTrip, "issue 35 item 3: an 8-octet DateAndTime is written back with a zone"},
-    {"TConfigForm", "row .4", nullptr, "issue 35 item 5 (its cause): the checked hex conversion takes odd digit counts and blanks"},
     {"TConfigForm", "row .6", nullptr, "the binding's ipv6address conversion takes other than 16 octets and odd digit counts"},
     {"*", "*", "(NULL)", "issue 35 item 8: a typed marker text of the access layer is written as no value"},
     {"*", "*", "(NOTDONE)", "issue 35 item 8: a typed marker text of the access layer is written as no value"},
