@@ -15,16 +15,22 @@ constexpr const char* kPopupUnbound = "not yet driven: its entry pop-up is not r
 constexpr const char* kNoUsable = "its bound edits are keys locked on a chosen row or show values read only: nothing typed is written";
 constexpr const char* kNoTyped = "no edit bound to a variable: its values are chosen, ticked or shown";
 
+// A new profile with every mask in use: both addresses, and TCP's ports and flags.
+#define kIpMasks "RowStatusComBo=createAndGo;IpAddMaskStateComboBox=dst-src-ip-addr;UseProTypeComBo=tcp;" \
+                 "TCPOptionComBo=dst-src-port;TCPFlagBitOptionComBo=enable;IpAddMaskSrcEdit=255.255.255.0;" \
+                 "IpAddMaskDstEdit=255.255.0.0;TCPUDPSrcMaskEdit=FFFF;TCPUDPDstPortMaskEdit=FF00;TCPFlagBitMaskEdit=63"
+constexpr const char* kEthernetMasks = "IDEdit=3;RowStatusComBo=createAndGo;MacMaskStateComBo=dst-src-mac-addr";
+
 const FieldFacts kTable[] = {
     {.Class = "TAboutForm", .NoWrite = "the about box asks the switch nothing"},
     {.Class = "TAAASrvCtrlForm", .Write = "Set"},
     {.Class = "TARPConfigForm", .Popup = "Add", .PopupRow = -1, .Input = "IndexEdit=1;IPEdit=C0A80063;MACEdit=00112233AABB"},
-    {.Class = "TARPSpoofingPreventMgmtForm", .NoWrite = kNeedsPorts},
+    {.Class = "TARPSpoofingPreventMgmtForm", .Write = "Add", .Row = -1, .Input = "edtIpAddr=10.9.8.7;edtMacAddr=0011223344AB", .Ports = 1},
     {.Class = "TBOOTCtrlTableForm", .Popup = "Add"},
-    {.Class = "TCPUEthernetInformationForm", .NoWrite = kNeedsEntry},
+    {.Class = "TCPUEthernetInformationForm", .Write = "Add", .Row = -1, .Input = kEthernetMasks},
     {.Class = "TCPUEthernetInformationRuleForm", .Write = "Edit", .Prepare = "Check All"},
     {.Class = "TCPUFilterIPV6RuleForm", .Write = "Edit", .Prepare = "Check All"},
-    {.Class = "TCPUIPMaskInformationForm", .NoWrite = kNeedsEntry},
+    {.Class = "TCPUIPMaskInformationForm", .Write = "Add", .Row = -1, .Input = "IPIDEdit=3;" kIpMasks},
     {.Class = "TCPUIPRuleForm", .Write = "Edit", .Prepare = "Check All"},
     {.Class = "TCPUUserMaskInfoForm", .Write = "Add", .Row = -1},
     {.Class = "TCPUUserMaskRuleForm", .Write = "Edit", .Prepare = "Check All"},
@@ -33,8 +39,8 @@ const FieldFacts kTable[] = {
     {.Class = "TCurrentTimeForm", .Write = "Set"},
     {.Class = "TERPSVLANUnitForm", .Write = "Edit", .Prepare = "Check All"},
     {.Class = "TEthernetInformationRuleForm", .NoWrite = kNeedsEntry},
-    {.Class = "TEthernetMaskInformationForm", .Write = "Add", .Row = -1, .Input = "IDEdit=77;RowStatusComBo=createAndGo"},
-    {.Class = "TFilterDHCPPermitForm", .NoWrite = kNeedsPorts},
+    {.Class = "TEthernetMaskInformationForm", .Write = "Add", .Row = -1, .Input = "IDEdit=77;RowStatusComBo=createAndGo;MacMaskStateComBo=dst-src-mac-addr"},
+    {.Class = "TFilterDHCPPermitForm", .Write = "Add", .Row = -1, .Input = "edtIpAddr=10.9.8.7;edtMacAddr=0011223344AB", .Ports = 1},
     {.Class = "TGuestVlanForm", .Write = "Set"},
     {.Class = "TIGMPMulticastVlanForm", .Popup = "Add", .PopupRow = -1, .Input = "edtVID=2;edtFormIP=239.1.1.1;edtToIP=239.1.1.9"},
     {.Class = "TIGMPRouterPortsForm", .NoWrite = kNoTyped},
@@ -42,7 +48,7 @@ const FieldFacts kTable[] = {
     {.Class = "TIGMPSnoopingDataDrivenLearingGroupForm", .NoWrite = kNoUsable},
     {.Class = "TIGMP_SnoopingGroupTableForm", .NoWrite = kNoTyped},
     {.Class = "TIPMACBindingForm", .Write = "Edit"},
-    {.Class = "TIPMaskInformationForm", .Write = "Add", .Row = -1, .Input = "IPIDEdit=77;RowStatusComBo=createAndGo"},
+    {.Class = "TIPMaskInformationForm", .Write = "Add", .Row = -1, .Input = "IPIDEdit=77;" kIpMasks},
     {.Class = "TIPRuleForm", .NoWrite = kNeedsEntry},
     {.Class = "TIPv6MaskInfoForm", .Write = "Add", .Row = -1},
     {.Class = "TISMVLANForm", .Write = "Set"},

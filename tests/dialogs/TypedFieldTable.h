@@ -26,6 +26,9 @@ struct FieldFacts {
   // What is typed or chosen before each case, where a write needs its other fields filled
   // ("name=text;name=text", as the conformance table's Input); the case's field is typed after.
   const char* Input = nullptr;
+  // Ports ticked on each of the window's port pickers before each case (the first ones shown),
+  // where a write sends nothing without a port.
+  int Ports = 0;
   // Why the dialog's own fields are never written; null where Write names the button.
   const char* NoWrite = nullptr;
 };

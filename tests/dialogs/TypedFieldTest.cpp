@@ -33,6 +33,7 @@
 #include "NvSNMPVar.h"
 #include "SimClient.h"
 #include "SwitchValues.h"
+#include "StackingPortUitForm.h"
 #include "StdCtrls.h"
 #include "TypedFieldTable.h"
 
@@ -564,9 +565,21 @@ class TypedFields : public ::testing::TestWithParam<const FieldFacts*> {
     if (!conformanceInput) return;
     if (facts && facts->Input) TypeInput(form, facts->Input);
     if (Row().Input) TypeInput(form, Row().Input);
+    TickPorts(form);
     const char* prepare = Row().Prepare ? Row().Prepare : facts ? facts->Prepare : nullptr;
     if (prepare)
       if (TButton* button = ButtonCaptioned(form, prepare)) GuiTesting::UserClick(button);
+  }
+
+  // The first ports of each of the window's pickers ticked, as the row asks.
+  void TickPorts(TFeatureDialog& form) {
+    for (TStackingPortUitForm** picker : form.Pickers) {
+      if (!picker || !*picker) continue;
+      for (int k = 0; k < Row().Ports && k < (*picker)->CheckBoxes->Count; ++k) {
+        auto* box = static_cast<TCheckBox*>((*picker)->CheckBoxes->Get(k));
+        if (!box->Checked()) GuiTesting::UserClick(box);
+      }
+    }
   }
 
   // "name=text;name=text": an edit of that name gets the text typed, a combo box the item chosen.
@@ -598,21 +611,52 @@ class TypedFields : public ::testing::TestWithParam<const FieldFacts*> {
     }
   }
 
-  // Every varbind of a bound column as the switch holds it now.
+  // Every varbind of the tables (or scalar groups) of the bound columns as the switch holds
+  // them now: the row status of each existing row too, so a created row can be told.
   std::map<std::string, std::string> Snapshot(const std::vector<Field>& fields) {
     std::map<std::string, std::string> held;
-    for (const Field& f : fields)
-      if (!f.Column.empty())
-        for (const auto& [oid, value] : Client().walk(f.Column)) held[oid] = value;
+    std::set<std::string> walked;
+    for (const Field& f : fields) {
+      if (f.Column.empty()) continue;
+      const std::string entry = f.Column.substr(0, f.Column.rfind('.'));
+      if (walked.insert(entry).second)
+        for (const auto& [oid, value] : Client().walk(entry)) held[oid] = value;
+      entries_.insert(entry);
+    }
     return held;
   }
 
   // What a write changed of those columns goes back, so that each case starts from the seed.
+  // A row the write created is destroyed, so that the next case's Add meets no row of its
+  // keys: its status is the last column of the row set to createAndGo or createAndWait.
   void Restore(const std::map<std::string, std::string>& held) {
+    bool destroyed = false;
+    std::map<std::string, std::pair<int, std::string>> created;  // entry and instance -> status column, OID
     for (const Varbind& vb : Logged()) {
       auto it = held.find(vb.oid);
       if (it != held.end() && Canonical(it->second) != Canonical(vb.value)) Client().set({{vb.oid, it->second}});
+      const std::string value = Canonical(vb.value);
+      if (it != held.end() || (value != "n:4" && value != "n:5")) continue;
+      for (const std::string& entry : entries_) {
+        if (vb.oid.rfind(entry + ".", 0) != 0) continue;
+        const std::string rest = vb.oid.substr(entry.size() + 1);
+        const int column = std::atoi(rest.c_str());
+        auto& last = created[entry + rest.substr(rest.find('.'))];
+        if (column > last.first) last = {column, vb.oid};
+      }
     }
+    for (const auto& [row, status] : created) {
+      Client().set({{status.second, "2:6"}});
+      destroyed = true;
+    }
+    // The dialog's list read again, so its own check of the keys meets the row no more.
+    if (destroyed && parent_)
+      for (const char* caption : {"Refresh", "Get"})
+        if (TButton* refresh = ButtonCaptioned(*parent_, caption)) {
+          GuiTesting::UserClick(refresh);
+          WaitIdle(*parent_);
+          break;
+        }
     Sim().clearSetLog();
   }
 
@@ -639,6 +683,7 @@ class TypedFields : public ::testing::TestWithParam<const FieldFacts*> {
              const std::string& where, const std::map<std::string, std::string>& held) {
     const Expectation expected = Expect(f, shown);
     const std::vector<Varbind> all = Logged();
+    if (getenv("TF_DEBUG")) { std::cout << "DBG " << f.Name << " " << Shown(typed) << " boxes " << BoxTexts(boxes_, boxesBefore) << " log:"; for (auto& v : all) std::cout << " " << v.oid << "=" << v.value; std::cout << "\n"; }
     std::vector<Varbind> sent = OfColumn(all, f.Column);
     if (f.Index) sent = all;  // the value stands in the address of every varbind of the row
     const bool told = boxes_.Calls().size() > boxesBefore;
@@ -739,6 +784,7 @@ class TypedFields : public ::testing::TestWithParam<const FieldFacts*> {
   TFeatureDialog* parent_ = nullptr;
   GuiTesting::ScriptedAnswerer boxes_;
   std::set<std::string> inputEdits_;
+  std::set<std::string> entries_;         // the tables whose columns are bound
   std::map<std::string, int> carried_;    // field -> cases whose write sent something
   std::vector<std::string> awaiting_;     // faults whose fix is on its way
   int cases_ = 0;
