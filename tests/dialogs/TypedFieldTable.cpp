@@ -21,6 +21,12 @@ constexpr const char* kNoTyped = "no edit bound to a variable: its values are ch
                  "IpAddMaskDstEdit=255.255.0.0;TCPUDPSrcMaskEdit=FFFF;TCPUDPDstPortMaskEdit=FF00;TCPFlagBitMaskEdit=63"
 constexpr const char* kEthernetMasks = "IDEdit=3;RowStatusComBo=createAndGo;MacMaskStateComBo=dst-src-mac-addr";
 
+// A new rule with every field ticked.
+constexpr const char* kPacketContent =
+    "edtProfileID=1;edtAccessID=77;chkPermit=1;cbbPermitComboBox=permit;chkRow=1;cbbRowComboBox=createAndGo;"
+    "chkSourceMac=1;chkDstMac=1;chkCTag=1;chkSTag=1;chkPriority=1;chk_maskSrMAC=1;chk_MaskDstMac=1;chk_MaskCTag=1;"
+    "chk_MaskSTag=1;chkEnableDSCPValue=1";
+
 const FieldFacts kTable[] = {
     {.Class = "TAboutForm", .NoWrite = "the about box asks the switch nothing"},
     {.Class = "TAAASrvCtrlForm", .Write = "Set"},
@@ -38,7 +44,7 @@ const FieldFacts kTable[] = {
     {.Class = "TCoSBrandwidthctrlForm", .NoWrite = kNoTyped},
     {.Class = "TCurrentTimeForm", .Write = "Set"},
     {.Class = "TERPSVLANUnitForm", .Write = "Edit", .Prepare = "Check All"},
-    {.Class = "TEthernetInformationRuleForm", .NoWrite = kNeedsEntry},
+    {.Class = "TEthernetInformationRuleForm", .Write = "Add", .Row = -1, .Prepare = "Check All", .Input = "MaskIDEdit=1;AccessEdit=77;RowComboBox=createAndGo", .Fill = true},
     {.Class = "TEthernetMaskInformationForm", .Write = "Add", .Row = -1, .Input = "IDEdit=77;RowStatusComBo=createAndGo;MacMaskStateComBo=dst-src-mac-addr"},
     {.Class = "TFilterDHCPPermitForm", .Write = "Add", .Row = -1, .Input = "edtIpAddr=10.9.8.7;edtMacAddr=0011223344AB", .Ports = 1},
     {.Class = "TGuestVlanForm", .Write = "Set"},
@@ -49,10 +55,10 @@ const FieldFacts kTable[] = {
     {.Class = "TIGMP_SnoopingGroupTableForm", .NoWrite = kNoTyped},
     {.Class = "TIPMACBindingForm", .Write = "Edit"},
     {.Class = "TIPMaskInformationForm", .Write = "Add", .Row = -1, .Input = "IPIDEdit=77;" kIpMasks},
-    {.Class = "TIPRuleForm", .NoWrite = kNeedsEntry},
+    {.Class = "TIPRuleForm", .Write = "Add", .Row = -1, .Prepare = "Check All", .Input = "IPRuleEdit=1;AccessIDEdit=77;RowComboBox=createAndGo", .Fill = true},
     {.Class = "TIPv6MaskInfoForm", .Write = "Add", .Row = -1},
     {.Class = "TISMVLANForm", .Write = "Set"},
-    {.Class = "TIpv6RuleForm", .NoWrite = kNeedsEntry},
+    {.Class = "TIpv6RuleForm", .Write = "Add", .Row = -1, .Prepare = "Check All", .Input = "edtRuleID=1;edtRuleAccessID=77;cbbRowComboBox=createAndGo;edtRuleFlowlabel=00000001", .Fill = true},
     {.Class = "TIpv6StaticRouteForm", .NoWrite = "not yet driven: its Add is hidden, and Add Default opens only over an empty table"},
     {.Class = "TLLDPConfigProtocolForm", .NoWrite = kNoTyped},
     {.Class = "TLLDPConfigProtocolVLANForm", .NoWrite = kNoTyped},
@@ -72,7 +78,7 @@ const FieldFacts kTable[] = {
     {.Class = "TMulticastFilterInformationForm", .NoWrite = kNoUsable},
     {.Class = "TNLBMulticastFDBForm", .NoWrite = kNoUsable},
     {.Class = "TNLBUnicastFDBForm", .NoWrite = kNoUsable},
-    {.Class = "TPacketContentRuleForm", .NoWrite = kNeedsEntry},
+    {.Class = "TPacketContentRuleForm", .Write = "Add", .Row = -1, .Input = kPacketContent, .Ports = 1, .Fill = true},
     {.Class = "TPortCapabilities8021dForm", .NoWrite = kNoTyped},
     {.Class = "TPortMirrorForm", .Write = "Set "},
     {.Class = "TPortTrunkForm", .NoWrite = kNoUsable},

@@ -29,6 +29,9 @@ struct FieldFacts {
   // Ports ticked on each of the window's port pickers before each case (the first ones shown),
   // where a write sends nothing without a port.
   int Ports = 0;
+  // Every usable bound edit of the window given a whole value of its type before each case
+  // (Input then overriding), where a write sends nothing until every ticked field holds one.
+  bool Fill = false;
   // Why the dialog's own fields are never written; null where Write names the button.
   const char* NoWrite = nullptr;
 };

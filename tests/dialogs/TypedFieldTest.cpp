@@ -377,6 +377,28 @@ std::vector<std::string> IndexEncodings(const Field& f, const std::string& canon
   return {"." + std::to_string(value.size()) + bytes, bytes};
 }
 
+// A whole value of the field's type within its range: what fills the fields beside the case's.
+std::string ValidText(const Field& f) {
+  const int maxLength = f.Constraint ? f.Constraint->MaxLength : 0;
+  switch (f.Kind) {
+    case Type::Integer: {
+      const auto [lo, hi] = RangeOf(f);
+      return std::to_string(std::clamp<int64_t>(1, lo, hi));
+    }
+    case Type::IPv4:
+      return "255.255.255.0";
+    case Type::Hex: {
+      const size_t octets = f.Syntax == NvSyntax::macaddress ? 6 : f.Syntax == NvSyntax::ipv6address ? 16
+                            : maxLength > 0 ? size_t(maxLength / 2) : 2;
+      return std::string(octets * 2 - 1, '0') + "1";
+    }
+    case Type::Text:
+      return f.Constraint && (f.Constraint->Conversion == 'i' || f.Constraint->Conversion == 'u') ? "1" : "a";
+    default:
+      return "";
+  }
+}
+
 // ---- The hostile and edge texts of each type ----
 
 std::vector<std::string> CasesOf(const Field& f) {
@@ -563,6 +585,17 @@ class TypedFields : public ::testing::TestWithParam<const FieldFacts*> {
     }
     const conformance::DialogFacts* facts = Facts();
     if (!conformanceInput) return;
+    if (Row().Fill) {
+      for (const Field& f : FieldsOf(form, {&form}))
+        if (const std::string text = ValidText(f); !text.empty()) {
+          dialogtest::Retype(f.Edit, text);
+          inputEdits_.insert(f.Name);
+        }
+      FindAll(&form, [&](TComponent* c) {
+        auto* combo = dynamic_cast<TComboBox*>(c);
+        if (combo && Usable(combo) && combo->ItemIndex() < 0 && combo->Items->Count > 0) GuiTesting::UserChoose(combo, 0);
+      });
+    }
     if (facts && facts->Input) TypeInput(form, facts->Input);
     if (Row().Input) TypeInput(form, Row().Input);
     TickPorts(form);
@@ -582,7 +615,8 @@ class TypedFields : public ::testing::TestWithParam<const FieldFacts*> {
     }
   }
 
-  // "name=text;name=text": an edit of that name gets the text typed, a combo box the item chosen.
+  // "name=text;name=text": an edit of that name gets the text typed, a combo box the item chosen,
+  // a check box ticked ("1") or cleared.
   void TypeInput(TCustomForm& form, const char* input) {
     {
       std::istringstream fields(input);
@@ -593,7 +627,11 @@ class TypedFields : public ::testing::TestWithParam<const FieldFacts*> {
         FindAll(&form, [&](TComponent* c) {
           if (!control && c->Name() == name) control = c;
         });
-        if (auto* combo = dynamic_cast<TComboBox*>(control)) GuiTesting::UserChoose(combo, combo->Items->IndexOf(text));
+        if (auto* box = dynamic_cast<TCheckBox*>(control)) {
+          if (box->Checked() != (text == "1")) GuiTesting::UserClick(box);
+        } else if (auto* combo = dynamic_cast<TComboBox*>(control)) {
+          GuiTesting::UserChoose(combo, combo->Items->IndexOf(text));
+        }
         else if (auto* edit = dynamic_cast<TCustomEdit*>(control)) dialogtest::Retype(edit, text);
         inputEdits_.insert(name);
       }
