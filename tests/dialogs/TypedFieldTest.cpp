@@ -487,7 +487,11 @@ std::vector<Field> FieldsOf(TCustomForm& window, std::vector<TFeatureDialog*> di
         if (FormOf(bound.Edit) != &window || !Usable(bound.Edit) || !seen.insert(bound.Edit).second) continue;
         const std::string oid = bound.Var->Oid ? bound.Var->Oid : "";
         const bool pseudo = oid.empty() || oid[0] == ' ';
-        const bool index = pseudo || bound.Binding->VarIndex < edits->Request.Vars.IndexCount;
+        // A key of the row (locked once a row is chosen) stands in the address of what is written,
+        // whether or not its column is written too.
+        const auto& keys = dialog->LockedKeys;
+        const bool key = std::find(keys.begin(), keys.end(), static_cast<TControl*>(bound.Edit)) != keys.end();
+        const bool index = pseudo || key || bound.Binding->VarIndex < edits->Request.Vars.IndexCount;
         fields.push_back({bound.Edit, bound.Edit->Name(), pseudo ? "" : oid, bound.Var->Syntax, bound.Constraint,
                           TypeOf(bound), index});
       }
