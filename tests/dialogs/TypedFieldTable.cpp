@@ -74,7 +74,7 @@ const FieldFacts kTable[] = {
     {.Class = "TMLD_SnoopingGroupForm", .NoWrite = kNoUsable},
     {.Class = "TMLD_SnoopingRouterPortsForm", .NoWrite = kNoTyped},
     {.Class = "TMSInformationForm", .Popup = "Add", .PopupRow = -1, .Input = "MSIDEdit=30;KeyIDEdit=3;Row_Status=createAndGo"},
-    {.Class = "TMSTPVLANUnitForm", .NoWrite = kNeedsEntry},
+    {.Class = "TMSTPVLANUnitForm", .Write = "Edit", .Input = "CheckBoxPriority=1", .Stepped = "PriorityEdit"},
     {.Class = "TMulticastFilterInformationForm", .NoWrite = kNoUsable},
     {.Class = "TNLBMulticastFDBForm", .NoWrite = kNoUsable},
     {.Class = "TNLBUnicastFDBForm", .NoWrite = kNoUsable},

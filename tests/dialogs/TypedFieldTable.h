@@ -32,6 +32,9 @@ struct FieldFacts {
   // Every usable bound edit of the window given a whole value of its type before each case
   // (Input then overriding), where a write sends nothing until every ticked field holds one.
   bool Fill = false;
+  // The number edit whose value the dialog puts into its steps before writing (a bridge
+  // priority into steps of 4096): a number in range may be written as another in range.
+  const char* Stepped = nullptr;
   // Why the dialog's own fields are never written; null where Write names the button.
   const char* NoWrite = nullptr;
 };

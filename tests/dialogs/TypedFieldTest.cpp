@@ -757,9 +757,16 @@ class TypedFields : public ::testing::TestWithParam<const FieldFacts*> {
           }
           break;
         }
-        for (const Varbind& vb : sent)
-          if (Canonical(vb.value) != expected.Value)
-            fault << "written as " << vb.value << ", expected " << Shown(expected.Value);
+        for (const Varbind& vb : sent) {
+          const std::string value = Canonical(vb.value);
+          if (value == expected.Value) continue;
+          // A number the dialog puts into its steps may be written as another within its range.
+          if (Row().Stepped && f.Name == Row().Stepped && f.Kind == Type::Integer && value.rfind("n:", 0) == 0) {
+            const auto [lo, hi] = RangeOf(f);
+            if (WholeNumber(value.substr(2), lo, hi)) continue;
+          }
+          fault << "written as " << vb.value << ", expected " << Shown(expected.Value);
+        }
         break;
       case Outcome::Empty:
         if (f.Index) break;
