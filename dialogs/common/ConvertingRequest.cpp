@@ -8,7 +8,12 @@ NvTextConversion NamesOf(const std::vector<std::string>& names) {
 }
 
 NvTextConversion BitsOf(const std::vector<std::string>& names) {
-  return [names](const std::string& text) { return NamesToBits(text, names); };
+  // One octet's value may come as one digit; it travels as the whole octet.
+  return [names](const std::string& text) {
+    std::string hex = NamesToBits(text, names);
+    if (hex.size() % 2 != 0) hex.insert(hex.begin(), '0');
+    return hex;
+  };
 }
 
 void NvConvertingRequest::ShowRow() {

@@ -91,7 +91,7 @@ class OctetStr {
   const char* get_printable() const;
   static OctetStr from_hex_string(const OctetStr& hex);
   // The same for typed text: false, out untouched, unless it is whole octets of two hexadecimal
-  // digits each, nothing else (the "%" of an IPv6 zone excepted).
+  // digits each, blanks only between octets (the "%" of an IPv6 zone excepted).
   static bool from_hex_string(const OctetStr& hex, OctetStr& out);
 
  private:

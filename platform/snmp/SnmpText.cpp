@@ -101,9 +101,20 @@ OctetStr OctetStr::from_hex_string(const OctetStr& hex) {
 }
 
 bool OctetStr::from_hex_string(const OctetStr& hex, OctetStr& out) {
-  // Typed text is whole octets of two digits each and nothing else: never half an octet,
-  // never a blank that might split one.
-  const std::string& t = hex.bytes();
+  // Typed text is whole octets of two digits each, a single blank allowed only between two
+  // octets: never half an octet.
+  std::string t;
+  size_t group = 0;
+  for (char c : hex.bytes()) {
+    if (c == ' ') {
+      if (group == 0 || group % 2 != 0) return false;
+      group = 0;
+      continue;
+    }
+    t += c;
+    ++group;
+  }
+  if (!hex.bytes().empty() && group == 0) return false;  // a blank at the end
   const bool zone = t.size() >= 35 && t.size() <= 37 && t[32] == '%';
   if (zone ? (t.size() - 33) % 2 != 0 : t.size() % 2 != 0) return false;
   for (size_t i = 0; i < t.size(); ++i)

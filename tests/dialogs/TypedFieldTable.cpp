@@ -7,11 +7,7 @@
 namespace typedfields {
 namespace {
 
-// Not yet driven: what the write needs beyond a chosen row and the typed text.
-constexpr const char* kNeedsPorts = "not yet driven: its Add also needs ports ticked, and the keys are locked on a chosen row";
-constexpr const char* kNeedsEntry = "not yet driven: its write sends nothing until a whole valid entry is filled and ticked";
-constexpr const char* kLocked = "not yet driven: its edits are locked once a row is chosen, and Edit opens no bound pop-up";
-constexpr const char* kPopupUnbound = "not yet driven: its entry pop-up is not reached by one button with the row as it stands";
+// Why a dialog has no typed field to drive.
 constexpr const char* kNoUsable = "its bound edits are keys locked on a chosen row or show values read only: nothing typed is written";
 constexpr const char* kNoTyped = "no edit bound to a variable: its values are chosen, ticked or shown";
 
@@ -64,10 +60,10 @@ const FieldFacts kTable[] = {
     {.Class = "TLLDPConfigProtocolVLANForm", .NoWrite = kNoTyped},
     {.Class = "TLLDPConfigVLANNameForm", .NoWrite = kNoTyped},
     {.Class = "TLLDPDot3LinkAggForm", .NoWrite = kNoTyped},
-    {.Class = "TLLDPDot3PortConfigForm", .NoWrite = kPopupUnbound},
+    {.Class = "TLLDPDot3PortConfigForm", .Write = "Edit"},
     {.Class = "TLLDPDot3RemoteLinkAggForm", .NoWrite = kNoTyped},
     {.Class = "TLLDPLocSysDataForm", .NoWrite = kNoUsable},
-    {.Class = "TLLDPPortConfigForm", .NoWrite = kPopupUnbound},
+    {.Class = "TLLDPPortConfigForm", .Write = "Edit"},
     {.Class = "TLLDPRemoteForm", .NoWrite = kNoTyped},
     {.Class = "TLoginMethodListForm", .Write = "Add", .Row = -1},
     {.Class = "TMBAControlForm", .Write = "Set"},

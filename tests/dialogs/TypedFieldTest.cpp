@@ -22,6 +22,7 @@
 
 #include "ComCtrls.h"
 #include "CommandRunner.h"
+#include "ConvertingRequest.h"
 #include "DialogConformance.h"
 #include "DialogRegistry.h"
 #include "DialogTestSupport.h"
@@ -66,6 +67,8 @@ const Awaiting kAwaitingStockFix[] = {
     {"TCurrentTimeForm", "currentclockEdit", kRoundTrip, "issue 35 item 3: an 8-octet clock is written back with a zone"},
     {"TARPConfigForm", "IPEdit", nullptr, "issue 35 item 4: the address key is not checked as 4 whole octets"},
     {"TCPUUserMaskRuleForm", "*", "00000000000000000000000000000A5", "issue 35 item 5: an odd hex digit count is padded"},
+    {"TLLDPPortConfigForm", "TLVsEdit", nullptr, "issue 35 item 6: TLV names in another case, and words that name no TLV, are dropped"},
+    {"TLLDPDot3PortConfigForm", "TLVsEdit", nullptr, "issue 35 item 6: TLV names in another case, and words that name no TLV, are dropped"},
     {"Tdot1vProtocolPortForm", "edt_baseport", "-1", "issue 35 item 7: a negative base port addresses a row"},
     {"Tdot1vProtocolPortForm", "edt_baseport", "-2147483648", "issue 35 item 7: a negative base port addresses a row"},
     {"TConfigForm", "row .7", nullptr, "issue 35 items 1, 3: the DateAndTime text is not parsed strictly, an 8-octet one gets a zone"},
@@ -159,7 +162,7 @@ std::string Shown(const std::string& text) {
 
 // ---- A field and what a text in it stands for ----
 
-enum class Type { Integer, IPv4, Hex, Text, DateTime, Unchecked };
+enum class Type { Integer, IPv4, Hex, Text, DateTime, Names, Unchecked };
 
 struct Field {
   TCustomEdit* Edit;
@@ -169,6 +172,7 @@ struct Field {
   const _EditConstraint_s* Constraint;
   Type Kind;
   bool Index;  // a part of the row's address: the value goes into the instance of every varbind
+  std::vector<std::string> Names = {};  // Names: the name of each bit, bit 0 first
 };
 
 Type TypeOf(const NvBoundEdit& bound) {
@@ -209,6 +213,11 @@ struct Expectation {
   Outcome What;
   std::string Value;  // canonical
 };
+
+std::string Lower(std::string s) {
+  for (char& c : s) c = char(std::tolower(static_cast<unsigned char>(c)));
+  return s;
+}
 
 bool AllDigits(const std::string& s) {
   return !s.empty() && std::all_of(s.begin(), s.end(), [](unsigned char c) { return c >= '0' && c <= '9'; });
@@ -293,6 +302,8 @@ Expectation Expect(const Field& f, const std::string& t) {
   const unsigned char kind = c ? c->AddressKind : static_cast<unsigned char>(NvEditAddress::None);
   const bool fixed = c && (c->LengthFlags & NvEditLength::Fixed) && c->MaxLength > 0;
   const Expectation refused{Outcome::Refused, ""};
+  if (f.Kind == Type::Names && t.find_first_not_of(' ') == std::string::npos)  // no name: no bit
+    return {Outcome::Written, "o:" + std::string((f.Names.size() + 7) / 8, '\0')};
   if (t.empty()) return (c && (c->LengthFlags & NvEditLength::NotEmpty)) ? refused : Expectation{Outcome::Empty, ""};
   auto written = [&](const std::string& value) { return Expectation{Outcome::Written, value}; };
   // A number or an address with blanks around it: refused, or written as the one without them.
@@ -331,6 +342,18 @@ Expectation Expect(const Field& f, const std::string& t) {
         const bool group = (static_cast<unsigned char>(octets[0]) & 1) != 0;
         if ((kind == NvEditAddress::MulticastMac && !group) || (kind == NvEditAddress::UnicastMac && group)) return refused;
       } else {
+        // Whole octets with a blank between some of them: plainly those octets.
+        if (t.find(' ') != std::string::npos) {
+          std::string joined;
+          std::istringstream groups(t);
+          for (std::string group; std::getline(groups, group, ' ');) {
+            if (group.empty() || group.size() % 2 != 0) return refused;
+            joined += group;
+          }
+          Expectation plain = Expect(f, joined);
+          if (plain.What == Outcome::Written) plain.What = Outcome::Tolerated;
+          return plain;
+        }
         if (!AllHex(t) || t.size() % 2 != 0) return refused;
         if (fixed && int(t.size()) != c->MaxLength) return refused;
         octets = HexToBytes(t);
@@ -350,6 +373,24 @@ Expectation Expect(const Field& f, const std::string& t) {
         if (!WholeNumber(t, lo, hi)) return refused;
       }
       return written("o:" + t);
+    }
+    case Type::Names: {
+      // Names of the list, without regard to case, joined by commas; any other word is refused.
+      std::string octets((f.Names.size() + 7) / 8, '\0');
+      std::istringstream words(t);
+      for (std::string word; std::getline(words, word, ',');) {
+        const size_t from = word.find_first_not_of(' '), to = word.find_last_not_of(' ');
+        if (from == std::string::npos) return refused;
+        word = word.substr(from, to - from + 1);
+        bool known = false;
+        for (size_t k = 0; k < f.Names.size(); ++k)
+          if (Lower(f.Names[k]) == Lower(word)) {
+            octets[k / 8] = char(octets[k / 8] | (0x80 >> (k % 8)));
+            known = true;
+          }
+        if (!known) return refused;
+      }
+      return written("o:" + octets);
     }
     case Type::DateTime: {
       const auto octets = DateAndTime(t);
@@ -433,6 +474,15 @@ std::vector<std::string> CasesOf(const Field& f) {
         cases.push_back(std::string(size_t(maxLength) + 1, 'm'));
       }
       break;
+    case Type::Names: {
+      const std::string& a = f.Names.front();
+      const std::string& b = f.Names.back();
+      cases.insert(cases.end(), {a, " " + a + "," + b, a + ", " + b, Lower(a), "X" + a, a + ",nosuch", a + ",", ",", a + "," + a});
+      std::string upper = b;
+      for (char& c : upper) c = char(std::toupper(static_cast<unsigned char>(c)));
+      cases.push_back(upper);
+      break;
+    }
     case Type::DateTime:
       cases.insert(cases.end(), {"2026-12-31,23:59:59.0", "2024-2-29,0:00:00.0", "2026-12-10,9:00:00.0,+8:0",
                                  "2026-12-10,9:00:00.0,-5:30", "2026-2-30,1:00:00.0", "2026-4-31,1:00:00.0",
@@ -483,6 +533,23 @@ std::vector<Field> FieldsOf(TCustomForm& window, std::vector<TFeatureDialog*> di
     for (NvSNMPRequest2Controls* request : dialog->Requests()) {
       auto* edits = dynamic_cast<NvSNMPRequest2Edits*>(request);
       if (!edits) continue;
+      // A column shown as a list of names, typed as one and sent as its bits.
+      if (auto* converting = dynamic_cast<NvConvertingRequest*>(request))
+        for (const NvShownColumn& column : converting->Columns) {
+          if (!column.Edit || !column.Back || FormOf(column.Edit) != &window || !Usable(column.Edit)) continue;
+          std::vector<std::string> names;
+          for (int k = 0; k < 64; ++k) {
+            std::string hex(16, '0');
+            hex[size_t(k / 4)] = "8421"[k % 4];
+            std::string name = column.Show(hex);
+            name.erase(0, name.find_first_not_of(' '));
+            if (name.empty()) break;
+            names.push_back(name);
+          }
+          const NvSNMPVar* var = converting->Request.Vars.GetVar(column.Var);
+          if (names.empty() || !seen.insert(column.Edit).second) continue;
+          fields.push_back({column.Edit, column.Edit->Name(), var->Oid, var->Syntax, nullptr, Type::Names, false, names});
+        }
       for (const NvBoundEdit& bound : edits->BoundEdits()) {
         if (FormOf(bound.Edit) != &window || !Usable(bound.Edit) || !seen.insert(bound.Edit).second) continue;
         const std::string oid = bound.Var->Oid ? bound.Var->Oid : "";

@@ -181,6 +181,7 @@ TEST(ValueConversion, HexTextFormsGiveTheirBytes) {
   } cases[] = {
       {"1aff", Bytes({0x1A, 0xFF})},
       {"00", Bytes({0x00})},
+      {"12 34", Bytes({0x12, 0x34})},
       {"", ""},
       // 32 digits, "%" and a zone: the address and the zone's bytes.
       {"FE800000000000000000000000000001%0001",
@@ -196,7 +197,7 @@ TEST(ValueConversion, HexTextFormsGiveTheirBytes) {
   }
   // Typed text with any other character, or half an octet, is refused, not read as zero nibbles
   // or moved half an octet.
-  for (const char* text : {"zz", "12-34", "0x12", "12:34", "12 34", " 1234", "abc", "0", "FFF",
+  for (const char* text : {"zz", "12-34", "0x12", "12:34", "1 234", "123 4", " 1234", "1234 ", "12  34", " ", "abc", "0", "FFF",
                            "10000000000000000000000000000000001", "FE800000000000000000000000000001%001"}) {
     OctetStr checked("untouched");
     EXPECT_FALSE(OctetStr::from_hex_string(OctetStr(text), checked)) << text;
