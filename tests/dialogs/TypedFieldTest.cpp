@@ -792,7 +792,6 @@ class TypedFields : public ::testing::TestWithParam<const FieldFacts*> {
              const std::string& where, const std::map<std::string, std::string>& held) {
     const Expectation expected = Expect(f, shown);
     const std::vector<Varbind> all = Logged();
-    if (getenv("TF_DEBUG")) { std::cout << "DBG " << f.Name << " " << Shown(typed) << " boxes " << BoxTexts(boxes_, boxesBefore) << " log:"; for (auto& v : all) std::cout << " " << v.oid << "=" << v.value; std::cout << "\n"; }
     std::vector<Varbind> sent = OfColumn(all, f.Column);
     if (f.Index) sent = all;  // the value stands in the address of every varbind of the row
     const bool told = boxes_.Calls().size() > boxesBefore;
