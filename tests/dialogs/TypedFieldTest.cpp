@@ -62,13 +62,25 @@ struct Awaiting {
   const char* Text;  // null: every case of the field
   const char* Why;
 };
+const char* const kUnicode = "\xC3\x9C\xC3\xB1\xC3\xAF";  // "Ünï"
+const std::string kLong(10000, '9');
+const char* const kTlvNames = "issue 35 item 6: TLV names in another case, and words that name no TLV, are dropped";
 const Awaiting kAwaitingStockFix[] = {
     {"TCurrentTimeForm", "currentclockEdit", nullptr, "issue 35 items 1, 2: the clock text is not parsed strictly"},
     {"TCurrentTimeForm", "currentclockEdit", kRoundTrip, "issue 35 item 3: an 8-octet clock is written back with a zone"},
     {"TARPConfigForm", "IPEdit", nullptr, "issue 35 item 4: the address key is not checked as 4 whole octets"},
     {"TCPUUserMaskRuleForm", "*", "00000000000000000000000000000A5", "issue 35 item 5: an odd hex digit count is padded"},
-    {"TLLDPPortConfigForm", "TLVsEdit", nullptr, "issue 35 item 6: TLV names in another case, and words that name no TLV, are dropped"},
-    {"TLLDPDot3PortConfigForm", "TLVsEdit", nullptr, "issue 35 item 6: TLV names in another case, and words that name no TLV, are dropped"},
+    {"*", "TLVsEdit", kUnicode, kTlvNames},
+    {"*", "TLVsEdit", kLong.c_str(), kTlvNames},
+    {"*", "TLVsEdit", ",", kTlvNames},
+    {"TLLDPPortConfigForm", "TLVsEdit", "port description", kTlvNames},
+    {"TLLDPPortConfigForm", "TLVsEdit", "XPort Description", kTlvNames},
+    {"TLLDPPortConfigForm", "TLVsEdit", "Port Description,nosuch", kTlvNames},
+    {"TLLDPPortConfigForm", "TLVsEdit", "SYSTEM CAPABILITIES", kTlvNames},
+    {"TLLDPDot3PortConfigForm", "TLVsEdit", "macphyconfigstatus", kTlvNames},
+    {"TLLDPDot3PortConfigForm", "TLVsEdit", "XmacPhyConfigStatus", kTlvNames},
+    {"TLLDPDot3PortConfigForm", "TLVsEdit", "macPhyConfigStatus,nosuch", kTlvNames},
+    {"TLLDPDot3PortConfigForm", "TLVsEdit", "MAXFRAMESIZE", kTlvNames},
     {"Tdot1vProtocolPortForm", "edt_baseport", "-1", "issue 35 item 7: a negative base port addresses a row"},
     {"Tdot1vProtocolPortForm", "edt_baseport", "-2147483648", "issue 35 item 7: a negative base port addresses a row"},
     {"TConfigForm", "row .7", nullptr, "issue 35 items 1, 3: the DateAndTime text is not parsed strictly, an 8-octet one gets a zone"},
@@ -444,8 +456,7 @@ std::string ValidText(const Field& f) {
 
 std::vector<std::string> CasesOf(const Field& f) {
   if (f.Kind == Type::Unchecked) return {};  // port lists, option names, packed fields: not yet
-  const std::string unicode = "\xC3\x9C\xC3\xB1\xC3\xAF";  // "Ünï"
-  std::vector<std::string> cases{"", " ", unicode, std::string(10000, '9')};
+  std::vector<std::string> cases{"", " ", kUnicode, kLong};
   const int maxLength = f.Constraint ? f.Constraint->MaxLength : 0;
   switch (f.Kind) {
     case Type::Integer: {
