@@ -126,7 +126,7 @@ TPacketContentRuleForm::TPacketContentRuleForm(TComponent* Owner)
 
 void TPacketContentRuleForm::FormCreate(TObject*) {
   CreateAndRead(pnlStackingPortPanel, AclPacketContentRuleTable, false,
-                {{VarProfileId, "%i"},
+                {{VarProfileId, "%i{n1x512l3}"},
                  {VarAccessId, "%i{n0x65535l5}"},
                  {VarSourceMac, "%s{M}"},
                  {VarDestinationMac, "%s{M}"},

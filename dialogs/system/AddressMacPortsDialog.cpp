@@ -1,5 +1,6 @@
 #include "AddressMacPortsDialog.h"
 
+#include "NvSNMPError.h"
 #include "NvSNMPRequest2Edits.h"
 #include "NvValueChecks.h"
 #include "PortPickers.h"
@@ -128,7 +129,12 @@ bool TAddressMacPortsDialog::AnyShownPortTicked() const {
 
 bool TAddressMacPortsDialog::InputAccepted() {
   if (!CheckIPAddress(edtIpAddr)) return Refocus(edtIpAddr);
-  if (!IsMacAddress(edtMacAddr)) return Refocus(edtMacAddr);
+  // A refused address is told, not only focused: the user sees why nothing was written.
+  if (!IsMacAddress(edtMacAddr)) {
+    std::string message = NvCommonErrors.Text(23);  // "Please enter a valid MAC address!"
+    message.erase(0, message.find_first_not_of(' '));
+    return Refuse(message, edtMacAddr);
+  }
   return true;
 }
 

@@ -90,8 +90,8 @@ class OctetStr {
   const char* get_printable_hex() const;
   const char* get_printable() const;
   static OctetStr from_hex_string(const OctetStr& hex);
-  // The same for typed text: false, out untouched, when a character is neither a hexadecimal
-  // digit nor a blank (the "%" of an IPv6 zone excepted).
+  // The same for typed text: false, out untouched, unless it is whole octets of two hexadecimal
+  // digits each, blanks only between octets (the "%" of an IPv6 zone excepted).
   static bool from_hex_string(const OctetStr& hex, OctetStr& out);
 
  private:

@@ -95,17 +95,28 @@ OctetStr OctetStr::from_hex_string(const OctetStr& hex) {
     return OctetStr(out);
   }
 
-  size_t i = 0;
-  if (n % 2 == 1) out += char(HexDigit(t[i++]));
-  for (; i + 1 < n; i += 2) out += char(HexPair(t[i], t[i + 1]));
+  // Whole octets only: a digit left over is dropped, never read as half an octet.
+  for (size_t i = 0; i + 1 < n; i += 2) out += char(HexPair(t[i], t[i + 1]));
   return OctetStr(out);
 }
 
 bool OctetStr::from_hex_string(const OctetStr& hex, OctetStr& out) {
+  // Typed text is whole octets of two digits each, a single blank allowed only between two
+  // octets: never half an octet.
   std::string t;
-  for (char c : hex.bytes())
-    if (c != ' ') t += c;
+  size_t group = 0;
+  for (char c : hex.bytes()) {
+    if (c == ' ') {
+      if (group == 0 || group % 2 != 0) return false;
+      group = 0;
+      continue;
+    }
+    t += c;
+    ++group;
+  }
+  if (!hex.bytes().empty() && group == 0) return false;  // a blank at the end
   const bool zone = t.size() >= 35 && t.size() <= 37 && t[32] == '%';
+  if (zone ? (t.size() - 33) % 2 != 0 : t.size() % 2 != 0) return false;
   for (size_t i = 0; i < t.size(); ++i)
     if (!std::isxdigit(static_cast<unsigned char>(t[i])) && !(zone && i == 32)) return false;
   out = from_hex_string(hex);

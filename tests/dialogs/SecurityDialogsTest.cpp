@@ -209,8 +209,8 @@ struct BadInput {
 const BadInput kStockRefusals[] = {
     {"10.90.90", "0001022A5001", {"Please input a valid IP."}, false},
     {"10.90.90.300", "0001022A5001", {"Please input a valid IP."}, false},
-    {"10.90.90.9", "0001022A50", {}, true},
-    {"10.90.90.9", "0001022A50GG", {}, true},
+    {"10.90.90.9", "0001022A50", {"Please enter a valid MAC address!"}, true},
+    {"10.90.90.9", "0001022A50GG", {"Please enter a valid MAC address!"}, true},
 };
 
 // Add with each bad pair typed: its message, the focus on the edit at fault, nothing sent.

@@ -7,24 +7,32 @@
 namespace typedfields {
 namespace {
 
-// Not yet driven: what the write needs beyond a chosen row and the typed text.
-constexpr const char* kNeedsPorts = "not yet driven: its Add also needs ports ticked, and the keys are locked on a chosen row";
-constexpr const char* kNeedsEntry = "not yet driven: its write sends nothing until a whole valid entry is filled and ticked";
-constexpr const char* kLocked = "not yet driven: its edits are locked once a row is chosen, and Edit opens no bound pop-up";
-constexpr const char* kPopupUnbound = "not yet driven: its entry pop-up is not reached by one button with the row as it stands";
+// Why a dialog has no typed field to drive.
 constexpr const char* kNoUsable = "its bound edits are keys locked on a chosen row or show values read only: nothing typed is written";
 constexpr const char* kNoTyped = "no edit bound to a variable: its values are chosen, ticked or shown";
+
+// A new profile with every mask in use: both addresses, and TCP's ports and flags.
+#define kIpMasks "RowStatusComBo=createAndGo;IpAddMaskStateComboBox=dst-src-ip-addr;UseProTypeComBo=tcp;" \
+                 "TCPOptionComBo=dst-src-port;TCPFlagBitOptionComBo=enable;IpAddMaskSrcEdit=255.255.255.0;" \
+                 "IpAddMaskDstEdit=255.255.0.0;TCPUDPSrcMaskEdit=FFFF;TCPUDPDstPortMaskEdit=FF00;TCPFlagBitMaskEdit=63"
+constexpr const char* kEthernetMasks = "IDEdit=3;RowStatusComBo=createAndGo;MacMaskStateComBo=dst-src-mac-addr";
+
+// A new rule with every field ticked.
+constexpr const char* kPacketContent =
+    "edtProfileID=1;edtAccessID=77;chkPermit=1;cbbPermitComboBox=permit;chkRow=1;cbbRowComboBox=createAndGo;"
+    "chkSourceMac=1;chkDstMac=1;chkCTag=1;chkSTag=1;chkPriority=1;chk_maskSrMAC=1;chk_MaskDstMac=1;chk_MaskCTag=1;"
+    "chk_MaskSTag=1;chkEnableDSCPValue=1";
 
 const FieldFacts kTable[] = {
     {.Class = "TAboutForm", .NoWrite = "the about box asks the switch nothing"},
     {.Class = "TAAASrvCtrlForm", .Write = "Set"},
     {.Class = "TARPConfigForm", .Popup = "Add", .PopupRow = -1, .Input = "IndexEdit=1;IPEdit=C0A80063;MACEdit=00112233AABB"},
-    {.Class = "TARPSpoofingPreventMgmtForm", .NoWrite = kNeedsPorts},
+    {.Class = "TARPSpoofingPreventMgmtForm", .Write = "Add", .Row = -1, .Input = "edtIpAddr=10.9.8.7;edtMacAddr=0011223344AB", .Ports = 1},
     {.Class = "TBOOTCtrlTableForm", .Popup = "Add"},
-    {.Class = "TCPUEthernetInformationForm", .NoWrite = kNeedsEntry},
+    {.Class = "TCPUEthernetInformationForm", .Write = "Add", .Row = -1, .Input = kEthernetMasks},
     {.Class = "TCPUEthernetInformationRuleForm", .Write = "Edit", .Prepare = "Check All"},
     {.Class = "TCPUFilterIPV6RuleForm", .Write = "Edit", .Prepare = "Check All"},
-    {.Class = "TCPUIPMaskInformationForm", .NoWrite = kNeedsEntry},
+    {.Class = "TCPUIPMaskInformationForm", .Write = "Add", .Row = -1, .Input = "IPIDEdit=3;" kIpMasks},
     {.Class = "TCPUIPRuleForm", .Write = "Edit", .Prepare = "Check All"},
     {.Class = "TCPUUserMaskInfoForm", .Write = "Add", .Row = -1},
     {.Class = "TCPUUserMaskRuleForm", .Write = "Edit", .Prepare = "Check All"},
@@ -32,9 +40,9 @@ const FieldFacts kTable[] = {
     {.Class = "TCoSBrandwidthctrlForm", .NoWrite = kNoTyped},
     {.Class = "TCurrentTimeForm", .Write = "Set"},
     {.Class = "TERPSVLANUnitForm", .Write = "Edit", .Prepare = "Check All"},
-    {.Class = "TEthernetInformationRuleForm", .NoWrite = kNeedsEntry},
-    {.Class = "TEthernetMaskInformationForm", .Write = "Add", .Row = -1, .Input = "IDEdit=77;RowStatusComBo=createAndGo"},
-    {.Class = "TFilterDHCPPermitForm", .NoWrite = kNeedsPorts},
+    {.Class = "TEthernetInformationRuleForm", .Write = "Add", .Row = -1, .Prepare = "Check All", .Input = "MaskIDEdit=1;AccessEdit=77;RowComboBox=createAndGo", .Fill = true},
+    {.Class = "TEthernetMaskInformationForm", .Write = "Add", .Row = -1, .Input = "IDEdit=77;RowStatusComBo=createAndGo;MacMaskStateComBo=dst-src-mac-addr"},
+    {.Class = "TFilterDHCPPermitForm", .Write = "Add", .Row = -1, .Input = "edtIpAddr=10.9.8.7;edtMacAddr=0011223344AB", .Ports = 1},
     {.Class = "TGuestVlanForm", .Write = "Set"},
     {.Class = "TIGMPMulticastVlanForm", .Popup = "Add", .PopupRow = -1, .Input = "edtVID=2;edtFormIP=239.1.1.1;edtToIP=239.1.1.9"},
     {.Class = "TIGMPRouterPortsForm", .NoWrite = kNoTyped},
@@ -42,31 +50,31 @@ const FieldFacts kTable[] = {
     {.Class = "TIGMPSnoopingDataDrivenLearingGroupForm", .NoWrite = kNoUsable},
     {.Class = "TIGMP_SnoopingGroupTableForm", .NoWrite = kNoTyped},
     {.Class = "TIPMACBindingForm", .Write = "Edit"},
-    {.Class = "TIPMaskInformationForm", .Write = "Add", .Row = -1, .Input = "IPIDEdit=77;RowStatusComBo=createAndGo"},
-    {.Class = "TIPRuleForm", .NoWrite = kNeedsEntry},
+    {.Class = "TIPMaskInformationForm", .Write = "Add", .Row = -1, .Input = "IPIDEdit=77;" kIpMasks},
+    {.Class = "TIPRuleForm", .Write = "Add", .Row = -1, .Prepare = "Check All", .Input = "IPRuleEdit=1;AccessIDEdit=77;RowComboBox=createAndGo", .Fill = true},
     {.Class = "TIPv6MaskInfoForm", .Write = "Add", .Row = -1},
     {.Class = "TISMVLANForm", .Write = "Set"},
-    {.Class = "TIpv6RuleForm", .NoWrite = kNeedsEntry},
+    {.Class = "TIpv6RuleForm", .Write = "Add", .Row = -1, .Prepare = "Check All", .Input = "edtRuleID=1;edtRuleAccessID=77;cbbRowComboBox=createAndGo;edtRuleFlowlabel=00000001", .Fill = true},
     {.Class = "TIpv6StaticRouteForm", .NoWrite = "not yet driven: its Add is hidden, and Add Default opens only over an empty table"},
     {.Class = "TLLDPConfigProtocolForm", .NoWrite = kNoTyped},
     {.Class = "TLLDPConfigProtocolVLANForm", .NoWrite = kNoTyped},
     {.Class = "TLLDPConfigVLANNameForm", .NoWrite = kNoTyped},
     {.Class = "TLLDPDot3LinkAggForm", .NoWrite = kNoTyped},
-    {.Class = "TLLDPDot3PortConfigForm", .NoWrite = kPopupUnbound},
+    {.Class = "TLLDPDot3PortConfigForm", .Write = "Edit"},
     {.Class = "TLLDPDot3RemoteLinkAggForm", .NoWrite = kNoTyped},
     {.Class = "TLLDPLocSysDataForm", .NoWrite = kNoUsable},
-    {.Class = "TLLDPPortConfigForm", .NoWrite = kPopupUnbound},
+    {.Class = "TLLDPPortConfigForm", .Write = "Edit"},
     {.Class = "TLLDPRemoteForm", .NoWrite = kNoTyped},
     {.Class = "TLoginMethodListForm", .Write = "Add", .Row = -1},
     {.Class = "TMBAControlForm", .Write = "Set"},
     {.Class = "TMLD_SnoopingGroupForm", .NoWrite = kNoUsable},
     {.Class = "TMLD_SnoopingRouterPortsForm", .NoWrite = kNoTyped},
-    {.Class = "TMSInformationForm", .NoWrite = kNeedsEntry},
-    {.Class = "TMSTPVLANUnitForm", .NoWrite = kNeedsEntry},
+    {.Class = "TMSInformationForm", .Popup = "Add", .PopupRow = -1, .Input = "MSIDEdit=30;KeyIDEdit=3;Row_Status=createAndGo"},
+    {.Class = "TMSTPVLANUnitForm", .Write = "Edit", .Input = "CheckBoxPriority=1", .Stepped = "PriorityEdit"},
     {.Class = "TMulticastFilterInformationForm", .NoWrite = kNoUsable},
     {.Class = "TNLBMulticastFDBForm", .NoWrite = kNoUsable},
     {.Class = "TNLBUnicastFDBForm", .NoWrite = kNoUsable},
-    {.Class = "TPacketContentRuleForm", .NoWrite = kNeedsEntry},
+    {.Class = "TPacketContentRuleForm", .Write = "Add", .Row = -1, .Input = kPacketContent, .Ports = 1, .Fill = true},
     {.Class = "TPortCapabilities8021dForm", .NoWrite = kNoTyped},
     {.Class = "TPortMirrorForm", .Write = "Set "},
     {.Class = "TPortTrunkForm", .NoWrite = kNoUsable},
@@ -79,16 +87,16 @@ const FieldFacts kTable[] = {
     {.Class = "TServerInformationForm", .Write = "Edit"},
     {.Class = "TSpanningTreeAlgorithmForm", .NoWrite = kNoTyped},
     {.Class = "TSystemLogServerForm", .Write = "Set"},
-    {.Class = "TTimeRangeForm", .NoWrite = kPopupUnbound},
+    {.Class = "TTimeRangeForm", .Write = "Edit"},
     {.Class = "TTrafficSegmentationForm", .NoWrite = kNoTyped},
-    {.Class = "TUnicastFilterInformationForm", .NoWrite = kNeedsEntry},
+    {.Class = "TUnicastFilterInformationForm", .Write = "Add", .Row = -1, .Input = "ED_UnicastVID=1;UnicastAddress=0011223344AC", .Ports = 1},
     {.Class = "TVLanCurrentTableForm", .NoWrite = kNoTyped},
     {.Class = "TVLanPortInfomationForm", .Write = "Set"},
     {.Class = "TVlanStaticForm", .Write = "Set"},
     {.Class = "Tdot1vProtocolPortForm", .Popup = "Add", .PopupRow = -1, .Input = "edt_baseport=3;edt_groupid=1;edt_groupvid=2"},
     {.Class = "Tdot3ControlForm", .NoWrite = kNoTyped},
     {.Class = "Tdot3PauseForm", .NoWrite = kNoUsable},
-    {.Class = "TfrmAgentSupportedUpdateFiles", .NoWrite = kNeedsEntry},
+    {.Class = "TfrmAgentSupportedUpdateFiles", .Write = "Set", .Input = "chk_FileDscr=1;chk_FileAddr=1;chk_File=1;chk_FileLocateId=1;chk_FileCtrlID=1;chk_FileIPv6Addr=1"},
     {.Class = "TfrmNetwroktime", .Write = "Set Checked "},
     {.Class = "TfrmSummerTime", .Write = "Set Checked"},
 };

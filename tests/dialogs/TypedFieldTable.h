@@ -26,6 +26,15 @@ struct FieldFacts {
   // What is typed or chosen before each case, where a write needs its other fields filled
   // ("name=text;name=text", as the conformance table's Input); the case's field is typed after.
   const char* Input = nullptr;
+  // Ports ticked on each of the window's port pickers before each case (the first ones shown),
+  // where a write sends nothing without a port.
+  int Ports = 0;
+  // Every usable bound edit of the window given a whole value of its type before each case
+  // (Input then overriding), where a write sends nothing until every ticked field holds one.
+  bool Fill = false;
+  // The number edit whose value the dialog puts into its steps before writing (a bridge
+  // priority into steps of 4096): a number in range may be written as another in range.
+  const char* Stepped = nullptr;
   // Why the dialog's own fields are never written; null where Write names the button.
   const char* NoWrite = nullptr;
 };

@@ -181,24 +181,25 @@ TEST(ValueConversion, HexTextFormsGiveTheirBytes) {
     std::string bytes;
   } cases[] = {
       {"1aff", Bytes({0x1A, 0xFF})},
-      {"abc", Bytes({0x0A, 0xBC})},
+      {"00", Bytes({0x00})},
       {"12 34", Bytes({0x12, 0x34})},
-      {"0", Bytes({0x00})},
       {"", ""},
       // 32 digits, "%" and a zone: the address and the zone's bytes.
       {"FE800000000000000000000000000001%0001",
        Bytes({0xFE, 0x80, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0x00, 0x01})},
-      // 35 digits without "%" are plain hexadecimal: a leading half byte, then pairs.
-      {"10000000000000000000000000000000001",
-       Bytes({1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1})},
+      // 36 digits without "%" are plain hexadecimal.
+      {"100000000000000000000000000000000001",
+       Bytes({0x10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1})},
   };
   for (const auto& c : cases) {
     OctetStr checked;
     EXPECT_TRUE(OctetStr::from_hex_string(OctetStr(c.text), checked)) << c.text;
     EXPECT_EQ(checked.bytes(), c.bytes) << c.text;
   }
-  // Typed text with any other character is refused, not read as zero nibbles.
-  for (const char* text : {"zz", "12-34", "0x12", "12:34"}) {
+  // Typed text with any other character, or half an octet, is refused, not read as zero nibbles
+  // or moved half an octet.
+  for (const char* text : {"zz", "12-34", "0x12", "12:34", "1 234", "123 4", " 1234", "1234 ", "12  34", " ", "abc", "0", "FFF",
+                           "10000000000000000000000000000000001", "FE800000000000000000000000000001%001"}) {
     OctetStr checked("untouched");
     EXPECT_FALSE(OctetStr::from_hex_string(OctetStr(text), checked)) << text;
     EXPECT_EQ(checked.bytes(), "untouched") << text;
