@@ -133,12 +133,17 @@ std::string BitsToNames(const std::string& hexValue, const std::vector<std::stri
 std::optional<std::string> NamesToBits(const std::string& text, const std::vector<std::string>& names,
                                        std::string* unknown) {
   std::vector<unsigned char> octets(std::max<size_t>(1, (names.size() + 7) / 8), 0);
+  // A blank text names nothing; otherwise every comma stands between two names.
+  const bool blank = Trimmed(text).empty();
   size_t start = 0;
-  while (start <= text.size()) {
+  while (start <= text.size() && !blank) {
     const size_t comma = std::min(text.find(',', start), text.size());
     const std::string word = Trimmed(text.substr(start, comma - start));
     start = comma + 1;
-    if (word.empty()) continue;
+    if (word.empty()) {
+      if (unknown) *unknown = ",";
+      return std::nullopt;
+    }
     size_t k = 0;
     while (k < names.size() && !SameIgnoringCase(Trimmed(names[k]), word)) ++k;
     if (k == names.size()) {

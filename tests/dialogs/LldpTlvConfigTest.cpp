@@ -164,7 +164,7 @@ TEST_P(LldpTlvConfig, names_typed_in_another_case_set_their_bits) {
     const char* octet;  // as switchsim logs it
   } cases[] = {
       {lower(tlvs[1].Name) + ", " + lower(tlvs[0].Name), "4x:C0"},
-      {" " + upper(tlvs[3].Name) + " ,, ", "4x:10"},
+      {" " + upper(tlvs[3].Name) + " ", "4x:10"},
       {" ", "4x:00"},
   };
   for (const auto& c : cases) {
@@ -192,6 +192,8 @@ TEST_P(LldpTlvConfig, a_word_that_names_no_tlv_is_refused_and_nothing_is_sent) {
       name + ", none",
       name.substr(0, 2) + "\xC3\xA9" + name.substr(3),  // a non-ASCII letter
       "-",
+      name + ",,",                                      // a comma with no name after it
+      ",",
       std::string(10000, 'a'),
   };
   ChooseRow(form->ListView1, {GetParam().EmptyPort});

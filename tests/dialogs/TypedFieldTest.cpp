@@ -52,50 +52,8 @@ constexpr int kPatientTimeOut = 300;
 // The text of the unedited write's cases.
 constexpr const char* kRoundTrip = "(round trip)";
 
-// Cases whose cause another change of the stock mends: the class ("*": any), the field (its
-// edit's name, or the generic view's row), the text typed (null: every one), and the item of
-// the value contract's issue. Their outcome is printed, not held against the suite; the list
-// empties as the fixes arrive.
-struct Awaiting {
-  const char* Class;
-  const char* Field;
-  const char* Text;  // null: every case of the field
-  const char* Why;
-};
 const char* const kUnicode = "\xC3\x9C\xC3\xB1\xC3\xAF";  // "Ünï"
 const std::string kLong(10000, '9');
-const char* const kTlvNames = "issue 35 item 6: TLV names in another case, and words that name no TLV, are dropped";
-const Awaiting kAwaitingStockFix[] = {
-    {"TCurrentTimeForm", "currentclockEdit", nullptr, "issue 35 items 1, 2: the clock text is not parsed strictly"},
-    {"TCurrentTimeForm", "currentclockEdit", kRoundTrip, "issue 35 item 3: an 8-octet clock is written back with a zone"},
-    {"TARPConfigForm", "IPEdit", nullptr, "issue 35 item 4: the address key is not checked as 4 whole octets"},
-    {"TCPUUserMaskRuleForm", "*", "00000000000000000000000000000A5", "issue 35 item 5: an odd hex digit count is padded"},
-    {"*", "TLVsEdit", kUnicode, kTlvNames},
-    {"*", "TLVsEdit", kLong.c_str(), kTlvNames},
-    {"*", "TLVsEdit", ",", kTlvNames},
-    {"TLLDPPortConfigForm", "TLVsEdit", "port description", kTlvNames},
-    {"TLLDPPortConfigForm", "TLVsEdit", "XPort Description", kTlvNames},
-    {"TLLDPPortConfigForm", "TLVsEdit", "Port Description,nosuch", kTlvNames},
-    {"TLLDPPortConfigForm", "TLVsEdit", "SYSTEM CAPABILITIES", kTlvNames},
-    {"TLLDPDot3PortConfigForm", "TLVsEdit", "macphyconfigstatus", kTlvNames},
-    {"TLLDPDot3PortConfigForm", "TLVsEdit", "XmacPhyConfigStatus", kTlvNames},
-    {"TLLDPDot3PortConfigForm", "TLVsEdit", "macPhyConfigStatus,nosuch", kTlvNames},
-    {"TLLDPDot3PortConfigForm", "TLVsEdit", "MAXFRAMESIZE", kTlvNames},
-    {"Tdot1vProtocolPortForm", "edt_baseport", "-1", "issue 35 item 7: a negative base port addresses a row"},
-    {"Tdot1vProtocolPortForm", "edt_baseport", "-2147483648", "issue 35 item 7: a negative base port addresses a row"},
-    {"TConfigForm", "row .7", nullptr, "issue 35 items 1, 3: the DateAndTime text is not parsed strictly, an 8-octet one gets a zone"},
-    {"TConfigForm", "row .7", kRoundTrip, "issue 35 item 3: an 8-octet DateAndTime is written back with a zone"},
-    {"TConfigForm", "row .6", nullptr, "the binding's ipv6address conversion takes other than 16 octets and odd digit counts"},
-    {"*", "*", "(NULL)", "issue 35 item 8: a typed marker text of the access layer is written as no value"},
-    {"*", "*", "(NOTDONE)", "issue 35 item 8: a typed marker text of the access layer is written as no value"},
-};
-
-bool AwaitsFix(const std::string& dialogClass, const std::string& field, const std::string& text) {
-  return std::any_of(std::begin(kAwaitingStockFix), std::end(kAwaitingStockFix), [&](const Awaiting& a) {
-    return (std::string(a.Class) == "*" || dialogClass == a.Class) && (std::string(a.Field) == "*" || field == a.Field) &&
-           (!a.Text || text == a.Text);
-  });
-}
 
 SwitchSim& Sim() {
   // One per shard, ended with the process; the generic view's scalars beside the seed.
@@ -792,8 +750,7 @@ class TypedFields : public ::testing::TestWithParam<const FieldFacts*> {
         if (Canonical(vb.value) == Canonical(it->second)) continue;
         const std::string message = where + " " + f.Name + ": written back unedited as " + vb.value +
                                     ", the switch held " + it->second;
-        if (AwaitsFix(Row().Class, f.Name, kRoundTrip)) awaiting_.push_back(message);
-        else ADD_FAILURE() << message;
+        ADD_FAILURE() << message;
       }
     }
   }
@@ -860,8 +817,7 @@ class TypedFields : public ::testing::TestWithParam<const FieldFacts*> {
     if (fault.str().empty()) return;
     const std::string message = where + " " + f.Name + " typed " + Shown(typed) + " shown " + Shown(shown) + ": " +
                                 fault.str() + "; boxes " + BoxTexts(boxes_, boxesBefore);
-    if (AwaitsFix(Row().Class, f.Name, typed)) awaiting_.push_back(message);
-    else ADD_FAILURE() << message;
+    ADD_FAILURE() << message;
   }
 
   // One case in the window: the text entered, the write pressed, the outcome judged.
@@ -912,7 +868,6 @@ class TypedFields : public ::testing::TestWithParam<const FieldFacts*> {
   std::set<std::string> inputEdits_;
   std::set<std::string> entries_;         // the tables whose columns are bound
   std::map<std::string, int> carried_;    // field -> cases whose write sent something
-  std::vector<std::string> awaiting_;     // faults whose fix is on its way
   int cases_ = 0;
 };
 
@@ -971,7 +926,6 @@ TEST_P(TypedFields, each_text_is_refused_or_written_exactly) {
   if (Row().Write || Row().Popup) {
     EXPECT_FALSE(carried_.empty()) << "no case of " << Row().Class << " wrote a typed field: check its row";
   }
-  for (const std::string& message : awaiting_) std::cout << "[ awaiting ] " << message << "\n";
   std::cout << "[ cases    ] " << Row().Class << ": " << cases_ << " cases, fields written:";
   for (const auto& [name, count] : carried_) std::cout << " " << name << " " << count;
   std::cout << "\n";
@@ -1065,7 +1019,6 @@ TEST_P(TypedFieldViews, each_text_in_the_editor_view_is_refused_or_written_exact
   form->ShowModal();
   delete form;
   EXPECT_TRUE(shown);
-  for (const std::string& message : awaiting_) std::cout << "[ awaiting ] " << message << "\n";
   std::cout << "[ cases    ] editor view: " << cases_ << " cases, fields written:";
   for (const auto& [name, count] : carried_) std::cout << " " << name << " " << count;
   std::cout << "\n";
