@@ -1,10 +1,9 @@
 // Reaching and driving the registered dialogs as the conformance scenarios do: the shard's
-// switch, the menu command that opens a dialog of the table, when it is idle, its buttons, and
-// the row, input and boxes a write needs.
+// switch, the menu command that opens a dialog of the table, its buttons, and the row, input
+// and boxes a write needs.
 #pragma once
 
 #include <functional>
-#include <sstream>
 #include <string>
 
 #include "CommandRunner.h"
@@ -12,6 +11,7 @@
 #include "FeatureDialog.h"
 #include "GuiTesting.h"
 #include "NvSNMPRequest2Controls.h"
+#include "RegisteredDialogs.h"
 #include "StdCtrls.h"
 #include "SwitchSim.h"
 #include "SwitchValues.h"
@@ -27,29 +27,15 @@ inline SwitchSim& Sim() {
   return sim;
 }
 
-inline const NvMenuCommand* CommandOf(const DialogFacts& row) {
-  const NvMenuCommand* found = nullptr;
-  for (const NvMenuCommand* command : NvMenuCommands()) {
-    if (command->Kind != NvCommandKind::Dialog || !command->DialogClass || command->DialogClass != std::string(row.Class))
-      continue;
-    if (row.Item ? std::string(command->Item) == row.Item : !found || found->Hidden) found = command;
-  }
-  return found;
-}
+using dialogtest::FindAll;
+using dialogtest::Idle;
 
-inline bool Idle(TFeatureDialog& form) {
-  if (form.DataComplete != 1) return false;
-  for (NvSNMPRequest2Controls* request : form.Requests())
-    if (request->Busy || request->Request.PendingReplies != 0) return false;
-  return true;
-}
+inline const NvMenuCommand* CommandOf(const DialogFacts& row) { return dialogtest::CommandOf(row.Class, row.Item); }
 
-inline void FindAll(TComponent* owner, const std::function<void(TComponent*)>& visit) {
-  for (int i = 0; i < owner->ComponentCount; ++i) {
-    TComponent* child = owner->Components[i];
-    visit(child);
-    FindAll(child, visit);
-  }
+// Runs the row's menu command under the modal driver (see dialogtest::RunMenuCommand).
+inline void RunMenuCommand(const DialogFacts& row, const std::function<void(TFeatureDialog&)>& dialog,
+                           const std::function<void(TCustomForm&)>& popup) {
+  dialogtest::RunMenuCommand(row.Class, row.Item, dialog, popup);
 }
 
 inline TButton* ButtonCaptioned(TCustomForm& form, const std::string& caption, bool enabledOnly = false) {
@@ -65,14 +51,7 @@ inline TButton* ButtonCaptioned(TCustomForm& form, const std::string& caption, b
 // What a write needs typed or chosen: "name=text;...", an edit of that name getting the text
 // typed (emptied first), a combo box the item with that text chosen, a check box "checked" or not.
 inline void TypeInput(TCustomForm& form, const std::string& input) {
-  std::istringstream fields(input);
-  for (std::string field; std::getline(fields, field, ';');) {
-    const std::string name = field.substr(0, field.find('='));
-    const std::string text = field.substr(name.size() + 1);
-    TComponent* control = nullptr;
-    FindAll(&form, [&](TComponent* c) {
-      if (!control && c->Name() == name) control = c;
-    });
+  dialogtest::ForEachInput(form, input, [](const std::string& name, const std::string& text, TComponent* control) {
     if (auto* combo = dynamic_cast<TComboBox*>(control)) {
       const int index = combo->Items->IndexOf(text);
       if (index < 0) ADD_FAILURE() << name << " has no item " << text;
@@ -84,7 +63,7 @@ inline void TypeInput(TCustomForm& form, const std::string& input) {
     } else {
       ADD_FAILURE() << "no edit, combo box or check box " << name;
     }
-  }
+  });
 }
 
 // A window the dialog shows over itself (an entry pop-up, a progress box): what the row's

@@ -178,11 +178,7 @@ class Soon {
 class DialogConformance : public ::testing::TestWithParam<const DialogFacts*> {
  protected:
   void SetUp() override {
-    DeviceAddress = "127.0.0.1";
-    NvRegisterFeatureDialogs();
-    Sim().clearFaults();
-    Sim().clearSetLog();
-    ::PointSessionAt(Sim(), 1, kPatientTimeOut);
+    dialogtest::PointDialogsAt(Sim(), kPatientTimeOut);
   }
   void TearDown() override { Sim().clearFaults(); }
 
@@ -194,31 +190,11 @@ class DialogConformance : public ::testing::TestWithParam<const DialogFacts*> {
   // complete" while a read runs). The last close asked for must end the dialog within
   // kCloseBound.
   void Run(const std::function<void(TFeatureDialog&)>& body) {
-    const NvMenuCommand* command = CommandOf(Row());
-    ASSERT_NE(command, nullptr) << "no menu item opens " << Row().Class;
-    TForm mainWindow(nullptr);
-    std::string title;
-    NvCommandHost host{.MainWindow = &mainWindow, .CommandTitle = &title};
-    bool shown = false;
     TFeatureDialog* closing = nullptr;  // once body has run
     std::shared_ptr<const bool> alive;
     std::chrono::steady_clock::time_point since;
     int closes = 0;
     lastClose_.reset();
-    GuiTesting::ModalDriver driver([&](TCustomForm& form) {
-      if (shown) return AnswerPopup(form);
-      shown = true;
-      auto* dialog = dynamic_cast<TFeatureDialog*>(&form);
-      if (!dialog) {
-        ADD_FAILURE() << Row().Class << " is not a feature dialog";
-        form.ModalResult = mrCancel;
-        return;
-      }
-      body(*dialog);
-      alive = dialog->Lifetime();
-      since = std::chrono::steady_clock::now();
-      closing = dialog;
-    });
     Soon closer(20, [&] {
       if (!closing) return false;
       if (!*alive) return true;
@@ -237,8 +213,15 @@ class DialogConformance : public ::testing::TestWithParam<const DialogFacts*> {
       closing->ModalResult = mrCancel;
       return true;
     });
-    NvRunMenuCommand(*command, host);
-    EXPECT_TRUE(shown);
+    conformance::RunMenuCommand(
+        Row(),
+        [&](TFeatureDialog& dialog) {
+          body(dialog);
+          alive = dialog.Lifetime();
+          since = std::chrono::steady_clock::now();
+          closing = &dialog;
+        },
+        [&](TCustomForm& popup) { AnswerPopup(popup); });
     if (lastClose_) {
       const auto took = std::chrono::steady_clock::now() - *lastClose_;
       EXPECT_LT(took, kCloseBound) << "the close took "

@@ -29,7 +29,6 @@
 namespace {
 
 using conformance::ButtonCaptioned;
-using conformance::CommandOf;
 using conformance::DialogFacts;
 using conformance::Idle;
 using conformance::kWait;
@@ -130,11 +129,7 @@ void UseVersion3(bool v3) {
 class DialogWriteOutcome : public ::testing::TestWithParam<const DialogFacts*> {
  protected:
   void SetUp() override {
-    DeviceAddress = "127.0.0.1";
-    NvRegisterFeatureDialogs();
-    Sim().clearFaults();
-    Sim().clearSetLog();
-    ::PointSessionAt(Sim(), 1, kPatientTimeOut);
+    dialogtest::PointDialogsAt(Sim(), kPatientTimeOut);
     UseVersion3(Version3());
   }
   void TearDown() override {
@@ -149,35 +144,26 @@ class DialogWriteOutcome : public ::testing::TestWithParam<const DialogFacts*> {
   // the dialog is closed as a user would once its requests have ended. A pop-up the dialog
   // shows gets its write pressed, then is closed.
   void Run(const std::function<void(TFeatureDialog&)>& body) {
-    const NvMenuCommand* command = CommandOf(Row());
-    ASSERT_NE(command, nullptr) << "no menu item opens " << Row().Class;
-    TForm mainWindow(nullptr);
-    std::string title;
-    NvCommandHost host{.MainWindow = &mainWindow, .CommandTitle = &title};
-    bool shown = false;
-    GuiTesting::ModalDriver driver([&](TCustomForm& form) {
-      if (shown) return conformance::AnswerPopup(form, Row());
-      shown = true;
-      auto* dialog = dynamic_cast<TFeatureDialog*>(&form);
-      ASSERT_NE(dialog, nullptr);
-      ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return Idle(*dialog); }, kWait));
-      body(*dialog);
-      Sim().clearFaults();
-      const std::shared_ptr<const bool> alive = dialog->Lifetime();
-      GuiTesting::ProcessUntil(
-          [&] {
-            if (!*alive || dialog->ModalResult() != mrNone) return true;
-            if (Idle(*dialog)) GuiTesting::UserCloseWindow(dialog);
-            return false;
-          },
-          kWait);
-      if (*alive && dialog->ModalResult() == mrNone) {
-        ADD_FAILURE() << "the dialog never agreed to close";
-        dialog->ModalResult = mrCancel;
-      }
-    });
-    NvRunMenuCommand(*command, host);
-    EXPECT_TRUE(shown);
+    conformance::RunMenuCommand(
+        Row(),
+        [&](TFeatureDialog& dialog) {
+          ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return Idle(dialog); }, kWait));
+          body(dialog);
+          Sim().clearFaults();
+          const std::shared_ptr<const bool> alive = dialog.Lifetime();
+          GuiTesting::ProcessUntil(
+              [&] {
+                if (!*alive || dialog.ModalResult() != mrNone) return true;
+                if (Idle(dialog)) GuiTesting::UserCloseWindow(&dialog);
+                return false;
+              },
+              kWait);
+          if (*alive && dialog.ModalResult() == mrNone) {
+            ADD_FAILURE() << "the dialog never agreed to close";
+            dialog.ModalResult = mrCancel;
+          }
+        },
+        [&](TCustomForm& popup) { conformance::AnswerPopup(popup, Row()); });
   }
 
   void PrepareWrite(TFeatureDialog& form) { conformance::PrepareWrite(form, Row()); }

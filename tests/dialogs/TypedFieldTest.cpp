@@ -40,7 +40,6 @@
 
 namespace {
 
-using dialogtest::CommandOf;
 using dialogtest::FindAll;
 using dialogtest::Idle;
 using dialogtest::RequestsIdle;
@@ -566,11 +565,7 @@ const char* PopupWriteCaption(TCustomForm& popup) {
 class TypedFields : public ::testing::TestWithParam<const FieldFacts*> {
  protected:
   void SetUp() override {
-    DeviceAddress = "127.0.0.1";
-    NvRegisterFeatureDialogs();
-    Sim().clearFaults();
-    Sim().clearSetLog();
-    ::PointSessionAt(Sim(), 1, kPatientTimeOut);
+    dialogtest::PointDialogsAt(Sim(), kPatientTimeOut);
   }
 
   const FieldFacts& Row() const { return *GetParam(); }
@@ -580,34 +575,21 @@ class TypedFields : public ::testing::TestWithParam<const FieldFacts*> {
   // itself. The dialog is closed afterwards.
   void Run(const std::function<void(TFeatureDialog&)>& body, const std::function<void(TFeatureDialog&)>& popup) {
     const conformance::DialogFacts* facts = Facts();
-    const NvMenuCommand* command = CommandOf(Row().Class, facts ? facts->Item : nullptr);
-    ASSERT_NE(command, nullptr) << "no menu item opens " << Row().Class;
-    TForm mainWindow(nullptr);
-    std::string title;
-    NvCommandHost host{.MainWindow = &mainWindow, .CommandTitle = &title};
-    bool shown = false;
-    GuiTesting::ModalDriver driver([&](TCustomForm& form) {
-      auto* dialog = dynamic_cast<TFeatureDialog*>(&form);
-      if (shown) {
-        if (dialog && popup) popup(*dialog);
-        if (form.ModalResult() == mrNone && form.Visible()) form.ModalResult = mrCancel;
-        return;
-      }
-      shown = true;
-      if (!dialog) {
-        ADD_FAILURE() << Row().Class << " is not a feature dialog";
-        form.ModalResult = mrCancel;
-        return;
-      }
-      parent_ = dialog;
-      WaitIdle(*dialog);
-      if (!HasFatalFailure()) body(*dialog);
-      GuiTesting::ProcessUntil([&] { return Idle(*dialog); }, kWait);
-      dialog->OnCloseQuery = nullptr;
-      dialog->ModalResult = mrCancel;
-    });
-    NvRunMenuCommand(*command, host);
-    EXPECT_TRUE(shown);
+    dialogtest::RunMenuCommand(
+        Row().Class, facts ? facts->Item : nullptr,
+        [&](TFeatureDialog& dialog) {
+          parent_ = &dialog;
+          WaitIdle(dialog);
+          if (!HasFatalFailure()) body(dialog);
+          GuiTesting::ProcessUntil([&] { return Idle(dialog); }, kWait);
+          dialog.OnCloseQuery = nullptr;
+          dialog.ModalResult = mrCancel;
+        },
+        [&](TCustomForm& form) {
+          auto* dialog = dynamic_cast<TFeatureDialog*>(&form);
+          if (dialog && popup) popup(*dialog);
+          if (form.ModalResult() == mrNone && form.Visible()) form.ModalResult = mrCancel;
+        });
   }
 
   // The row chosen and what the write needs typed, chosen or ticked, as the conformance table says.
@@ -658,24 +640,16 @@ class TypedFields : public ::testing::TestWithParam<const FieldFacts*> {
   // "name=text;name=text": an edit of that name gets the text typed, a combo box the item chosen,
   // a check box ticked ("1") or cleared.
   void TypeInput(TCustomForm& form, const char* input) {
-    {
-      std::istringstream fields(input);
-      for (std::string field; std::getline(fields, field, ';');) {
-        const std::string name = field.substr(0, field.find('='));
-        const std::string text = field.substr(name.size() + 1);
-        TComponent* control = nullptr;
-        FindAll(&form, [&](TComponent* c) {
-          if (!control && c->Name() == name) control = c;
-        });
-        if (auto* box = dynamic_cast<TCheckBox*>(control)) {
-          if (box->Checked() != (text == "1")) GuiTesting::UserClick(box);
-        } else if (auto* combo = dynamic_cast<TComboBox*>(control)) {
-          GuiTesting::UserChoose(combo, combo->Items->IndexOf(text));
-        }
-        else if (auto* edit = dynamic_cast<TCustomEdit*>(control)) dialogtest::Retype(edit, text);
-        inputEdits_.insert(name);
+    dialogtest::ForEachInput(form, input, [&](const std::string& name, const std::string& text, TComponent* control) {
+      if (auto* box = dynamic_cast<TCheckBox*>(control)) {
+        if (box->Checked() != (text == "1")) GuiTesting::UserClick(box);
+      } else if (auto* combo = dynamic_cast<TComboBox*>(control)) {
+        GuiTesting::UserChoose(combo, combo->Items->IndexOf(text));
+      } else if (auto* edit = dynamic_cast<TCustomEdit*>(control)) {
+        dialogtest::Retype(edit, text);
       }
-    }
+      inputEdits_.insert(name);
+    });
   }
 
   // The text into the field as a user types or pastes it.
