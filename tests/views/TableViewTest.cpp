@@ -5,21 +5,14 @@ using namespace viewstest;
 
 namespace {
 
-struct TableWindow {
-  explicit TableWindow(bool addDelete = true) {
-    form = new TConfigForm(Application);
-    form->Caption = "Rows: 127.0.0.1";
-    binding = NewBinding(form);
+struct TableWindow : ListWindow {
+  explicit TableWindow(bool addDelete = true) : ListWindow("Rows: 127.0.0.1") {
     UseTable(binding->Request);
-    view = addDelete ? form->MakeListViewForm(binding, 3, "createAndGo", 3, "destroy")
-                     : form->MakeListViewForm(binding, -1, nullptr, -1, nullptr);
-    list = view->ListPanel->ListView;
+    Made(addDelete ? form->MakeListViewForm(binding, 3, "createAndGo", 3, "destroy")
+                   : form->MakeListViewForm(binding, -1, nullptr, -1, nullptr));
   }
-  ~TableWindow() { delete form; }
 
-  void Show(const std::function<void()>& step) {
-    ShowModalStep(form, script, [&] { return Idle(binding) && list->Items->Count == 3; }, step);
-  }
+  void Show(const std::function<void()>& step) { ShowRows(3, step); }
   bool WaitRows(int rows) {
     return WaitUntil([&] { return Idle(binding) && list->Items->Count == rows; });
   }
@@ -33,16 +26,9 @@ struct TableWindow {
       if (list->Items->Item[i]()->SubItems->Get(0) == name) return list->Items->Item[i];
     return nullptr;
   }
-  TEdit* Edit(int row) const { return static_cast<TEdit*>(view->EditsPanel->Rows[row].Control); }
   TComboBox* StatusCombo() const { return static_cast<TComboBox*>(view->EditsPanel->Rows[3].Control); }
   // The frame of a pop-up: its one TSNMPPanel.
   static TSNMPPanel* Frame(TCustomForm& popup) { return FrameOf(popup); }
-
-  TConfigForm* form;
-  NvSNMPRequest2Edits* binding;
-  TSNMPListViewPanel* view;
-  TListView* list;
-  ModalScript script;
 };
 
 }  // namespace

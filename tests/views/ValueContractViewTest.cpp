@@ -101,11 +101,8 @@ TEST(ValueContract, AnObjectTheSwitchLacksShowsNoValue) {
 namespace {
 
 // A table view over the sparse table: row 2 lacks its number, row 4 has its status alone.
-struct SparseWindow {
-  SparseWindow() {
-    form = new TConfigForm(Application);
-    form->Caption = "Sparse: 127.0.0.1";
-    binding = NewBinding(form);
+struct SparseWindow : ListWindow {
+  SparseWindow() : ListWindow("Sparse: 127.0.0.1") {
     NvSNMPVarList& vars = binding->Request.Vars;
     vars.AddVar(" ", "Index", NvSyntax::integer, NvAccess::notaccess, nullptr);
     vars.AddVar((kSparse + ".2").c_str(), "Name", NvSyntax::displaystr, NvAccess::readwrite, nullptr);
@@ -113,26 +110,15 @@ struct SparseWindow {
     vars.AddVar((kSparse + ".4").c_str(), "Status", NvSyntax::integer, NvAccess::readwrite, &RowStatusList());
     vars.Kind = MVT_FMV;
     vars.IndexCount = 1;
-    view = form->MakeListViewForm(binding, 3, "createAndGo", 3, "destroy");
-    list = view->ListPanel->ListView;
+    Made(form->MakeListViewForm(binding, 3, "createAndGo", 3, "destroy"));
   }
-  ~SparseWindow() { delete form; }
-  void Show(const std::function<void()>& step) {
-    ShowModalStep(form, script, [&] { return Idle(binding) && list->Items->Count == 4; }, step);
-  }
+  void Show(const std::function<void()>& step) { ShowRows(4, step); }
   std::vector<std::string> Row(int r) const {
     TListItem* item = list->Items->Item[r];
     std::vector<std::string> cells{item->Caption};
     for (int k = 0; k < item->SubItems->Count; ++k) cells.push_back(item->SubItems->Get(k));
     return cells;
   }
-  TEdit* Edit(int row) const { return static_cast<TEdit*>(view->EditsPanel->Rows[row].Control); }
-
-  TConfigForm* form;
-  NvSNMPRequest2Edits* binding;
-  TSNMPListViewPanel* view;
-  TListView* list;
-  ModalScript script;
 };
 
 }  // namespace

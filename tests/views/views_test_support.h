@@ -160,4 +160,31 @@ inline std::string StatusText(TSNMPPanel* panel) { return panel->MsgPanel->Statu
 
 inline bool Idle(NvSNMPRequest2Edits* binding) { return !binding->Busy; }
 
+// A table view in a config form of its own, over one binding the test fills: Made takes the
+// view once the binding is ready.
+struct ListWindow {
+  explicit ListWindow(const char* caption) : form(new TConfigForm(Application)), binding(NewBinding(form)) {
+    form->Caption = caption;
+  }
+  ~ListWindow() { delete form; }
+  ListWindow(const ListWindow&) = delete;
+  ListWindow& operator=(const ListWindow&) = delete;
+
+  void Made(TSNMPListViewPanel* made) {
+    view = made;
+    list = view->ListPanel->ListView;
+  }
+  // Shows the window modally; step runs once its walk has ended with that many rows.
+  void ShowRows(int rows, const std::function<void()>& step) {
+    ShowModalStep(form, script, [this, rows] { return Idle(binding) && list->Items->Count == rows; }, step);
+  }
+  TEdit* Edit(int row) const { return static_cast<TEdit*>(view->EditsPanel->Rows[row].Control); }
+
+  TConfigForm* form;
+  NvSNMPRequest2Edits* binding;
+  TSNMPListViewPanel* view = nullptr;
+  TListView* list = nullptr;
+  ModalScript script;
+};
+
 }  // namespace viewstest
