@@ -638,11 +638,11 @@ class TypedFields : public ::testing::TestWithParam<const FieldFacts*> {
   }
 
   // "name=text;name=text": an edit of that name gets the text typed, a combo box the item chosen,
-  // a check box ticked ("1") or cleared.
+  // a check box ticked ("1", or "checked" as the conformance table has it) or cleared.
   void TypeInput(TCustomForm& form, const char* input) {
     dialogtest::ForEachInput(form, input, [&](const std::string& name, const std::string& text, TComponent* control) {
       if (auto* box = dynamic_cast<TCheckBox*>(control)) {
-        if (box->Checked() != (text == "1")) GuiTesting::UserClick(box);
+        if (box->Checked() != (text == "1" || text == "checked")) GuiTesting::UserClick(box);
       } else if (auto* combo = dynamic_cast<TComboBox*>(control)) {
         GuiTesting::UserChoose(combo, combo->Items->IndexOf(text));
       } else if (auto* edit = dynamic_cast<TCustomEdit*>(control)) {
