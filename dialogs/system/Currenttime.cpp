@@ -22,11 +22,11 @@ std::string OffsetOf(const std::string& clock) {
 
 }  // namespace
 
-TCurrentTimeForm::TCurrentTimeForm(TComponent* Owner) : TFeatureDialog(Owner, 547, 172, NvScale::ByDpi) {
+TCurrentTimeForm::TCurrentTimeForm(TComponent* Owner) : TFeatureDialog(Owner, 640, 172, NvScale::ByDpi) {
   Name = "CurrentTimeForm";
   Caption = "Current Time";
   timecapacityEdit = Put<TEdit>(this, "timecapacityEdit", 0, 0, 268, 21);
-  currentclockEdit = Put<TEdit>(this, "currentclockEdit", 0, 0, 170, 21);
+  currentclockEdit = Put<TEdit>(this, "currentclockEdit", 0, 0, 210, 21);  // a whole clock with its offset
   cbxReset = Put<TComboBox>(this, "cbxReset", 0, 0, 100, 21);
   cbxReset->Style = csDropDownList;
   struct Row { const char* caption; TWinControl* control; };
@@ -42,16 +42,16 @@ TCurrentTimeForm::TCurrentTimeForm(TComponent* Owner) : TFeatureDialog(Owner, 54
     row.control->SetBounds(270, top, row.control->GetWidth(), 21);
     top += 30;
   }
-  clockOffsetLabel = Put<TLabel>(this, "clockOffsetLabel", 446, 14 + 30 + 3, 0, 13, "");
+  clockOffsetLabel = Put<TLabel>(this, "clockOffsetLabel", 488, 14 + 30 + 3, 0, 13, "");
   tempText = Put<TStaticText>(this, "tempText", 12, 0, 40, 17);
   tempText->Visible = false;
   timecapacityEdit->Enabled = false;
   timecapacityEdit->Color = clBtnFace;
   cbxReset->Enabled = false;
   cbxReset->Color = clBtnFace;
-  GetButton = PutButton(this, "GetButton", "Refresh", 130, top + 4, 80, 25, &TCurrentTimeForm::GetButtonClick);
-  SetButton = PutButton(this, "SetButton", "Set", 230, top + 4, 80, 25, &TCurrentTimeForm::SetButtonClick);
-  CloseButton = PutButton(this, "CloseButton", "Close", 330, top + 4, 80, 25, &TCurrentTimeForm::CloseButtonClick);
+  GetButton = PutButton(this, "GetButton", "Refresh", 180, top + 4, 80, 25, &TCurrentTimeForm::GetButtonClick);
+  SetButton = PutButton(this, "SetButton", "Set", 280, top + 4, 80, 25, &TCurrentTimeForm::SetButtonClick);
+  CloseButton = PutButton(this, "CloseButton", "Close", 380, top + 4, 80, 25, &TCurrentTimeForm::CloseButtonClick);
   PutStatusBar();
   OnCreate = Handler(this, &TCurrentTimeForm::FormCreate);
   OnClose = Handler(this, &TCurrentTimeForm::FormClose);
