@@ -37,6 +37,7 @@
 #include "StackingPortUitForm.h"
 #include "StdCtrls.h"
 #include "TypedFieldTable.h"
+#include "Commands.h"
 
 namespace {
 
@@ -1026,5 +1027,185 @@ TEST_P(TypedFieldViews, each_text_in_the_editor_view_is_refused_or_written_exact
 
 INSTANTIATE_TEST_SUITE_P(GenericViews, TypedFieldViews, ::testing::Values(&kEditorView), NameOf);
 
+
+// The table views of the menu with an Add pop-up, over columns of each syntax: each case typed
+// into its row of a fresh Add (every other row given a whole value of its type, every row
+// ticked), and into the first row's Edit, written by the pop-up's Set Checked.
+const FieldFacts kTableViews[] = {
+    {.Class = "TrustHostTable1", .NoWrite = "a table view"},         // IPv4 address and mask
+    {.Class = "SMTPMailReceiverTable1", .NoWrite = "a table view"},  // a display string
+    {.Class = "MACbasedVLAN1", .NoWrite = "a table view"},           // a MAC and a VLAN ID
+    {.Class = "GroupTable1", .NoWrite = "a table view"},             // hex octets and a name
+    {.Class = "MDTable1", .NoWrite = "a table view"},                // a level in its range, a name; Edit kept
+    {.Class = "DataBaseTable1", .NoWrite = "a table view"},          // a MAC key, a VLAN ID and name
+    {.Class = "MulticastFilterTable1", .NoWrite = "a table view"},   // a profile name and group list
+    {.Class = "TargetAddressTable1", .NoWrite = "a table view"},     // numbers, octets and a tag list
+};
+
+// The frame of a pop-up: its one panel.
+TSNMPPanel* FrameOf(TCustomForm& popup) {
+  for (int i = 0; i < popup.ComponentCount; ++i)
+    if (auto* frame = dynamic_cast<TSNMPPanel*>(popup.Components[i]())) return frame;
+  return nullptr;
+}
+
+using TypedFieldTableViews = TypedFields;
+TEST_P(TypedFieldTableViews, each_text_in_the_add_and_edit_popup_is_refused_or_written_exactly) {
+  const NvMenuCommand* command = NvFindMenuCommand(Row().Class);
+  ASSERT_NE(command, nullptr) << "no menu item " << Row().Class;
+  TSNMPListViewPanel* view = nullptr;
+  std::function<void(TCustomForm&)> popupAction;
+  // The bound edits of the view shown in the pop-up, as fields.
+  auto fieldsOf = [&](TCustomForm& popup) {
+    std::vector<Field> fields;
+    NvSNMPRequest2Edits* edits = view->EditCtrl;
+    for (const NvBoundEdit& bound : edits->BoundEdits()) {
+      if (FormOf(bound.Edit) != &popup || !Usable(bound.Edit)) continue;
+      const bool index = bound.Binding->VarIndex < edits->Request.Vars.IndexCount;
+      fields.push_back({bound.Edit, std::string("row ") + (bound.Var->Label ? bound.Var->Label : "?"),
+                        index ? "" : bound.Var->Oid, bound.Var->Syntax, bound.Constraint, TypeOf(bound), index});
+    }
+    return fields;
+  };
+  auto tick = [&](TCustomEdit* edit) {
+    for (const UISnmpVar& row : view->EditsPanel->Rows)
+      if (row.Control == edit && row.CheckBox && Usable(row.CheckBox) && !row.CheckBox->Checked())
+        GuiTesting::UserClick(row.CheckBox);
+  };
+  auto idle = [&] { return GuiTesting::ProcessUntil([&] { return !view->EditCtrl->Busy; }, kWait); };
+  // One pop-up opened by the button; action runs in it, and it is closed afterwards.
+  auto open = [&](TButton* button, const std::function<void(TCustomForm&)>& action) {
+    bool ran = false;
+    popupAction = [&](TCustomForm& popup) {
+      ran = true;
+      action(popup);
+      idle();
+    };
+    GuiTesting::UserClick(button);
+    popupAction = nullptr;
+    idle();
+    EXPECT_TRUE(ran) << button->Caption() << " showed no pop-up";
+  };
+  auto runCase = [&](TCustomForm& popup, const Field& f, const std::string& text, const std::vector<Field>& fields,
+                     const std::string& where, const std::map<std::string, std::string>& held) {
+    ++cases_;
+    for (const Field& other : fields) {
+      if (other.Name == f.Name) continue;
+      if (!other.Index || where == "add") {
+        if (const std::string valid = ValidText(other); !valid.empty() && other.Kind != Type::Unchecked)
+          dialogtest::Retype(other.Edit, other.Index && other.Kind == Type::Integer ? "7" : valid);  // a row of its own
+      }
+      if (!other.Index) tick(other.Edit);
+    }
+    // An option row given its first option, ticked.
+    for (const UISnmpVar& row : view->EditsPanel->Rows) {
+      auto* combo = dynamic_cast<TComboBox*>(row.Control);
+      if (!combo || !Usable(combo) || combo->Items->Count == 0) continue;
+      if (combo->ItemIndex() < 0) GuiTesting::UserChoose(combo, 0);
+      if (row.CheckBox && Usable(row.CheckBox) && !row.CheckBox->Checked()) GuiTesting::UserClick(row.CheckBox);
+    }
+    Enter(f.Edit, text);
+    const std::string shownText = f.Edit->Text();
+    if (!f.Index) tick(f.Edit);
+    const size_t before = boxes_.Calls().size();
+    Sim().clearSetLog();
+    GuiTesting::UserClick(FrameOf(popup)->CtrlBtnPanel->SetCheckedBtn);
+    idle();
+    Judge(f, text, shownText, before, where, held);
+  };
+  bool shown = false;
+  GuiTesting::ModalDriver driver([&](TCustomForm& window) {
+    if (shown) {
+      if (popupAction) popupAction(window);
+      if (window.ModalResult() == mrNone && window.Visible()) window.ModalResult = mrCancel;
+      return;
+    }
+    shown = true;
+    FindAll(&window, [&](TComponent* c) {
+      if (!view) view = dynamic_cast<TSNMPListViewPanel*>(c);
+    });
+    if (!view) {
+      ADD_FAILURE() << Row().Class << " shows no table view";
+      window.ModalResult = mrCancel;
+      return;
+    }
+    idle();
+    TCtrlBtnPanel* column = view->CtrlBtnPanel;
+    std::vector<Field> shapes;
+    std::map<std::string, std::string> held;
+    open(column->AddBtn, [&](TCustomForm& popup) { shapes = fieldsOf(popup); });
+    held = Snapshot(shapes);
+    ASSERT_FALSE(shapes.empty()) << "the Add pop-up shows no usable bound edit";
+    for (const Field& shape : shapes)
+      for (const std::string& text : CasesOf(shape)) {
+        open(column->AddBtn, [&](TCustomForm& popup) {
+          const std::vector<Field> fields = fieldsOf(popup);
+          for (const Field& f : fields)
+            if (f.Name == shape.Name) runCase(popup, f, text, fields, "add", held);
+        });
+        Restore(held);
+        if (HasFatalFailure()) return;
+      }
+    // The Edit pop-up over the first row: its values as the switch holds them, then each case.
+    TListView* list = view->ListPanel->ListView;
+    if (column->EditBtn->Visible() && list->Items->Count > 0) {
+      auto choose = [&] {
+        GuiTesting::UserClickItem(list, list->Items->Item[0]);
+        idle();
+      };
+      choose();
+      open(column->EditBtn, [&](TCustomForm& popup) {
+        for (const Field& f : fieldsOf(popup)) tick(f.Edit);
+        Sim().clearSetLog();
+        GuiTesting::UserClick(FrameOf(popup)->CtrlBtnPanel->SetCheckedBtn);
+        idle();
+        ExpectRoundTrip(fieldsOf(popup), held, "edit round trip");
+      });
+      Restore(held);
+      for (const Field& shape : shapes) {
+        if (shape.Index) continue;
+        for (const std::string& text : CasesOf(shape)) {
+          choose();
+          open(column->EditBtn, [&](TCustomForm& popup) {
+            for (const Field& f : fieldsOf(popup))
+              if (f.Name == shape.Name) {
+                ++cases_;
+                Enter(f.Edit, text);
+                const std::string shownText = f.Edit->Text();
+                tick(f.Edit);
+                const size_t before = boxes_.Calls().size();
+                Sim().clearSetLog();
+                GuiTesting::UserClick(FrameOf(popup)->CtrlBtnPanel->SetCheckedBtn);
+                idle();
+                Judge(f, text, shownText, before, "edit", held);
+              }
+          });
+          Restore(held);
+          GuiTesting::UserClick(column->RefreshBtn);
+          idle();
+          if (HasFatalFailure()) return;
+        }
+      }
+    }
+    window.ModalResult = mrCancel;
+  });
+  TForm mainWindow(nullptr);
+  std::string title;
+  NvCommandHost host{.MainWindow = &mainWindow, .CommandTitle = &title};
+  NvRunMenuCommand(*command, host);
+  EXPECT_TRUE(shown);
+  EXPECT_FALSE(carried_.empty()) << "no case of " << Row().Class << " wrote a typed field";
+  std::cout << "[ cases    ] " << Row().Class << ": " << cases_ << " cases, fields written:";
+  for (const auto& [name, count] : carried_) std::cout << " " << name << " " << count;
+  std::cout << "\n";
+}
+
+std::vector<const FieldFacts*> TableViewRows() {
+  std::vector<const FieldFacts*> rows;
+  for (const FieldFacts& row : kTableViews) rows.push_back(&row);
+  return rows;
+}
+
+INSTANTIATE_TEST_SUITE_P(TableViews, TypedFieldTableViews, ::testing::ValuesIn(TableViewRows()), NameOf);
 
 }  // namespace
