@@ -133,7 +133,7 @@ std::string Shown(const std::string& text) {
 
 // ---- A field and what a text in it stands for ----
 
-enum class Type { Integer, IPv4, Hex, Text, DateTime, Names, Unchecked };
+enum class Type { Integer, IPv4, Hex, Text, DateTime, Names, Ports, Unchecked };
 
 struct Field {
   TCustomEdit* Edit;
@@ -167,6 +167,8 @@ Type TypeOf(const NvBoundEdit& bound) {
       return Type::Text;
     case NvSyntax::datetime:
       return Type::DateTime;
+    case NvSyntax::bitlist:
+      return Type::Ports;
     default:
       return Type::Unchecked;
   }
@@ -178,6 +180,7 @@ enum class Outcome {
   Empty,      // refused, not sent, sent empty, or sent as the switch holds it
   Tolerated,  // as Written: a text the type does not hold as typed, but plainly means Value
   Dated,      // refused, or sent as Value, or as Value followed by an offset
+  Ported,     // refused, or sent as Value followed by any number of zero octets (a port bitmap)
   Any,        // a type this suite does not check yet
 };
 struct Expectation {
@@ -268,7 +271,33 @@ std::optional<std::string> MacOctets(const std::string& t) {
   return std::nullopt;
 }
 
+// The port bitmap of "1-5,8" (port 1 the first octet's high bit), as short as its highest port
+// allows; none where a part is no port or range (a port from 1 to 4096, a range not reversed).
+// A part holding nothing adds no port; "0" is how an empty bitmap reads back.
+std::optional<std::string> PortBits(const std::string& t) {
+  static const std::regex part(R"(^ *(\d{1,4}) *(?:- *(\d{1,4}) *)?$)");
+  std::string bits;
+  if (t.find_first_not_of(' ') == std::string::npos || std::regex_match(t, std::regex("^ *0 *$"))) return bits;
+  std::istringstream parts(t + ",");
+  for (std::string one; std::getline(parts, one, ',');) {
+    if (one.find_first_not_of(' ') == std::string::npos) continue;
+    std::smatch m;
+    if (!std::regex_match(one, m, part)) return std::nullopt;
+    const int first = std::stoi(m[1].str()), last = m[2].matched ? std::stoi(m[2].str()) : first;
+    if (first < 1 || last < first || last > 4096) return std::nullopt;
+    for (int p = first; p <= last; ++p) {
+      if (bits.size() < size_t((p + 7) / 8)) bits.resize(size_t((p + 7) / 8), '\0');
+      bits[size_t((p - 1) / 8)] = char(bits[size_t((p - 1) / 8)] | (0x80 >> ((p - 1) % 8)));
+    }
+  }
+  return bits;
+}
+
 Expectation Expect(const Field& f, const std::string& t) {
+  if (f.Kind == Type::Ports) {
+    const auto bits = PortBits(t);
+    return bits ? Expectation{Outcome::Ported, "o:" + *bits} : Expectation{Outcome::Refused, ""};
+  }
   const _EditConstraint_s* c = f.Constraint;
   const unsigned char kind = c ? c->AddressKind : static_cast<unsigned char>(NvEditAddress::None);
   const bool fixed = c && (c->LengthFlags & NvEditLength::Fixed) && c->MaxLength > 0;
@@ -369,6 +398,7 @@ Expectation Expect(const Field& f, const std::string& t) {
       // Without an offset the switch's own goes with it: the first eight octets are the typed ones.
       return {octets->size() == 8 ? Outcome::Dated : Outcome::Written, "o:" + *octets};
     }
+    case Type::Ports:
     case Type::Unchecked:
       break;
   }
@@ -406,6 +436,8 @@ std::string ValidText(const Field& f) {
     }
     case Type::Text:
       return f.Constraint && (f.Constraint->Conversion == 'i' || f.Constraint->Conversion == 'u') ? "1" : "a";
+    case Type::Ports:
+      return "1";
     default:
       return "";
   }
@@ -458,6 +490,10 @@ std::vector<std::string> CasesOf(const Field& f) {
                                  "2026-12-10,9:00:00.0,-5:30", "2026-2-30,1:00:00.0", "2026-4-31,1:00:00.0",
                                  "2026-13-1,1:00:00.0", "2026-1-1,24:00:00.0", "2026-1-1,0:60:00.0", "2026-1-1,0:00:61.0",
                                  "2026-12-31 23:59:59", "now", "31.12.2026,23:59:59.0", "2026-1-1,1:00:00.0,+15:0"});
+      break;
+    case Type::Ports:
+      cases.insert(cases.end(), {"1", "1-3,8", "0", "3-1", "0-2", "1,,3", "1,", ",2", "1-", "-1", "1-3-5", "1 2", "1;2",
+                                 "x", "4097", "99999", " 2 , 4 - 5 ", "a-b", "8-8"});
       break;
     case Type::Unchecked:
       break;
@@ -775,6 +811,7 @@ class TypedFields : public ::testing::TestWithParam<const FieldFacts*> {
       case Outcome::Written:
       case Outcome::Tolerated:
       case Outcome::Dated:
+      case Outcome::Ported:
         if (refused) break;
         if (f.Index) {
           bool found = sent.empty();
@@ -782,6 +819,15 @@ class TypedFields : public ::testing::TestWithParam<const FieldFacts*> {
             for (const std::string& code : IndexEncodings(f, expected.Value))
               found = found || (vb.oid + ".").find(code + ".") != std::string::npos;
           if (!found) fault << "no row written (" << sent.front().oid << ", ...) is addressed by " << Shown(expected.Value);
+          break;
+        }
+        if (expected.What == Outcome::Ported) {
+          for (const Varbind& vb : sent) {
+            const std::string value = Canonical(vb.value);
+            const bool padded = value.size() >= expected.Value.size() && value.rfind(expected.Value, 0) == 0 &&
+                                value.find_first_not_of('\0', expected.Value.size()) == std::string::npos;
+            if (!padded) fault << "written as " << vb.value << ", expected the ports " << Shown(expected.Value);
+          }
           break;
         }
         if (expected.What == Outcome::Dated) {
@@ -983,7 +1029,7 @@ TEST_P(TypedFieldViews, each_text_in_the_editor_view_is_refused_or_written_exact
   const std::pair<const char*, int> scalars[] = {
       {".1", NvSyntax::integer},     {".2", NvSyntax::displaystr},  {".3", NvSyntax::ipaddress},
       {".4", NvSyntax::octetstr},    {".5", NvSyntax::macaddress},  {".6", NvSyntax::ipv6address},
-      {".7", NvSyntax::datetime},    {".8", NvSyntax::guage}};
+      {".7", NvSyntax::datetime},    {".8", NvSyntax::guage},       {".9", NvSyntax::bitlist}};
   for (const auto& [suffix, syntax] : scalars)
     binding->Request.Vars.AddVar((kViewScalars + suffix).c_str(), suffix, syntax, NvAccess::readwrite, nullptr);
   binding->Request.Vars.Kind = SVT_SV;
