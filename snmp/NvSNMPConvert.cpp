@@ -610,10 +610,14 @@ Ids NvEncodeIndexValue(const NvSNMPVar& var, bool last) {
       break;
     // A row is addressed by its number: a text without one ("", "ten") would silently
     // address row 0, so it is refused.
-    case NvSyntax::integer:
+    case NvSyntax::integer: {
       if (!HasDigits(t)) RefuseValue();
-      out.push_back(uint32_t(NvReadInt32(t)));
+      // A sub-identifier holds no sign: -1 would address row 4294967295.
+      const int32_t v = NvReadInt32(t);
+      if (v < 0) RefuseValue();
+      out.push_back(uint32_t(v));
       break;
+    }
     case NvSyntax::counter: case NvSyntax::guage: case NvSyntax::uinteger:
       if (!HasDigits(t)) RefuseValue();
       out.push_back(NvReadUInt32(t));

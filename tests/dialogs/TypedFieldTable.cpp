@@ -55,7 +55,8 @@ const FieldFacts kTable[] = {
     {.Class = "TIPv6MaskInfoForm", .Write = "Add", .Row = -1},
     {.Class = "TISMVLANForm", .Write = "Set"},
     {.Class = "TIpv6RuleForm", .Write = "Add", .Row = -1, .Prepare = "Check All", .Input = "edtRuleID=1;edtRuleAccessID=77;cbbRowComboBox=createAndGo;edtRuleFlowlabel=00000001", .Fill = true},
-    {.Class = "TIpv6StaticRouteForm", .NoWrite = "not yet driven: its Add is hidden, and Add Default opens only over an empty table"},
+    // Its Add is hidden; Add Default opens only over an empty table.
+    {.Class = "TIpv6StaticRouteForm", .Popup = "Add Default", .PopupRow = -1, .Input = "edtInterface=System;edtNextHop=FE800000000000000000000000000002", .EmptiedBy = "Delete"},
     {.Class = "TLLDPConfigProtocolForm", .NoWrite = kNoTyped},
     {.Class = "TLLDPConfigProtocolVLANForm", .NoWrite = kNoTyped},
     {.Class = "TLLDPConfigVLANNameForm", .NoWrite = kNoTyped},

@@ -35,6 +35,9 @@ struct FieldFacts {
   // The number edit whose value the dialog puts into its steps before writing (a bridge
   // priority into steps of 4096): a number in range may be written as another in range.
   const char* Stepped = nullptr;
+  // The button that deletes the chosen row, pressed on every row of the list before the
+  // pop-up's cases, where the pop-up opens only over an empty table (its caption).
+  const char* EmptiedBy = nullptr;
   // Why the dialog's own fields are never written; null where Write names the button.
   const char* NoWrite = nullptr;
 };

@@ -37,6 +37,7 @@
 #include "StackingPortUitForm.h"
 #include "StdCtrls.h"
 #include "TypedFieldTable.h"
+#include "Commands.h"
 
 namespace {
 
@@ -131,7 +132,7 @@ std::string Shown(const std::string& text) {
 
 // ---- A field and what a text in it stands for ----
 
-enum class Type { Integer, IPv4, Hex, Text, DateTime, Names, Unchecked };
+enum class Type { Integer, IPv4, Hex, Text, DateTime, Names, Ports, Unchecked };
 
 struct Field {
   TCustomEdit* Edit;
@@ -165,6 +166,8 @@ Type TypeOf(const NvBoundEdit& bound) {
       return Type::Text;
     case NvSyntax::datetime:
       return Type::DateTime;
+    case NvSyntax::bitlist:
+      return Type::Ports;
     default:
       return Type::Unchecked;
   }
@@ -176,6 +179,7 @@ enum class Outcome {
   Empty,      // refused, not sent, sent empty, or sent as the switch holds it
   Tolerated,  // as Written: a text the type does not hold as typed, but plainly means Value
   Dated,      // refused, or sent as Value, or as Value followed by an offset
+  Ported,     // refused, or sent as Value followed by any number of zero octets (a port bitmap)
   Any,        // a type this suite does not check yet
 };
 struct Expectation {
@@ -266,7 +270,33 @@ std::optional<std::string> MacOctets(const std::string& t) {
   return std::nullopt;
 }
 
+// The port bitmap of "1-5,8" (port 1 the first octet's high bit), as short as its highest port
+// allows; none where a part is no port or range (a port from 1 to 4096, a range not reversed).
+// A part holding nothing adds no port; "0" is how an empty bitmap reads back.
+std::optional<std::string> PortBits(const std::string& t) {
+  static const std::regex part(R"(^ *(\d{1,4}) *(?:- *(\d{1,4}) *)?$)");
+  std::string bits;
+  if (t.find_first_not_of(' ') == std::string::npos || std::regex_match(t, std::regex("^ *0 *$"))) return bits;
+  std::istringstream parts(t + ",");
+  for (std::string one; std::getline(parts, one, ',');) {
+    if (one.find_first_not_of(' ') == std::string::npos) continue;
+    std::smatch m;
+    if (!std::regex_match(one, m, part)) return std::nullopt;
+    const int first = std::stoi(m[1].str()), last = m[2].matched ? std::stoi(m[2].str()) : first;
+    if (first < 1 || last < first || last > 4096) return std::nullopt;
+    for (int p = first; p <= last; ++p) {
+      if (bits.size() < size_t((p + 7) / 8)) bits.resize(size_t((p + 7) / 8), '\0');
+      bits[size_t((p - 1) / 8)] = char(bits[size_t((p - 1) / 8)] | (0x80 >> ((p - 1) % 8)));
+    }
+  }
+  return bits;
+}
+
 Expectation Expect(const Field& f, const std::string& t) {
+  if (f.Kind == Type::Ports) {
+    const auto bits = PortBits(t);
+    return bits ? Expectation{Outcome::Ported, "o:" + *bits} : Expectation{Outcome::Refused, ""};
+  }
   const _EditConstraint_s* c = f.Constraint;
   const unsigned char kind = c ? c->AddressKind : static_cast<unsigned char>(NvEditAddress::None);
   const bool fixed = c && (c->LengthFlags & NvEditLength::Fixed) && c->MaxLength > 0;
@@ -367,6 +397,7 @@ Expectation Expect(const Field& f, const std::string& t) {
       // Without an offset the switch's own goes with it: the first eight octets are the typed ones.
       return {octets->size() == 8 ? Outcome::Dated : Outcome::Written, "o:" + *octets};
     }
+    case Type::Ports:
     case Type::Unchecked:
       break;
   }
@@ -404,6 +435,8 @@ std::string ValidText(const Field& f) {
     }
     case Type::Text:
       return f.Constraint && (f.Constraint->Conversion == 'i' || f.Constraint->Conversion == 'u') ? "1" : "a";
+    case Type::Ports:
+      return "1";
     default:
       return "";
   }
@@ -456,6 +489,10 @@ std::vector<std::string> CasesOf(const Field& f) {
                                  "2026-12-10,9:00:00.0,-5:30", "2026-2-30,1:00:00.0", "2026-4-31,1:00:00.0",
                                  "2026-13-1,1:00:00.0", "2026-1-1,24:00:00.0", "2026-1-1,0:60:00.0", "2026-1-1,0:00:61.0",
                                  "2026-12-31 23:59:59", "now", "31.12.2026,23:59:59.0", "2026-1-1,1:00:00.0,+15:0"});
+      break;
+    case Type::Ports:
+      cases.insert(cases.end(), {"1", "1-3,8", "0", "3-1", "0-2", "1,,3", "1,", ",2", "1-", "-1", "1-3-5", "1 2", "1;2",
+                                 "x", "4097", "99999", " 2 , 4 - 5 ", "a-b", "8-8"});
       break;
     case Type::Unchecked:
       break;
@@ -748,6 +785,7 @@ class TypedFields : public ::testing::TestWithParam<const FieldFacts*> {
       case Outcome::Written:
       case Outcome::Tolerated:
       case Outcome::Dated:
+      case Outcome::Ported:
         if (refused) break;
         if (f.Index) {
           bool found = sent.empty();
@@ -755,6 +793,15 @@ class TypedFields : public ::testing::TestWithParam<const FieldFacts*> {
             for (const std::string& code : IndexEncodings(f, expected.Value))
               found = found || (vb.oid + ".").find(code + ".") != std::string::npos;
           if (!found) fault << "no row written (" << sent.front().oid << ", ...) is addressed by " << Shown(expected.Value);
+          break;
+        }
+        if (expected.What == Outcome::Ported) {
+          for (const Varbind& vb : sent) {
+            const std::string value = Canonical(vb.value);
+            const bool padded = value.size() >= expected.Value.size() && value.rfind(expected.Value, 0) == 0 &&
+                                value.find_first_not_of('\0', expected.Value.size()) == std::string::npos;
+            if (!padded) fault << "written as " << vb.value << ", expected the ports " << Shown(expected.Value);
+          }
           break;
         }
         if (expected.What == Outcome::Dated) {
@@ -870,6 +917,17 @@ TEST_P(TypedFields, each_text_is_refused_or_written_exactly) {
         }
         if (Row().Popup) {
           // The pop-up's fields, each case in the pop-up opened afresh.
+          if (Row().EmptiedBy) {
+            for (int left = form.List->Items->Count; left > 0; --left) {
+              GuiTesting::UserClickItem(form.List, form.List->Items->Item[0]);
+              WaitIdle(form);
+              TButton* remove = ButtonCaptioned(form, Row().EmptiedBy);
+              ASSERT_NE(remove, nullptr) << "no usable button " << Row().EmptiedBy;
+              GuiTesting::UserClick(remove);
+              WaitIdle(form);
+            }
+            ASSERT_EQ(form.List->Items->Count, 0) << Row().EmptiedBy << " left rows in the list";
+          }
           std::vector<Field> fields;
           std::map<std::string, std::string> held;
           OpenPopup(form, [&](TFeatureDialog& popup) {
@@ -945,7 +1003,7 @@ TEST_P(TypedFieldViews, each_text_in_the_editor_view_is_refused_or_written_exact
   const std::pair<const char*, int> scalars[] = {
       {".1", NvSyntax::integer},     {".2", NvSyntax::displaystr},  {".3", NvSyntax::ipaddress},
       {".4", NvSyntax::octetstr},    {".5", NvSyntax::macaddress},  {".6", NvSyntax::ipv6address},
-      {".7", NvSyntax::datetime},    {".8", NvSyntax::guage}};
+      {".7", NvSyntax::datetime},    {".8", NvSyntax::guage},       {".9", NvSyntax::bitlist}};
   for (const auto& [suffix, syntax] : scalars)
     binding->Request.Vars.AddVar((kViewScalars + suffix).c_str(), suffix, syntax, NvAccess::readwrite, nullptr);
   binding->Request.Vars.Kind = SVT_SV;
@@ -1000,5 +1058,185 @@ TEST_P(TypedFieldViews, each_text_in_the_editor_view_is_refused_or_written_exact
 
 INSTANTIATE_TEST_SUITE_P(GenericViews, TypedFieldViews, ::testing::Values(&kEditorView), NameOf);
 
+
+// The table views of the menu with an Add pop-up, over columns of each syntax: each case typed
+// into its row of a fresh Add (every other row given a whole value of its type, every row
+// ticked), and into the first row's Edit, written by the pop-up's Set Checked.
+const FieldFacts kTableViews[] = {
+    {.Class = "TrustHostTable1", .NoWrite = "a table view"},         // IPv4 address and mask
+    {.Class = "SMTPMailReceiverTable1", .NoWrite = "a table view"},  // a display string
+    {.Class = "MACbasedVLAN1", .NoWrite = "a table view"},           // a MAC and a VLAN ID
+    {.Class = "GroupTable1", .NoWrite = "a table view"},             // hex octets and a name
+    {.Class = "MDTable1", .NoWrite = "a table view"},                // a level in its range, a name; Edit kept
+    {.Class = "DataBaseTable1", .NoWrite = "a table view"},          // a MAC key, a VLAN ID and name
+    {.Class = "MulticastFilterTable1", .NoWrite = "a table view"},   // a profile name and group list
+    {.Class = "TargetAddressTable1", .NoWrite = "a table view"},     // numbers, octets and a tag list
+};
+
+// The frame of a pop-up: its one panel.
+TSNMPPanel* FrameOf(TCustomForm& popup) {
+  for (int i = 0; i < popup.ComponentCount; ++i)
+    if (auto* frame = dynamic_cast<TSNMPPanel*>(popup.Components[i]())) return frame;
+  return nullptr;
+}
+
+using TypedFieldTableViews = TypedFields;
+TEST_P(TypedFieldTableViews, each_text_in_the_add_and_edit_popup_is_refused_or_written_exactly) {
+  const NvMenuCommand* command = NvFindMenuCommand(Row().Class);
+  ASSERT_NE(command, nullptr) << "no menu item " << Row().Class;
+  TSNMPListViewPanel* view = nullptr;
+  std::function<void(TCustomForm&)> popupAction;
+  // The bound edits of the view shown in the pop-up, as fields.
+  auto fieldsOf = [&](TCustomForm& popup) {
+    std::vector<Field> fields;
+    NvSNMPRequest2Edits* edits = view->EditCtrl;
+    for (const NvBoundEdit& bound : edits->BoundEdits()) {
+      if (FormOf(bound.Edit) != &popup || !Usable(bound.Edit)) continue;
+      const bool index = bound.Binding->VarIndex < edits->Request.Vars.IndexCount;
+      fields.push_back({bound.Edit, std::string("row ") + (bound.Var->Label ? bound.Var->Label : "?"),
+                        index ? "" : bound.Var->Oid, bound.Var->Syntax, bound.Constraint, TypeOf(bound), index});
+    }
+    return fields;
+  };
+  auto tick = [&](TCustomEdit* edit) {
+    for (const UISnmpVar& row : view->EditsPanel->Rows)
+      if (row.Control == edit && row.CheckBox && Usable(row.CheckBox) && !row.CheckBox->Checked())
+        GuiTesting::UserClick(row.CheckBox);
+  };
+  auto idle = [&] { return GuiTesting::ProcessUntil([&] { return !view->EditCtrl->Busy; }, kWait); };
+  // One pop-up opened by the button; action runs in it, and it is closed afterwards.
+  auto open = [&](TButton* button, const std::function<void(TCustomForm&)>& action) {
+    bool ran = false;
+    popupAction = [&](TCustomForm& popup) {
+      ran = true;
+      action(popup);
+      idle();
+    };
+    GuiTesting::UserClick(button);
+    popupAction = nullptr;
+    idle();
+    EXPECT_TRUE(ran) << button->Caption() << " showed no pop-up";
+  };
+  auto runCase = [&](TCustomForm& popup, const Field& f, const std::string& text, const std::vector<Field>& fields,
+                     const std::string& where, const std::map<std::string, std::string>& held) {
+    ++cases_;
+    for (const Field& other : fields) {
+      if (other.Name == f.Name) continue;
+      if (!other.Index || where == "add") {
+        if (const std::string valid = ValidText(other); !valid.empty() && other.Kind != Type::Unchecked)
+          dialogtest::Retype(other.Edit, other.Index && other.Kind == Type::Integer ? "7" : valid);  // a row of its own
+      }
+      if (!other.Index) tick(other.Edit);
+    }
+    // An option row given its first option, ticked.
+    for (const UISnmpVar& row : view->EditsPanel->Rows) {
+      auto* combo = dynamic_cast<TComboBox*>(row.Control);
+      if (!combo || !Usable(combo) || combo->Items->Count == 0) continue;
+      if (combo->ItemIndex() < 0) GuiTesting::UserChoose(combo, 0);
+      if (row.CheckBox && Usable(row.CheckBox) && !row.CheckBox->Checked()) GuiTesting::UserClick(row.CheckBox);
+    }
+    Enter(f.Edit, text);
+    const std::string shownText = f.Edit->Text();
+    if (!f.Index) tick(f.Edit);
+    const size_t before = boxes_.Calls().size();
+    Sim().clearSetLog();
+    GuiTesting::UserClick(FrameOf(popup)->CtrlBtnPanel->SetCheckedBtn);
+    idle();
+    Judge(f, text, shownText, before, where, held);
+  };
+  bool shown = false;
+  GuiTesting::ModalDriver driver([&](TCustomForm& window) {
+    if (shown) {
+      if (popupAction) popupAction(window);
+      if (window.ModalResult() == mrNone && window.Visible()) window.ModalResult = mrCancel;
+      return;
+    }
+    shown = true;
+    FindAll(&window, [&](TComponent* c) {
+      if (!view) view = dynamic_cast<TSNMPListViewPanel*>(c);
+    });
+    if (!view) {
+      ADD_FAILURE() << Row().Class << " shows no table view";
+      window.ModalResult = mrCancel;
+      return;
+    }
+    idle();
+    TCtrlBtnPanel* column = view->CtrlBtnPanel;
+    std::vector<Field> shapes;
+    std::map<std::string, std::string> held;
+    open(column->AddBtn, [&](TCustomForm& popup) { shapes = fieldsOf(popup); });
+    held = Snapshot(shapes);
+    ASSERT_FALSE(shapes.empty()) << "the Add pop-up shows no usable bound edit";
+    for (const Field& shape : shapes)
+      for (const std::string& text : CasesOf(shape)) {
+        open(column->AddBtn, [&](TCustomForm& popup) {
+          const std::vector<Field> fields = fieldsOf(popup);
+          for (const Field& f : fields)
+            if (f.Name == shape.Name) runCase(popup, f, text, fields, "add", held);
+        });
+        Restore(held);
+        if (HasFatalFailure()) return;
+      }
+    // The Edit pop-up over the first row: its values as the switch holds them, then each case.
+    TListView* list = view->ListPanel->ListView;
+    if (column->EditBtn->Visible() && list->Items->Count > 0) {
+      auto choose = [&] {
+        GuiTesting::UserClickItem(list, list->Items->Item[0]);
+        idle();
+      };
+      choose();
+      open(column->EditBtn, [&](TCustomForm& popup) {
+        for (const Field& f : fieldsOf(popup)) tick(f.Edit);
+        Sim().clearSetLog();
+        GuiTesting::UserClick(FrameOf(popup)->CtrlBtnPanel->SetCheckedBtn);
+        idle();
+        ExpectRoundTrip(fieldsOf(popup), held, "edit round trip");
+      });
+      Restore(held);
+      for (const Field& shape : shapes) {
+        if (shape.Index) continue;
+        for (const std::string& text : CasesOf(shape)) {
+          choose();
+          open(column->EditBtn, [&](TCustomForm& popup) {
+            for (const Field& f : fieldsOf(popup))
+              if (f.Name == shape.Name) {
+                ++cases_;
+                Enter(f.Edit, text);
+                const std::string shownText = f.Edit->Text();
+                tick(f.Edit);
+                const size_t before = boxes_.Calls().size();
+                Sim().clearSetLog();
+                GuiTesting::UserClick(FrameOf(popup)->CtrlBtnPanel->SetCheckedBtn);
+                idle();
+                Judge(f, text, shownText, before, "edit", held);
+              }
+          });
+          Restore(held);
+          GuiTesting::UserClick(column->RefreshBtn);
+          idle();
+          if (HasFatalFailure()) return;
+        }
+      }
+    }
+    window.ModalResult = mrCancel;
+  });
+  TForm mainWindow(nullptr);
+  std::string title;
+  NvCommandHost host{.MainWindow = &mainWindow, .CommandTitle = &title};
+  NvRunMenuCommand(*command, host);
+  EXPECT_TRUE(shown);
+  EXPECT_FALSE(carried_.empty()) << "no case of " << Row().Class << " wrote a typed field";
+  std::cout << "[ cases    ] " << Row().Class << ": " << cases_ << " cases, fields written:";
+  for (const auto& [name, count] : carried_) std::cout << " " << name << " " << count;
+  std::cout << "\n";
+}
+
+std::vector<const FieldFacts*> TableViewRows() {
+  std::vector<const FieldFacts*> rows;
+  for (const FieldFacts& row : kTableViews) rows.push_back(&row);
+  return rows;
+}
+
+INSTANTIATE_TEST_SUITE_P(TableViews, TypedFieldTableViews, ::testing::ValuesIn(TableViewRows()), NameOf);
 
 }  // namespace

@@ -489,3 +489,14 @@ TEST(IndexConversion, ANumberIndexWithoutDigitsIsRefusedNotSentAsRowZero) {
     EXPECT_EQ(ok.req.EncodeIndex(0), "10");
   }
 }
+
+TEST(IndexConversion, ANegativeNumberIndexIsRefusedNotSentAsAHugeRow) {
+  for (const char* text : {"-1", "-2147483648", " -7"}) {
+    IndexList list({{NvSyntax::integer, NvAccess::notaccess, nullptr}});
+    *list.req.Vars.GetVar(0)->Value = text;
+    EXPECT_EQ(CodeOf([&] { list.req.EncodeIndex(0); }), -518) << text;
+  }
+  IndexList zero({{NvSyntax::integer, NvAccess::notaccess, nullptr}});
+  *zero.req.Vars.GetVar(0)->Value = "-0";
+  EXPECT_EQ(zero.req.EncodeIndex(0), "0");
+}
