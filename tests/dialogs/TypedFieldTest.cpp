@@ -767,13 +767,14 @@ class TypedFields : public ::testing::TestWithParam<const FieldFacts*> {
   }
 
   // The case's outcome against what the text stands for.
+  // statusTold: the window told a failure on its status line (the generic views do).
   void Judge(const Field& f, const std::string& typed, const std::string& shown, size_t boxesBefore,
-             const std::string& where, const std::map<std::string, std::string>& held) {
+             const std::string& where, const std::map<std::string, std::string>& held, bool statusTold = false) {
     const Expectation expected = Expect(f, shown);
     const std::vector<Varbind> all = Logged();
     std::vector<Varbind> sent = OfColumn(all, f.Column);
     if (f.Index) sent = all;  // the value stands in the address of every varbind of the row
-    const bool told = boxes_.Calls().size() > boxesBefore;
+    const bool told = boxes_.Calls().size() > boxesBefore || statusTold;
     const bool refused = told && all.empty();
     if (!sent.empty()) ++carried_[f.Name];
     std::ostringstream fault;
@@ -781,6 +782,8 @@ class TypedFields : public ::testing::TestWithParam<const FieldFacts*> {
       case Outcome::Refused:
         if (!sent.empty())
           fault << "written (" << sent.front().oid << "=" << sent.front().value << ") though it is no value of its type";
+        else if (!told)
+          silent_[f.Name].push_back(where + " " + f.Name + " typed " + Shown(typed));
         break;
       case Outcome::Written:
       case Outcome::Tolerated:
@@ -845,9 +848,9 @@ class TypedFields : public ::testing::TestWithParam<const FieldFacts*> {
   void RunCase(TFeatureDialog& window, const Field& f, const std::string& text, const char* writeCaption,
                const std::string& where, const std::map<std::string, std::string>& held) {
     ++cases_;
+    const size_t before = boxes_.Calls().size();  // leaving the edit may be what refuses
     Enter(f.Edit, text);
     const std::string shown = f.Edit->Text();
-    const size_t before = boxes_.Calls().size();
     Sim().clearSetLog();
     TButton* write = ButtonCaptioned(window, writeCaption);
     ASSERT_NE(write, nullptr) << where << ": no usable button " << writeCaption;
@@ -889,6 +892,15 @@ class TypedFields : public ::testing::TestWithParam<const FieldFacts*> {
   std::set<std::string> inputEdits_;
   std::set<std::string> entries_;         // the tables whose columns are bound
   std::map<std::string, int> carried_;    // field -> cases whose write sent something
+  std::map<std::string, std::vector<std::string>> silent_;  // field -> refusals nobody was told of
+
+  // A refusal is told. Only where the field takes part in the write at all: an edit whose
+  // column the dialog's choices leave out sends nothing whatever is typed.
+  void ExpectRefusalsTold() {
+    for (const auto& [name, cases] : silent_)
+      if (carried_.count(name))
+        for (const std::string& c : cases) ADD_FAILURE() << c << ": refused without a message";
+  }
   int cases_ = 0;
 };
 
@@ -958,6 +970,7 @@ TEST_P(TypedFields, each_text_is_refused_or_written_exactly) {
   if (Row().Write || Row().Popup) {
     EXPECT_FALSE(carried_.empty()) << "no case of " << Row().Class << " wrote a typed field: check its row";
   }
+  ExpectRefusalsTold();
   std::cout << "[ cases    ] " << Row().Class << ": " << cases_ << " cases, fields written:";
   for (const auto& [name, count] : carried_) std::cout << " " << name << " " << count;
   std::cout << "\n";
@@ -1035,13 +1048,16 @@ TEST_P(TypedFieldViews, each_text_in_the_editor_view_is_refused_or_written_exact
       for (const std::string& text : CasesOf(f)) {
         ++cases_;
         view->ClearChecksClick(column->ClearChecksBtn);
+        const size_t before = boxes_.Calls().size();  // leaving the edit may be what refuses
         Enter(f.Edit, text);
         const std::string shownText = f.Edit->Text();
         for (const UISnmpVar& row : view->EditsPanel->Rows)
           if (row.Control == f.Edit && !row.CheckBox->Checked()) GuiTesting::UserClick(row.CheckBox);
-        const size_t before = boxes_.Calls().size();
+        TStatusBar* status = view->MsgPanel->StatusBar;
+        status->SimpleText = "";
         setChecked();
-        Judge(f, text, shownText, before, "editor view", held);
+        const std::string said = status->SimpleText();
+        Judge(f, text, shownText, before, "editor view", held, !said.empty() && said.find("Ok") == std::string::npos);
         Restore(held);
         GuiTesting::UserClick(column->RefreshBtn);  // the view's values as the switch holds them again
         idle();
@@ -1051,6 +1067,7 @@ TEST_P(TypedFieldViews, each_text_in_the_editor_view_is_refused_or_written_exact
   form->ShowModal();
   delete form;
   EXPECT_TRUE(shown);
+  ExpectRefusalsTold();
   std::cout << "[ cases    ] editor view: " << cases_ << " cases, fields written:";
   for (const auto& [name, count] : carried_) std::cout << " " << name << " " << count;
   std::cout << "\n";
@@ -1135,10 +1152,10 @@ TEST_P(TypedFieldTableViews, each_text_in_the_add_and_edit_popup_is_refused_or_w
       if (combo->ItemIndex() < 0) GuiTesting::UserChoose(combo, 0);
       if (row.CheckBox && Usable(row.CheckBox) && !row.CheckBox->Checked()) GuiTesting::UserClick(row.CheckBox);
     }
+    const size_t before = boxes_.Calls().size();  // leaving the edit may be what refuses
     Enter(f.Edit, text);
     const std::string shownText = f.Edit->Text();
     if (!f.Index) tick(f.Edit);
-    const size_t before = boxes_.Calls().size();
     Sim().clearSetLog();
     GuiTesting::UserClick(FrameOf(popup)->CtrlBtnPanel->SetCheckedBtn);
     idle();
@@ -1201,10 +1218,10 @@ TEST_P(TypedFieldTableViews, each_text_in_the_add_and_edit_popup_is_refused_or_w
             for (const Field& f : fieldsOf(popup))
               if (f.Name == shape.Name) {
                 ++cases_;
+                const size_t before = boxes_.Calls().size();  // leaving the edit may be what refuses
                 Enter(f.Edit, text);
                 const std::string shownText = f.Edit->Text();
                 tick(f.Edit);
-                const size_t before = boxes_.Calls().size();
                 Sim().clearSetLog();
                 GuiTesting::UserClick(FrameOf(popup)->CtrlBtnPanel->SetCheckedBtn);
                 idle();
@@ -1226,6 +1243,7 @@ TEST_P(TypedFieldTableViews, each_text_in_the_add_and_edit_popup_is_refused_or_w
   NvRunMenuCommand(*command, host);
   EXPECT_TRUE(shown);
   EXPECT_FALSE(carried_.empty()) << "no case of " << Row().Class << " wrote a typed field";
+  ExpectRefusalsTold();
   std::cout << "[ cases    ] " << Row().Class << ": " << cases_ << " cases, fields written:";
   for (const auto& [name, count] : carried_) std::cout << " " << name << " " << count;
   std::cout << "\n";
