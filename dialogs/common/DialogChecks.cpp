@@ -97,6 +97,17 @@ bool IsValidHexMask(const std::string& text) {
   return true;
 }
 
+bool IsTimeOfDay(const std::string& text) {
+  if (text.size() != 8 || text[2] != ':' || text[5] != ':') return false;
+  int parts[3];
+  for (int k = 0; k < 3; ++k) {
+    const char high = text[size_t(3 * k)], low = text[size_t(3 * k + 1)];
+    if (high < '0' || high > '9' || low < '0' || low > '9') return false;
+    parts[k] = (high - '0') * 10 + (low - '0');
+  }
+  return parts[0] <= 23 && parts[1] <= 59 && parts[2] <= 59;
+}
+
 std::optional<int32_t> HexTextToInt(const std::string& text) {
   if (text.empty()) return std::nullopt;
   int64_t value = 0;

@@ -70,6 +70,13 @@ bool IsValidHexMask(const std::string& text);
 std::optional<int32_t> HexTextToInt(const std::string& text);
 
 // ---------------------------------------------------------------------------------------
+// Times of day
+
+// "hh:mm:ss" as the switch keeps a daily time: two digits each, 00:00:00 to 23:59:59, nothing
+// around it. Any other text would be stored as typed and never match a clock.
+bool IsTimeOfDay(const std::string& text);
+
+// ---------------------------------------------------------------------------------------
 // BITS values and their names
 
 enum class NvNamesJoin {

@@ -1,5 +1,6 @@
 #include "Timerangeformunit.h"
 
+#include "DialogChecks.h"
 #include "NvSNMPRequest2Edits.h"
 #include "Oid_timerange.h"
 #include "ValueBoxes.h"
@@ -16,6 +17,7 @@ const NvSetStep RowSteps[] = {{{VarWeekDays, VarStart, VarEnd, VarRowStatus}}};
 
 constexpr const char* kDayNames[] = {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"};
 constexpr const char* kDayTexts[] = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
+constexpr const char* kNotATime = "Please input hh:mm:ss, from 00:00:00 to 23:59:59, as the daily ";
 }  // namespace
 
 TTimeRangeForm::TTimeRangeForm(TComponent* Owner) : TFeatureDialog(Owner, 486, 441, NvScale::ByDpi) {
@@ -105,9 +107,13 @@ bool TTimeRangeForm::PackAndCheck() {
   for (int d = 0; d < 7; ++d)
     if (DayBoxes[size_t(d)]->Checked) days += (d == 0 ? "" : ",") + std::string(kDayTexts[d]);
   edtweekdays->Text = days;
+  if (edtName->Text().empty()) return Refuse("Please input the time range name", edtName);
   if (days.empty()) return Refuse("Please input the weekdays");
   if (edtStart->Text().empty()) return Refuse("Please select the daily start time", edtStart);
   if (edtEnd->Text().empty()) return Refuse("Please select the daily end time", edtEnd);
+  // The switch keeps whatever text it is given; a time it cannot read would never match.
+  if (!IsTimeOfDay(edtStart->Text)) return Refuse(kNotATime + std::string("start time"), edtStart);
+  if (!IsTimeOfDay(edtEnd->Text)) return Refuse(kNotATime + std::string("end time"), edtEnd);
   return true;
 }
 

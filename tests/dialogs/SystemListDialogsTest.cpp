@@ -562,22 +562,39 @@ TEST_F(TimeRangeDialog, add_packs_the_days_with_their_own_commas_and_reads_again
   EXPECT_TRUE(boxes.Calls().empty());
 }
 
-TEST_F(TimeRangeDialog, an_add_without_days_or_times_is_refused_and_nothing_is_sent) {
+TEST_F(TimeRangeDialog, an_add_without_a_name_days_or_whole_times_is_refused_and_nothing_is_sent) {
+  const std::string notStart = "Please input hh:mm:ss, from 00:00:00 to 23:59:59, as the daily start time";
+  const std::string notEnd = "Please input hh:mm:ss, from 00:00:00 to 23:59:59, as the daily end time";
   const struct {
+    const char* name;
     bool days;
-    const char* start;
-    const char* end;
-    const char* message;
+    std::string start;
+    std::string end;
+    std::string message;
   } cases[] = {
-      {false, "09:00:00", "10:00:00", "Please input the weekdays"},
-      {true, "", "10:00:00", "Please select the daily start time"},
-      {true, "09:00:00", "", "Please select the daily end time"},
+      {"", true, "09:00:00", "10:00:00", "Please input the time range name"},
+      {"lab", false, "09:00:00", "10:00:00", "Please input the weekdays"},
+      {"lab", true, "", "10:00:00", "Please select the daily start time"},
+      {"lab", true, "09:00:00", "", "Please select the daily end time"},
+      // A time is a whole time of day, two digits each, or nothing is sent.
+      {"lab", true, "24:00:00", "10:00:00", notStart},
+      {"lab", true, "23:60:00", "10:00:00", notStart},
+      {"lab", true, "23:59:60", "10:00:00", notStart},
+      {"lab", true, "9:00:00", "10:00:00", notStart},
+      {"lab", true, "09:00", "10:00:00", notStart},
+      {"lab", true, " 09:00:00", "10:00:00", notStart},
+      {"lab", true, "09-00-00", "10:00:00", notStart},
+      {"lab", true, "now", "10:00:00", notStart},
+      {"lab", true, "\xEF\xBC\x90" "9:00:00", "10:00:00", notStart},
+      {"lab", true, "09:00:00", "10:00:00 ", notEnd},
+      {"lab", true, "09:00:00", "-1:00:00", notEnd},
+      {"lab", true, "09:00:00", std::string(10000, '1'), notEnd},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.message);
+    SCOPED_TRACE(c.message + " for " + c.start + " / " + c.end.substr(0, 20));
     GuiTesting::ScriptedAnswerer caseBoxes;
     form->ClearDetailControls();
-    Retype(form->edtName, "lab");
+    Retype(form->edtName, c.name);
     if (c.days) Tick({3});
     Retype(form->edtStart, c.start);
     Retype(form->edtEnd, c.end);
@@ -585,16 +602,17 @@ TEST_F(TimeRangeDialog, an_add_without_days_or_times_is_refused_and_nothing_is_s
     EXPECT_EQ(BoxTexts(caseBoxes), (std::vector<std::string>{c.message}));
   }
   EXPECT_TRUE(sim->setLog().empty());
+  EXPECT_EQ(Captions(form->ListView1), (std::vector<std::string>{"backup", "weekend", "office-hours"}));
 }
 
 TEST_F(TimeRangeDialog, edit_writes_the_row_with_the_status_it_was_read_with) {
   ChooseRow(form->ListView1, "weekend");
   GuiTesting::UserClick(form->ListView1);
   Tick({5});
-  Retype(form->edtEnd, "22:00:00");
+  Retype(form->edtEnd, "23:59:59");
   GuiTesting::UserClick(form->btnSet);
   WaitIdle();
-  EXPECT_EQ(sim->setLog(), (std::vector<std::string>{Row(kWeekend, ",Fri,Sat,Sun", "00:00:00", "22:00:00", 1)}));
+  EXPECT_EQ(sim->setLog(), (std::vector<std::string>{Row(kWeekend, ",Fri,Sat,Sun", "00:00:00", "23:59:59", 1)}));
   EXPECT_EQ(Cell(form->ListView1, "weekend", 1), ",Fri,Sat,Sun");
   EXPECT_FALSE(form->btnSet->Enabled);
   EXPECT_TRUE(form->edtName->Enabled);
