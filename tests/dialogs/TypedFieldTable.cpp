@@ -88,7 +88,7 @@ const FieldFacts kTable[] = {
     {.Class = "TServerInformationForm", .Write = "Edit"},
     {.Class = "TSpanningTreeAlgorithmForm", .NoWrite = kNoTyped},
     {.Class = "TSystemLogServerForm", .Write = "Set"},
-    {.Class = "TTimeRangeForm", .Write = "Edit"},
+    {.Class = "TTimeRangeForm", .Write = "Edit", .TimesOfDay = "edtStart;edtEnd"},
     {.Class = "TTrafficSegmentationForm", .NoWrite = kNoTyped},
     {.Class = "TUnicastFilterInformationForm", .Write = "Add", .Row = -1, .Input = "ED_UnicastVID=1;UnicastAddress=0011223344AC", .Ports = 1},
     {.Class = "TVLanCurrentTableForm", .NoWrite = kNoTyped},

@@ -38,6 +38,9 @@ struct FieldFacts {
   // The button that deletes the chosen row, pressed on every row of the list before the
   // pop-up's cases, where the pop-up opens only over an empty table (its caption).
   const char* EmptiedBy = nullptr;
+  // The text edits that hold a daily time "hh:mm:ss" ("name;name"): a whole time of day is
+  // written as typed, any other text refused.
+  const char* TimesOfDay = nullptr;
   // Why the dialog's own fields are never written; null where Write names the button.
   const char* NoWrite = nullptr;
 };

@@ -132,7 +132,7 @@ std::string Shown(const std::string& text) {
 
 // ---- A field and what a text in it stands for ----
 
-enum class Type { Integer, IPv4, Hex, Text, DateTime, Names, Ports, Unchecked };
+enum class Type { Integer, IPv4, Hex, Text, DateTime, TimeOfDay, Names, Ports, Unchecked };
 
 struct Field {
   TCustomEdit* Edit;
@@ -397,6 +397,10 @@ Expectation Expect(const Field& f, const std::string& t) {
       // Without an offset the switch's own goes with it: the first eight octets are the typed ones.
       return {octets->size() == 8 ? Outcome::Dated : Outcome::Written, "o:" + *octets};
     }
+    case Type::TimeOfDay: {
+      static const std::regex daily(R"(^([01]\d|2[0-3]):[0-5]\d:[0-5]\d$)");
+      return std::regex_match(t, daily) ? written("o:" + t) : refused;
+    }
     case Type::Ports:
     case Type::Unchecked:
       break;
@@ -437,6 +441,8 @@ std::string ValidText(const Field& f) {
       return f.Constraint && (f.Constraint->Conversion == 'i' || f.Constraint->Conversion == 'u') ? "1" : "a";
     case Type::Ports:
       return "1";
+    case Type::TimeOfDay:
+      return "12:00:00";
     default:
       return "";
   }
@@ -490,6 +496,10 @@ std::vector<std::string> CasesOf(const Field& f) {
                                  "2026-13-1,1:00:00.0", "2026-1-1,24:00:00.0", "2026-1-1,0:60:00.0", "2026-1-1,0:00:61.0",
                                  "2026-12-31 23:59:59", "now", "31.12.2026,23:59:59.0", "2026-1-1,1:00:00.0,+15:0"});
       break;
+    case Type::TimeOfDay:
+      cases.insert(cases.end(), {"00:00:00", "23:59:59", "24:00:00", "23:60:00", "23:59:60", "9:00:00", "09:00",
+                                 "09:00:00:00", "09-00-00", "09:0a:00", "-1:00:00", "now"});
+      break;
     case Type::Ports:
       cases.insert(cases.end(), {"1", "1-3,8", "0", "3-1", "0-2", "1,,3", "1,", ",2", "1-", "-1", "1-3-5", "1 2", "1;2",
                                  "x", "4097", "99999", " 2 , 4 - 5 ", "a-b", "8-8"});
@@ -531,8 +541,10 @@ void WaitIdle(TFeatureDialog& form) {
 }
 
 // The usable edits of the window bound through the requests of the dialog (and its parent).
-std::vector<Field> FieldsOf(TCustomForm& window, std::vector<TFeatureDialog*> dialogs) {
+// timesOfDay: the names of the text edits that hold a daily time ("name;name").
+std::vector<Field> FieldsOf(TCustomForm& window, std::vector<TFeatureDialog*> dialogs, const char* timesOfDay) {
   std::vector<Field> fields;
+  const std::string times = std::string(";") + (timesOfDay ? timesOfDay : "") + ";";
   std::set<TCustomEdit*> seen;
   for (TFeatureDialog* dialog : dialogs)
     for (NvSNMPRequest2Controls* request : dialog->Requests()) {
@@ -564,8 +576,10 @@ std::vector<Field> FieldsOf(TCustomForm& window, std::vector<TFeatureDialog*> di
         const auto& keys = dialog->LockedKeys;
         const bool key = std::find(keys.begin(), keys.end(), static_cast<TControl*>(bound.Edit)) != keys.end();
         const bool index = pseudo || key || bound.Binding->VarIndex < edits->Request.Vars.IndexCount;
-        fields.push_back({bound.Edit, bound.Edit->Name(), pseudo ? "" : oid, bound.Var->Syntax, bound.Constraint,
-                          TypeOf(bound), index});
+        Type kind = TypeOf(bound);
+        if (kind == Type::Text && times.find(";" + bound.Edit->Name() + ";") != std::string::npos) kind = Type::TimeOfDay;
+        fields.push_back({bound.Edit, bound.Edit->Name(), pseudo ? "" : oid, bound.Var->Syntax, bound.Constraint, kind,
+                          index});
       }
     }
   return fields;
@@ -636,6 +650,11 @@ class TypedFields : public ::testing::TestWithParam<const FieldFacts*> {
   }
   void Prepare(TFeatureDialog& form, int row, bool conformanceInput) {
     if (row >= 0 && form.List && form.List->Items->Count > row) {
+      // Chosen afresh, so that the row is shown again over what a refused case left typed.
+      if (form.List->Selected()) {
+        form.List->Selected = nullptr;
+        WaitIdle(form);
+      }
       GuiTesting::UserClickItem(form.List, form.List->Items->Item[row]);
       WaitIdle(form);
     } else if (row < 0 && form.List && form.List->Selected()) {
@@ -645,7 +664,7 @@ class TypedFields : public ::testing::TestWithParam<const FieldFacts*> {
     const conformance::DialogFacts* facts = Facts();
     if (!conformanceInput) return;
     if (Row().Fill) {
-      for (const Field& f : FieldsOf(form, {&form}))
+      for (const Field& f : FieldsOf(form, {&form}, Row().TimesOfDay))
         if (const std::string text = ValidText(f); !text.empty()) {
           dialogtest::Retype(f.Edit, text);
           inputEdits_.insert(f.Name);
@@ -912,7 +931,7 @@ TEST_P(TypedFields, each_text_is_refused_or_written_exactly) {
           // The dialog's own fields, through its write button.
           const int row = WriteRow();
           Prepare(form, row, true);
-          const std::vector<Field> fields = FieldsOf(form, {&form});
+          const std::vector<Field> fields = FieldsOf(form, {&form}, Row().TimesOfDay);
           ASSERT_FALSE(fields.empty()) << "no usable bound edit: give the row a NoWrite reason";
           const auto held = Snapshot(fields);
           Press(form, form, Row().Write);
@@ -944,7 +963,7 @@ TEST_P(TypedFields, each_text_is_refused_or_written_exactly) {
           std::map<std::string, std::string> held;
           OpenPopup(form, [&](TFeatureDialog& popup) {
             if (Row().Input) TypeInput(popup, Row().Input);
-            fields = FieldsOf(popup, {&form, &popup});
+            fields = FieldsOf(popup, {&form, &popup}, Row().TimesOfDay);
             held = Snapshot(fields);
             if (const char* write = PopupWriteCaption(popup)) Press(form, popup, write);
             ExpectRoundTrip(fields, held, "pop-up round trip");
@@ -955,7 +974,7 @@ TEST_P(TypedFields, each_text_is_refused_or_written_exactly) {
             for (const std::string& text : CasesOf(shape)) {
               OpenPopup(form, [&](TFeatureDialog& popup) {
                 if (Row().Input) TypeInput(popup, Row().Input);
-                for (const Field& f : FieldsOf(popup, {&form, &popup}))
+                for (const Field& f : FieldsOf(popup, {&form, &popup}, Row().TimesOfDay))
                   if (f.Name == shape.Name)
                     if (const char* write = PopupWriteCaption(popup)) RunCase(popup, f, text, write, "pop-up", held);
               });
