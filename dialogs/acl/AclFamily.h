@@ -1,7 +1,8 @@
 // The access profile and rule dialogs of the ACL and of the CPU interface filter: one base
 // for what they all do (keys, duplicate keys, the row-status check, a write of one row with
 // some columns left out, the own destroy, Refresh), a profile base whose left-out columns
-// follow from tables of combo choices and empty edits, and a rule base whose include boxes
+// follow from tables of combo choices and empty edits (an edit being usable exactly while the
+// choices write its column), and a rule base whose include boxes
 // choose the columns. A member is its layout, its table, its texts, its own checks and the
 // order of its steps:
 //

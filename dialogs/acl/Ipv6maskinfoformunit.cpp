@@ -129,7 +129,7 @@ void TIPv6MaskInfoForm::StartingChoices() {
   ChooseOption(TCPOptionCombo, "other");
   ChooseOption(UDPOptionCombo, "other");
   UpdatePortMaskControls();
-  EnableEditsByChoices();
+  EnableEditsByChoices();  // choices the program shows raise no change
 }
 
 void TIPv6MaskInfoForm::ClearDetailControls() {
