@@ -921,10 +921,8 @@ TEST_P(TypedFields, each_text_is_refused_or_written_exactly) {
             Prepare(form, row, true);
             std::vector<Field> fields = FieldsOf(form, {&form});
             std::erase_if(fields, [&](const Field& f) { return driven.count(f.Name) > 0; });
-            if (arrangement)
-              ASSERT_FALSE(fields.empty()) << "Also makes no further bound edit usable";
-            else
-              ASSERT_FALSE(fields.empty()) << "no usable bound edit: give the row a NoWrite reason";
+            ASSERT_FALSE(fields.empty()) << (arrangement ? "Also makes no further bound edit usable"
+                                                         : "no usable bound edit: give the row a NoWrite reason");
             for (const Field& f : fields) driven.insert(f.Name);
             const auto held = Snapshot(fields);
             Press(form, form, Row().Write);
