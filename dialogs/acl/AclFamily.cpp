@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 #include <numeric>
+#include <utility>
 
 #include "DialogChecks.h"
 #include "DialogNumbers.h"
@@ -227,6 +228,50 @@ bool TAclProfileBase::MasksInUsePass(std::initializer_list<NvEmptyEditRule> mask
     }
   }
   return true;
+}
+
+namespace {
+
+// A ruled combo's change: the member's own handler, then the edits following the new choice.
+struct NvChoiceFollower {
+  TNotifyEvent Own;
+  TAclProfileBase* Dialog;
+  void operator()(TObject* sender) const {
+    if (Own) Own(sender);
+    Dialog->EnableEditsByChoices();
+  }
+};
+
+void Follow(TNotifyEvent& event, TAclProfileBase* dialog) {
+  if (!event.target<NvChoiceFollower>()) event = NvChoiceFollower{std::move(event), dialog};
+}
+
+}  // namespace
+
+void TAclProfileBase::FollowChoices() {
+  auto follow = [&](TComboBox* combo) {
+    Follow(combo->OnChange, this);
+    // A choice from the list raises OnSelect instead of OnChange where the member set it.
+    if (combo->OnSelect) Follow(combo->OnSelect, this);
+  };
+  for (const NvComboRule& rule : ComboRules) follow(rule.Combo);
+  for (TComboBox* combo : ChoiceCombos) follow(combo);
+}
+
+void TAclProfileBase::EnableEditsByChoices() {
+  FollowChoices();
+  const std::set<int> leftOut = LeftOutByChoices();
+  for (const NvEmptyEditRule& rule : EmptyEditRules) EnableField(rule.Edit, leftOut.count(rule.Column) == 0);
+}
+
+void TAclProfileBase::ClearDetailControls() {
+  TAclDialogBase::ClearDetailControls();
+  EnableEditsByChoices();
+}
+
+void TAclProfileBase::ShowChosenRow(TListItem* row) {
+  TAclDialogBase::ShowChosenRow(row);
+  EnableEditsByChoices();
 }
 
 bool TAclProfileBase::WriteNewProfile() {

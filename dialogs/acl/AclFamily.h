@@ -1,7 +1,8 @@
 // The access profile and rule dialogs of the ACL and of the CPU interface filter: one base
 // for what they all do (keys, duplicate keys, the row-status check, a write of one row with
 // some columns left out, the own destroy, Refresh), a profile base whose left-out columns
-// follow from tables of combo choices and empty edits, and a rule base whose include boxes
+// follow from tables of combo choices and empty edits (an edit being usable exactly while the
+// choices write its column), and a rule base whose include boxes
 // choose the columns. A member is its layout, its table, its texts, its own checks and the
 // order of its steps:
 //
@@ -155,7 +156,8 @@ struct NvComboRule {
   std::vector<NvChoiceLeavesOut> Choices;
   bool PutsBack = false;
 };
-// An edit whose column is left out while it is empty.
+// An edit whose column is left out while it is empty, and while the choices leave it out;
+// then it is disabled too, so that nothing typed into it is dropped unseen.
 struct NvEmptyEditRule {
   TCustomEdit* Edit;
   int Column;
@@ -174,9 +176,17 @@ class TAclProfileBase : public TAclDialogBase {
 
   std::vector<NvComboRule> ComboRules;
   std::vector<NvEmptyEditRule> EmptyEditRules;
+  // Combo boxes beyond those of ComboRules whose choices a member's own LeftOutByChoices reads.
+  std::vector<TComboBox*> ChoiceCombos;
 
-  // The columns the combo choices leave out.
-  std::set<int> LeftOutByChoices() const;
+  // The columns the combo choices leave out; a member whose choices leave out more (by a rule
+  // the tables do not state) extends it, so that its edits follow that rule as well.
+  virtual std::set<int> LeftOutByChoices() const;
+  // Each edit of EmptyEditRules enabled exactly while the choices keep its column: what the
+  // user types is written, or cannot be typed. A disabled edit keeps its text for when the
+  // choice comes back. Runs after every change of a ruled combo (after the handler the member
+  // put there), after a row is shown and after the details are cleared.
+  void EnableEditsByChoices();
   // Those and the columns of empty edits; a member with further rules extends it.
   virtual std::set<int> LeftOutColumns() const;
   // Each non-empty mask whose column the choices keep must pass valid (which shows its
@@ -185,6 +195,15 @@ class TAclProfileBase : public TAclDialogBase {
                       const std::function<bool(const std::string&)>& valid) const;
   // WriteRow without the left-out columns.
   bool WriteNewProfile();
+
+  // Both then enable the edits by the choices shown.
+  void ClearDetailControls() override;
+  void ShowChosenRow(TListItem* row) override;
+
+ private:
+  // Each ruled combo's change (OnChange, and OnSelect where the member uses it) runs the
+  // member's handler and then EnableEditsByChoices; a handler put there later is wrapped again.
+  void FollowChoices();
 };
 
 // ---------------------------------------------------------------------------------------

@@ -71,7 +71,6 @@ TIPv6MaskInfoForm::TIPv6MaskInfoForm(TComponent* Owner) : TAclProfileBase(Owner,
   ProtoTypeCombo->OnChange = Handler(this, &TIPv6MaskInfoForm::ProtoTypeComboChange);
   TCPOptionCombo->OnChange = Handler(this, &TIPv6MaskInfoForm::TCPOptionComboChange);
   UDPOptionCombo->OnChange = Handler(this, &TIPv6MaskInfoForm::UDPOptionComboChange);
-  cbxMaskState->OnChange = Handler(this, &TIPv6MaskInfoForm::cbxMaskStateChange);
   OnCreate = Handler(this, &TIPv6MaskInfoForm::FormCreate);
   OnClose = Handler(this, &TIPv6MaskInfoForm::FormClose);
 
@@ -92,6 +91,7 @@ TIPv6MaskInfoForm::TIPv6MaskInfoForm(TComponent* Owner) : TAclProfileBase(Owner,
         {"udp", {VarTcpOption}}}},
   };
   EmptyEditRules = {{edtSrcMask, VarSourceMask}, {SourcePortEdit, VarSourcePortMask}, {DstPortEdit, VarDestinationPortMask}};
+  ChoiceCombos = {TCPOptionCombo, UDPOptionCombo};
   DoCreate();
 }
 
@@ -129,7 +129,7 @@ void TIPv6MaskInfoForm::StartingChoices() {
   ChooseOption(TCPOptionCombo, "other");
   ChooseOption(UDPOptionCombo, "other");
   UpdatePortMaskControls();
-  UpdateSourceMaskControl();
+  EnableEditsByChoices();  // choices the program shows raise no change
 }
 
 void TIPv6MaskInfoForm::ClearDetailControls() {
@@ -138,8 +138,6 @@ void TIPv6MaskInfoForm::ClearDetailControls() {
   StartingChoices();
 }
 
-void TIPv6MaskInfoForm::UpdateSourceMaskControl() { EnableField(edtSrcMask, cbxMaskState->Text() != "other"); }
-
 void TIPv6MaskInfoForm::UpdatePortMaskControls() {
   const std::string protocol = ProtoTypeCombo->Text;
   // The other protocol's option goes back to "other"; its change handler does not run.
@@ -147,14 +145,10 @@ void TIPv6MaskInfoForm::UpdatePortMaskControls() {
   if (protocol == "udp") TCPOptionCombo->ItemIndex = 0;
   EnableField(TCPOptionCombo, protocol == "tcp");
   EnableField(UDPOptionCombo, protocol == "udp");
-  const std::string option =
-      protocol == "tcp" ? TCPOptionCombo->Text() : protocol == "udp" ? UDPOptionCombo->Text() : "other";
-  EnableField(SourcePortEdit, option == "src-addr" || option == "dst-src-addr");
-  EnableField(DstPortEdit, option == "dst-addr" || option == "dst-src-addr");
 }
 
-std::set<int> TIPv6MaskInfoForm::LeftOutColumns() const {
-  std::set<int> columns = TAclProfileBase::LeftOutColumns();
+std::set<int> TIPv6MaskInfoForm::LeftOutByChoices() const {
+  std::set<int> columns = TAclProfileBase::LeftOutByChoices();
   const std::string protocol = ProtoTypeCombo->Text;
   if (protocol != "tcp" && protocol != "udp") return columns;
   const std::string option = (protocol == "tcp" ? TCPOptionCombo : UDPOptionCombo)->Text();
@@ -182,10 +176,7 @@ void TIPv6MaskInfoForm::AddButtonClick(TObject*) {
 
 void TIPv6MaskInfoForm::DeleteButtonClick(TObject*) { DestroySelectedRow(); }
 
-void TIPv6MaskInfoForm::ApplyEnablingRules() {
-  UpdatePortMaskControls();
-  UpdateSourceMaskControl();
-}
+void TIPv6MaskInfoForm::ApplyEnablingRules() { UpdatePortMaskControls(); }
 
 void TIPv6MaskInfoForm::ListView1Change(TObject*, TListItem*, TItemChange) { ShowRowCount(); }
 
@@ -194,8 +185,6 @@ void TIPv6MaskInfoForm::ProtoTypeComboChange(TObject*) { UpdatePortMaskControls(
 void TIPv6MaskInfoForm::TCPOptionComboChange(TObject*) { UpdatePortMaskControls(); }
 
 void TIPv6MaskInfoForm::UDPOptionComboChange(TObject*) { UpdatePortMaskControls(); }
-
-void TIPv6MaskInfoForm::cbxMaskStateChange(TObject*) { UpdateSourceMaskControl(); }
 
 void TIPv6MaskInfoForm::Button1Click(TObject*) { StopWalk(); }
 

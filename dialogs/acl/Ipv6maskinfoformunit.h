@@ -40,19 +40,17 @@ class TIPv6MaskInfoForm : public TAclProfileBase {
   void ProtoTypeComboChange(TObject* Sender);
   void TCPOptionComboChange(TObject* Sender);
   void UDPOptionComboChange(TObject* Sender);
-  void cbxMaskStateChange(TObject* Sender);
   void Button1Click(TObject* Sender);
   void CloseButtonClick(TObject* Sender);
   void FormClose(TObject* Sender, TCloseAction& Action);
 
-  // The protocol chooses its option combo, the option the port masks.
+  // The protocol chooses its option combo; the option chooses the port masks (through
+  // LeftOutByChoices, which the edits follow).
   void UpdatePortMaskControls();
-  void UpdateSourceMaskControl();
   // Also puts the combos on their starting choices and the controls they enable in step.
   void ClearDetailControls() override;
-  // The choices' columns, the port masks the chosen protocol's option leaves unused, and the
-  // masks left empty.
-  std::set<int> LeftOutColumns() const override;
+  // The choices' columns and the port masks the chosen protocol's option leaves unused.
+  std::set<int> LeftOutByChoices() const override;
 
  private:
   // The masks in use hold exactly their octets' digits.

@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -15,6 +17,18 @@
 #include "StackingPortUitForm.h"
 
 namespace acltest {
+
+// An edit of a profile whose column a choice leaves out of a new row. Under keep
+// ("combo=choice;...", chosen in that order) the column is written, carrying sent for text;
+// each of leaving ("combo=choice") leaves it out.
+struct LeftOutEdit {
+  const char* edit;
+  int column;  // the column's sub-identifier in the entry
+  const char* text;
+  const char* sent;  // the value as switchsim logs it
+  const char* keep;
+  std::vector<const char*> leaving;
+};
 
 template <class F>
 class AclDialogTest : public ::testing::Test {
@@ -104,6 +118,82 @@ class AclDialogTest : public ::testing::Test {
       EXPECT_TRUE(sim->setLog().empty());
       ExpectWordsRestored();
       form->ClearDetailControls();
+    }
+  }
+  // For each edit: under its keep choices it is enabled and an Add writes what was typed. Then
+  // for each leaving choice: the edit is disabled (typing into it changes nothing) and keeps
+  // its text; choosing back enables it with the text; an Add under the leaving choice makes
+  // the row without the column. Each row made is taken away again by remove.
+  void ExpectEditsFollowChoices(const std::string& entry, const std::string& id, TButton* add,
+                                const std::vector<LeftOutEdit>& cases,
+                                const std::function<void(const std::string&)>& remove) {
+    for (const LeftOutEdit& c : cases) {
+      SCOPED_TRACE(c.edit);
+      auto* edit = dynamic_cast<TCustomEdit*>(form->FindComponent(c.edit));
+      ASSERT_NE(edit, nullptr);
+      const std::string column = entry + "." + std::to_string(c.column) + "." + id + "=";
+      auto addSends = [&](bool withColumn) {
+        sim->clearSetLog();
+        Type(form->ProfileKey, id);
+        if (form->RowStatusBox->Visible()) Choose(form->RowStatusBox, "createAndGo");
+        Press(add);
+        ASSERT_EQ(sim->setLog().size(), 1u) << Messages().size() << " boxes";
+        const std::string set = sim->setLog()[0];
+        if (withColumn)
+          EXPECT_NE(set.find(column + c.sent), std::string::npos) << set;
+        else
+          EXPECT_EQ(set.find(column), std::string::npos) << set;
+        ASSERT_NE(Row(id), nullptr);
+        remove(id);
+        ASSERT_EQ(Row(id), nullptr);
+      };
+      auto keep = [&] {
+        form->ClearDetailControls();
+        ChooseAll(c.keep);
+        ASSERT_TRUE(edit->Enabled());
+        Type(edit, c.text);
+        ASSERT_EQ(edit->Text(), c.text);
+      };
+      keep();
+      addSends(true);
+      if (HasFatalFailure()) return;
+      for (const char* leaving : c.leaving) {
+        SCOPED_TRACE(leaving);
+        keep();
+        if (HasFatalFailure()) return;
+        const std::string name = std::string(leaving).substr(0, std::string(leaving).find('='));
+        auto* combo = dynamic_cast<TComboBox*>(form->FindComponent(name));
+        ASSERT_NE(combo, nullptr);
+        const std::string back = combo->Text();
+        ChooseAll(leaving);
+        EXPECT_FALSE(edit->Enabled());
+        GuiTesting::UserType(edit, "1");
+        EXPECT_EQ(edit->Text(), c.text);
+        Choose(combo, back);
+        EXPECT_TRUE(edit->Enabled());
+        EXPECT_EQ(edit->Text(), c.text);
+        EXPECT_TRUE(form->ProfileKey->Enabled());
+        ChooseAll(leaving);
+        addSends(false);
+        if (HasFatalFailure()) return;
+      }
+    }
+    // The key is the chosen row's alone: no choice unlocks it.
+    Select(Rows().front());
+    for (const LeftOutEdit& c : cases) {
+      ChooseAll(c.keep);
+      for (const char* leaving : c.leaving) ChooseAll(leaving);
+      EXPECT_FALSE(form->ProfileKey->Enabled()) << c.edit;
+    }
+  }
+  // Each "combo=choice" of choices chosen by the user, in order.
+  void ChooseAll(const std::string& choices) {
+    std::istringstream each(choices);
+    for (std::string pair; std::getline(each, pair, ';');) {
+      const size_t eq = pair.find('=');
+      auto* combo = dynamic_cast<TComboBox*>(form->FindComponent(pair.substr(0, eq)));
+      ASSERT_NE(combo, nullptr) << pair;
+      Choose(combo, pair.substr(eq + 1));
     }
   }
   std::vector<std::string> Messages() const {

@@ -48,12 +48,15 @@ class EthernetProfileDialog : public acltest::AclDialogTest<typename T::Form> {
   struct Entry {
     std::string id, state, source, destination, vlanMask, useVlan;
   };
+  // The masks are typed while both are written; then the state, which may leave one out.
   void Fill(const Entry& entry) {
     Base::Type(form->IDEdit, entry.id);
-    if (!entry.state.empty()) Base::Choose(form->MacMaskStateComBo, entry.state);
-    Base::Choose(form->UseVLanComBo, entry.useVlan.empty() ? "enabled" : entry.useVlan);
+    const std::string state = entry.state.empty() ? form->MacMaskStateComBo->Text() : entry.state;
+    Base::Choose(form->MacMaskStateComBo, "dst-src-mac-addr");
     Base::Type(form->MacAddMaskSourceEdit, entry.source);
     Base::Type(form->MacMaskDstEdit, entry.destination);
+    Base::Choose(form->MacMaskStateComBo, state);
+    Base::Choose(form->UseVLanComBo, entry.useVlan.empty() ? "enabled" : entry.useVlan);
     if constexpr (T::HasVlanMask) Base::Type(form->edt_vlanmask, entry.vlanMask);
     Base::Choose(form->RowStatusComBo, "createAndGo");
   }
@@ -131,6 +134,23 @@ TYPED_TEST(EthernetProfileDialog, add_writes_the_columns_the_choices_keep) {
     ASSERT_EQ(this->Row(id), nullptr);
   }
   EXPECT_TRUE(this->boxes.Calls().empty());
+}
+
+// A state that leaves a MAC mask's column out disables the mask's edit: nothing typed there is
+// dropped unseen.
+TYPED_TEST(EthernetProfileDialog, an_edit_is_usable_exactly_while_the_choices_write_its_column) {
+  const std::vector<acltest::LeftOutEdit> cases = {
+      {"MacAddMaskSourceEdit", 4, "001B21FFFFFF", "4x:001B21FFFFFF", "MacMaskStateComBo=dst-src-mac-addr",
+       {"MacMaskStateComBo=other", "MacMaskStateComBo=dst-mac-addr"}},
+      {"MacMaskDstEdit", 5, "FFFFFF000000", "4x:FFFFFF000000", "MacMaskStateComBo=dst-src-mac-addr",
+       {"MacMaskStateComBo=other", "MacMaskStateComBo=src-mac-addr"}},
+  };
+  this->Open();
+  this->ExpectEditsFollowChoices(TypeParam::Entry, TypeParam::NewId(), this->form->AddBtn, cases,
+                                 [this](const std::string& id) {
+                                   this->Select(id);
+                                   this->Press(this->form->BT_Delete);
+                                 });
 }
 
 TYPED_TEST(EthernetProfileDialog, refuses_bad_input_with_its_message_and_sends_nothing) {

@@ -36,24 +36,32 @@ class IpProfileDialog : public acltest::AclDialogTest<F> {
   using Base = acltest::AclDialogTest<F>;
   using Base::form;
 
+  // Each mask is typed while choices that write it are shown; then the entry's choices, which
+  // may leave some of the typed masks out.
   void Fill(const IpProfileEntry& e) {
     Base::Type(form->IPIDEdit, e.id);
-    Base::Choose(form->UseVlanCombo, "enabled");
-    Base::Choose(form->IpAddMaskStateComboBox, e.state);
+    Base::Choose(form->IpAddMaskStateComboBox, "dst-src-ip-addr");
     Base::Type(form->IpAddMaskSrcEdit, e.source);
     Base::Type(form->IpAddMaskDstEdit, e.destination);
+    Base::Choose(form->UseProTypeComBo, "tcp");
+    Base::Choose(form->TCPOptionComBo, "dst-src-port");
+    Base::Choose(form->TCPFlagBitOptionComBo, "enable");
+    Base::Type(form->TCPUDPSrcMaskEdit, e.sourcePort);
+    Base::Type(form->TCPUDPDstPortMaskEdit, e.destinationPort);
+    Base::Type(form->TCPFlagBitMaskEdit, e.flagMask);
+    Base::Choose(form->UseProTypeComBo, "protocolId");
+    Base::Choose(form->ProOptionComBo, "enable");
+    Base::Type(form->ProtocolIdMaskEdit, e.protocolIdMask);
+    Base::Choose(form->UseVlanCombo, "enabled");
+    Base::Choose(form->IpAddMaskStateComboBox, e.state);
     Base::Choose(form->UseDSCPComBo, "enabled");
     Base::Choose(form->UseProTypeComBo, e.protocol);
     Base::Choose(form->IcmpCombo, e.icmp);
     Base::Choose(form->IgmpCombo, e.igmp);
     Base::Choose(form->TCPOptionComBo, e.tcp);
     Base::Choose(form->UDPOptionComBo, e.udp);
-    Base::Type(form->TCPUDPSrcMaskEdit, e.sourcePort);
-    Base::Type(form->TCPUDPDstPortMaskEdit, e.destinationPort);
     Base::Choose(form->TCPFlagBitOptionComBo, e.flag);
-    Base::Type(form->TCPFlagBitMaskEdit, e.flagMask);
     Base::Choose(form->ProOptionComBo, e.protocolIdOption);
-    Base::Type(form->ProtocolIdMaskEdit, e.protocolIdMask);
     Base::Type(form->OwnMaskEdit, e.ownMask);
     Base::Choose(form->RowStatusComBo, e.rowStatus);
   }
@@ -99,6 +107,31 @@ class IpProfileDialog : public acltest::AclDialogTest<F> {
       this->ExpectWordsRestored();
     }
     EXPECT_EQ(this->Rows(), rows);
+  }
+  // The edits both members have, each with the choices that leave its column out.
+  static std::vector<acltest::LeftOutEdit> SharedLeftOutEdits() {
+    return {
+        {"IpAddMaskSrcEdit", 4, "255.255.255.0", "64:255.255.255.0", "IpAddMaskStateComboBox=dst-src-ip-addr",
+         {"IpAddMaskStateComboBox=other", "IpAddMaskStateComboBox=dst-ip-addr"}},
+        {"IpAddMaskDstEdit", 5, "255.255.0.0", "64:255.255.0.0", "IpAddMaskStateComboBox=dst-src-ip-addr",
+         {"IpAddMaskStateComboBox=other", "IpAddMaskStateComboBox=src-ip-addr"}},
+        {"TCPUDPSrcMaskEdit", 12, "FFFF", "4x:FFFF", "UseProTypeComBo=tcp;TCPOptionComBo=src-port;UDPOptionComBo=other",
+         {"TCPOptionComBo=other", "TCPOptionComBo=dst-port", "UseProTypeComBo=none", "UseProTypeComBo=icmp",
+          "UseProTypeComBo=igmp", "UseProTypeComBo=protocolId"}},
+        {"TCPUDPDstPortMaskEdit", 13, "00FF", "4x:00FF",
+         "UseProTypeComBo=udp;UDPOptionComBo=dst-port;TCPOptionComBo=other",
+         {"UDPOptionComBo=other", "UDPOptionComBo=src-port", "UseProTypeComBo=none", "UseProTypeComBo=icmp",
+          "UseProTypeComBo=igmp", "UseProTypeComBo=protocolId"}},
+        {"TCPFlagBitMaskEdit", 15, "63", "2:63", "UseProTypeComBo=tcp;TCPFlagBitOptionComBo=enable",
+         {"TCPFlagBitOptionComBo=disable", "UseProTypeComBo=none", "UseProTypeComBo=icmp", "UseProTypeComBo=igmp",
+          "UseProTypeComBo=udp", "UseProTypeComBo=protocolId"}},
+    };
+  }
+  // Delete asks: the row made is taken away with OK.
+  void RemoveProfile(const std::string& key) {
+    this->Select(key);
+    this->boxes.Answer(mrOk);
+    this->Press(form->BT_Delete);
   }
   // Delete asks first: Cancel sends nothing, OK destroys the selected row alone.
   void ExpectDeleteAsks(const char* entryOid, int rowStatusColumn, const std::string& key) {
@@ -219,6 +252,17 @@ TEST_F(AclIpProfile, add_writes_the_columns_the_protocol_and_options_keep) {
   };
   Open();
   ExpectWrites(kAclProfile, cases);
+}
+
+// A choice that leaves a mask's column out disables the mask's edit: nothing typed there is
+// dropped unseen.
+TEST_F(AclIpProfile, an_edit_is_usable_exactly_while_the_choices_write_its_column) {
+  std::vector<acltest::LeftOutEdit> cases = SharedLeftOutEdits();
+  cases.push_back({"ProIDMaskEdit", 17, "255", "2:255", "UseProTypeComBo=protocolId",
+                   {"UseProTypeComBo=none", "UseProTypeComBo=icmp", "UseProTypeComBo=igmp", "UseProTypeComBo=tcp",
+                    "UseProTypeComBo=udp"}});
+  Open();
+  ExpectEditsFollowChoices(kAclProfile, "20", form->BT_Add, cases, [&](const std::string& id) { RemoveProfile(id); });
 }
 
 TEST_F(AclIpProfile, refuses_bad_input_with_its_message_and_sends_nothing) {
@@ -367,6 +411,18 @@ TEST_F(CpuIpProfile, add_writes_the_columns_the_protocol_and_options_keep) {
   };
   OpenWithRoom();
   ExpectWrites(kCpuProfile, cases);
+}
+
+TEST_F(CpuIpProfile, an_edit_is_usable_exactly_while_the_choices_write_its_column) {
+  std::vector<acltest::LeftOutEdit> cases = SharedLeftOutEdits();
+  cases.push_back({"ProtoIDEdit", 17, "255", "2:255", "UseProTypeComBo=protocolId",
+                   {"UseProTypeComBo=none", "UseProTypeComBo=icmp", "UseProTypeComBo=igmp", "UseProTypeComBo=tcp",
+                    "UseProTypeComBo=udp"}});
+  cases.push_back({"ProIDMaskEdit", 18, "FFFF0000", "4x:FFFF0000", "UseProTypeComBo=protocolId;ProOptionComBo=enable",
+                   {"ProOptionComBo=disable", "UseProTypeComBo=none", "UseProTypeComBo=icmp", "UseProTypeComBo=igmp",
+                    "UseProTypeComBo=tcp", "UseProTypeComBo=udp"}});
+  OpenWithRoom();
+  ExpectEditsFollowChoices(kCpuProfile, "3", form->BT_Add, cases, [&](const std::string& id) { RemoveProfile(id); });
 }
 
 TEST_F(CpuIpProfile, refuses_bad_input_with_its_message_and_sends_nothing) {

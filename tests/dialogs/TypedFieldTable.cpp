@@ -15,6 +15,10 @@ constexpr const char* kNoTyped = "no edit bound to a variable: its values are ch
 #define kIpMasks "RowStatusComBo=createAndGo;IpAddMaskStateComboBox=dst-src-ip-addr;UseProTypeComBo=tcp;" \
                  "TCPOptionComBo=dst-src-port;TCPFlagBitOptionComBo=enable;IpAddMaskSrcEdit=255.255.255.0;" \
                  "IpAddMaskDstEdit=255.255.0.0;TCPUDPSrcMaskEdit=FFFF;TCPUDPDstPortMaskEdit=FF00;TCPFlagBitMaskEdit=63"
+// The protocol-ID masks, which only protocol "protocolId" writes.
+constexpr const char* kProtocolIdMask = "UseProTypeComBo=protocolId;ProOptionComBo=enable;ProIDMaskEdit=255";
+constexpr const char* kCpuProtocolIdMasks =
+    "UseProTypeComBo=protocolId;ProOptionComBo=enable;ProtoIDEdit=255;ProIDMaskEdit=FFFF0000";
 constexpr const char* kEthernetMasks = "IDEdit=3;RowStatusComBo=createAndGo;MacMaskStateComBo=dst-src-mac-addr";
 
 // A new rule with every field ticked.
@@ -32,7 +36,7 @@ const FieldFacts kTable[] = {
     {.Class = "TCPUEthernetInformationForm", .Write = "Add", .Row = -1, .Input = kEthernetMasks},
     {.Class = "TCPUEthernetInformationRuleForm", .Write = "Edit", .Prepare = "Check All"},
     {.Class = "TCPUFilterIPV6RuleForm", .Write = "Edit", .Prepare = "Check All"},
-    {.Class = "TCPUIPMaskInformationForm", .Write = "Add", .Row = -1, .Input = "IPIDEdit=3;" kIpMasks},
+    {.Class = "TCPUIPMaskInformationForm", .Write = "Add", .Row = -1, .Input = "IPIDEdit=3;" kIpMasks, .Also = kCpuProtocolIdMasks},
     {.Class = "TCPUIPRuleForm", .Write = "Edit", .Prepare = "Check All"},
     {.Class = "TCPUUserMaskInfoForm", .Write = "Add", .Row = -1},
     {.Class = "TCPUUserMaskRuleForm", .Write = "Edit", .Prepare = "Check All"},
@@ -50,7 +54,7 @@ const FieldFacts kTable[] = {
     {.Class = "TIGMPSnoopingDataDrivenLearingGroupForm", .NoWrite = kNoUsable},
     {.Class = "TIGMP_SnoopingGroupTableForm", .NoWrite = kNoTyped},
     {.Class = "TIPMACBindingForm", .Write = "Edit"},
-    {.Class = "TIPMaskInformationForm", .Write = "Add", .Row = -1, .Input = "IPIDEdit=77;" kIpMasks},
+    {.Class = "TIPMaskInformationForm", .Write = "Add", .Row = -1, .Input = "IPIDEdit=77;" kIpMasks, .Also = kProtocolIdMask},
     {.Class = "TIPRuleForm", .Write = "Add", .Row = -1, .Prepare = "Check All", .Input = "IPRuleEdit=1;AccessIDEdit=77;RowComboBox=createAndGo", .Fill = true},
     {.Class = "TIPv6MaskInfoForm", .Write = "Add", .Row = -1},
     {.Class = "TISMVLANForm", .Write = "Set"},

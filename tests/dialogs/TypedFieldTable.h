@@ -26,6 +26,10 @@ struct FieldFacts {
   // What is typed or chosen before each case, where a write needs its other fields filled
   // ("name=text;name=text", as the conformance table's Input); the case's field is typed after.
   const char* Input = nullptr;
+  // Choices (and texts) given after Input for the fields Input leaves unusable, as
+  // "name=text;...": a choice that writes them, where another choice writes the others. Each
+  // field is driven under the first of Input and Also that makes it usable.
+  const char* Also = nullptr;
   // Ports ticked on each of the window's port pickers before each case (the first ones shown),
   // where a write sends nothing without a port.
   int Ports = 0;

@@ -676,6 +676,7 @@ class TypedFields : public ::testing::TestWithParam<const FieldFacts*> {
     }
     if (facts && facts->Input) TypeInput(form, facts->Input);
     if (Row().Input) TypeInput(form, Row().Input);
+    if (arrangement_) TypeInput(form, arrangement_);
     TickPorts(form);
     const char* prepare = Row().Prepare ? Row().Prepare : facts ? facts->Prepare : nullptr;
     if (prepare)
@@ -907,6 +908,7 @@ class TypedFields : public ::testing::TestWithParam<const FieldFacts*> {
 
   std::function<void(TFeatureDialog&)> popupAction_;
   TFeatureDialog* parent_ = nullptr;
+  const char* arrangement_ = nullptr;  // Also, while the fields it makes usable are driven
   GuiTesting::ScriptedAnswerer boxes_;
   std::set<std::string> inputEdits_;
   std::set<std::string> entries_;         // the tables whose columns are bound
@@ -928,23 +930,33 @@ TEST_P(TypedFields, each_text_is_refused_or_written_exactly) {
   Run(
       [&](TFeatureDialog& form) {
         if (Row().Write) {
-          // The dialog's own fields, through its write button.
+          // The dialog's own fields, through its write button: those Input makes usable, then
+          // those Also does.
           const int row = WriteRow();
-          Prepare(form, row, true);
-          const std::vector<Field> fields = FieldsOf(form, {&form}, Row().TimesOfDay);
-          ASSERT_FALSE(fields.empty()) << "no usable bound edit: give the row a NoWrite reason";
-          const auto held = Snapshot(fields);
-          Press(form, form, Row().Write);
-          ExpectRoundTrip(fields, held, "round trip");
-          Restore(held);
-          for (const Field& f : fields)
-            for (const std::string& text : CasesOf(f)) {
-              Prepare(form, row, true);
-              if (!Usable(f.Edit)) break;
-              RunCase(form, f, text, Row().Write, "dialog", held);
-              if (HasFatalFailure()) return;
-              Restore(held);
-            }
+          std::set<std::string> driven;
+          for (const char* arrangement : {static_cast<const char*>(nullptr), Row().Also}) {
+            if (arrangement == nullptr && !driven.empty()) break;
+            arrangement_ = arrangement;
+            Prepare(form, row, true);
+            std::vector<Field> fields = FieldsOf(form, {&form}, Row().TimesOfDay);
+            std::erase_if(fields, [&](const Field& f) { return driven.count(f.Name) > 0; });
+            ASSERT_FALSE(fields.empty()) << (arrangement ? "Also makes no further bound edit usable"
+                                                         : "no usable bound edit: give the row a NoWrite reason");
+            for (const Field& f : fields) driven.insert(f.Name);
+            const auto held = Snapshot(fields);
+            Press(form, form, Row().Write);
+            ExpectRoundTrip(fields, held, "round trip");
+            Restore(held);
+            for (const Field& f : fields)
+              for (const std::string& text : CasesOf(f)) {
+                Prepare(form, row, true);
+                if (!Usable(f.Edit)) break;
+                RunCase(form, f, text, Row().Write, "dialog", held);
+                if (HasFatalFailure()) return;
+                Restore(held);
+              }
+          }
+          arrangement_ = nullptr;
         }
         if (Row().Popup) {
           // The pop-up's fields, each case in the pop-up opened afresh.
