@@ -36,7 +36,8 @@ const FieldFacts kTable[] = {
     {.Class = "TCPUEthernetInformationForm", .Write = "Add", .Row = -1, .Input = kEthernetMasks},
     {.Class = "TCPUEthernetInformationRuleForm", .Write = "Edit", .Prepare = "Check All"},
     {.Class = "TCPUFilterIPV6RuleForm", .Write = "Edit", .Prepare = "Check All"},
-    {.Class = "TCPUIPMaskInformationForm", .Write = "Add", .Row = -1, .Input = "IPIDEdit=3;" kIpMasks, .Also = kCpuProtocolIdMasks},
+    // Its keys run from 1 to 3, all in use on the switch.
+    {.Class = "TCPUIPMaskInformationForm", .Write = "Add", .Row = -1, .Input = "IPIDEdit=3;" kIpMasks, .Also = kCpuProtocolIdMasks, .EmptiedBy = "Delete"},
     {.Class = "TCPUIPRuleForm", .Write = "Edit", .Prepare = "Check All"},
     {.Class = "TCPUUserMaskInfoForm", .Write = "Add", .Row = -1},
     {.Class = "TCPUUserMaskRuleForm", .Write = "Edit", .Prepare = "Check All"},

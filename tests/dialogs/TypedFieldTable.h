@@ -39,8 +39,9 @@ struct FieldFacts {
   // The number edit whose value the dialog puts into its steps before writing (a bridge
   // priority into steps of 4096): a number in range may be written as another in range.
   const char* Stepped = nullptr;
-  // The button that deletes the chosen row, pressed on every row of the list before the
-  // pop-up's cases, where the pop-up opens only over an empty table (its caption).
+  // The button that deletes the chosen row, pressed on every row of the list before the cases,
+  // where the pop-up opens only over an empty table or every key an Add may take is in use (its
+  // caption).
   const char* EmptiedBy = nullptr;
   // The text edits that hold a daily time "hh:mm:ss" ("name;name"): a whole time of day is
   // written as typed, any other text refused.
