@@ -43,9 +43,11 @@ struct FieldFacts {
   // where the pop-up opens only over an empty table or every key an Add may take is in use (its
   // caption).
   const char* EmptiedBy = nullptr;
-  // The text edits that hold a daily time "hh:mm:ss" ("name;name"): a whole time of day is
-  // written as typed, any other text refused.
-  const char* TimesOfDay = nullptr;
+  // What edits stand for beyond their format, where the dialog checks it itself
+  // ("name=meaning;..."): "time" a daily time "hh:mm:ss", "hexN" exactly N hex digits, "L..H" a
+  // number from L to H. A text edit's whole value is written as typed, hex octets and numbers as
+  // their type encodes them; any other text is refused.
+  const char* Meanings = nullptr;
   // Why the dialog's own fields are never written; null where Write names the button.
   const char* NoWrite = nullptr;
 };

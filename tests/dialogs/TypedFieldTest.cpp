@@ -132,7 +132,9 @@ std::string Shown(const std::string& text) {
 
 // ---- A field and what a text in it stands for ----
 
-enum class Type { Integer, IPv4, Hex, Text, DateTime, TimeOfDay, Names, Ports, Unchecked };
+// TimeOfDay, HexText and NumberText: text edits that the dialog declares to mean a daily time, a
+// fixed count of hex digits or a number of a range (the table's Meanings), written as typed.
+enum class Type { Integer, IPv4, Hex, Text, DateTime, TimeOfDay, HexText, NumberText, Names, Ports, Unchecked };
 
 struct Field {
   TCustomEdit* Edit;
@@ -143,6 +145,9 @@ struct Field {
   Type Kind;
   bool Index;  // a part of the row's address: the value goes into the instance of every varbind
   std::vector<std::string> Names = {};  // Names: the name of each bit, bit 0 first
+  // As the table declares them: HexText, Hex: the digit count in both (0: none declared);
+  // NumberText, Integer: the range (both 0: none declared).
+  int64_t Low = 0, High = 0;
 };
 
 Type TypeOf(const NvBoundEdit& bound) {
@@ -207,6 +212,10 @@ std::pair<int64_t, int64_t> RangeOf(const Field& f) {
   if (c && (c->Conversion == 'i' || c->Conversion == 'u' || c->Conversion == 'f')) {
     lo = std::max(lo, int64_t(std::ceil(c->Minimum)));
     hi = std::min(hi, int64_t(std::floor(c->Maximum)));
+  }
+  if (f.Low != 0 || f.High != 0) {
+    lo = std::max(lo, f.Low);
+    hi = std::min(hi, f.High);
   }
   return {lo, hi};
 }
@@ -307,12 +316,20 @@ Expectation Expect(const Field& f, const std::string& t) {
   auto written = [&](const std::string& value) { return Expectation{Outcome::Written, value}; };
   // A number or an address with blanks around it: refused, or written as the one without them.
   const size_t first = t.find_first_not_of(' '), last = t.find_last_not_of(' ');
-  if (f.Kind != Type::Text && first != std::string::npos && (first > 0 || last + 1 < t.size())) {
+  const bool asTyped = f.Kind == Type::Text || f.Kind == Type::TimeOfDay || f.Kind == Type::HexText ||
+                       f.Kind == Type::NumberText;
+  if (!asTyped && first != std::string::npos && (first > 0 || last + 1 < t.size())) {
     Expectation trimmed = Expect(f, t.substr(first, last - first + 1));
     if (trimmed.What == Outcome::Written) trimmed.What = Outcome::Tolerated;
     return trimmed;
   }
   switch (f.Kind) {
+    case Type::HexText: {
+      static const std::regex hex("^[0-9A-Fa-f]+$");
+      return std::regex_match(t, hex) && int64_t(t.size()) == f.Low ? written("o:" + t) : refused;
+    }
+    case Type::NumberText:
+      return WholeNumber(t, f.Low, f.High) ? written("o:" + t) : refused;
     case Type::Integer: {
       auto [lo, hi] = RangeOf(f);
       if (f.Index) lo = std::max<int64_t>(lo, 0);  // a row's address holds no negative number
@@ -355,6 +372,7 @@ Expectation Expect(const Field& f, const std::string& t) {
         }
         if (!AllHex(t) || t.size() % 2 != 0) return refused;
         if (fixed && int(t.size()) != c->MaxLength) return refused;
+        if (f.Low > 0 && int64_t(t.size()) != f.Low) return refused;
         octets = HexToBytes(t);
       }
       if (f.Syntax == NvSyntax::ipv6address && octets.size() != 16) return refused;
@@ -434,7 +452,7 @@ std::string ValidText(const Field& f) {
       return "255.255.255.0";
     case Type::Hex: {
       const size_t octets = f.Syntax == NvSyntax::macaddress ? 6 : f.Syntax == NvSyntax::ipv6address ? 16
-                            : maxLength > 0 ? size_t(maxLength / 2) : 2;
+                            : f.Low > 0 ? size_t(f.Low / 2) : maxLength > 0 ? size_t(maxLength / 2) : 2;
       return std::string(octets * 2 - 1, '0') + "1";
     }
     case Type::Text:
@@ -443,6 +461,10 @@ std::string ValidText(const Field& f) {
       return "1";
     case Type::TimeOfDay:
       return "12:00:00";
+    case Type::HexText:
+      return std::string(size_t(f.Low - 1), '0') + "1";
+    case Type::NumberText:
+      return std::to_string(f.Low);
     default:
       return "";
   }
@@ -467,7 +489,7 @@ std::vector<std::string> CasesOf(const Field& f) {
       break;
     case Type::Hex: {
       const size_t octets = f.Syntax == NvSyntax::macaddress ? 6 : f.Syntax == NvSyntax::ipv6address ? 16
-                            : maxLength > 0 ? size_t(maxLength / 2) : 4;
+                            : f.Low > 0 ? size_t(f.Low / 2) : maxLength > 0 ? size_t(maxLength / 2) : 4;
       const std::string whole = std::string(octets * 2 - 2, '0') + "A5";
       cases.insert(cases.end(), {whole, whole.substr(1), whole + "B", whole + "B6", whole.substr(2), "fF" + whole.substr(2),
                                  "GG", "12 34", "12:34", "0x12", "00-1A-2B-3C-4D-5E", "00:1a:2b:3c:4d:5e",
@@ -495,6 +517,16 @@ std::vector<std::string> CasesOf(const Field& f) {
                                  "2026-12-10,9:00:00.0,-5:30", "2026-2-30,1:00:00.0", "2026-4-31,1:00:00.0",
                                  "2026-13-1,1:00:00.0", "2026-1-1,24:00:00.0", "2026-1-1,0:60:00.0", "2026-1-1,0:00:61.0",
                                  "2026-12-31 23:59:59", "now", "31.12.2026,23:59:59.0", "2026-1-1,1:00:00.0,+15:0"});
+      break;
+    case Type::HexText: {
+      const std::string whole = std::string(size_t(f.Low - 2), '0') + "A5";
+      cases.insert(cases.end(), {whole, "fF" + whole.substr(2), whole.substr(1), whole + "B", " " + whole, "0x" + whole,
+                                 std::string(size_t(f.Low), 'G'), "-" + whole.substr(1)});
+      break;
+    }
+    case Type::NumberText:
+      for (int64_t v : {f.Low - 1, f.Low, f.High, f.High + 1}) cases.push_back(std::to_string(v));
+      cases.insert(cases.end(), {"+1", " 7", "7 ", "1 2", "0x1F", "1.0", "abc"});
       break;
     case Type::TimeOfDay:
       cases.insert(cases.end(), {"00:00:00", "23:59:59", "24:00:00", "23:60:00", "23:59:60", "9:00:00", "09:00",
@@ -541,10 +573,30 @@ void WaitIdle(TFeatureDialog& form) {
 }
 
 // The usable edits of the window bound through the requests of the dialog (and its parent).
-// timesOfDay: the names of the text edits that hold a daily time ("name;name").
-std::vector<Field> FieldsOf(TCustomForm& window, std::vector<TFeatureDialog*> dialogs, const char* timesOfDay) {
+// A text edit's meaning as the table declares it ("name=time", "name=hex4", "name=0..255",
+// joined by ";"): its type and bounds; Text where it declares none.
+Type MeaningOf(const std::string& name, const char* meanings, int64_t& low, int64_t& high) {
+  std::istringstream entries(meanings ? meanings : "");
+  for (std::string entry; std::getline(entries, entry, ';');) {
+    const size_t eq = entry.find('=');
+    if (eq == std::string::npos || entry.substr(0, eq) != name) continue;
+    const std::string meaning = entry.substr(eq + 1);
+    if (meaning == "time") return Type::TimeOfDay;
+    if (meaning.rfind("hex", 0) == 0) {
+      low = high = std::stoll(meaning.substr(3));
+      return Type::HexText;
+    }
+    const size_t dots = meaning.find("..");
+    low = std::stoll(meaning.substr(0, dots));
+    high = std::stoll(meaning.substr(dots + 2));
+    return Type::NumberText;
+  }
+  return Type::Text;
+}
+
+// meanings: what the dialog's text edits stand for, as the table declares it.
+std::vector<Field> FieldsOf(TCustomForm& window, std::vector<TFeatureDialog*> dialogs, const char* meanings) {
   std::vector<Field> fields;
-  const std::string times = std::string(";") + (timesOfDay ? timesOfDay : "") + ";";
   std::set<TCustomEdit*> seen;
   for (TFeatureDialog* dialog : dialogs)
     for (NvSNMPRequest2Controls* request : dialog->Requests()) {
@@ -577,9 +629,14 @@ std::vector<Field> FieldsOf(TCustomForm& window, std::vector<TFeatureDialog*> di
         const bool key = std::find(keys.begin(), keys.end(), static_cast<TControl*>(bound.Edit)) != keys.end();
         const bool index = pseudo || key || bound.Binding->VarIndex < edits->Request.Vars.IndexCount;
         Type kind = TypeOf(bound);
-        if (kind == Type::Text && times.find(";" + bound.Edit->Name() + ";") != std::string::npos) kind = Type::TimeOfDay;
+        int64_t low = 0, high = 0;
+        const Type meant = MeaningOf(bound.Edit->Name(), meanings, low, high);
+        // A text takes any meaning; hex octets a digit count; a number a narrower range.
+        if (kind == Type::Text) kind = meant;
+        else if (!(kind == Type::Hex && meant == Type::HexText) && !(kind == Type::Integer && meant == Type::NumberText))
+          low = high = 0;
         fields.push_back({bound.Edit, bound.Edit->Name(), pseudo ? "" : oid, bound.Var->Syntax, bound.Constraint, kind,
-                          index});
+                          index, {}, low, high});
       }
     }
   return fields;
@@ -664,7 +721,7 @@ class TypedFields : public ::testing::TestWithParam<const FieldFacts*> {
     const conformance::DialogFacts* facts = Facts();
     if (!conformanceInput) return;
     if (Row().Fill) {
-      for (const Field& f : FieldsOf(form, {&form}, Row().TimesOfDay))
+      for (const Field& f : FieldsOf(form, {&form}, Row().Meanings))
         if (const std::string text = ValidText(f); !text.empty()) {
           dialogtest::Retype(f.Edit, text);
           inputEdits_.insert(f.Name);
@@ -950,7 +1007,7 @@ TEST_P(TypedFields, each_text_is_refused_or_written_exactly) {
             if (arrangement == nullptr && !driven.empty()) break;
             arrangement_ = arrangement;
             Prepare(form, row, true);
-            std::vector<Field> fields = FieldsOf(form, {&form}, Row().TimesOfDay);
+            std::vector<Field> fields = FieldsOf(form, {&form}, Row().Meanings);
             std::erase_if(fields, [&](const Field& f) { return driven.count(f.Name) > 0; });
             ASSERT_FALSE(fields.empty()) << (arrangement ? "Also makes no further bound edit usable"
                                                          : "no usable bound edit: give the row a NoWrite reason");
@@ -976,7 +1033,7 @@ TEST_P(TypedFields, each_text_is_refused_or_written_exactly) {
           std::map<std::string, std::string> held;
           OpenPopup(form, [&](TFeatureDialog& popup) {
             if (Row().Input) TypeInput(popup, Row().Input);
-            fields = FieldsOf(popup, {&form, &popup}, Row().TimesOfDay);
+            fields = FieldsOf(popup, {&form, &popup}, Row().Meanings);
             held = Snapshot(fields);
             if (const char* write = PopupWriteCaption(popup)) Press(form, popup, write);
             ExpectRoundTrip(fields, held, "pop-up round trip");
@@ -987,7 +1044,7 @@ TEST_P(TypedFields, each_text_is_refused_or_written_exactly) {
             for (const std::string& text : CasesOf(shape)) {
               OpenPopup(form, [&](TFeatureDialog& popup) {
                 if (Row().Input) TypeInput(popup, Row().Input);
-                for (const Field& f : FieldsOf(popup, {&form, &popup}, Row().TimesOfDay))
+                for (const Field& f : FieldsOf(popup, {&form, &popup}, Row().Meanings))
                   if (f.Name == shape.Name)
                     if (const char* write = PopupWriteCaption(popup)) RunCase(popup, f, text, write, "pop-up", held);
               });
