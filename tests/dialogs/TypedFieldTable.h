@@ -50,6 +50,9 @@ struct FieldFacts {
   const char* Meanings = nullptr;
   // Why the dialog's own fields are never written; null where Write names the button.
   const char* NoWrite = nullptr;
+  // The driven fields no case writes, each with why ("name: why; name: why"): every other field
+  // the suite drives must be written whole by at least one case.
+  const char* NeverWritten = nullptr;
 };
 
 std::span<const FieldFacts> Table();

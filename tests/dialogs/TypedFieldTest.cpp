@@ -854,6 +854,7 @@ class TypedFields : public ::testing::TestWithParam<const FieldFacts*> {
     const bool told = boxes_.Calls().size() > boxesBefore || statusTold;
     const bool refused = told && all.empty();
     if (!sent.empty()) ++carried_[f.Name];
+    driven_.insert(f.Name);
     std::ostringstream fault;
     switch (expected.What) {
       case Outcome::Refused:
@@ -915,7 +916,12 @@ class TypedFields : public ::testing::TestWithParam<const FieldFacts*> {
       case Outcome::Any:
         break;
     }
-    if (fault.str().empty()) return;
+    if (fault.str().empty()) {
+      const bool whole = expected.What == Outcome::Written || expected.What == Outcome::Tolerated ||
+                         expected.What == Outcome::Dated || expected.What == Outcome::Ported;
+      if (whole && !refused && !sent.empty()) ++written_[f.Name];
+      return;
+    }
     const std::string message = where + " " + f.Name + " typed " + Shown(typed) + " shown " + Shown(shown) + ": " +
                                 fault.str() + "; boxes " + BoxTexts(boxes_, boxesBefore);
     ADD_FAILURE() << message;
@@ -970,6 +976,8 @@ class TypedFields : public ::testing::TestWithParam<const FieldFacts*> {
   std::set<std::string> inputEdits_;
   std::set<std::string> entries_;         // the tables whose columns are bound
   std::map<std::string, int> carried_;    // field -> cases whose write sent something
+  std::map<std::string, int> written_;    // field -> cases whose write sent a whole value as meant
+  std::set<std::string> driven_;          // fields given cases
   std::map<std::string, std::vector<std::string>> silent_;  // field -> refusals nobody was told of
 
   // A refusal is told. Only where the field takes part in the write at all: an edit whose
@@ -978,6 +986,37 @@ class TypedFields : public ::testing::TestWithParam<const FieldFacts*> {
     for (const auto& [name, cases] : silent_)
       if (carried_.count(name))
         for (const std::string& c : cases) ADD_FAILURE() << c << ": refused without a message";
+  }
+
+  // Every driven field is written whole by some case, unless the row says why it never is; a
+  // field it names is driven and never written. A dialog refusing every value of a field fails.
+  void ExpectEachFieldWritten() {
+    std::map<std::string, std::string> excused;
+    std::istringstream entries(Row().NeverWritten ? Row().NeverWritten : "");
+    for (std::string entry; std::getline(entries, entry, ';');) {
+      const size_t from = entry.find_first_not_of(' '), colon = entry.find(':');
+      if (from == std::string::npos) continue;
+      EXPECT_NE(colon, std::string::npos) << Row().Class << ": NeverWritten entry without a reason: " << entry;
+      excused[entry.substr(from, colon - from)] = colon == std::string::npos ? "" : entry.substr(colon + 1);
+    }
+    for (const std::string& name : driven_)
+      if (!written_.count(name) && !excused.count(name))
+        ADD_FAILURE() << Row().Class << " " << name << ": no case wrote a whole value (a dialog refusing every value?)";
+    for (const auto& [name, why] : excused) {
+      EXPECT_TRUE(driven_.count(name)) << Row().Class << " " << name << ": named in NeverWritten but not driven";
+      EXPECT_FALSE(written_.count(name)) << Row().Class << " " << name << ": named in NeverWritten but written";
+    }
+  }
+
+  // What ran, for the log.
+  void Report(const std::string& what) {
+    std::cout << "[ cases    ] " << what << ": " << cases_ << " cases, fields written:";
+    for (const auto& [name, count] : written_) std::cout << " " << name << " " << count;
+    std::string never;
+    for (const std::string& name : driven_)
+      if (!written_.count(name)) never += " " + name;
+    if (!never.empty()) std::cout << "; never written:" << never;
+    std::cout << "\n";
   }
   int cases_ = 0;
 };
@@ -1060,9 +1099,8 @@ TEST_P(TypedFields, each_text_is_refused_or_written_exactly) {
     EXPECT_FALSE(carried_.empty()) << "no case of " << Row().Class << " wrote a typed field: check its row";
   }
   ExpectRefusalsTold();
-  std::cout << "[ cases    ] " << Row().Class << ": " << cases_ << " cases, fields written:";
-  for (const auto& [name, count] : carried_) std::cout << " " << name << " " << count;
-  std::cout << "\n";
+  ExpectEachFieldWritten();
+  Report(Row().Class);
 }
 
 // The registry and the table name the same classes.
@@ -1157,9 +1195,8 @@ TEST_P(TypedFieldViews, each_text_in_the_editor_view_is_refused_or_written_exact
   delete form;
   EXPECT_TRUE(shown);
   ExpectRefusalsTold();
-  std::cout << "[ cases    ] editor view: " << cases_ << " cases, fields written:";
-  for (const auto& [name, count] : carried_) std::cout << " " << name << " " << count;
-  std::cout << "\n";
+  ExpectEachFieldWritten();
+  Report("editor view");
 }
 
 INSTANTIATE_TEST_SUITE_P(GenericViews, TypedFieldViews, ::testing::Values(&kEditorView), NameOf);
@@ -1333,9 +1370,8 @@ TEST_P(TypedFieldTableViews, each_text_in_the_add_and_edit_popup_is_refused_or_w
   EXPECT_TRUE(shown);
   EXPECT_FALSE(carried_.empty()) << "no case of " << Row().Class << " wrote a typed field";
   ExpectRefusalsTold();
-  std::cout << "[ cases    ] " << Row().Class << ": " << cases_ << " cases, fields written:";
-  for (const auto& [name, count] : carried_) std::cout << " " << name << " " << count;
-  std::cout << "\n";
+  ExpectEachFieldWritten();
+  Report(Row().Class);
 }
 
 std::vector<const FieldFacts*> TableViewRows() {
