@@ -90,7 +90,9 @@ const FieldFacts kTable[] = {
     {.Class = "TSMTPControlForm", .Write = "Set"},
     {.Class = "TSSHUserCtrlList", .Popup = "Edit"},
     {.Class = "TSSLManagementForm", .Write = "Set"},
-    {.Class = "TSTP_Info", .Write = "Set"},
+    // Max age and forward delay as the switch holds them, so that a hello time meets no bound
+    // the previous case left typed.
+    {.Class = "TSTP_Info", .Write = "Set", .Input = "ET_AgingTime=2000;ET_ForwardDelay=1500"},
     {.Class = "TSafeguardCtrlForm", .Write = "Set"},
     {.Class = "TServerInformationForm", .Write = "Edit"},
     {.Class = "TSpanningTreeAlgorithmForm", .NoWrite = kNoTyped},
