@@ -132,9 +132,10 @@ std::string Shown(const std::string& text) {
 
 // ---- A field and what a text in it stands for ----
 
-// TimeOfDay, HexText and NumberText: text edits that the dialog declares to mean a daily time, a
-// fixed count of hex digits or a number of a range (the table's Meanings), written as typed.
-enum class Type { Integer, IPv4, Hex, Text, DateTime, TimeOfDay, HexText, NumberText, Names, Ports, Unchecked };
+// TimeOfDay, HexText, NumberText and IPv4Text: text edits that the dialog declares to mean a daily
+// time, a fixed count of hex digits, a number of a range or a dotted address (the table's
+// Meanings), written as typed.
+enum class Type { Integer, IPv4, Hex, Text, DateTime, TimeOfDay, HexText, NumberText, IPv4Text, Names, Ports, Unchecked };
 
 struct Field {
   TCustomEdit* Edit;
@@ -317,7 +318,7 @@ Expectation Expect(const Field& f, const std::string& t) {
   // A number or an address with blanks around it: refused, or written as the one without them.
   const size_t first = t.find_first_not_of(' '), last = t.find_last_not_of(' ');
   const bool asTyped = f.Kind == Type::Text || f.Kind == Type::TimeOfDay || f.Kind == Type::HexText ||
-                       f.Kind == Type::NumberText;
+                       f.Kind == Type::NumberText || f.Kind == Type::IPv4Text;
   if (!asTyped && first != std::string::npos && (first > 0 || last + 1 < t.size())) {
     Expectation trimmed = Expect(f, t.substr(first, last - first + 1));
     if (trimmed.What == Outcome::Written) trimmed.What = Outcome::Tolerated;
@@ -330,6 +331,8 @@ Expectation Expect(const Field& f, const std::string& t) {
     }
     case Type::NumberText:
       return WholeNumber(t, f.Low, f.High) ? written("o:" + t) : refused;
+    case Type::IPv4Text:
+      return DottedQuad(t) ? written("o:" + t) : refused;
     case Type::Integer: {
       auto [lo, hi] = RangeOf(f);
       if (f.Index) lo = std::max<int64_t>(lo, 0);  // a row's address holds no negative number
@@ -465,6 +468,8 @@ std::string ValidText(const Field& f) {
       return std::string(size_t(f.Low - 1), '0') + "1";
     case Type::NumberText:
       return std::to_string(f.Low);
+    case Type::IPv4Text:
+      return "10.1.2.3";
     default:
       return "";
   }
@@ -484,6 +489,7 @@ std::vector<std::string> CasesOf(const Field& f) {
       break;
     }
     case Type::IPv4:
+    case Type::IPv4Text:
       cases.insert(cases.end(), {"10.1.2.3", "239.1.2.3", "10.1.2.256", "10.1.2", "10.1.2.3.4", "10,1,2,3", "-1.1.2.3",
                                  " 10.1.2.3", "10.1.2.3x"});
       break;
@@ -574,7 +580,7 @@ void WaitIdle(TFeatureDialog& form) {
 
 // The usable edits of the window bound through the requests of the dialog (and its parent).
 // A text edit's meaning as the table declares it ("name=time", "name=hex4", "name=0..255",
-// joined by ";"): its type and bounds; Text where it declares none.
+// "name=ipv4", joined by ";"): its type and bounds; Text where it declares none.
 Type MeaningOf(const std::string& name, const char* meanings, int64_t& low, int64_t& high) {
   std::istringstream entries(meanings ? meanings : "");
   for (std::string entry; std::getline(entries, entry, ';');) {
@@ -582,6 +588,7 @@ Type MeaningOf(const std::string& name, const char* meanings, int64_t& low, int6
     if (eq == std::string::npos || entry.substr(0, eq) != name) continue;
     const std::string meaning = entry.substr(eq + 1);
     if (meaning == "time") return Type::TimeOfDay;
+    if (meaning == "ipv4") return Type::IPv4Text;
     if (meaning.rfind("hex", 0) == 0) {
       low = high = std::stoll(meaning.substr(3));
       return Type::HexText;
@@ -1055,8 +1062,15 @@ TEST_P(TypedFields, each_text_is_refused_or_written_exactly) {
             Press(form, form, Row().Write);
             ExpectRoundTrip(fields, held, "round trip");
             Restore(held);
+            // The other fields as first shown before each case: a refused case's text is not left
+            // to refuse the next field's cases.
+            std::map<TCustomEdit*, std::string> shownFirst;
+            for (const Field& f : fields) shownFirst[f.Edit] = f.Edit->Text();
             for (const Field& f : fields)
               for (const std::string& text : CasesOf(f)) {
+                for (const Field& other : fields)
+                  if (other.Edit != f.Edit && Usable(other.Edit) && other.Edit->Text() != shownFirst[other.Edit])
+                    dialogtest::Retype(other.Edit, shownFirst[other.Edit]);
                 Prepare(form, row, true);
                 if (!Usable(f.Edit)) break;
                 RunCase(form, f, text, Row().Write, "dialog", held);
