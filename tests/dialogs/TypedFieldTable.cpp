@@ -32,7 +32,7 @@ const FieldFacts kTable[] = {
     {.Class = "TAAASrvCtrlForm", .Write = "Set"},
     {.Class = "TARPConfigForm", .Popup = "Add", .PopupRow = -1, .Input = "IndexEdit=1;IPEdit=C0A80063;MACEdit=00112233AABB"},
     {.Class = "TARPSpoofingPreventMgmtForm", .Write = "Add", .Row = -1, .Input = "edtIpAddr=10.9.8.7;edtMacAddr=0011223344AB", .Ports = 1},
-    {.Class = "TBOOTCtrlTableForm", .Popup = "Add", .Meanings = "Edit1=ipv4"},
+    {.Class = "TBOOTCtrlTableForm", .Popup = "Add", .Input = "Edit2=10.9.8.7", .Meanings = "Edit2=ipv4"},
     {.Class = "TCPUEthernetInformationForm", .Write = "Add", .Row = -1, .Input = kEthernetMasks},
     {.Class = "TCPUEthernetInformationRuleForm", .Write = "Edit", .Prepare = "Check All"},
     {.Class = "TCPUFilterIPV6RuleForm", .Write = "Edit", .Prepare = "Check All"},
@@ -40,7 +40,8 @@ const FieldFacts kTable[] = {
     {.Class = "TCPUIPMaskInformationForm", .Write = "Add", .Row = -1, .Input = "IPIDEdit=3;" kIpMasks, .Also = kCpuProtocolIdMasks, .EmptiedBy = "Delete",
      .Meanings = "TCPUDPSrcMaskEdit=hex4;TCPUDPDstPortMaskEdit=hex4;ProIDMaskEdit=hex8"},
     {.Class = "TCPUIPRuleForm", .Write = "Edit", .Prepare = "Check All"},
-    {.Class = "TCPUUserMaskInfoForm", .Write = "Add", .Row = -1},
+    // Its keys run from 1 to 3, all in use on the switch.
+    {.Class = "TCPUUserMaskInfoForm", .Write = "Add", .Row = -1, .Input = "Edit1=3", .EmptiedBy = "Delete"},
     {.Class = "TCPUUserMaskRuleForm", .Write = "Edit", .Prepare = "Check All"},
     {.Class = "TCertificateFileForm", .Write = "Set Checked "},
     {.Class = "TCoSBrandwidthctrlForm", .NoWrite = kNoTyped},
