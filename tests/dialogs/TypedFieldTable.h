@@ -36,6 +36,10 @@ struct FieldFacts {
   // Every usable bound edit of the window given a whole value of its type before each case
   // (Input then overriding), where a write sends nothing until every ticked field holds one.
   bool Fill = false;
+  // What is typed or chosen after Input before the cases of one field only, where the write
+  // leaves that field out under the choice the others are written with ("field>name=text;...",
+  // one entry per control): a rule's protocol that carries its port, type or protocol ID.
+  const char* CaseInput = nullptr;
   // The number edit whose value the dialog puts into its steps before writing (a bridge
   // priority into steps of 4096): a number in range may be written as another in range.
   const char* Stepped = nullptr;

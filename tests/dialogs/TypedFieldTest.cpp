@@ -741,6 +741,15 @@ class TypedFields : public ::testing::TestWithParam<const FieldFacts*> {
     if (facts && facts->Input) TypeInput(form, facts->Input);
     if (Row().Input) TypeInput(form, Row().Input);
     if (arrangement_) TypeInput(form, arrangement_);
+    if (caseField_ && Row().CaseInput) {
+      // The entries of the case's field, as one Input.
+      std::string own;
+      std::istringstream entries(Row().CaseInput);
+      for (std::string entry; std::getline(entries, entry, ';');)
+        if (const size_t gt = entry.find('>'); gt != std::string::npos && entry.substr(0, gt) == *caseField_)
+          own += (own.empty() ? "" : ";") + entry.substr(gt + 1);
+      if (!own.empty()) TypeInput(form, own.c_str());
+    }
     TickPorts(form);
     const char* prepare = Row().Prepare ? Row().Prepare : facts ? facts->Prepare : nullptr;
     if (prepare)
@@ -979,6 +988,7 @@ class TypedFields : public ::testing::TestWithParam<const FieldFacts*> {
   std::function<void(TFeatureDialog&)> popupAction_;
   TFeatureDialog* parent_ = nullptr;
   const char* arrangement_ = nullptr;  // Also, while the fields it makes usable are driven
+  const std::string* caseField_ = nullptr;  // the field whose case is prepared
   GuiTesting::ScriptedAnswerer boxes_;
   std::set<std::string> inputEdits_;
   std::set<std::string> entries_;         // the tables whose columns are bound
@@ -1071,7 +1081,9 @@ TEST_P(TypedFields, each_text_is_refused_or_written_exactly) {
                 for (const Field& other : fields)
                   if (other.Edit != f.Edit && Usable(other.Edit) && other.Edit->Text() != shownFirst[other.Edit])
                     dialogtest::Retype(other.Edit, shownFirst[other.Edit]);
+                caseField_ = &f.Name;
                 Prepare(form, row, true);
+                caseField_ = nullptr;
                 if (!Usable(f.Edit)) break;
                 RunCase(form, f, text, Row().Write, "dialog", held);
                 if (HasFatalFailure()) return;
