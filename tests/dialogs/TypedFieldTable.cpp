@@ -71,7 +71,10 @@ const FieldFacts kTable[] = {
      .CaseInput = "ProtocolIDEdit>ProtocolComboBox=protocolId;edt_Type>ProtocolComboBox=icmp;edt_Code>ProtocolComboBox=icmp"},
     {.Class = "TIPv6MaskInfoForm", .Write = "Add", .Row = -1},
     {.Class = "TISMVLANForm", .Write = "Set"},
-    {.Class = "TIpv6RuleForm", .Write = "Add", .Row = -1, .Prepare = "Check All", .Input = "edtRuleID=1;edtRuleAccessID=77;cbbRowComboBox=createAndGo;edtRuleFlowlabel=00000001;RuleProtoCombox=tcp",
+    // Check All leaves the protocol's boxes alone: ticked here, so that the ports are written.
+    {.Class = "TIpv6RuleForm", .Write = "Add", .Row = -1, .Prepare = "Check All",
+     .Input = "edtRuleID=1;edtRuleAccessID=77;cbbRowComboBox=createAndGo;edtRuleFlowlabel=00000001;"
+              "RuleProtoCombox=tcp;RuleProtoChx=1;SrcPortChx=1;DesPortChx=1",
      .Fill = true},
     // Its Add is hidden; Add Default opens only over an empty table.
     {.Class = "TIpv6StaticRouteForm", .Popup = "Add Default", .PopupRow = -1, .Input = "edtInterface=System;edtNextHop=FE800000000000000000000000000002", .EmptiedBy = "Delete"},
