@@ -45,7 +45,10 @@ const FieldFacts kTable[] = {
     // Its keys run from 1 to 3, all in use on the switch.
     {.Class = "TCPUIPMaskInformationForm", .Write = "Add", .Row = -1, .Input = "IPIDEdit=3;" kIpMasks, .Also = kCpuProtocolIdMasks, .EmptiedBy = "Delete",
      .Meanings = "TCPUDPSrcMaskEdit=hex4;TCPUDPDstPortMaskEdit=hex4;ProIDMaskEdit=hex8"},
-    {.Class = "TCPUIPRuleForm", .Write = "Edit", .Prepare = "Check All"},
+    // The chosen rule is TCP: ICMP carries its type and code, protocol ID its ID and user mask.
+    {.Class = "TCPUIPRuleForm", .Write = "Edit", .Prepare = "Check All",
+     .CaseInput = "TypeEdit>ProtocolComboBox=icmp;CodeEdit>ProtocolComboBox=icmp;ProtocolIDEdit>ProtocolComboBox=protocolId;"
+                  "UserMaskEdit>ProtocolComboBox=protocolId"},
     // Its keys run from 1 to 3, all in use on the switch.
     {.Class = "TCPUUserMaskInfoForm", .Write = "Add", .Row = -1, .Input = "Edit1=3", .EmptiedBy = "Delete"},
     {.Class = "TCPUUserMaskRuleForm", .Write = "Edit", .Prepare = "Check All"},
