@@ -470,8 +470,8 @@ std::string ValidText(const Field& f) {
       return std::to_string(f.Low);
     case Type::IPv4Text:
       return "10.1.2.3";
-    default:
-      return "";
+    default:  // an object identifier, not typed by the cases, still fills a row being added
+      return f.Syntax == NvSyntax::objectid ? "1.3.6.1.6.1.1" : "";
   }
 }
 
@@ -1292,7 +1292,7 @@ TEST_P(TypedFieldTableViews, each_text_in_the_add_and_edit_popup_is_refused_or_w
     for (const Field& other : fields) {
       if (other.Name == f.Name) continue;
       if (!other.Index || where == "add") {
-        if (const std::string valid = ValidText(other); !valid.empty() && other.Kind != Type::Unchecked)
+        if (const std::string valid = ValidText(other); !valid.empty())
           dialogtest::Retype(other.Edit, other.Index && other.Kind == Type::Integer ? "7" : valid);  // a row of its own
       }
       if (!other.Index) tick(other.Edit);
