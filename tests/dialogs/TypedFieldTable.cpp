@@ -72,7 +72,12 @@ const FieldFacts kTable[] = {
     {.Class = "TIPRuleForm", .Write = "Add", .Row = -1, .Prepare = "Check All",
      .Input = "IPRuleEdit=1;AccessIDEdit=77;RowComboBox=createAndGo;ProtocolComboBox=tcp", .Fill = true,
      .CaseInput = "ProtocolIDEdit>ProtocolComboBox=protocolId;edt_Type>ProtocolComboBox=icmp;edt_Code>ProtocolComboBox=icmp"},
-    {.Class = "TIPv6MaskInfoForm", .Write = "Add", .Row = -1},
+    // A new profile masking the source address and TCP's source port; the destination port under
+    // its own option. An option "dst-src-addr" would be taken for the row status by the cleanup.
+    {.Class = "TIPv6MaskInfoForm", .Write = "Add", .Row = -1,
+     .Input = "edtMaskID=77;cbxStatus=createAndGo;cbxMaskState=src-ipv6-addr;ProtoTypeCombo=tcp;TCPOptionCombo=src-addr;"
+              "edtSrcMask=FFFFFFFFFFFFFFFF0000000000000000;SourcePortEdit=FFFF",
+     .Also = "TCPOptionCombo=dst-addr;DstPortEdit=FF00", .Meanings = "SourcePortEdit=hex4;DstPortEdit=hex4"},
     {.Class = "TISMVLANForm", .Write = "Set"},
     // Check All leaves the protocol's boxes alone: ticked here, so that the ports are written.
     {.Class = "TIpv6RuleForm", .Write = "Add", .Row = -1, .Prepare = "Check All",

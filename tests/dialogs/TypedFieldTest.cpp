@@ -627,6 +627,7 @@ std::vector<Field> FieldsOf(TCustomForm& window, std::vector<TFeatureDialog*> di
           fields.push_back({column.Edit, column.Edit->Name(), var->Oid, var->Syntax, nullptr, Type::Names, false, names});
         }
       for (const NvBoundEdit& bound : edits->BoundEdits()) {
+        if (getenv("TF_DEBUG") && FormOf(bound.Edit) == &window && !Usable(bound.Edit)) std::cerr << "UNUSABLE " << window.Name() << " " << bound.Edit->Name() << " type " << int(TypeOf(bound)) << "\n";
         if (FormOf(bound.Edit) != &window || !Usable(bound.Edit) || !seen.insert(bound.Edit).second) continue;
         const std::string oid = bound.Var->Oid ? bound.Var->Oid : "";
         const bool pseudo = oid.empty() || oid[0] == ' ';
