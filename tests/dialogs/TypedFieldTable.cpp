@@ -79,10 +79,12 @@ const FieldFacts kTable[] = {
               "edtSrcMask=FFFFFFFFFFFFFFFF0000000000000000;SourcePortEdit=FFFF",
      .Also = "TCPOptionCombo=dst-addr;DstPortEdit=FF00", .Meanings = "SourcePortEdit=hex4;DstPortEdit=hex4"},
     {.Class = "TISMVLANForm", .Write = "Set"},
-    // Check All leaves the protocol's boxes alone: ticked here, so that the ports are written.
+    // Check All leaves the protocol's boxes alone: ticked here, so that the ports are written;
+    // priority and DSCP replacement enabled, so that their values are.
     {.Class = "TIpv6RuleForm", .Write = "Add", .Row = -1, .Prepare = "Check All",
      .Input = "edtRuleID=1;edtRuleAccessID=77;cbbRowComboBox=createAndGo;edtRuleFlowlabel=00000001;"
-              "RuleProtoCombox=tcp;RuleProtoChx=1;SrcPortChx=1;DesPortChx=1",
+              "RuleProtoCombox=tcp;RuleProtoChx=1;SrcPortChx=1;DesPortChx=1;PriorityComboBox=enabled;"
+              "EnableReplaceDSCPComboBox=enabled;PriorityEdit=1;DSCPEdit=1",
      .Fill = true},
     // Its Add is hidden; Add Default opens only over an empty table.
     {.Class = "TIpv6StaticRouteForm", .Popup = "Add Default", .PopupRow = -1, .Input = "edtInterface=System;edtNextHop=FE800000000000000000000000000002", .EmptiedBy = "Delete"},
