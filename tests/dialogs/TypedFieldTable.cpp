@@ -113,7 +113,8 @@ const FieldFacts kTable[] = {
     {.Class = "TPortTrunkForm", .NoWrite = kNoUsable},
     {.Class = "TPrtSecDelCtrlForm", .Write = "Set"},
     {.Class = "TSMTPControlForm", .Write = "Set"},
-    {.Class = "TSSHUserCtrlList", .Popup = "Edit"},
+    // Only host-based authentication carries a host.
+    {.Class = "TSSHUserCtrlList", .Popup = "Edit", .Input = "cbbAuthMode=hostbased"},
     {.Class = "TSSLManagementForm", .Write = "Set"},
     {.Class = "TSTP_Info", .Write = "Set"},
     {.Class = "TSafeguardCtrlForm", .Write = "Set"},
