@@ -4,7 +4,8 @@
 // and in its entry pop-up) gets a table of hostile and edge texts for its type, and the write
 // is pressed. A case ends refused (a message, no SET) or with the SET carrying exactly the
 // value the text stands for, computed here from the field's syntax and declared range. An
-// unedited write carries every field as the switch held it.
+// unedited write carries every field as the switch held it, and every field is written whole by
+// some case unless its row says why not.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -627,7 +628,6 @@ std::vector<Field> FieldsOf(TCustomForm& window, std::vector<TFeatureDialog*> di
           fields.push_back({column.Edit, column.Edit->Name(), var->Oid, var->Syntax, nullptr, Type::Names, false, names});
         }
       for (const NvBoundEdit& bound : edits->BoundEdits()) {
-        if (getenv("TF_DEBUG") && FormOf(bound.Edit) == &window && !Usable(bound.Edit)) std::cerr << "UNUSABLE " << window.Name() << " " << bound.Edit->Name() << " type " << int(TypeOf(bound)) << "\n";
         if (FormOf(bound.Edit) != &window || !Usable(bound.Edit) || !seen.insert(bound.Edit).second) continue;
         const std::string oid = bound.Var->Oid ? bound.Var->Oid : "";
         const bool pseudo = oid.empty() || oid[0] == ' ';
