@@ -49,8 +49,8 @@ struct FieldFacts {
   const char* EmptiedBy = nullptr;
   // What edits stand for beyond their format, where the dialog checks it itself
   // ("name=meaning;..."): "time" a daily time "hh:mm:ss", "hexN" exactly N hex digits, "L..H" a
-  // number from L to H, "ipv4" a dotted address. A text edit's whole value is written as typed, hex octets and numbers as
-  // their type encodes them; any other text is refused.
+  // number from L to H, "ipv4" a dotted address. A text edit's whole value is written as typed,
+  // hex octets and numbers as their type encodes them; any other text is refused.
   const char* Meanings = nullptr;
   // Why the dialog's own fields are never written; null where Write names the button.
   const char* NoWrite = nullptr;
