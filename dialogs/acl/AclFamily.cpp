@@ -118,7 +118,7 @@ bool TAclDialogBase::DestroySelectedRow() {
 
 void TAclDialogBase::ConfirmDestroySelectedRow() {
   if (!List->Selected() || !ReadFinished()) return;
-  ConfirmDeleteSelectedRow(RowStatusColumn, NvRowStatusName::Destroy);
+  if (!ConfirmDeleteSelectedRow(RowStatusColumn, NvRowStatusName::Destroy)) return;  // closed meanwhile
   if (DataComplete == 1) {
     Refresh();
   } else {  // an asynchronous read follows the SET; its rows arrive by themselves

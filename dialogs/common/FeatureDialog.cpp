@@ -367,15 +367,22 @@ bool TFeatureDialog::WriteAwaitAndReread(const std::function<void()>& afterSendi
   return ranThrough && !closed;
 }
 
-void TFeatureDialog::ConfirmDeleteSelectedRow(int statusColumn, const std::string& deleteValue) {
-  if (!Table || !List || !List->Selected()) return;
-  Table->ReadSelectedRow();
+bool TFeatureDialog::ConfirmDeleteSelectedRow(int statusColumn, const std::string& deleteValue) {
+  if (!Table || !List || !List->Selected()) return true;
+  NvSNMPRequest2Edits* table = Table;
+  const std::shared_ptr<const bool> binding = table->Lifetime();
+  const std::shared_ptr<const bool> dialog = alive_;
+  table->ReadSelectedRow();
+  bool closed = false;
   Guarded(
       [&] {
-        ConfirmDeleteRow(Table, statusColumn, deleteValue);
-        if (Table->Busy) DataComplete = 0;  // GetCompleted ends it
+        ConfirmDeleteRow(table, statusColumn, deleteValue);
+        // The rows of the blocking walk after the SET let a close through.
+        closed = !*dialog || !*binding || closed_;
+        if (!closed && table->Busy) DataComplete = 0;  // GetCompleted ends it
       },
       [&] { DataComplete = 1; });
+  return !closed;
 }
 
 bool TFeatureDialog::SelectedRowToControls() {

@@ -68,7 +68,9 @@ void TIGMPMulticastVlanForm::btnAddClick(TObject*) {
 void TIGMPMulticastVlanForm::btnDeleteClick(TObject*) {
   if (!Popup || !SelectedRowToControls()) return;
   Popup->cbxState->ItemIndex = Popup_::kDestroy;
+  const auto open = StillOpen();
   Popup->WriteAndWait(Table);
+  if (!open()) return;
   btnDelete->Enabled = false;
 }
 
