@@ -136,8 +136,9 @@ void TAclDialogBase::Refresh(bool refuseWhileReading) {
     ShowMessage(Texts.NotComplete);
     return;
   }
+  const auto open = StillOpen();
   RefreshAll(refuseWhileReading ? Texts.NotComplete : nullptr);
-  FitColumnsToContents();
+  if (open()) FitColumnsToContents();
 }
 
 void TAclDialogBase::ShowSelectedKeys() {

@@ -172,7 +172,9 @@ class TFeatureDialog : public TBasicForm {
   // DataComplete 0, the request active, Get. A walk that could not start, or a blocking one
   // that has ended, leaves DataComplete 1. A read of the request under way (a stopped one
   // too) or SETs in flight: the walk starts once they have ended. Exceptions go to the caller.
-  void StartWalk(NvSNMPRequest2Controls* request);
+  // False when the dialog closed during a blocking walk (its rows let a close through):
+  // nothing of it may be touched then.
+  bool StartWalk(NvSNMPRequest2Controls* request);
   // Active, and Get (after a read under way), in a block of its own (message to panel 0).
   void ReadScalar(NvSNMPRequest2Controls* request);
 
