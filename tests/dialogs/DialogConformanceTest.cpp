@@ -474,6 +474,9 @@ TEST_P(WriteRefused, a_refused_write_is_told) {
 
 // 7. Closing while a read or a write waits for the switch: the window closes within the
 // bound and nothing is touched after; a write is closed while it still waits for its reply.
+// The dialog is modal here, as the menu shows it: its close only ends the modal loop once the
+// write's handler has returned, so the code after the wait still finds it open. Scenario 8 is
+// where a close lands beneath the wait.
 using CloseDuringRead = DialogConformance;
 TEST_P(CloseDuringRead, closing_while_reading_is_safe) {
   Sim().setDelay(300);
