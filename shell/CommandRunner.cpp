@@ -214,30 +214,45 @@ void RunView(const NvMenuCommand& command, NvCommandHost& host) {
   form->ShowModal();
 }
 
-void RunDialog(const NvMenuCommand& command, NvCommandHost& host) {
+// The dialog made with the owner and mode the row asks for.
+TForm* MakeDialog(const NvMenuCommand& command, NvCommandHost& host) {
   auto factory = Dialogs().find(command.DialogClass);
   if (factory == Dialogs().end())
     throw Exception(std::string("The window ") + command.DialogClass + " is not part of this program yet.");
+  SetCommandTitle(command, host);
+  TComponent* owner = command.Owner == NvOwner::MainWindow && host.MainWindow
+                          ? static_cast<TComponent*>(host.MainWindow)
+                          : Application;
+  return factory->second(owner, command.DialogMode);
+}
+
+void CaptionDialog(const NvMenuCommand& command, TForm* dialog) {
+  if (!command.NoCaption && command.Title) dialog->Caption = Caption(command);
+}
+
+void RunDialog(const NvMenuCommand& command, NvCommandHost& host) {
   NvGlobalFormSetter setGlobal;
   if (command.GlobalForm) {
     auto global = GlobalForms().find(command.GlobalForm);
     if (global != GlobalForms().end()) setGlobal = global->second;
   }
-  SetCommandTitle(command, host);
-  TComponent* owner = command.Owner == NvOwner::MainWindow && host.MainWindow
-                          ? static_cast<TComponent*>(host.MainWindow)
-                          : Application;
-  std::unique_ptr<TForm> dialog(factory->second(owner, command.DialogMode));
+  std::unique_ptr<TForm> dialog(MakeDialog(command, host));
   ScopeExit clear([&] {
     dialog.reset();
     if (setGlobal) setGlobal(nullptr);
   });
   if (setGlobal) setGlobal(dialog.get());
-  if (!command.NoCaption && command.Title) dialog->Caption = Caption(command);
+  CaptionDialog(command, dialog.get());
   dialog->ShowModal();
 }
 
 }  // namespace
+
+TForm* NvMakeCommandDialog(const NvMenuCommand& command, NvCommandHost& host) {
+  TForm* dialog = MakeDialog(command, host);
+  CaptionDialog(command, dialog);
+  return dialog;
+}
 
 void NvRegisterDialog(const std::string& className, NvDialogFactory factory) {
   Dialogs()[className] = std::move(factory);

@@ -37,6 +37,11 @@ void NvRunMenuCommand(const NvMenuCommand& command, NvCommandHost& host);
 // when its class is registered; a hand-written one when its handler is registered.
 bool NvMenuCommandBuilt(const NvMenuCommand& command);
 
+// The dialog of a Dialog command, made and captioned as the command makes it but not shown,
+// its global form variable left alone: for a caller that shows it as a window beside the
+// others. The caller frees it, unless its close frees it.
+TForm* NvMakeCommandDialog(const NvMenuCommand& command, NvCommandHost& host);
+
 // A dialog class: how to make one (mode: the row's DialogMode, -1 when the class takes none).
 using NvDialogFactory = std::function<TForm*(TComponent* owner, int mode)>;
 void NvRegisterDialog(const std::string& className, NvDialogFactory factory);

@@ -119,7 +119,7 @@ bool TAclDialogBase::DestroySelectedRow() {
 
 void TAclDialogBase::ConfirmDestroySelectedRow() {
   if (!List->Selected() || !ReadFinished()) return;
-  ConfirmDeleteSelectedRow(RowStatusColumn, NvRowStatusName::Destroy);
+  if (!ConfirmDeleteSelectedRow(RowStatusColumn, NvRowStatusName::Destroy)) return;  // closed meanwhile
   if (DataComplete == 1) {
     Refresh();
   } else {  // an asynchronous read follows the SET; its rows arrive by themselves
@@ -137,8 +137,9 @@ void TAclDialogBase::Refresh(bool refuseWhileReading) {
     ShowMessage(Texts.NotComplete);
     return;
   }
+  const auto open = StillOpen();
   RefreshAll(refuseWhileReading ? Texts.NotComplete : nullptr);
-  FitColumnsToContents();
+  if (open()) FitColumnsToContents();
 }
 
 void TAclDialogBase::ShowSelectedKeys() {

@@ -171,16 +171,21 @@ bool TFeatureDialog::Refocus(TWinControl* focus) {
 // ---------------------------------------------------------------------------------------
 // Walks
 
-void TFeatureDialog::StartWalk(NvSNMPRequest2Controls* request) {
+bool TFeatureDialog::StartWalk(NvSNMPRequest2Controls* request) {
   DataComplete = 0;
   request->Request.Active = 1;
+  const std::shared_ptr<const bool> binding = request->Lifetime();
+  const std::shared_ptr<const bool> dialog = alive_;
   request->Get();
+  // The rows of a blocking walk let a close through: then nothing here is touched again.
+  if (!*dialog || !*binding || closed_) return false;
   // Nothing under way: a blocking read that has ended, or a walk that could not start and
   // will never call GetCompleted.
-  if (request->Busy) return;
+  if (request->Busy) return true;
   DataComplete = 1;
   if (request == Table) ShowRowCount();
   if (FitColumnsAfterWalk) FitColumnsToContents();
+  return true;
 }
 
 void TFeatureDialog::ReadScalar(NvSNMPRequest2Controls* request) {
@@ -306,12 +311,14 @@ bool TFeatureDialog::RefreshAll(const char* notCompleteText) {
   }
   for (NvSNMPRequest2Edits* scalar : Scalars) ReadScalar(scalar);
   if (!Table) return true;
+  bool open = true;
   Guarded(
       [&] {
-        StartWalk(Table);
-        ShowRowCount();
+        open = StartWalk(Table);
+        if (open) ShowRowCount();
       },
       [&] { DataComplete = 1; });
+  if (!open) return true;  // closed during the walk
   ShowRowCount();
   IdleButtons();
   ShowNoRow();
@@ -333,8 +340,8 @@ bool TFeatureDialog::WriteAndReread(std::span<const NvSetStep> steps, NvAfterRef
         taken = SendSetSequence(table, steps, afterRefused, outcome);
         closed = !*dialog || !*binding || closed_;
         if (closed) return;
-        StartWalk(table);
-        ShowNoRow();
+        closed = !StartWalk(table);
+        if (!closed) ShowNoRow();
       },
       [&] { DataComplete = 1; });
   return ranThrough && taken && !closed;
@@ -361,21 +368,28 @@ bool TFeatureDialog::WriteAwaitAndReread(const std::function<void()>& afterSendi
         if (afterSending) afterSending();
         if (sent) WaitSetCompleted(table);  // nothing went out: no completion will come
         closed = !*dialog || !*binding || closed_;
-        if (!closed) StartWalk(table);
+        if (!closed) closed = !StartWalk(table);
       },
       [&] { DataComplete = 1; });
   return ranThrough && !closed;
 }
 
-void TFeatureDialog::ConfirmDeleteSelectedRow(int statusColumn, const std::string& deleteValue) {
-  if (!Table || !List || !List->Selected()) return;
-  Table->ReadSelectedRow();
+bool TFeatureDialog::ConfirmDeleteSelectedRow(int statusColumn, const std::string& deleteValue) {
+  if (!Table || !List || !List->Selected()) return true;
+  NvSNMPRequest2Edits* table = Table;
+  const std::shared_ptr<const bool> binding = table->Lifetime();
+  const std::shared_ptr<const bool> dialog = alive_;
+  table->ReadSelectedRow();
+  bool closed = false;
   Guarded(
       [&] {
-        ConfirmDeleteRow(Table, statusColumn, deleteValue);
-        if (Table->Busy) DataComplete = 0;  // GetCompleted ends it
+        ConfirmDeleteRow(table, statusColumn, deleteValue);
+        // The rows of the blocking walk after the SET let a close through.
+        closed = !*dialog || !*binding || closed_;
+        if (!closed && table->Busy) DataComplete = 0;  // GetCompleted ends it
       },
       [&] { DataComplete = 1; });
+  return !closed;
 }
 
 bool TFeatureDialog::SelectedRowToControls() {
@@ -419,7 +433,9 @@ bool TFeatureDialog::WriteThenReread(std::span<const NvSetStep> steps, NvSetOutc
   setRepliesAwaited_ = table->Request.PendingReplies - pendingBefore;
   if (setRepliesAwaited_ <= 0) {
     setRepliesAwaited_ = 0;
-    Guarded([&] { StartWalk(table); }, [&] { DataComplete = 1; });
+    bool open = true;
+    Guarded([&] { open = StartWalk(table); }, [&] { DataComplete = 1; });
+    if (!open) return false;  // closed during the walk
   }
   ShowNoRow();
   return sent && taken;

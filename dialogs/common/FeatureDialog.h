@@ -157,6 +157,14 @@ class TFeatureDialog : public TBasicForm {
 
   // False once the dialog is gone; for callers that handle messages while it may close.
   std::shared_ptr<const bool> Lifetime() const { return alive_; }
+  // Taken before a call that handles window messages (a write's wait): true afterwards while
+  // the dialog has neither closed nor gone; otherwise nothing of it may be touched.
+  //   const auto open = StillOpen();
+  //   WriteThenReread(steps);
+  //   if (!open()) return;
+  std::function<bool()> StillOpen() const {
+    return [alive = alive_, this] { return *alive && !closed_; };
+  }
   // Whether the dialog's requests have been let go (it closed): nothing may be sent then.
   bool Closed() const { return closed_; }
 
@@ -164,7 +172,9 @@ class TFeatureDialog : public TBasicForm {
   // DataComplete 0, the request active, Get. A walk that could not start, or a blocking one
   // that has ended, leaves DataComplete 1. A read of the request under way (a stopped one
   // too) or SETs in flight: the walk starts once they have ended. Exceptions go to the caller.
-  void StartWalk(NvSNMPRequest2Controls* request);
+  // False when the dialog closed during a blocking walk (its rows let a close through):
+  // nothing of it may be touched then.
+  bool StartWalk(NvSNMPRequest2Controls* request);
   // Active, and Get (after a read under way), in a block of its own (message to panel 0).
   void ReadScalar(NvSNMPRequest2Controls* request);
 
@@ -228,8 +238,9 @@ class TFeatureDialog : public TBasicForm {
                       NvSetOutcome* outcome = nullptr);
   // The Delete of a selected row through ConfirmDeleteRow: the selected row's values (not the
   // last walked row's) address the SET, and the walk that follows is tracked by DataComplete.
-  // Call it after WriteAllowed, so that no walk overwrites the values meanwhile.
-  void ConfirmDeleteSelectedRow(int statusColumn, const std::string& deleteValue);
+  // Call it after WriteAllowed, so that no walk overwrites the values meanwhile. False when
+  // the dialog closed meanwhile: nothing of it may be touched then.
+  bool ConfirmDeleteSelectedRow(int statusColumn, const std::string& deleteValue);
   // The selected row into the table's variables and its bound controls, so that a write
   // addresses that row and not whatever the controls hold meanwhile; false without one.
   bool SelectedRowToControls();

@@ -91,7 +91,9 @@ void Tdot1vProtocolPortForm::Btn_DeleteClick(TObject*) {
   // The keys of the chosen row, never those a pop-up left in its fields.
   if (!SelectedRowToControls()) return;
   Popup->state->ItemIndex = kDestroy;
+  const auto open = StillOpen();
   WriteThenReread(DeleteSteps);
+  if (!open()) return;
   ShowRowCount();
   IdleButtons();
 }

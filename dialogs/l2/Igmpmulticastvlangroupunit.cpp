@@ -56,9 +56,10 @@ void TIGMPMulticastVlanForm::btnGetClick(TObject*) { RefreshAll(); }
 void TIGMPMulticastVlanForm::btnAddClick(TObject*) {
   if (!Popup || !Table) return;
   const bool walkCut = Table->Reading();
-  if (walkCut) Table->StopAndWait();
-  Popup->PrepareForAdd();
   const std::shared_ptr<const bool> alive = Lifetime();
+  if (walkCut) Table->StopAndWait();
+  if (!*alive || Closed()) return;  // closed while the walk's last reply was waited for
+  Popup->PrepareForAdd();
   const int result = Popup->ShowForAdd("IGMP Multicast VLAN Group (Add): " + TitleSuffix);
   if (walkCut && result != mrOk && *alive && !Closed()) RefreshAll();
 }
@@ -67,7 +68,9 @@ void TIGMPMulticastVlanForm::btnAddClick(TObject*) {
 void TIGMPMulticastVlanForm::btnDeleteClick(TObject*) {
   if (!Popup || !SelectedRowToControls()) return;
   Popup->cbxState->ItemIndex = Popup_::kDestroy;
+  const auto open = StillOpen();
   Popup->WriteAndWait(Table);
+  if (!open()) return;
   btnDelete->Enabled = false;
 }
 

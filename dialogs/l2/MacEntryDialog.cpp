@@ -164,8 +164,9 @@ void TMacEntryDialog::SetBtnClick(TObject*) {
 void TMacEntryDialog::WriteEntry(bool withStatus) {
   const NvSetStep portsAndStatus[] = {{{VarPorts, VarStatus}}};
   const NvSetStep portsOnly[] = {{{VarPorts}}};
+  const auto open = StillOpen();
   WriteThenReread(withStatus ? portsAndStatus : portsOnly);
-  IdleButtons();
+  if (open()) IdleButtons();
 }
 
 void TMacEntryDialog::DeleteBtnClick(TObject*) {
@@ -175,14 +176,17 @@ void TMacEntryDialog::DeleteBtnClick(TObject*) {
   }
   if (!List->Selected()) return;
   if (!WriteAllowed(NvDialogText::GetNotComplete)) return;
+  const auto open = StillOpen();
   if (Kind.DeleteItem >= 0) {
     StatusCombo->ItemIndex = Kind.DeleteItem;
     const NvSetStep steps[] = {{{VarStatus}}};
     WriteThenReread(steps);
+    if (!open()) return;
   } else {
     // The question and its SET, then the list read again, which GetCompleted ends.
     DataComplete = 0;
     Guarded([&] { ConfirmDeleteRow(Table, VarStatus, "invalid"); });
+    if (!open()) return;
     if (!Table->Busy) DataComplete = 1;
     ClearDetailControls();
   }

@@ -180,8 +180,9 @@ void TPortTrunkForm::WriteGroup(int unit, int port, bool creating) {
         ED_MasterPort->Text = std::to_string(id);
         if (creating) Combo_State->ItemIndex = kCreateAndGo;
         if (!CheckMemberCount(unit)) return;
+        const auto open = StillOpen();
         SendSetSequence(Table, WriteSteps);
-        RefreshAll();
+        if (open()) RefreshAll();  // closed, and freed, while a step waited: nothing to read
       },
       [&] {
         ClearDetailControls();
@@ -239,8 +240,9 @@ void TPortTrunkForm::BT_DeleteClick(TObject*) {
   Combo_State->ItemIndex = kDestroy;
   Guarded(
       [&] {
+        const auto open = StillOpen();
         SendSetSequence(Table, DeleteSteps);
-        RefreshAll();
+        if (open()) RefreshAll();
       },
       [&] {
         ClearDetailControls();

@@ -82,8 +82,9 @@ void TTrafficSegmentationForm::BT_GetClick(TObject*) { RefreshAll(NvDialogText::
 void TTrafficSegmentationForm::BT_SetClick(TObject*) {
   if (!WriteAllowed(NvDialogText::RefreshNotComplete)) return;
   if (!LV_TrafficForward->Selected()) return;
+  const auto open = StillOpen();
   WriteThenReread(SetSteps);
-  BT_Set->Enabled = false;
+  if (open()) BT_Set->Enabled = false;
 }
 
 void TTrafficSegmentationForm::StopBtnClick(TObject*) { StopWalk(); }

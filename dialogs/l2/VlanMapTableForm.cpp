@@ -249,8 +249,7 @@ void TVlanMapTableForm::EditButtonClick(TObject*) {
 
 void TVlanMapTableForm::DeleteButtonClick(TObject*) {
   if (!ListView1->Selected() || !WriteAllowed(NvDialogText::GetNotComplete)) return;
-  ConfirmDeleteSelectedRow(StatusVar, "destroy");
-  AfterWrite();
+  if (ConfirmDeleteSelectedRow(StatusVar, "destroy")) AfterWrite();
 }
 
 void TVlanMapTableForm::CloseButtonClick(TObject*) { Close(); }

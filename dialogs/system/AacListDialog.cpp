@@ -60,8 +60,7 @@ void TAacListDialog::WriteRow(const NvSetStep& step) {
 }
 
 void TAacListDialog::DeleteButtonClick(TObject*) {
-  ConfirmDeleteSelectedRow(StatusColumn, "destroy");
-  IdleState();
+  if (ConfirmDeleteSelectedRow(StatusColumn, "destroy")) IdleState();
 }
 
 void TAacListDialog::IdleState() {

@@ -114,7 +114,9 @@ void TAddressMacPortsDialog::btnGetClick(TObject*) {
 }
 
 void TAddressMacPortsDialog::WriteRow(std::span<const NvSetStep> steps) {
+  const auto open = StillOpen();
   WriteAndReread(steps);
+  if (!open()) return;  // closed, and perhaps freed, while a step waited
   ShowRowCount();
   AfterRead();
 }
@@ -155,13 +157,13 @@ void TAddressMacPortsDialog::btnAddClick(TObject*) {
 
 void TAddressMacPortsDialog::btnDeleteClick(TObject*) {
   if (!Table || Table->Busy || !ListView1->Selected()) return;
-  DeleteChosenRow();
+  if (!DeleteChosenRow()) return;  // closed meanwhile
   ShowRowCount();
   AfterRead();
 }
 
-void TAddressMacPortsDialog::DeleteChosenRow() {
-  ConfirmDeleteSelectedRow(Kind.VarStatus, ComboStatus->Items->Get(Kind.DestroyItem));
+bool TAddressMacPortsDialog::DeleteChosenRow() {
+  return ConfirmDeleteSelectedRow(Kind.VarStatus, ComboStatus->Items->Get(Kind.DestroyItem));
 }
 
 void TAddressMacPortsDialog::ApplyEnablingRules() {

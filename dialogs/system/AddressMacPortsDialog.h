@@ -77,8 +77,9 @@ class TAddressMacPortsDialog : public TFeatureDialog {
   virtual std::span<const NvSetStep> AddSteps() const = 0;
   // What Set (Edit) writes for the chosen row: by default its ports and status.
   virtual std::span<const NvSetStep> EditSteps() const;
-  // The chosen row destroyed: after the question by default, or at once.
-  virtual void DeleteChosenRow();
+  // The chosen row destroyed: after the question by default, or at once. False when the dialog
+  // closed meanwhile.
+  virtual bool DeleteChosenRow();
   // Binds what the member has beyond the address, MAC, ports and status.
   virtual void BindMore() {}
   // The idle state once the table has been read: no row chosen, empty detail controls.

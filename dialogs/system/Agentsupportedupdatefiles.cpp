@@ -69,6 +69,7 @@ TfrmAgentSupportedUpdateFiles::TfrmAgentSupportedUpdateFiles(TComponent* Owner)
 
   ListView1->OnChange = Handler(this, &TfrmAgentSupportedUpdateFiles::ListView1Change);
   OnCreate = Handler(this, &TfrmAgentSupportedUpdateFiles::FormCreate);
+  OnClose = Handler(this, &TfrmAgentSupportedUpdateFiles::FormClose);
   List = ListView1;
   CountBox = Static;
   RowButtons = {EditButton};
@@ -133,9 +134,13 @@ void TfrmAgentSupportedUpdateFiles::EditButtonClick(TObject*) {
     if (!CheckRequiredIfChecked(box, field, kEmptyField)) return;
   const NvSetStep step[] = {Rows.TickedStep()};
   if (step[0].Carries.empty()) return;  // nothing ticked: an empty SET would change nothing
+  const auto open = StillOpen();
   WriteAndReread(step);
+  if (!open()) return;
   ClearDetailControls();
   Rows.ClearAll();
 }
 
 void TfrmAgentSupportedUpdateFiles::Button1Click(TObject*) { Close(); }
+
+void TfrmAgentSupportedUpdateFiles::FormClose(TObject*, TCloseAction&) { CloseRequests(); }

@@ -43,6 +43,7 @@ class TfrmAgentSupportedUpdateFiles : public TFeatureDialog {
   void GetButtonClick(TObject* Sender);
   void EditButtonClick(TObject* Sender);
   void Button1Click(TObject* Sender);
+  void FormClose(TObject* Sender, TCloseAction& Action);
   void ApplyEnablingRules() override;
   void ListView1Change(TObject* Sender, TListItem* Item, TItemChange Change);
   // The details emptied and the state without a chosen row: Set off, the index open.

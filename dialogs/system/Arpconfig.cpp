@@ -124,8 +124,9 @@ void TARPConfigForm::EditBtnClick(TObject*) {
 void TARPConfigForm::DelBtnClick(TObject*) {
   if (!SelectedRowToControls()) return;
   Popup->RowStatus->ItemIndex = TARPAddEdit::kDestroy;
+  const auto open = StillOpen();
   Popup->WriteAndWait(Table, {TARPAddEdit::VarMac, TARPAddEdit::VarType, TARPAddEdit::VarState});
-  AddPending = false;
+  if (open()) AddPending = false;  // closed, and freed, while the SET waited
 }
 
 void TARPConfigForm::CloseBtnClick(TObject*) { Close(); }

@@ -50,8 +50,10 @@ bool TFilterDHCPPermitForm::InputAccepted() {
 std::span<const NvSetStep> TFilterDHCPPermitForm::AddSteps() const { return PortsAndStatus; }
 
 // No question: the chosen entry, whatever its edits were changed to, is destroyed at once.
-void TFilterDHCPPermitForm::DeleteChosenRow() {
+bool TFilterDHCPPermitForm::DeleteChosenRow() {
   SelectedRowToControls();
   ComboStatus->ItemIndex = kKind.DestroyItem;
+  const auto open = StillOpen();
   WriteAndReread(StatusOnly);
+  return open();
 }

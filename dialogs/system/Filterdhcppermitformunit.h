@@ -17,5 +17,5 @@ class TFilterDHCPPermitForm : public TAddressMacPortsDialog {
   bool AddAllowed() override;
   bool InputAccepted() override;
   std::span<const NvSetStep> AddSteps() const override;
-  void DeleteChosenRow() override;
+  bool DeleteChosenRow() override;
 };

@@ -87,12 +87,17 @@ void TIpv6StaticRouteForm::btnDeleteClick(TObject*) {
   }
   // The key of the selected route, whatever the pop-up's edits were left holding.
   SelectedRowToControls();
-  NvVarFlagsScope flags(Table->Request.Vars);
-  flags.ExcludeVar(kVarMetric);
-  Popup->cbxStatus->ItemIndex = kDestroy;
-  const bool sent = Guarded([&] { Table->Set(false, true); });
-  flags.RestoreVarFlags();
+  bool sent = false;
+  {
+    NvVarFlagsScope flags(Table->Request.Vars);
+    flags.ExcludeVar(kVarMetric);
+    Popup->cbxStatus->ItemIndex = kDestroy;
+    sent = Guarded([&] { Table->Set(false, true); });
+  }
+  // The rows of the walk let a close through: the table and the dialog may be gone after it.
+  const auto open = StillOpen();
   if (sent) Guarded([&] { StartWalk(Table); }, [&] { DataComplete = 1; });
+  if (!open()) return;
   btnDelete->Enabled = false;
   ShowRowCount();
 }

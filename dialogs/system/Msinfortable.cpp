@@ -68,6 +68,7 @@ void TMSInformationForm::AddButtonClick(TObject*) {
 }
 
 void TMSInformationForm::DeleteButtonClick(TObject*) {
+  const auto open = StillOpen();
   if (!ListView1->Selected()) {
     Refuse("Choose the item first.", DeleteButton);
   } else if (Popup) {
@@ -77,6 +78,7 @@ void TMSInformationForm::DeleteButtonClick(TObject*) {
     Popup->MemberRequest->Request.Vars.InstanceSuffix = ListView1->Selected()->Caption;
     Popup->WriteAndWait(Popup->MemberRequest, {TMSEditForm::VarCandidate, TMSEditForm::VarPassword});
   }
+  if (!open()) return;  // closed, and freed, while the SET waited
   DeleteButton->Enabled = false;
 }
 

@@ -53,6 +53,7 @@ TSSLManagementForm::TSSLManagementForm(TComponent* Owner)
   PutStatusBar();
 
   OnCreate = Handler(this, &TSSLManagementForm::FormCreate);
+  OnClose = Handler(this, &TSSLManagementForm::FormClose);
   DoCreate();
 }
 
@@ -116,3 +117,5 @@ void TSSLManagementForm::btnSetClick(TObject*) {
 }
 
 void TSSLManagementForm::btn1Click(TObject*) { Close(); }
+
+void TSSLManagementForm::FormClose(TObject*, TCloseAction&) { CloseRequests(); }

@@ -28,6 +28,7 @@ class TSSLManagementForm : public TFeatureDialog {
   void btnGetClick(TObject* Sender);
   void btnSetClick(TObject* Sender);
   void btn1Click(TObject* Sender);
+  void FormClose(TObject* Sender, TCloseAction& Action);
 
   // The four choices as the first hex digit of the octet.
   std::string CipherCombosToHex() const;

@@ -111,8 +111,9 @@ bool TSystemLogServerForm::PortAllowed() {
 // the not-complete text while the list is read.
 void TSystemLogServerForm::Write(const NvSetStep& step) {
   if (!Table) return;
+  const auto open = StillOpen();
   WriteThenReread(std::span<const NvSetStep>(&step, 1));
-  ClearDetailControls();
+  if (open()) ClearDetailControls();
 }
 
 void TSystemLogServerForm::Btn_AddClick(TObject*) {

@@ -8,7 +8,8 @@ namespace conformance {
 
 // The scenarios, in the order the suite runs them.
 enum class Scenario {
-  Open, Keyboard, GenErr, Silence, ReadGate, StopRefresh, WriteRefused, CloseDuringRead, CloseDuringWrite
+  Open, Keyboard, GenErr, Silence, ReadGate, StopRefresh, WriteRefused, CloseDuringRead, CloseDuringWrite,
+  CloseShownDuringWrite
 };
 
 // The NoStop reason of a list read by one blocking request: no walk runs while the window

@@ -68,7 +68,7 @@ const DialogFacts kTable[] = {
     {.Class = "TSMTPControlForm", .Write = "Set", .NoList = kOneGroup},
     {.Class = "TSSHUserCtrlList", .Write = "Edit", .NoStop = kNoStop},
     {.Class = "TSSLManagementForm", .Write = "Set", .NoList = kOneGroup},
-    {.Class = "TSTP_Info", .Write = "Set", .NoList = kOneGroup},
+    {.Class = "TSTP_Info", .Write = "Set", .NoList = kOneGroup, .WriteBlocks = kBlockingWrite},
     {.Class = "TSafeguardCtrlForm", .Prepare = "Check All", .Write = "Set", .NoList = kOneGroup, .WriteBlocks = kBlockingWrite, .SetsAfterRefusal = 3},
     {.Class = "TServerInformationForm", .Write = "Delete", .NoStop = kReadInOneGo},
     {.Class = "TSpanningTreeAlgorithmForm", .Write = "Set", .Input = "ComboBox1=disabled", .NoList = kOneGroup},

@@ -28,6 +28,7 @@
 #include "NvSNMPError.h"
 #include "NvSNMPRequest2Controls.h"
 #include "NvSNMPSession.h"
+#include "ScopeExit.h"
 #include "Startup.h"
 #include "StdCtrls.h"
 #include "Windows.h"
@@ -473,6 +474,9 @@ TEST_P(WriteRefused, a_refused_write_is_told) {
 
 // 7. Closing while a read or a write waits for the switch: the window closes within the
 // bound and nothing is touched after; a write is closed while it still waits for its reply.
+// The dialog is modal here, as the menu shows it: its close only ends the modal loop once the
+// write's handler has returned, so the code after the wait still finds it open. Scenario 8 is
+// where a close lands beneath the wait.
 using CloseDuringRead = DialogConformance;
 TEST_P(CloseDuringRead, closing_while_reading_is_safe) {
   Sim().setDelay(300);
@@ -522,6 +526,107 @@ TEST_P(CloseDuringWrite, closing_while_a_write_waits_is_safe) {
   EXPECT_FALSE(oneRead.empty());
 }
 
+// 8. The same close on the dialog shown as a window beside the others (Show, as a caller of the
+// stock may show it): the frame's close then runs the close at once, from the loop the write
+// waits in, so the dialog's requests go beneath the wait, and the dialog too where its close
+// frees it. Whatever the write does after its wait must touch none of it: no SET after those
+// already sent, no box, nothing shown changes, and the requests go with their last reply.
+using CloseShownDuringWrite = DialogConformance;
+TEST_P(CloseShownDuringWrite, nothing_is_touched_after_the_wait) {
+  const NvMenuCommand* command = CommandOf(Row());
+  ASSERT_NE(command, nullptr);
+  Sim().restart();  // the rows as seeded: an earlier write of the shard may have deleted the one written here
+  TForm mainWindow(nullptr);
+  std::string title;
+  NvCommandHost host{.MainWindow = &mainWindow, .CommandTitle = &title};
+  // While a pop-up is up the dialog beneath it takes no close, as the window system has it.
+  int popupsUp = 0;
+  bool popupWrote = false;
+  GuiTesting::ModalDriver popups([&](TCustomForm& popup) {
+    ++popupsUp;
+    popupWrote = true;
+    AnswerPopup(popup);
+    --popupsUp;
+  });
+  auto* form = dynamic_cast<TFeatureDialog*>(NvMakeCommandDialog(*command, host));
+  ASSERT_NE(form, nullptr) << Row().Class << " is not a feature dialog";
+  const std::shared_ptr<const bool> alive = form->Lifetime();
+  ScopeExit freeForm([&] {
+    if (*alive) delete form;  // before its owner goes; a close that frees it has done so
+  });
+  form->Show();
+  WaitIdle(*form);
+  PrepareWrite(*form);
+  if (HasFailure()) return;
+  TButton* write = ButtonCaptioned(*form, Row().Write);
+
+  // What the dialog had sent when the close came, and showed once it had closed.
+  struct {
+    bool asked = false;
+    bool closed = false;
+    size_t sets = 0;
+    size_t boxes = 0;
+    std::string panel;
+    std::map<std::string, std::string> shown;
+    std::vector<std::shared_ptr<const bool>> requests;
+    std::chrono::steady_clock::duration took{};
+  } atClose;
+  Sim().clearSetLog();
+  Sim().setDelay(400);
+  bool inClick = false;
+  bool closedWaiting = false;
+  // Closed from the loop the write waits in, once its SET has reached the switch.
+  Soon close(20, [&] {
+    if (Sim().setLog().empty() || popupsUp > 0) return false;
+    closedWaiting = inClick || !Idle(*form);
+    atClose.asked = true;
+    atClose.sets = Sim().setLog().size();
+    for (NvSNMPRequest2Controls* request : form->Requests()) atClose.requests.push_back(request->Lifetime());
+    const auto start = std::chrono::steady_clock::now();
+    GuiTesting::UserCloseWindow(form);
+    atClose.took = std::chrono::steady_clock::now() - start;
+    atClose.closed = !*alive || form->Closed() || !form->Visible();
+    // What the close itself left (its pickers gone, say), from which nothing may change.
+    atClose.boxes = boxes.Calls().size();
+    if (*alive) {
+      atClose.panel = Panel0(*form);
+      atClose.shown = ShownState(*form);
+    }
+    return true;
+  });
+  inClick = true;
+  GuiTesting::UserClick(write);
+  inClick = false;
+  ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return atClose.asked; }, kWait))
+      << "no SET was sent; boxes: " << BoxTexts(boxes);
+  EXPECT_TRUE(closedWaiting || Row().WriteBlocks || popupWrote) << "the close came after the write had ended";
+  if (!atClose.closed) {
+    // Its close guard refused while the write ran: closed again once it has ended.
+    ASSERT_TRUE(GuiTesting::ProcessUntil([&] { return Idle(*form); }, kWait));
+    GuiTesting::UserCloseWindow(form);
+    EXPECT_TRUE(!*alive || form->Closed()) << "closed again after the write, the dialog stays open";
+    Sim().setDelay(0);
+    return;
+  }
+  EXPECT_LT(atClose.took, kCloseBound) << "the close took "
+                                       << std::chrono::duration_cast<std::chrono::milliseconds>(atClose.took).count()
+                                       << " ms";
+  // The requests go with their last reply, and a dialog that its close frees goes too.
+  const auto requestsGone = [&] {
+    return std::none_of(atClose.requests.begin(), atClose.requests.end(),
+                        [](const std::shared_ptr<const bool>& request) { return *request; });
+  };
+  const bool gone = GuiTesting::ProcessUntil([&] { return requestsGone() && (!*alive || !form->Visible()); }, kWait);
+  Sim().setDelay(0);
+  EXPECT_TRUE(gone) << (requestsGone() ? "the closed dialog is still on show" : "a request of the closed dialog is never let go");
+  EXPECT_EQ(Sim().setLog().size(), atClose.sets) << "SETs after the close:\n" << ::testing::PrintToString(Sim().setLog());
+  EXPECT_EQ(Joined(BoxesSince(atClose.boxes)), "") << "boxes after the close";
+  if (*alive) {
+    EXPECT_EQ(Panel0(*form), atClose.panel) << "panel 0 written after the close";
+    EXPECT_EQ(Differences(atClose.shown, "at the close", ShownState(*form), "afterwards"), "");
+  }
+}
+
 // The rows for which a scenario means something.
 std::vector<const DialogFacts*> RowsFor(Scenario what) {
   std::vector<const DialogFacts*> rows;
@@ -529,7 +634,10 @@ std::vector<const DialogFacts*> RowsFor(Scenario what) {
     if (row.NoRead) continue;
     if ((what == Scenario::Keyboard || what == Scenario::StopRefresh) && row.NoList) continue;
     if (what == Scenario::StopRefresh && ReadInOneGo(row)) continue;
-    if ((what == Scenario::WriteRefused || what == Scenario::CloseDuringWrite) && row.NoWrite) continue;
+    if ((what == Scenario::WriteRefused || what == Scenario::CloseDuringWrite ||
+         what == Scenario::CloseShownDuringWrite) &&
+        row.NoWrite)
+      continue;
     if (what == Scenario::ReadGate && !(row.NoList && !row.NoWrite) && !row.Popup) continue;
     rows.push_back(&row);
   }
@@ -548,5 +656,7 @@ INSTANTIATE_TEST_SUITE_P(Dialogs, WriteRefused, ::testing::ValuesIn(RowsFor(Scen
 INSTANTIATE_TEST_SUITE_P(Dialogs, CloseDuringRead, ::testing::ValuesIn(RowsFor(Scenario::CloseDuringRead)), NameOf);
 INSTANTIATE_TEST_SUITE_P(Dialogs, CloseDuringWrite, ::testing::ValuesIn(RowsFor(Scenario::CloseDuringWrite)),
                          NameOf);
+INSTANTIATE_TEST_SUITE_P(Dialogs, CloseShownDuringWrite,
+                         ::testing::ValuesIn(RowsFor(Scenario::CloseShownDuringWrite)), NameOf);
 
 }  // namespace
