@@ -56,12 +56,12 @@ void TIGMPMulticastVlanForm::btnGetClick(TObject*) { RefreshAll(); }
 void TIGMPMulticastVlanForm::btnAddClick(TObject*) {
   if (!Popup || !Table) return;
   const bool walkCut = Table->Reading();
-  const std::shared_ptr<const bool> alive = Lifetime();
+  const auto open = StillOpen();
   if (walkCut) Table->StopAndWait();
-  if (!*alive || Closed()) return;  // closed while the walk's last reply was waited for
+  if (!open()) return;  // closed while the walk's last reply was waited for
   Popup->PrepareForAdd();
   const int result = Popup->ShowForAdd("IGMP Multicast VLAN Group (Add): " + TitleSuffix);
-  if (walkCut && result != mrOk && *alive && !Closed()) RefreshAll();
+  if (walkCut && result != mrOk && open()) RefreshAll();
 }
 
 // Without a question; the chosen range is addressed, never what the pop-up last held.

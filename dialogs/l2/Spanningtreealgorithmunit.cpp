@@ -70,12 +70,12 @@ void TSpanningTreeAlgorithmForm::SetButtonClick(TObject*) {
   } else {
     // The answer first: a read sent beside the SET would be dropped as busy, and a refused
     // "disabled" would stay on show while the switch runs STP.
-    const std::shared_ptr<const bool> alive = Lifetime();
+    const auto open = StillOpen();
     Guarded([&] {
       StateRequest->Request.Active = 1;
       StateRequest->SetAndWait(true);
     });
-    if (!*alive || Closed()) return;  // closed during the wait: the SET sent stands
+    if (!open()) return;  // closed during the wait: the SET sent stands
   }
   ReadState();
 }
